@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "raster/pixel_access.h"
+
 namespace quill {
 
 int BitsPerPixel(PixelFormat format) {
@@ -46,38 +48,33 @@ void Bitmap::Allocate() {
 
 void Bitmap::Fill(uint8_t byte) { std::fill(pixels_.begin(), pixels_.end(), byte); }
 
+bool Bitmap::Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
 int64_t Bitmap::PixelAt(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
-  const uint8_t* row = ScanLine(y);
-  switch (format_) {
-    case PixelFormat::Rgb24: {
-      const uint8_t* p = row + 3 * x;
-      return MakeColour(p[2], p[1], p[0]);
-    }
-    case PixelFormat::Pal8: return palette_[row[x]];
-    case PixelFormat::Mono1: return palette_[(row[x >> 3] >> (7 - (x & 7))) & 1];
-  }
-  return -1;
+  if (!Inside(x, y)) return -1;
+  const uint32_t value = ValueAt(x, y);
+  return format_ == PixelFormat::Rgb24 ? value : palette_[value];
+}
+
+uint32_t Bitmap::ValueAt(int x, int y) const {
+  return Inside(x, y) ? pixels::Read(ScanLine(y), format_, x) : 0;
 }
 
 void Bitmap::SetPixel(int x, int y, uint32_t value) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  uint8_t* row = ScanLine(y);
-  switch (format_) {
-    case PixelFormat::Rgb24: {
-      uint8_t* p = row + 3 * x;
-      p[0] = BlueOf(value);
-      p[1] = GreenOf(value);
-      p[2] = RedOf(value);
-      break;
-    }
-    case PixelFormat::Pal8: row[x] = static_cast<uint8_t>(value); break;
-    case PixelFormat::Mono1: {
-      const uint8_t bit = static_cast<uint8_t>(0x80 >> (x & 7));
-      if (value & 1) row[x >> 3] |= bit; else row[x >> 3] &= static_cast<uint8_t>(~bit);
-      break;
-    }
-  }
+  if (Inside(x, y)) pixels::Write(ScanLine(y), format_, x, value);
+}
+
+uint32_t Bitmap::ValueOf(Colour c) const {
+  if (format_ == PixelFormat::Rgb24) return c & 0xFFFFFF;
+  const auto distance = [c](Colour p) {
+    const int dr = RedOf(p) - RedOf(c), dg = GreenOf(p) - GreenOf(c), db = BlueOf(p) - BlueOf(c);
+    return dr * dr + dg * dg + db * db;
+  };
+  const uint32_t entries = format_ == PixelFormat::Mono1 ? 2 : 256;
+  uint32_t best = 0;
+  for (uint32_t i = 1; i < entries; ++i)
+    if (distance(palette_[i]) < distance(palette_[best])) best = i;
+  return best;
 }
 
 }  // namespace quill

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "raster/colour.h"
+#include "raster/rect.h"
 
 namespace quill {
 
@@ -24,6 +25,7 @@ class Bitmap {
   int Height() const { return height_; }
   PixelFormat Format() const { return format_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
+  Rect Bounds() const { return {0, 0, width_, height_}; }
   // Bytes from one row to the next: width × bits rounded up to whole 32-bit words.
   int Stride() const { return stride_; }
 
@@ -47,11 +49,18 @@ class Bitmap {
   int64_t PixelAt(int x, int y) const;
   // Sets one pixel: a colour for 24 bit, a palette index for 8 bit, 0 or 1 for 1 bit.
   void SetPixel(int x, int y, uint32_t value);
+  // The stored value at (x, y) in the same terms as SetPixel (no palette look-up);
+  // 0 outside the bitmap.
+  uint32_t ValueAt(int x, int y) const;
+  // The pixel value that shows colour c: c itself for 24 bit, otherwise the nearest
+  // palette entry (entries 0..1 for 1 bit, 0..255 for 8 bit; the first one on a tie).
+  uint32_t ValueOf(Colour c) const;
 
   void Fill(uint8_t byte);
 
  private:
   void Allocate();
+  bool Inside(int x, int y) const;
 
   int width_ = 0;
   int height_ = 0;
