@@ -2,8 +2,10 @@
 // use a scripted fake. Every call runs on the user interface thread.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "raster/bitmap.h"
 #include "raster/colour.h"
 #include "ui/ui_state.h"
 
@@ -31,6 +33,12 @@ class Host {
   virtual std::string TempDirectory() = 0;
   // The screen's colour depth in bits (bits per pixel × planes).
   virtual int ScreenColourDepth() = 0;
+
+  // The main window's FMusicFile: path of the temporary music file, or empty.
+  virtual void SetMusicFile(const std::string& path) = 0;
+  // Hands the gift's skin picture to the skin with the tool bar's height; the skin
+  // keeps the picture. May raise when the picture cannot serve as a skin.
+  virtual void SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) = 0;
 };
 
 }  // namespace quill

@@ -1,0 +1,58 @@
+// The play options in one object that the game code consults instead of the menus,
+// and their 29-byte section at the end of the saved game. The menus are where the
+// user changes options; this object is filled from them and, on resuming, written
+// back into them.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "ui/ui_state.h"
+
+namespace quill {
+
+constexpr size_t kSettingsSectionSize = 29;
+constexpr int32_t kSettingsSectionVersion = 4;
+constexpr int kOutlineWood = 4;
+
+class TJigConfig {
+ public:
+  // Starts with the menus' current ticks.
+  explicit TJigConfig(UiState& mainForm);
+
+  bool Shadows = true;
+  bool Rotating = false;
+  bool Cheating = true;
+  bool Sound = true;
+  bool Ghost = true;
+  bool AutoHide = false;
+  bool Smooth = true;
+  uint32_t OutlineStyle = 0;
+  int32_t SnapDivisor = 4;
+  int32_t BoardWidth = 0;
+  int32_t BoardHeight = 0;
+  int32_t DrawnGhostLevel = 0;  // never saved
+
+  // Fills the options from the menu ticks, the Outlines tag and the size of PaintBox1.
+  void TakeFromMenus();
+  // The settings section as it goes to the saved game; Music and Mystery are the
+  // menu ticks at this moment.
+  std::vector<uint8_t> WriteSection() const;
+  // Reads a section and puts it into the menus; a short section, another version
+  // or any failure falls back to the menus as they are, silently.
+  void ReadSection(const uint8_t* data, size_t size);
+
+  bool IsWoodStyle() const { return OutlineStyle == kOutlineWood; }
+
+ private:
+  void ApplyToMenus(bool music, bool mystery);
+
+  UiState& menus_;
+};
+
+// Ticks the radio item of the Outlines submenu at `index` and unticks the others.
+void TickOutlineRadioItem(UiState& mainForm, int32_t index);
+
+// The process-wide configuration; owned by the game object that created it.
+extern TJigConfig* JigConfig;
+
+}  // namespace quill

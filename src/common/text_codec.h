@@ -1,0 +1,16 @@
+// Texts in gifts and saved games are 8-bit Windows-1252; the screen wants UTF-8.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+std::string Windows1252ToUtf8(std::string_view text);
+// Characters that Windows-1252 cannot hold become '?'.
+std::string Utf8ToWindows1252(std::string_view text);
+
+// "a\r\nb" -> "a\nb" and back; lone CRs and LFs are left alone by the first.
+std::string CrLfToLf(std::string_view text);
+std::string LfToCrLf(std::string_view text);
+
+}  // namespace quill

@@ -1,0 +1,199 @@
+// Reading the gift: the header, the sender's messages, music, skin and the puzzle's
+// settings.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+
+#include "common/colour_names.h"
+#include "common/errors.h"
+#include "common/jpeg_decode.h"
+#include "common/records.h"
+#include "common/text_codec.h"
+#include "common/util.h"
+#include "game/gift_scan.h"
+#include "game/jigsaw.h"
+#include "ui/form_layouts.h"
+
+namespace quill {
+namespace {
+
+constexpr const char* kGiftLabelFormat =
+    "This free jigsaw gift was created by Quillmere version %s.\n"
+    "Click on our home page below for a free demo of all the other great features of the game. "
+    "Or order the full version now!";
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+FontState ToFontState(const GiftFont& font) {
+  return FontState{font.Color, font.Height, font.Pitch, font.Style, Windows1252ToUtf8(font.Name)};
+}
+
+// The music file's extension as the gift names it, keeping only characters that
+// cannot lead the file out of the temporary folder.
+std::string SafeExtension(const std::string& extension) {
+  std::string safe;
+  for (char c : extension)
+    if (std::isalnum(static_cast<unsigned char>(c)) || c == '.') safe += c;
+  if (!safe.empty() && safe[0] != '.') safe.insert(safe.begin(), '.');
+  return safe;
+}
+
+// Copies a block of the program file into a new file; refuses to follow a link
+// planted at the fixed name.
+bool WriteBlockToFile(const ProgramFile& source, int64_t offset, int64_t size, const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  std::vector<uint8_t> buffer(1 << 16);
+  bool ok = true;
+  for (int64_t done = 0; ok && done < size;) {
+    const size_t chunk = static_cast<size_t>(std::min<int64_t>(size - done, static_cast<int64_t>(buffer.size())));
+    ok = source.ReadSome(offset + done, buffer.data(), chunk) == chunk &&
+         ::write(fd, buffer.data(), chunk) == static_cast<ssize_t>(chunk);
+    done += static_cast<int64_t>(chunk);
+  }
+  ok = (::close(fd) == 0) && ok;
+  return ok;
+}
+
+}  // namespace
+
+std::string MajorVersion(const std::string& creatorVersion) {
+  return TextBefore(".", TextAfter("v", Lower(creatorVersion)));
+}
+
+std::string GiftLabelText(const std::string& creatorVersion) {
+  const std::string version = Windows1252ToUtf8(MajorVersion(creatorVersion));
+  std::string label = kGiftLabelFormat;
+  label.replace(label.find("%s"), 2, version);
+  return label;
+}
+
+void ApplyGiftMessage(UiState& splash, const GiftMessage& message) {
+  splash.SetText("Memo1", Windows1252ToUtf8(CrLfToLf(message.Text)));
+  const auto colour = StringToColour(message.ColourName);
+  splash.Update("Memo1", [&](ComponentState& memo) {
+    if (colour) {
+      memo.Color = *colour;
+      if (message.Alignment <= static_cast<uint8_t>(TextAlignment::Centre))
+        memo.Alignment = static_cast<TextAlignment>(message.Alignment);
+    } else {
+      memo.Color = kWhite;
+    }
+    memo.Font = ToFontState(message.Font);
+  });
+  if (!splash.Get("Memo1").Text.empty()) return;
+  // No lines: hide the memo and close the gap it leaves.
+  const int32_t shrink = splash.Get("Memo1").Height + splash.Get("Product").Top;
+  splash.SetVisible("Memo1", false);
+  splash.SetHeight("Panel1", splash.Get("Panel1").Height - shrink);
+  splash.SetHeight(kSplashFormName, splash.Get(kSplashFormName).Height - shrink);
+}
+
+void TJigsaw::LoadGift() {
+  ProgramFile file(FProgramPath);
+  FHeader = FindGiftHeader(file);
+  UiState& splash = host_.SplashForm();
+  UiState& menus = host_.MainForm();
+
+  splash.SetCaption("GiftLab", GiftLabelText(FHeader.CreatorVersion));
+  ApplyGiftMessage(splash, {FHeader.OpeningMessage, FHeader.OpeningColourName, FHeader.OpeningAlignment,
+                            FHeader.OpeningFont});
+
+  const std::string music = ExtractMusic(file);
+  host_.SetMusicFile(music);
+  if (music.empty()) {
+    menus.SetChecked("Music", false);
+    menus.SetDown("SpeedMusic", false);
+  }
+  ApplySkin(file);
+  // The template block is read by the template collection once it exists.
+  CopySettingsToPuzzleRecord();
+  ApplyOptionsToMenus();
+  config_->TakeFromMenus();
+}
+
+void TJigsaw::ApplySkin(const ProgramFile& file) {
+  if (FHeader.SkinSize == 0 || !file.Holds(FHeader.SkinOffset, FHeader.SkinSize)) return;
+  try {
+    auto picture = std::make_unique<Bitmap>();
+    LoadJpegBlock(*picture, FHeader.SkinOffset, FHeader.SkinSize);
+    host_.SetSkin(std::move(picture), host_.MainForm().Get("SpeedBar").Height);
+  } catch (const std::exception&) {
+    // A skin that cannot be used leaves the plain look; nothing is reported.
+  }
+}
+
+void TJigsaw::CopySettingsToPuzzleRecord() {
+  TPuzzleRecord& r = PuzzleRecord;
+  r.RequestedCount = FHeader.RequestedCount;
+  r.Oddness = FHeader.Oddness;
+  r.Seed = FHeader.Seed;
+  r.CreatorVersion = FHeader.CreatorVersion.substr(0, 15);
+  r.Created = FHeader.Created;
+  r.Title = FHeader.Title.substr(0, 64);
+  r.CreatorName = FHeader.CreatorName.substr(0, 64);
+  r.Description.fill(0);
+  std::copy_n(FHeader.Description.begin(), std::min(FHeader.Description.size(), kTextFieldSize - 1),
+              r.Description.begin());
+  r.PieceStyle = FHeader.PieceStyle;
+  r.FunPieces = FHeader.FunPieces;
+  r.Scale = 100;
+  r.FormatNo = 5;
+  r.Unused4284 = 24;
+  r.Completed = false;
+  r.JoinedCount = 0;
+  r.Elapsed = 0;
+  r.CheatCount = 0;
+  r.AutoSolved = false;
+  r.HasDescription = true;
+  r.Unused4323 = 0;
+  r.Unused4388 = 0;
+  r.Unused4455 = 0;
+}
+
+void TJigsaw::ApplyOptionsToMenus() {
+  UiState& menus = host_.MainForm();
+  menus.SetColour(kMainFormName, FHeader.BoardColour);
+  menus.SetTag("Outlines", FHeader.OutlineIndex);
+  const bool rotation = FHeader.RotationOn != 0;
+  menus.SetChecked("Rotation", rotation);
+  menus.SetEnabled("RotateRight", rotation);
+  menus.SetEnabled("RotateLeft", rotation);
+  menus.SetChecked("Mystery", FHeader.MysteryMode != 0);
+  TickOutlineRadioItem(menus, FHeader.OutlineIndex);
+}
+
+void TJigsaw::LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size) {
+  ProgramFile file(FProgramPath);
+  if (!file.Holds(offset, size) || size <= 0) throw UserError(kDamagedGiftMessage);
+  const std::vector<uint8_t> block = file.ReadBlock(offset, size);
+  DecodeJpeg(block.data(), block.size(), target);
+}
+
+std::string TJigsaw::ExtractMusic(const ProgramFile& source) {
+  if (FHeader.MusicSize <= 0 || !source.Holds(FHeader.MusicOffset, FHeader.MusicSize)) return "";
+  const std::string folder = host_.TempDirectory();
+  if (folder.empty()) return "";
+  // The same name every run, as the system's "jig" + 1 temporary name gives it.
+  const std::string path = folder + "jig1" + SafeExtension(FHeader.MusicExtension);
+  if (!WriteBlockToFile(source, FHeader.MusicOffset, FHeader.MusicSize, path)) {
+    host_.ShowMessage("File " + path + " could not be written. The disk may be full, read-only or off-line",
+                      MessageKind::Error);
+    return "";
+  }
+  return path;
+}
+
+void TJigsaw::ShowClosingMessage() {
+  UiState& splash = host_.SplashForm();
+  splash.SetCaption("GiftLab", GiftLabelText(FHeader.CreatorVersion));
+  ApplyGiftMessage(splash, {FHeader.ClosingMessage, FHeader.ClosingColourName, FHeader.ClosingAlignment,
+                            FHeader.ClosingFont});
+}
+
+}  // namespace quill

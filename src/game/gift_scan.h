@@ -1,0 +1,15 @@
+// Finding the gift header at the end of a file by its marker.
+#pragma once
+#include "game/gift_header.h"
+#include "game/program_file.h"
+
+namespace quill {
+
+inline constexpr const char* kDamagedGiftMessage = "This jigsaw gift file is damaged and cannot be opened";
+
+// Scans the last 13463 bytes for the marker and reads the 3463-byte header that it
+// starts. A missing marker or a header size other than 3463 raises UserError with
+// the damaged-gift message.
+GiftHeader FindGiftHeader(const ProgramFile& file);
+
+}  // namespace quill

@@ -1,0 +1,70 @@
+// The game object: one puzzle, from reading the gift to the board. This layer holds
+// the game's own state and the gift; the piece, tray and move layers join it as they
+// are built.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "common/config.h"
+#include "game/gift_header.h"
+#include "game/program_file.h"
+#include "raster/bitmap.h"
+#include "ui/host.h"
+
+namespace quill {
+
+enum class GameState : uint8_t { Idle = 0, Playing = 2 };
+
+class TJigsaw {
+ public:
+  // programPath: the file the gift is read from (the player's own file).
+  TJigsaw(Host& host, std::string programPath);
+  ~TJigsaw();
+  TJigsaw(const TJigsaw&) = delete;
+  TJigsaw& operator=(const TJigsaw&) = delete;
+
+  // Reads the gift appended to the program file and puts its settings into the
+  // puzzle record, the menus and the splash form. Raises UserError on a missing or
+  // damaged header.
+  void LoadGift();
+  // Decodes the JPEG block at [offset, offset + size) of the program file.
+  void LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size);
+  // Writes the gift's music to the temporary folder; returns its path or "".
+  std::string ExtractMusic(const ProgramFile& source);
+  // Fills the exit splash with the gift label and the closing message.
+  void ShowClosingMessage();
+
+  bool IsPlaying() const { return FState == GameState::Playing; }
+  const GiftHeader& Header() const { return FHeader; }
+  const std::string& ProgramPath() const { return FProgramPath; }
+  TJigConfig& Config() { return *config_; }
+  Colour GiftBoardColour() const { return FHeader.BoardColour; }
+
+ private:
+  void ApplySkin(const ProgramFile& file);
+  void CopySettingsToPuzzleRecord();
+  void ApplyOptionsToMenus();
+
+  Host& host_;
+  std::unique_ptr<TJigConfig> config_;
+  GameState FState = GameState::Idle;
+  GiftHeader FHeader{};
+  std::string FProgramPath;
+};
+
+// The gift label of the splash form for a creator version such as "v6.13".
+std::string GiftLabelText(const std::string& creatorVersion);
+// The major version shown in the gift label: "v6.13" gives "6".
+std::string MajorVersion(const std::string& creatorVersion);
+
+// Puts a sender's message into the splash form's memo with its colour, alignment
+// and font; an empty message hides the memo and shortens the form.
+struct GiftMessage {
+  const std::string& Text;        // Windows-1252, CR LF line breaks
+  const std::string& ColourName;
+  uint8_t Alignment;
+  const GiftFont& Font;
+};
+void ApplyGiftMessage(UiState& splash, const GiftMessage& message);
+
+}  // namespace quill

@@ -1,0 +1,87 @@
+#include "gift_maker.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <iterator>
+#include <limits>
+
+#include "common/errors.h"
+
+namespace quill {
+
+bool LooksLikeJpeg(const std::vector<uint8_t>& data) {
+  return data.size() >= 4 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
+}
+
+namespace {
+
+// Appends a block and returns its offset in the whole file.
+int32_t AppendBlock(std::vector<uint8_t>& payload, size_t playerSize, const std::vector<uint8_t>& block) {
+  const size_t offset = playerSize + payload.size();
+  if (offset + block.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+    throw UserError("The gift would be larger than 2 GB");
+  payload.insert(payload.end(), block.begin(), block.end());
+  return static_cast<int32_t>(offset);
+}
+
+}  // namespace
+
+std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts, GiftHeader header) {
+  if (parts.Picture.empty()) throw UserError("A gift needs a picture");
+  if (!LooksLikeJpeg(parts.Picture)) throw UserError("The picture is not a JPEG file");
+  if (!parts.Skin.empty() && !LooksLikeJpeg(parts.Skin)) throw UserError("The skin picture is not a JPEG file");
+  std::vector<uint8_t> payload;
+  header.PictureOffset = AppendBlock(payload, playerSize, parts.Picture);
+  header.PictureSize = static_cast<int32_t>(parts.Picture.size());
+  header.MusicOffset = AppendBlock(payload, playerSize, parts.Music);
+  header.MusicSize = static_cast<int32_t>(parts.Music.size());
+  if (parts.Music.empty()) header.MusicExtension.clear();
+  header.SkinOffset = AppendBlock(payload, playerSize, parts.Skin);
+  header.SkinSize = static_cast<int32_t>(parts.Skin.size());
+  header.TemplatesOffset = AppendBlock(payload, playerSize, parts.Templates);
+  if (parts.Templates.empty()) header.TemplateCount = 0;
+  const GiftHeaderBytes bytes = SerializeGiftHeader(header);
+  payload.insert(payload.end(), bytes.begin(), bytes.end());
+  payload.insert(payload.end(), parts.Trailer.begin(), parts.Trailer.end());
+  return payload;
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw UserError("Cannot open file \"" + path + "\"");
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteGift(const std::string& playerPath, const GiftParts& parts, const GiftHeader& header,
+               const std::string& outputPath) {
+  std::vector<uint8_t> file = ReadWholeFile(playerPath);
+  const std::vector<uint8_t> payload = BuildGiftPayload(file.size(), parts, header);
+  file.insert(file.end(), payload.begin(), payload.end());
+  std::ofstream out(outputPath, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  out.close();
+  if (!out) throw UserError("File " + outputPath + " could not be written");
+  ::chmod(outputPath.c_str(), 0755);
+}
+
+GiftHeader DefaultGiftHeader() {
+  GiftHeader h;
+  h.CreatorVersion = "v6.13";
+  h.Created = 46000;  // 9 December 2025
+  h.Title = "Untitled";
+  h.BoardColour = 0x00805030;
+  h.RequestedCount = 100;
+  h.Oddness = 5;
+  h.Seed = 1;
+  h.OpeningColourName = "clWhite";
+  h.ClosingColourName = "clWhite";
+  h.OpeningAlignment = 2;
+  h.ClosingAlignment = 2;
+  h.OpeningFont = GiftFont{0x000000, -16, 0, 0, 0, "Arial"};
+  h.ClosingFont = h.OpeningFont;
+  h.PieceStyle = 1;
+  return h;
+}
+
+}  // namespace quill

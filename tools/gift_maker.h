@@ -1,0 +1,38 @@
+// Making gifts: a copy of a player with a picture, optional music, skin and
+// templates, and the gift header appended. Used by quillmere-wrap, the demo build
+// and tests that need gift files.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/gift_header.h"
+
+namespace quill {
+
+struct GiftParts {
+  std::vector<uint8_t> Picture;    // a JPEG file
+  std::vector<uint8_t> Music;      // any audio file; empty for none
+  std::vector<uint8_t> Skin;       // a JPEG file; empty for none
+  std::vector<uint8_t> Templates;  // the template block, `header.TemplateCount` records
+  std::vector<uint8_t> Trailer;    // other data after the header (tests)
+};
+
+bool LooksLikeJpeg(const std::vector<uint8_t>& data);
+
+// The payload that follows a player of `playerSize` bytes: the blocks in order, then
+// the header with their offsets filled in. Raises UserError when the picture is
+// missing or not a JPEG.
+std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts, GiftHeader header);
+
+// Writes player + payload to `outputPath` and makes it executable.
+void WriteGift(const std::string& playerPath, const GiftParts& parts, const GiftHeader& header,
+               const std::string& outputPath);
+
+// A header with the defaults a new gift gets: 100 pieces, Classic style, oddness 5,
+// seed 1, creator version "v6.13", white message backgrounds.
+GiftHeader DefaultGiftHeader();
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path);
+
+}  // namespace quill

@@ -1,0 +1,74 @@
+#include "header_dump.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "common/text_codec.h"
+
+namespace quill {
+namespace {
+
+std::string Shown(const std::string& text) {
+  std::string out;
+  for (char c : Windows1252ToUtf8(CrLfToLf(text))) {
+    if (c == '\n') out += "\\n";
+    else if (c == '\\') out += "\\\\";
+    else out += c;
+  }
+  return out;
+}
+
+std::string Number(double value) {
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+void DumpFont(std::ostringstream& out, const char* prefix, const GiftFont& font) {
+  out << prefix << "Color=" << font.Color << '\n'
+      << prefix << "Height=" << font.Height << '\n'
+      << prefix << "Pitch=" << int{font.Pitch} << '\n'
+      << prefix << "Style=" << int{font.Style} << '\n'
+      << prefix << "Name=" << Shown(font.Name) << '\n';
+}
+
+}  // namespace
+
+std::string DumpGiftHeader(const GiftHeader& h) {
+  std::ostringstream out;
+  out << "HeaderSize=" << h.HeaderSize << '\n'
+      << "PictureOffset=" << h.PictureOffset << '\n'
+      << "PictureSize=" << h.PictureSize << '\n'
+      << "MusicOffset=" << h.MusicOffset << '\n'
+      << "MusicSize=" << h.MusicSize << '\n'
+      << "CreatorVersion=" << Shown(h.CreatorVersion) << '\n'
+      << "Created=" << Number(h.Created) << '\n'
+      << "Title=" << Shown(h.Title) << '\n'
+      << "CreatorName=" << Shown(h.CreatorName) << '\n'
+      << "Description=" << Shown(h.Description) << '\n'
+      << "BoardColour=" << h.BoardColour << '\n'
+      << "RequestedCount=" << h.RequestedCount << '\n'
+      << "Oddness=" << h.Oddness << '\n'
+      << "Seed=" << h.Seed << '\n'
+      << "OpeningMessage=" << Shown(h.OpeningMessage) << '\n'
+      << "ClosingMessage=" << Shown(h.ClosingMessage) << '\n';
+  DumpFont(out, "OpeningFont", h.OpeningFont);
+  DumpFont(out, "ClosingFont", h.ClosingFont);
+  out << "OpeningColourName=" << Shown(h.OpeningColourName) << '\n'
+      << "ClosingColourName=" << Shown(h.ClosingColourName) << '\n'
+      << "OpeningAlignment=" << int{h.OpeningAlignment} << '\n'
+      << "ClosingAlignment=" << int{h.ClosingAlignment} << '\n'
+      << "PieceStyle=" << h.PieceStyle << '\n'
+      << "OutlineIndex=" << h.OutlineIndex << '\n'
+      << "RotationOn=" << h.RotationOn << '\n'
+      << "MusicExtension=" << Shown(h.MusicExtension) << '\n'
+      << "SkinOffset=" << h.SkinOffset << '\n'
+      << "SkinSize=" << h.SkinSize << '\n'
+      << "TemplatesOffset=" << h.TemplatesOffset << '\n'
+      << "TemplateCount=" << h.TemplateCount << '\n'
+      << "FunPieces=" << h.FunPieces << '\n'
+      << "MysteryMode=" << h.MysteryMode << '\n';
+  return out.str();
+}
+
+}  // namespace quill
