@@ -1,0 +1,34 @@
+# Shared by the end-to-end tests: a private X display, a work folder, and waiting
+# for a window. Source it with: PLAYER WRAP PICTURE_TOOL WORKDIR as $1..$4.
+set -euo pipefail
+player=$1 wrap=$2 picture_tool=$3 work=$4
+rm -rf "$work" && mkdir -p "$work"
+
+display_number=$((90 + RANDOM % 400))
+Xvfb ":$display_number" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display_number"
+export QT_QPA_PLATFORM=xcb
+pids=("$xvfb_pid")
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap cleanup EXIT
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# wait_for_window NAME SECONDS: prints the window id once a visible window has NAME.
+wait_for_window() {
+  local name=$1 deadline=$((SECONDS + $2))
+  while ((SECONDS < deadline)); do
+    if id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n1) && [[ -n "$id" ]]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+make_gift() {  # make_gift OUTPUT [wrap options...]
+  local out=$1; shift
+  [[ -f "$work/picture.jpg" ]] || "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
+  "$wrap" --player "$player" --picture "$work/picture.jpg" -o "$out" "$@"
+}
