@@ -1,0 +1,94 @@
+#include "app/application.h"
+
+#include <QMessageBox>
+#include <QProcess>
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+
+#include "app/main_window.h"
+#include "app/qt_host.h"
+
+namespace quill {
+namespace {
+
+// Display settings tools of the common desktops, tried in this order.
+const std::pair<const char*, QStringList> kDisplaySettingsTools[] = {
+    {"gnome-control-center", {"display"}},
+    {"systemsettings", {"kcm_kscreen"}},
+    {"xfce4-display-settings", {}},
+    {"lxqt-config-monitor", {}},
+    {"arandr", {}},
+};
+
+// Starts the first display settings tool that can be started; returns the reason
+// of the last failure, or "" on success.
+std::string OpenDisplaySettings() {
+  QString reason;
+  for (const auto& [program, arguments] : kDisplaySettingsTools) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    if (process.startDetached()) return "";
+    reason = process.errorString();
+  }
+  return reason.toStdString();
+}
+
+}  // namespace
+
+QuillApplication::QuillApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool QuillApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    if (errorHandler_) {
+      errorHandler_(e.what());
+    } else {
+      std::cerr << e.what() << std::endl;
+    }
+  }
+  return false;
+}
+
+std::string DisplayDepthMessage(int depth) {
+  const long long colours = depth >= 62 ? 0 : (1LL << std::max(depth, 0));
+  return "This program needs HiColor mode (64K colors) or better and so is unable to continue while your "
+         "Windows desktop is set to " +
+         std::to_string(colours) + " colors. Would you like to change your settings now?";
+}
+
+bool CheckDisplayDepth(QtHost& host) {
+  const int depth = host.ScreenColourDepth();
+  if (depth >= 15) return true;
+  const std::string text = DisplayDepthMessage(depth);
+  std::cerr << text << std::endl;
+  if (host.Quiet()) return false;
+  const auto answer = QMessageBox::warning(nullptr, QApplication::applicationDisplayName(),
+                                           QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel);
+  if (answer == QMessageBox::Ok) {
+    const std::string failure = OpenDisplaySettings();
+    if (!failure.empty()) host.ShowMessage(failure, MessageKind::Plain);
+  }
+  return false;
+}
+
+std::string OwnProgramPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
+
+int RunPlayer(int argc, char** argv) {
+  QuillApplication app(argc, argv);
+  QApplication::setApplicationName("quillmere-gift");
+  QApplication::setApplicationDisplayName("Quillmere Gift");
+  QtHost host;
+  app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });
+  if (!CheckDisplayDepth(host)) return 0;
+
+  MainWindow main(host, OwnProgramPath());
+  main.CreateSplashForm();
+  main.CreateAuxiliaryForms();
+  main.show();
+  return app.exec();
+}
+
+}  // namespace quill

@@ -1,0 +1,23 @@
+#include "app/aux_forms.h"
+
+namespace quill {
+namespace {
+
+QWidget* NewToolWindow(QWidget* owner, const char* name, const char* caption, QSize size) {
+  auto* window = new QWidget(owner, Qt::Tool);
+  window->setObjectName(name);
+  window->setWindowTitle(caption);
+  window->resize(size);
+  window->hide();
+  return window;
+}
+
+}  // namespace
+
+AuxiliaryForms::AuxiliaryForms(QWidget* owner)
+    : overlay_(NewToolWindow(owner, "OverlayForm", "Picture", {240, 180})),
+      solveDlg_(NewToolWindow(owner, "SolveDlg", "Set speed", {153, 70})),
+      pieceSizeDlg_(NewToolWindow(owner, "PieceSizeDlg", "Piece size and shape", {400, 300})),
+      loupe_(NewToolWindow(owner, "LoupeForm", "Loupe", {200, 200})) {}
+
+}  // namespace quill

@@ -1,0 +1,337 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <array>
+#include <cstdio>
+#include <exception>
+
+#include "app/qt_colours.h"
+#include "app/web_site.h"
+#include "ui/form_layouts.h"
+
+namespace quill {
+namespace {
+
+// Commands of the full game that this edition does not offer; hidden at start.
+constexpr std::array kUnofferedCommands = {
+    "AdvOptions", "FileOpenItem", "FileSaveItem",     "FileSaveAsItem", "FilePrintItem",    "FilePrintSetupItem",
+    "FileSaveGiftItem", "FileDelete", "Timelimit",    "DemoItem",       "MoreTips",         "Screensaver",
+    "Wallpaper",  "HelpContentsItem", "HelpOrderItem", "HelpFAQ",       "HelpSearchItem",   "WhatsNewItem",
+};
+constexpr std::array kPopupMenus = {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"};
+
+// The hourglass over every window for as long as it lives.
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Runs a function when the scope ends, also by an exception.
+template <typename F>
+class Finally {
+ public:
+  explicit Finally(F f) : f_(std::move(f)) {}
+  ~Finally() { f_(); }
+  Finally(const Finally&) = delete;
+  Finally& operator=(const Finally&) = delete;
+
+ private:
+  F f_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
+    : QMainWindow(parent), host_(host), programPath_(std::move(programPath)) {
+  setObjectName(kMainFormName);
+  host_.SetDialogParent(this);
+  UiState& form = host_.MainForm();
+  const ComponentState& self = form.Get(kMainFormName);
+  resize(self.Width, self.Height);
+
+  BuildMenus();
+  speedBar_ = new SpeedBarWidget(form, "SpeedBar", this);
+  addToolBar(Qt::TopToolBarArea, speedBar_);
+  board_ = new BoardWidget(form, this);
+  setCentralWidget(board_);
+  BuildStatusLine();
+  ConnectCommands();
+  FormCreate();
+}
+
+MainWindow::~MainWindow() { FormDestroy(); }
+
+void MainWindow::BuildMenus() {
+  menus_ = std::make_unique<MenuBinding>(host_.MainForm());
+  menus_->BuildMenuBar(*menuBar(), "MainMenu");
+  for (const char* popup : kPopupMenus)
+    if (host_.MainForm().Has(popup)) menus_->BuildPopup(popup, this);
+}
+
+void MainWindow::BuildStatusLine() {
+  UiState& form = host_.MainForm();
+  statusMirror_ = std::make_unique<StateMirror>(form);
+  statusLine_ = new QLabel(this);
+  statusLine_->setObjectName("StatusLine");
+  statusBar()->addWidget(statusLine_, 1);
+  statusMirror_->Watch("StatusLine", [this](const ComponentState& c) {
+    statusLine_->setText(ToQString(c.Caption));
+    statusBar()->setVisible(c.Visible);
+  });
+  for (const char* name : {"TimerStatus", "SolvedStatus"}) {
+    if (!form.Has(name)) continue;
+    auto* panel = new QLabel(this);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    statusBar()->addPermanentWidget(panel);
+    statusMirror_->Watch(name, [panel](const ComponentState& c) {
+      panel->setText(ToQString(c.Caption));
+      panel->setStatusTip(ToQString(LongHint(c.Hint)));
+      panel->setMinimumWidth(c.Width);
+      panel->setVisible(c.Visible);
+    });
+  }
+  if (form.Has("ProgBar")) {
+    auto* bar = new QProgressBar(this);
+    bar->setObjectName("ProgBar");
+    statusBar()->addPermanentWidget(bar);
+    statusMirror_->Watch("ProgBar", [bar](const ComponentState& c) {
+      bar->setValue(c.Tag);
+      bar->setFixedWidth(c.Width);
+      bar->setVisible(c.Visible);
+    });
+  }
+}
+
+void MainWindow::ConnectCommands() {
+  auto on = [this](const char* name, auto handler) {
+    if (QAction* action = menus_->Action(name))
+      connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
+  };
+  on("FileExitItem", [this] { close(); });
+  on("WebLink", [this] { OpenWebPage(kProductWebSite, host_); });
+  on("PurchaseFull", [this] { OpenWebPage(std::string(kProductWebSite) + kStorePage, host_); });
+}
+
+// ---- Start-up -------------------------------------------------------------------
+
+void MainWindow::FormCreate() {
+  UiState& form = host_.MainForm();
+  // Sounds and skin objects join here with their modules.
+  FDockSize = form.Get("SpeedBar").Height;
+  form.SetCaption(kMainFormName, "Quillmere Gift");
+  setWindowTitle(ToQString(form.Get(kMainFormName).Caption));
+  FGhostLevel = 5;
+  game_ = std::make_unique<TJigsaw>(host_, programPath_);
+  form.SetCaption("WebLink", kProductWebSite);
+  form.SetHint("WebLink", "Visit the Quillmere web site");
+  FTimer.setInterval(100);
+  connect(&FTimer, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+  HideUnofferedCommands();
+}
+
+void MainWindow::HideUnofferedCommands() {
+  UiState& form = host_.MainForm();
+  form.SetVisible("Restart1", true);
+  for (const char* name : kUnofferedCommands) form.SetVisible(name, false);
+  // SpeedPicture takes the place of SpeedOpen; the row keeps its spacing.
+  const int shift = form.Get("SpeedPicture").Left - form.Get("SpeedOpen").Left;
+  form.SetVisible("SpeedOpen", false);
+  form.SetVisible("SpeedSave", false);
+  for (const std::string& button : form.Children("SpeedBar"))
+    form.Update(button, [shift](ComponentState& c) { c.Left -= shift; });
+}
+
+SplashForm& MainWindow::CreateSplashForm() {
+  delete splash_;
+  splash_ = new SplashForm(host_, this);
+  splash_->show();
+  return *splash_;
+}
+
+void MainWindow::CreateAuxiliaryForms() { auxForms_ = std::make_unique<AuxiliaryForms>(this); }
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  Guarded([this] { FormShow(); });
+}
+
+void MainWindow::FormShow() {
+  // The piece size dialog's help button is hidden here once that dialog exists.
+  CheckMusicDevice();
+  try {
+    game_->LoadGift();
+  } catch (...) {
+    // No game: the empty window stays open until the user closes it.
+    if (splash_) splash_->hide();
+    throw;
+  }
+  FTimer.start();
+}
+
+void MainWindow::CheckMusicDevice() {
+  if (!QMediaDevices::audioOutputs().isEmpty()) return;
+  UiState& form = host_.MainForm();
+  form.SetChecked("Music", false);
+  form.SetEnabled("Music", false);
+  form.SetEnabled("SpeedMusic", false);
+  form.SetDown("SpeedMusic", false);
+}
+
+void MainWindow::Timer1Timer() {
+  // The game's once-a-second tick (clock, status, completion) joins here: while
+  // FPlaying, the game object's Tick.
+  if (!FirstTick) return;
+  FirstTick = false;
+  FTimer.setInterval(1000);
+  // The start sequence runs outside the timer's handler, so the timer keeps ticking
+  // behind the modal "Play..." screen.
+  QMetaObject::invokeMethod(
+      this, [this] { Guarded([this] { RunStartSequence(); }); }, Qt::QueuedConnection);
+}
+
+void MainWindow::RunStartSequence() {
+  bool resumed = false;
+  std::exception_ptr failure;
+  {
+    WaitCursor hourglass;
+    SetSplashButtonsEnabled(false);
+    try {
+      resumed = StartGame();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    if (splash_) splash_->hide();
+    SetSplashButtonsEnabled(true);
+  }
+  // The welcome screen waits for the user, so the hourglass is lifted meanwhile.
+  ShowSplashAsWelcome(resumed);
+  if (splash_ && !splash_->State().Checked("SaveResumeBox")) {
+    WaitCursor hourglass;
+    RestartFromScratch();
+  }
+  if (failure) std::rethrow_exception(failure);
+  StartMusic();
+}
+
+bool MainWindow::StartGame() {
+  UiState& form = host_.MainForm();
+  if (form.Checked("Mystery")) {
+    form.SetChecked("Picture", false);
+    form.SetChecked("Ghostpicture", false);
+  }
+  // Cutting the pieces (BuildPuzzle) and resuming a saved game (ResumeGame) join
+  // here; until then every game starts new.
+  const bool resumed = false;
+  FPlaying = true;
+  // FitBoard to PaintBox1's client size joins here.
+  board_->repaint();
+  if (form.Checked("Picture") && auxForms_) {
+    auxForms_->OverlayForm().show();
+    auxForms_->OverlayForm().update();
+  }
+  return resumed;
+}
+
+void MainWindow::ShowSplashAsWelcome(bool resumed) {
+  if (!splash_) return;
+  if (resumed) ArrangeSplashWithCheckBox("Resume game...");
+  if (!FPlaying) return;
+  splash_->SetStayOnTop(false);
+  host_.RunModal(*splash_);
+}
+
+// The user declined to resume: the saved game goes and the gift starts anew.
+void MainWindow::RestartFromScratch() {
+  // Deleting the saved game joins here with the saved game module.
+  game_->LoadGift();
+  StartGame();
+}
+
+void MainWindow::StartMusic() {
+  // The gift's music starts here once the music player exists.
+}
+
+void MainWindow::SetSplashButtonsEnabled(bool enabled) {
+  if (!splash_) return;
+  splash_->State().SetEnabled("OkBtn", enabled);
+  splash_->State().SetEnabled("WebBtn", enabled);
+}
+
+// OkBtn shrinks to four sixths of its height, its glyph moves right of the caption,
+// and the check box shows below it with the caption given.
+void MainWindow::ArrangeSplashWithCheckBox(const std::string& caption) {
+  UiState& splash = splash_->State();
+  splash.SetHeight("OkBtn", splash.Get("OkBtn").Height * 4 / 6);
+  splash.SetCaption("SaveResumeBox", caption);
+  splash.SetVisible("SaveResumeBox", true);
+}
+
+// ---- Shut-down ------------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  try {
+    FormClose();
+    event->accept();
+  } catch (const std::exception& e) {
+    // The window stays open; closing it again runs the sequence anew.
+    event->ignore();
+    host_.ReportError(e.what());
+  }
+}
+
+void MainWindow::FormClose() {
+  // Stopping the music joins here with the music player.
+  Finally cleanUp([this] {
+    delete splash_;
+    FTimer.stop();
+    // Stopping an auto-solve joins here.
+    FPlaying = false;
+  });
+  delete splash_;
+  host_.NewSplashForm();
+  splash_ = new SplashForm(host_, this);
+  splash_->BorrowExitButton();
+  ArrangeSplashWithCheckBox("Save game...");
+  game_->ShowClosingMessage();
+  if (!FPlaying) splash_->State().SetCaption("GiftLab", GiftLabelText(""));
+  host_.RunModal(*splash_);
+  // Saving the position when "Save game..." is ticked joins here with the saved game.
+}
+
+void MainWindow::FormDestroy() {
+  if (!host_.MusicFile().empty()) std::remove(host_.MusicFile().c_str());
+  game_.reset();
+}
+
+// ---- Events ---------------------------------------------------------------------
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    host_.MainForm().SetCaption("StatusLine", static_cast<QStatusTipEvent*>(event)->tip().toStdString());
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+void MainWindow::Guarded(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const std::exception& e) {
+    host_.ReportError(e.what());
+  }
+}
+
+}  // namespace quill

@@ -1,0 +1,98 @@
+// The main window (the design's TMainForm): menus, the tool bar SpeedBar, the status
+// line and the board PaintBox1, and the spine of the program: creating the game
+// object, loading the gift when first shown, the start sequence on the first timer
+// tick with the splash as loading and "Play..." screen, and the closing sequence
+// with the exit splash. Created first by the program entry, or by a test with any
+// gift file as its program path.
+#pragma once
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/aux_forms.h"
+#include "app/board_widget.h"
+#include "app/menu_binding.h"
+#include "app/qt_host.h"
+#include "app/splash_form.h"
+#include "app/state_mirror.h"
+#include "app/tool_bar.h"
+#include "game/jigsaw.h"
+
+namespace quill {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // FormCreate: builds the window from the host's main form state and creates the
+  // game object, which reads its gift from `programPath`.
+  MainWindow(QtHost& host, std::string programPath, QWidget* parent = nullptr);
+  // FormDestroy.
+  ~MainWindow() override;
+
+  // The entry's steps after creating the window: the splash form, shown at once as
+  // the loading screen, then the auxiliary windows.
+  SplashForm& CreateSplashForm();
+  void CreateAuxiliaryForms();
+
+  bool Playing() const { return FPlaying; }
+  TJigsaw& Game() { return *game_; }
+  SplashForm* Splash() const { return splash_; }
+  MenuBinding& Menus() { return *menus_; }
+  ToolButtonRow& SpeedBar() { return speedBar_->Row(); }
+  BoardWidget& PaintBox1() { return *board_; }
+  QLabel& StatusLine() { return *statusLine_; }
+  QTimer& Timer() { return FTimer; }
+  int DockSize() const { return FDockSize; }
+  int GhostLevel() const { return FGhostLevel; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;   // FormShow, the first time
+  void closeEvent(QCloseEvent* event) override;  // FormClose
+  bool event(QEvent* event) override;            // hints into the status line
+
+ private:
+  void BuildMenus();
+  void BuildStatusLine();
+  void ConnectCommands();
+  void FormCreate();
+  void HideUnofferedCommands();
+  void FormShow();
+  void CheckMusicDevice();
+  void Timer1Timer();
+  void RunStartSequence();
+  bool StartGame();
+  void RestartFromScratch();
+  void StartMusic();
+  void ShowSplashAsWelcome(bool resumed);
+  void ArrangeSplashWithCheckBox(const std::string& caption);
+  void SetSplashButtonsEnabled(bool enabled);
+  void FormClose();
+  void FormDestroy();
+  // Runs a step; an exception it raises goes to the application's handler.
+  void Guarded(const std::function<void()>& step);
+
+  QtHost& host_;
+  std::string programPath_;
+  std::unique_ptr<MenuBinding> menus_;
+  SpeedBarWidget* speedBar_ = nullptr;
+  BoardWidget* board_ = nullptr;
+  QLabel* statusLine_ = nullptr;
+  std::unique_ptr<StateMirror> statusMirror_;
+  QPointer<SplashForm> splash_;
+  std::unique_ptr<AuxiliaryForms> auxForms_;
+  std::unique_ptr<TJigsaw> game_;
+
+  QTimer FTimer;
+  int FDockSize = 0;
+  bool FPlaying = false;
+  int FGhostLevel = 5;
+  bool FirstTick = true;
+  bool shown_ = false;
+};
+
+}  // namespace quill

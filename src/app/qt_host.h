@@ -1,0 +1,67 @@
+// The window system as the game code sees it (Host), on Qt: the main window's and
+// the splash form's component states, message boxes and questions, desktop colours,
+// the temporary folder, the screen depth, the music file and the skin picture.
+// Created by the program entry (or a test) before the main window, which uses it.
+#pragma once
+#include <QDialog>
+#include <QPointer>
+#include <memory>
+#include <string>
+
+#include "ui/host.h"
+#include "ui/ui_state.h"
+
+class QWidget;
+
+namespace quill {
+
+class QtHost : public Host {
+ public:
+  QtHost();
+  ~QtHost() override;
+
+  UiState& MainForm() override { return mainForm_; }
+  UiState& SplashForm() override { return *splashForm_; }
+  // Replaces the splash form's state by a fresh design-time one, as a newly
+  // created splash form has it; returns it.
+  UiState& NewSplashForm();
+
+  void ShowMessage(const std::string& text, MessageKind kind) override;
+  bool AskYesNo(const std::string& question) override;
+  Colour SystemColour(int index) override;
+  std::string TempDirectory() override;
+  int ScreenColourDepth() override;
+  void SetMusicFile(const std::string& path) override { musicFile_ = path; }
+  void SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) override;
+
+  // The application's handler for an error that stopped an operation: the text in
+  // a message box and on standard error.
+  void ReportError(const std::string& text) { ShowMessage(text, MessageKind::Error); }
+
+  // Shows a dialog modally and returns its result. In quiet mode nothing is shown
+  // and the dialog counts as closed with Esc (Rejected).
+  int RunModal(QDialog& dialog);
+
+  // Quiet mode, for tests: message boxes go to standard error only, questions are
+  // answered No, modal dialogs are not shown.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
+  bool Quiet() const { return quiet_; }
+
+  // The window that message boxes belong to.
+  void SetDialogParent(QWidget* parent) { dialogParent_ = parent; }
+
+  const std::string& MusicFile() const { return musicFile_; }
+  const Bitmap* SkinPicture() const { return skin_.get(); }
+  int SkinToolbarHeight() const { return skinToolbarHeight_; }
+
+ private:
+  UiState mainForm_;
+  std::unique_ptr<UiState> splashForm_;
+  bool quiet_ = false;
+  QPointer<QWidget> dialogParent_;
+  std::string musicFile_;
+  std::unique_ptr<Bitmap> skin_;
+  int skinToolbarHeight_ = 0;
+};
+
+}  // namespace quill

@@ -1,0 +1,247 @@
+#include "app/splash_form.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+
+#include "app/bevel_panel.h"
+#include "app/glyphs.h"
+#include "app/qt_colours.h"
+#include "app/qt_host.h"
+#include "app/web_site.h"
+#include "common/util.h"
+#include "ui/form_layouts.h"
+
+namespace quill {
+namespace {
+
+constexpr int kPanelBevel = 4;
+constexpr int kButtonGlyphSize = 16;
+const QColor kLinkBlue(0, 0, 238);
+
+Qt::Alignment ToQtAlignment(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Left: return Qt::AlignLeft;
+    case TextAlignment::Right: return Qt::AlignRight;
+    case TextAlignment::Centre: return Qt::AlignHCenter;
+  }
+  return Qt::AlignLeft;
+}
+
+void SetTextColour(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget.setPalette(palette);
+}
+
+QToolButton* NewLinkButton(QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setAutoRaise(true);
+  button->setCursor(Qt::PointingHandCursor);
+  button->setIcon(WebGlyph());
+  button->setIconSize(QSize(kButtonGlyphSize, kButtonGlyphSize));
+  return button;
+}
+
+}  // namespace
+
+SplashForm::SplashForm(QtHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      host_(host),
+      mirror_(host.SplashForm()),
+      okGlyph_(PlayGlyph()) {
+  setObjectName(kSplashFormName);
+  DefineSplashForm(design_);
+  setAutoFillBackground(true);
+  UiState& state = State();
+  state.SetCaption("Product", "Quillmere Gift");
+  state.SetCaption("ProductShad", "Quillmere Gift");
+  state.SetCaption("Copyrite", VersionText(kProgramVersion) + ".  " + kNoticeText);
+  state.SetCaption("WebBtn", kProductWebSite);
+  BuildComponents();
+  mirror_.Watch(kSplashFormName, [this](const ComponentState& c) {
+    setFixedSize(c.Width, c.Height);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, ToQColor(c.Color));
+    setPalette(background);
+  });
+}
+
+void SplashForm::SetStayOnTop(bool onTop) {
+  const bool wasVisible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (wasVisible) show();
+}
+
+void SplashForm::BorrowExitButton() {
+  okGlyph_ = ExitGlyph();
+  State().SetCaption("OkBtn", State().Get("ExitBtn").Caption);
+}
+
+QWidget* SplashForm::Component(const std::string& name) const {
+  auto it = widgets_.find(name);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+void SplashForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+    move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void SplashForm::BuildComponents() {
+  // Outermost first, so each component's parent exists when it is made; Product is
+  // raised over its shadow.
+  std::vector<std::pair<std::string, QWidget*>> pending{{kSplashFormName, this}};
+  while (!pending.empty()) {
+    auto [parentName, parentWidget] = pending.front();
+    pending.erase(pending.begin());
+    for (const std::string& name : State().Children(parentName)) {
+      QWidget* widget = CreateWidget(name, parentWidget);
+      widget->setObjectName(ToQString(name));
+      widgets_[name] = widget;
+      pending.emplace_back(name, widget);
+    }
+  }
+  for (const auto& [name, widget] : widgets_) WatchGeometry(name, widget);
+  widgets_.at("Product")->raise();
+}
+
+QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
+  if (name == "Panel1" || name == "Panel2") {
+    auto* panel = new BevelPanel(parent);
+    const bool skinned = State().Get(name).Tag != -1;
+    panel->SetBevel(skinned ? BevelPanel::Bevel::Raised : BevelPanel::Bevel::Lowered,
+                    skinned ? kPanelBevel : 2);
+    panel->SetFill(SystemQColor(15), skinned);
+    if (skinned && host_.SkinPicture()) panel->SetTile(ToQImage(*host_.SkinPicture()));
+    return panel;
+  }
+  if (name == "Memo1") {
+    auto* memo = new QTextEdit(parent);
+    memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    WatchMemo(memo);
+    return memo;
+  }
+  if (name == "WebBtn" || name == "OrderBtn") {
+    QToolButton* button = NewLinkButton(parent);
+    button->setToolButtonStyle(name == "WebBtn" ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);
+    const std::string address = name == "WebBtn" ? kProductWebSite : std::string(kProductWebSite) + kStorePage;
+    connect(button, &QToolButton::clicked, this, [this, address] { OpenLink(address); });
+    mirror_.Watch(name, [button](const ComponentState& c) {
+      QFont font = ToQFont(c.Font);
+      font.setUnderline(true);
+      button->setFont(font);
+      SetTextColour(*button, kLinkBlue);
+      button->setText(ToQString(c.Caption));
+    });
+    return button;
+  }
+  if (name == "OkBtn" || name == "ExitBtn") {
+    auto* button = new QToolButton(parent);
+    button->setIconSize(QSize(kButtonGlyphSize, kButtonGlyphSize));
+    if (name == "OkBtn") {
+      connect(button, &QToolButton::clicked, this, &QDialog::accept);
+      WatchOkButton(button);
+    } else {
+      button->setIcon(ExitGlyph());
+    }
+    return button;
+  }
+  if (name == "SaveResumeBox") {
+    auto* box = new QCheckBox(parent);
+    UiState& state = State();
+    mirror_.Watch(name, [box](const ComponentState& c) {
+      box->setText(ToQString(c.Caption));
+      box->setFont(ToQFont(c.Font));
+      box->setChecked(c.Checked);
+    });
+    connect(box, &QCheckBox::toggled, this, [&state, name](bool on) {
+      if (state.Get(name).Checked != on) state.SetChecked(name, on);
+    });
+    return box;
+  }
+  if (name == "Panel3" || name == "PlayPanel") return new QWidget(parent);
+  auto* label = new QLabel(parent);  // Product, ProductShad, Copyrite, GiftLab
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(name == "GiftLab");
+  WatchLabel(name, label);
+  return label;
+}
+
+void SplashForm::WatchGeometry(const std::string& name, QWidget* widget) {
+  mirror_.Watch(name, [this, name, widget](const ComponentState& c) {
+    PlaceComponent(name);
+    widget->setEnabled(c.Enabled);
+    widget->setVisible(c.Visible);
+    widget->setToolTip(ToQString(ShortHint(c.Hint)));
+    widget->setStatusTip(ToQString(LongHint(c.Hint)));
+    // Components anchored to the bottom of this one follow its height.
+    for (const std::string& child : State().Children(name)) PlaceComponent(child);
+  });
+}
+
+void SplashForm::WatchLabel(const std::string& name, QLabel* label) {
+  mirror_.Watch(name, [label](const ComponentState& c) {
+    label->setText(ToQString(c.Caption));
+    label->setFont(ToQFont(c.Font));
+    SetTextColour(*label, ToQColor(c.Font.Color));
+    label->setAlignment(ToQtAlignment(c.Alignment) | Qt::AlignVCenter);
+  });
+}
+
+void SplashForm::WatchMemo(QTextEdit* memo) {
+  mirror_.Watch("Memo1", [memo](const ComponentState& c) {
+    memo->setFont(ToQFont(c.Font));
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Base, ToQColor(c.Color));
+    palette.setColor(QPalette::Text, ToQColor(c.Font.Color));
+    memo->setPalette(palette);
+    if (memo->toPlainText() != ToQString(c.Text)) memo->setPlainText(ToQString(c.Text));
+    QTextCursor all(memo->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setAlignment(ToQtAlignment(c.Alignment));
+    all.mergeBlockFormat(format);
+  });
+}
+
+void SplashForm::WatchOkButton(QToolButton* button) {
+  const int designHeight = design_.Get("OkBtn").Height;
+  mirror_.Watch("OkBtn", [this, button, designHeight](const ComponentState& c) {
+    button->setText(ToQString(c.Caption));
+    button->setFont(ToQFont(c.Font));
+    button->setIcon(okGlyph_);
+    // At full height the glyph sits above the caption; shrunk to make room for the
+    // check box, it sits to the right of it.
+    const bool shrunk = c.Height < designHeight;
+    button->setToolButtonStyle(shrunk ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextUnderIcon);
+    button->setLayoutDirection(shrunk ? Qt::RightToLeft : Qt::LeftToRight);
+  });
+}
+
+void SplashForm::PlaceComponent(const std::string& name) {
+  auto it = widgets_.find(name);
+  if (it == widgets_.end()) return;
+  const ComponentState& c = State().Get(name);
+  it->second->setGeometry(c.Left, c.Top + BottomShift(name), c.Width, c.Height);
+}
+
+// Components of Panel1 below the memo keep their distance to the panel's bottom
+// edge, so they move up when the panel is shortened.
+int SplashForm::BottomShift(const std::string& name) {
+  const ComponentState& designed = design_.Get(name);
+  if (designed.Parent != "Panel1") return 0;
+  const ComponentState& memo = design_.Get("Memo1");
+  if (designed.Top < memo.Top + memo.Height) return 0;
+  return State().Get("Panel1").Height - design_.Get("Panel1").Height;
+}
+
+void SplashForm::OpenLink(const std::string& address) { OpenWebPage(address, host_); }
+
+}  // namespace quill

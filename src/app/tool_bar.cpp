@@ -1,0 +1,75 @@
+#include "app/tool_bar.h"
+
+#include "app/qt_colours.h"
+
+namespace quill {
+namespace {
+
+constexpr int kRowMargin = 4;  // free pixels right of the last button
+
+// The text a glyph-less button shows: its caption, else the short hint.
+QString ButtonText(const ComponentState& c) {
+  return ToQString(c.Caption.empty() ? ShortHint(c.Hint) : c.Caption);
+}
+
+}  // namespace
+
+ToolButtonRow::ToolButtonRow(UiState& state, const std::string& bar, QWidget* parent)
+    : QWidget(parent), mirror_(state) {
+  setObjectName(ToQString(bar));
+  for (const std::string& name : state.Children(bar)) AddButton(name);
+  mirror_.Watch(bar, [this](const ComponentState& c) { setFixedHeight(c.Height); });
+  FitToButtons();
+}
+
+QToolButton* ToolButtonRow::Button(std::string_view name) const {
+  auto it = buttons_.find(name);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+QToolButton* ToolButtonRow::AddButton(const std::string& name) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(ToQString(name));
+  button->setAutoRaise(true);
+  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  button->setFocusPolicy(Qt::NoFocus);
+  QFont small = button->font();
+  small.setPixelSize(9);
+  button->setFont(small);
+  UiState& state = mirror_.State();
+  button->setCheckable(state.Get(name).Down);
+  buttons_[name] = button;
+  mirror_.Watch(name, [this, button](const ComponentState& c) {
+    button->setGeometry(c.Left, c.Top, c.Width, c.Height);
+    button->setText(ButtonText(c));
+    button->setToolTip(ToQString(ShortHint(c.Hint)));
+    button->setStatusTip(ToQString(LongHint(c.Hint)));
+    button->setEnabled(c.Enabled);
+    button->setVisible(c.Visible);
+    if (button->isCheckable()) button->setChecked(c.Down);
+    FitToButtons();
+  });
+  connect(button, &QToolButton::clicked, this, [this, &state, name, button] {
+    if (button->isCheckable() && state.Get(name).Down != button->isChecked())
+      state.SetDown(name, button->isChecked());
+    emit Clicked(ToQString(name));
+  });
+  return button;
+}
+
+void ToolButtonRow::FitToButtons() {
+  int right = 0;
+  for (const auto& [name, button] : buttons_)
+    if (!button->isHidden()) right = std::max(right, button->geometry().right() + 1);
+  setFixedWidth(right + kRowMargin);
+}
+
+SpeedBarWidget::SpeedBarWidget(UiState& state, const std::string& bar, QWidget* parent)
+    : QToolBar(parent), row_(new ToolButtonRow(state, bar, this)) {
+  setObjectName(ToQString(bar));
+  setMovable(true);
+  setFloatable(false);
+  addWidget(row_);
+}
+
+}  // namespace quill
