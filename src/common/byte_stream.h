@@ -5,14 +5,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <vector>
+
+#include "common/errors.h"
 
 namespace quill {
 
-class StreamReadError : public std::runtime_error {
+// A damaged or short file: the message is the one the user sees.
+class StreamReadError : public UserError {
  public:
-  StreamReadError() : std::runtime_error("Stream read error") {}
+  StreamReadError() : UserError("Stream read error") {}
 };
 
 class ByteReader {

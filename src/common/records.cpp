@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "common/errors.h"
+#include "common/byte_stream.h"
 #include "common/packed.h"
 
 namespace quill {
@@ -31,7 +31,7 @@ constexpr size_t Reserved0 = 0, Reserved4 = 4, TrayCount = 8, TrayScroll = 10, L
 }  // namespace br
 
 void RequireSize(size_t have, size_t need) {
-  if (have < need) throw UserError("Stream read error");
+  if (have < need) throw StreamReadError();
 }
 
 }  // namespace

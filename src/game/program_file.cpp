@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/byte_stream.h"
 #include "common/errors.h"
 
 namespace quill {
@@ -42,9 +43,9 @@ size_t ProgramFile::ReadSome(int64_t offset, uint8_t* out, size_t size) const {
 }
 
 std::vector<uint8_t> ProgramFile::ReadBlock(int64_t offset, int64_t size) const {
-  if (!Holds(offset, size)) throw UserError("Stream read error");
+  if (!Holds(offset, size)) throw StreamReadError();
   std::vector<uint8_t> block(static_cast<size_t>(size));
-  if (ReadSome(offset, block.data(), block.size()) != block.size()) throw UserError("Stream read error");
+  if (ReadSome(offset, block.data(), block.size()) != block.size()) throw StreamReadError();
   return block;
 }
 
