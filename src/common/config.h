@@ -4,6 +4,7 @@
 // back into them.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "ui/ui_state.h"
@@ -43,10 +44,22 @@ class TJigConfig {
 
   bool IsWoodStyle() const { return OutlineStyle == kOutlineWood; }
 
+  // Sound effects (1 join, 2 completed, 4 tray, 5 tray deleted, 6 snapped onto the
+  // ghost). Nothing plays while Sound is off. PlaySound skips a sound while another
+  // plays; PlaySoundAtOnce cuts the current one off.
+  using SoundOutput = std::function<void(int effect, bool atOnce)>;
+  void SetSoundOutput(SoundOutput output) { soundOutput_ = std::move(output); }
+  void PlaySound(int effect) const { Play(effect, false); }
+  void PlaySoundAtOnce(int effect) const { Play(effect, true); }
+
  private:
   void ApplyToMenus(bool music, bool mystery);
+  void Play(int effect, bool atOnce) const {
+    if (Sound && soundOutput_) soundOutput_(effect, atOnce);
+  }
 
   UiState& menus_;
+  SoundOutput soundOutput_;
 };
 
 // Ticks the radio item of the Outlines submenu at `index` and unticks the others.
