@@ -5,42 +5,14 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "common/errors.h"
 #include "game/jigsaw.h"
-#include "ui/form_layouts.h"
-
-namespace {
-
-class QuietHost : public quill::Host {
- public:
-  QuietHost() {
-    quill::DefineMainForm(main_);
-    quill::DefineSplashForm(splash_);
-    temp_ = std::filesystem::temp_directory_path() / ("quill-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(temp_);
-  }
-  quill::UiState& MainForm() override { return main_; }
-  quill::UiState& SplashForm() override { return splash_; }
-  void ShowMessage(const std::string&, quill::MessageKind) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  quill::Colour SystemColour(int) override { return 0; }
-  std::string TempDirectory() override { return temp_.string() + "/"; }
-  int ScreenColourDepth() override { return 24; }
-  void SetMusicFile(const std::string&) override {}
-  void SetSkin(std::unique_ptr<quill::Bitmap>, int) override {}
-
- private:
-  quill::UiState main_, splash_;
-  std::filesystem::path temp_;
-};
-
-}  // namespace
+#include "headless_host.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static QuietHost host;
+  static quill::HeadlessHost host;
   const int fd = memfd_create("gift", 0);
   if (fd < 0) return 0;
   for (size_t done = 0; done < size;) {

@@ -8,6 +8,7 @@
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
 #include "gift_fixture.h"
+#include "ui/form_layouts.h"
 
 namespace quill {
 namespace {
