@@ -1,0 +1,91 @@
+// The Qt host and the application object: colour conversion through the desktop
+// palette, the host's answers, the display depth question, and the handler that
+// catches errors escaping event handlers.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+
+#include "app/qt_colours.h"
+#include "app/qt_host.h"
+#include "common/errors.h"
+#include "shell_support.h"
+
+namespace quill::testing {
+namespace {
+
+TEST(QtColours, StoredAndSystemColoursResolve) {
+  TestApplication();
+  const QPalette palette = QApplication::palette();
+  struct Case {
+    Colour stored;
+    QColor expected;
+  };
+  for (const Case& c : {Case{0x00604828, QColor(0x28, 0x48, 0x60)}, Case{0x000000FF, QColor(255, 0, 0)},
+                        Case{0xFF000005, palette.color(QPalette::Base)},
+                        Case{0xFF000008, palette.color(QPalette::Text)},
+                        Case{0xFF00000F, palette.color(QPalette::Button)},
+                        Case{0xFF00000D, palette.color(QPalette::Highlight)},
+                        Case{0xFF000014, palette.color(QPalette::Light)}}) {
+    SCOPED_TRACE(c.stored);
+    EXPECT_EQ(ToQColor(c.stored), c.expected);
+  }
+  QtHost host;
+  EXPECT_EQ(host.SystemColour(15), FromQColor(palette.color(QPalette::Button)));
+}
+
+TEST(QtColours, LogicalFontHeightIsCharacterHeightInPixels) {
+  TestApplication();
+  const QFont font = ToQFont(FontState{0, -33, 0, kFontBold | kFontUnderline, "Times New Roman"});
+  EXPECT_EQ(font.family(), "Times New Roman");
+  EXPECT_EQ(font.pixelSize(), 33);
+  EXPECT_TRUE(font.bold());
+  EXPECT_TRUE(font.underline());
+  EXPECT_FALSE(font.italic());
+}
+
+TEST(QtHostTest, QuietHostWritesMessagesToStandardErrorAndAnswersNo) {
+  TestApplication();
+  QtHost host;
+  host.SetQuiet(true);
+  ::testing::internal::CaptureStderr();
+  host.ShowMessage("Something went wrong", MessageKind::Error);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Something went wrong\n");
+  EXPECT_FALSE(host.AskYesNo("Really?"));
+  EXPECT_EQ(host.TempDirectory(), QDir::tempPath().toStdString() + "/");
+}
+
+TEST(DisplayDepth, MessageNamesTheNumberOfColours) {
+  struct Case {
+    int depth;
+    const char* colours;
+  };
+  for (const Case& c : {Case{4, " 16 colors."}, Case{8, " 256 colors."}, Case{1, " 2 colors."}}) {
+    SCOPED_TRACE(c.depth);
+    const std::string text = DisplayDepthMessage(c.depth);
+    EXPECT_NE(text.find(c.colours), std::string::npos) << text;
+    EXPECT_EQ(text.rfind("This program needs HiColor mode (64K colors) or better", 0), 0u);
+  }
+}
+
+// An object whose event handler fails, as a game operation may.
+class FailingObject : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw UserError("The operation failed");
+    return QObject::event(e);
+  }
+};
+
+TEST(ApplicationHandler, ErrorsEscapingEventHandlersAreReportedAndTheLoopGoesOn) {
+  TestApplication();
+  ReportedErrors().clear();
+  FailingObject object;
+  QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
+  QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(ReportedErrors(), (std::vector<std::string>{"The operation failed", "The operation failed"}));
+}
+
+}  // namespace
+}  // namespace quill::testing

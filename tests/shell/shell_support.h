@@ -1,0 +1,63 @@
+// Shared by the shell tests: the one application object (on Qt's offscreen
+// platform), waiting for the event loop, a private folder, and gift files.
+#pragma once
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../unit/gift_fixture.h"
+#include "app/application.h"
+
+namespace quill::testing {
+
+// The application every shell test runs in; errors escaping event handlers land in
+// ReportedErrors().
+inline std::vector<std::string>& ReportedErrors() {
+  static std::vector<std::string> errors;
+  return errors;
+}
+
+inline QuillApplication& TestApplication() {
+  static int argc = 1;
+  static char name[] = "shell_tests";
+  static char* argv[] = {name, nullptr};
+  static QuillApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto* created = new QuillApplication(argc, argv);
+    created->SetErrorHandler([](const std::string& text) { ReportedErrors().push_back(text); });
+    return created;
+  }();
+  return *app;
+}
+
+// Runs the event loop until `done` holds or five seconds have passed.
+inline bool WaitUntil(const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > 5000) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  return true;
+}
+
+// A folder of its own for one test, removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("quill-shell-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path_); }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace quill::testing
