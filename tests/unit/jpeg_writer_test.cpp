@@ -1,5 +1,8 @@
 // WriteJpeg checked by decoding its output with libjpeg's own decompressor.
+#include "jpeg_writer.h"
+
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -11,9 +14,6 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
-#include "jpeg_writer.h"
 #include "raster/bitmap.h"
 
 namespace quill {
@@ -122,20 +122,22 @@ TEST_P(JpegWriterRoundTrip, DecodesToSameSizeAndColours) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, JpegWriterRoundTrip,
-                         testing::Values(RoundTripCase{64, 48, 90, 10},    // whole 16×16 blocks
-                                         RoundTripCase{53, 37, 90, 10},    // partial blocks at the edges
-                                         RoundTripCase{80, 64, 100, 6},    // best quality
-                                         RoundTripCase{64, 64, 10, 40}),   // rough, but still the same colours
+                         testing::Values(RoundTripCase{64, 48, 90, 10},   // whole 16×16 blocks
+                                         RoundTripCase{53, 37, 90, 10},   // partial blocks at the edges
+                                         RoundTripCase{80, 64, 100, 6},   // best quality
+                                         RoundTripCase{64, 64, 10, 40}),  // rough, but still the same colours
                          [](const testing::TestParamInfo<RoundTripCase>& param) {
                            const RoundTripCase& c = param.param;
-                           return std::to_string(c.width) + "x" + std::to_string(c.height) + "q" + std::to_string(c.quality);
+                           return std::to_string(c.width) + "x" + std::to_string(c.height) + "q" +
+                                  std::to_string(c.quality);
                          });
 
 TEST(JpegWriter, LowerQualityGivesSmallerFile) {
   // A picture with detail, where quality makes a difference.
   Bitmap picture(96, 96, PixelFormat::Rgb24);
   for (int y = 0; y < 96; ++y) {
-    for (int x = 0; x < 3 * 96; ++x) picture.ScanLine(y)[x] = static_cast<uint8_t>((x * 37 + y * 91 + (x ^ y) * 13) & 0xFF);
+    for (int x = 0; x < 3 * 96; ++x)
+      picture.ScanLine(y)[x] = static_cast<uint8_t>((x * 37 + y * 91 + (x ^ y) * 13) & 0xFF);
   }
   std::vector<uint8_t> fine, rough;
   WriteJpeg(picture, 95, fine);

@@ -70,10 +70,6 @@ int ArtRandom::Below(int count) { return static_cast<int>(Next() % static_cast<u
 
 float LatticeHash(int32_t x, int32_t y, uint32_t seed) { return Hash(x, y, seed); }
 
-float ValueNoise(float x, float y, uint32_t seed) { return Noise2(x, y, seed); }
-
-float ValueNoise(float x, uint32_t seed) { return Noise1(x, seed); }
-
 float FractalNoise(float x, float y, int octaves, uint32_t seed) {
   float sum = 0.0f;
   float amplitude = 0.5f;

@@ -24,13 +24,10 @@ class ArtRandom {
 // A lattice point hashed to [0, 1).
 float LatticeHash(int32_t x, int32_t y, uint32_t seed);
 
-// Smooth value noise in [-1, 1] with one lattice cell per unit.
-float ValueNoise(float x, float y, uint32_t seed);
-float ValueNoise(float x, uint32_t seed);
-
-// Sums `octaves` layers of value noise, each of twice the frequency and half the
-// amplitude of the one before (turned a little each time so lattice lines do not
-// line up); the result stays within [-1, 1] and is usually within ±0.6.
+// Sums `octaves` layers of smooth value noise (random values at whole-numbered
+// lattice points, blended smoothly between them), each of twice the frequency and
+// half the amplitude of the one before and turned a little, so lattice lines do not
+// line up. The result stays within [-1, 1] and is usually within ±0.6.
 float FractalNoise(float x, float y, int octaves, uint32_t seed);
 float FractalNoise(float x, int octaves, uint32_t seed);
 

@@ -1,12 +1,12 @@
 #include "jpeg_writer.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
-
-#include <jpeglib.h>
 
 namespace quill {
 namespace {
@@ -29,8 +29,7 @@ struct ErrorTrap {
 // Runs the compressor into a malloc'd buffer from jpeg_mem_dest. Holds no C++ objects
 // with destructors, so the long jump out of libjpeg skips nothing. On failure the
 // library's message is left in `message`.
-bool Compress(const Bitmap& rgb24, int quality, unsigned char** buffer, unsigned long* size,
-              char* message) {
+bool Compress(const Bitmap& rgb24, int quality, unsigned char** buffer, unsigned long* size, char* message) {
   jpeg_compress_struct info;
   ErrorTrap trap;
   info.err = jpeg_std_error(&trap.manager);

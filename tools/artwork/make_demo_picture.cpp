@@ -41,10 +41,14 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     if (i + 1 >= argc) return false;
     const std::string_view value = argv[++i];
     bool ok = false;
-    if (arg == "--width") ok = ParseNumber(value, options.width);
-    else if (arg == "--height") ok = ParseNumber(value, options.height);
-    else if (arg == "--quality") ok = ParseNumber(value, options.quality);
-    else if (arg == "--seed") ok = ParseNumber(value, options.seed);
+    if (arg == "--width")
+      ok = ParseNumber(value, options.width);
+    else if (arg == "--height")
+      ok = ParseNumber(value, options.height);
+    else if (arg == "--quality")
+      ok = ParseNumber(value, options.quality);
+    else if (arg == "--seed")
+      ok = ParseNumber(value, options.seed);
     if (!ok) return false;
   }
   return !options.output.empty() && options.width > 0 && options.height > 0 && options.quality >= 1 &&

@@ -41,7 +41,8 @@ class Brush {
   // inside) `distance` gives, in the colours `shade` gives, standing on `layer`.
   // `softness` widens the edge beyond one pixel, for smoke and the like.
   template <class Distance, class Shade>
-  void Paint(Layer layer, Box bounds, Distance distance, Shade shade, float opacity = 1.0f, float softness = 0.0f) const {
+  void Paint(Layer layer, Box bounds, Distance distance, Shade shade, float opacity = 1.0f,
+             float softness = 0.0f) const {
     const float edge = std::max(pixel_, softness);
     const int left = std::max(0, static_cast<int>((bounds.left - edge) * layout_.unit));
     const int right = std::min(canvas_.Width() - 1, static_cast<int>((bounds.right + edge) * layout_.unit) + 1);

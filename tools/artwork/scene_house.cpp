@@ -39,10 +39,10 @@ struct HouseFrame {
 
 // Paints a flat part of the house given by its corners in house units.
 template <class Shade>
-void PaintPart(const Brush& brush, const HouseFrame& h, std::initializer_list<Point> corners, Shade shade) {
-  const std::vector<Point> outline(corners);
-  brush.Paint(Layer::LeftHill, h.ToScene(BoundsOf(outline)),
-              [&](Point p) { return PolygonDistance(h.Local(p), outline) * h.size; }, shade);
+void PaintPart(const Brush& brush, const HouseFrame& h, const std::vector<Point>& outline, Shade shade) {
+  brush.Paint(
+      Layer::LeftHill, h.ToScene(BoundsOf(outline)),
+      [&](Point p) { return PolygonDistance(h.Local(p), outline) * h.size; }, shade);
 }
 
 Rgb Plaster(Point local, Rgb tint, uint32_t seed) {
@@ -58,19 +58,20 @@ Rgb WindowGlass(Point offset) {
   return Rgb{1.0f, 0.78f, 0.36f} * (1.0f - 0.35f * Length(offset));
 }
 
+std::vector<Point> Rectangle(Point centre, Point half) {
+  return {{centre.x - half.x, centre.y - half.y},
+          {centre.x + half.x, centre.y - half.y},
+          {centre.x + half.x, centre.y + half.y},
+          {centre.x - half.x, centre.y + half.y}};
+}
+
 void PaintFrontWindow(const Brush& brush, const HouseFrame& h, Point centre, Point half) {
   constexpr float kFrame = 0.03f;
-  PaintPart(brush, h,
-            {{centre.x - half.x - kFrame, centre.y - half.y - kFrame}, {centre.x + half.x + kFrame, centre.y - half.y - kFrame},
-             {centre.x + half.x + kFrame, centre.y + half.y + kFrame}, {centre.x - half.x - kFrame, centre.y + half.y + kFrame}},
-            [](Point) { return Rgb{0.32f, 0.22f, 0.16f}; });
-  PaintPart(brush, h,
-            {{centre.x - half.x, centre.y - half.y}, {centre.x + half.x, centre.y - half.y},
-             {centre.x + half.x, centre.y + half.y}, {centre.x - half.x, centre.y + half.y}},
-            [=](Point p) {
-              const Point local = h.Local(p);
-              return WindowGlass({(local.x - centre.x) / half.x, (local.y - centre.y) / half.y});
-            });
+  PaintPart(brush, h, Rectangle(centre, half + Point{kFrame, kFrame}), [](Point) { return Rgb{0.32f, 0.22f, 0.16f}; });
+  PaintPart(brush, h, Rectangle(centre, half), [=](Point p) {
+    const Point local = h.Local(p);
+    return WindowGlass({(local.x - centre.x) / half.x, (local.y - centre.y) / half.y});
+  });
 }
 
 void PaintSideWindow(const Brush& brush, const HouseFrame& h, float along, float width) {
@@ -78,7 +79,8 @@ void PaintSideWindow(const Brush& brush, const HouseFrame& h, float along, float
   const Point centre = {along + 0.5f * width, 0.5f * (kTop + kBottom)};
   const Point half = {0.5f * width, 0.5f * (kBottom - kTop)};
   PaintPart(brush, h,
-            {h.SideWall(along, kTop), h.SideWall(along + width, kTop), h.SideWall(along + width, kBottom), h.SideWall(along, kBottom)},
+            {h.SideWall(along, kTop), h.SideWall(along + width, kTop), h.SideWall(along + width, kBottom),
+             h.SideWall(along, kBottom)},
             [=](Point p) {
               const Point flat = h.Unfolded(h.Local(p));
               return WindowGlass({(flat.x - centre.x) / half.x, (flat.y - centre.y) / half.y});
@@ -87,18 +89,23 @@ void PaintSideWindow(const Brush& brush, const HouseFrame& h, float along, float
 
 void PaintFooting(const Brush& brush, const HouseFrame& h, uint32_t seed) {
   // A stone footing so the house meets the sloping ground.
-  PaintPart(brush, h, {{-0.04f, 0.12f}, {1.0f, 0.12f}, h.SideWall(1.0f, 0.12f), h.SideWall(1.0f, 0.0f), {1.0f, 0.0f}, {-0.04f, 0.0f}},
-            [=](Point p) { return Plaster(h.Local(p), {0.45f, 0.42f, 0.40f}, seed); });
+  PaintPart(
+      brush, h,
+      {{-0.04f, 0.12f}, {1.0f, 0.12f}, h.SideWall(1.0f, 0.12f), h.SideWall(1.0f, 0.0f), {1.0f, 0.0f}, {-0.04f, 0.0f}},
+      [=](Point p) {
+        return Plaster(h.Local(p), {0.45f, 0.42f, 0.40f}, seed);
+      });
 }
 
 void PaintWalls(const Brush& brush, const HouseFrame& h, uint32_t seed) {
   constexpr float top = HouseFrame::kWallTop;
   // The side wall faces the setting sun: warm boards.
-  PaintPart(brush, h, {h.SideWall(0, 0.02f), h.SideWall(1, 0.02f), h.SideWall(1, top), h.SideWall(0, top)}, [=](Point p) {
-    const Point local = h.Local(p);
-    const Rgb wood = Plaster(local, {0.93f, 0.72f, 0.52f}, seed);
-    return Fraction(h.Unfolded(local).y / 0.09f) < 0.12f ? wood * 0.7f : wood;
-  });
+  PaintPart(brush, h, {h.SideWall(0, 0.02f), h.SideWall(1, 0.02f), h.SideWall(1, top), h.SideWall(0, top)},
+            [=](Point p) {
+              const Point local = h.Local(p);
+              const Rgb wood = Plaster(local, {0.93f, 0.72f, 0.52f}, seed);
+              return Fraction(h.Unfolded(local).y / 0.09f) < 0.12f ? wood * 0.7f : wood;
+            });
   // The gable end is in the house's own shadow, framed by dark timbers.
   PaintPart(brush, h, {{0, 0.02f}, {1, 0.02f}, {1, top}, h.apex, {0, top}}, [=](Point p) {
     const Point local = h.Local(p);
@@ -126,14 +133,17 @@ void PaintRoof(const Brush& brush, const HouseFrame& h, uint32_t seed) {
   // Barge boards along the gable and the ridge line.
   constexpr float kBoard = 0.035f;
   const std::vector<Point> ends = {h.eaveLeft, a, e, a + d};
-  brush.Paint(Layer::LeftHill, Grown(h.ToScene(BoundsOf(ends)), kBoard * h.size),
-              [=](Point p) {
-                const Point local = h.Local(p);
-                const float nearest = std::min({SegmentDistance(local, h.eaveLeft, a), SegmentDistance(local, a, e),
-                                                SegmentDistance(local, a, a + d)});
-                return (nearest - kBoard) * h.size;
-              },
-              [](Point) { return Rgb{0.26f, 0.16f, 0.12f}; });
+  brush.Paint(
+      Layer::LeftHill, Grown(h.ToScene(BoundsOf(ends)), kBoard * h.size),
+      [=](Point p) {
+        const Point local = h.Local(p);
+        const float nearest = std::min(
+            {SegmentDistance(local, h.eaveLeft, a), SegmentDistance(local, a, e), SegmentDistance(local, a, a + d)});
+        return (nearest - kBoard) * h.size;
+      },
+      [](Point) {
+        return Rgb{0.26f, 0.16f, 0.12f};
+      });
 }
 
 // Where the chimney stands on the roof, in house units.
@@ -145,12 +155,17 @@ void PaintChimney(const Brush& brush, const HouseFrame& h) {
   const float fall = (h.eaveRight.y - h.apex.y) / (h.eaveRight.x - h.apex.x);
   const float top = foot.y - kChimneyHeight;
   constexpr float kHalf = 0.07f, kCourse = 0.05f;
-  PaintPart(brush, h, {{foot.x - kHalf, foot.y - kHalf * fall}, {foot.x + kHalf, foot.y + kHalf * fall}, {foot.x + kHalf, top}, {foot.x - kHalf, top}},
+  PaintPart(brush, h,
+            {{foot.x - kHalf, foot.y - kHalf * fall},
+             {foot.x + kHalf, foot.y + kHalf * fall},
+             {foot.x + kHalf, top},
+             {foot.x - kHalf, top}},
             [=](Point p) {
               const Point local = h.Local(p);
               if (local.y < top + 0.04f) return Rgb{0.30f, 0.26f, 0.26f};  // the cap
               const float course = std::floor((local.y - top) / kCourse);
-              const bool mortar = Fraction((local.y - top) / kCourse) < 0.2f || Fraction((local.x - foot.x) / kHalf + 0.5f * course) < 0.12f;
+              const bool mortar = Fraction((local.y - top) / kCourse) < 0.2f ||
+                                  Fraction((local.x - foot.x) / kHalf + 0.5f * course) < 0.12f;
               const Rgb brick = local.x > foot.x + 0.02f ? Rgb{0.80f, 0.40f, 0.28f} : Rgb{0.52f, 0.24f, 0.18f};
               return mortar ? Rgb{0.60f, 0.54f, 0.50f} : brick;
             });
@@ -162,19 +177,25 @@ void PaintSmoke(const Brush& brush, const HouseFrame& h, uint32_t seed) {
   constexpr int kPuffs = 12;
   for (int puff = 0; puff < kPuffs; ++puff) {
     const float t = static_cast<float>(puff) / (kPuffs - 1);
-    const Point centre = h.At({foot.x - 0.9f * t - 0.15f * std::sin(t * 6.0f), foot.y - kChimneyHeight - 0.1f - 2.2f * t});
+    const Point centre =
+        h.At({foot.x - 0.9f * t - 0.15f * std::sin(t * 6.0f), foot.y - kChimneyHeight - 0.1f - 2.2f * t});
     const float radius = h.size * (0.06f + 0.22f * t);
     const uint32_t puffSeed = seed + static_cast<uint32_t>(puff);
     brush.Paint(
         Layer::LeftHill, BoxAround(centre, 1.6f * radius),
-        [=](Point p) { return CircleDistance(p, centre, radius) + 0.4f * radius * FractalNoise(p.x / radius * 2.0f, p.y / radius * 2.0f, 3, puffSeed); },
-        [=](Point p) { return Mix(Rgb{0.62f, 0.56f, 0.66f}, Rgb{1.0f, 0.84f, 0.74f}, Clamp01(0.5f + (p.x - centre.x) / radius)); },
+        [=](Point p) {
+          return CircleDistance(p, centre, radius) +
+                 0.4f * radius * FractalNoise(p.x / radius * 2.0f, p.y / radius * 2.0f, 3, puffSeed);
+        },
+        [=](Point p) {
+          return Mix(Rgb{0.62f, 0.56f, 0.66f}, Rgb{1.0f, 0.84f, 0.74f}, Clamp01(0.5f + (p.x - centre.x) / radius));
+        },
         0.5f * (1.0f - 0.8f * t), 0.9f * radius);
   }
 }
 
 void PaintDoor(const Brush& brush, const HouseFrame& h) {
-  PaintPart(brush, h, {{0.40f, 0.0f}, {0.60f, 0.0f}, {0.60f, -0.40f}, {0.40f, -0.40f}}, [=](Point p) {
+  PaintPart(brush, h, Rectangle({0.5f, -0.2f}, {0.1f, 0.2f}), [=](Point p) {
     const Point local = h.Local(p);
     if (Length(local - Point{0.56f, -0.2f}) < 0.018f) return Rgb{0.95f, 0.78f, 0.35f};  // brass knob
     const bool seam = Fraction((local.x - 0.40f) / 0.05f) < 0.12f;

@@ -44,9 +44,9 @@ Rgb SkyGradient(float t) {
     float at;
     Rgb colour;
   };
-  static constexpr Stop kStops[] = {
-      {0.00f, {0.10f, 0.10f, 0.30f}}, {0.30f, {0.27f, 0.21f, 0.50f}}, {0.55f, {0.62f, 0.32f, 0.52f}},
-      {0.75f, {0.93f, 0.48f, 0.40f}}, {0.90f, {0.99f, 0.66f, 0.36f}}, {1.00f, {1.00f, 0.82f, 0.52f}}};
+  static constexpr Stop kStops[] = {{0.00f, {0.10f, 0.10f, 0.30f}}, {0.30f, {0.27f, 0.21f, 0.50f}},
+                                    {0.55f, {0.62f, 0.32f, 0.52f}}, {0.75f, {0.93f, 0.48f, 0.40f}},
+                                    {0.90f, {0.99f, 0.66f, 0.36f}}, {1.00f, {1.00f, 0.82f, 0.52f}}};
   t = Clamp01(t);
   for (size_t i = 1; i < std::size(kStops); ++i) {
     if (t <= kStops[i].at) {
@@ -86,6 +86,7 @@ class LandShader {
         fieldPatches_(layout, 3.0f, 3.0f, 604, 3),
         meadowMottle_(layout, 6.0f, 6.0f, 701, 4),
         blades_(layout, 140.0f, 20.0f, 702),
+        fineBlades_(layout, 500.0f, 60.0f, 703),
         pebbles_(layout, 300.0f, 300.0f, 801),
         fieldSeed_(layout.SeedFor(603)),
         wallSeed_(layout.SeedFor(811)) {
@@ -93,7 +94,8 @@ class LandShader {
     const uint32_t waveSeed = layout.SeedFor(112);
     cloudWave_.resize(static_cast<size_t>(layout.width));
     for (int column = 0; column < layout.width; ++column) {
-      cloudWave_[static_cast<size_t>(column)] = 0.04f * FractalNoise((static_cast<float>(column) + 0.5f) * pixel_ * 1.7f, 3, waveSeed);
+      cloudWave_[static_cast<size_t>(column)] =
+          0.04f * FractalNoise((static_cast<float>(column) + 0.5f) * pixel_ * 1.7f, 3, waveSeed);
     }
   }
 
@@ -124,13 +126,20 @@ class LandShader {
 
   Rgb LayerColour(Layer layer, Point p, float ridge, int column, View view) const {
     switch (layer) {
-      case Layer::Sky: return Sky(p, column, view);
-      case Layer::Mountains: return Mountains(p, ridge, column);
-      case Layer::FarHills: return FarHills(p, ridge);
-      case Layer::Lake: return Lake(p);
-      case Layer::LeftHill: return WithPath(p, WithWall(p, LeftHill(p, ridge)));
-      case Layer::RightHill: return Fields(p, ridge);
-      case Layer::Meadow: return WithPath(p, Meadow(p, ridge));
+      case Layer::Sky:
+        return Sky(p, column, view);
+      case Layer::Mountains:
+        return Mountains(p, ridge, column);
+      case Layer::FarHills:
+        return FarHills(p, ridge);
+      case Layer::Lake:
+        return Lake(p);
+      case Layer::LeftHill:
+        return WithPath(p, WithWall(p, LeftHill(p, ridge)));
+      case Layer::RightHill:
+        return Fields(p, ridge);
+      case Layer::Meadow:
+        return WithPath(p, Meadow(p, ridge));
     }
     return {};
   }
@@ -242,7 +251,8 @@ class LandShader {
     const float swing = 0.3f + 6.0f * depth;
     const Point mirrored = {p.x + 0.012f * wave * swing, 2.0f * layout_.lakeLevel - p.y + 0.012f * wave * swing};
     const Rgb reflection = Backdrop(mirrored) * 0.88f;
-    const float darkening = Clamp01(0.10f + 1.6f * depth) * (1.0f - 0.7f * SmoothStep(0.6f, 0.9f, Luminance(reflection)));
+    const float darkening =
+        Clamp01(0.10f + 1.6f * depth) * (1.0f - 0.7f * SmoothStep(0.6f, 0.9f, Luminance(reflection)));
     Rgb water = Mix(reflection, {0.06f, 0.10f, 0.22f}, darkening);
     water = water * (0.9f + 0.25f * lakeStreaks_.At(p));
     const float column = std::exp(-Square((p.x - layout_.sun.x) / (0.035f + 0.35f * depth)));
@@ -256,9 +266,10 @@ class LandShader {
   Rgb LeftHill(Point p, float ridge) const {
     const float mottle = hillMottle_.At(p);
     Rgb colour = Mix({0.14f, 0.26f, 0.10f}, {0.46f, 0.56f, 0.18f}, Clamp01(0.55f + 0.9f * mottle));
-    colour = colour * (0.88f + 0.22f * hillGrass_.At(p));
+    colour = colour * (0.88f + 0.22f * hillGrass_.At(p)) * (0.92f + 0.2f * fineBlades_.At(p));
     const float tufts = tufts_.At(p);
-    const Rgb bush = Mix(Rgb{0.06f, 0.14f, 0.06f}, Rgb{0.50f, 0.56f, 0.18f}, Clamp01(0.3f + 4.0f * tufts_.Relief(p, 0.002f)));
+    const Rgb bush =
+        Mix(Rgb{0.06f, 0.14f, 0.06f}, Rgb{0.50f, 0.56f, 0.18f}, Clamp01(0.3f + 4.0f * tufts_.Relief(p, 0.002f)));
     colour = Mix(colour, bush, SmoothStep(0.22f, 0.30f, tufts));
     colour = colour * (1.0f - 0.25f * SmoothStep(0.6f, 0.95f, p.y));
     return RimLight(colour, p.y - ridge, 0.008f, 0.6f) * Rgb{1.05f, 0.97f, 0.86f};
@@ -277,7 +288,8 @@ class LandShader {
     const bool joint = Fraction(along) < 0.12f || Fraction(inWall / (0.5f * kHeight)) < 0.15f;
     Rgb colour = Mix(Rgb{0.46f, 0.42f, 0.40f}, Rgb{0.78f, 0.70f, 0.60f}, stone) * (joint ? 0.5f : 1.0f);
     if (inWall > kHeight) colour = grass * 0.55f;  // the wall's shadow on the grass
-    const float edge = SmoothStep(-pixel_, 0.0f, inWall) * SmoothStep(kHeight + 3.0f * pixel_, kHeight + 2.0f * pixel_, inWall);
+    const float edge =
+        SmoothStep(-pixel_, 0.0f, inWall) * SmoothStep(kHeight + 3.0f * pixel_, kHeight + 2.0f * pixel_, inWall);
     return Mix(grass, colour, edge);
   }
 
@@ -352,7 +364,7 @@ class LandShader {
   Rgb Meadow(Point p, float ridge) const {
     const float mottle = meadowMottle_.At(p);
     Rgb colour = Mix({0.10f, 0.26f, 0.08f}, {0.38f, 0.58f, 0.16f}, Clamp01(0.5f + 1.2f * mottle));
-    colour = colour * (0.8f + 0.4f * (0.5f + blades_.At(p)));
+    colour = colour * (0.8f + 0.4f * (0.5f + blades_.At(p))) * (0.9f + 0.25f * fineBlades_.At(p));
     colour = colour * (1.0f - 0.3f * SmoothStep(0.9f, 1.0f, p.y));
     return RimLight(colour, p.y - ridge, 0.006f, 0.5f) * Rgb{1.04f, 0.98f, 0.88f};
   }
@@ -374,7 +386,7 @@ class LandShader {
   Texture lakeWave_, lakeStreaks_, sparkle_;
   Texture hillMottle_, hillGrass_, tufts_;
   Texture hedges_, fieldGrain_, fieldPatches_;
-  Texture meadowMottle_, blades_, pebbles_;
+  Texture meadowMottle_, blades_, fineBlades_, pebbles_;
   uint32_t fieldSeed_, wallSeed_;
   std::vector<float> cloudWave_;
 };

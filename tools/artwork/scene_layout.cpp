@@ -63,11 +63,16 @@ void TraceRidges(SceneLayout& layout, float sunFraction) {
   for (int column = 0; column < layout.width; ++column) {
     const float x = (static_cast<float>(column) + 0.5f) / layout.unit;
     const float xf = x / layout.Aspect();
-    const std::array<float, kLayerCount> heights = {
-        0.0f,   shapes.Mountains(x, xf), shapes.FarHills(x), kLakeLevel, shapes.LeftHill(x, xf),
-        shapes.RightHill(x, xf), shapes.Meadow(x)};
+    const std::array<float, kLayerCount> heights = {0.0f,
+                                                    shapes.Mountains(x, xf),
+                                                    shapes.FarHills(x),
+                                                    kLakeLevel,
+                                                    shapes.LeftHill(x, xf),
+                                                    shapes.RightHill(x, xf),
+                                                    shapes.Meadow(x)};
     for (int layer = 0; layer < kLayerCount; ++layer) {
-      layout.ridges[static_cast<size_t>(layer)][static_cast<size_t>(column)] = heights[static_cast<size_t>(layer)] * layout.unit;
+      layout.ridges[static_cast<size_t>(layer)][static_cast<size_t>(column)] =
+          heights[static_cast<size_t>(layer)] * layout.unit;
     }
   }
 }
@@ -92,9 +97,7 @@ uint32_t SceneLayout::SeedFor(uint32_t purpose) const {
   return static_cast<uint32_t>(mixer.Next());
 }
 
-int SceneLayout::ColumnAt(float x) const {
-  return std::clamp(static_cast<int>(x * unit), 0, width - 1);
-}
+int SceneLayout::ColumnAt(float x) const { return std::clamp(static_cast<int>(x * unit), 0, width - 1); }
 
 float SceneLayout::Coverage(Layer layer, int column, int y) const {
   if (layer == Layer::Sky) return 1.0f;

@@ -28,7 +28,7 @@ struct SceneLayout {
   float lakeLevel = 0;  // the far shore: the lake fills what the hills leave below it
   Point houseBase;      // bottom left corner of the front wall
   float houseSize = 0;  // width of the front wall
-  float wallY = 0;       // mean height of the stone wall across the left hill
+  float wallY = 0;      // mean height of the stone wall across the left hill
   Point boat;           // middle of the hull at the waterline
   float boatSize = 0;
 

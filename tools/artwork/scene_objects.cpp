@@ -37,7 +37,8 @@ constexpr Foliage kFoliage[] = {
 };
 
 Rgb FoliageColour(const Foliage& foliage, float light) {
-  return light < 0.5f ? Mix(foliage.dark, foliage.mid, light * 2.0f) : Mix(foliage.mid, foliage.lit, light * 2.0f - 1.0f);
+  return light < 0.5f ? Mix(foliage.dark, foliage.mid, light * 2.0f)
+                      : Mix(foliage.mid, foliage.lit, light * 2.0f - 1.0f);
 }
 
 Rgb Bark(Point p, float width, uint32_t seed) {
@@ -45,20 +46,27 @@ Rgb Bark(Point p, float width, uint32_t seed) {
   return Rgb{0.30f, 0.20f, 0.13f} * (0.75f + 0.5f * grain);
 }
 
-void PaintRoundTree(const Brush& brush, Layer layer, Point base, float radius, const Foliage& foliage, ArtRandom& random) {
+void PaintRoundTree(const Brush& brush, Layer layer, Point base, float radius, const Foliage& foliage,
+                    ArtRandom& random) {
   const uint32_t seed = static_cast<uint32_t>(random.Next());
   const float trunkWidth = 0.10f * radius;
   const Point crown = {base.x, base.y - 1.35f * radius};
-  brush.Paint(layer, BoxAround({base.x, base.y - 0.7f * radius}, 0.8f * radius),
-              [=](Point p) { return PolygonDistance(p, {{base.x - trunkWidth, base.y}, {base.x + trunkWidth, base.y},
-                                                       {base.x + 0.5f * trunkWidth, crown.y}, {base.x - 0.5f * trunkWidth, crown.y}}); },
-              [=](Point p) { return Bark(p, trunkWidth, seed); });
+  brush.Paint(
+      layer, BoxAround({base.x, base.y - 0.7f * radius}, 0.8f * radius),
+      [=](Point p) {
+        return PolygonDistance(p, {{base.x - trunkWidth, base.y},
+                                   {base.x + trunkWidth, base.y},
+                                   {base.x + 0.5f * trunkWidth, crown.y},
+                                   {base.x - 0.5f * trunkWidth, crown.y}});
+      },
+      [=](Point p) { return Bark(p, trunkWidth, seed); });
   std::array<std::pair<Point, float>, 8> blobs;
   blobs[0] = {crown, 0.62f * radius};
   for (size_t i = 1; i < blobs.size(); ++i) {
     const float angle = random.Between(0.0f, 2.0f * kPi);
     const float distance = random.Between(0.25f, 0.5f) * radius;
-    blobs[i] = {crown + Point{std::cos(angle), 0.85f * std::sin(angle)} * distance, random.Between(0.38f, 0.55f) * radius};
+    blobs[i] = {crown + Point{std::cos(angle), 0.85f * std::sin(angle)} * distance,
+                random.Between(0.38f, 0.55f) * radius};
   }
   const int octaves = OctavesFor(radius / 8.0f, brush.Layout().unit) + 1;
   brush.Paint(
@@ -76,13 +84,15 @@ void PaintRoundTree(const Brush& brush, Layer layer, Point base, float radius, c
       });
 }
 
-void PaintConifer(const Brush& brush, Layer layer, Point base, float height, const Foliage& foliage, ArtRandom& random) {
+void PaintConifer(const Brush& brush, Layer layer, Point base, float height, const Foliage& foliage,
+                  ArtRandom& random) {
   const uint32_t seed = static_cast<uint32_t>(random.Next());
   const float width = height * random.Between(0.38f, 0.48f);
   const float trunkWidth = 0.05f * height;
-  brush.Paint(layer, BoxAround({base.x, base.y - 0.1f * height}, 0.15f * height),
-              [=](Point p) { return BoxDistance(p, base.x - trunkWidth, base.y - 0.2f * height, base.x + trunkWidth, base.y); },
-              [=](Point p) { return Bark(p, trunkWidth, seed); });
+  brush.Paint(
+      layer, BoxAround({base.x, base.y - 0.1f * height}, 0.15f * height),
+      [=](Point p) { return BoxDistance(p, base.x - trunkWidth, base.y - 0.2f * height, base.x + trunkWidth, base.y); },
+      [=](Point p) { return Bark(p, trunkWidth, seed); });
   const float top = base.y - height;
   const int octaves = OctavesFor(height / 20.0f, brush.Layout().unit) + 1;
   brush.Paint(
@@ -93,7 +103,9 @@ void PaintConifer(const Brush& brush, Layer layer, Point base, float height, con
           const float tierTop = top + 0.19f * height * static_cast<float>(tier);
           const float tierBottom = tierTop + 0.36f * height;
           const float half = 0.5f * width * (0.45f + 0.55f * static_cast<float>(tier + 1) / 4.0f);
-          nearest = std::min(nearest, PolygonDistance(p, {{base.x, tierTop}, {base.x + half, tierBottom}, {base.x - half, tierBottom}}));
+          nearest = std::min(
+              nearest,
+              PolygonDistance(p, {{base.x, tierTop}, {base.x + half, tierBottom}, {base.x - half, tierBottom}}));
         }
         return nearest + 0.03f * height * FractalNoise(p.x / height * 30.0f, p.y / height * 30.0f, 2, seed + 1);
       },
@@ -131,8 +143,10 @@ void AddTrees(std::vector<Sprite>& sprites, const SceneLayout& layout, ArtRandom
     const uint64_t treeSeed = random.Next();
     sprites.push_back({layer, base.y, [=](const Brush& brush) {
                          ArtRandom shapes(treeSeed);
-                         if (conifer) PaintConifer(brush, layer, base, 3.2f * radius, foliage, shapes);
-                         else PaintRoundTree(brush, layer, base, radius, foliage, shapes);
+                         if (conifer)
+                           PaintConifer(brush, layer, base, 3.2f * radius, foliage, shapes);
+                         else
+                           PaintRoundTree(brush, layer, base, radius, foliage, shapes);
                        }});
     ++placed;
   }
@@ -146,15 +160,17 @@ void PaintSheep(const Brush& brush, Point base, float size, float facing, uint32
   for (float x : {-0.45f, -0.25f, 0.25f, 0.45f}) {
     const Point top = base + Point{x * size, -0.4f * size};
     const Point foot = base + Point{x * size, 0.0f};
-    brush.Paint(Layer::LeftHill, BoxAround(top, 0.5f * size), [=](Point p) { return SegmentDistance(p, top, foot) - leg; },
-                [=](Point) { return dark; });
+    brush.Paint(
+        Layer::LeftHill, BoxAround(top, 0.5f * size), [=](Point p) { return SegmentDistance(p, top, foot) - leg; },
+        [=](Point) { return dark; });
   }
   const Point body = base + Point{0.0f, -0.62f * size};
   brush.Paint(
       Layer::LeftHill, BoxAround(body, 0.9f * size),
       [=](Point p) {
         float nearest = 1e9f;
-        for (float x : {-0.38f, -0.12f, 0.12f, 0.38f}) nearest = std::min(nearest, CircleDistance(p, body + Point{x * size, 0}, 0.30f * size));
+        for (float x : {-0.38f, -0.12f, 0.12f, 0.38f})
+          nearest = std::min(nearest, CircleDistance(p, body + Point{x * size, 0}, 0.30f * size));
         return nearest + 0.05f * size * FractalNoise(p.x / size * 12.0f, p.y / size * 12.0f, 2, seed);
       },
       [=](Point p) {
@@ -164,9 +180,12 @@ void PaintSheep(const Brush& brush, Point base, float size, float facing, uint32
         return Mix(Rgb{0.55f, 0.50f, 0.50f}, Rgb{1.0f, 0.92f, 0.80f}, light);
       });
   const Point head = base + Point{facing * 0.62f * size, -0.72f * size};
-  brush.Paint(Layer::LeftHill, BoxAround(head, 0.4f * size),
-              [=](Point p) { return Length(Point{(p.x - head.x) / 1.3f, p.y - head.y}) - 0.15f * size; },
-              [=](Point) { return dark; });
+  brush.Paint(
+      Layer::LeftHill, BoxAround(head, 0.4f * size),
+      [=](Point p) {
+        return Length(Point{(p.x - head.x) / 1.3f, p.y - head.y}) - 0.15f * size;
+      },
+      [=](Point) { return dark; });
 }
 
 void AddSheep(std::vector<Sprite>& sprites, const SceneLayout& layout, ArtRandom& random, int count) {
@@ -179,7 +198,8 @@ void AddSheep(std::vector<Sprite>& sprites, const SceneLayout& layout, ArtRandom
     if (!GroundSpot(layout, Layer::LeftHill, x, depth, base) || layout.PathDistance(base) < 0.02f) continue;
     if (std::fabs(base.y - layout.wallY) < 0.05f) continue;
     const float size = 0.012f + 0.02f * Clamp01((base.y - 0.55f) / 0.4f);
-    sprites.push_back({Layer::LeftHill, base.y, [=](const Brush& brush) { PaintSheep(brush, base, size, facing, seed); }});
+    sprites.push_back(
+        {Layer::LeftHill, base.y, [=](const Brush& brush) { PaintSheep(brush, base, size, facing, seed); }});
     ++placed;
   }
 }
@@ -195,47 +215,60 @@ void PaintBoat(const Brush& brush, const SceneLayout& layout) {
     Rgb colour;
   };
   const std::vector<Part> parts = {
-      {{{-0.50f, -0.14f}, {0.58f, -0.22f}, {0.40f, 0.0f}, {-0.40f, 0.0f}}, {0.45f, 0.14f, 0.10f}},  // hull
+      {{{-0.50f, -0.14f}, {0.58f, -0.22f}, {0.40f, 0.0f}, {-0.40f, 0.0f}}, {0.45f, 0.14f, 0.10f}},      // hull
       {{{-0.50f, -0.14f}, {0.58f, -0.22f}, {0.56f, -0.18f}, {-0.49f, -0.11f}}, {0.90f, 0.80f, 0.62f}},  // gunwale
       {{{-0.02f, -0.16f}, {0.02f, -0.16f}, {0.02f, -1.15f}, {-0.02f, -1.15f}}, {0.25f, 0.16f, 0.10f}},  // mast
-      {{{0.05f, -1.10f}, {0.05f, -0.26f}, {0.52f, -0.26f}}, {1.0f, 0.86f, 0.72f}},  // mainsail
-      {{{-0.05f, -0.98f}, {-0.05f, -0.28f}, {-0.40f, -0.28f}}, {0.96f, 0.72f, 0.62f}},  // jib
+      {{{0.05f, -1.10f}, {0.05f, -0.26f}, {0.52f, -0.26f}}, {1.0f, 0.86f, 0.72f}},                      // mainsail
+      {{{-0.05f, -0.98f}, {-0.05f, -0.28f}, {-0.40f, -0.28f}}, {0.96f, 0.72f, 0.62f}},                  // jib
   };
   auto distanceTo = [=](const Part& part, Point local) { return PolygonDistance(local, part.corners) * s; };
   // The reflection first: upside down, broken by ripples, darker.
   for (const Part& part : parts) {
-    brush.Paint(Layer::Lake, BoxAround({w.x, w.y + 0.6f * s}, 0.8f * s),
-                [=](Point p) {
-                  const Point local = (p - w) * (1.0f / s);
-                  const float ripple = 0.05f * FractalNoise(local.x * 2.0f, local.y * 14.0f, 3, seed);
-                  return local.y < 0 ? 1e9f : distanceTo(part, {local.x + ripple, -local.y});
-                },
-                [=](Point) { return part.colour * 0.55f; }, 0.55f);
+    brush.Paint(
+        Layer::Lake, BoxAround({w.x, w.y + 0.6f * s}, 0.8f * s),
+        [=](Point p) {
+          const Point local = (p - w) * (1.0f / s);
+          const float ripple = 0.05f * FractalNoise(local.x * 2.0f, local.y * 14.0f, 3, seed);
+          return local.y < 0 ? 1e9f : distanceTo(part, {local.x + ripple, -local.y});
+        },
+        [=](Point) { return part.colour * 0.55f; }, 0.55f);
   }
   for (const Part& part : parts) {
-    brush.Paint(Layer::Lake, BoxAround({w.x, w.y - 0.55f * s}, 0.8f * s), [=](Point p) { return distanceTo(part, (p - w) * (1.0f / s)); },
-                [=](Point p) { return part.colour * (0.85f + 0.3f * Clamp01((p.x - w.x) / s + 0.5f)); });
+    brush.Paint(
+        Layer::Lake, BoxAround({w.x, w.y - 0.55f * s}, 0.8f * s),
+        [=](Point p) { return distanceTo(part, (p - w) * (1.0f / s)); },
+        [=](Point p) { return part.colour * (0.85f + 0.3f * Clamp01((p.x - w.x) / s + 0.5f)); });
   }
 }
 
 void PaintBirds(const Brush& brush, const SceneLayout& layout, ArtRandom& random) {
   const Point leader = {random.Between(0.30f, 0.45f) * layout.Aspect(), random.Between(0.17f, 0.24f)};
   for (int bird = 0; bird < 7; ++bird) {
-    const float side = (bird % 2 == 0) ? 1.0f : -1.0f;
+    // A loose V: birds alternate between its two arms.
+    const float arm = (bird % 2 == 0) ? 1.0f : -1.0f;
     const float rank = static_cast<float>((bird + 1) / 2);
-    const Point centre = leader + Point{-0.035f * rank + random.Between(-0.006f, 0.006f), 0.018f * rank * side};
+    const Point centre = leader + Point{-0.035f * rank + random.Between(-0.006f, 0.006f), 0.018f * rank * arm};
     const float span = random.Between(0.010f, 0.014f);
     const float flap = random.Between(-0.3f, 0.4f) * span;
-    const float thickness = std::max(0.6f * brush.Pixel(), 0.0012f);
-    brush.Paint(Layer::Sky, BoxAround(centre, 1.2f * span),
-                [=](Point p) {
-                  const Point leftTip = centre + Point{-span, flap}, rightTip = centre + Point{span, flap};
-                  const Point leftElbow = centre + Point{-0.45f * span, -0.35f * span};
-                  const Point rightElbow = centre + Point{0.45f * span, -0.35f * span};
-                  return std::min({SegmentDistance(p, centre, leftElbow), SegmentDistance(p, leftElbow, leftTip),
-                                   SegmentDistance(p, centre, rightElbow), SegmentDistance(p, rightElbow, rightTip)}) - thickness;
-                },
-                [](Point) { return Rgb{0.14f, 0.08f, 0.16f}; });
+    const float thickness = std::max(0.6f * brush.Pixel(), 0.0010f);
+    brush.Paint(
+        Layer::Sky, BoxAround(centre, 1.2f * span),
+        [=](Point p) {
+          // Each wing arches up from the body and droops to its tip, thinning out.
+          float nearest = CircleDistance(p, centre + Point{0, 0.05f * span}, 1.6f * thickness);
+          for (float side : {-1.0f, 1.0f}) {
+            const Point shoulder = centre + Point{side * 0.25f * span, -0.25f * span};
+            const Point wrist = centre + Point{side * 0.6f * span, -0.28f * span};
+            const Point tip = centre + Point{side * span, flap};
+            nearest = std::min({nearest, SegmentDistance(p, centre, shoulder) - thickness,
+                                SegmentDistance(p, shoulder, wrist) - 0.8f * thickness,
+                                SegmentDistance(p, wrist, tip) - 0.5f * thickness});
+          }
+          return nearest;
+        },
+        [](Point) {
+          return Rgb{0.14f, 0.08f, 0.16f};
+        });
   }
 }
 
@@ -254,26 +287,29 @@ void AddFence(std::vector<Sprite>& sprites, const SceneLayout& layout) {
     const Point nextBase = from + (to - from) * (static_cast<float>(post + 1) / (kPosts - 1));
     const float height = heightAt(base.y);
     const float width = 0.09f * height;
-    sprites.push_back({Layer::Meadow, base.y, [=](const Brush& brush) {
-                         brush.Paint(Layer::Meadow, BoxAround({base.x, base.y - 0.5f * height}, height),
-                                     [=](Point p) { return BoxDistance(p, base.x - width, base.y - height, base.x + width, base.y); },
-                                     [=](Point p) {
-                                       const float grain = FractalNoise((p.x - base.x) / width * 3.0f, p.y / width * 0.8f, 4, seed);
-                                       return wood * (0.7f + 0.3f * grain + 0.3f * Clamp01((p.x - base.x) / width));
-                                     });
-                         if (post + 1 == kPosts) return;
-                         const float nextHeight = heightAt(nextBase.y);
-                         for (float level : {0.35f, 0.75f}) {
-                           const Point a = base - Point{0, level * height}, b = nextBase - Point{0, level * nextHeight};
-                           const float thickness = 0.5f * width;
-                           brush.Paint(Layer::Meadow, Grown(BoundsOf(std::array{a, b}), thickness),
-                                       [=](Point p) { return SegmentDistance(p, a, b) - thickness; },
-                                       [=](Point p) {
-                                         const float grain = FractalNoise(p.x / width * 0.6f, p.y / width * 4.0f, 4, seed + 1);
-                                         return wood * (0.8f + 0.35f * grain);
-                                       });
-                         }
-                       }});
+    sprites.push_back(
+        {Layer::Meadow, base.y, [=](const Brush& brush) {
+           brush.Paint(
+               Layer::Meadow, BoxAround({base.x, base.y - 0.5f * height}, height),
+               [=](Point p) { return BoxDistance(p, base.x - width, base.y - height, base.x + width, base.y); },
+               [=](Point p) {
+                 const float grain = FractalNoise((p.x - base.x) / width * 3.0f, p.y / width * 0.8f, 4, seed);
+                 return wood * (0.7f + 0.3f * grain + 0.3f * Clamp01((p.x - base.x) / width));
+               });
+           if (post + 1 == kPosts) return;
+           const float nextHeight = heightAt(nextBase.y);
+           for (float level : {0.35f, 0.75f}) {
+             const Point a = base - Point{0, level * height}, b = nextBase - Point{0, level * nextHeight};
+             const float thickness = 0.5f * width;
+             brush.Paint(
+                 Layer::Meadow, Grown(BoundsOf(std::array{a, b}), thickness),
+                 [=](Point p) { return SegmentDistance(p, a, b) - thickness; },
+                 [=](Point p) {
+                   const float grain = FractalNoise(p.x / width * 0.6f, p.y / width * 4.0f, 4, seed + 1);
+                   return wood * (0.8f + 0.35f * grain);
+                 });
+           }
+         }});
   }
 }
 
@@ -284,24 +320,30 @@ constexpr Rgb kPetals[] = {
 
 void PaintFlower(const Brush& brush, Layer layer, Point centre, float radius, Rgb petal, int petals, float turn) {
   const float stem = std::max(0.5f * brush.Pixel(), 0.06f * radius);
-  brush.Paint(layer, BoxAround({centre.x, centre.y + radius}, 1.5f * radius),
-              [=](Point p) { return SegmentDistance(p, centre, centre + Point{0.2f * radius, 2.2f * radius}) - stem; },
-              [](Point) { return Rgb{0.12f, 0.30f, 0.08f}; });
-  brush.Paint(layer, BoxAround(centre, 1.2f * radius),
-              [=](Point p) {
-                float nearest = CircleDistance(p, centre, 0.3f * radius);
-                for (int i = 0; i < petals; ++i) {
-                  const float angle = turn + 2.0f * kPi * static_cast<float>(i) / static_cast<float>(petals);
-                  const Point tip = centre + Point{std::cos(angle), 0.7f * std::sin(angle)} * (0.55f * radius);
-                  nearest = std::min(nearest, CircleDistance(p, tip, 0.42f * radius));
-                }
-                return nearest;
-              },
-              [=](Point p) {
-                const float fromCentre = Length(p - centre) / radius;
-                if (fromCentre < 0.28f) return Rgb{0.95f, 0.72f, 0.12f} * (1.1f - fromCentre);
-                return petal * (0.7f + 0.3f * Clamp01(fromCentre) + 0.2f * Clamp01((p.x - centre.x) / radius));
-              });
+  brush.Paint(
+      layer, BoxAround({centre.x, centre.y + radius}, 1.5f * radius),
+      [=](Point p) {
+        return SegmentDistance(p, centre, centre + Point{0.2f * radius, 2.2f * radius}) - stem;
+      },
+      [](Point) {
+        return Rgb{0.12f, 0.30f, 0.08f};
+      });
+  brush.Paint(
+      layer, BoxAround(centre, 1.2f * radius),
+      [=](Point p) {
+        float nearest = CircleDistance(p, centre, 0.3f * radius);
+        for (int i = 0; i < petals; ++i) {
+          const float angle = turn + 2.0f * kPi * static_cast<float>(i) / static_cast<float>(petals);
+          const Point tip = centre + Point{std::cos(angle), 0.7f * std::sin(angle)} * (0.55f * radius);
+          nearest = std::min(nearest, CircleDistance(p, tip, 0.42f * radius));
+        }
+        return nearest;
+      },
+      [=](Point p) {
+        const float fromCentre = Length(p - centre) / radius;
+        if (fromCentre < 0.28f) return Rgb{0.95f, 0.72f, 0.12f} * (1.1f - fromCentre);
+        return petal * (0.7f + 0.3f * Clamp01(fromCentre) + 0.2f * Clamp01((p.x - centre.x) / radius));
+      });
 }
 
 void AddFlowers(std::vector<Sprite>& sprites, const SceneLayout& layout, ArtRandom& random, Layer layer, int count,
@@ -318,7 +360,8 @@ void AddFlowers(std::vector<Sprite>& sprites, const SceneLayout& layout, ArtRand
     if (!onGround || layout.PathDistance(centre) < 0.01f) continue;
     const float nearness = Clamp01((centre.y - 0.6f) / 0.4f);
     const float radius = smallest + (largest - smallest) * nearness * nearness * random.Between(0.7f, 1.2f);
-    sprites.push_back({layer, centre.y, [=](const Brush& brush) { PaintFlower(brush, layer, centre, radius, petal, petals, turn); }});
+    sprites.push_back(
+        {layer, centre.y, [=](const Brush& brush) { PaintFlower(brush, layer, centre, radius, petal, petals, turn); }});
   }
 }
 
