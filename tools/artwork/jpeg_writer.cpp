@@ -30,7 +30,7 @@ struct ErrorTrap {
 // with destructors, so the long jump out of libjpeg skips nothing. On failure the
 // library's message is left in `message`.
 bool Compress(const Bitmap& rgb24, int quality, unsigned char** buffer, unsigned long* size, char* message) {
-  jpeg_compress_struct info;
+  jpeg_compress_struct info{};  // zeroed, so destroying it is safe whenever an error strikes
   ErrorTrap trap;
   info.err = jpeg_std_error(&trap.manager);
   trap.manager.error_exit = JumpOnError;

@@ -116,8 +116,8 @@ void PaintConifer(const Brush& brush, Layer layer, Point base, float height, con
       });
 }
 
-// A tree standing `depth` below the ridge of `layer` at `x`, if that spot is ground
-// of that layer and not hidden.
+// The spot `depth` below the ridge of `layer` at `x`; false unless that layer is the
+// front one there, so whatever stands on it is not buried behind a nearer hill.
 bool GroundSpot(const SceneLayout& layout, Layer layer, float x, float depth, Point& spot) {
   const int column = layout.ColumnAt(x);
   spot = {x, layout.Ridge(layer, column) / layout.unit + depth};
