@@ -21,12 +21,19 @@ void BevelPanel::SetFill(const QColor& colour, bool gradient) {
   update();
 }
 
+void BevelPanel::SetSeeThrough(bool seeThrough) {
+  seeThrough_ = seeThrough;
+  setAttribute(Qt::WA_OpaquePaintEvent, !seeThrough);
+  update();
+}
+
 void BevelPanel::SetTile(const QImage& tile) {
   tile_ = tile;
   update();
 }
 
 void BevelPanel::paintEvent(QPaintEvent*) {
+  if (seeThrough_) return;
   QPainter painter(this);
   PaintFill(painter);
   PaintBevel(painter);

@@ -16,6 +16,8 @@ class BevelPanel : public QWidget {
 
   void SetBevel(Bevel bevel, int width);
   void SetFill(const QColor& colour, bool gradient);
+  // A see-through panel paints neither fill nor bevel; what lies behind shows.
+  void SetSeeThrough(bool seeThrough);
   // A picture tiled over the panel instead of the colour; a null image removes it.
   void SetTile(const QImage& tile);
 
@@ -30,6 +32,7 @@ class BevelPanel : public QWidget {
   int bevelWidth_ = 1;
   QColor colour_;
   bool gradient_ = false;
+  bool seeThrough_ = false;
   QImage tile_;
 };
 

@@ -89,3 +89,206 @@ QIcon ExitGlyph() {
 }
 
 }  // namespace quill
+
+namespace quill {
+namespace {
+
+constexpr int kToolGlyphSize = 24;
+
+QIcon DrawTool(const std::function<void(QPainter&)>& paint) {
+  QPixmap pixmap(kToolGlyphSize, kToolGlyphSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paint(painter);
+  painter.end();
+  QIcon icon(pixmap);
+  QPixmap grey = pixmap;
+  QPainter shade(&grey);
+  shade.setCompositionMode(QPainter::CompositionMode_SourceIn);
+  shade.fillRect(grey.rect(), QColor(140, 140, 140, 150));
+  shade.end();
+  icon.addPixmap(grey, QIcon::Disabled);
+  return icon;
+}
+
+const QColor kInk(40, 40, 48);
+
+// A small landscape in a frame: the puzzle picture.
+void PaintPicture(QPainter& p, const QRectF& r, int alpha) {
+  p.setPen(QPen(QColor(60, 60, 70, alpha), 1));
+  p.setBrush(QColor(120, 190, 250, alpha));
+  p.drawRect(r);
+  QPainterPath hill;
+  hill.moveTo(r.left(), r.bottom());
+  hill.lineTo(r.left(), r.bottom() - r.height() * 0.35);
+  hill.quadTo(r.center().x() - 2, r.top() + r.height() * 0.3, r.right(), r.bottom() - r.height() * 0.25);
+  hill.lineTo(r.right(), r.bottom());
+  hill.closeSubpath();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(70, 160, 60, alpha));
+  p.drawPath(hill);
+  p.setBrush(QColor(255, 210, 40, alpha));
+  p.drawEllipse(QPointF(r.right() - 4, r.top() + 4), 2.2, 2.2);
+}
+
+void PaintPieceOutline(QPainter& p, const QRectF& r, const QColor& fill) {
+  // A square piece with a knob on its right and a socket at its top.
+  const qreal k = r.width() / 4;
+  QPainterPath piece;
+  piece.moveTo(r.topLeft());
+  piece.lineTo(r.left() + r.width() / 2 - k / 2, r.top());
+  piece.arcTo(QRectF(r.center().x() - k / 2, r.top() - k / 2, k, k), 180, 180);
+  piece.lineTo(r.topRight());
+  piece.lineTo(r.right(), r.center().y() - k / 2);
+  piece.arcTo(QRectF(r.right() - k / 2, r.center().y() - k / 2, k, k), 90, -180);
+  piece.lineTo(r.bottomRight());
+  piece.lineTo(r.bottomLeft());
+  piece.closeSubpath();
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(fill);
+  p.drawPath(piece);
+}
+
+void PaintSquares(QPainter& p, const std::function<bool(int, int)>& filled) {
+  p.setPen(QPen(kInk, 0.8));
+  for (int row = 0; row < 4; ++row)
+    for (int col = 0; col < 4; ++col)
+      if (filled(row, col)) {
+        p.setBrush(QColor::fromHsv((row * 4 + col) * 22 % 360, 120, 230));
+        p.drawRect(QRectF(2.5 + col * 5, 2.5 + row * 5, 4, 4));
+      }
+}
+
+}  // namespace
+
+QIcon ToolGlyph(const std::string& name) {
+  if (name == "SpeedOpen")
+    return DrawTool([](QPainter& p) {
+      p.setPen(QPen(QColor(150, 110, 20), 1));
+      p.setBrush(QColor(250, 210, 90));
+      p.drawRect(QRectF(3.5, 7.5, 17, 12));
+      p.drawRect(QRectF(3.5, 5.5, 7, 2));
+    });
+  if (name == "SpeedSave")
+    return DrawTool([](QPainter& p) {
+      p.setPen(QPen(kInk, 1));
+      p.setBrush(QColor(60, 90, 170));
+      p.drawRect(QRectF(4.5, 4.5, 15, 15));
+      p.setBrush(Qt::white);
+      p.drawRect(QRectF(7.5, 4.5, 9, 6));
+    });
+  if (name == "SpeedPicture")
+    return DrawTool([](QPainter& p) { PaintPicture(p, QRectF(3.5, 5.5, 17, 13), 255); });
+  if (name == "SpeedLoupe")
+    return DrawTool([](QPainter& p) {
+      p.setPen(QPen(QColor(90, 60, 30), 3, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(14, 14), QPointF(20, 20));
+      p.setPen(QPen(kInk, 1.5));
+      p.setBrush(QColor(200, 230, 255, 200));
+      p.drawEllipse(QPointF(10, 10), 6, 6);
+    });
+  if (name == "SpeedGhost")
+    return DrawTool([](QPainter& p) {
+      PaintPicture(p, QRectF(3.5, 5.5, 17, 13), 90);
+      PaintPieceOutline(p, QRectF(6.5, 8.5, 7, 7), QColor(255, 255, 255, 160));
+    });
+  if (name == "SpeedZoom")
+    return DrawTool([](QPainter& p) {
+      p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap));
+      for (const auto& [corner, inward] : {std::pair{QPointF(4, 4), QPointF(1, 1)}, std::pair{QPointF(20, 4), QPointF(-1, 1)},
+                                           std::pair{QPointF(4, 20), QPointF(1, -1)}, std::pair{QPointF(20, 20), QPointF(-1, -1)}}) {
+        p.drawLine(corner, corner + inward * 6);
+        p.drawLine(corner, corner + QPointF(inward.x() * 4, 0));
+        p.drawLine(corner, corner + QPointF(0, inward.y() * 4));
+      }
+    });
+  if (name == "SpeedColor")
+    return DrawTool([](QPainter& p) {
+      const QColor colours[] = {QColor(230, 60, 50), QColor(250, 200, 40), QColor(60, 170, 70), QColor(50, 110, 220)};
+      for (int i = 0; i < 4; ++i) {
+        p.setPen(QPen(kInk, 0.8));
+        p.setBrush(colours[i]);
+        p.drawRect(QRectF(3.5 + (i % 2) * 9, 3.5 + (i / 2) * 9, 8, 8));
+      }
+    });
+  if (name == "SpeedSize")
+    return DrawTool([](QPainter& p) {
+      PaintPieceOutline(p, QRectF(4.5, 8.5, 11, 11), QColor(240, 170, 70));
+      p.setPen(QPen(kInk, 1.2, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(13, 3), QPointF(21, 3));
+      p.drawLine(QPointF(21, 3), QPointF(21, 11));
+      p.drawLine(QPointF(21, 3), QPointF(15, 9));
+    });
+  if (name == "SpeedEdge")
+    return DrawTool([](QPainter& p) { PaintSquares(p, [](int r, int c) { return r == 0 || r == 3 || c == 0 || c == 3; }); });
+  if (name == "SpeedGrid")
+    return DrawTool([](QPainter& p) { PaintSquares(p, [](int, int) { return true; }); });
+  if (name == "SpeedNewBox")
+    return DrawTool([](QPainter& p) {
+      p.setPen(QPen(QColor(90, 60, 30), 1));
+      p.setBrush(QColor(200, 150, 90));
+      p.drawRect(QRectF(2.5, 9.5, 15, 10));
+      p.setBrush(QColor(230, 190, 130));
+      p.drawRect(QRectF(2.5, 9.5, 15, 3));
+      p.setPen(QPen(QColor(20, 140, 40), 2.2, Qt::SolidLine, Qt::RoundCap));
+      p.drawLine(QPointF(18, 2.5), QPointF(18, 9.5));
+      p.drawLine(QPointF(14.5, 6), QPointF(21.5, 6));
+    });
+  if (name == "SpeedSound")
+    return DrawTool([](QPainter& p) {
+      QPainterPath speaker;
+      speaker.moveTo(3.5, 9.5);
+      speaker.lineTo(7.5, 9.5);
+      speaker.lineTo(12.5, 4.5);
+      speaker.lineTo(12.5, 19.5);
+      speaker.lineTo(7.5, 14.5);
+      speaker.lineTo(3.5, 14.5);
+      speaker.closeSubpath();
+      p.setPen(QPen(kInk, 1));
+      p.setBrush(QColor(90, 90, 100));
+      p.drawPath(speaker);
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(kInk, 1.3, Qt::SolidLine, Qt::RoundCap));
+      p.drawArc(QRectF(9, 8, 8, 8), -50 * 16, 100 * 16);
+      p.drawArc(QRectF(8, 5, 13, 14), -50 * 16, 100 * 16);
+    });
+  if (name == "SpeedMusic")
+    return DrawTool([](QPainter& p) {
+      p.setPen(QPen(kInk, 1.5));
+      p.drawLine(QPointF(9.5, 17), QPointF(9.5, 5));
+      p.drawLine(QPointF(18.5, 15), QPointF(18.5, 3));
+      p.setPen(Qt::NoPen);
+      p.setBrush(kInk);
+      p.drawPolygon(QPolygonF({QPointF(9, 4.5), QPointF(19, 2.5), QPointF(19, 6), QPointF(9, 8)}));
+      p.setBrush(QColor(60, 60, 160));
+      p.drawEllipse(QPointF(7, 17.5), 3, 2.4);
+      p.drawEllipse(QPointF(16, 15.5), 3, 2.4);
+    });
+  if (name == "SpeedHint")
+    return DrawTool([](QPainter& p) {
+      QRadialGradient glow(QPointF(11, 8), 8);
+      glow.setColorAt(0, QColor(255, 255, 200));
+      glow.setColorAt(1, QColor(250, 200, 30));
+      p.setPen(QPen(QColor(150, 110, 20), 1));
+      p.setBrush(glow);
+      p.drawEllipse(QRectF(5.5, 2.5, 13, 13));
+      p.setBrush(QColor(150, 150, 160));
+      p.drawRect(QRectF(9.5, 15.5, 5, 5));
+    });
+  if (name == "SpeedHelp")
+    return DrawTool([](QPainter& p) {
+      p.setPen(QPen(QColor(20, 70, 160), 1));
+      p.setBrush(QColor(70, 130, 220));
+      p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
+      QFont font = p.font();
+      font.setPixelSize(15);
+      font.setBold(true);
+      p.setFont(font);
+      p.setPen(Qt::white);
+      p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, "?");
+    });
+  return {};
+}
+
+}  // namespace quill

@@ -178,6 +178,7 @@ void MainWindow::FormShow() {
     if (splash_) splash_->hide();
     throw;
   }
+  if (splash_) splash_->ApplySkin(host_.SkinPicture());
   FTimer.start();
 }
 

@@ -1,11 +1,13 @@
 #include "app/splash_form.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
 #include "app/bevel_panel.h"
+#include "app/glyph_button.h"
 #include "app/glyphs.h"
 #include "app/qt_colours.h"
 #include "app/qt_host.h"
@@ -40,6 +42,8 @@ void SetTextColour(QWidget& widget, const QColor& colour) {
 QToolButton* NewLinkButton(QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setAutoRaise(true);
+  // A link: no frame, and no padding, so glyph and caption fit the designed height.
+  button->setStyleSheet("QToolButton { border: none; padding: 0px; background: transparent; }");
   button->setCursor(Qt::PointingHandCursor);
   button->setIcon(WebGlyph());
   button->setIconSize(QSize(kButtonGlyphSize, kButtonGlyphSize));
@@ -62,6 +66,7 @@ SplashForm::SplashForm(QtHost& host, QWidget* parent)
   state.SetCaption("Copyrite", VersionText(kProgramVersion) + ".  " + kNoticeText);
   state.SetCaption("WebBtn", kProductWebSite);
   BuildComponents();
+  ApplySkin(host_.SkinPicture());
   mirror_.Watch(kSplashFormName, [this](const ComponentState& c) {
     setFixedSize(c.Width, c.Height);
     QPalette background = palette();
@@ -81,6 +86,19 @@ void SplashForm::BorrowExitButton() {
   State().SetCaption("OkBtn", State().Get("ExitBtn").Caption);
 }
 
+void SplashForm::ApplySkin(const Bitmap* skin) {
+  const QImage tile = skin ? ToQImage(*skin) : QImage();
+  for (const std::string& name : State().Children("Panel1")) {
+    auto* panel = qobject_cast<BevelPanel*>(Component(name));
+    if (!panel || name == "Panel2") continue;
+    // Panels kept out of the skin (tag -1) stay plain over it, so their buttons
+    // read well; without a skin they let Panel1's shading through.
+    panel->SetSeeThrough(!skin);
+    panel->SetBevel(BevelPanel::Bevel::Raised, 1);
+  }
+  static_cast<BevelPanel*>(Component("Panel1"))->SetTile(tile);
+}
+
 QWidget* SplashForm::Component(const std::string& name) const {
   auto it = widgets_.find(name);
   return it == widgets_.end() ? nullptr : it->second;
@@ -88,8 +106,20 @@ QWidget* SplashForm::Component(const std::string& name) const {
 
 void SplashForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  widgets_.at("OkBtn")->setFocus();
   if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
     move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void SplashForm::keyPressEvent(QKeyEvent* event) {
+  // Enter plays (or exits) like a click on OkBtn; Esc closes with Cancel.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  auto* ok = static_cast<GlyphButton*>(widgets_.at("OkBtn"));
+  if (enter && ok->isEnabled() && ok->isVisible()) {
+    ok->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void SplashForm::BuildComponents() {
@@ -111,13 +141,11 @@ void SplashForm::BuildComponents() {
 }
 
 QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
-  if (name == "Panel1" || name == "Panel2") {
+  if (name == "Panel1" || name == "Panel2" || name == "Panel3" || name == "PlayPanel") {
     auto* panel = new BevelPanel(parent);
-    const bool skinned = State().Get(name).Tag != -1;
-    panel->SetBevel(skinned ? BevelPanel::Bevel::Raised : BevelPanel::Bevel::Lowered,
-                    skinned ? kPanelBevel : 2);
-    panel->SetFill(SystemQColor(15), skinned);
-    if (skinned && host_.SkinPicture()) panel->SetTile(ToQImage(*host_.SkinPicture()));
+    if (name == "Panel1") panel->SetBevel(BevelPanel::Bevel::Raised, kPanelBevel);
+    if (name == "Panel2") panel->SetBevel(BevelPanel::Bevel::Lowered, 2);
+    panel->SetFill(SystemQColor(15), name == "Panel1");
     return panel;
   }
   if (name == "Memo1") {
@@ -130,7 +158,7 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
   }
   if (name == "WebBtn" || name == "OrderBtn") {
     QToolButton* button = NewLinkButton(parent);
-    button->setToolButtonStyle(name == "WebBtn" ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     const std::string address = name == "WebBtn" ? kProductWebSite : std::string(kProductWebSite) + kStorePage;
     connect(button, &QToolButton::clicked, this, [this, address] { OpenLink(address); });
     mirror_.Watch(name, [button](const ComponentState& c) {
@@ -143,10 +171,10 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
     return button;
   }
   if (name == "OkBtn" || name == "ExitBtn") {
-    auto* button = new QToolButton(parent);
+    auto* button = new GlyphButton(parent);
     button->setIconSize(QSize(kButtonGlyphSize, kButtonGlyphSize));
     if (name == "OkBtn") {
-      connect(button, &QToolButton::clicked, this, &QDialog::accept);
+      connect(button, &QAbstractButton::clicked, this, &QDialog::accept);
       WatchOkButton(button);
     } else {
       button->setIcon(ExitGlyph());
@@ -166,7 +194,6 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
     });
     return box;
   }
-  if (name == "Panel3" || name == "PlayPanel") return new QWidget(parent);
   auto* label = new QLabel(parent);  // Product, ProductShad, Copyrite, GiftLab
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(name == "GiftLab");
@@ -211,7 +238,7 @@ void SplashForm::WatchMemo(QTextEdit* memo) {
   });
 }
 
-void SplashForm::WatchOkButton(QToolButton* button) {
+void SplashForm::WatchOkButton(GlyphButton* button) {
   const int designHeight = design_.Get("OkBtn").Height;
   mirror_.Watch("OkBtn", [this, button, designHeight](const ComponentState& c) {
     button->setText(ToQString(c.Caption));
@@ -220,8 +247,7 @@ void SplashForm::WatchOkButton(QToolButton* button) {
     // At full height the glyph sits above the caption; shrunk to make room for the
     // check box, it sits to the right of it.
     const bool shrunk = c.Height < designHeight;
-    button->setToolButtonStyle(shrunk ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextUnderIcon);
-    button->setLayoutDirection(shrunk ? Qt::RightToLeft : Qt::LeftToRight);
+    button->SetGlyphPlace(shrunk ? GlyphButton::GlyphPlace::Right : GlyphButton::GlyphPlace::Above);
   });
 }
 

@@ -14,9 +14,11 @@
 #include <string>
 
 #include "app/state_mirror.h"
+#include "raster/bitmap.h"
 
 namespace quill {
 
+class GlyphButton;
 class QtHost;
 
 class SplashForm : public QDialog {
@@ -28,6 +30,8 @@ class SplashForm : public QDialog {
   UiState& State() { return mirror_.State(); }
   // Whether the form stays in front of other windows (the loading screen does).
   void SetStayOnTop(bool onTop);
+  // Tiles the skin picture over Panel1; nullptr for the plain look.
+  void ApplySkin(const Bitmap* skin);
   // OkBtn takes the caption and glyph of the hidden ExitBtn ("Exit...").
   void BorrowExitButton();
 
@@ -36,6 +40,7 @@ class SplashForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildComponents();
@@ -43,7 +48,7 @@ class SplashForm : public QDialog {
   void WatchGeometry(const std::string& name, QWidget* widget);
   void WatchLabel(const std::string& name, QLabel* label);
   void WatchMemo(QTextEdit* memo);
-  void WatchOkButton(QToolButton* button);
+  void WatchOkButton(GlyphButton* button);
   void PlaceComponent(const std::string& name);
   int BottomShift(const std::string& name);
   void OpenLink(const std::string& address);

@@ -1,5 +1,6 @@
 #include "app/tool_bar.h"
 
+#include "app/glyphs.h"
 #include "app/qt_colours.h"
 
 namespace quill {
@@ -31,11 +32,19 @@ QToolButton* ToolButtonRow::AddButton(const std::string& name) {
   auto* button = new QToolButton(this);
   button->setObjectName(ToQString(name));
   button->setAutoRaise(true);
-  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  const QIcon glyph = ToolGlyph(name);
+  if (glyph.isNull()) {
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  } else {
+    button->setIcon(glyph);
+    button->setIconSize(QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  }
   button->setFocusPolicy(Qt::NoFocus);
-  QFont small = button->font();
-  small.setPixelSize(9);
-  button->setFont(small);
+  QFont captionFont = button->font();
+  captionFont.setPixelSize(11);
+  captionFont.setBold(true);
+  button->setFont(captionFont);
   UiState& state = mirror_.State();
   button->setCheckable(state.Get(name).Down);
   buttons_[name] = button;

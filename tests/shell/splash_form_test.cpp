@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "app/glyph_button.h"
 #include "app/qt_host.h"
 #include "app/splash_form.h"
 #include "game/jigsaw.h"
@@ -80,7 +81,7 @@ TEST_F(SplashFormTest, EmptyMessageShortensTheFormAndKeepsButtonsAtTheBottom) {
 
 TEST_F(SplashFormTest, PlayClosesWithOkAndEscWithCancel) {
   splash.show();
-  static_cast<QToolButton*>(splash.Component("OkBtn"))->click();
+  static_cast<GlyphButton*>(splash.Component("OkBtn"))->click();
   EXPECT_EQ(splash.result(), QDialog::Accepted);
   EXPECT_FALSE(splash.isVisible());
 
@@ -89,6 +90,11 @@ TEST_F(SplashFormTest, PlayClosesWithOkAndEscWithCancel) {
   QCoreApplication::sendEvent(&splash, &esc);
   EXPECT_EQ(splash.result(), QDialog::Rejected);
   EXPECT_FALSE(splash.isVisible());
+
+  splash.show();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(&splash, &enter);
+  EXPECT_EQ(splash.result(), QDialog::Accepted);
 }
 
 TEST_F(SplashFormTest, CheckBoxAndButtonsFollowTheState) {
@@ -102,11 +108,11 @@ TEST_F(SplashFormTest, CheckBoxAndButtonsFollowTheState) {
   box->click();
   EXPECT_FALSE(state.Checked("SaveResumeBox"));
 
-  auto* ok = static_cast<QToolButton*>(splash.Component("OkBtn"));
-  EXPECT_EQ(ok->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+  auto* ok = static_cast<GlyphButton*>(splash.Component("OkBtn"));
+  EXPECT_EQ(ok->Place(), GlyphButton::GlyphPlace::Above);
   state.SetHeight("OkBtn", state.Get("OkBtn").Height * 4 / 6);
-  EXPECT_EQ(ok->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
-  EXPECT_EQ(ok->layoutDirection(), Qt::RightToLeft);  // glyph right of the caption
+  EXPECT_EQ(ok->Place(), GlyphButton::GlyphPlace::Right);
+  EXPECT_EQ(ok->height(), 25);
 
   state.SetEnabled("WebBtn", false);
   EXPECT_FALSE(splash.Component("WebBtn")->isEnabled());
