@@ -1,0 +1,45 @@
+#include "game/fit_grid.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "common/records.h"
+
+namespace quill {
+
+namespace {
+
+constexpr int32_t kSmallestCell = 8;
+constexpr int32_t kLargestCell = 512;
+// More cells than a 16-bit piece count can hold never make the best grid.
+constexpr int64_t kMostCells = 65535;
+
+}  // namespace
+
+int32_t CellsAlong(int32_t length, int32_t n) { return std::max(1, (length + n / 2) / n); }
+
+int32_t GridCellSize(int32_t count, int32_t width, int32_t height) {
+  int64_t bestMiss = std::numeric_limits<int32_t>::max();
+  for (int32_t n = kSmallestCell; n <= kLargestCell; ++n) {
+    const int64_t cells = int64_t{CellsAlong(width, n)} * CellsAlong(height, n);
+    if (cells > kMostCells) continue;
+    const int64_t miss = std::llabs(count - cells);
+    if (miss > bestMiss) return n - 1;
+    bestMiss = miss;
+  }
+  return kLargestCell + 1;
+}
+
+int32_t FitGrid(int32_t count, int32_t width, int32_t height) {
+  PuzzleRecord.PictureWidth = static_cast<uint16_t>(width);
+  PuzzleRecord.PictureHeight = static_cast<uint16_t>(height);
+  PuzzleRecord.ScaledWidth = static_cast<uint16_t>(width);
+  PuzzleRecord.ScaledHeight = static_cast<uint16_t>(height);
+  const int32_t n = GridCellSize(count, width, height);
+  PuzzleRecord.Columns = static_cast<uint16_t>(CellsAlong(width, n));
+  PuzzleRecord.Rows = static_cast<uint16_t>(CellsAlong(height, n));
+  return PuzzleRecord.Columns * PuzzleRecord.Rows;
+}
+
+}  // namespace quill

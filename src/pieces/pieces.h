@@ -1,0 +1,116 @@
+// The piece collection (`TPieces`), bottom layer of the game object: owns every
+// piece and the configuration, knows the grid the pieces were cut from, answers
+// neighbour and group questions, joins and detaches pieces, and keeps groups in
+// view. The tray, moving and game layers derive from it.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "common/config.h"
+#include "pieces/piece.h"
+#include "raster/bitmap.h"
+#include "raster/rect.h"
+#include "ui/ui_state.h"
+
+namespace quill {
+
+// One direction of a piece's neighbourhood: the grid neighbour (none at the border)
+// and the square around the place where the piece must lie to fit it.
+struct TNeighbourSnap {
+  TFormPiece* Piece = nullptr;
+  Rect Snap;
+};
+using TNeighbourSnaps = std::array<TNeighbourSnap, 4>;
+
+class TPieces {
+ public:
+  // Creates the configuration from the main window's menus and makes it the
+  // process-wide `JigConfig`.
+  explicit TPieces(UiState& mainForm);
+  virtual ~TPieces();
+  TPieces(const TPieces&) = delete;
+  TPieces& operator=(const TPieces&) = delete;
+
+  TJigConfig& Config() { return *config_; }
+
+  // Lifecycle: one zero-filled piece per index of `PuzzleRecord.PieceCount`.
+  void CreatePieceList();
+  void FreePieceList();
+  int32_t Count() const { return static_cast<int32_t>(PieceList.size()); }
+  TFormPiece& Piece(int32_t index) const { return *PieceList[static_cast<size_t>(index)]; }
+  // Every piece, in index order.
+  TPieceList AllPieces() const;
+
+  // Sets the board position and stores its normalised form for `area`.
+  void MoveTo(TFormPiece& piece, int32_t x, int32_t y, const Rect& area) const;
+  // Whether the piece's mask is opaque at board point (x, y).
+  bool IsOpaqueAt(const TFormPiece& piece, int32_t x, int32_t y) const;
+
+  // Grid and neighbours.
+  TFormPiece* Neighbour(const TFormPiece& piece, int direction) const;
+  TFormPiece* NeighbourTowards(const TFormPiece& piece, Point point) const;
+  // Also sets `Surrounded` of the piece.
+  TNeighbourSnaps NeighbourSnapRects(int32_t index);
+  // Where `piece` must lie to fit against `other` in other's place and rotation.
+  static Point FitPosition(const TFormPiece& piece, const TFormPiece& other);
+  void ClassifyPieces(const TPieceList& list) const;
+  // The first piece in index order whose solved place contains picture point (x, y).
+  TFormPiece* FindAtHome(int32_t x, int32_t y) const;
+  // A piece of the list that meets rect shrunk by half a cell, tried from both ends.
+  TFormPiece* FindInArea(const TPieceList& list, const Rect& rect) const;
+
+  // Groups.
+  // Joins piece's group to other, its fitting neighbour; grows dirty by every
+  // moved piece's rectangle before and after the move.
+  void JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty);
+  // Takes the piece out of its group as a single piece on top.
+  void DetachPiece(TFormPiece& piece);
+  void SendGroupToBack(const TFormPiece& piece);
+  int32_t GroupSize(const TFormPiece& piece) const;
+  // For a list sorted by group: consecutive new ids from `NextGroup`, one per run.
+  void RenumberGroups(const TPieceList& list);
+  void UpdateJoinedSides(TFormPiece& piece);
+  void UpdateAllJoinedSides();
+  // (originX, originY): the board position of the picture's top-left corner.
+  bool TestAtHome(TFormPiece& piece, int32_t originX, int32_t originY);
+  void MoveHomePieces(const TPieceList& list, int32_t originX, int32_t originY, const Rect& area) const;
+
+  // Positions. Normalised positions are in the coordinates of the unscaled picture
+  // and survive a change of board size.
+  static void OffsetList(const TPieceList& list, int32_t dx, int32_t dy);
+  void StoreNormalised(const TPieceList& list, const Rect& area) const;
+  void RestoreNormalised(TFormPiece& piece, const Rect& area) const;
+  // Moves rect back until it overlaps area by min(40, half a cell); true if moved.
+  bool KeepInArea(Rect& rect, const Rect& area) const;
+  // Moves rect so it sticks out of the board by at most half a cell; true if moved.
+  bool KeepOnBoard(Rect& rect) const;
+  // For a list sorted by group: rebuilds every group's shape around its first piece
+  // and pulls groups that left the area back into view.
+  void FitGroups(const TPieceList& list, const Rect& area, bool restore) const;
+  static void SetHidden(const TPieceList& list, bool value);
+  static void SetPlaced(const TPieceList& list, bool value);
+
+  bool AllJoined = false;  // JoinedCount reached the piece count
+  int32_t Thickness = 0;   // wood thickness in pixels, set when cutting
+  // Every piece in index order; never re-sorted.
+  std::vector<std::unique_ptr<TFormPiece>> PieceList;
+  Bitmap Picture;                                 // the whole puzzle picture, 24 bit
+  Bitmap ImageAtlas;                              // each piece's image in its cell
+  Bitmap CellBackup;                              // one cell
+  Bitmap MaskAtlas{1, 1, PixelFormat::Mono1};     // each piece's mask: black inside
+  Bitmap BoardBitmap;                             // the composed board
+  Bitmap RotateImage;                             // one-cell scratch for turning
+  Bitmap RotateMask{1, 1, PixelFormat::Mono1};
+
+ private:
+  void StoreNormalisedPiece(TFormPiece& piece, const Rect& area) const;
+  // Places the rest of one group's run around its first piece and pulls the run back
+  // into the area when none of it is still there.
+  void FitRun(const TPieceList& run, const Rect& area, bool restore) const;
+
+  std::unique_ptr<TJigConfig> config_;
+};
+
+}  // namespace quill
