@@ -43,13 +43,19 @@ bool QuillApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& e) {
-    if (errorHandler_) {
-      errorHandler_(e.what());
-    } else {
-      std::cerr << e.what() << std::endl;
-    }
+    Report(e.what());
+  } catch (...) {
+    Report("An unexpected error stopped the operation");
   }
   return false;
+}
+
+void QuillApplication::Report(const std::string& text) {
+  if (errorHandler_) {
+    errorHandler_(text);
+  } else {
+    std::cerr << text << std::endl;
+  }
 }
 
 std::string DisplayDepthMessage(int depth) {

@@ -21,6 +21,8 @@ class QuillApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 
  private:
+  void Report(const std::string& text);
+
   std::function<void(const std::string&)> errorHandler_;
 };
 

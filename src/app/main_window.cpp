@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/cursors.h"
 #include "app/qt_colours.h"
 #include "app/web_site.h"
 #include "ui/form_layouts.h"
@@ -20,16 +21,16 @@ namespace {
 
 // Commands of the full game that this edition does not offer; hidden at start.
 constexpr std::array kUnofferedCommands = {
-    "AdvOptions", "FileOpenItem", "FileSaveItem",     "FileSaveAsItem", "FilePrintItem",    "FilePrintSetupItem",
-    "FileSaveGiftItem", "FileDelete", "Timelimit",    "DemoItem",       "MoreTips",         "Screensaver",
-    "Wallpaper",  "HelpContentsItem", "HelpOrderItem", "HelpFAQ",       "HelpSearchItem",   "WhatsNewItem",
+    "AdvOptions",  "FileOpenItem",     "FileSaveItem",  "FileSaveAsItem", "FilePrintItem",  "FilePrintSetupItem",
+    "FileSaveGiftItem", "FileDelete",  "Timelimit",     "DemoItem",       "MoreTips",       "Screensaver",
+    "Wallpaper",   "HelpContentsItem", "HelpOrderItem", "HelpFAQ",        "HelpSearchItem", "WhatsNewItem",
 };
 constexpr std::array kPopupMenus = {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"};
 
 // The hourglass over every window for as long as it lives.
 class WaitCursor {
  public:
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  WaitCursor() { QGuiApplication::setOverrideCursor(kHourglassCursor); }
   ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;

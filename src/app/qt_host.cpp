@@ -42,6 +42,8 @@ void QtHost::ShowMessage(const std::string& text, MessageKind kind) {
   if (quiet_) return;
   QMessageBox box(IconOf(kind), QGuiApplication::applicationDisplayName(), ToQString(text), QMessageBox::Ok,
                   dialogParent_);
+  // In front of the splash form, which stays on top while the gift loads.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.exec();
 }
 
@@ -50,6 +52,7 @@ bool QtHost::AskYesNo(const std::string& question) {
   QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
                   QMessageBox::Yes | QMessageBox::No, dialogParent_);
   box.setEscapeButton(QMessageBox::No);
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
   return box.exec() == QMessageBox::Yes;
 }
 
