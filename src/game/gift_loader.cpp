@@ -114,7 +114,7 @@ void TJigsaw::LoadGift() {
   // The template block is read by the template collection once it exists.
   CopySettingsToPuzzleRecord();
   ApplyOptionsToMenus();
-  config_->TakeFromMenus();
+  Config().TakeFromMenus();
 }
 
 void TJigsaw::ApplySkin(const ProgramFile& file) {

@@ -3,16 +3,13 @@
 namespace quill {
 
 TJigsaw::TJigsaw(Host& host, std::string programPath)
-    : host_(host), config_(std::make_unique<TJigConfig>(host.MainForm())), FProgramPath(std::move(programPath)) {
-  JigConfig = config_.get();
+    : TPieces(host.MainForm()), host_(host), FProgramPath(std::move(programPath)) {
   UiState& menus = host_.MainForm();
-  menus.SetEnabled("RotateRight", config_->Rotating);
-  menus.SetEnabled("RotateLeft", config_->Rotating);
-  menus.SetDown("SpeedSound", config_->Sound);
+  menus.SetEnabled("RotateRight", Config().Rotating);
+  menus.SetEnabled("RotateLeft", Config().Rotating);
+  menus.SetDown("SpeedSound", Config().Sound);
 }
 
-TJigsaw::~TJigsaw() {
-  if (JigConfig == config_.get()) JigConfig = nullptr;
-}
+TJigsaw::~TJigsaw() = default;
 
 }  // namespace quill

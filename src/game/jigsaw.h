@@ -1,13 +1,14 @@
-// The game object: one puzzle, from reading the gift to the board. This layer holds
-// the game's own state and the gift; the piece, tray and move layers join it as they
-// are built.
+// The game object: one puzzle, from reading the gift to the board. This top layer
+// holds the game's own state and the gift; the piece collection below it owns the
+// pieces and the configuration (the tray and move layers join between them as they
+// are built).
 #pragma once
 #include <memory>
 #include <string>
 
-#include "common/config.h"
 #include "game/gift_header.h"
 #include "game/program_file.h"
+#include "pieces/pieces.h"
 #include "raster/bitmap.h"
 #include "ui/host.h"
 
@@ -15,11 +16,11 @@ namespace quill {
 
 enum class GameState : uint8_t { Idle = 0, Playing = 2 };
 
-class TJigsaw {
+class TJigsaw : public TPieces {
  public:
   // programPath: the file the gift is read from (the player's own file).
   TJigsaw(Host& host, std::string programPath);
-  ~TJigsaw();
+  ~TJigsaw() override;
   TJigsaw(const TJigsaw&) = delete;
   TJigsaw& operator=(const TJigsaw&) = delete;
 
@@ -37,7 +38,6 @@ class TJigsaw {
   bool IsPlaying() const { return FState == GameState::Playing; }
   const GiftHeader& Header() const { return FHeader; }
   const std::string& ProgramPath() const { return FProgramPath; }
-  TJigConfig& Config() { return *config_; }
   Colour GiftBoardColour() const { return FHeader.BoardColour; }
 
  private:
@@ -46,7 +46,6 @@ class TJigsaw {
   void ApplyOptionsToMenus();
 
   Host& host_;
-  std::unique_ptr<TJigConfig> config_;
   GameState FState = GameState::Idle;
   GiftHeader FHeader{};
   std::string FProgramPath;
