@@ -14,6 +14,7 @@
 #include "common/util.h"
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
+#include "pieces/templates.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -96,7 +97,8 @@ void ApplyGiftMessage(UiState& splash, const GiftMessage& message) {
 
 void TJigsaw::LoadGift() {
   ProgramFile file(FProgramPath);
-  FHeader = FindGiftHeader(file);
+  const FoundGiftHeader found = LocateGiftHeader(file);
+  FHeader = found.Header;
   UiState& splash = host_.SplashForm();
   UiState& menus = host_.MainForm();
 
@@ -111,7 +113,7 @@ void TJigsaw::LoadGift() {
     menus.SetDown("SpeedMusic", false);
   }
   ApplySkin(file);
-  // The template block is read by the template collection once it exists.
+  LoadTemplates(file, found.Position);
   CopySettingsToPuzzleRecord();
   ApplyOptionsToMenus();
   Config().TakeFromMenus();
@@ -126,6 +128,22 @@ void TJigsaw::ApplySkin(const ProgramFile& file) {
   } catch (const std::exception&) {
     // A skin that cannot be used leaves the plain look; nothing is reported.
   }
+}
+
+// The template block runs from its offset up to the header. Its records come from
+// someone else's file: anything that runs past the block is refused as damaged.
+void TJigsaw::LoadTemplates(const ProgramFile& file, int64_t blockEnd) {
+  if (FHeader.TemplateCount <= 0) {
+    Templates.Clear();
+    return;
+  }
+  if (FHeader.TemplatesOffset < 0 || FHeader.TemplatesOffset > blockEnd) {
+    Templates.Clear();
+    throw TemplateReadError();
+  }
+  const std::vector<uint8_t> block = file.ReadBlock(FHeader.TemplatesOffset, blockEnd - FHeader.TemplatesOffset);
+  ByteReader reader(block);
+  Templates.Load(FHeader.TemplateCount, reader);
 }
 
 void TJigsaw::CopySettingsToPuzzleRecord() {

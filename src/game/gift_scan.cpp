@@ -7,7 +7,7 @@
 
 namespace quill {
 
-GiftHeader FindGiftHeader(const ProgramFile& file) {
+FoundGiftHeader LocateGiftHeader(const ProgramFile& file) {
   // The scan starts 3463 + 10000 bytes before the end, so up to 10001 bytes of other
   // data may follow the header.
   const int64_t start = std::max<int64_t>(0, file.Size() - static_cast<int64_t>(kGiftHeaderSize + kGiftScanSlack));
@@ -31,7 +31,7 @@ GiftHeader FindGiftHeader(const ProgramFile& file) {
     throw UserError(kDamagedGiftMessage);
   GiftHeader header = ParseGiftHeader(bytes);
   if (header.HeaderSize != kGiftHeaderSize) throw UserError(kDamagedGiftMessage);
-  return header;
+  return {header, headerStart};
 }
 
 }  // namespace quill

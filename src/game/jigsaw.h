@@ -42,6 +42,7 @@ class TJigsaw : public TPieces {
 
  private:
   void ApplySkin(const ProgramFile& file);
+  void LoadTemplates(const ProgramFile& file, int64_t blockEnd);
   void CopySettingsToPuzzleRecord();
   void ApplyOptionsToMenus();
 

@@ -6,7 +6,9 @@
 #include "common/records.h"
 #include "fake_host.h"
 #include "game/gift_scan.h"
+#include "common/byte_stream.h"
 #include "game/jigsaw.h"
+#include "pieces/templates.h"
 #include "gift_fixture.h"
 #include "ui/form_layouts.h"
 
@@ -311,6 +313,60 @@ TEST_F(GiftLoaderTest, ClosingMessageGoesToTheFreshSplash) {
   EXPECT_EQ(splash.Get("Memo1").Alignment, TextAlignment::Centre);
   EXPECT_NE(splash.Get("GiftLab").Caption.find("version 6."), std::string::npos);
 }
+
+}  // namespace
+}  // namespace quill
+
+namespace quill {
+namespace {
+
+std::vector<uint8_t> TemplateBlock(int count) {
+  ByteWriter out;
+  for (int t = 0; t < count; ++t) {
+    TTemplate shape;
+    shape.Strings = {"fun"};
+    for (auto& side : shape.Sides) side = {{0, 0}, {0.5f, 0.2f}, {1, 0}};
+    shape.Write(out);
+  }
+  return out.Take();
+}
+
+struct TemplateBlockCase {
+  const char* name;
+  int recordsInFile;
+  int32_t countInHeader;
+  bool loads;
+};
+
+class GiftTemplatesTest : public GiftLoaderTest, public ::testing::WithParamInterface<TemplateBlockCase> {};
+
+TEST_P(GiftTemplatesTest, TemplateBlockIsReadUpToTheHeader) {
+  const std::vector<uint8_t> earlier = TemplateBlock(1);
+  ByteReader earlierReader(earlier);
+  Templates.Load(1, earlierReader);  // something for the gift to replace
+  GiftParts parts;
+  parts.Templates = TemplateBlock(GetParam().recordsInFile);
+  header.TemplateCount = GetParam().countInHeader;
+  TJigsaw game(host, MakeGiftFile(host.Temp(), header, parts).string());
+  if (GetParam().loads) {
+    game.LoadGift();
+    EXPECT_EQ(Templates.Count(), std::max(0, GetParam().countInHeader));
+  } else {
+    try {
+      game.LoadGift();
+      FAIL() << "a damaged template block was accepted";
+    } catch (const UserError& e) {
+      EXPECT_STREQ(e.what(), "The custom piece shapes in this jigsaw gift are damaged");
+    }
+    EXPECT_EQ(Templates.Count(), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, GiftTemplatesTest,
+                         ::testing::Values(TemplateBlockCase{"two", 2, 2, true}, TemplateBlockCase{"none", 0, 0, true},
+                                           TemplateBlockCase{"fewerThanStored", 3, 2, true},
+                                           TemplateBlockCase{"countRunsIntoHeader", 2, 3, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace quill
