@@ -152,21 +152,23 @@ TLattice::TLattice(const LatticeSettings& settings, const TTemplates& templates)
   bezier_.SetPen(32);
 }
 
-LatticePoint& TLattice::At(int column, int row) {
-  return points_[static_cast<size_t>(row) * static_cast<size_t>(settings_.Columns + 1) + static_cast<size_t>(column)];
+size_t TLattice::Slot(int column, int row) const {
+  return static_cast<size_t>(row) * static_cast<size_t>(settings_.Columns + 1) + static_cast<size_t>(column);
 }
+
+LatticePoint& TLattice::At(int column, int row) { return points_[Slot(column, row)]; }
 
 const LatticePoint& TLattice::PointAt(int column, int row) const {
-  return const_cast<TLattice*>(this)->At(column, row);
+  if (column < 0 || row < 0 || column > settings_.Columns || row > settings_.Rows)
+    throw std::out_of_range("lattice point outside the grid");
+  return points_[Slot(column, row)];
 }
 
-int16_t& TLattice::Cell(int column, int row) {
-  return cells_[static_cast<size_t>(row) * static_cast<size_t>(settings_.Columns + 1) + static_cast<size_t>(column)];
-}
+int16_t& TLattice::Cell(int column, int row) { return cells_[Slot(column, row)]; }
 
 int TLattice::TemplateAt(int column, int row) const {
   if (column < 1 || row < 1 || column > settings_.Columns || row > settings_.Rows) return 0;
-  return const_cast<TLattice*>(this)->Cell(column, row);
+  return cells_[Slot(column, row)];
 }
 
 int TLattice::TemplateOf(int index) const {

@@ -89,13 +89,14 @@ class TLattice {
   int TemplateAt(int column, int row) const;
   // Template number of piece `index` (its `TemplateNo`).
   int TemplateOf(int index) const;
-  // Lattice point (column 0..Columns, row 0..Rows).
+  // Lattice point (column 0..Columns, row 0..Rows); std::out_of_range beyond.
   const LatticePoint& PointAt(int column, int row) const;
 
   const LatticeSettings& Settings() const { return settings_; }
   const TBezier& Bezier() const { return bezier_; }
 
  private:
+  size_t Slot(int column, int row) const;  // place of (column, row) in both tables
   LatticePoint& At(int column, int row);
   int16_t& Cell(int column, int row);
   bool IsBorderCell(int column, int row) const;
