@@ -3,18 +3,23 @@
 // pieces and the configuration (the tray and move layers join between them as they
 // are built).
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "game/gift_header.h"
 #include "game/program_file.h"
 #include "pieces/pieces.h"
+#include "pieces/side_points.h"
 #include "raster/bitmap.h"
 #include "ui/host.h"
 
 namespace quill {
 
 enum class GameState : uint8_t { Idle = 0, Playing = 2 };
+
+// Outlines are generated at four times the picture's size in 16-bit coordinates.
+constexpr int kMaxPictureSide = 8191;
 
 class TJigsaw : public TPieces {
  public:
@@ -34,6 +39,18 @@ class TJigsaw : public TPieces {
   std::string ExtractMusic(const ProgramFile& source);
   // Fills the exit splash with the gift label and the closing message.
   void ShowClosingMessage();
+
+  // Decodes the gift's picture, fits the grid to it and creates the pieces with the
+  // shapes that the puzzle's seed gives. Raises UserError when the picture block is
+  // missing, does not decode or is too large.
+  void BuildPuzzle();
+  // Generates the lattice from the puzzle record (the caller has seeded the random
+  // generator with the puzzle's seed), sets every piece's template number, shape
+  // class and tab code, and hands each piece's four side lists to `each`.
+  void GenerateOutlines(const std::function<void(TFormPiece&, const PieceSides&)>& each);
+
+  // The gift's picture at its own size, never scaled.
+  Bitmap FUnscaled;
 
   bool IsPlaying() const { return FState == GameState::Playing; }
   const GiftHeader& Header() const { return FHeader; }

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "common/errors.h"
+#include "common/random.h"
+#include "common/records.h"
+#include "demo_scene.h"
+#include "fake_host.h"
+#include "game/jigsaw.h"
+#include "gift_fixture.h"
+#include "jpeg_writer.h"
+
+namespace quill {
+namespace {
+
+using testing::FakeHost;
+
+std::vector<uint8_t> PictureJpeg(int width, int height) {
+  Bitmap picture(width, height, PixelFormat::Rgb24);
+  PaintDemoScene(picture, 7);
+  std::vector<uint8_t> jpeg;
+  WriteJpeg(picture, 80, jpeg);
+  return jpeg;
+}
+
+class BuildPuzzleTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<TJigsaw> Build(int width, int height, uint16_t pieces) {
+    GiftHeader header = DefaultGiftHeader();
+    header.RequestedCount = pieces;
+    GiftParts parts;
+    parts.Picture = PictureJpeg(width, height);
+    auto game = std::make_unique<TJigsaw>(host, testing::MakeGiftFile(host.Temp(), header, parts).string());
+    game->LoadGift();
+    game->BuildPuzzle();
+    return game;
+  }
+
+  std::vector<PieceSides> Outlines(TJigsaw& game) {
+    std::vector<PieceSides> all;
+    SetRandSeed(PuzzleRecord.Seed);
+    game.GenerateOutlines([&](TFormPiece&, const PieceSides& sides) { all.push_back(sides); });
+    return all;
+  }
+
+  FakeHost host;
+};
+
+TEST_F(BuildPuzzleTest, GridOfTheWorkedExample) {
+  auto game = Build(540, 670, 35);
+  EXPECT_EQ(PuzzleRecord.Columns, 5);
+  EXPECT_EQ(PuzzleRecord.Rows, 7);
+  EXPECT_EQ(PuzzleRecord.PieceCount, 35);
+  EXPECT_EQ(game->Count(), 35);
+  EXPECT_EQ(game->FUnscaled.Width(), 540);
+  EXPECT_EQ(game->Piece(0).ShapeClass, 0);
+  EXPECT_EQ(game->Piece(6).ShapeClass, 6);
+}
+
+TEST_F(BuildPuzzleTest, NeighboursShareTheirEdgesAndRebuildsAreIdentical) {
+  auto game = Build(400, 300, 12);
+  const auto first = Outlines(*game);
+  const auto second = Outlines(*game);
+  ASSERT_EQ(first.size(), 12u);
+  const int columns = PuzzleRecord.Columns;
+  for (size_t i = 0; i < first.size(); ++i) {
+    for (int side = 0; side < 4; ++side) {
+      const SidePoints& a = first[i][side];
+      const SidePoints& b = second[i][side];
+      ASSERT_EQ(a.Count, b.Count);
+      EXPECT_TRUE(std::equal(a.Points.begin(), a.Points.begin() + a.Count, b.Points.begin()));
+    }
+    // The right side of a piece is the left side of the piece to its right.
+    if ((i + 1) % columns != 0) {
+      const SidePoints& right = first[i][1];
+      const SidePoints& left = first[i + 1][3];
+      ASSERT_EQ(right.Count, left.Count);
+      EXPECT_TRUE(std::equal(right.Points.begin(), right.Points.begin() + right.Count, left.Points.begin()));
+    }
+  }
+}
+
+TEST_F(BuildPuzzleTest, PictureThatDoesNotDecodeFailsClearly) {
+  GiftHeader header = DefaultGiftHeader();
+  TJigsaw game(host, testing::MakeGiftFile(host.Temp(), header).string());
+  game.LoadGift();
+  try {
+    game.BuildPuzzle();
+    FAIL();
+  } catch (const UserError& e) {
+    EXPECT_NE(std::string(e.what()).find("The picture could not be read"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace quill
