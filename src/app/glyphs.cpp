@@ -10,22 +10,27 @@ namespace {
 
 constexpr int kGlyphSize = 20;
 
-QIcon Draw(const std::function<void(QPainter&)>& paint) {
-  QPixmap pixmap(kGlyphSize, kGlyphSize);
+// An icon of `size` pixels painted by `paint`, with its disabled look: the same
+// picture in `grey`.
+QIcon PaintIcon(int size, const QColor& grey, const std::function<void(QPainter&)>& paint) {
+  QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   paint(painter);
   painter.end();
   QIcon icon(pixmap);
-  // The disabled look: the same picture in grey.
-  QPixmap grey = pixmap;
-  QPainter shade(&grey);
+  QPixmap disabled = pixmap;
+  QPainter shade(&disabled);
   shade.setCompositionMode(QPainter::CompositionMode_SourceIn);
-  shade.fillRect(grey.rect(), QColor(128, 128, 128, 160));
+  shade.fillRect(disabled.rect(), grey);
   shade.end();
-  icon.addPixmap(grey, QIcon::Disabled);
+  icon.addPixmap(disabled, QIcon::Disabled);
   return icon;
+}
+
+QIcon Draw(const std::function<void(QPainter&)>& paint) {
+  return PaintIcon(kGlyphSize, QColor(128, 128, 128, 160), paint);
 }
 
 }  // namespace
@@ -96,20 +101,7 @@ namespace {
 constexpr int kToolGlyphSize = 24;
 
 QIcon DrawTool(const std::function<void(QPainter&)>& paint) {
-  QPixmap pixmap(kToolGlyphSize, kToolGlyphSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  paint(painter);
-  painter.end();
-  QIcon icon(pixmap);
-  QPixmap grey = pixmap;
-  QPainter shade(&grey);
-  shade.setCompositionMode(QPainter::CompositionMode_SourceIn);
-  shade.fillRect(grey.rect(), QColor(140, 140, 140, 150));
-  shade.end();
-  icon.addPixmap(grey, QIcon::Disabled);
-  return icon;
+  return PaintIcon(kToolGlyphSize, QColor(140, 140, 140, 150), paint);
 }
 
 const QColor kInk(40, 40, 48);
