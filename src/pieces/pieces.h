@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/config.h"
+#include "pieces/arrangement.h"
 #include "pieces/piece.h"
 #include "raster/bitmap.h"
 #include "raster/rect.h"
@@ -91,6 +92,36 @@ class TPieces {
   void FitGroups(const TPieceList& list, const Rect& area, bool restore) const;
   static void SetHidden(const TPieceList& list, bool value);
   static void SetPlaced(const TPieceList& list, bool value);
+
+  // ---- Arrangement: sorting, turning and scattering (arrangement.cpp) ----
+  // Sorts the list in place by a `PieceSortKey` (only its low 7 bits count); other
+  // keys and an empty list leave it as it is.
+  static void SortPieces(TPieceList& list, int key);
+  // Ranks every piece by colour similarity: `Colour` becomes the piece's position in
+  // a chain of close colours that starts with piece 0. `picture` is the cut picture.
+  void SortByColour(const Bitmap& picture, const ProgressReport& progress = {});
+  // With rotating pieces on, gives every loose piece of the list a random quarter
+  // turn: into `Rotation` when direct, else into `PendingTurns`.
+  void RandomiseRotation(const TPieceList& list, bool direct) const;
+  // Turns each piece of the list by extraTurns + its pending turns: its atlas cells,
+  // size, rotation and tab code. Callers cut the pieces' sprites again afterwards.
+  void RotatePieces(const TPieceList& list, int extraTurns, bool showWaitCursor, bool showProgress,
+                    const ProgressReport& progress = {});
+  // Appends, in index order, every piece with pending turns.
+  void ListPendingRotation(TPieceList& list) const;
+  // Gives every loose piece of the list a group of its own at a random place in area
+  // and a new random sort key.
+  void ScatterPieces(const TPieceList& list, const Rect& area) const;
+
+ private:
+  // Turns one piece's atlas cells by 1..3 quarter turns through the scratch bitmaps.
+  void TurnAtlasCells(const TFormPiece& piece, int turns);
+  // Rebuilds a wood-style piece's thickness image from the turned mask in
+  // `RotateMask`; does nothing until the wood sprites are built.
+  void RebuildTurnedSolidSprite(TFormPiece& piece, WoodTurnScratch& scratch);
+
+ public:
+  // ---- End of arrangement ----
 
   bool AllJoined = false;  // JoinedCount reached the piece count
   int32_t Thickness = 0;   // wood thickness in pixels, set when cutting
