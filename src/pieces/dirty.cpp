@@ -1,0 +1,140 @@
+// Dirty rectangles of sprite frames: restoring, recording and merging.
+#include "pieces/dirty.h"
+
+#include <array>
+#include <cstring>
+
+#include "raster/blit.h"
+
+namespace quill {
+namespace {
+
+// Copies `sourceRect` of `source` onto `rect` of `target` as a canvas copy does:
+// stretched when the two sizes differ.
+void CopyRect(Bitmap& target, const Rect& rect, const Bitmap& source, const Rect& sourceRect, RasterOp op) {
+  StretchBlt(target, rect.Left, rect.Top, rect.Width(), rect.Height(), source, sourceRect.Left, sourceRect.Top,
+             sourceRect.Width(), sourceRect.Height(), op);
+}
+
+// One row of a masked paste: pixel i of `t` becomes (t AND keep[bit]) OR s, where bit
+// is mask bit `first` + i. Mask bytes that are all 0 or all 1 with black and white
+// keep colours, the bulk of a piece mask, go eight pixels at a time.
+void PasteMaskedRow(uint8_t* t, const uint8_t* s, const uint8_t* mask, int first, int count,
+                    const std::array<Colour, 2>& keep) {
+  const bool plain = keep[0] == kBlack && keep[1] == kWhite;
+  const int end = first + count;
+  for (int x = first; x < end;) {
+    const uint8_t bits = mask[x >> 3];
+    if (plain && (x & 7) == 0 && end - x >= 8 && (bits == 0x00 || bits == 0xFF)) {
+      if (bits == 0x00) std::memcpy(t, s, 24);
+      else for (int k = 0; k < 24; ++k) t[k] |= s[k];
+      x += 8, t += 24, s += 24;
+      continue;
+    }
+    const Colour k = keep[(bits >> (7 - (x & 7))) & 1];
+    t[0] = static_cast<uint8_t>((t[0] & BlueOf(k)) | s[0]);
+    t[1] = static_cast<uint8_t>((t[1] & GreenOf(k)) | s[1]);
+    t[2] = static_cast<uint8_t>((t[2] & RedOf(k)) | s[2]);
+    ++x, t += 3, s += 3;
+  }
+}
+
+// Pastes `sourceRect` of a 24-bit image through the same part of a 1-bit mask of the
+// same size in one pass over the rows, with the result of the two block copies (AND
+// with the mask's colours, OR with the image). False (nothing done) when the bitmaps
+// or sizes do not suit this path.
+bool PasteMasked(Bitmap& target, const Rect& rect, const Bitmap& image, const Rect& sourceRect, const Bitmap& mask) {
+  if (target.Format() != PixelFormat::Rgb24 || image.Format() != PixelFormat::Rgb24 ||
+      mask.Format() != PixelFormat::Mono1 || &target == &image || image.Width() != mask.Width() ||
+      image.Height() != mask.Height() || rect.Width() != sourceRect.Width() || rect.Height() != sourceRect.Height())
+    return false;
+  const int dx = sourceRect.Left - rect.Left, dy = sourceRect.Top - rect.Top;
+  const Rect area = Intersection(Intersection(rect, target.Bounds()), image.Bounds().Offset(-dx, -dy));
+  const std::array<Colour, 2> keep{mask.Palette()[0] & 0xFFFFFF, mask.Palette()[1] & 0xFFFFFF};
+  for (int y = area.Top; y < area.Bottom; ++y)
+    PasteMaskedRow(target.ScanLine(y) + 3 * area.Left, image.ScanLine(y + dy) + 3 * (area.Left + dx),
+                   mask.ScanLine(y + dy), area.Left + dx, area.Width(), keep);
+  return true;
+}
+
+bool IsLive(const Rect& r) { return r.Left != TDirty::kDeadLeft; }
+
+}  // namespace
+
+void BitmapFlushTarget::ShowRect(const Bitmap& board, const Rect& rect) {
+  BitBlt(*screen_, rect.Left, rect.Top, rect.Width(), rect.Height(), board, rect.Left, rect.Top);
+}
+
+void TDirty::Attach(Bitmap& bitmap) {
+  Reset();
+  target_ = &bitmap;
+  clean_ = bitmap;
+}
+
+void TDirty::Reset() {
+  currentCount_ = 0;
+  previousCount_ = 0;
+}
+
+void TDirty::Commit(const Rect& rect) {
+  if (target_ == nullptr) return;
+  BitBlt(clean_, rect.Left, rect.Top, rect.Width(), rect.Height(), *target_, rect.Left, rect.Top);
+}
+
+void TDirty::Erase() {
+  for (int i = 0; i < currentCount_; ++i) {
+    const Rect& r = current_[i];
+    previous_[i] = r;
+    if (target_ != nullptr) BitBlt(*target_, r.Left, r.Top, r.Width(), r.Height(), clean_, r.Left, r.Top);
+  }
+  previousCount_ = currentCount_;
+  currentCount_ = 0;
+}
+
+void TDirty::Add(const Rect& rect, const Bitmap* source, const Rect& sourceRect) {
+  if (Full()) return;
+  if (source != nullptr && target_ != nullptr) CopyRect(*target_, rect, *source, sourceRect, RasterOp::SrcCopy);
+  Record(rect);
+}
+
+void TDirty::AddMasked(const Rect& rect, const Bitmap& image, const Rect& sourceRect, const Bitmap& mask) {
+  if (Full()) return;
+  if (target_ != nullptr && !PasteMasked(*target_, rect, image, sourceRect, mask)) {
+    CopyRect(*target_, rect, mask, sourceRect, RasterOp::SrcAnd);
+    CopyRect(*target_, rect, image, sourceRect, RasterOp::SrcPaint);
+  }
+  Record(rect);
+}
+
+void TDirty::Flush(FlushTarget& screen) {
+  mergedCount_ = 0;
+  for (int i = 0; i < previousCount_; ++i) MergeIn(previous_[i]);
+  for (int i = 0; i < currentCount_; ++i) MergeIn(current_[i]);
+  if (target_ == nullptr) return;
+  for (int i = 0; i < mergedCount_; ++i) {
+    if (!IsLive(merged_[i])) continue;
+    const Rect shown = Intersection(merged_[i], target_->Bounds());
+    if (!shown.IsEmpty()) screen.ShowRect(*target_, shown);
+  }
+}
+
+// Unions `rect` with every live output rectangle it overlaps: the first of them grows
+// to the union of all, the others are marked dead. Without overlap it is appended.
+// At most 32 rectangles come in per flush, so the output never overflows.
+void TDirty::MergeIn(const Rect& rect) {
+  int first = -1;
+  for (int i = 0; i < mergedCount_; ++i) {
+    Rect& r = merged_[i];
+    if (!IsLive(r) || Intersection(r, rect).IsEmpty()) continue;
+    if (first < 0) {
+      first = i;
+      r = Union(r, rect);
+    } else {
+      merged_[first] = Union(merged_[first], r);
+      r.Left = kDeadLeft;
+    }
+  }
+  if (first < 0) merged_[mergedCount_++] = rect;
+}
+
+}  // namespace quill
