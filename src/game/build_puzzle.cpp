@@ -1,15 +1,35 @@
 // Building the puzzle from the gift's picture: the grid, the pieces and their
-// outlines, all fixed by the puzzle's seed.
+// outlines, all fixed by the puzzle's seed; cutting the pieces' images and masks out
+// of the picture and rendering the atlases they are drawn from.
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+
 #include "common/errors.h"
 #include "common/random.h"
 #include "common/records.h"
 #include "game/fit_grid.h"
+#include "game/gift_scan.h"
 #include "game/jigsaw.h"
+#include "pieces/cutting.h"
 #include "pieces/lattice.h"
+#include "pieces/progress_steps.h"
 #include "pieces/tab_codes.h"
 #include "pieces/templates.h"
 
 namespace quill {
+
+namespace {
+
+constexpr const char* kGeneratingCaption = "Generating: ";
+
+// A piece may reach over three cells of the grid, as far as a piece of any style
+// does; only a damaged template makes it larger.
+int32_t LargestPieceExtent(int32_t width4, int32_t height4, int32_t columns, int32_t rows) {
+  return 3 * std::max(width4 / std::max(columns, 1), height4 / std::max(rows, 1));
+}
+
+}  // namespace
 
 void TJigsaw::BuildPuzzle() {
   LoadJpegBlock(Picture, FHeader.PictureOffset, FHeader.PictureSize);
@@ -22,21 +42,94 @@ void TJigsaw::BuildPuzzle() {
   // Random rotations come from the seed too, but must not change the shapes: the
   // generator is seeded again before cutting.
   SetRandSeed(PuzzleRecord.Seed);
+  RandomiseRotation(AllPieces(), true);
   SetRandSeed(PuzzleRecord.Seed);
-  GenerateOutlines([](TFormPiece&, const PieceSides&) {});
+  CutPieces(AllPieces(), true);
+  RenderAtlases(MaskBuffer);
+  SortByColour(Picture);
 }
 
 void TJigsaw::GenerateOutlines(const std::function<void(TFormPiece&, const PieceSides&)>& each) {
-  TLattice lattice(LatticeSettings::FromPuzzleRecord(PuzzleRecord), Templates);
-  lattice.Generate();
-  for (auto& piece : PieceList) piece->TemplateNo = static_cast<int16_t>(lattice.TemplateOf(piece->Index));
+  MakeLattice();
+  ForEachPieceOutline(AllPieces(), each);
+}
+
+void TJigsaw::MakeLattice() {
+  FLattice = std::make_unique<TLattice>(LatticeSettings::FromPuzzleRecord(PuzzleRecord), Templates);
+  FLattice->Generate();
+  for (auto& piece : PieceList) piece->TemplateNo = static_cast<int16_t>(FLattice->TemplateOf(piece->Index));
   ClassifyPieces(AllPieces());
+}
+
+void TJigsaw::ForEachPieceOutline(const TPieceList& list,
+                                  const std::function<void(TFormPiece&, const PieceSides&)>& each) {
   PieceSides sides;
-  for (auto& piece : PieceList) {
-    const int pattern = lattice.BuildPieceSides(piece->Index, sides);
+  for (TFormPiece* piece : list) {
+    const int pattern = FLattice->BuildPieceSides(piece->Index, sides);
     piece->TabCode = RotateTabCode(TabCodeOfPattern(static_cast<uint8_t>(pattern)), piece->Rotation);
     each(*piece, sides);
   }
+}
+
+// The outlines come from the lattice one after another; the pieces are then
+// rasterised independently of each other, on as many threads as there are cores.
+void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressReport& progress) {
+  const int32_t columns = PuzzleRecord.Columns, rows = PuzzleRecord.Rows;
+  const int32_t width4 = kSupersampling * PuzzleRecord.ScaledWidth;
+  const int32_t height4 = kSupersampling * PuzzleRecord.ScaledHeight;
+  const ProgressReport silent;
+  const ProgressSteps steps(regenerate ? progress : silent, static_cast<int>(list.size()), kGeneratingCaption);
+  if (regenerate) {
+    Thickness = WoodThickness(width4, columns);
+    PuzzleRecord.CellWidth = PuzzleRecord.CellHeight = 0;
+    MakeLattice();
+  } else if (!FLattice) {
+    // No cutting yet to take the shapes from: make the puzzle's lattice without
+    // disturbing the random numbers of whatever is going on.
+    const int32_t seed = RandSeed();
+    SetRandSeed(PuzzleRecord.Seed);
+    MakeLattice();
+    SetRandSeed(seed);
+  }
+
+  std::vector<PieceSides> outlines;
+  outlines.reserve(list.size());
+  int32_t extent = 0;
+  ForEachPieceOutline(list, [&](TFormPiece&, const PieceSides& sides) {
+    outlines.push_back(sides);
+    extent = std::max(extent, PieceExtent(sides));
+  });
+  if (extent > LargestPieceExtent(width4, height4, columns, rows)) throw UserError(kDamagedGiftMessage);
+
+  std::vector<PieceMask> masks(regenerate ? PieceList.size() : 0);  // by piece index
+  const auto cutOne = [&](TPieceCutter& cutter, size_t k) {
+    TFormPiece& piece = *list[k];
+    const PieceImage image = cutter.RasterisePiece(outlines[k], piece.Rotation);
+    BuildPieceSprites(piece.Index, image.Width, image.Edge.data(), image.Shade.data(), image.Width, image.Height);
+    if (!regenerate) return;
+    piece.SetHome(image.X, image.Y, image.Width, image.Height);
+    masks[static_cast<size_t>(piece.Index)] = {image.Width, image.Height, {image.Mask.begin(), image.Mask.end()}};
+  };
+  const int threads = CutThreads > 0 ? CutThreads : DefaultCutThreads();
+  CutEachPiece(list.size(), threads, BevelWidth(Config().OutlineStyle, width4, columns), extent, cutOne,
+               [&](size_t done) { steps.Step(static_cast<int>(done)); });
+  if (!regenerate) return;
+
+  int32_t widest = 0, tallest = 0;
+  for (const TFormPiece* piece : list) {
+    widest = std::max<int32_t>(widest, piece->Width);
+    tallest = std::max<int32_t>(tallest, piece->Height);
+  }
+  const AtlasLayout layout = LayoutAtlas(widest, tallest, columns, rows);
+  if (layout.AtlasWidth > UINT16_MAX || layout.AtlasHeight > UINT16_MAX)
+    throw std::length_error("piece atlas too large");
+  PuzzleRecord.CellWidth = static_cast<uint16_t>(layout.CellWidth);
+  PuzzleRecord.CellHeight = static_cast<uint16_t>(layout.CellHeight);
+  PuzzleRecord.AtlasWidth = static_cast<uint16_t>(layout.AtlasWidth);
+  PuzzleRecord.AtlasHeight = static_cast<uint16_t>(layout.AtlasHeight);
+  MaskBuffer = AssembleMasks(layout, columns, Thickness, masks);
+  PuzzleRecord.ImageBufferSize = static_cast<int32_t>(MaskBuffer.size());
+  PlaceAtlasCells(list);
 }
 
 }  // namespace quill

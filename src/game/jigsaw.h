@@ -6,9 +6,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/gift_header.h"
 #include "game/program_file.h"
+#include "pieces/lattice.h"
 #include "pieces/pieces.h"
 #include "pieces/side_points.h"
 #include "raster/bitmap.h"
@@ -49,6 +51,23 @@ class TJigsaw : public TPieces {
   // class and tab code, and hands each piece's four side lists to `each`.
   void GenerateOutlines(const std::function<void(TFormPiece&, const PieceSides&)>& each);
 
+  // ---- Cutting (build_puzzle.cpp) ----
+  // Cuts the pieces of `list` out of the picture. With regenerate (list = every
+  // piece; the caller has seeded the random generator with the puzzle's seed): a new
+  // lattice, every piece's masks, bevel and edge sprites, solved place and size, the
+  // cell and atlas sizes, `Thickness` and `MaskBuffer`. Without: only the bevel and
+  // edge sprites of the list's pieces, for their current rotation, from the lattice
+  // of the last cutting (after turning pieces, so light still comes from the top
+  // left). Reports progress with "Generating: " when regenerating.
+  void CutPieces(const TPieceList& list, bool regenerate, const ProgressReport& progress = {});
+  // The packed 1-bit masks of all pieces at their atlas cells (RenderAtlases and
+  // BuildSolidSprites read them); lives from one cutting to the next.
+  std::vector<uint8_t> MaskBuffer;
+  // Threads that rasterise pieces; 0 or less: one per processor core. The pieces
+  // come out the same whatever the number.
+  int CutThreads = 0;
+  // ---- End of cutting ----
+
   // The gift's picture at its own size, never scaled.
   Bitmap FUnscaled;
 
@@ -62,6 +81,16 @@ class TJigsaw : public TPieces {
   void LoadTemplates(const ProgramFile& file, int64_t blockEnd);
   void CopySettingsToPuzzleRecord();
   void ApplyOptionsToMenus();
+
+  // ---- Cutting (build_puzzle.cpp) ----
+  // Makes the lattice of the puzzle record, drawing from the random generator, and
+  // gives the pieces their template numbers and shape classes.
+  void MakeLattice();
+  // Hands the side lists of each piece of `list`, in list order, to `each`, after
+  // setting its tab code; from the lattice made last.
+  void ForEachPieceOutline(const TPieceList& list, const std::function<void(TFormPiece&, const PieceSides&)>& each);
+  std::unique_ptr<TLattice> FLattice;  // the lattice of the last cutting
+  // ---- End of cutting ----
 
   Host& host_;
   GameState FState = GameState::Idle;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/util.h"
 #include "raster/canvas.h"
 
 namespace quill {
@@ -145,6 +146,63 @@ void TBezier::RasterLineTo(int x, int y) {
     }
   }
   current_ = {x, y};
+}
+
+// The band is swept one parallel line at a time away from the line, along its minor
+// axis; each parallel line is a Bresenham line of the same slope whose start error
+// follows the sweep, so neighbouring parallel lines leave no holes between them.
+void TBezier::ThickLine(Point start, Point end, uint8_t value, int width) {
+  const int dx = end.X - start.X, dy = end.Y - start.Y;
+  const int xs = (dx < 0 || (dx == 0 && dy < 0)) ? -1 : 1;
+  const int ys = (dy < 0 || (dy == 0 && dx < 0)) ? -1 : 1;
+  const bool xMajor = std::abs(dy) <= std::abs(dx);
+  const int major = std::max(std::abs(dx), std::abs(dy));
+  const int minor = std::min(std::abs(dx), std::abs(dy));
+  const int threshold = major - 2 * minor;
+  const int64_t budget = int64_t{2} * width * ApproxDistance(major, minor);
+
+  // Steps in raster bytes along each axis.
+  const ptrdiff_t stride = stride_;
+  const ptrdiff_t majorStep = xMajor ? xs : ys * stride;
+  const ptrdiff_t minorStep = xMajor ? ys * stride : xs;
+  const size_t bound = std::min(raster_.size(), static_cast<size_t>(stride_) * static_cast<size_t>(stride_));
+  uint8_t* const base = raster_.data();
+
+  const auto parallelLine = [&](ptrdiff_t at, int e0) {
+    int err = -e0;
+    for (int i = 0; i <= major; ++i) {
+      if (static_cast<size_t>(at) < bound && base[at] != 0) base[at] = value;
+      at += majorStep;
+      if (err > threshold) {
+        at += minorStep;
+        err += 2 * (minor - major);
+      } else {
+        err += 2 * minor;
+      }
+    }
+  };
+
+  ptrdiff_t at = static_cast<ptrdiff_t>(start.Y) * stride + start.X;
+  int64_t distance = 0;
+  int perr = 0, e0 = 0;
+  while (distance < budget) {
+    parallelLine(at, e0);
+    if (perr >= threshold) {
+      distance += 2 * minor;
+      perr -= 2 * major;
+      at -= majorStep;
+      if (e0 < threshold) {
+        e0 += 2 * minor;
+      } else {
+        e0 += 2 * (minor - major);
+        if (distance > budget) break;
+        parallelLine(at, e0);
+      }
+    }
+    at += minorStep;
+    distance += 2 * major;
+    perr += 2 * minor;
+  }
 }
 
 }  // namespace quill

@@ -46,6 +46,16 @@ class TBezier {
   // point-list mode every sample is appended, the first one too.
   void Curve(std::span<const Point> controls);
 
+  // Raster mode: a band of parallel lines about `width` pixels thick beside the line
+  // from start to end, writing `value` only over bytes that are already non-zero, so
+  // the band never leaves the shape drawn before it. The band grows along the minor
+  // axis in the direction the line travels on it (a line running right grows
+  // downwards, one running down grows rightwards; a horizontal line running left
+  // grows upwards, a vertical one running up grows leftwards), so swapping start and
+  // end puts it on the other side. Bytes beyond stride × stride from the raster base
+  // are left alone. The piece cutting draws the bevels of piece outlines with it.
+  void ThickLine(Point start, Point end, uint8_t value, int width);
+
   // The Bernstein value B(j, degree) at t = k ÷ steps.
   double Coefficient(int j, int degree, int k) const { return coefficients_[j][degree][k]; }
 

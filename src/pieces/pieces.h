@@ -6,11 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "common/config.h"
 #include "pieces/arrangement.h"
 #include "pieces/piece.h"
+#include "pieces/piece_drawing.h"
+#include "pieces/sprite.h"
 #include "raster/bitmap.h"
 #include "raster/rect.h"
 #include "ui/ui_state.h"
@@ -142,6 +145,38 @@ class TPieces {
   void FitRun(const TPieceList& run, const Rect& area, bool restore) const;
 
   std::unique_ptr<TJigConfig> config_;
+
+  // ---- Piece images and drawing (piece_drawing.cpp) ----
+  // Declared after the configuration, which the sprite takes its smoothing from.
+ public:
+  // Makes `ImageAtlas` (each piece's picture in its cell, black outside the piece),
+  // `MaskAtlas` (black inside) and the one-cell scratch bitmaps from the picture and
+  // the packed masks of the last cutting, at the cell and atlas sizes of the puzzle
+  // record; also builds the wood edges. Reports progress with "Drawing: ".
+  void RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress = {});
+  // With the Wood style builds every piece's SolidSprite from the packed masks;
+  // otherwise releases them.
+  void BuildSolidSprites(std::span<const uint8_t> maskBuffer);
+  // Encodes a cut piece's shade and edge images (width × height, rows `stride`
+  // apart) into its ShadeSprite and EdgeSprite. Safe to call for different pieces
+  // at the same time.
+  void BuildPieceSprites(int32_t index, int32_t width, const uint8_t* edge, const uint8_t* shade, int32_t stride,
+                         int32_t height);
+  // Draws the pieces of a list, in its order (back to front), onto target within
+  // clip (nullptr: anywhere); with the Wood style each group's wood edges first.
+  void DrawPieces(const TPieceList& list, Bitmap& target, const Rect* clip);
+  // One piece at its board place: its image through its mask, the bevel, and the
+  // edge blended with what lay beneath. Nothing for a hidden piece.
+  void DrawPiece(const TFormPiece& piece, Bitmap& target, const Rect* clip);
+  // One piece's wood edge (Wood style). Nothing for a hidden piece.
+  void DrawPieceSolid(const TFormPiece& piece, Bitmap& target, const Rect* clip);
+  // ANDs every piece's mask into target at its board place: the union of their
+  // shapes in black.
+  void DrawPieceMasks(const TPieceList& list, Bitmap& target) const;
+
+  Bitmap SolidTexture = LoadSolidTexture();  // 8-bit wood texture
+  TSprite Sprite = MakePieceSprite(SolidTexture, config_->Smooth);
+  // ---- End of piece images and drawing ----
 };
 
 }  // namespace quill

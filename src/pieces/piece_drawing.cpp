@@ -1,0 +1,288 @@
+#include "pieces/piece_drawing.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/jpeg_decode.h"
+#include "common/records.h"
+#include "common/resources.h"
+#include "common/util.h"
+#include "pieces/pieces.h"
+#include "pieces/progress_steps.h"
+#include "raster/blit.h"
+#include "raster/quarter_turns.h"
+
+namespace quill {
+namespace {
+
+constexpr const char* kDrawingCaption = "Drawing: ";
+constexpr uint32_t kOutlineNone = 0;
+constexpr int kBytesPerPixel = 3;
+
+bool MaskBitSet(const uint8_t* row, int32_t x) { return (row[x >> 3] >> (7 - (x & 7))) & 1; }
+
+int32_t ColourDistance(Colour a, Colour b) {
+  const int32_t dr = RedOf(a) - RedOf(b), dg = GreenOf(a) - GreenOf(b), db = BlueOf(a) - BlueOf(b);
+  return dr * dr + dg * dg + db * db;
+}
+
+// Gives the pixels of palette index 0 the nearest of the other colours.
+void FreePaletteIndexZero(Bitmap& texture, int colours) {
+  const auto& palette = texture.Palette();
+  int nearest = 1;
+  for (int i = 2; i < colours; ++i)
+    if (ColourDistance(palette[static_cast<size_t>(i)], palette[0]) <
+        ColourDistance(palette[static_cast<size_t>(nearest)], palette[0]))
+      nearest = i;
+  for (int y = 0; y < texture.Height(); ++y) {
+    uint8_t* row = texture.ScanLine(y);
+    for (int x = 0; x < texture.Width(); ++x)
+      if (row[x] == 0) row[x] = static_cast<uint8_t>(nearest);
+  }
+}
+
+// Copies the picture's pixels inside the piece (mask bit 0) into its atlas cell; the
+// cell's other pixels stay as they are (black in a freshly made atlas).
+void CopyInsideMask(const Bitmap& source, int32_t sx, int32_t sy, Bitmap& atlas, const TFormPiece& piece,
+                    std::span<const uint8_t> maskBuffer, size_t maskRowBytes) {
+  for (int32_t y = 0; y < piece.Height; ++y) {
+    const uint8_t* mask = maskBuffer.data() + static_cast<size_t>(piece.AtlasY + y) * maskRowBytes;
+    const uint8_t* from = source.ScanLine(sy + y) + static_cast<ptrdiff_t>(sx) * kBytesPerPixel;
+    uint8_t* to = atlas.ScanLine(piece.AtlasY + y) + static_cast<ptrdiff_t>(piece.AtlasX) * kBytesPerPixel;
+    for (int32_t x = 0; x < piece.Width;) {
+      const int32_t ax = piece.AtlasX + x;
+      // Cells start on whole mask bytes: take eight pixels at a time where possible.
+      if ((ax & 7) == 0 && x + 8 <= piece.Width) {
+        const uint8_t bits = mask[ax >> 3];
+        if (bits == 0x00) {
+          std::memcpy(to + x * kBytesPerPixel, from + x * kBytesPerPixel, 8 * kBytesPerPixel);
+          x += 8;
+          continue;
+        }
+        if (bits == 0xFF) {
+          x += 8;
+          continue;
+        }
+      }
+      if (!MaskBitSet(mask, ax)) std::memcpy(to + x * kBytesPerPixel, from + x * kBytesPerPixel, kBytesPerPixel);
+      ++x;
+    }
+  }
+}
+
+// Clears the pixels of the piece's cell that lie outside its mask (after a turned
+// copy, which brings the whole box).
+void ClearOutsideMask(Bitmap& atlas, const TFormPiece& piece, std::span<const uint8_t> maskBuffer,
+                      size_t maskRowBytes) {
+  for (int32_t y = 0; y < piece.Height; ++y) {
+    const uint8_t* mask = maskBuffer.data() + static_cast<size_t>(piece.AtlasY + y) * maskRowBytes;
+    uint8_t* to = atlas.ScanLine(piece.AtlasY + y) + static_cast<ptrdiff_t>(piece.AtlasX) * kBytesPerPixel;
+    for (int32_t x = 0; x < piece.Width; ++x)
+      if (MaskBitSet(mask, piece.AtlasX + x)) std::memset(to + x * kBytesPerPixel, 0, kBytesPerPixel);
+  }
+}
+
+}  // namespace
+
+Bitmap LoadSolidTexture() {
+  const std::vector<uint8_t> jpeg = LoadResourceStream("Solid", "JPG");
+  Bitmap texture;
+  DecodeJpegPalette(jpeg.data(), jpeg.size(), kWoodTextureColours, texture);
+  FreePaletteIndexZero(texture, kWoodTextureColours);
+  return texture;
+}
+
+TSprite MakePieceSprite(const Bitmap& texture, bool smooth) {
+  TSprite sprite(0);
+  sprite.SetPalette(texture.Palette());
+  sprite.SetSmooth(smooth);
+  return sprite;
+}
+
+void BuildWoodEdge(const TSprite& sprite, const Bitmap& texture, const MaskCell& cell, int32_t width, int32_t height,
+                   int32_t thickness, std::vector<uint8_t>& scratch, SpriteBlock& solid) {
+  const int32_t rows = height + thickness;
+  if (width < 1 || rows < 1 || texture.Empty()) {
+    solid.clear();
+    return;
+  }
+  const size_t used = static_cast<size_t>(width) * static_cast<size_t>(rows);
+  if (scratch.size() < used) scratch.resize(used, 0);
+  const int32_t textureWidth = texture.Width(), textureHeight = texture.Height();
+  for (int32_t i = 0; i < width; ++i) {
+    const int32_t x = cell.X + i;
+    const int32_t textureX = x % textureWidth;
+    const auto woodAt = [&](int32_t j) {
+      scratch[static_cast<size_t>(j) * static_cast<size_t>(width) + static_cast<size_t>(i)] =
+          texture.ScanLine(j % textureHeight)[textureX];
+    };
+    int32_t countdown = 0;
+    for (int32_t j = 0; j < rows; ++j) {
+      const bool inside =
+          j < height && !MaskBitSet(cell.Bits + static_cast<size_t>(cell.Y + j) * cell.RowBytes, x);
+      if (inside) {
+        countdown = thickness;
+        continue;
+      }
+      if (countdown == thickness) woodAt(j - 1);
+      if (countdown > 0) {
+        woodAt(j);
+        --countdown;
+      }
+    }
+  }
+  sprite.Encode(solid, width, scratch.data(), width, rows);
+  std::fill_n(scratch.begin(), used, uint8_t{0});
+}
+
+void PlaceAtlasCells(const TPieceList& pieces) {
+  const int32_t columns = std::max<int32_t>(PuzzleRecord.Columns, 1);
+  for (TFormPiece* piece : pieces) {
+    piece->AtlasX = piece->Index % columns * PuzzleRecord.CellWidth;
+    piece->AtlasY = piece->Index / columns * PuzzleRecord.CellHeight;
+  }
+}
+
+// ---- TPieces: atlases and sprites ----
+
+void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress) {
+  const int32_t cellWidth = PuzzleRecord.CellWidth, cellHeight = PuzzleRecord.CellHeight;
+  const int32_t atlasWidth = PuzzleRecord.AtlasWidth, atlasHeight = PuzzleRecord.AtlasHeight;
+  const size_t maskRowBytes = static_cast<size_t>(atlasWidth) / 8;
+  const ProgressSteps steps(progress, Count(), kDrawingCaption);
+
+  ImageAtlas = Bitmap(atlasWidth, atlasHeight, PixelFormat::Rgb24);
+  CellBackup = Bitmap(cellWidth, cellHeight, PixelFormat::Rgb24);
+  RotateImage = Bitmap(cellWidth, cellHeight, PixelFormat::Rgb24);
+  RotateMask = Bitmap(cellWidth, cellHeight, PixelFormat::Mono1);
+  MaskAtlas.SetFormat(PixelFormat::Mono1);
+  BitsToBitmap(atlasWidth, atlasHeight, MaskAtlas, maskBuffer);
+  PlaceAtlasCells(AllPieces());
+  BuildSolidSprites(maskBuffer);
+
+  // Each cell takes the picture inside the piece and stays black outside it: the
+  // picture ANDed with the inverted mask.
+  for (const auto& owned : PieceList) {
+    const TFormPiece& piece = *owned;
+    if (piece.Rotation == 0) {
+      const Rect box{piece.HomeX, piece.HomeY, piece.HomeX + piece.Width, piece.HomeY + piece.Height};
+      if (Intersection(box, Picture.Bounds()) == box) {
+        CopyInsideMask(Picture, piece.HomeX, piece.HomeY, ImageAtlas, piece, maskBuffer, maskRowBytes);
+      } else {
+        // A box reaching past the picture: copy what there is, then clear outside.
+        BitBlt(ImageAtlas, piece.AtlasX, piece.AtlasY, piece.Width, piece.Height, Picture, piece.HomeX, piece.HomeY);
+        ClearOutsideMask(ImageAtlas, piece, maskBuffer, maskRowBytes);
+      }
+    } else {
+      // The unturned box of a turned piece has width and height exchanged.
+      const bool odd = piece.Rotation % 2 == 1;
+      const int32_t w = odd ? piece.Height : piece.Width, h = odd ? piece.Width : piece.Height;
+      RotateCopy24(Picture, ImageAtlas, Rect{piece.HomeX, piece.HomeY, piece.HomeX + w, piece.HomeY + h},
+                   piece.Rotation, Rect{piece.AtlasX, piece.AtlasY, piece.AtlasX + piece.Width,
+                                        piece.AtlasY + piece.Height});
+      ClearOutsideMask(ImageAtlas, piece, maskBuffer, maskRowBytes);
+    }
+    steps.Step(piece.Index + 1);
+  }
+}
+
+void TPieces::BuildSolidSprites(std::span<const uint8_t> maskBuffer) {
+  if (!Config().IsWoodStyle()) {
+    for (const auto& piece : PieceList) SpriteBlock().swap(piece->SolidSprite);
+    return;
+  }
+  const size_t rowBytes = static_cast<size_t>(PuzzleRecord.AtlasWidth) / 8;
+  std::vector<uint8_t> scratch;
+  for (const auto& piece : PieceList) {
+    const MaskCell cell{maskBuffer.data(), rowBytes, piece->AtlasX, piece->AtlasY};
+    BuildWoodEdge(Sprite, SolidTexture, cell, piece->Width, piece->Height, Thickness, scratch, piece->SolidSprite);
+  }
+}
+
+void TPieces::BuildPieceSprites(int32_t index, int32_t width, const uint8_t* edge, const uint8_t* shade,
+                                int32_t stride, int32_t height) {
+  TFormPiece& piece = Piece(index);
+  Sprite.Encode(piece.ShadeSprite, width, shade, stride, height);
+  Sprite.Encode(piece.EdgeSprite, width, edge, stride, height);
+}
+
+// ---- TPieces: drawing ----
+
+void TPieces::DrawPieces(const TPieceList& list, Bitmap& target, const Rect* clip) {
+  const bool wood = Config().IsWoodStyle();
+  Rect test;
+  if (clip != nullptr) {
+    test = *clip;
+    // A wood edge hangs below its piece: pieces just above the clip reach into it.
+    if (wood) test.Top -= Thickness;
+  }
+  const auto passes = [&](const TFormPiece* piece) {
+    return clip == nullptr || !Intersection(piece->BoardRect(), test).IsEmpty();
+  };
+  if (!wood) {
+    for (const TFormPiece* piece : list)
+      if (passes(piece)) DrawPiece(*piece, target, clip);
+    return;
+  }
+  // A group's wood edges go under its own faces, and a later group covers an
+  // earlier one, wood edges included.
+  for (size_t start = 0; start < list.size();) {
+    size_t end = start + 1;
+    while (end < list.size() && list[end]->Group == list[start]->Group) ++end;
+    for (size_t i = start; i < end; ++i)
+      if (passes(list[i])) DrawPieceSolid(*list[i], target, clip);
+    for (size_t i = start; i < end; ++i)
+      if (passes(list[i])) DrawPiece(*list[i], target, clip);
+    start = end;
+  }
+}
+
+void TPieces::DrawPiece(const TFormPiece& piece, Bitmap& target, const Rect* clip) {
+  if (piece.Hidden) return;
+  const TJigConfig& config = Config();
+  const int32_t width = piece.Width, height = piece.Height;
+  // What lies beneath, for blending the edge.
+  BitBlt(CellBackup, 0, 0, width, height, target, piece.X, piece.Y);
+
+  // The mask ANDed in (black inside, white outside), then the image ORed in (black
+  // outside): the piece's pixels replace the target's inside the piece.
+  Rect area = Intersection(piece.BoardRect(), target.Bounds());
+  if (clip != nullptr) area = Intersection(area, *clip);
+  if (target.Format() == PixelFormat::Rgb24 && !area.IsEmpty()) {
+    for (int32_t y = area.Top; y < area.Bottom; ++y) {
+      const uint8_t* mask = MaskAtlas.ScanLine(piece.AtlasY + y - piece.Y);
+      const uint8_t* image = ImageAtlas.ScanLine(piece.AtlasY + y - piece.Y);
+      uint8_t* to = target.ScanLine(y);
+      for (int32_t x = area.Left; x < area.Right; ++x) {
+        const int32_t ax = piece.AtlasX + x - piece.X;
+        const uint8_t keep = MaskBitSet(mask, ax) ? 0xFF : 0x00;
+        uint8_t* t = to + static_cast<ptrdiff_t>(x) * kBytesPerPixel;
+        const uint8_t* s = image + static_cast<ptrdiff_t>(ax) * kBytesPerPixel;
+        t[0] = static_cast<uint8_t>((t[0] & keep) | s[0]);
+        t[1] = static_cast<uint8_t>((t[1] & keep) | s[1]);
+        t[2] = static_cast<uint8_t>((t[2] & keep) | s[2]);
+      }
+    }
+  }
+
+  if (config.OutlineStyle != kOutlineNone && (!piece.Joined || !config.AutoHide))
+    Sprite.Draw(SpriteMode::Brightness, piece.ShadeSprite, nullptr, clip, height, width, piece.Y, piece.X, target);
+  // Joined sides meet their neighbour with hard edges, without a blended seam.
+  if (config.OutlineStyle == kOutlineNone || config.AutoHide) Sprite.SetHiddenSides(piece.JoinedSides);
+  Sprite.Draw(SpriteMode::Edge, piece.EdgeSprite, &CellBackup, clip, height, width, piece.Y, piece.X, target);
+  Sprite.SetHiddenSides(0);
+}
+
+void TPieces::DrawPieceSolid(const TFormPiece& piece, Bitmap& target, const Rect* clip) {
+  if (piece.Hidden) return;
+  Sprite.Draw(SpriteMode::Palette, piece.SolidSprite, nullptr, clip, piece.Height + Thickness, piece.Width, piece.Y,
+              piece.X, target);
+}
+
+void TPieces::DrawPieceMasks(const TPieceList& list, Bitmap& target) const {
+  for (const TFormPiece* piece : list)
+    BitBlt(target, piece->X, piece->Y, piece->Width, piece->Height, MaskAtlas, piece->AtlasX, piece->AtlasY,
+           RasterOp::SrcAnd);
+}
+
+}  // namespace quill
