@@ -1,5 +1,6 @@
 // quillmere-inspect: reads a gift exactly as the player does and shows what it found
 // and what the player computes from it.
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,9 +9,11 @@
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
 #include "game/program_file.h"
+#include "board_views.h"
 #include "header_dump.h"
 #include "headless_host.h"
 #include "inspect_views.h"
+#include "png_file.h"
 
 namespace quill {
 namespace {
@@ -20,14 +23,33 @@ constexpr const char* kUsage =
     "  --header            every field of the gift header as Name=value\n"
     "  --grid              columns, rows and piece count of the puzzle\n"
     "  --outlines          every piece's four sides: index side count x,y ... (supersampled)\n"
-    "  --render FILE.png   the picture with the cut outlines drawn over it\n";
+    "  --render FILE.png   the picture with the cut outlines drawn over it\n"
+    "  --board FILE.png    the board of a new game: the pieces scattered as the player does\n"
+    "  --solved FILE.png   every piece drawn on its home place\n"
+    "  --outline-style N   cut in outline style N (0 None, 1 Foil, 2 Paper, 3 Card, 4 Wood)\n"
+    "  --board-size WxH    the board's size for --board (default 1024x768)\n";
 
 struct Request {
   std::string gift;
   bool header = false, grid = false, outlines = false;
-  std::string renderPath;
-  bool NeedsPuzzle() const { return grid || outlines || !renderPath.empty(); }
+  std::string renderPath, boardPath, solvedPath;
+  int outlineStyle = -1;  // the gift's own when negative
+  BoardSize boardSize;
+  bool NeedsPuzzle() const { return grid || outlines || !renderPath.empty() || !boardPath.empty() || !solvedPath.empty(); }
 };
+
+BoardSize ParseBoardSize(const std::string& text) {
+  BoardSize size;
+  if (std::sscanf(text.c_str(), "%dx%d", &size.Width, &size.Height) != 2 || size.Width < 64 || size.Height < 64 ||
+      size.Width > 8192 || size.Height > 8192)
+    throw UserError("--board-size takes WxH, each from 64 to 8192");
+  return size;
+}
+
+int ParseOutlineStyle(const std::string& text) {
+  if (text.size() != 1 || text[0] < '0' || text[0] > '4') throw UserError("--outline-style takes 0 to 4");
+  return text[0] - '0';
+}
 
 Request ParseArguments(int argc, char** argv) {
   Request request;
@@ -37,6 +59,10 @@ Request ParseArguments(int argc, char** argv) {
     else if (arg == "--grid") request.grid = true;
     else if (arg == "--outlines") request.outlines = true;
     else if (arg == "--render" && i + 1 < argc) request.renderPath = argv[++i];
+    else if (arg == "--board" && i + 1 < argc) request.boardPath = argv[++i];
+    else if (arg == "--solved" && i + 1 < argc) request.solvedPath = argv[++i];
+    else if (arg == "--outline-style" && i + 1 < argc) request.outlineStyle = ParseOutlineStyle(argv[++i]);
+    else if (arg == "--board-size" && i + 1 < argc) request.boardSize = ParseBoardSize(argv[++i]);
     else if (!arg.empty() && arg[0] != '-' && request.gift.empty()) request.gift = arg;
     else throw UserError("unexpected argument " + arg + "\n" + kUsage);
   }
@@ -54,10 +80,16 @@ int Run(int argc, char** argv) {
   HeadlessHost host;
   TJigsaw game(host, request.gift);
   game.LoadGift();
+  if (request.outlineStyle >= 0) {
+    host.MainForm().SetTag("Outlines", request.outlineStyle);
+    game.Config().OutlineStyle = static_cast<uint32_t>(request.outlineStyle);
+  }
   game.BuildPuzzle();
   if (request.grid) PrintGrid(std::cout);
   if (request.outlines) PrintOutlines(game, std::cout);
   if (!request.renderPath.empty()) RenderOutlines(game, request.renderPath);
+  if (!request.boardPath.empty()) WritePng(ComposeNewGameBoard(game, request.boardSize), request.boardPath);
+  if (!request.solvedPath.empty()) WritePng(ComposeSolvedBoard(game).Board, request.solvedPath);
   return 0;
 }
 

@@ -63,10 +63,11 @@ class TJigsaw : public TPieces {
   // The packed 1-bit masks of all pieces at their atlas cells (RenderAtlases and
   // BuildSolidSprites read them); lives from one cutting to the next.
   std::vector<uint8_t> MaskBuffer;
-  // Threads that rasterise pieces; 0 or less: one per processor core. The pieces
-  // come out the same whatever the number.
-  int CutThreads = 0;
   // ---- End of cutting ----
+
+  // Lays the pieces out for a new game on a board of the given size: each piece in
+  // a group of its own, scattered at random (the draws follow the cutting's).
+  void NewLayout(int32_t boardWidth, int32_t boardHeight);
 
   // The gift's picture at its own size, never scaled.
   Bitmap FUnscaled;

@@ -1,0 +1,15 @@
+// The first layout of a new game: every piece scattered over the board on its own.
+#include "common/records.h"
+#include "game/jigsaw.h"
+
+namespace quill {
+
+void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
+  Config().BoardWidth = boardWidth;
+  Config().BoardHeight = boardHeight;
+  PuzzleRecord.NextGroup = 0;
+  ScatterPieces(AllPieces(), Rect{0, 0, boardWidth, boardHeight});
+  AllJoined = false;
+}
+
+}  // namespace quill
