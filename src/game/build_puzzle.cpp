@@ -3,6 +3,7 @@
 // of the picture and rendering the atlases they are drawn from.
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 
 #include "common/errors.h"
@@ -13,6 +14,7 @@
 #include "game/jigsaw.h"
 #include "pieces/cutting.h"
 #include "pieces/lattice.h"
+#include "pieces/parallel.h"
 #include "pieces/progress_steps.h"
 #include "pieces/tab_codes.h"
 #include "pieces/templates.h"
@@ -102,17 +104,23 @@ void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressR
   if (extent > LargestPieceExtent(width4, height4, columns, rows)) throw UserError(kDamagedGiftMessage);
 
   std::vector<PieceMask> masks(regenerate ? PieceList.size() : 0);  // by piece index
-  const auto cutOne = [&](TPieceCutter& cutter, size_t k) {
+  const int threads = ImagingThreadCount();
+  std::vector<std::unique_ptr<TPieceCutter>> cutters(static_cast<size_t>(threads));
+  const int32_t bevelWidth = BevelWidth(Config().OutlineStyle, width4, columns);
+  const auto cutOne = [&](int worker, size_t k) {
+    auto& cutter = cutters[static_cast<size_t>(worker)];
+    if (!cutter) {
+      cutter = std::make_unique<TPieceCutter>(bevelWidth);
+      cutter->Reserve(extent);
+    }
     TFormPiece& piece = *list[k];
-    const PieceImage image = cutter.RasterisePiece(outlines[k], piece.Rotation);
+    const PieceImage image = cutter->RasterisePiece(outlines[k], piece.Rotation);
     BuildPieceSprites(piece.Index, image.Width, image.Edge.data(), image.Shade.data(), image.Width, image.Height);
     if (!regenerate) return;
     piece.SetHome(image.X, image.Y, image.Width, image.Height);
     masks[static_cast<size_t>(piece.Index)] = {image.Width, image.Height, {image.Mask.begin(), image.Mask.end()}};
   };
-  const int threads = CutThreads > 0 ? CutThreads : DefaultCutThreads();
-  CutEachPiece(list.size(), threads, BevelWidth(Config().OutlineStyle, width4, columns), extent, cutOne,
-               [&](size_t done) { steps.Step(static_cast<int>(done)); });
+  ForEachOnThreads(list.size(), threads, cutOne, [&](size_t done) { steps.Step(static_cast<int>(done)); });
   if (!regenerate) return;
 
   int32_t widest = 0, tallest = 0;

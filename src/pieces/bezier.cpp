@@ -148,9 +148,69 @@ void TBezier::RasterLineTo(int x, int y) {
   current_ = {x, y};
 }
 
-// The band is swept one parallel line at a time away from the line, along its minor
-// axis; each parallel line is a Bresenham line of the same slope whose start error
-// follows the sweep, so neighbouring parallel lines leave no holes between them.
+// ---- Bevel bands ----
+
+namespace {
+
+// One band: where it is drawn and the Bresenham terms of its lines.
+struct Band {
+  uint8_t* base;
+  size_t bound;          // bytes from base that may be touched
+  ptrdiff_t majorStep;   // raster bytes of one step along the major axis
+  ptrdiff_t minorStep;
+  int major, minor;      // the line's length along each axis
+  int threshold;         // major − 2 × minor
+  uint8_t value;
+};
+
+// One parallel line of major + 1 pixels from `at` with start error e0. Checked:
+// pixels beyond the bound are skipped; otherwise the caller has made sure there are none.
+template <bool kChecked>
+void DrawParallelLine(const Band& band, ptrdiff_t at, int e0) {
+  const int minorError = 2 * (band.minor - band.major), majorError = 2 * band.minor;
+  int err = -e0;
+  for (int i = 0; i <= band.major; ++i) {
+    if (!kChecked || static_cast<size_t>(at) < band.bound) {
+      const uint8_t old = band.base[at];
+      band.base[at] = old != 0 ? band.value : old;
+    }
+    // Branch-free: curves make the minor steps irregular.
+    const bool stepMinor = err > band.threshold;
+    at += band.majorStep + (stepMinor ? band.minorStep : 0);
+    err += stepMinor ? minorError : majorError;
+  }
+}
+
+// Sweeps parallel lines away from the line along its minor axis until the band is
+// `budget` wide (in the doubled units of the error terms); each parallel line's start
+// error follows the sweep, and where the sweep steps back along the major axis one
+// more line fills the gap it would leave.
+template <bool kChecked>
+void SweepBand(const Band& band, ptrdiff_t at, int64_t budget) {
+  int64_t distance = 0;
+  int perr = 0, e0 = 0;
+  while (distance < budget) {
+    DrawParallelLine<kChecked>(band, at, e0);
+    if (perr >= band.threshold) {
+      distance += 2 * band.minor;
+      perr -= 2 * band.major;
+      at -= band.majorStep;
+      if (e0 < band.threshold) {
+        e0 += 2 * band.minor;
+      } else {
+        e0 += 2 * (band.minor - band.major);
+        if (distance > budget) break;
+        DrawParallelLine<kChecked>(band, at, e0);
+      }
+    }
+    at += band.minorStep;
+    distance += 2 * band.major;
+    perr += 2 * band.minor;
+  }
+}
+
+}  // namespace
+
 void TBezier::ThickLine(Point start, Point end, uint8_t value, int width) {
   const int dx = end.X - start.X, dy = end.Y - start.Y;
   const int xs = (dx < 0 || (dx == 0 && dy < 0)) ? -1 : 1;
@@ -158,51 +218,37 @@ void TBezier::ThickLine(Point start, Point end, uint8_t value, int width) {
   const bool xMajor = std::abs(dy) <= std::abs(dx);
   const int major = std::max(std::abs(dx), std::abs(dy));
   const int minor = std::min(std::abs(dx), std::abs(dy));
-  const int threshold = major - 2 * minor;
   const int64_t budget = int64_t{2} * width * ApproxDistance(major, minor);
+  if (major == 0 || budget <= 0) return;
 
-  // Steps in raster bytes along each axis.
   const ptrdiff_t stride = stride_;
-  const ptrdiff_t majorStep = xMajor ? xs : ys * stride;
-  const ptrdiff_t minorStep = xMajor ? ys * stride : xs;
-  const size_t bound = std::min(raster_.size(), static_cast<size_t>(stride_) * static_cast<size_t>(stride_));
-  uint8_t* const base = raster_.data();
+  const Band band{raster_.data(),
+                  std::min(raster_.size(), static_cast<size_t>(stride_) * static_cast<size_t>(stride_)),
+                  xMajor ? xs : ys * stride,
+                  xMajor ? ys * stride : xs,
+                  major,
+                  minor,
+                  major - 2 * minor,
+                  value};
+  const ptrdiff_t at = static_cast<ptrdiff_t>(start.Y) * stride + start.X;
 
-  const auto parallelLine = [&](ptrdiff_t at, int e0) {
-    int err = -e0;
-    for (int i = 0; i <= major; ++i) {
-      if (static_cast<size_t>(at) < bound && base[at] != 0) base[at] = value;
-      at += majorStep;
-      if (err > threshold) {
-        at += minorStep;
-        err += 2 * (minor - major);
-      } else {
-        err += 2 * minor;
-      }
-    }
+  // Where the band can reach: each of the at most budget ÷ 2·major + 1 sweep steps
+  // draws up to two lines and moves the start one pixel along the minor axis and at
+  // most one back along the major axis; a line runs major pixels along the major
+  // axis and, whatever its start error, at most minor + 3 along the minor one. A band
+  // that stays inside the raster is drawn without testing every pixel.
+  const int lines = static_cast<int>(std::min<int64_t>(2 * (budget / (2 * int64_t{major}) + 1), 1 << 20));
+  const int majorFrom = -lines - 1, majorTo = major + 1, minorFrom = -1, minorTo = lines + minor + 4;
+  const auto within = [&](int origin, int sign, int from, int to, int64_t limit) {
+    const int64_t a = origin + int64_t{sign} * from, b = origin + int64_t{sign} * to;
+    return std::min(a, b) >= 0 && std::max(a, b) < limit;
   };
-
-  ptrdiff_t at = static_cast<ptrdiff_t>(start.Y) * stride + start.X;
-  int64_t distance = 0;
-  int perr = 0, e0 = 0;
-  while (distance < budget) {
-    parallelLine(at, e0);
-    if (perr >= threshold) {
-      distance += 2 * minor;
-      perr -= 2 * major;
-      at -= majorStep;
-      if (e0 < threshold) {
-        e0 += 2 * minor;
-      } else {
-        e0 += 2 * (minor - major);
-        if (distance > budget) break;
-        parallelLine(at, e0);
-      }
-    }
-    at += minorStep;
-    distance += 2 * major;
-    perr += 2 * minor;
-  }
+  const int64_t rows = static_cast<int64_t>(band.bound) / std::max<int64_t>(stride, 1);
+  const bool inside =
+      xMajor ? within(start.X, xs, majorFrom, majorTo, stride) && within(start.Y, ys, minorFrom, minorTo, rows)
+             : within(start.Y, ys, majorFrom, majorTo, rows) && within(start.X, xs, minorFrom, minorTo, stride);
+  if (inside) SweepBand<false>(band, at, budget);
+  else SweepBand<true>(band, at, budget);
 }
 
 }  // namespace quill

@@ -1,14 +1,10 @@
 #include "pieces/cutting.h"
 
 #include <algorithm>
-#include <atomic>
-#include <exception>
-#include <mutex>
-#include <thread>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 
 #include "common/util.h"
@@ -16,24 +12,19 @@
 namespace quill {
 namespace {
 
-// Outline styles whose bevel is narrower than the general one.
-constexpr uint32_t kOutlineNone = 0;
-constexpr uint32_t kOutlineFoil = 1;
-constexpr uint32_t kOutlinePaper = 2;
-
-// Bytes left free round the largest piece in the scratch raster. Bevel bands reach
-// a few sub-pixels past the ends of their segments; the margin keeps the raster's
-// row ends clear, so nothing a band draws there can wrap into a neighbouring row.
+// Sub-pixels left free on every side of a piece in the scratch raster (a whole
+// number of blocks). Bevel bands reach a few sub-pixels past the ends of their
+// segments; with the margin they never leave the raster, so no pixel of theirs
+// needs a bounds test.
 constexpr int32_t kRasterMargin = 32;
 
 // Placed outlines keep 16-bit coordinates.
-constexpr int32_t kMaxPieceExtent = 32767 - kRasterMargin - 16;
+constexpr int32_t kMaxPieceExtent = 32767 - 2 * kRasterMargin - 16;
 
 constexpr int32_t kBlock = kSupersampling;
 constexpr int32_t kBlockPixels = kBlock * kBlock;
 constexpr uint8_t kSideBits = 0xC0;
 constexpr uint8_t kLevelBits = 0x3F;
-constexpr uint32_t kNeutralRow = 0x01010101u * kNeutralSubPixel;
 
 // Remainder of truncating division by 4 (negative for negative v).
 int32_t Mod4(int32_t v) { return v % 4; }
@@ -44,10 +35,60 @@ int32_t FloorDiv4(int32_t v) { return (v - FloorMod4(v)) / 4; }
 
 int PointCount(const SidePoints& side) { return std::clamp(side.Count, 0, kMaxSidePoints); }
 
-uint32_t LoadRow(const uint8_t* p) {
+static_assert(std::endian::native == std::endian::little, "sub-pixel rows are read as little-endian words");
+
+uint32_t Load32(const uint8_t* p) {
   uint32_t v;
   std::memcpy(&v, p, sizeof v);
   return v;
+}
+
+uint64_t Load64(const uint8_t* p) {
+  uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// Sub-pixel bytes taken eight at a time.
+constexpr uint64_t kEachByte = 0x0101010101010101ull;
+constexpr uint64_t kNeutralBytes = kEachByte * kNeutralSubPixel;
+constexpr uint64_t kLevelBytes = kEachByte * kLevelBits;
+constexpr uint64_t kLowSevenBits = kEachByte * 0x7F;
+constexpr uint64_t kHighBits = kEachByte * 0x80;
+constexpr uint64_t kLowBytesOfHalves = 0x00FF00FF00FF00FFull;
+
+// The top bit of every byte of v that is not zero, and nothing else.
+uint64_t NonZeroBytes(uint64_t v) { return (((v & kLowSevenBits) + kLowSevenBits) | v) & kHighBits; }
+
+// Two rows of a block's four sub-pixels as one word, the upper row in the low half.
+uint64_t LoadRowPair(const uint8_t* upper, ptrdiff_t stride) {
+  return static_cast<uint64_t>(Load32(upper)) | (static_cast<uint64_t>(Load32(upper + stride)) << 32);
+}
+
+// The side bits of the first byte of v in memory order that is neither 0 nor
+// neutral, or -1 when there is none.
+int32_t FirstSideBits(uint64_t v) {
+  const uint64_t marked = NonZeroBytes(v) & NonZeroBytes(v ^ kNeutralBytes);
+  return marked == 0 ? -1 : static_cast<int32_t>(v >> (std::countr_zero(marked) - 7)) & kSideBits;
+}
+
+// Whether kCount pixels of four rows starting at `block` are all outside (every
+// sub-pixel 0) or all plainly inside (every sub-pixel neutral).
+enum class Uniform { Mixed, Outside, Inside };
+template <int32_t kCount>
+Uniform UniformBlocks(const uint8_t* block, ptrdiff_t stride) {
+  static_assert(kCount * kBlock % 8 == 0);
+  uint64_t any = 0, notNeutral = 0;
+  for (int32_t y = 0; y < kBlock; ++y) {
+    const uint8_t* row = block + y * stride;
+    for (int32_t k = 0; k < kCount * kBlock; k += 8) {
+      const uint64_t w = Load64(row + k);
+      any |= w;
+      notNeutral |= w ^ kNeutralBytes;
+    }
+  }
+  if (any == 0) return Uniform::Outside;
+  return notNeutral == 0 ? Uniform::Inside : Uniform::Mixed;
 }
 
 // Whether the band of a segment is drawn from its start to its end (else from the
@@ -83,24 +124,24 @@ uint8_t BevelValue(int side, int dx, int dy) {
   return static_cast<uint8_t>(value == 0 ? 1 : value);
 }
 
-int32_t PieceExtent(const PieceSides& sides) {
+TPieceCutter::Box TPieceCutter::Bounds(const PieceSides& sides) {
   bool any = false;
-  int32_t l = 0, t = 0, r = 0, b = 0;
+  Box box{0, 0, 0, 0};
   for (const SidePoints& side : sides) {
     for (int i = 0; i < PointCount(side); ++i) {
       const SidePoint p = side.Points[static_cast<size_t>(i)];
-      if (!any) {
-        l = r = p.X;
-        t = b = p.Y;
-        any = true;
-      }
-      l = std::min<int32_t>(l, p.X);
-      r = std::max<int32_t>(r, p.X);
-      t = std::min<int32_t>(t, p.Y);
-      b = std::max<int32_t>(b, p.Y);
+      if (!any) box = {p.X, p.Y, p.X, p.Y};
+      any = true;
+      box = {std::min<int32_t>(box.L, p.X), std::min<int32_t>(box.T, p.Y), std::max<int32_t>(box.R, p.X),
+             std::max<int32_t>(box.B, p.Y)};
     }
   }
-  return std::max(r - l, b - t) + 1;
+  return box;
+}
+
+int32_t PieceExtent(const PieceSides& sides) {
+  const auto box = TPieceCutter::Bounds(sides);
+  return std::max(box.R - box.L, box.B - box.T) + 1;
 }
 
 // ---- TPieceCutter ----
@@ -110,8 +151,8 @@ TPieceCutter::TPieceCutter(int32_t bevelWidth) : bevelWidth_(bevelWidth) {}
 void TPieceCutter::Reserve(int32_t extent) {
   // Points are 16-bit; so is the room of one piece.
   if (extent > kMaxPieceExtent) throw std::length_error("piece too large to cut");
-  // The outline starts within the first block, so it needs up to 3 more.
-  const int32_t side = RoundUp16(std::max(extent, 1) + kBlock + kRasterMargin);
+  // The outline starts within its first block, so it needs up to 3 more.
+  const int32_t side = RoundUp16(std::max(extent, 1) + kBlock + 2 * kRasterMargin);
   if (side <= side_) return;
   side_ = side;
   raster_.assign(static_cast<size_t>(side) * static_cast<size_t>(side), 0);
@@ -143,18 +184,8 @@ PieceImage TPieceCutter::RasterisePiece(const PieceSides& sides, int rotation) {
 }
 
 TPieceCutter::Box TPieceCutter::PlaceOutline(const PieceSides& sides, int rotation, PieceSides& placed) const {
-  bool any = false;
-  Box box{0, 0, 0, 0};
-  for (const SidePoints& side : sides) {
-    for (int i = 0; i < PointCount(side); ++i) {
-      const SidePoint p = side.Points[static_cast<size_t>(i)];
-      if (!any) box = {p.X, p.Y, p.X, p.Y};
-      any = true;
-      box = {std::min<int32_t>(box.L, p.X), std::min<int32_t>(box.T, p.Y), std::max<int32_t>(box.R, p.X),
-             std::max<int32_t>(box.B, p.Y)};
-    }
-  }
-  const auto [L, T, R, B] = box;
+  const Box box = Bounds(sides);
+  const int32_t L = box.L, T = box.T, R = box.R, B = box.B;
 
   // A turned piece is shifted by less than a block so that the sub-pixels of each
   // picture pixel land together on one turned pixel: the reduction then gives the
@@ -178,8 +209,10 @@ TPieceCutter::Box TPieceCutter::PlaceOutline(const PieceSides& sides, int rotati
   Box turned = turns % 2 == 1 ? Box{L, T, L + B - T, T + R - L} : box;
   turned = {turned.L + sx, turned.T + sy, turned.R + sx, turned.B + sy};
 
-  // Into the first 4 × 4 block of the raster, keeping each point's place within its block.
-  const int32_t ox = FloorMod4(turned.L) - turned.L, oy = FloorMod4(turned.T) - turned.T;
+  // Into the first 4 × 4 block inside the raster's margin, keeping each point's place
+  // within its block.
+  const int32_t ox = FloorMod4(turned.L) - turned.L + kRasterMargin;
+  const int32_t oy = FloorMod4(turned.T) - turned.T + kRasterMargin;
   for (size_t s = 0; s < sides.size(); ++s) {
     placed[s].Count = PointCount(sides[s]);
     for (int i = 0; i < placed[s].Count; ++i) {
@@ -215,109 +248,94 @@ void TPieceCutter::DrawBevels(const PieceSides& placed) {
   }
 }
 
-// Each picture pixel sums its 16 sub-pixels: the average brightness of the covered
-// ones gives the shade, their count the edge coverage, any cover makes it inside.
-// Blocks wholly outside or wholly inside with neutral brightness — most of a piece —
-// are recognised four bytes at a time.
 void TPieceCutter::Reduce(int32_t width, int32_t height) {
   const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
-  const int32_t maskRowBytes = RoundUp8(width) / 8;
+  const size_t maskBytes = static_cast<size_t>(RoundUp8(width) / 8) * static_cast<size_t>(height);
   if (shade_.size() < pixels) {
     shade_.resize(pixels);
     edge_.resize(pixels);
   }
-  if (mask_.size() < static_cast<size_t>(maskRowBytes) * static_cast<size_t>(height))
-    mask_.resize(static_cast<size_t>(maskRowBytes) * static_cast<size_t>(height));
-
+  if (mask_.size() < maskBytes) mask_.resize(maskBytes);
   const ptrdiff_t stride = side_;
-  for (int32_t j = 0; j < height; ++j) {
-    const uint8_t* row = raster_.data() + static_cast<ptrdiff_t>(j) * kBlock * stride;
-    uint8_t* shade = shade_.data() + static_cast<ptrdiff_t>(j) * width;
-    uint8_t* edge = edge_.data() + static_cast<ptrdiff_t>(j) * width;
-    uint8_t* mask = mask_.data() + static_cast<ptrdiff_t>(j) * maskRowBytes;
-    std::memset(mask, 0xFF, static_cast<size_t>(maskRowBytes));
-    for (int32_t i = 0; i < width; ++i) {
-      const uint8_t* block = row + static_cast<ptrdiff_t>(i) * kBlock;
-      const uint32_t r0 = LoadRow(block), r1 = LoadRow(block + stride), r2 = LoadRow(block + 2 * stride),
-                     r3 = LoadRow(block + 3 * stride);
-      bool inside;
-      if ((r0 | r1 | r2 | r3) == 0) {
-        shade[i] = edge[i] = 0;
-        inside = false;
-      } else if (r0 == kNeutralRow && r1 == kNeutralRow && r2 == kNeutralRow && r3 == kNeutralRow) {
-        shade[i] = edge[i] = 0;
-        inside = true;
-      } else {
-        ReduceBlock(block, shade[i], edge[i], inside);
-      }
-      if (inside) mask[i >> 3] = static_cast<uint8_t>(mask[i >> 3] & ~(0x80u >> (i & 7)));
-    }
-  }
-}
-
-void TPieceCutter::ReduceBlock(const uint8_t* block, uint8_t& shade, uint8_t& edge, bool& inside) const {
-  int32_t sum = 0, count = 0;
-  int32_t sideBits = -1;
-  for (int32_t y = 0; y < kBlock; ++y) {
-    const uint8_t* p = block + static_cast<ptrdiff_t>(y) * side_;
-    for (int32_t x = 0; x < kBlock; ++x) {
-      const uint8_t f = p[x];
-      if (f == 0) continue;
-      if (sideBits < 0 && f != kNeutralSubPixel) sideBits = f & kSideBits;
-      sum += f & kLevelBits;
-      if ((f & kLevelBits) != 0) ++count;
-    }
-  }
-  const uint8_t side = static_cast<uint8_t>(std::max(sideBits, 0));
-  if (count > 0) sum /= count;
-  shade = sum == kNeutralSubPixel ? 0 : static_cast<uint8_t>(side | (sum & kLevelBits));
-  edge = count > 0 && count < kBlockPixels ? static_cast<uint8_t>(count | side) : 0;
-  inside = sum > 0;
+  ReduceSubPixels(raster_.data() + kRasterMargin * stride + kRasterMargin, stride, width, height, shade_.data(),
+                  edge_.data(), mask_.data());
 }
 
 void TPieceCutter::ClearRaster(int32_t width, int32_t height) {
   const size_t bytes = static_cast<size_t>(width) * kBlock;
-  for (int32_t y = 0; y < height * kBlock; ++y)
-    std::memset(raster_.data() + static_cast<ptrdiff_t>(y) * side_, 0, bytes);
+  for (int32_t y = kRasterMargin; y < kRasterMargin + height * kBlock; ++y)
+    std::memset(raster_.data() + static_cast<ptrdiff_t>(y) * side_ + kRasterMargin, 0, bytes);
 }
 
-// ---- Cutting on several threads ----
+// ---- Reduction ----
 
-int DefaultCutThreads() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)); }
+namespace {
 
-void CutEachPiece(size_t count, int threads, int32_t bevelWidth, int32_t extent,
-                  const std::function<void(TPieceCutter&, size_t)>& cutOne, const std::function<void(size_t)>& done) {
-  std::atomic<size_t> next{0}, finished{0};
-  std::exception_ptr failure;
-  std::mutex failureLock;
-  const auto work = [&](bool reports) {
-    try {
-      TPieceCutter cutter(bevelWidth);
-      cutter.Reserve(extent);
-      for (size_t k = next++; k < count; k = next++) {
-        cutOne(cutter, k);
-        const size_t n = ++finished;
-        if (reports && done) done(n);
-      }
-    } catch (...) {
-      const std::lock_guard<std::mutex> lock(failureLock);
-      if (!failure) failure = std::current_exception();
-      next = count;  // the others stop after their current piece
-    }
-  };
-  const size_t helpers = std::min(static_cast<size_t>(std::max(threads, 1) - 1), count > 0 ? count - 1 : 0);
-  std::vector<std::thread> pool;
-  pool.reserve(helpers);
-  for (size_t i = 0; i < helpers; ++i) {
-    try {
-      pool.emplace_back(work, false);
-    } catch (const std::system_error&) {
-      break;  // no more threads to be had: the ones running finish the work
+// The 16 sub-pixels F of one block, two rows at a time: the sum of (F and 63), the
+// count of F with (F and 63) ≠ 0, and the side bits of the first F in row order
+// that is neither 0 nor neutral. Returns whether the pixel is inside.
+bool ReduceBlock(const uint8_t* block, ptrdiff_t stride, uint8_t& shade, uint8_t& edge) {
+  const uint64_t upper = LoadRowPair(block, stride), lower = LoadRowPair(block + 2 * stride, stride);
+  const uint64_t upperLevels = upper & kLevelBytes, lowerLevels = lower & kLevelBytes;
+  // Level bytes are at most 63: pairs of them add up without carries, and so do the
+  // four 16-bit lanes of their byte sums.
+  const uint64_t levelPairs = upperLevels + lowerLevels;
+  const uint64_t lanes = (levelPairs & kLowBytesOfHalves) + ((levelPairs >> 8) & kLowBytesOfHalves);
+  int32_t sum = static_cast<int32_t>((lanes * 0x0001000100010001ull) >> 48);
+  const uint64_t covered =
+      (((upperLevels + kLowSevenBits) & kHighBits) >> 7) + (((lowerLevels + kLowSevenBits) & kHighBits) >> 7);
+  const int32_t count = static_cast<int32_t>((covered * kEachByte) >> 56);
+  int32_t sideBits = FirstSideBits(upper);
+  if (sideBits < 0) sideBits = FirstSideBits(lower);
+
+  const uint8_t side = static_cast<uint8_t>(std::max(sideBits, 0));
+  if (count > 0) sum /= count;
+  shade = sum == kNeutralSubPixel ? 0 : static_cast<uint8_t>(side | (sum & kLevelBits));
+  edge = count > 0 && count < kBlockPixels ? static_cast<uint8_t>(count | side) : 0;
+  return sum > 0;
+}
+
+// Up to eight pixels of one output row; returns their mask byte (0 = inside, the
+// bits of missing pixels 1). Runs wholly outside or wholly inside with neutral
+// brightness — most of a piece — are recognised eight, then two pixels at a time.
+uint8_t ReduceRun(const uint8_t* block, ptrdiff_t stride, int32_t count, uint8_t* shade, uint8_t* edge) {
+  if (count == 8) {
+    const Uniform run = UniformBlocks<8>(block, stride);
+    if (run != Uniform::Mixed) {
+      std::memset(shade, 0, 8);
+      std::memset(edge, 0, 8);
+      return run == Uniform::Outside ? 0xFF : 0x00;
     }
   }
-  work(true);
-  for (std::thread& thread : pool) thread.join();
-  if (failure) std::rethrow_exception(failure);
+  uint32_t bits = 0;
+  int32_t p = 0;
+  for (; p + 1 < count; p += 2) {
+    const uint8_t* pair = block + p * kBlock;
+    const Uniform run = UniformBlocks<2>(pair, stride);
+    if (run != Uniform::Mixed) {
+      shade[p] = edge[p] = shade[p + 1] = edge[p + 1] = 0;
+      bits = (bits << 2) | (run == Uniform::Outside ? 3u : 0u);
+    } else {
+      bits = (bits << 1) | (ReduceBlock(pair, stride, shade[p], edge[p]) ? 0u : 1u);
+      bits = (bits << 1) | (ReduceBlock(pair + kBlock, stride, shade[p + 1], edge[p + 1]) ? 0u : 1u);
+    }
+  }
+  if (p < count) bits = (bits << 1) | (ReduceBlock(block + p * kBlock, stride, shade[p], edge[p]) ? 0u : 1u);
+  return static_cast<uint8_t>((bits << (8 - count)) | (0xFFu >> count));
+}
+
+}  // namespace
+
+void ReduceSubPixels(const uint8_t* raster, ptrdiff_t stride, int32_t width, int32_t height, uint8_t* shade,
+                     uint8_t* edge, uint8_t* mask) {
+  for (int32_t j = 0; j < height; ++j) {
+    const uint8_t* row = raster + static_cast<ptrdiff_t>(j) * kBlock * stride;
+    uint8_t* shadeRow = shade + static_cast<ptrdiff_t>(j) * width;
+    uint8_t* edgeRow = edge + static_cast<ptrdiff_t>(j) * width;
+    for (int32_t i = 0; i < width; i += 8)
+      *mask++ = ReduceRun(row + static_cast<ptrdiff_t>(i) * kBlock, stride, std::min(8, width - i), shadeRow + i,
+                          edgeRow + i);
+  }
 }
 
 // ---- Mask assembly ----

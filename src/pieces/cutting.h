@@ -6,7 +6,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -15,6 +14,12 @@
 #include "pieces/side_points.h"
 
 namespace quill {
+
+// Outline styles (the configuration's OutlineStyle); 4 is Wood (kOutlineWood).
+constexpr uint32_t kOutlineNone = 0;
+constexpr uint32_t kOutlineFoil = 1;
+constexpr uint32_t kOutlinePaper = 2;
+constexpr uint32_t kOutlineCard = 3;
 
 // Outlines are drawn at this many sub-pixels per picture pixel on each axis.
 constexpr int kSupersampling = 4;
@@ -51,6 +56,16 @@ struct PieceImage {
   int32_t MaskRowBytes = 0;
 };
 
+// The 4 × 4 → 1 reduction: each of width × height pixels sums its 16 sub-pixels F of
+// `raster` (rows `stride` apart; pixel (i, j) covers columns 4i..4i+3 of rows
+// 4j..4j+3). Over the non-zero F: the side bits of the first F ≠ 32 in row order,
+// the count n of F with (F and 63) ≠ 0 and the average of (F and 63). Shade byte: 0
+// when the average is 32, else the side bits and the average; edge byte: n and the
+// side bits when 0 < n < 16, else 0; mask bit: 0 (inside) when the average is above
+// 0. Shade and edge rows are `width` bytes apart, mask rows RoundUp8(width) ÷ 8.
+void ReduceSubPixels(const uint8_t* raster, ptrdiff_t stride, int32_t width, int32_t height, uint8_t* shade,
+                     uint8_t* edge, uint8_t* mask);
+
 // The largest of a piece's width and height in sub-pixels, over its outline points.
 int32_t PieceExtent(const PieceSides& sides);
 
@@ -72,17 +87,19 @@ class TPieceCutter {
 
   int32_t RasterSide() const { return side_; }
 
- private:
+  // The rectangle of all outline points, edges included; all zero without points.
   struct Box {
-    int32_t L, T, R, B;  // inclusive
+    int32_t L, T, R, B;
   };
+  static Box Bounds(const PieceSides& sides);
+
+ private:
   // Turns the outline and moves it into the first 4 × 4 block; returns the rectangle
   // after turning (before the move).
   Box PlaceOutline(const PieceSides& sides, int rotation, PieceSides& placed) const;
   void DrawOutline(const PieceSides& placed);
   void DrawBevels(const PieceSides& placed);
   void Reduce(int32_t width, int32_t height);
-  void ReduceBlock(const uint8_t* block, uint8_t& shade, uint8_t& edge, bool& inside) const;
   void ClearRaster(int32_t width, int32_t height);
 
   int32_t bevelWidth_;
@@ -94,17 +111,6 @@ class TPieceCutter {
   TBezier bezier_;
   TPolyFill fill_;
 };
-
-// Cuts `count` pieces with `threads` cutters (1 or less: on the calling thread only),
-// each given room for `extent`: cutOne(cutter, k) handles piece k and must touch
-// nothing shared with other pieces. The calling thread cuts too and alone calls
-// done(n) after each of its pieces with the number of pieces finished so far. The
-// pieces are independent, so the result does not depend on the number of threads.
-// The first failure stops the cutting and is raised here.
-void CutEachPiece(size_t count, int threads, int32_t bevelWidth, int32_t extent,
-                  const std::function<void(TPieceCutter&, size_t)>& cutOne, const std::function<void(size_t)>& done);
-// The number of threads CutEachPiece is given by default: one per processor core.
-int DefaultCutThreads();
 
 // Cell and atlas sizes from the widest and tallest piece: square cells rounded up
 // to 8 pixels, atlas width rounded up to 16.

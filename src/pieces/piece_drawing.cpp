@@ -7,6 +7,8 @@
 #include "common/records.h"
 #include "common/resources.h"
 #include "common/util.h"
+#include "pieces/cutting.h"
+#include "pieces/parallel.h"
 #include "pieces/pieces.h"
 #include "pieces/progress_steps.h"
 #include "raster/blit.h"
@@ -16,7 +18,6 @@ namespace quill {
 namespace {
 
 constexpr const char* kDrawingCaption = "Drawing: ";
-constexpr uint32_t kOutlineNone = 0;
 constexpr int kBytesPerPixel = 3;
 
 bool MaskBitSet(const uint8_t* row, int32_t x) { return (row[x >> 3] >> (7 - (x & 7))) & 1; }
@@ -99,8 +100,12 @@ TSprite MakePieceSprite(const Bitmap& texture, bool smooth) {
   return sprite;
 }
 
+// Row by row, each column keeping its own countdown of wood pixels still to hang
+// below the last piece pixel seen in it. Eight columns of one mask byte that are all
+// inside, or all outside with nothing left to hang, are passed over at once.
 void BuildWoodEdge(const TSprite& sprite, const Bitmap& texture, const MaskCell& cell, int32_t width, int32_t height,
                    int32_t thickness, std::vector<uint8_t>& scratch, SpriteBlock& solid) {
+  thickness = std::clamp(thickness, 0, 255);
   const int32_t rows = height + thickness;
   if (width < 1 || rows < 1 || texture.Empty()) {
     solid.clear();
@@ -108,27 +113,40 @@ void BuildWoodEdge(const TSprite& sprite, const Bitmap& texture, const MaskCell&
   }
   const size_t used = static_cast<size_t>(width) * static_cast<size_t>(rows);
   if (scratch.size() < used) scratch.resize(used, 0);
+  std::vector<uint8_t> countdown(static_cast<size_t>(width) + 8, 0);
   const int32_t textureWidth = texture.Width(), textureHeight = texture.Height();
-  for (int32_t i = 0; i < width; ++i) {
-    const int32_t x = cell.X + i;
-    const int32_t textureX = x % textureWidth;
-    const auto woodAt = [&](int32_t j) {
-      scratch[static_cast<size_t>(j) * static_cast<size_t>(width) + static_cast<size_t>(i)] =
-          texture.ScanLine(j % textureHeight)[textureX];
-    };
-    int32_t countdown = 0;
-    for (int32_t j = 0; j < rows; ++j) {
-      const bool inside =
-          j < height && !MaskBitSet(cell.Bits + static_cast<size_t>(cell.Y + j) * cell.RowBytes, x);
-      if (inside) {
-        countdown = thickness;
-        continue;
+  for (int32_t j = 0; j < rows; ++j) {
+    const uint8_t* mask = j < height ? cell.Bits + static_cast<size_t>(cell.Y + j) * cell.RowBytes : nullptr;
+    const uint8_t* wood = texture.ScanLine(j % textureHeight);
+    const uint8_t* woodAbove = texture.ScanLine((j + textureHeight - 1) % textureHeight);
+    uint8_t* out = scratch.data() + static_cast<size_t>(j) * static_cast<size_t>(width);
+    for (int32_t i = 0; i < width;) {
+      const int32_t x = cell.X + i;
+      uint8_t* left = countdown.data() + i;
+      if ((x & 7) == 0 && i + 8 <= width) {
+        const uint8_t bits = mask != nullptr ? mask[x >> 3] : 0xFF;
+        uint64_t pending;
+        std::memcpy(&pending, left, sizeof pending);
+        if (bits == 0x00) {
+          std::memset(left, thickness, 8);
+          i += 8;
+          continue;
+        }
+        if (bits == 0xFF && pending == 0) {
+          i += 8;
+          continue;
+        }
       }
-      if (countdown == thickness) woodAt(j - 1);
-      if (countdown > 0) {
-        woodAt(j);
-        --countdown;
+      if (mask != nullptr && !MaskBitSet(mask, x)) {
+        *left = static_cast<uint8_t>(thickness);
+      } else if (*left > 0) {
+        const int32_t textureX = x % textureWidth;
+        // The piece's own last pixel of the run turns to wood too.
+        if (*left == thickness) out[i - width] = woodAbove[textureX];
+        out[i] = wood[textureX];
+        --*left;
       }
+      ++i;
     }
   }
   sprite.Encode(solid, width, scratch.data(), width, rows);
@@ -144,6 +162,8 @@ void PlaceAtlasCells(const TPieceList& pieces) {
 }
 
 // ---- TPieces: atlases and sprites ----
+
+int TPieces::ImagingThreadCount() const { return ImagingThreads > 0 ? ImagingThreads : DefaultImagingThreads(); }
 
 void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress) {
   const int32_t cellWidth = PuzzleRecord.CellWidth, cellHeight = PuzzleRecord.CellHeight;
@@ -161,9 +181,10 @@ void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressR
   BuildSolidSprites(maskBuffer);
 
   // Each cell takes the picture inside the piece and stays black outside it: the
-  // picture ANDed with the inverted mask.
-  for (const auto& owned : PieceList) {
-    const TFormPiece& piece = *owned;
+  // picture ANDed with the inverted mask. Cells do not overlap, so the pieces can
+  // be drawn on several threads.
+  const auto renderCell = [&](int, size_t k) {
+    const TFormPiece& piece = *PieceList[k];
     if (piece.Rotation == 0) {
       const Rect box{piece.HomeX, piece.HomeY, piece.HomeX + piece.Width, piece.HomeY + piece.Height};
       if (Intersection(box, Picture.Bounds()) == box) {
@@ -182,8 +203,9 @@ void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressR
                                         piece.AtlasY + piece.Height});
       ClearOutsideMask(ImageAtlas, piece, maskBuffer, maskRowBytes);
     }
-    steps.Step(piece.Index + 1);
-  }
+  };
+  ForEachOnThreads(PieceList.size(), ImagingThreadCount(), renderCell,
+                   [&](size_t done) { steps.Step(static_cast<int>(done)); });
 }
 
 void TPieces::BuildSolidSprites(std::span<const uint8_t> maskBuffer) {
@@ -192,11 +214,14 @@ void TPieces::BuildSolidSprites(std::span<const uint8_t> maskBuffer) {
     return;
   }
   const size_t rowBytes = static_cast<size_t>(PuzzleRecord.AtlasWidth) / 8;
-  std::vector<uint8_t> scratch;
-  for (const auto& piece : PieceList) {
-    const MaskCell cell{maskBuffer.data(), rowBytes, piece->AtlasX, piece->AtlasY};
-    BuildWoodEdge(Sprite, SolidTexture, cell, piece->Width, piece->Height, Thickness, scratch, piece->SolidSprite);
-  }
+  const int threads = ImagingThreadCount();
+  std::vector<std::vector<uint8_t>> scratch(static_cast<size_t>(threads));
+  ForEachOnThreads(PieceList.size(), threads, [&](int worker, size_t k) {
+    TFormPiece& piece = *PieceList[k];
+    const MaskCell cell{maskBuffer.data(), rowBytes, piece.AtlasX, piece.AtlasY};
+    BuildWoodEdge(Sprite, SolidTexture, cell, piece.Width, piece.Height, Thickness,
+                  scratch[static_cast<size_t>(worker)], piece.SolidSprite);
+  });
 }
 
 void TPieces::BuildPieceSprites(int32_t index, int32_t width, const uint8_t* edge, const uint8_t* shade,

@@ -44,7 +44,7 @@ struct MaskCell {
 
 // Builds the wood-thickness image of a piece of width × height whose mask is at
 // `cell`: every run of piece pixels in a column gets `thickness` pixels of the
-// texture hanging below it, its own last pixel included. `scratch` is work space,
+// texture hanging below it, its own last pixel included (thickness 0..255). `scratch` is work space,
 // kept zero between calls (it grows as needed). The result is encoded into `solid`
 // with width × (height + thickness) pixels.
 void BuildWoodEdge(const TSprite& sprite, const Bitmap& texture, const MaskCell& cell, int32_t width, int32_t height,

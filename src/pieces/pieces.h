@@ -174,6 +174,10 @@ class TPieces {
   // shapes in black.
   void DrawPieceMasks(const TPieceList& list, Bitmap& target) const;
 
+  // Threads that cutting and atlas rendering share their per-piece work among; 0 or
+  // less: one per processor core. The pieces come out the same whatever the number.
+  int ImagingThreads = 0;
+  int ImagingThreadCount() const;  // ImagingThreads, or the number of cores
   Bitmap SolidTexture = LoadSolidTexture();  // 8-bit wood texture
   TSprite Sprite = MakePieceSprite(SolidTexture, config_->Smooth);
   // ---- End of piece images and drawing ----
