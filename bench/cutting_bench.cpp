@@ -3,7 +3,8 @@
 // pieces and rendering the atlases at 100, 1000 and 5000 pieces in the Wood style
 // (the widest bevels and the wood edges), and drawing every piece of a 1000-piece
 // puzzle onto a board. The cutting benchmarks count their time as a multiple of the
-// picture's decoding measured in the same run ("x_decode").
+// picture's decoding measured in the same run ("x_decode"). Arguments of the cutting:
+// requested pieces and threads (0: one per core).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -43,7 +44,7 @@ const std::vector<uint8_t>& DemoJpeg() {
 
 double Seconds(Clock::time_point from, Clock::time_point to) { return std::chrono::duration<double>(to - from).count(); }
 
-// The picture's decoding time in this run: the best of five.
+// The picture's decoding into a new bitmap in this run: the best of five.
 double DecodeSeconds() {
   static const double seconds = [] {
     const std::vector<uint8_t>& jpeg = DemoJpeg();
@@ -81,10 +82,11 @@ void CutAndRender(TJigsaw& game) {
   game.RenderAtlases(game.MaskBuffer);
 }
 
+// Into a new bitmap each time, as a puzzle is built.
 void BM_DecodePicture(benchmark::State& state) {
   const std::vector<uint8_t>& jpeg = DemoJpeg();
-  Bitmap picture;
   for (auto _ : state) {
+    Bitmap picture;
     DecodeJpeg(jpeg.data(), jpeg.size(), picture);
     benchmark::DoNotOptimize(picture.Bits());
   }
@@ -92,7 +94,6 @@ void BM_DecodePicture(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodePicture)->Unit(benchmark::kMillisecond);
 
-// Arguments: requested pieces, cutting threads (0: one per core).
 void BM_CutAndRenderAtlases(benchmark::State& state) {
   HeadlessHost host;
   const auto game = PuzzleOf(host, static_cast<int>(state.range(0)));

@@ -276,6 +276,16 @@ namespace {
 // that is neither 0 nor neutral. Returns whether the pixel is inside.
 bool ReduceBlock(const uint8_t* block, ptrdiff_t stride, uint8_t& shade, uint8_t& edge) {
   const uint64_t upper = LoadRowPair(block, stride), lower = LoadRowPair(block + 2 * stride, stride);
+  // Inside a bevel band whole blocks often hold one value.
+  if (const uint64_t same = kEachByte * block[0]; upper == same && lower == same && block[0] != 0) {
+    // All 16 covered (or, without a level, none counted): no edge.
+    const uint8_t f = block[0];
+    const uint8_t side = f == kNeutralSubPixel ? 0 : f & kSideBits;
+    const int32_t level = f & kLevelBits;
+    shade = level == kNeutralSubPixel ? 0 : static_cast<uint8_t>(side | level);
+    edge = 0;
+    return level > 0;
+  }
   const uint64_t upperLevels = upper & kLevelBytes, lowerLevels = lower & kLevelBytes;
   // Level bytes are at most 63: pairs of them add up without carries, and so do the
   // four 16-bit lanes of their byte sums.

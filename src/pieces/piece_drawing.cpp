@@ -42,6 +42,15 @@ void FreePaletteIndexZero(Bitmap& texture, int colours) {
   }
 }
 
+// Makes `bitmap` width × height pixels of `format`, all zero.
+void SizeBitmap(Bitmap& bitmap, int32_t width, int32_t height, PixelFormat format) {
+  if (bitmap.Format() != format) {
+    bitmap.SetSize(0, 0);
+    bitmap.SetFormat(format);
+  }
+  bitmap.SetSize(width, height);
+}
+
 // Copies the picture's pixels inside the piece (mask bit 0) into its atlas cell; the
 // cell's other pixels stay as they are (black in a freshly made atlas).
 void CopyInsideMask(const Bitmap& source, int32_t sx, int32_t sy, Bitmap& atlas, const TFormPiece& piece,
@@ -80,6 +89,38 @@ void ClearOutsideMask(Bitmap& atlas, const TFormPiece& piece, std::span<const ui
     uint8_t* to = atlas.ScanLine(piece.AtlasY + y) + static_cast<ptrdiff_t>(piece.AtlasX) * kBytesPerPixel;
     for (int32_t x = 0; x < piece.Width; ++x)
       if (MaskBitSet(mask, piece.AtlasX + x)) std::memset(to + x * kBytesPerPixel, 0, kBytesPerPixel);
+  }
+}
+
+// target = (target AND mask) OR image over `area` of the target, the mask (1 bit,
+// white = keep) and image (24 bit) read (dx, dy) further on. Where eight pixels
+// share one mask byte that is all inside or all outside they are done at once.
+void ComposeThroughMask(Bitmap& target, const Rect& area, const Bitmap& mask, const Bitmap& image, int32_t dx,
+                        int32_t dy) {
+  const auto composePixel = [](uint8_t* t, const uint8_t* s, bool keep) {
+    const uint8_t k = keep ? 0xFF : 0x00;
+    for (int c = 0; c < kBytesPerPixel; ++c) t[c] = static_cast<uint8_t>((t[c] & k) | s[c]);
+  };
+  for (int32_t y = area.Top; y < area.Bottom; ++y) {
+    const uint8_t* bits = mask.ScanLine(y + dy);
+    const uint8_t* from = image.ScanLine(y + dy);
+    uint8_t* to = target.ScanLine(y);
+    for (int32_t x = area.Left; x < area.Right;) {
+      const int32_t ax = x + dx;
+      uint8_t* t = to + static_cast<ptrdiff_t>(x) * kBytesPerPixel;
+      const uint8_t* s = from + static_cast<ptrdiff_t>(ax) * kBytesPerPixel;
+      if ((ax & 7) == 0 && x + 8 <= area.Right && (bits[ax >> 3] == 0x00 || bits[ax >> 3] == 0xFF)) {
+        if (bits[ax >> 3] == 0x00) {
+          std::memcpy(t, s, 8 * kBytesPerPixel);
+        } else {
+          for (int i = 0; i < 8 * kBytesPerPixel; ++i) t[i] |= s[i];
+        }
+        x += 8;
+        continue;
+      }
+      composePixel(t, s, MaskBitSet(bits, ax));
+      ++x;
+    }
   }
 }
 
@@ -171,11 +212,12 @@ void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressR
   const size_t maskRowBytes = static_cast<size_t>(atlasWidth) / 8;
   const ProgressSteps steps(progress, Count(), kDrawingCaption);
 
-  ImageAtlas = Bitmap(atlasWidth, atlasHeight, PixelFormat::Rgb24);
-  CellBackup = Bitmap(cellWidth, cellHeight, PixelFormat::Rgb24);
-  RotateImage = Bitmap(cellWidth, cellHeight, PixelFormat::Rgb24);
-  RotateMask = Bitmap(cellWidth, cellHeight, PixelFormat::Mono1);
-  MaskAtlas.SetFormat(PixelFormat::Mono1);
+  // Resized in place, all zero (black), so a new cutting reuses the memory of the last.
+  SizeBitmap(ImageAtlas, atlasWidth, atlasHeight, PixelFormat::Rgb24);
+  SizeBitmap(CellBackup, cellWidth, cellHeight, PixelFormat::Rgb24);
+  SizeBitmap(RotateImage, cellWidth, cellHeight, PixelFormat::Rgb24);
+  SizeBitmap(RotateMask, cellWidth, cellHeight, PixelFormat::Mono1);
+  SizeBitmap(MaskAtlas, 0, 0, PixelFormat::Mono1);
   BitsToBitmap(atlasWidth, atlasHeight, MaskAtlas, maskBuffer);
   PlaceAtlasCells(AllPieces());
   BuildSolidSprites(maskBuffer);
@@ -273,22 +315,8 @@ void TPieces::DrawPiece(const TFormPiece& piece, Bitmap& target, const Rect* cli
   // outside): the piece's pixels replace the target's inside the piece.
   Rect area = Intersection(piece.BoardRect(), target.Bounds());
   if (clip != nullptr) area = Intersection(area, *clip);
-  if (target.Format() == PixelFormat::Rgb24 && !area.IsEmpty()) {
-    for (int32_t y = area.Top; y < area.Bottom; ++y) {
-      const uint8_t* mask = MaskAtlas.ScanLine(piece.AtlasY + y - piece.Y);
-      const uint8_t* image = ImageAtlas.ScanLine(piece.AtlasY + y - piece.Y);
-      uint8_t* to = target.ScanLine(y);
-      for (int32_t x = area.Left; x < area.Right; ++x) {
-        const int32_t ax = piece.AtlasX + x - piece.X;
-        const uint8_t keep = MaskBitSet(mask, ax) ? 0xFF : 0x00;
-        uint8_t* t = to + static_cast<ptrdiff_t>(x) * kBytesPerPixel;
-        const uint8_t* s = image + static_cast<ptrdiff_t>(ax) * kBytesPerPixel;
-        t[0] = static_cast<uint8_t>((t[0] & keep) | s[0]);
-        t[1] = static_cast<uint8_t>((t[1] & keep) | s[1]);
-        t[2] = static_cast<uint8_t>((t[2] & keep) | s[2]);
-      }
-    }
-  }
+  if (target.Format() == PixelFormat::Rgb24 && !area.IsEmpty())
+    ComposeThroughMask(target, area, MaskAtlas, ImageAtlas, piece.AtlasX - piece.X, piece.AtlasY - piece.Y);
 
   if (config.OutlineStyle != kOutlineNone && (!piece.Joined || !config.AutoHide))
     Sprite.Draw(SpriteMode::Brightness, piece.ShadeSprite, nullptr, clip, height, width, piece.Y, piece.X, target);
