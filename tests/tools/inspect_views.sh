@@ -18,4 +18,11 @@ awk '{ if (NF != $3 + 3) { print "bad line " NR; exit 1 } }' "$work/outlines.txt
 "$inspect" --outlines "$gift" | cmp - "$work/outlines.txt"
 "$inspect" --render "$work/cut.png" "$gift"
 [[ "$(head -c 4 "$work/cut.png" | tail -c 3)" == "PNG" ]] || { echo "no PNG written"; exit 1; }
-echo "grid $columns x $rows, $lines side lines, render written"
+for style in 0 4; do
+  "$inspect" --board "$work/board$style.png" --solved "$work/solved$style.png" --outline-style "$style" \
+    --board-size 800x600 "$gift"
+  for picture in "$work/board$style.png" "$work/solved$style.png"; do
+    [[ "$(head -c 4 "$picture" | tail -c 3)" == "PNG" ]] || { echo "no PNG written: $picture"; exit 1; }
+  done
+done
+echo "grid $columns x $rows, $lines side lines, cut, boards and solved pictures written"
