@@ -167,16 +167,22 @@ struct Band {
 // pixels beyond the bound are skipped; otherwise the caller has made sure there are none.
 template <bool kChecked>
 void DrawParallelLine(const Band& band, ptrdiff_t at, int e0) {
+  // Locals, not fields: the byte stores below could otherwise alias the band and
+  // make the compiler reload every field on every pixel.
+  uint8_t* const base = band.base;
+  const size_t bound = band.bound;
+  const ptrdiff_t majorStep = band.majorStep, bothSteps = band.majorStep + band.minorStep;
+  const int major = band.major, threshold = band.threshold;
   const int minorError = 2 * (band.minor - band.major), majorError = 2 * band.minor;
+  const uint8_t value = band.value;
   int err = -e0;
-  for (int i = 0; i <= band.major; ++i) {
-    if (!kChecked || static_cast<size_t>(at) < band.bound) {
-      const uint8_t old = band.base[at];
-      band.base[at] = old != 0 ? band.value : old;
+  for (int i = 0; i <= major; ++i) {
+    if (!kChecked || static_cast<size_t>(at) < bound) {
+      const uint8_t old = base[at];
+      base[at] = old != 0 ? value : old;
     }
-    // Branch-free: curves make the minor steps irregular.
-    const bool stepMinor = err > band.threshold;
-    at += band.majorStep + (stepMinor ? band.minorStep : 0);
+    const bool stepMinor = err > threshold;
+    at += stepMinor ? bothSteps : majorStep;
     err += stepMinor ? minorError : majorError;
   }
 }

@@ -156,13 +156,17 @@ void BuildWoodEdge(const TSprite& sprite, const Bitmap& texture, const MaskCell&
   if (scratch.size() < used) scratch.resize(used, 0);
   std::vector<uint8_t> countdown(static_cast<size_t>(width) + 8, 0);
   const int32_t textureWidth = texture.Width(), textureHeight = texture.Height();
+  // Locals, so that the byte stores below cannot make the compiler reload them.
+  const int32_t cellX = cell.X;
+  const uint8_t* const bits0 = cell.Bits + static_cast<size_t>(cell.Y) * cell.RowBytes;
+  const size_t rowBytes = cell.RowBytes;
   for (int32_t j = 0; j < rows; ++j) {
-    const uint8_t* mask = j < height ? cell.Bits + static_cast<size_t>(cell.Y + j) * cell.RowBytes : nullptr;
+    const uint8_t* mask = j < height ? bits0 + static_cast<size_t>(j) * rowBytes : nullptr;
     const uint8_t* wood = texture.ScanLine(j % textureHeight);
     const uint8_t* woodAbove = texture.ScanLine((j + textureHeight - 1) % textureHeight);
     uint8_t* out = scratch.data() + static_cast<size_t>(j) * static_cast<size_t>(width);
     for (int32_t i = 0; i < width;) {
-      const int32_t x = cell.X + i;
+      const int32_t x = cellX + i;
       uint8_t* left = countdown.data() + i;
       if ((x & 7) == 0 && i + 8 <= width) {
         const uint8_t bits = mask != nullptr ? mask[x >> 3] : 0xFF;
