@@ -10,6 +10,7 @@
 #include "common/records.h"
 #include "common/random.h"
 #include "common/util.h"
+#include "pieces/piece_drawing.h"
 #include "pieces/pieces.h"
 #include "pieces/tab_codes.h"
 #include "raster/blit.h"
@@ -235,8 +236,7 @@ void TPieces::RotatePieces(const TPieceList& list, int extraTurns, bool showWait
   if (wood) {
     const size_t size = static_cast<size_t>(PuzzleRecord.CellWidth) *
                         static_cast<size_t>(PuzzleRecord.CellWidth + std::max<int32_t>(Thickness, 0));
-    woodScratch.MaskBits.assign(size, 0);
-    woodScratch.Solid.assign(size, 0);
+    woodScratch.Edge.assign(size, 0);
   }
   for (int position = 0; position < total; ++position) {
     TFormPiece& piece = *list[static_cast<size_t>(position)];
@@ -272,9 +272,11 @@ void TPieces::TurnAtlasCells(const TFormPiece& piece, int turns) {
   BitBlt(MaskAtlas, piece.AtlasX, piece.AtlasY, square, square, RotateMask, 0, 0);
 }
 
-void TPieces::RebuildTurnedSolidSprite([[maybe_unused]] TFormPiece& piece, [[maybe_unused]] WoodTurnScratch& scratch) {
-  // The wood-thickness images are not built yet; until they are, a turned piece keeps
-  // no SolidSprite to rebuild.
+// The turned mask is still in `RotateMask`, its box at the origin: the wood edge
+// hangs below the piece as it now lies.
+void TPieces::RebuildTurnedSolidSprite(TFormPiece& piece, WoodTurnScratch& scratch) {
+  const MaskCell cell{RotateMask.ScanLine(0), static_cast<size_t>(RotateMask.Stride()), 0, 0};
+  BuildWoodEdge(Sprite, SolidTexture, cell, piece.Width, piece.Height, Thickness, scratch.Edge, piece.SolidSprite);
 }
 
 void TPieces::ListPendingRotation(TPieceList& list) const {

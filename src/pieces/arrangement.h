@@ -45,11 +45,10 @@ int32_t SampleAverageColour(const Bitmap& picture, const PieceBox& box);
 // threshold that grows by one whenever a search finds nothing that close.
 void RankColourChain(std::span<int32_t> colours, const ProgressReport& progress = {});
 
-// Work space for turning wood-style pieces: the turned mask's bits and the rebuilt
-// wood-thickness image, each cell width × (cell width + Thickness) bytes.
+// Work space for rebuilding the wood-thickness image of a turned piece:
+// cell width × (cell width + Thickness) bytes.
 struct WoodTurnScratch {
-  std::vector<uint8_t> MaskBits;
-  std::vector<uint8_t> Solid;
+  std::vector<uint8_t> Edge;  // BuildWoodEdge's work space, zero between pieces
 };
 
 }  // namespace quill

@@ -119,8 +119,8 @@ class TPieces {
  private:
   // Turns one piece's atlas cells by 1..3 quarter turns through the scratch bitmaps.
   void TurnAtlasCells(const TFormPiece& piece, int turns);
-  // Rebuilds a wood-style piece's thickness image from the turned mask in
-  // `RotateMask`; does nothing until the wood sprites are built.
+  // Rebuilds a wood-style piece's thickness image from the turned mask left in
+  // `RotateMask`.
   void RebuildTurnedSolidSprite(TFormPiece& piece, WoodTurnScratch& scratch);
 
  public:

@@ -7,11 +7,27 @@
 
 #include "raster/bitmap.h"
 #include "raster/colour.h"
+#include "raster/rect.h"
 #include "ui/ui_state.h"
 
 namespace quill {
 
 enum class MessageKind : uint8_t { Plain, Information, Warning, Error };
+
+// The mouse cursors the game shows over the board and while it works.
+enum class CursorShape : uint8_t {
+  Default,
+  Hourglass,
+  Grab,          // the closed hand while pieces are dragged
+  SizeAll,       // the four-way arrow while the ghost picture is moved
+  SizeVertical,  // tray borders
+  SizeHorizontal,
+  SizeNorthWestSouthEast,
+  SizeNorthEastSouthWest,
+};
+
+// Answers of a question with Yes, No, Cancel and All buttons.
+enum class ChoiceAnswer : uint8_t { Yes, No, Cancel, All };
 
 class Host {
  public:
@@ -39,6 +55,36 @@ class Host {
   // Hands the gift's skin picture to the skin with the tool bar's height; the skin
   // keeps the picture. May raise when the picture cannot serve as a skin.
   virtual void SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) = 0;
+
+  // ---- The board and the pointer ----
+  // The game has changed `rect` of the board bitmap: show it (at the next paint, or
+  // at once with `now`, as a drag frame needs).
+  virtual void InvalidateBoard(const Rect& rect, bool now) { (void)rect, (void)now; }
+  virtual void SetCursor(CursorShape shape) { (void)shape; }
+  // The pointer in board coordinates.
+  virtual Point PointerOnBoard() { return {}; }
+  // Lets the window system handle pending events (repaints, a zoom frame shown).
+  virtual void ProcessEvents() {}
+  // Whether a mouse-button press or release is waiting in the event queue.
+  virtual bool MouseButtonQueued() { return false; }
+  // Milliseconds of a monotonic clock.
+  virtual int64_t Milliseconds();
+  // Writes `text` onto target in `font` with its top-left at (x, y), clipped to `clip`,
+  // on an opaque background of `background`.
+  virtual void DrawText(Bitmap& target, const Rect& clip, int x, int y, const std::string& text, const FontState& font,
+                        Colour background) {
+    (void)target, (void)clip, (void)x, (void)y, (void)text, (void)font, (void)background;
+  }
+
+  // ---- Questions ----
+  // An OK / Cancel confirmation; true only for OK.
+  virtual bool AskOkCancel(const std::string& question) { return AskYesNo(question); }
+  // A question with Yes, No, Cancel and All buttons.
+  virtual ChoiceAnswer AskYesNoCancelAll(const std::string& question) {
+    return AskYesNo(question) ? ChoiceAnswer::Yes : ChoiceAnswer::No;
+  }
+  // The colour dialog; false when cancelled.
+  virtual bool ChooseColour(Colour& colour) { (void)colour; return false; }
 };
 
 }  // namespace quill

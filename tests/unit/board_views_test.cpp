@@ -78,5 +78,53 @@ TEST_P(SolvedBoardTest, ReproducesThePictureAwayFromPieceEdges) {
 
 INSTANTIATE_TEST_SUITE_P(OutlineStyles, SolvedBoardTest, ::testing::Values(0, 1, 2, 3, 4));
 
+class WoodTurnTest : public SolvedBoardTest {
+ protected:
+  // Near-white, which the wood texture never is.
+  static constexpr uint8_t kUnpaintedByte = 0xFE;
+  static constexpr int64_t kUnpainted = 0xFEFEFE;
+
+  // Which pixels of width × (height + Thickness) the piece's wood image paints.
+  static std::vector<bool> WoodPixels(TJigsaw& game, const TFormPiece& piece) {
+    Bitmap canvas(piece.Width, piece.Height + game.Thickness, PixelFormat::Rgb24);
+    canvas.Fill(kUnpaintedByte);
+    game.Sprite.Draw(SpriteMode::Palette, piece.SolidSprite, nullptr, nullptr, canvas.Height(), canvas.Width(), 0, 0,
+                     canvas);
+    std::vector<bool> painted;
+    for (int y = 0; y < canvas.Height(); ++y)
+      for (int x = 0; x < canvas.Width(); ++x) painted.push_back(canvas.PixelAt(x, y) != kUnpainted);
+    return painted;
+  }
+};
+
+// The wood hangs below the piece as it lies now: just under the lowest piece pixel
+// of every column there is wood, whichever way the piece was turned.
+TEST_F(WoodTurnTest, TurnedPieceGetsTheWoodOfItsNewShape) {
+  auto game = BuildInStyle(4);
+  ASSERT_GE(game->Thickness, 2);
+  TFormPiece* piece = nullptr;
+  for (TFormPiece* p : game->AllPieces())
+    if (p->Width != p->Height) piece = p;
+  ASSERT_NE(piece, nullptr);
+  const SpriteBlock original = piece->SolidSprite;
+
+  game->RotatePieces({piece}, 1, false, false);
+  const std::vector<bool> wood = WoodPixels(*game, *piece);
+  const int width = piece->Width;
+  int columns = 0;
+  for (int x = 0; x < width; ++x) {
+    int lowest = -1;
+    for (int y = 0; y < piece->Height; ++y)
+      if (game->IsOpaqueAt(*piece, piece->X + x, piece->Y + y)) lowest = y;
+    if (lowest < 0) continue;
+    ++columns;
+    EXPECT_TRUE(wood[static_cast<size_t>(lowest + 1) * width + x]) << "column " << x;
+  }
+  EXPECT_GT(columns, width / 2);
+
+  game->RotatePieces({piece}, 3, false, false);
+  EXPECT_EQ(piece->SolidSprite, original) << "a whole turn gives back the same wood";
+}
+
 }  // namespace
 }  // namespace quill
