@@ -67,6 +67,11 @@ class Host {
   virtual void ProcessEvents() {}
   // Whether a mouse-button press or release is waiting in the event queue.
   virtual bool MouseButtonQueued() { return false; }
+  // The modifier keys held at this moment (not as some event saw them).
+  virtual bool ShiftHeld() { return false; }
+  virtual bool CtrlHeld() { return false; }
+  // Shows a pop-up menu of the main form (its component name) at a board point.
+  virtual void ShowPopupMenu(const std::string& menu, Point boardPoint) { (void)menu, (void)boardPoint; }
   // Milliseconds of a monotonic clock.
   virtual int64_t Milliseconds();
   // Writes `text` onto target in `font` with its top-left at (x, y), clipped to `clip`,
