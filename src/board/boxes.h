@@ -4,10 +4,12 @@
 // collection and the moving layer.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "pieces/band.h"
 #include "pieces/pieces.h"
 #include "raster/bitmap.h"
 #include "raster/rect.h"
@@ -101,6 +103,8 @@ class TBox : public TCropBox {
   std::string Title() const;
   // The name of the tray button's component in the main form's UI state.
   std::string ButtonName() const;
+  // Shows the full or the empty glyph on the button as the tray holds pieces or not.
+  void UpdateButtonGlyph();
 
   int32_t FNumber = 0;
   int32_t FZOrder = 0;
@@ -112,6 +116,9 @@ class TBox : public TCropBox {
   TPieceList FPieces;  // back to front
 
  private:
+  void DefineButton();
+  void DrawTitle(Bitmap& bitmap, const Rect* clip, Colour skin) const;
+
   TBoxes& owner_;
 };
 
@@ -171,6 +178,19 @@ class TBoxes : public TPieces {
   virtual void RepaintRect(const Rect& rect);
   // Shows the zoom rectangle of a tray opening or closing, when animated.
   void ZoomBand(const Rect& from, const Rect& to);
+  // Shows rect of the board on the screen at once.
+  void UpdateWindow(const Rect& rect);
+
+  // Deletes the trays of the list, the last first (the Trays menu's delete items):
+  // an empty tray at once; for one with pieces the user is asked (Yes, No, Cancel,
+  // All) and on Yes or All its pieces go to the board first.
+  virtual void RemoveTrays(const std::vector<TBox*>& trays);
+  // Puts every piece of the tray on the board at its place, joined to nothing. The
+  // moving layer does it by lifting and dropping them.
+  virtual void EmptyTrayOntoBoard(TBox& tray);
+
+  // A colour as drawn: system colours resolved through the host.
+  Colour ResolveColour(Colour colour) const;
 
   Host& TheHost() const { return host_; }
   UiState& MainForm() const { return mainForm_; }
@@ -179,13 +199,29 @@ class TBoxes : public TPieces {
   Colour FormColour = 0x00C0C0C0;
   // The position of the next new tray; starts at (0, 0), not saved.
   Point NextTrayPlace;
+  // The skin's colour: tray frames and title bars. The button face until a skin is set.
+  Colour SkinColour = 0xFF00000F;
+  // Waits between the zoom frames; empty: the thread sleeps.
+  TBand::WaitFunction ZoomWait;
+  // A right press on a tray's button (the game makes it the current tray; the shell
+  // shows PopupTrayIcon).
+  std::function<void(TBox&)> OnTrayButtonMenu;
 
   int32_t FBarCapacity = 0;
   std::vector<std::unique_ptr<TBox>> FTrays;  // board first, then by FZOrder
 
  private:
+  // Clicks on the tray bar: tray buttons open and minimise, scroll buttons scroll.
+  void BarClicked(const std::string& name, ClickButton button);
+  // Relayouts the bar when the shell reports a new size of it.
+  void BarChanged(const std::string& name);
+  TBox* TrayOfButton(const std::string& name) const;
+
   Host& host_;
   UiState& mainForm_;
+  int clickListener_ = 0;
+  int stateListener_ = 0;
+  Rect barGeometry_;
 };
 
 }  // namespace quill

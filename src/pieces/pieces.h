@@ -38,6 +38,7 @@ class TPieces {
   TPieces& operator=(const TPieces&) = delete;
 
   TJigConfig& Config() { return *config_; }
+  const TJigConfig& Config() const { return *config_; }
 
   // Lifecycle: one zero-filled piece per index of `PuzzleRecord.PieceCount`.
   void CreatePieceList();

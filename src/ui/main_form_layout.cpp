@@ -331,9 +331,13 @@ void DefineMainForm(UiState& form) {
 
   // The tray bar: its scroll buttons, and the invisible button every tray's button
   // is copied from.
+  // Tray buttons are 46 wide with 6 pixels between them, so a 596-pixel bar holds 10
+  // between its scroll buttons.
   ComponentState boxBar;
   boxBar.Parent = kMainFormName;
   boxBar.Height = 41;
+  boxBar.Width = 596;
+  boxBar.Align = ControlAlign::Bottom;
   form.Define("BoxBar", boxBar);
   for (const auto& [name, caption, hint] :
        {std::tuple{"SpeedBoxLeft", "<", "Scroll left|Show the trays further left"},
@@ -342,13 +346,22 @@ void DefineMainForm(UiState& form) {
         std::tuple{"SpeedBoxDown", "v", "Scroll down|Show the trays further down"}}) {
     ComponentState c;
     c.Parent = "BoxBar";
+    c.Left = 2;
+    c.Top = 4;
+    c.Width = 16;
+    c.Height = 33;
     c.Caption = caption;
     c.Hint = hint;
+    c.Enabled = false;
     form.Define(name, c);
   }
   ComponentState boxBtn;
   boxBtn.Parent = "BoxBar";
   boxBtn.Visible = false;
+  boxBtn.Left = 22;
+  boxBtn.Top = 4;
+  boxBtn.Width = 46;
+  boxBtn.Height = 33;
   form.Define("BoxBtn", boxBtn);
 
   ComponentState paintBox;

@@ -5,8 +5,22 @@
 namespace quill {
 
 void UiState::Define(const std::string& name, ComponentState initial) {
-  if (!components_.count(name)) order_.push_back(name);
+  const bool added = !components_.count(name);
+  if (added) order_.push_back(name);
   components_[name] = std::move(initial);
+  if (!added) return;
+  auto listeners = membershipListeners_;
+  for (auto& [id, listener] : listeners) listener(name, true);
+}
+
+void UiState::Remove(std::string_view name) {
+  auto it = components_.find(name);
+  if (it == components_.end()) return;
+  const std::string key = it->first;
+  components_.erase(it);
+  std::erase(order_, key);
+  auto listeners = membershipListeners_;
+  for (auto& [id, listener] : listeners) listener(key, false);
 }
 
 bool UiState::Has(std::string_view name) const { return components_.find(name) != components_.end(); }
@@ -64,5 +78,25 @@ int UiState::AddListener(Listener listener) {
 }
 
 void UiState::RemoveListener(int id) { listeners_.erase(id); }
+
+int UiState::AddMembershipListener(MembershipListener listener) {
+  membershipListeners_[nextListener_] = std::move(listener);
+  return nextListener_++;
+}
+
+void UiState::RemoveMembershipListener(int id) { membershipListeners_.erase(id); }
+
+void UiState::Click(std::string_view name, ClickButton button) {
+  const std::string key(name);
+  auto listeners = clickListeners_;
+  for (auto& [id, listener] : listeners) listener(key, button);
+}
+
+int UiState::AddClickListener(ClickListener listener) {
+  clickListeners_[nextListener_] = std::move(listener);
+  return nextListener_++;
+}
+
+void UiState::RemoveClickListener(int id) { clickListeners_.erase(id); }
 
 }  // namespace quill
