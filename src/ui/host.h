@@ -81,6 +81,14 @@ class Host {
     (void)target, (void)clip, (void)x, (void)y, (void)text, (void)font, (void)background;
   }
 
+  // ---- Windows of the game ----
+  // The congratulation dialog, modal, with the status text given.
+  virtual void ShowCongratulations(const std::string& status) { (void)status; }
+  // The whole picture at its own size, full screen and modal.
+  virtual void ShowZoomedPicture(const Bitmap& picture) { (void)picture; }
+  // Width in pixels of a text in the main window's font (status panels fit it).
+  virtual int TextWidth(const std::string& text) { return 7 * static_cast<int>(text.size()); }
+
   // ---- Questions ----
   // An OK / Cancel confirmation; true only for OK.
   virtual bool AskOkCancel(const std::string& question) { return AskYesNo(question); }
