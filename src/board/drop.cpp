@@ -1,0 +1,252 @@
+// Ending a lift: putting the selection down into a tray, joining dropped pieces to
+// fitting neighbours or snapping them onto the ghost, turning pieces with their
+// group, gliding a lifted selection for the solving aids, and the pieces' at-home
+// state.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "board/move.h"
+#include "common/records.h"
+
+namespace quill {
+namespace {
+
+// Glide speeds run from 1 to 10 pixels per frame; a frame lasts 10 − step ms.
+constexpr int32_t kGlideSteps = 10;
+
+// x rounded to the nearest integer (ties to even), kept within the board's range;
+// a saved game may hold anything.
+int32_t RoundToBoard(double x) {
+  if (!std::isfinite(x)) return 0;
+  return static_cast<int32_t>(std::nearbyint(std::clamp(x, -1e6, 1e6)));
+}
+
+struct Candidate {
+  TFormPiece* Piece = nullptr;
+  int32_t Size = 0;
+};
+
+}  // namespace
+
+void TMove::DropSelection(TBox* tray, bool connect) {
+  if (FSelection.empty()) return;
+  TBox& target = tray != nullptr ? *tray : TrayAt(FLastMouse.X, FLastMouse.Y);
+  if (target.Number() != FSelection.front()->Tray) MovePiecesToTray(FSelection, target);
+  SetHidden(FSelection, false);
+  OffsetList(FSelection, FDragRect.Left - FDragOrigin.X, FDragRect.Top - FDragOrigin.Y);
+  if (connect) ConnectDropped(FSelection, FDragRect);
+
+  SortPieces(target.FPieces, kSortByGroup);
+  StoreTrayPlaces(target);
+  if (!target.IsBoard()) {
+    FitTrayGroups(target);
+    SetPlaced(FSelection, false);
+  }
+  // Fitting may have pulled pieces back into the tray: show them where they are now,
+  // with the wood hanging below them.
+  const int32_t thickness = WoodEdgeDepth();
+  for (const TFormPiece* piece : FSelection) {
+    Rect rect = piece->BoardRect();
+    rect.Bottom += thickness;
+    FDragRect = Union(FDragRect, rect);
+  }
+  RepaintRect(FDragRect);
+  FSelection.clear();
+  if (target.IsBoard()) UpdateAtHome();
+}
+
+void TMove::ConnectDropped(const TPieceList& list, Rect& rect) {
+  bool joined = false;
+  for (TFormPiece* r : list) {
+    r->Placed = true;
+    const int32_t startGroup = r->Group;
+    const Point p{r->X, r->Y};
+    std::array<Candidate, 4> candidates{};
+    size_t count = 0;
+    for (const TNeighbourSnap& snap : NeighbourSnapRects(r->Index)) {
+      TFormPiece* q = snap.Piece;
+      if (q == nullptr || q->Group == startGroup || q->Group == r->Group || q->Tray != r->Tray ||
+          q->Rotation != r->Rotation || !snap.Snap.Contains(p.X, p.Y))
+        continue;
+      joined = true;
+      if (FAutoSolving) {
+        JoinPieces(*r, *q, rect);
+        count = 0;
+        break;
+      }
+      candidates[count++] = {q, 0};
+    }
+    // Smaller groups first, so a single piece comes to the dropped one before the
+    // dropped pieces move onto a larger group; equal sizes in direction order.
+    for (size_t i = 0; i < count; ++i) candidates[i].Size = GroupSize(*candidates[i].Piece);
+    std::stable_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(count),
+                     [](const Candidate& a, const Candidate& b) { return a.Size < b.Size; });
+    for (size_t i = 0; i < count; ++i) {
+      TFormPiece& q = *candidates[i].Piece;
+      // Two candidates of one group: the first join brought the other along.
+      if (q.Group != r->Group) JoinPieces(*r, q, rect);
+    }
+  }
+  if (joined || !Config().Ghost || FAutoSolving) return;
+
+  const Rect ghost = FMural.GhostRect();
+  const int32_t divisor = std::max<int32_t>(1, Config().SnapDivisor);
+  const int32_t wx = PuzzleRecord.CellWidth / divisor, wy = PuzzleRecord.CellHeight / divisor;
+  TFormPiece* lastSnapped = nullptr;
+  for (TFormPiece* q : list) {
+    if (q->Tray != 0 || q->Rotation != 0) continue;
+    const Point t{ghost.Left + q->HomeX, ghost.Top + q->HomeY};
+    const Rect window{q->X - wx, q->Y - wy, q->X + wx, q->Y + wy};
+    if (!window.Contains(t.X, t.Y)) continue;
+    q->X = t.X;
+    q->Y = t.Y;
+    rect = Union(rect, q->BoardRect());
+    lastSnapped = q;
+  }
+  if (lastSnapped == nullptr) return;
+  Config().PlaySound(6);
+  SendGroupToBack(*lastSnapped);
+}
+
+void TMove::TurnSelection(TFormPiece* piece, int quarterTurns, bool connect) {
+  const int32_t thickness = WoodEdgeDepth();
+  const bool wasEmpty = FSelection.empty();
+  Point oldOrigin;
+  if (wasEmpty) {
+    if (piece == nullptr) return;
+    FSelection = GroupOf(*piece);
+    FDragRect = UnionOf(FSelection);
+    FDragRect.Bottom += thickness;
+    SetHidden(FSelection, true);
+    RepaintRect(FDragRect);
+  } else {
+    piece = FSelection.front();
+    const Point pointer = TheHost().PointerOnBoard();
+    TrackPointer(pointer.X, pointer.Y);
+    oldOrigin = SelectionOrigin();
+    RepaintRect(FDragRect);
+    OffsetList(FSelection, FDragRect.Left - FDragOrigin.X, FDragRect.Top - FDragOrigin.Y);
+    SetHidden(FSelection, false);
+  }
+
+  RotatePieces(FSelection, quarterTurns, true, false);
+  if (quarterTurns % 4 != 0) RebuildShading(FSelection);
+
+  // The first piece turned in place; the rest of its group is rebuilt around it.
+  FDragRect = piece->BoardRect();
+  for (TFormPiece* q : FSelection) {
+    if (q != piece && q->Group == piece->Group) {
+      const Point p = FitPosition(*q, *piece);
+      q->X = p.X;
+      q->Y = p.Y;
+    }
+    FDragRect = Union(FDragRect, q->BoardRect());
+  }
+  FDragRect.Bottom += thickness;
+  FDragOrigin = SelectionOrigin();  // the pieces lie where the selection is now
+
+  if (connect && wasEmpty) {
+    TBox& tray = TrayOf(*piece);
+    ConnectDropped(FSelection, FDragRect);
+    if (!tray.IsBoard()) SetPlaced(FSelection, false);
+    SortPieces(tray.FPieces, kSortByGroup);
+    StoreTrayPlaces(tray);
+  }
+
+  if (FCarrying) {
+    FDragRect = UnionOf(FSelection);
+    LiftSelection();
+    FGrabPending = false;
+    FGrabOffset.X += oldOrigin.X - FDragRect.Left;
+    FGrabOffset.Y += oldOrigin.Y - FDragRect.Top;
+  } else {
+    CancelLift();
+  }
+}
+
+// Late frames are left out, never the timing: the selection moves step pixels every
+// 10 − step milliseconds of the clock, and always ends at (x1, y1) unless aborted.
+void TMove::Glide(int32_t x0, int32_t y0, bool abortable, int32_t step, int32_t x1, int32_t y1) {
+  Host& host = TheHost();
+  step = std::clamp<int32_t>(step, 1, kGlideSteps);
+  const int32_t period = kGlideSteps - step;
+  MoveSpriteTo(x0, y0);
+  int64_t deadline = host.Milliseconds() + period;
+
+  const int32_t dx = x1 - x0, dy = y1 - y0;
+  const int32_t stepX = dx < 0 ? -1 : 1, stepY = dy < 0 ? -1 : 1;
+  const bool xMajor = std::abs(dx) > std::abs(dy);
+  const int32_t major = xMajor ? std::abs(dx) : std::abs(dy);
+  const int32_t minor = xMajor ? std::abs(dy) : std::abs(dx);
+  int32_t error = 2 * minor - major;
+  int32_t x = x0, y = y0, counter = 0;
+  for (int32_t i = 0; i < major; ++i) {
+    if (++counter == step) {
+      counter = 0;
+      if (host.Milliseconds() <= deadline) MoveSpriteTo(x, y);
+      if (step != kGlideSteps)
+        while (host.Milliseconds() < deadline)
+          if (abortable && host.MouseButtonQueued()) return;
+      deadline += period;
+    }
+    if (xMajor) {
+      x += stepX;
+    } else {
+      y += stepY;
+    }
+    if (error < 0) {
+      error += 2 * minor;
+    } else {
+      error += 2 * (minor - major);
+      if (xMajor) {
+        y += stepY;
+      } else {
+        x += stepX;
+      }
+    }
+  }
+  MoveSpriteTo(x1, y1);
+}
+
+BoardGroupRun TMove::LargestBoardGroup() const {
+  const TPieceList& list = BoardTray().FPieces;
+  if (list.empty()) return {};
+  BoardGroupRun best{0, 1, 1, 0};
+  for (size_t start = 0; start < list.size();) {
+    size_t end = start;
+    int32_t loose = 0;
+    for (; end < list.size() && list[end]->Group == list[start]->Group; ++end) loose += list[end]->Surrounded ? 0 : 1;
+    const auto length = static_cast<int32_t>(end - start);
+    if (length > best.Length) best = {static_cast<int32_t>(start), length, loose, list[start]->Group};
+    start = end;
+  }
+  return best;
+}
+
+void TMove::UpdateAtHome() {
+  const Rect ghost = FMural.GhostRect();
+  for (TFormPiece* piece : BoardTray().FPieces) TestAtHome(*piece, ghost.Left, ghost.Top);
+}
+
+// The board of the saved game had the size stored in the puzzle record; the ghost
+// lay where its centre fractions say on that board.
+void TMove::RestorePlaces() {
+  TPieceList& list = BoardTray().FPieces;
+  SortPieces(list, kSortByGroup);
+  const int32_t width = PuzzleRecord.LayoutWidth, height = PuzzleRecord.LayoutHeight;
+  const Rect area{0, 0, width, height};
+  const int32_t ghostX = RoundToBoard(width * static_cast<double>(PuzzleRecord.GhostCentreX)) - Picture.Width() / 2;
+  const int32_t ghostY = RoundToBoard(height * static_cast<double>(PuzzleRecord.GhostCentreY)) - Picture.Height() / 2;
+  for (size_t start = 0; start < list.size();) {
+    TFormPiece& first = *list[start];
+    RestoreNormalised(first, area);
+    TestAtHome(first, ghostX, ghostY);
+    size_t end = start + 1;
+    for (; end < list.size() && list[end]->Group == first.Group; ++end) list[end]->AtHome = first.AtHome;
+    start = end;
+  }
+}
+
+}  // namespace quill
