@@ -41,6 +41,7 @@ void TJigsaw::BuildPuzzle() {
   FUnscaled = Picture;
   PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(PuzzleRecord.RequestedCount, Picture.Width(), Picture.Height()));
   CreatePieceList();
+  CreateTrays();
   // Random rotations come from the seed too, but must not change the shapes: the
   // generator is seeded again before cutting.
   SetRandSeed(PuzzleRecord.Seed);

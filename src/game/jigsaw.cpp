@@ -3,7 +3,7 @@
 namespace quill {
 
 TJigsaw::TJigsaw(Host& host, std::string programPath)
-    : TPieces(host.MainForm()), host_(host), FProgramPath(std::move(programPath)) {
+    : TMove(host, host.MainForm()), host_(host), FProgramPath(std::move(programPath)) {
   UiState& menus = host_.MainForm();
   menus.SetEnabled("RotateRight", Config().Rotating);
   menus.SetEnabled("RotateLeft", Config().Rotating);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "board/move.h"
 #include "game/gift_header.h"
 #include "game/program_file.h"
 #include "pieces/lattice.h"
@@ -23,7 +24,7 @@ enum class GameState : uint8_t { Idle = 0, Playing = 2 };
 // Outlines are generated at four times the picture's size in 16-bit coordinates.
 constexpr int kMaxPictureSide = 8191;
 
-class TJigsaw : public TPieces {
+class TJigsaw : public TMove {
  public:
   // programPath: the file the gift is read from (the player's own file).
   TJigsaw(Host& host, std::string programPath);
@@ -66,8 +67,11 @@ class TJigsaw : public TPieces {
   // ---- End of cutting ----
 
   // Lays the pieces out for a new game on a board of the given size: each piece in
-  // a group of its own, scattered at random (the draws follow the cutting's).
+  // a group of its own, scattered at random (the draws follow the cutting's); the
+  // backdrop takes the window's colour and the ghost is centred.
   void NewLayout(int32_t boardWidth, int32_t boardHeight);
+  // Turned pieces get bevel and edge sprites for their new rotation.
+  void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
 
   // The gift's picture at its own size, never scaled.
   Bitmap FUnscaled;

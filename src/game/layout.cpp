@@ -1,6 +1,7 @@
 // The first layout of a new game: every piece scattered over the board on its own.
 #include "common/records.h"
 #include "game/jigsaw.h"
+#include "ui/form_layouts.h"
 
 namespace quill {
 
@@ -10,6 +11,12 @@ void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   PuzzleRecord.NextGroup = 0;
   ScatterPieces(AllPieces(), Rect{0, 0, boardWidth, boardHeight});
   AllJoined = false;
+  // The board colour is the main window's.
+  UiState& menus = MainForm();
+  if (menus.Has(kMainFormName)) FMural.SetColour(menus.Get(kMainFormName).Color);
+  FMural.Resize(boardWidth, boardHeight);
+  FMural.SetPicture(&Picture, true);
+  ResizeBoard(boardWidth, boardHeight);
 }
 
 }  // namespace quill
