@@ -1,6 +1,7 @@
 #include "app/board_widget.h"
 
 #include <QPainter>
+#include <QMoveEvent>
 #include <QPaintEvent>
 
 #include "app/qt_colours.h"
@@ -18,6 +19,15 @@ BoardWidget::BoardWidget(UiState& mainForm, QWidget* parent) : QWidget(parent), 
     if (colour == colour_) return;
     colour_ = colour;
     update();
+  });
+}
+
+void BoardWidget::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  const QPoint place = window() ? mapTo(window(), QPoint(0, 0)) : pos();
+  mirror_.State().Update("PaintBox1", [&](ComponentState& c) {
+    c.Left = place.x();
+    c.Top = place.y();
   });
 }
 

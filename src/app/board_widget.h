@@ -17,6 +17,9 @@ class BoardWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Keeps PaintBox1's place in the main window in the state (tray zooms start at
+  // tray buttons, whose places are given in the window's coordinates).
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   StateMirror mirror_;

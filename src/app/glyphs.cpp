@@ -283,4 +283,24 @@ QIcon ToolGlyph(const std::string& name) {
   return {};
 }
 
+QIcon TrayGlyph(bool full) {
+  return Draw([full](QPainter& p) {
+    // A shallow box seen from slightly above: the far rim, the floor, the front wall.
+    p.setPen(QPen(QColor(90, 60, 30), 1));
+    p.setBrush(QColor(210, 170, 110));
+    p.drawPolygon(QPolygonF({QPointF(4.5, 7.5), QPointF(15.5, 7.5), QPointF(18.5, 11.5), QPointF(1.5, 11.5)}));
+    if (full) {
+      p.setPen(QPen(QColor(40, 40, 40), 0.8));
+      const QColor colours[] = {QColor(220, 70, 60), QColor(70, 150, 220), QColor(90, 190, 80)};
+      for (int i = 0; i < 3; ++i) {
+        p.setBrush(colours[i]);
+        p.drawRoundedRect(QRectF(4 + 4.5 * i, 3.5 + (i % 2) * 1.5, 5, 5), 1, 1);
+      }
+    }
+    p.setPen(QPen(QColor(90, 60, 30), 1));
+    p.setBrush(QColor(180, 130, 70));
+    p.drawRect(QRectF(1.5, 11.5, 17, 5));
+  });
+}
+
 }  // namespace quill

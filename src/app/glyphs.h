@@ -15,4 +15,8 @@ QIcon ExitGlyph();
 // that shows its caption instead.
 QIcon ToolGlyph(const std::string& name);
 
+// The picture of a tray's button on the tray bar: a tray holding pieces (full) or an
+// empty one.
+QIcon TrayGlyph(bool full);
+
 }  // namespace quill

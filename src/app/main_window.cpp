@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QAudioDevice>
 #include <QMediaDevices>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -64,6 +65,12 @@ MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
   addToolBar(Qt::TopToolBarArea, speedBar_);
   board_ = new BoardWidget(form, this);
   setCentralWidget(board_);
+  host_.SetBoardWidget(board_);
+  boxBar_ = new TrayBarWidget(form, this);
+  addToolBar(Qt::BottomToolBarArea, boxBar_);
+  boxBar_->Row().SetMenuRequest([this](const QPoint& point) {
+    if (QAction* popup = menus_->Action("PopupTrayIcon"); popup && popup->menu()) popup->menu()->popup(point);
+  });
   BuildStatusLine();
   ConnectCommands();
   FormCreate();

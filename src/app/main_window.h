@@ -21,6 +21,7 @@
 #include "app/splash_form.h"
 #include "app/state_mirror.h"
 #include "app/tool_bar.h"
+#include "app/tray_bar_widget.h"
 #include "game/jigsaw.h"
 
 namespace quill {
@@ -44,6 +45,7 @@ class MainWindow : public QMainWindow {
   SplashForm* Splash() const { return splash_; }
   MenuBinding& Menus() { return *menus_; }
   ToolButtonRow& SpeedBar() { return speedBar_->Row(); }
+  TrayBarRow& BoxBar() { return boxBar_->Row(); }
   BoardWidget& PaintBox1() { return *board_; }
   QLabel& StatusLine() { return *statusLine_; }
   QTimer& Timer() { return FTimer; }
@@ -80,6 +82,7 @@ class MainWindow : public QMainWindow {
   std::string programPath_;
   std::unique_ptr<MenuBinding> menus_;
   SpeedBarWidget* speedBar_ = nullptr;
+  TrayBarWidget* boxBar_ = nullptr;
   BoardWidget* board_ = nullptr;
   QLabel* statusLine_ = nullptr;
   std::unique_ptr<StateMirror> statusMirror_;

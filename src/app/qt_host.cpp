@@ -1,11 +1,16 @@
 #include "app/qt_host.h"
 
+#include <QColorDialog>
+#include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <iostream>
 
+#include "app/cursors.h"
 #include "app/qt_colours.h"
 #include "ui/form_layouts.h"
 
@@ -21,6 +26,22 @@ QMessageBox::Icon IconOf(MessageKind kind) {
   }
   return QMessageBox::NoIcon;
 }
+
+Qt::CursorShape QtCursorOf(CursorShape shape) {
+  switch (shape) {
+    case CursorShape::Default: return Qt::ArrowCursor;
+    case CursorShape::Hourglass: return kHourglassCursor;
+    case CursorShape::Grab: return kGrabCursor;
+    case CursorShape::SizeAll: return Qt::SizeAllCursor;
+    case CursorShape::SizeVertical: return Qt::SizeVerCursor;
+    case CursorShape::SizeHorizontal: return Qt::SizeHorCursor;
+    case CursorShape::SizeNorthWestSouthEast: return Qt::SizeFDiagCursor;
+    case CursorShape::SizeNorthEastSouthWest: return Qt::SizeBDiagCursor;
+  }
+  return Qt::ArrowCursor;
+}
+
+QRect ToQRect(const Rect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
 
 }  // namespace
 
@@ -80,6 +101,83 @@ void QtHost::SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) {
 int QtHost::RunModal(QDialog& dialog) {
   if (quiet_) return QDialog::Rejected;
   return dialog.exec();
+}
+
+}  // namespace quill
+
+namespace quill {
+
+// ---- The board ----------------------------------------------------------------------
+
+void QtHost::InvalidateBoard(const Rect& rect, bool now) {
+  if (!board_ || rect.IsEmpty()) return;
+  if (now) {
+    board_->repaint(ToQRect(rect));
+  } else {
+    board_->update(ToQRect(rect));
+  }
+}
+
+void QtHost::SetCursor(CursorShape shape) {
+  if (board_) board_->setCursor(QtCursorOf(shape));
+}
+
+Point QtHost::PointerOnBoard() {
+  if (!board_) return {};
+  const QPoint point = board_->mapFromGlobal(QCursor::pos());
+  return {point.x(), point.y()};
+}
+
+void QtHost::ProcessEvents() { QCoreApplication::processEvents(); }
+
+void QtHost::DrawText(Bitmap& target, const Rect& clip, int x, int y, const std::string& text, const FontState& font,
+                      Colour background) {
+  const Rect area = Intersection(clip, target.Bounds());
+  if (target.Format() != PixelFormat::Rgb24 || area.IsEmpty() || text.empty()) return;
+  // The bitmap's rows hold blue, green, red: Qt's BGR888, wrapped without a copy.
+  QImage image(target.Bits(), target.Width(), target.Height(), target.Stride(), QImage::Format_BGR888);
+  QPainter painter(&image);
+  painter.setClipRect(ToQRect(area));
+  painter.setFont(ToQFont(font));
+  const QString line = ToQString(text);
+  const QFontMetrics metrics = painter.fontMetrics();
+  // Opaque text: the background behind the text's cell, as a text-out would fill it.
+  painter.fillRect(QRect(x, y, metrics.horizontalAdvance(line), metrics.height()), ToQColor(background));
+  painter.setPen(ToQColor(font.Color));
+  painter.drawText(QPoint(x, y + metrics.ascent()), line);
+}
+
+// ---- Questions --------------------------------------------------------------------
+
+bool QtHost::AskOkCancel(const std::string& question) {
+  if (quiet_) return false;
+  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
+                  QMessageBox::Ok | QMessageBox::Cancel, dialogParent_);
+  box.setEscapeButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Ok;
+}
+
+ChoiceAnswer QtHost::AskYesNoCancelAll(const std::string& question) {
+  if (quiet_) return ChoiceAnswer::No;
+  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll, dialogParent_);
+  box.button(QMessageBox::YesToAll)->setText("All");
+  // Closing the question counts as No.
+  box.setEscapeButton(QMessageBox::No);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return ChoiceAnswer::Yes;
+    case QMessageBox::YesToAll: return ChoiceAnswer::All;
+    case QMessageBox::Cancel: return ChoiceAnswer::Cancel;
+    default: return ChoiceAnswer::No;
+  }
+}
+
+bool QtHost::ChooseColour(Colour& colour) {
+  if (quiet_) return false;
+  QColorDialog dialog(dialogParent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  colour = FromQColor(dialog.selectedColor());
+  return true;
 }
 
 }  // namespace quill

@@ -34,6 +34,25 @@ class QtHost : public Host {
   void SetMusicFile(const std::string& path) override { musicFile_ = path; }
   void SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) override;
 
+  // The board: repaints of the board widget, its cursor, the pointer on it.
+  void InvalidateBoard(const Rect& rect, bool now) override;
+  void SetCursor(CursorShape shape) override;
+  Point PointerOnBoard() override;
+  void ProcessEvents() override;
+  // Qt offers no look into the event queue without dispatching it: always false, so
+  // a glide runs to its end.
+  bool MouseButtonQueued() override { return false; }
+  // Paints with QPainter straight into the 24-bit bitmap's rows (other formats are
+  // left as they are).
+  void DrawText(Bitmap& target, const Rect& clip, int x, int y, const std::string& text, const FontState& font,
+                Colour background) override;
+  bool AskOkCancel(const std::string& question) override;
+  ChoiceAnswer AskYesNoCancelAll(const std::string& question) override;
+  bool ChooseColour(Colour& colour) override;
+
+  // The widget that shows the board bitmap (PaintBox1).
+  void SetBoardWidget(QWidget* board) { board_ = board; }
+
   // The application's handler for an error that stopped an operation: the text in
   // a message box and on standard error.
   void ReportError(const std::string& text) { ShowMessage(text, MessageKind::Error); }
@@ -59,6 +78,7 @@ class QtHost : public Host {
   std::unique_ptr<UiState> splashForm_;
   bool quiet_ = false;
   QPointer<QWidget> dialogParent_;
+  QPointer<QWidget> board_;
   std::string musicFile_;
   std::unique_ptr<Bitmap> skin_;
   int skinToolbarHeight_ = 0;

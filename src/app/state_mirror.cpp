@@ -18,6 +18,8 @@ void StateMirror::Watch(const std::string& name, Apply apply) {
   watchers_.emplace(name, std::move(apply));
 }
 
+void StateMirror::Unwatch(const std::string& name) { watchers_.erase(name); }
+
 std::string ShortHint(const std::string& hint) {
   const auto bar = hint.find('|');
   return bar == std::string::npos ? hint : hint.substr(0, bar);

@@ -22,6 +22,8 @@ class StateMirror {
   UiState& State() { return state_; }
   // Runs `apply` with the component's state now and after each of its changes.
   void Watch(const std::string& name, Apply apply);
+  // Stops every watcher of the component (before its widget goes).
+  void Unwatch(const std::string& name);
 
  private:
   UiState& state_;

@@ -1,0 +1,135 @@
+#include "app/tray_bar_widget.h"
+
+#include <QMoveEvent>
+#include <QResizeEvent>
+
+#include "app/glyphs.h"
+#include "app/qt_colours.h"
+
+namespace quill {
+namespace {
+
+constexpr const char* kBarName = "BoxBar";
+constexpr const char* kTemplateButton = "BoxBtn";  // never shown; trays copy it
+constexpr std::string_view kTrayButtonPrefix = "TrayButton";
+
+}  // namespace
+
+bool IsTrayButtonName(std::string_view name) { return name.starts_with(kTrayButtonPrefix); }
+
+TrayBarRow::TrayBarRow(UiState& state, QWidget* parent) : QWidget(parent), mirror_(state) {
+  setObjectName(kBarName);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  for (const std::string& name : state.Children(kBarName)) AddButton(name);
+  mirror_.Watch(kBarName, [this](const ComponentState& c) { setFixedHeight(c.Height); });
+  membershipListener_ = state.AddMembershipListener([this, &state](const std::string& name, bool added) {
+    if (!added) {
+      RemoveButton(name);
+    } else if (state.Get(name).Parent == kBarName) {
+      AddButton(name);
+    }
+  });
+}
+
+TrayBarRow::~TrayBarRow() { mirror_.State().RemoveMembershipListener(membershipListener_); }
+
+QToolButton* TrayBarRow::Button(std::string_view name) const {
+  auto it = buttons_.find(name);
+  return it == buttons_.end() ? nullptr : it->second;
+}
+
+void TrayBarRow::AddButton(const std::string& name) {
+  if (name == kTemplateButton || buttons_.count(name)) return;
+  UiState& state = mirror_.State();
+  const bool tray = IsTrayButtonName(name);
+  auto* button = new QToolButton(this);
+  button->setObjectName(ToQString(name));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setCheckable(tray);
+  button->setToolButtonStyle(tray ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
+  button->setIconSize(QSize(20, 20));
+  buttons_[name] = button;
+  mirror_.Watch(name, [this, button, tray](const ComponentState& c) {
+    button->setGeometry(c.Left, c.Top, c.Width, c.Height);
+    button->setText(ToQString(c.Caption));
+    button->setToolTip(ToQString(ShortHint(c.Hint)));
+    button->setStatusTip(ToQString(LongHint(c.Hint)));
+    button->setEnabled(c.Enabled);
+    button->setVisible(c.Visible);
+    if (tray) ApplyTrayButton(*button, c);
+  });
+  connect(button, &QToolButton::clicked, this, [&state, name, button, tray] {
+    state.Click(name, ClickButton::Left);
+    // The core decides whether the tray opened; the button shows what it decided.
+    if (tray && state.Has(name)) button->setChecked(state.Get(name).Down);
+  });
+  if (tray) {
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(button, &QWidget::customContextMenuRequested, this, [this, &state, name, button](const QPoint& point) {
+      state.Click(name, ClickButton::Right);
+      if (menuRequest_) menuRequest_(button->mapToGlobal(point));
+    });
+  }
+  button->show();
+  button->setVisible(state.Get(name).Visible);
+}
+
+void TrayBarRow::ApplyTrayButton(QToolButton& button, const ComponentState& c) {
+  button.setChecked(c.Down);
+  const bool full = c.Tag != 0;
+  if (button.property("full").toBool() != full || button.icon().isNull()) {
+    button.setIcon(TrayGlyph(full));
+    button.setProperty("full", full);
+  }
+}
+
+void TrayBarRow::RemoveButton(const std::string& name) {
+  auto it = buttons_.find(name);
+  if (it == buttons_.end()) return;
+  mirror_.Unwatch(name);
+  // The click that deleted the tray may still be running in this button.
+  it->second->hide();
+  it->second->deleteLater();
+  buttons_.erase(it);
+}
+
+void TrayBarRow::ReportGeometry() {
+  UiState& state = mirror_.State();
+  const QPoint place = window() ? mapTo(window(), QPoint(0, 0)) : pos();
+  const ComponentState& bar = state.Get(kBarName);
+  if (bar.Left == place.x() && bar.Top == place.y() && bar.Width == width() && bar.Height == height()) return;
+  state.Update(kBarName, [&](ComponentState& c) {
+    c.Left = place.x();
+    c.Top = place.y();
+    c.Width = width();
+    c.Height = height();
+  });
+}
+
+void TrayBarRow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  ReportGeometry();
+}
+
+void TrayBarRow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  ReportGeometry();
+}
+
+TrayBarWidget::TrayBarWidget(UiState& state, QWidget* parent)
+    : QToolBar(parent), row_(new TrayBarRow(state, this)), mirror_(state) {
+  setObjectName(kBarName);
+  // Docking the bar at another edge turns its buttons; it stays at the bottom for now.
+  setMovable(false);
+  setFloatable(false);
+  addWidget(row_);
+  mirror_.Watch(kBarName, [this](const ComponentState& c) { setVisible(c.Visible); });
+}
+
+void TrayBarWidget::moveEvent(QMoveEvent* event) {
+  QToolBar::moveEvent(event);
+  row_->ReportGeometry();
+}
+
+}  // namespace quill
