@@ -1,0 +1,131 @@
+// A small real puzzle on an 800 × 600 board for the moving layer's tests: a 320 × 240
+// demo picture cut into a 4 × 3 grid, the pieces spread apart so that none lies near
+// a fitting place unless a test puts it there.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "common/records.h"
+#include "demo_scene.h"
+#include "fake_host.h"
+#include "game/jigsaw.h"
+#include "gift_fixture.h"
+#include "jpeg_writer.h"
+
+namespace quill::testing {
+
+// The window system of the moving layer: a clock that advances on every reading, the
+// pointer, queued buttons, and the rectangles shown.
+class BoardHost : public FakeHost {
+ public:
+  int64_t Milliseconds() override { return now += tick; }
+  void InvalidateBoard(const Rect& rect, bool at_once) override { (at_once ? shownAtOnce : invalidated).push_back(rect); }
+  Point PointerOnBoard() override { return pointer; }
+  bool MouseButtonQueued() override { return buttonQueued; }
+  void SetCursor(CursorShape shape) override { cursors.push_back(shape); }
+
+  int64_t now = 0;
+  int64_t tick = 1;
+  Point pointer;
+  bool buttonQueued = false;
+  std::vector<Rect> shownAtOnce;
+  std::vector<Rect> invalidated;
+  std::vector<CursorShape> cursors;
+};
+
+class MoveFixture : public ::testing::Test {
+ protected:
+  static constexpr int kBoardWidth = 800;
+  static constexpr int kBoardHeight = 600;
+
+  void SetUp() override { Build(); }
+
+  void Build(int outlineStyle = 0) {
+    Bitmap picture(320, 240, PixelFormat::Rgb24);
+    PaintDemoScene(picture, 3);
+    GiftParts parts;
+    WriteJpeg(picture, 90, parts.Picture);
+    GiftHeader header = DefaultGiftHeader();
+    header.RequestedCount = 12;
+    header.OutlineIndex = outlineStyle;
+    header.RotationOn = 0;
+    game.reset();
+    sounds.clear();
+    game = std::make_unique<TJigsaw>(host, MakeGiftFile(host.Temp(), header, parts).string());
+    game->LoadGift();
+    game->BuildPuzzle();
+    game->Config().Ghost = false;
+    game->Config().Shadows = true;
+    game->Config().SnapDivisor = 4;
+    game->Config().SetSoundOutput([this](int effect, bool) { sounds.push_back(effect); });
+    game->NewLayout(kBoardWidth, kBoardHeight);
+    SpreadOut();
+  }
+
+  // Piece i at a place of its own, 150 pixels apart across and 180 down: never
+  // within snapping distance of a neighbour's fitting place.
+  void SpreadOut() {
+    for (TFormPiece* piece : game->AllPieces()) {
+      piece->X = 20 + piece->Index % 5 * 150;
+      piece->Y = 20 + piece->Index / 5 * 180;
+    }
+    Recompose();
+  }
+
+  // The board drawn again from scratch, with the clean copy of the sprite frames.
+  void Recompose() {
+    TPieces::SortPieces(game->BoardTray().FPieces, kSortByGroup);
+    game->RepaintBoard(game->BoardBitmap.Bounds());
+    game->FlushDirty();
+  }
+
+  // What the board shows when drawn again from scratch now.
+  Bitmap FreshBoard() {
+    Bitmap fresh(game->BoardBitmap.Width(), game->BoardBitmap.Height(), PixelFormat::Rgb24);
+    game->FMural.CopyTo(fresh.Bounds(), fresh);
+    game->DrawTrays(fresh, nullptr);
+    return fresh;
+  }
+
+  TFormPiece& P(int index) { return game->Piece(index); }
+
+  // Joins `members` to `anchor`'s group, each moved to fit it.
+  void FormGroup(int anchor, std::initializer_list<int> members) {
+    Rect dirty;
+    for (int m : members) game->JoinPieces(P(anchor), P(m), dirty);
+    Recompose();
+    sounds.clear();
+  }
+
+  // Drags the lifted selection so that its pieces move by (dx, dy).
+  void DragBy(int32_t dx, int32_t dy) {
+    game->MoveSpriteTo(game->FDragOrigin.X + dx, game->FDragOrigin.Y + dy);
+  }
+
+  // Picks piece's group, moves it so that the piece's top-left comes to `to`, and
+  // drops it into tray (the board when null) with joining.
+  void DropPieceAt(TFormPiece& piece, Point to, TBox* tray = nullptr, bool connect = true) {
+    game->PickGroup(&piece);
+    DragBy(to.X - piece.X, to.Y - piece.Y);
+    game->DropSelection(tray != nullptr ? tray : &game->BoardTray(), connect);
+  }
+
+  int32_t SnapDistance() const { return PuzzleRecord.CellHeight / 4; }
+
+  BoardHost host;
+  std::unique_ptr<TJigsaw> game;
+  std::vector<int> sounds;
+};
+
+// Pixels of two bitmaps of the same size that differ.
+inline int DifferingPixels(const Bitmap& a, const Bitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
+  int differing = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) differing += a.PixelAt(x, y) != b.PixelAt(x, y) ? 1 : 0;
+  return differing;
+}
+
+}  // namespace quill::testing
