@@ -1,6 +1,8 @@
 // quillmere-inspect: reads a gift exactly as the player does and shows what it found
 // and what the player computes from it.
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -9,7 +11,9 @@
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
 #include "game/program_file.h"
+#include "board_script.h"
 #include "board_views.h"
+#include "common/records.h"
 #include "header_dump.h"
 #include "headless_host.h"
 #include "inspect_views.h"
@@ -27,15 +31,24 @@ constexpr const char* kUsage =
     "  --board FILE.png    the board of a new game: the pieces scattered as the player does\n"
     "  --solved FILE.png   every piece drawn on its home place\n"
     "  --outline-style N   cut in outline style N (0 None, 1 Foil, 2 Paper, 3 Card, 4 Wood)\n"
-    "  --board-size WxH    the board's size for --board (default 1024x768)\n";
+    "  --board-size WxH    the board's size for --board, --script and --solving-script\n"
+    "                      (default 1024x768)\n"
+    "  --script FILE       runs the board operations of FILE on a new game (see\n"
+    "                      tools/board_script.h) and writes the board after each one\n"
+    "  --frames DIR        where --script writes its pictures: DIR/step-001.png, ...\n"
+    "  --solving-script    prints drag operations that solve a new game\n";
 
 struct Request {
   std::string gift;
   bool header = false, grid = false, outlines = false;
-  std::string renderPath, boardPath, solvedPath;
+  std::string renderPath, boardPath, solvedPath, scriptPath, framesDir;
+  bool solvingScript = false;
   int outlineStyle = -1;  // the gift's own when negative
   BoardSize boardSize;
-  bool NeedsPuzzle() const { return grid || outlines || !renderPath.empty() || !boardPath.empty() || !solvedPath.empty(); }
+  bool NeedsPuzzle() const {
+    return grid || outlines || !renderPath.empty() || !boardPath.empty() || !solvedPath.empty() || Plays();
+  }
+  bool Plays() const { return !scriptPath.empty() || solvingScript; }
 };
 
 BoardSize ParseBoardSize(const std::string& text) {
@@ -63,11 +76,36 @@ Request ParseArguments(int argc, char** argv) {
     else if (arg == "--solved" && i + 1 < argc) request.solvedPath = argv[++i];
     else if (arg == "--outline-style" && i + 1 < argc) request.outlineStyle = ParseOutlineStyle(argv[++i]);
     else if (arg == "--board-size" && i + 1 < argc) request.boardSize = ParseBoardSize(argv[++i]);
+    else if (arg == "--script" && i + 1 < argc) request.scriptPath = argv[++i];
+    else if (arg == "--frames" && i + 1 < argc) request.framesDir = argv[++i];
+    else if (arg == "--solving-script") request.solvingScript = true;
     else if (!arg.empty() && arg[0] != '-' && request.gift.empty()) request.gift = arg;
     else throw UserError("unexpected argument " + arg + "\n" + kUsage);
   }
   if (request.gift.empty() || !(request.header || request.NeedsPuzzle())) throw UserError(kUsage);
   return request;
+}
+
+// Runs a script, or makes one that solves the puzzle, on a new game.
+int Play(const Request& request) {
+  ScriptHost host;
+  TJigsaw game(host, request.gift);
+  game.LoadGift();
+  StartNewGame(game, request.boardSize.Width, request.boardSize.Height);
+  if (request.solvingScript) std::cout << SolvingScript(game, host);
+  if (request.scriptPath.empty()) return 0;
+  std::ifstream script(request.scriptPath);
+  if (!script) throw UserError("cannot read " + request.scriptPath);
+  if (!request.framesDir.empty()) std::filesystem::create_directories(request.framesDir);
+  RunBoardScript(game, host, script, [&](int step, const std::string& line) {
+    std::cout << step << ": " << line << "  [state " << int{game.FDragState} << ", joined "
+              << PuzzleRecord.JoinedCount << "]\n";
+    if (request.framesDir.empty()) return;
+    char name[32];
+    std::snprintf(name, sizeof name, "/step-%03d.png", step);
+    WritePng(game.BoardBitmap, request.framesDir + name);
+  });
+  return 0;
 }
 
 int Run(int argc, char** argv) {
@@ -77,6 +115,7 @@ int Run(int argc, char** argv) {
     std::cout << DumpGiftHeader(FindGiftHeader(file));
   }
   if (!request.NeedsPuzzle()) return 0;
+  if (request.Plays()) return Play(request);
   HeadlessHost host;
   TJigsaw game(host, request.gift);
   game.LoadGift();

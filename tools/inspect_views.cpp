@@ -38,7 +38,7 @@ void PrintOutlines(TJigsaw& game, std::ostream& out) {
 }
 
 void RenderOutlines(TJigsaw& game, const std::string& pngPath) {
-  const Bitmap& picture = game.FUnscaled;
+  const Bitmap& picture = game.Unscaled();
   Bitmap view(picture.Width() * kRenderZoom, picture.Height() * kRenderZoom, PixelFormat::Rgb24);
   StretchBlt(view, 0, 0, view.Width(), view.Height(), picture, 0, 0, picture.Width(), picture.Height());
   Canvas canvas(view);

@@ -38,7 +38,7 @@ void TJigsaw::BuildPuzzle() {
   if (Picture.Width() > kMaxPictureSide || Picture.Height() > kMaxPictureSide)
     throw UserError("The picture of this jigsaw is too large: at most " + std::to_string(kMaxPictureSide) +
                     " pixels wide and high can be cut into pieces");
-  FUnscaled = Picture;
+  FUnscaled = Bitmap();  // the picture is its own unscaled copy until rescaled
   PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(PuzzleRecord.RequestedCount, Picture.Width(), Picture.Height()));
   CreatePieceList();
   CreateTrays();

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "board/move.h"
+#include "game/board_mouse.h"
+#include "pieces/band.h"
+#include "raster/canvas.h"
 #include "game/gift_header.h"
 #include "game/program_file.h"
 #include "pieces/lattice.h"
@@ -73,8 +76,77 @@ class TJigsaw : public TMove {
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
 
-  // The gift's picture at its own size, never scaled.
+  // ---- Playing (play.cpp) ----
+  // Stores the state; playing enables the play commands and shows the status panels.
+  void SetGameState(GameState state);
+  // Sizes the board to width × height and redraws it; while idle only the backdrop.
+  void FitBoard(int32_t width, int32_t height);
+  // Rescales the picture to percent of its own size and cuts every piece again;
+  // nothing for 0.
+  void SetScale(int32_t percent);
+  // Brings the board bitmap up to date with the ghost and outline options before the
+  // shell shows it.
+  void Paint();
+  // Redraws the whole board bitmap (backdrop, trays, pieces) and shows it.
+  void RedrawBoard();
+  void SetSound(bool on);
+  void SetShadows(bool on);
+  void SetAutoHide(bool on);
+  void SetSmooth(bool on);
+  // The one-second tick: ghost hold, status panels, clock and completion.
+  void Tick();
+  // Whether the user counts as being at the game this second (the shell knows which
+  // window is active); the clock runs only then.
+  std::function<bool()> Attended;
+  // The main window's ghost brightness level (1..10).
+  int32_t GhostLevel = 5;
+
+  // ---- Board mouse control (board_mouse.cpp) ----
+  void BoardMouseDown(MouseButton button, int32_t x, int32_t y);
+  void BoardMouseMove(int32_t x, int32_t y);
+  void BoardMouseUp(MouseButton button, int32_t x, int32_t y);
+  void BoardMouseWheel(int32_t delta);
+  void ShowMouseHelp(const ShiftState& held);
+  // A carried selection or a band selection is on the board.
+  bool SelectionActive() const;
+  // Puts an active selection back (the arrange commands need the pieces down).
+  void ReleaseSelection();
+
+  // ---- Tray commands (tray_commands.cpp); they act on the current tray ----
+  void AddTray();
+  void RemoveTray();
+  void RemoveTrays(const std::vector<TBox*>& trays) override;
+  void EmptyTrayOntoBoard(TBox& tray) override;
+  void SelectTrayPieces();
+  void SendTrayToBack();
+  std::string TrayDescription() const;
+  void RenameTray(const std::string& description);
+  // Kind 0 custom (the colour dialog), 1 matching, 2 contrasting, 3 the default.
+  void SetTrayColour(int32_t kind);
+  void EmptyTray();
+  // Kind 1 all, 2 edge, 3 middle, 4 fun: loose board pieces into the tray.
+  void GetPieces(int32_t kind);
+  void SetCurrentTray(TBox* tray) { FTray = tray; }
+  TBox* CurrentTray() const { return FTray; }
+
+  // ---- Steps of modules still to come: undo points and the cheats ----
+  virtual void RecordUndoPoint(int32_t kind) { (void)kind; }
+  virtual void FetchNeighbour() {}
+  virtual void ShowNeighbour() {}
+  virtual void SolveOnePiece() {}
+  virtual void FlashSolution() {}
+
+  TFormPiece* FPiece = nullptr;      // the piece under the pointer at the last press
+  TFormPiece* FNeighbour = nullptr;  // its neighbour chosen by the neighbour cheat
+  TBox* FTray = nullptr;             // the current tray
+  Point FMouse;                      // the last press or wheel turn
+  int32_t FWheelPiece = 0;           // the piece last turned by the wheel, -1 after a press
+  MouseOptions MouseOpts;
+
+  // The gift's picture at its own size, never scaled: kept apart from `Picture` only
+  // once a scale other than the gift's own was set (until then it is `Picture`).
   Bitmap FUnscaled;
+  const Bitmap& Unscaled() const;
 
   bool IsPlaying() const { return FState == GameState::Playing; }
   const GiftHeader& Header() const { return FHeader; }
@@ -96,6 +168,24 @@ class TJigsaw : public TMove {
   void ForEachPieceOutline(const TPieceList& list, const std::function<void(TFormPiece&, const PieceSides&)>& each);
   std::unique_ptr<TLattice> FLattice;  // the lattice of the last cutting
   // ---- End of cutting ----
+
+  // ---- Board mouse control (board_mouse.cpp) ----
+  void SetStatusLine(const std::string& text);
+  void NeighbourCheatPress(MouseButton button);
+  void GhostCheatPress(MouseButton button, bool onGhost);
+  void TurnClickPress(MouseButton button);
+  void RightPress();
+  void PlainPress(int32_t x, int32_t y);
+  void ShowTrayMenu();
+  void ReleaseBand();
+  void FinishResize();
+  Canvas FBoardCanvas{BoardBitmap};  // the rubber band draws here
+  TBand FBand;
+  CursorShape FResizeCursor = CursorShape::Default;
+
+  // ---- Tray commands ----
+  // Lifts the pieces of list and puts them down in target without joining.
+  void MovePiecesWithoutJoining(const TPieceList& list, int filter, TBox& target);
 
   Host& host_;
   GameState FState = GameState::Idle;

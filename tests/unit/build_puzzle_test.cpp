@@ -51,7 +51,7 @@ TEST_F(BuildPuzzleTest, GridOfTheWorkedExample) {
   EXPECT_EQ(PuzzleRecord.Rows, 7);
   EXPECT_EQ(PuzzleRecord.PieceCount, 35);
   EXPECT_EQ(game->Count(), 35);
-  EXPECT_EQ(game->FUnscaled.Width(), 540);
+  EXPECT_EQ(game->Unscaled().Width(), 540);
   EXPECT_EQ(game->Piece(0).ShapeClass, 0);
   EXPECT_EQ(game->Piece(6).ShapeClass, 6);
 }

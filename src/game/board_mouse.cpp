@@ -1,0 +1,323 @@
+// The board's mouse control: presses, pointer moves, releases and wheel turns become
+// lifting, dragging, dropping and turning pieces, the rubber band, moving, resizing
+// and minimising trays, moving the ghost and the cheats.
+#include "game/board_mouse.h"
+
+#include <algorithm>
+
+#include "common/records.h"
+#include "game/jigsaw.h"
+
+namespace quill {
+
+const char* MouseHelpText(const ShiftState& held, bool cheating, bool rotating, bool ghost) {
+  if (held.Alt || held.AnyButton) return "";
+  if (held.Shift && !held.Ctrl) return cheating ? kNeighbourHelpText : kCheatingDisabledText;
+  if (held.Ctrl && !held.Shift) return rotating ? kRotateHelpText : kRotationDisabledText;
+  if (held.Shift && held.Ctrl) {
+    if (!cheating) return kCheatingDisabledText;
+    return ghost ? kGhostHelpText : kGhostNeededText;
+  }
+  return "";
+}
+
+bool TJigsaw::SelectionActive() const {
+  return FCarrying || FDragState == kBandSelected || FDragState == kDragBandSelection;
+}
+
+void TJigsaw::ReleaseSelection() {
+  if (!SelectionActive()) return;
+  CancelLift();
+  TheHost().SetCursor(CursorShape::Default);
+}
+
+void TJigsaw::SetStatusLine(const std::string& text) { MainForm().SetCaption("StatusLine", text); }
+
+// ---- Presses ----
+
+void TJigsaw::BoardMouseDown(MouseButton button, int32_t x, int32_t y) {
+  if (!IsPlaying()) return;
+  if (button == MouseButton::Middle && !MouseOpts.MiddleButton) {
+    SetStatusLine(kWheelDisabledText);
+    return;
+  }
+  FWheelPiece = -1;
+  Host& host = TheHost();
+  const bool shift = host.ShiftHeld(), ctrl = host.CtrlHeld();
+  const TJigConfig& config = Config();
+  const bool neighbourCheat = shift && !ctrl && config.Cheating;
+  const bool ghostCheat = shift && ctrl && config.Ghost && config.Cheating;
+  const bool turnClick = ctrl && !shift && config.Rotating;
+  const bool onGhost = FMural.OnGhost(x, y);
+
+  if ((neighbourCheat || ghostCheat || turnClick || button == MouseButton::Right) && FDragState != kDragTray) {
+    if (FDragState == kBandSelected && !turnClick) CancelLift();
+    FMouse = {x, y};
+    FTray = &TrayAt(x, y);
+  }
+  if (neighbourCheat) return NeighbourCheatPress(button);
+  if (ghostCheat) return GhostCheatPress(button, onGhost);
+  if (turnClick) return TurnClickPress(button);
+  if (button == MouseButton::Right) return RightPress();
+  if (!FAutoSolving) PlainPress(x, y);
+}
+
+void TJigsaw::NeighbourCheatPress(MouseButton button) {
+  FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, false);
+  if (FPiece == nullptr) return;
+  FNeighbour = NeighbourTowards(*FPiece, FMouse);
+  if (FNeighbour == nullptr || FNeighbour->Group == FPiece->Group) return;
+  RecordUndoPoint(kUndoCheat);
+  if (button == MouseButton::Left)
+    FetchNeighbour();
+  else if (button == MouseButton::Right)
+    ShowNeighbour();
+}
+
+void TJigsaw::GhostCheatPress(MouseButton button, bool onGhost) {
+  FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, true);
+  if (FPiece != nullptr) {
+    RecordUndoPoint(kUndoCheat);
+    const Rect ghost = FMural.GhostRect();
+    FMouse = {ghost.Left + FPiece->HomeX, ghost.Top + FPiece->HomeY};
+  } else {
+    if (FTray->IsBoard() && !onGhost) return;
+    RecordUndoPoint(kUndoCheat);
+  }
+  if (button == MouseButton::Left)
+    SolveOnePiece();
+  else if (button == MouseButton::Right)
+    FlashSolution();
+}
+
+void TJigsaw::TurnClickPress(MouseButton button) {
+  FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, true);
+  if (FPiece == nullptr && !SelectionActive()) {
+    ShowTrayMenu();
+    return;
+  }
+  if (!FCarrying) RecordUndoPoint(kUndoTurn);
+  if (button == MouseButton::Left)
+    TurnSelection(FPiece, 3, true);
+  else if (button == MouseButton::Right)
+    TurnSelection(FPiece, 1, true);
+}
+
+void TJigsaw::RightPress() {
+  FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, true);
+  if (FCarrying) return;
+  if (FDragState != kDragIdle || FPiece == nullptr) {
+    ShowTrayMenu();
+    return;
+  }
+  LiftPiece(*FPiece);
+  TheHost().ShowPopupMenu("PopupPiece", FMouse);
+  CancelLift();
+}
+
+void TJigsaw::ShowTrayMenu() {
+  TheHost().ShowPopupMenu(FTray->IsBoard() ? "PopupPlay" : "PopupTray", FMouse);
+}
+
+void TJigsaw::PlainPress(int32_t x, int32_t y) {
+  Host& host = TheHost();
+  switch (FDragState) {
+    case kDragIdle: {
+      FTray = &TrayAt(x, y);
+      if (!FTray->IsBoard() && FTray->OnMinimise(x, y)) {
+        FTray->FButtonDown = true;
+        RepaintRect(FTray->MinimiseRect());
+        FDragState = kTrayButtonHeld;
+      } else if (PickAt(*FTray, x, y)) {
+        FDragState = kDragPicked;
+        host.SetCursor(CursorShape::Grab);
+        RecordUndoPoint(kUndoDrag);
+      } else if (FTray->InnerRect().Contains(x, y)) {
+        RaiseTray(*FTray);
+        FBand.Start(FBoardCanvas, x, y);
+        FDragState = kBandDrawing;
+      } else if (!FTray->IsBoard()) {
+        FTray->BringToFront();
+        SortTrays(false);
+        LiftTray(*FTray);
+        FDragState = kDragTray;
+        host.SetCursor(CursorShape::SizeAll);
+      }
+      break;
+    }
+    case kBandSelected:
+      if (HitSelection(x, y) != nullptr) {
+        FDragState = kDragBandSelection;
+        host.SetCursor(CursorShape::Grab);
+        RecordUndoPoint(kUndoDrag);
+      } else {
+        CancelLift();
+        host.SetCursor(CursorShape::Default);
+      }
+      break;
+    case kOverTrayBorder: {
+      FDragState = kResizingTray;
+      int32_t ax = x, ay = y;
+      FResizeCursor = FTray->BorderCursor(x, y);
+      FTray->StartResize(ax, ay, FResizeCursor);
+      FBand.Start(FBoardCanvas, ax, ay);
+      BoardMouseMove(x, y);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+// ---- Pointer moves ----
+
+void TJigsaw::BoardMouseMove(int32_t x, int32_t y) {
+  if (!IsPlaying()) return;
+  Host& host = TheHost();
+  switch (FDragState) {
+    case kDragIdle: {
+      FTray = &TrayAt(x, y);
+      if (FTray->IsBoard()) break;
+      const CursorShape cursor = FTray->BorderCursor(x, y);
+      host.SetCursor(cursor);
+      if (cursor != CursorShape::Default) FDragState = kOverTrayBorder;
+      break;
+    }
+    case kBandDrawing:
+      FBand.DragTo(x, y);
+      break;
+    case kDragPicked:
+    case kDragBandSelection:
+    case kDragTray:
+    case kDragGhost:
+      FollowPointer(x, y, FDragState);
+      break;
+    case kOverTrayBorder: {
+      const CursorShape cursor = FTray->BorderCursor(x, y);
+      host.SetCursor(cursor);
+      if (cursor == CursorShape::Default) FDragState = kDragIdle;
+      break;
+    }
+    case kResizingTray: {
+      int32_t cx = x, cy = y;
+      FTray->ResizeCorner(cx, cy, FResizeCursor);
+      FBand.DragTo(cx, cy);
+      break;
+    }
+    case kTrayButtonHeld:
+      if (!FTray->OnMinimise(x, y)) {
+        FTray->FButtonDown = false;
+        RepaintRect(FTray->MinimiseRect());
+        FDragState = kDragIdle;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+// ---- Releases ----
+
+void TJigsaw::BoardMouseUp(MouseButton button, int32_t x, int32_t y) {
+  if (!IsPlaying() || button == MouseButton::Right) return;
+  const bool dragging = FDragState >= kDragPicked && FDragState <= kDragGhost;
+  if (button == MouseButton::Middle) {
+    if (dragging) FCarrying = !FCarrying;
+  } else {
+    FCarrying = false;
+  }
+  bool finished = false;
+  switch (FDragState) {
+    case kBandDrawing:
+      ReleaseBand();
+      break;
+    case kDragPicked:
+    case kDragBandSelection:
+      if (FCarrying) break;
+      TrackPointer(x, y);
+      DropSelection(nullptr, FDragState == kDragPicked);
+      finished = true;
+      break;
+    case kDragTray:
+      if (FCarrying) break;
+      DropTray(*FTray);
+      finished = true;
+      break;
+    case kDragGhost:
+      if (FCarrying) break;
+      RecordUndoPoint(kUndoGhostMoved);
+      DropGhost();
+      finished = true;
+      break;
+    case kResizingTray:
+      FinishResize();
+      finished = true;
+      break;
+    case kTrayButtonHeld:
+      FTray->FButtonDown = false;
+      FTray->ToggleOpen();
+      FDragState = kDragIdle;
+      break;
+    default:
+      break;
+  }
+  if (finished) {
+    FDragState = kDragIdle;
+    TheHost().SetCursor(CursorShape::Default);
+  }
+}
+
+void TJigsaw::ReleaseBand() {
+  Rect rect = FBand.Finish();
+  if (!MouseOpts.ExactBand) {
+    const int32_t dx = PuzzleRecord.CellWidth / 3, dy = PuzzleRecord.CellHeight / 3;
+    rect = {rect.Left - dx, rect.Top - dy, rect.Right + dx, rect.Bottom + dy};
+  }
+  FDragState = SelectInRect(FTray->Number(), rect) ? kBandSelected : kDragIdle;
+}
+
+void TJigsaw::FinishResize() {
+  const Rect band = FBand.Finish();
+  const Rect old = FTray->BoxRect();
+  FTray->FWidth = static_cast<uint16_t>(std::max(band.Width(), 0));
+  FTray->FHeight = static_cast<uint16_t>(std::max(band.Height(), 0));
+  // The groups are fitted into the new inner area at the old place, then everything
+  // moves with the top-left corner.
+  FitTrayGroups(*FTray);
+  MoveTray(*FTray, band.Left - old.Left, band.Top - old.Top);
+  RepaintRect(Union(old, FTray->BoxRect()));
+}
+
+// ---- The wheel ----
+
+void TJigsaw::BoardMouseWheel(int32_t delta) {
+  if (!IsPlaying()) return;
+  if (FDragState != kDragIdle && FDragState != kBandSelected && FDragState != kDragPicked &&
+      FDragState != kDragBandSelection)
+    return;
+  if (!MouseOpts.WheelRotates) {
+    SetStatusLine(kWheelDisabledText);
+    return;
+  }
+  if (!Config().Rotating) {
+    SetStatusLine(kRotationDisabledText);
+    return;
+  }
+  FMouse = TheHost().PointerOnBoard();
+  FTray = &TrayAt(FMouse.X, FMouse.Y);
+  FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, true);
+  if (FPiece != nullptr && FPiece->AtHome && Config().Ghost && !SelectionActive()) return;
+  if (!FCarrying && FPiece != nullptr && FPiece->Index != FWheelPiece) RecordUndoPoint(kUndoTurn);
+  if (FPiece == nullptr && !SelectionActive()) return;
+  const int32_t sign = MouseOpts.WheelForward ? 1 : -1;
+  TurnSelection(FPiece, delta * sign < 1 ? 1 : 3, true);
+  if (FPiece != nullptr) FWheelPiece = FPiece->Index;
+}
+
+void TJigsaw::ShowMouseHelp(const ShiftState& held) {
+  if (!IsPlaying()) return;
+  const TJigConfig& config = Config();
+  SetStatusLine(MouseHelpText(held, config.Cheating, config.Rotating, config.Ghost));
+}
+
+}  // namespace quill

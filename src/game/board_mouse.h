@@ -1,0 +1,42 @@
+// Values of the board's mouse control: buttons, held keys, the mouse options the
+// program keeps constant, and the status texts of refused actions.
+#pragma once
+#include <cstdint>
+
+namespace quill {
+
+enum class MouseButton : uint8_t { Left, Right, Middle };
+
+// The keys and buttons held while the pointer moves, for the mouse help line.
+struct ShiftState {
+  bool Shift = false;
+  bool Ctrl = false;
+  bool Alt = false;
+  bool AnyButton = false;
+  friend bool operator==(const ShiftState&, const ShiftState&) = default;
+};
+
+// Mouse options that this edition keeps constant.
+struct MouseOptions {
+  bool ExactBand = false;     // the band takes only what lies inside it exactly
+  bool MiddleButton = true;   // the middle button picks up and carries
+  bool WheelRotates = true;   // the wheel turns pieces
+  bool WheelForward = true;   // rolling away turns left
+};
+
+// Undo point kinds recorded by the board's mouse control.
+enum UndoKind : int32_t { kUndoGhostMoved = 7, kUndoDrag = 8, kUndoTurn = 9, kUndoCheat = 11 };
+
+inline constexpr const char* kWheelDisabledText =
+    "To use the scroll wheel, enable it in the Advanced Mouse options screen";
+inline constexpr const char* kRotationDisabledText = "Rotation is currently disabled in the Options menu";
+inline constexpr const char* kCheatingDisabledText = "Cheating is currently disabled in the Options menu";
+inline constexpr const char* kNeighbourHelpText = "Mouse: Left=Fetch neighbor, Right=Show neighbor";
+inline constexpr const char* kRotateHelpText = "Mouse: Left=Rotate left, Right=Rotate right";
+inline constexpr const char* kGhostHelpText = "Mouse: Left=Solve piece onto ghost, Right=Flash solution";
+inline constexpr const char* kGhostNeededText = "Enable the background ghost to use these shortcuts";
+
+// The mouse help line for the held keys and buttons.
+const char* MouseHelpText(const ShiftState& held, bool cheating, bool rotating, bool ghost);
+
+}  // namespace quill

@@ -1,0 +1,172 @@
+// The game while it is played: its state, fitting the board to the window, the
+// picture's scale, the option switches, painting and the one-second tick.
+#include <algorithm>
+
+#include "board/wait_cursor.h"
+#include "common/random.h"
+#include "common/records.h"
+#include "game/jigsaw.h"
+#include "game/progress.h"
+#include "raster/blit.h"
+#include "ui/form_layouts.h"
+
+namespace quill {
+namespace {
+
+// Menu items and tool buttons that only make sense while a puzzle is played.
+constexpr const char* kPlayCommands[] = {
+    "Loupe",       "Ghostpicture", "NewTray",    "ShowTrays",   "HideTrays",    "DeleteTrays",  "PieceSize",
+    "ArrangeAtEdge", "ArrangeInGrid", "Disarrange", "Picture",   "Zoompicture",  "SpeedLoupe",   "SpeedHint",
+    "SpeedZoom",   "SpeedColor",   "SpeedGhost", "SpeedNewBox", "SpeedSize",    "SpeedEdge",    "SpeedGrid",
+    "SpeedPicture",
+};
+
+// The snap divisors of the snap levels 0 to 4; this edition plays at level 2.
+constexpr int32_t kSnapDivisors[] = {2, 3, 4, 6, 10};
+constexpr int kSnapLevel = 2;
+
+}  // namespace
+
+void TJigsaw::SetGameState(GameState state) {
+  FState = state;
+  FDragState = kDragIdle;
+  if (state != GameState::Playing) return;
+  UiState& form = MainForm();
+  for (const char* name : kPlayCommands)
+    if (form.Has(name)) form.SetEnabled(name, true);
+  Config().SnapDivisor = kSnapDivisors[kSnapLevel];
+  form.SetVisible("HelpAboutJigItem", true);
+  form.SetVisible("TimerStatus", form.Checked("ShowTimer"));
+  form.SetVisible("SolvedStatus", form.Checked("ShowNum"));
+}
+
+void TJigsaw::FitBoard(int32_t width, int32_t height) {
+  width = std::clamp<int32_t>(width, 0, UINT16_MAX);
+  height = std::clamp<int32_t>(height, 0, UINT16_MAX);
+  const Colour windowColour = MainForm().Get(kMainFormName).Color;
+  if (!IsPlaying()) {
+    FMural.SetColour(windowColour);
+    FMural.Resize(width, height);
+    LayoutBar(false);
+    return;
+  }
+  const WaitCursor hourglass(TheHost());
+  FMural.SetColour(windowColour);
+  ResizeBoard(width, height);
+  FitAllTrays();
+  RedrawBoard();
+  LayoutBar(true);
+}
+
+void TJigsaw::RedrawBoard() {
+  FMural.CopyTo(BoardBitmap.Bounds(), BoardBitmap);
+  DrawTrays(BoardBitmap, nullptr);
+  FlushDirty();
+  TheHost().InvalidateBoard(BoardBitmap.Bounds(), false);
+}
+
+void TJigsaw::SetScale(int32_t percent) {
+  if (percent == 0) return;
+  PuzzleRecord.Scale = static_cast<int16_t>(percent);
+  PuzzleRecord.ScaledWidth = percent * PuzzleRecord.PictureWidth / 100;
+  PuzzleRecord.ScaledHeight = percent * PuzzleRecord.PictureHeight / 100;
+  {
+    const WaitCursor hourglass(TheHost());
+    SetRandSeed(PuzzleRecord.Seed);
+    CutPieces(AllPieces(), true);
+    ClassifyPieces(AllPieces());
+  }
+  // The unscaled picture is kept apart only once the two differ.
+  if (FUnscaled.Width() == 0) FUnscaled = Picture;
+  Bitmap scaled(PuzzleRecord.ScaledWidth, PuzzleRecord.ScaledHeight, PixelFormat::Rgb24);
+  StretchBlt(scaled, 0, 0, scaled.Width(), scaled.Height(), FUnscaled, 0, 0, FUnscaled.Width(), FUnscaled.Height());
+  Picture = std::move(scaled);
+  RenderAtlases(MaskBuffer);
+  FMural.SetPicture(&Picture, false);
+  FitBoard(Config().BoardWidth, Config().BoardHeight);
+}
+
+const Bitmap& TJigsaw::Unscaled() const { return FUnscaled.Width() == 0 ? Picture : FUnscaled; }
+
+void TJigsaw::Paint() {
+  TJigConfig& config = Config();
+  UiState& form = MainForm();
+  const bool ghost = form.Checked("Ghostpicture");
+  if (ghost != config.Ghost || GhostLevel != config.DrawnGhostLevel) {
+    config.Ghost = ghost;
+    config.DrawnGhostLevel = GhostLevel;
+    FMural.Render(ghost);
+    RedrawBoard();
+  }
+  const auto style = static_cast<uint32_t>(form.Get("Outlines").Tag);
+  if (style != config.OutlineStyle) {
+    const bool wasWood = config.IsWoodStyle();
+    config.OutlineStyle = style;
+    {
+      const WaitCursor hourglass(TheHost());
+      SetRandSeed(PuzzleRecord.Seed);
+      CutPieces(AllPieces(), true);
+      RenderAtlases(MaskBuffer);
+    }
+    if (wasWood)
+      FitBoard(config.BoardWidth, config.BoardHeight);
+    else
+      RedrawBoard();
+  }
+}
+
+// ---- Option switches ----
+
+void TJigsaw::SetSound(bool on) {
+  Config().Sound = on;
+  if (on) Config().PlaySound(1);
+}
+
+void TJigsaw::SetShadows(bool on) { Config().Shadows = on; }
+
+void TJigsaw::SetAutoHide(bool on) {
+  Config().AutoHide = on;
+  if (IsPlaying()) RedrawBoard();
+}
+
+void TJigsaw::SetSmooth(bool on) {
+  Config().Smooth = on;
+  Sprite.SetSmooth(on);
+  if (IsPlaying()) RedrawBoard();
+}
+
+// ---- The tick ----
+
+void TJigsaw::Tick() {
+  if (!IsPlaying()) return;
+  const Rect band = FBand.Current();
+  const TickOutcome outcome = ProgressTicker.Tick({
+      .Puzzle = PuzzleRecord,
+      .Board = BoardRecord,
+      .MainForm = MainForm(),
+      .DragState = FDragState,
+      .BandSmallOnGhost = band.Width() < 5 && band.Height() < 5 && FMural.OnGhost(band.Left, band.Top),
+      .GhostShown = Config().Ghost,
+      .Attended = !Attended || Attended(),
+      .AllJoined = AllJoined,
+      .AllInOneGroup =
+          [this] {
+            const int32_t group = Piece(0).Group;
+            return std::all_of(PieceList.begin(), PieceList.end(), [group](const auto& p) { return p->Group == group; });
+          },
+      .TextWidth = [this](const std::string& text) { return TheHost().TextWidth(text); },
+  });
+  if (outcome.PickUpGhost) {
+    FBand.Finish();
+    FDragState = kDragGhost;
+    LiftGhost();
+    TheHost().SetCursor(CursorShape::SizeAll);
+  }
+  if (outcome.CompletedNow) {
+    Config().PlaySoundAtOnce(2);
+    TheHost().ShowCongratulations(CongratsText(PuzzleRecord));
+    if (outcome.ShowZoom) TheHost().ShowZoomedPicture(Unscaled());
+  }
+}
+
+}  // namespace quill

@@ -1,0 +1,115 @@
+// The tray commands of the game: they act on the current tray, the one under the
+// pointer at the last press or whose button was right-clicked.
+#include <cstdio>
+
+#include "common/average_colour.h"
+#include "game/jigsaw.h"
+
+namespace quill {
+namespace {
+
+constexpr int32_t kUndoTrays = 5;
+
+// The items of the two tray colour submenus, by colour kind, ticked together.
+constexpr const char* kTrayColourItems[][4] = {
+    {"Custom2", "Matching2", "Contrasting2", "Default2"},
+    {"Custom3", "Matching3", "Contrasting3", "Default3"},
+};
+
+std::string DeleteQuestion(int32_t trayNumber) {
+  char text[160];
+  std::snprintf(text, sizeof text,
+                "Tray %d contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?",
+                trayNumber);
+  return text;
+}
+
+}  // namespace
+
+void TJigsaw::MovePiecesWithoutJoining(const TPieceList& list, int filter, TBox& target) {
+  if (!LiftFromList(list, filter)) return;
+  DropSelection(&target, false);
+  FDragState = kDragIdle;
+}
+
+void TJigsaw::AddTray() {
+  TBox& tray = NewTray(BoardBitmap);
+  RepaintRect(tray.BoxRect());
+  if (Options.AnimateTrays) ZoomBand(tray.ButtonRect(), tray.BoxRect());
+}
+
+void TJigsaw::RemoveTray() {
+  if (FTray == nullptr || FTray->IsBoard()) return;
+  if (FTray->PieceCount() > 0 && !TheHost().AskOkCancel(DeleteQuestion(FTray->Number()))) return;
+  TBox& tray = *FTray;
+  FTray = &BoardTray();
+  EmptyTrayOntoBoard(tray);
+  DeleteTray(tray);
+}
+
+void TJigsaw::RemoveTrays(const std::vector<TBox*>& trays) {
+  RecordUndoPoint(kUndoTrays);
+  for (TBox* tray : trays)
+    if (tray == FTray) FTray = &BoardTray();
+  TMove::RemoveTrays(trays);
+}
+
+void TJigsaw::EmptyTrayOntoBoard(TBox& tray) {
+  if (tray.IsBoard() || tray.PieceCount() == 0) return;
+  MovePiecesWithoutJoining(TPieceList(tray.FPieces), kLiftEvery, BoardTray());
+}
+
+void TJigsaw::SelectTrayPieces() {
+  if (FTray == nullptr || FTray->PieceCount() == 0) return;
+  if (LiftFromList(TPieceList(FTray->FPieces), kLiftEvery)) FDragState = kBandSelected;
+}
+
+void TJigsaw::SendTrayToBack() {
+  if (FTray != nullptr) TrayToBack(*FTray);
+}
+
+std::string TJigsaw::TrayDescription() const { return FTray != nullptr ? FTray->Description() : std::string(); }
+
+void TJigsaw::RenameTray(const std::string& description) {
+  if (FTray == nullptr) return;
+  FTray->SetDescription(description);
+  RepaintRect(FTray->BoxRect());
+}
+
+void TJigsaw::SetTrayColour(int32_t kind) {
+  if (FTray == nullptr || kind < 0 || kind > 3) return;
+  Colour colour = 0;
+  switch (kind) {
+    case 0:
+      if (!TheHost().ChooseColour(colour)) return;
+      break;
+    case 1:
+      colour = MatchingColour(&Picture);
+      break;
+    case 2:
+      colour = ContrastingColour(&Picture);
+      break;
+    default:
+      colour = GiftBoardColour();
+      break;
+  }
+  UiState& form = MainForm();
+  for (const auto& items : kTrayColourItems)
+    for (int k = 0; k < 4; ++k)
+      if (form.Has(items[k])) form.SetChecked(items[k], k == kind);
+  FTray->FColour = colour;
+  RepaintRect(FTray->BoxRect());
+}
+
+void TJigsaw::EmptyTray() {
+  if (FTray == nullptr || FTray->IsBoard()) return;
+  EmptyTrayOntoBoard(*FTray);
+  FTray->ToggleOpen();
+}
+
+void TJigsaw::GetPieces(int32_t kind) {
+  if (FTray == nullptr || FTray->IsBoard()) return;
+  MovePiecesWithoutJoining(TPieceList(BoardTray().FPieces), kind, *FTray);
+}
+
+}  // namespace quill
