@@ -102,7 +102,9 @@ void TMove::ConnectDropped(const TPieceList& list, Rect& rect) {
     if (!window.Contains(t.X, t.Y)) continue;
     q->X = t.X;
     q->Y = t.Y;
-    rect = Union(rect, q->BoardRect());
+    Rect moved = q->BoardRect();
+    moved.Bottom += WoodEdgeDepth();
+    rect = Union(rect, moved);
     lastSnapped = q;
   }
   if (lastSnapped == nullptr) return;

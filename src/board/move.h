@@ -174,6 +174,7 @@ class TMove : public TBoxes {
   TPieceList GroupOf(TFormPiece& piece) const;
   // Union of the pieces' board rectangles.
   static Rect UnionOf(const TPieceList& list);
+  // How far the wood hangs below a piece: Thickness with the Wood style, else 0.
   int32_t WoodEdgeDepth() const;
 };
 
