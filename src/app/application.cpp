@@ -83,6 +83,8 @@ bool CheckDisplayDepth(QtHost& host) {
 std::string OwnProgramPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
 
 int RunPlayer(int argc, char** argv) {
+  // The board is a window of its own; its neighbours need not be.
+  QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
   QApplication::setApplicationName("quillmere-gift");
   QApplication::setApplicationDisplayName("Quillmere Gift");

@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QAudioDevice>
 #include <QMediaDevices>
@@ -74,6 +76,7 @@ MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
   BuildStatusLine();
   ConnectCommands();
   FormCreate();
+  RouteBoardInput();
 }
 
 MainWindow::~MainWindow() { FormDestroy(); }
@@ -103,7 +106,8 @@ void MainWindow::BuildStatusLine() {
     panel->setFrameShadow(QFrame::Sunken);
     statusBar()->addPermanentWidget(panel);
     statusMirror_->Watch(name, [panel](const ComponentState& c) {
-      panel->setText(ToQString(c.Caption));
+      panel->setText(ToQString(c.Text));
+      panel->setAlignment(c.Alignment == TextAlignment::Right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
       panel->setStatusTip(ToQString(LongHint(c.Hint)));
       panel->setMinimumWidth(c.Width);
       panel->setVisible(c.Visible);
@@ -129,6 +133,91 @@ void MainWindow::ConnectCommands() {
   on("FileExitItem", [this] { close(); });
   on("WebLink", [this] { OpenWebPage(kProductWebSite, host_); });
   on("PurchaseFull", [this] { OpenWebPage(std::string(kProductWebSite) + kStorePage, host_); });
+  ConnectTrayCommands();
+  // Options that change the picture of the board take effect at its next paint.
+  on("Ghostpicture", [this] { board_->update(); });
+  const char* outlineItems[] = {"OutlinesNone", "OutlineFoil", "OutlinesPaper", "OutlinesCard", "OutlinesWood"};
+  for (int style = 0; style < 5; ++style)
+    on(outlineItems[style], [this, style] {
+      TickOutlineRadioItem(host_.MainForm(), style);
+      host_.MainForm().SetTag("Outlines", style);
+      board_->update();
+    });
+  on("Shadows", [this] { game_->SetShadows(host_.MainForm().Checked("Shadows")); });
+  on("AntiAlias", [this] { game_->SetSmooth(host_.MainForm().Checked("AntiAlias")); });
+  on("AutoOutline", [this] { game_->SetAutoHide(host_.MainForm().Checked("AutoOutline")); });
+}
+
+void MainWindow::ConnectTrayCommands() {
+  auto onPlaying = [this](const char* name, auto handler) {
+    if (QAction* action = menus_->Action(name))
+      connect(action, &QAction::triggered, this, [this, handler] {
+        if (FPlaying) Guarded(handler);
+      });
+  };
+  onPlaying("NewTray", [this] { game_->AddTray(); });
+  onPlaying("SpeedNewBox", [this] { game_->AddTray(); });
+  const char* trayMenuItems[] = {"ShowAllTrays",  "ShowUsedTrays",   "ShowUnusedTrays",  "HideAllTrays",     "HideUsedTrays",
+                                 "HideUnusedTrays", "DeleteAllTrays", "DeleteUsedTrays", "DeleteUnusedTrays"};
+  for (int tag = 0; tag < 9; ++tag) onPlaying(trayMenuItems[tag], [this, tag] { game_->TraysCommand(tag); });
+  onPlaying("TraySelectAll", [this] { game_->SelectTrayPieces(); });
+  onPlaying("TrayToBack", [this] { game_->SendTrayToBack(); });
+  onPlaying("TrayDrop", [this] { game_->EmptyTray(); });
+  const char* getItems[] = {"TrayGetAll", "TrayGetEdge", "TrayGetMiddle", "TrayGetFun"};
+  for (int kind = 1; kind <= 4; ++kind) onPlaying(getItems[kind - 1], [this, kind] { game_->GetPieces(kind); });
+  const char* colourItems[][4] = {{"Custom2", "Matching2", "Contrasting2", "Default2"},
+                                  {"Custom3", "Matching3", "Contrasting3", "Default3"}};
+  for (const auto& items : colourItems)
+    for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetTrayColour(kind); });
+  for (const char* name : {"TrayDelete", "TrayDelete1"}) onPlaying(name, [this] { game_->RemoveTray(); });
+}
+
+// The board's events go to the game while it is played (the wheel at any time:
+// the game checks that itself).
+void MainWindow::RouteBoardInput() {
+  board_->OnPress = [this](MouseButton button, int x, int y, Qt::MouseButtons held) {
+    if (!FPlaying || ((held & Qt::LeftButton) && (held & Qt::RightButton))) return;
+    Guarded([&] { game_->BoardMouseDown(button, x, y); });
+  };
+  board_->OnRelease = [this](MouseButton button, int x, int y) {
+    if (FPlaying) Guarded([&] { game_->BoardMouseUp(button, x, y); });
+  };
+  board_->OnMove = [this](int x, int y, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    const ShiftState held = ShiftStateOf(modifiers, buttons);
+    if (FPlaying) {
+      Guarded([&] { game_->BoardMouseMove(x, y); });
+      if (!(held == FLastShift)) Guarded([&] { game_->ShowMouseHelp(held); });
+    }
+    FLastShift = held;
+  };
+  board_->OnWheel = [this](int delta) { Guarded([&] { game_->BoardMouseWheel(delta); }); };
+  board_->BeforePaint = [this] {
+    if (FPlaying) Guarded([&] { game_->Paint(); });
+  };
+  host_.SetPopupHandler([this](const std::string& menu, Point boardPoint) {
+    QAction* popup = menus_->Action(menu);
+    if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(QPoint(boardPoint.X, boardPoint.Y)));
+  });
+  board_->OnResize = [this](int width, int height) {
+    if (FPlaying) Guarded([&] { game_->FitBoard(width, height); });
+  };
+}
+
+ShiftState MainWindow::ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+  return {.Shift = modifiers.testFlag(Qt::ShiftModifier),
+          .Ctrl = modifiers.testFlag(Qt::ControlModifier),
+          .Alt = modifiers.testFlag(Qt::AltModifier),
+          .AnyButton = buttons != Qt::NoButton};
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  QMainWindow::keyPressEvent(event);
+  if (FPlaying) Guarded([&] { game_->ShowMouseHelp(ShiftStateOf(event->modifiers(), QGuiApplication::mouseButtons())); });
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+  QMainWindow::keyReleaseEvent(event);
+  if (FPlaying) Guarded([&] { game_->ShowMouseHelp(ShiftStateOf(event->modifiers(), QGuiApplication::mouseButtons())); });
 }
 
 // ---- Start-up -------------------------------------------------------------------
@@ -141,6 +230,12 @@ void MainWindow::FormCreate() {
   setWindowTitle(ToQString(form.Get(kMainFormName).Caption));
   FGhostLevel = 5;
   game_ = std::make_unique<TJigsaw>(host_, programPath_);
+  game_->Attended = [this] {
+    // The clock runs while this window is the active one (the auto-solve and picture
+    // windows join here with their modules).
+    return QApplication::activeWindow() == this;
+  };
+  game_->OnTrayButtonMenu = [this](TBox& tray) { game_->SetCurrentTray(&tray); };
   form.SetCaption("WebLink", kProductWebSite);
   form.SetHint("WebLink", "Visit the Quillmere web site");
   FTimer.setInterval(100);
@@ -200,9 +295,10 @@ void MainWindow::CheckMusicDevice() {
 }
 
 void MainWindow::Timer1Timer() {
-  // The game's once-a-second tick (clock, status, completion) joins here: while
-  // FPlaying, the game object's Tick.
-  if (!FirstTick) return;
+  if (!FirstTick) {
+    if (FPlaying) game_->Tick();
+    return;
+  }
   FirstTick = false;
   FTimer.setInterval(1000);
   // The start sequence runs outside the timer's handler, so the timer keeps ticking
@@ -241,11 +337,15 @@ bool MainWindow::StartGame() {
     form.SetChecked("Picture", false);
     form.SetChecked("Ghostpicture", false);
   }
-  // Cutting the pieces (BuildPuzzle) and resuming a saved game (ResumeGame) join
-  // here; until then every game starts new.
+  game_->BuildPuzzle();
+  // Resuming a saved game joins here with the saved game; until then every game
+  // starts new.
   const bool resumed = false;
+  game_->NewLayout(board_->width(), board_->height());
+  game_->SetGameState(GameState::Playing);
   FPlaying = true;
-  // FitBoard to PaintBox1's client size joins here.
+  game_->FitBoard(board_->width(), board_->height());
+  board_->ShowBitmap(&game_->BoardBitmap);
   board_->repaint();
   if (form.Checked("Picture") && auxForms_) {
     auxForms_->OverlayForm().show();

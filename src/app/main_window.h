@@ -56,11 +56,16 @@ class MainWindow : public QMainWindow {
   void showEvent(QShowEvent* event) override;   // FormShow, the first time
   void closeEvent(QCloseEvent* event) override;  // FormClose
   bool event(QEvent* event) override;            // hints into the status line
+  void keyPressEvent(QKeyEvent* event) override;   // FormKeyDown: the mouse help line
+  void keyReleaseEvent(QKeyEvent* event) override;  // FormKeyUp
 
  private:
   void BuildMenus();
   void BuildStatusLine();
   void ConnectCommands();
+  void ConnectTrayCommands();
+  void RouteBoardInput();
+  static ShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
   void FormCreate();
   void HideUnofferedCommands();
   void FormShow();
@@ -95,6 +100,7 @@ class MainWindow : public QMainWindow {
   bool FPlaying = false;
   int FGhostLevel = 5;
   bool FirstTick = true;
+  ShiftState FLastShift;
   bool shown_ = false;
 };
 

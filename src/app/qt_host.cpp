@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QCursor>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -10,8 +11,10 @@
 #include <QScreen>
 #include <iostream>
 
+#include "app/congrats_dialog.h"
 #include "app/cursors.h"
 #include "app/qt_colours.h"
+#include "app/zoom_form.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -129,6 +132,24 @@ Point QtHost::PointerOnBoard() {
 }
 
 void QtHost::ProcessEvents() { QCoreApplication::processEvents(); }
+
+bool QtHost::ShiftHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); }
+
+bool QtHost::CtrlHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
+
+void QtHost::ShowPopupMenu(const std::string& menu, Point boardPoint) {
+  if (popupHandler_ && !quiet_) popupHandler_(menu, boardPoint);
+}
+
+int QtHost::TextWidth(const std::string& text) {
+  const QFontMetrics metrics(dialogParent_ ? dialogParent_->font() : QGuiApplication::font());
+  // A little room for the panel's frame.
+  return metrics.horizontalAdvance(ToQString(text)) + 8;
+}
+
+void QtHost::ShowCongratulations(const std::string& status) { ShowCongratsDialog(*this, dialogParent_, status); }
+
+void QtHost::ShowZoomedPicture(const Bitmap& picture) { ShowZoomForm(*this, dialogParent_, picture); }
 
 void QtHost::DrawText(Bitmap& target, const Rect& clip, int x, int y, const std::string& text, const FontState& font,
                       Colour background) {

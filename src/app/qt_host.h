@@ -5,6 +5,7 @@
 #pragma once
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,14 @@ class QtHost : public Host {
   // left as they are).
   void DrawText(Bitmap& target, const Rect& clip, int x, int y, const std::string& text, const FontState& font,
                 Colour background) override;
+  bool ShiftHeld() override;
+  bool CtrlHeld() override;
+  void ShowPopupMenu(const std::string& menu, Point boardPoint) override;
+  // The main window shows its pop-up menus through this.
+  void SetPopupHandler(std::function<void(const std::string&, Point)> handler) { popupHandler_ = std::move(handler); }
+  int TextWidth(const std::string& text) override;
+  void ShowCongratulations(const std::string& status) override;
+  void ShowZoomedPicture(const Bitmap& picture) override;
   bool AskOkCancel(const std::string& question) override;
   ChoiceAnswer AskYesNoCancelAll(const std::string& question) override;
   bool ChooseColour(Colour& colour) override;
@@ -82,6 +91,7 @@ class QtHost : public Host {
   std::string musicFile_;
   std::unique_ptr<Bitmap> skin_;
   int skinToolbarHeight_ = 0;
+  std::function<void(const std::string&, Point)> popupHandler_;
 };
 
 }  // namespace quill

@@ -119,6 +119,8 @@ void TJigsaw::ShowTrayMenu() {
   TheHost().ShowPopupMenu(FTray->IsBoard() ? "PopupPlay" : "PopupTray", FMouse);
 }
 
+// A drag keeps the point that was pressed under the pointer: the grab offset is
+// taken at the press, not at the first move after it, which may come from far away.
 void TJigsaw::PlainPress(int32_t x, int32_t y) {
   Host& host = TheHost();
   switch (FDragState) {
@@ -129,6 +131,7 @@ void TJigsaw::PlainPress(int32_t x, int32_t y) {
         RepaintRect(FTray->MinimiseRect());
         FDragState = kTrayButtonHeld;
       } else if (PickAt(*FTray, x, y)) {
+        TrackPointer(x, y);
         FDragState = kDragPicked;
         host.SetCursor(CursorShape::Grab);
         RecordUndoPoint(kUndoDrag);
@@ -140,6 +143,7 @@ void TJigsaw::PlainPress(int32_t x, int32_t y) {
         FTray->BringToFront();
         SortTrays(false);
         LiftTray(*FTray);
+        TrackPointer(x, y);
         FDragState = kDragTray;
         host.SetCursor(CursorShape::SizeAll);
       }
@@ -147,6 +151,7 @@ void TJigsaw::PlainPress(int32_t x, int32_t y) {
     }
     case kBandSelected:
       if (HitSelection(x, y) != nullptr) {
+        TrackPointer(x, y);
         FDragState = kDragBandSelection;
         host.SetCursor(CursorShape::Grab);
         RecordUndoPoint(kUndoDrag);
