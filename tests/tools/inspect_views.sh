@@ -25,4 +25,23 @@ for style in 0 4; do
     [[ "$(head -c 4 "$picture" | tail -c 3)" == "PNG" ]] || { echo "no PNG written: $picture"; exit 1; }
   done
 done
-echo "grid $columns x $rows, $lines side lines, cut, boards and solved pictures written"
+
+# Board scripts: the drags that solve a new game join every piece into one group,
+# and a drag, a new tray and minimising it are written step by step as pictures.
+"$inspect" --solving-script --board-size 1600x1200 "$gift" >"$work/solve.txt"
+"$inspect" --script "$work/solve.txt" --board-size 1600x1200 "$gift" >"$work/solve.log"
+tail -n 1 "$work/solve.log" | grep -q "joined $count\]" || { tail -n 3 "$work/solve.log"; exit 1; }
+read -r _ x1 y1 x2 y2 <"$work/solve.txt"
+cat >"$work/tray.txt" <<SCRIPT
+press $x1 $y1
+move $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+release $x2 $y2
+newtray
+press 205 32
+release 205 32
+SCRIPT
+"$inspect" --script "$work/tray.txt" --frames "$work/frames" --board-size 1600x1200 "$gift" >"$work/tray.log"
+grep -q "^2: move .*state 3," "$work/tray.log" || { cat "$work/tray.log"; exit 1; }
+grep -q "^5: press .*state 9," "$work/tray.log" || { cat "$work/tray.log"; exit 1; }
+(($(ls "$work/frames" | wc -l) == 6)) || { echo "expected six frames"; exit 1; }
+echo "grid $columns x $rows, $lines side lines, cut, boards, solved pictures and board scripts written"
