@@ -9,6 +9,16 @@
 #include "game/jigsaw.h"
 
 namespace quill {
+namespace {
+
+// The band is drawn into the board bitmap, which the window shows only where it is
+// told to: each step of the band is shown at once.
+void StartBand(TBand& band, Canvas& canvas, Host& host, int32_t x, int32_t y) {
+  band.SetRepaint([&host](const Rect& area) { host.InvalidateBoard(area, true); });
+  band.Start(canvas, x, y);
+}
+
+}  // namespace
 
 const char* MouseHelpText(const ShiftState& held, bool cheating, bool rotating, bool ghost) {
   if (held.Alt || held.AnyButton) return "";
@@ -137,7 +147,7 @@ void TJigsaw::PlainPress(int32_t x, int32_t y) {
         RecordUndoPoint(kUndoDrag);
       } else if (FTray->InnerRect().Contains(x, y)) {
         RaiseTray(*FTray);
-        FBand.Start(FBoardCanvas, x, y);
+        StartBand(FBand, FBoardCanvas, host, x, y);
         FDragState = kBandDrawing;
       } else if (!FTray->IsBoard()) {
         FTray->BringToFront();
@@ -165,7 +175,7 @@ void TJigsaw::PlainPress(int32_t x, int32_t y) {
       int32_t ax = x, ay = y;
       FResizeCursor = FTray->BorderCursor(x, y);
       FTray->StartResize(ax, ay, FResizeCursor);
-      FBand.Start(FBoardCanvas, ax, ay);
+      StartBand(FBand, FBoardCanvas, host, ax, ay);
       BoardMouseMove(x, y);
       break;
     }
