@@ -160,6 +160,10 @@ void TJigsaw::Tick() {
     FBand.Finish();
     FDragState = kDragGhost;
     LiftGhost();
+    // The ghost keeps the point held under the pointer from now on: the first move
+    // after the pick-up already moves it.
+    const Point pointer = TheHost().PointerOnBoard();
+    TrackPointer(pointer.X, pointer.Y);
     TheHost().SetCursor(CursorShape::SizeAll);
   }
   if (outcome.CompletedNow) {

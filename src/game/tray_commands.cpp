@@ -26,7 +26,11 @@ std::string DeleteQuestion(int32_t trayNumber) {
 
 }  // namespace
 
+// A selection waiting on the board (the tray commands stay reachable through the
+// menus and the tray buttons) is put back first: lifting another one would leave its
+// pieces hidden.
 void TJigsaw::MovePiecesWithoutJoining(const TPieceList& list, int filter, TBox& target) {
+  ReleaseSelection();
   if (!LiftFromList(list, filter)) return;
   DropSelection(&target, false);
   FDragState = kDragIdle;
@@ -61,6 +65,7 @@ void TJigsaw::EmptyTrayOntoBoard(TBox& tray) {
 
 void TJigsaw::SelectTrayPieces() {
   if (FTray == nullptr || FTray->PieceCount() == 0) return;
+  ReleaseSelection();
   if (LiftFromList(TPieceList(FTray->FPieces), kLiftEvery)) FDragState = kBandSelected;
 }
 

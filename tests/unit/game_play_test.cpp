@@ -1,0 +1,637 @@
+// The game while it is played: starting a new game, the board's size, the picture's
+// scale, painting, the one-second tick with completion, solving by the board's mouse
+// control, and the tray commands.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "board_views.h"
+#include "common/average_colour.h"
+#include "common/errors.h"
+#include "play_fixture.h"
+
+namespace quill {
+namespace {
+
+using testing::DifferingPixels;
+
+// What a piece's shape and first place are made of.
+struct PieceSnapshot {
+  int32_t HomeX, HomeY, X, Y, Group;
+  uint16_t Width, Height;
+  uint8_t Rotation, TabCode, ShapeClass;
+  std::vector<uint8_t> Shade, Edge;
+  friend bool operator==(const PieceSnapshot&, const PieceSnapshot&) = default;
+};
+
+std::vector<PieceSnapshot> Snapshot(const TJigsaw& game) {
+  std::vector<PieceSnapshot> pieces;
+  for (const TFormPiece* p : game.AllPieces())
+    pieces.push_back({p->HomeX, p->HomeY, p->X, p->Y, p->Group, p->Width, p->Height, p->Rotation, p->TabCode,
+                      p->ShapeClass, p->ShadeSprite, p->EdgeSprite});
+  return pieces;
+}
+
+bool SameGroup(const TJigsaw& game) {
+  const TPieceList all = game.AllPieces();
+  return std::all_of(all.begin(), all.end(), [&](const TFormPiece* p) { return p->Group == all.front()->Group; });
+}
+
+class GamePlayTest : public testing::PlayFixture {};
+
+// ---- Starting ----
+
+TEST_F(GamePlayTest, SameGiftBuiltTwiceGivesTheSameShapesAndFirstLayout) {
+  Start({.Rotating = true});
+  const std::vector<PieceSnapshot> first = Snapshot(*game);
+  const Bitmap firstBoard = game->BoardBitmap;
+  ASSERT_TRUE(std::any_of(first.begin(), first.end(), [](const PieceSnapshot& p) { return p.Rotation != 0; }))
+      << "the test needs turned pieces";
+
+  game.reset();
+  Start({.Rotating = true});
+  EXPECT_TRUE(Snapshot(*game) == first);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, firstBoard), 0);
+}
+
+TEST_F(GamePlayTest, NewGameScattersEveryPieceOnTheBoardAlone) {
+  Start();
+  EXPECT_TRUE(game->IsPlaying());
+  EXPECT_EQ(game->Count(), 12);
+  std::set<int32_t> groups;
+  for (const TFormPiece* p : game->AllPieces()) {
+    groups.insert(p->Group);
+    EXPECT_FALSE(p->Joined);
+    EXPECT_EQ(p->Tray, 0);
+    EXPECT_FALSE(Intersection(p->BoardRect(), game->BoardBounds()).IsEmpty()) << "piece " << p->Index;
+  }
+  EXPECT_EQ(groups.size(), 12u);
+  EXPECT_EQ(game->BoardBitmap.Width(), kBoardWidth);
+  EXPECT_EQ(game->BoardBitmap.Height(), kBoardHeight);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+TEST_F(GamePlayTest, PlayingEnablesThePlayCommandsAndStatusPanels) {
+  const struct {
+    bool showTimer, showNumber;
+  } cases[] = {{true, false}, {false, true}};
+  for (const auto& c : cases) {
+    game = MakeGame({});
+    UiState& form = host.MainForm();
+    for (const char* name : {"NewTray", "PieceSize", "SpeedGhost", "Zoompicture"}) form.SetEnabled(name, false);
+    form.SetVisible("HelpAboutJigItem", false);
+    form.SetChecked("ShowTimer", c.showTimer);
+    form.SetChecked("ShowNum", c.showNumber);
+    game->Config().SnapDivisor = 10;
+    game->FDragState = kBandDrawing;
+
+    game->SetGameState(GameState::Playing);
+    EXPECT_TRUE(game->IsPlaying());
+    EXPECT_EQ(game->FDragState, kDragIdle);
+    for (const char* name : {"NewTray", "PieceSize", "SpeedGhost", "Zoompicture"})
+      EXPECT_TRUE(form.Get(name).Enabled) << name;
+    EXPECT_TRUE(form.Get("HelpAboutJigItem").Visible);
+    EXPECT_EQ(form.Get("TimerStatus").Visible, c.showTimer);
+    EXPECT_EQ(form.Get("SolvedStatus").Visible, c.showNumber);
+    EXPECT_EQ(game->Config().SnapDivisor, 4);
+  }
+}
+
+// ---- The board's size and the picture's scale ----
+
+TEST_F(GamePlayTest, SmallerBoardKeepsEveryPieceOnItAndTheLayoutComesBack) {
+  Start();
+  const std::vector<PieceSnapshot> layout = Snapshot(*game);
+  game->FitBoard(500, 350);
+
+  EXPECT_EQ(game->BoardBitmap.Width(), 500);
+  EXPECT_EQ(game->BoardBitmap.Height(), 350);
+  EXPECT_EQ(game->BoardTray().BoxRect(), (Rect{0, 0, 500, 350}));
+  EXPECT_EQ(game->Config().BoardWidth, 500);
+  const int32_t halfX = PuzzleRecord.CellWidth / 2, halfY = PuzzleRecord.CellHeight / 2;
+  const Rect allowed{-halfX, -halfY, 500 + halfX, 350 + halfY};
+  for (const TFormPiece* p : game->AllPieces())
+    EXPECT_EQ(Union(p->BoardRect(), allowed), allowed) << "piece " << p->Index << " sticks out too far";
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+
+  game->FitBoard(kBoardWidth, kBoardHeight);
+  EXPECT_TRUE(Snapshot(*game) == layout) << "the places are kept relative to the board";
+}
+
+TEST_F(GamePlayTest, ScaleZeroChangesNothing) {
+  Start();
+  const std::vector<PieceSnapshot> before = Snapshot(*game);
+  const Bitmap board = game->BoardBitmap;
+  game->SetScale(0);
+  EXPECT_EQ(PuzzleRecord.Scale, 100);
+  EXPECT_EQ(game->Picture.Width(), 400);
+  EXPECT_TRUE(Snapshot(*game) == before);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, board), 0);
+}
+
+TEST_F(GamePlayTest, HalfScaleHalvesThePictureAndFullScaleGivesBackTheShapes) {
+  Start();
+  const Bitmap original = game->Picture;
+  const std::vector<PieceSnapshot> before = Snapshot(*game);
+
+  game->SetScale(50);
+  EXPECT_EQ(PuzzleRecord.Scale, 50);
+  EXPECT_EQ(PuzzleRecord.ScaledWidth, 200);
+  EXPECT_EQ(PuzzleRecord.ScaledHeight, 150);
+  EXPECT_EQ(game->Picture.Width(), 200);
+  EXPECT_EQ(game->Picture.Height(), 150);
+  ASSERT_EQ(game->Unscaled().Width(), 400);
+  EXPECT_EQ(DifferingPixels(game->Unscaled(), original), 0) << "the gift's picture is kept as it was";
+  for (const TFormPiece* p : game->AllPieces()) {
+    const PieceSnapshot& old = before[static_cast<size_t>(p->Index)];
+    EXPECT_NEAR(p->Width, old.Width / 2, 3) << "piece " << p->Index;
+    EXPECT_NEAR(p->HomeX, old.HomeX / 2, 3) << "piece " << p->Index;
+    EXPECT_FALSE(Intersection(p->BoardRect(), game->BoardBounds()).IsEmpty()) << "piece " << p->Index;
+  }
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+
+  game->SetScale(100);
+  EXPECT_EQ(DifferingPixels(game->Picture, original), 0);
+  const std::vector<PieceSnapshot> after = Snapshot(*game);
+  for (size_t i = 0; i < after.size(); ++i) {
+    EXPECT_EQ(after[i].Width, before[i].Width) << "piece " << i;
+    EXPECT_EQ(after[i].Height, before[i].Height) << "piece " << i;
+    EXPECT_EQ(after[i].HomeX, before[i].HomeX) << "piece " << i;
+    EXPECT_EQ(after[i].TabCode, before[i].TabCode) << "piece " << i;
+    EXPECT_EQ(after[i].Shade, before[i].Shade) << "piece " << i;
+  }
+}
+
+// The pieces are cut again from the rescaled picture: laid on their home places they
+// show it, in the middle of every grid cell.
+TEST_F(GamePlayTest, RescaledPiecesShowTheRescaledPicture) {
+  Start();
+  game->SetScale(50);
+  const SolvedBoard solved = ComposeSolvedBoard(*game);
+  const int cellWidth = PuzzleRecord.ScaledWidth / PuzzleRecord.Columns;
+  const int cellHeight = PuzzleRecord.ScaledHeight / PuzzleRecord.Rows;
+  for (int row = 0; row < PuzzleRecord.Rows; ++row)
+    for (int column = 0; column < PuzzleRecord.Columns; ++column) {
+      const int x = column * cellWidth + cellWidth / 2, y = row * cellHeight + cellHeight / 2;
+      EXPECT_EQ(solved.Board.PixelAt(solved.Origin.X + x, solved.Origin.Y + y), game->Picture.PixelAt(x, y))
+          << "cell " << column << ", " << row;
+    }
+}
+
+// A window shrunk to nothing for a while gives the pieces their places back when it
+// grows again.
+TEST_F(GamePlayTest, BoardOfNoSizeAndBackKeepsTheLayout) {
+  Start();
+  const std::vector<PieceSnapshot> layout = Snapshot(*game);
+  for (const Point size : {Point{0, 0}, Point{1, 1}, Point{kBoardWidth, 0}}) {
+    SCOPED_TRACE(::testing::Message() << size.X << " x " << size.Y);
+    game->FitBoard(size.X, size.Y);
+    game->FitBoard(kBoardWidth, kBoardHeight);
+    EXPECT_TRUE(Snapshot(*game) == layout);
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+}
+
+TEST_F(GamePlayTest, OddScaleRoundsThePictureSizeDown) {
+  Start();
+  game->SetScale(33);
+  EXPECT_EQ(PuzzleRecord.ScaledWidth, 132);
+  EXPECT_EQ(PuzzleRecord.ScaledHeight, 99);
+  EXPECT_EQ(game->Picture.Width(), 132);
+  EXPECT_EQ(game->Picture.Height(), 99);
+}
+
+// ---- Painting ----
+
+TEST_F(GamePlayTest, PaintTakesUpTheGhostTickAndLevel) {
+  Start();
+  const Bitmap plain = game->BoardBitmap;
+  host.MainForm().SetChecked("Ghostpicture", true);
+  game->GhostLevel = 7;
+  game->Paint();
+  EXPECT_TRUE(game->Config().Ghost);
+  EXPECT_EQ(game->Config().DrawnGhostLevel, 7);
+  EXPECT_GT(DifferingPixels(game->BoardBitmap, plain), 0) << "the ghost shows";
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+
+  const Bitmap withGhost = game->BoardBitmap;
+  host.shown.clear();
+  game->Paint();
+  EXPECT_TRUE(host.shown.empty()) << "nothing changed, nothing redrawn";
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, withGhost), 0);
+}
+
+// An outline style takes effect at the next paint: to and from Wood, whose pieces
+// hang a wood edge below them.
+TEST_F(GamePlayTest, PaintTakesUpANewOutlineStyle) {
+  Start();
+  const std::vector<PieceSnapshot> plain = Snapshot(*game);
+  for (const int style : {kOutlineWood, 2, 0}) {
+    SCOPED_TRACE(style);
+    host.MainForm().SetTag("Outlines", style);
+    game->Paint();
+    EXPECT_EQ(game->Config().OutlineStyle, static_cast<uint32_t>(style));
+    EXPECT_EQ(!game->Piece(5).SolidSprite.empty(), style == kOutlineWood);
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+  EXPECT_TRUE(Snapshot(*game) == plain) << "back to the first style, the same pieces";
+}
+
+// ---- Solving and the tick ----
+
+// The solving script drags every piece to its place beside piece 0 with the mouse;
+// the tick then finds the puzzle complete and congratulates once.
+TEST_F(GamePlayTest, SolvingScriptSolvesThePuzzleAndTheTickCongratulatesOnce) {
+  Start();
+  game->Tick();
+  EXPECT_TRUE(host.congratulations.empty());
+
+  const std::string script = SolvingScript(*game, host);
+  EXPECT_TRUE(SameGroup(*game));
+  EXPECT_EQ(PuzzleRecord.JoinedCount, 12);
+  EXPECT_TRUE(game->AllJoined);
+  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0) << "no trails of the drags";
+
+  game->Tick();
+  EXPECT_TRUE(PuzzleRecord.Completed);
+  EXPECT_EQ(host.congratulations.size(), 1u);
+  EXPECT_EQ(host.zoomedSizes, std::vector<Point>{(Point{400, 300})}) << "the whole picture at its own size";
+  game->Tick();
+  game->Tick();
+  EXPECT_EQ(host.congratulations.size(), 1u) << "only once";
+
+  // The script written down solves the same game started again.
+  game.reset();
+  Start();
+  Run(script);
+  EXPECT_TRUE(SameGroup(*game));
+  EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 12) << "one drag per piece";
+}
+
+TEST_F(GamePlayTest, BoardScriptCountsItsOperationsAndNamesABadLine) {
+  Start();
+  std::vector<std::string> steps;
+  std::istringstream script("# a comment\n\nmove 10 10\nkey shift down  # held\nkey shift up\n");
+  RunBoardScript(*game, host, script, [&](int step, const std::string& line) {
+    steps.push_back(std::to_string(step) + ": " + line);
+  });
+  EXPECT_EQ(steps, (std::vector<std::string>{"1: move 10 10", "2: key shift down  # held", "3: key shift up"}));
+  EXPECT_FALSE(host.shift);
+
+  for (const char* bad : {"jump 1 2", "press 1", "key alt down", "press 1 2 sideways", "traycommand 9"}) {
+    std::istringstream lines(std::string("move 1 1\n") + bad + "\n");
+    try {
+      RunBoardScript(*game, host, lines, [](int, const std::string&) {});
+      ADD_FAILURE() << bad << " was accepted";
+    } catch (const UserError& error) {
+      EXPECT_EQ(std::string(error.what()).rfind("script line 2: ", 0), 0u) << error.what();
+    }
+  }
+}
+
+TEST_F(GamePlayTest, AllJoinedInSeveralGroupsIsNotComplete) {
+  Start();
+  game->AllJoined = true;
+  game->Tick();
+  EXPECT_FALSE(PuzzleRecord.Completed);
+  EXPECT_TRUE(host.congratulations.empty());
+}
+
+TEST_F(GamePlayTest, TickCountsTheSecondsOfPlay) {
+  Start();
+  const int32_t elapsed = PuzzleRecord.Elapsed;
+  game->Tick();
+  game->Tick();
+  EXPECT_EQ(PuzzleRecord.Elapsed, elapsed + 2);
+  game->Attended = [] { return false; };
+  game->Tick();
+  EXPECT_EQ(PuzzleRecord.Elapsed, elapsed + 2) << "not while away from the game";
+  game->SetGameState(GameState::Idle);
+  game->Attended = nullptr;
+  game->Tick();
+  EXPECT_EQ(PuzzleRecord.Elapsed, elapsed + 2) << "not while idle";
+}
+
+// Pressing on the ghost and holding still for two ticks picks it up; it then follows
+// the pointer from where it was held.
+TEST_F(GamePlayTest, GhostHeldStillIsPickedUpAndMoved) {
+  Start();
+  host.MainForm().SetChecked("Ghostpicture", true);
+  game->Paint();
+  const Rect ghost = game->FMural.GhostRect();
+  // The middle of the ghost, away from every piece.
+  for (TFormPiece* p : game->AllPieces()) {
+    p->X = 0;
+    p->Y = 0;
+  }
+  Recompose();
+  const Point held{(ghost.Left + ghost.Right) / 2, (ghost.Top + ghost.Bottom) / 2};
+  ASSERT_TRUE(game->BoardTray().PieceAt(held.X, held.Y, true) == nullptr);
+
+  Run("press " + std::to_string(held.X) + " " + std::to_string(held.Y) + "\ntick\ntick\n");
+  ASSERT_EQ(game->FDragState, kDragGhost);
+  EXPECT_EQ(host.cursor, CursorShape::SizeAll);
+  const Point to{held.X + 60, held.Y + 30};
+  Run("move " + std::to_string(to.X) + " " + std::to_string(to.Y) + "\nrelease " + std::to_string(to.X) + " " +
+      std::to_string(to.Y) + "\n");
+
+  EXPECT_EQ(game->FMural.GhostRect(), ghost.Offset(60, 30));
+  EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoGhostMoved});
+  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(host.cursor, CursorShape::Default);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+// ---- Tray commands ----
+
+class TrayCommandTest : public testing::PlayFixture {
+ protected:
+  // A tray 400 × 300 at (300, 200), the current tray, holding `pieces` at places of
+  // their own inside it.
+  TBox& TrayWith(std::initializer_list<int> pieces) {
+    game->AddTray();
+    TBox& tray = game->TrayNo(game->TrayListCount() - 1);
+    game->MoveTray(tray, 300 - tray.FLeft, 200 - tray.FTop);
+    tray.FWidth = 400;
+    tray.FHeight = 300;
+    TPieceList list;
+    for (int i : pieces) list.push_back(&P(i));
+    game->MovePiecesToTray(list, tray);
+    int place = 0;
+    for (TFormPiece* p : list) {
+      p->X = tray.FLeft + 10 + place % 2 * 190;
+      p->Y = tray.FTop + 30 + place / 2 * 140;
+      ++place;
+    }
+    game->SortTrayPieces(kSortByGroup);
+    game->StoreTrayPlaces(tray);
+    game->RepaintBoard(game->BoardBitmap.Bounds());
+    game->FlushDirty();
+    game->SetCurrentTray(&tray);
+    return tray;
+  }
+
+  std::set<int> IndexesOf(const TPieceList& list) {
+    std::set<int> indexes;
+    for (const TFormPiece* p : list) indexes.insert(p->Index);
+    return indexes;
+  }
+};
+
+// Deleting a tray that holds pieces asks first; OK leaves them on the board where
+// they lay, joined to nothing, even where two of them fit.
+TEST_F(TrayCommandTest, DeletingATrayWithPiecesAsksAndLeavesThemWhereTheyLay) {
+  for (const bool ok : {true, false}) {
+    SCOPED_TRACE(ok ? "OK" : "Cancel");
+    Start();
+    TBox& tray = TrayWith({0, 1, 7});
+    // Piece 1 where it fits piece 0.
+    const Point fit = TPieces::FitPosition(P(1), P(0));
+    P(1).X = fit.X;
+    P(1).Y = fit.Y;
+    game->StoreTrayPlaces(tray);
+    Recompose();
+    const Point at0 = At(P(0)), at1 = At(P(1)), at7 = At(P(7));
+    host.answerYes = ok;
+    host.questions.clear();
+
+    game->RemoveTray();
+    EXPECT_EQ(host.questions, std::vector<std::string>{
+                                  "Tray 1 contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?"});
+    EXPECT_EQ(game->TrayListCount(), ok ? 1 : 2);
+    for (int i : {0, 1, 7}) {
+      EXPECT_EQ(P(i).Tray, ok ? 0 : 1) << "piece " << i;
+      EXPECT_FALSE(P(i).Joined) << "piece " << i;
+      EXPECT_FALSE(P(i).Hidden) << "piece " << i;
+    }
+    EXPECT_EQ(At(P(0)), at0);
+    EXPECT_EQ(At(P(1)), at1);
+    EXPECT_EQ(At(P(7)), at7);
+    EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
+    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->CurrentTray(), ok ? &game->BoardTray() : &game->TrayNo(1));
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+}
+
+TEST_F(TrayCommandTest, EmptyTrayIsDeletedWithoutAsking) {
+  Start();
+  TrayWith({});
+  game->RemoveTray();
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_EQ(game->TrayListCount(), 1);
+  game->SetCurrentTray(&game->BoardTray());
+  game->RemoveTray();
+  EXPECT_EQ(game->TrayListCount(), 1) << "the board is never deleted";
+}
+
+// Loose pieces of a kind come from the board: middle includes fun pieces; joined
+// pieces and pieces at home never come.
+TEST_F(TrayCommandTest, GetPiecesTakesLoosePiecesOfTheKind) {
+  // A 5 × 4 grid: middle pieces 6, 7, 8, 11, 12, 13.
+  const std::set<int> edges{1, 2, 3, 4, 5, 9, 10, 14, 15, 16, 17, 18, 19};
+  const struct {
+    int kind;
+    std::set<int> taken;
+  } cases[] = {
+      {1, {1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 14, 15, 16, 17, 18, 19}},
+      {2, edges},
+      {3, {7, 8, 12}},
+      {4, {7, 12}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    Start({.Pieces = 20});
+    ASSERT_EQ(PuzzleRecord.Columns, 5);
+    ASSERT_EQ(PuzzleRecord.Rows, 4);
+    P(7).ShapeClass = kFunPiece;
+    P(12).ShapeClass = kFunPiece;
+    Rect dirty;
+    game->JoinPieces(P(6), P(11), dirty);
+    P(0).AtHome = true;
+    P(13).AtHome = true;
+    Recompose();
+    TBox& tray = TrayWith({});
+
+    game->GetPieces(c.kind);
+    EXPECT_EQ(IndexesOf(tray.FPieces), c.taken);
+    for (const TFormPiece* p : game->AllPieces()) {
+      EXPECT_EQ(p->Tray, c.taken.count(p->Index) ? 1 : 0) << "piece " << p->Index;
+      EXPECT_FALSE(p->Hidden) << "piece " << p->Index;
+    }
+    EXPECT_TRUE(P(6).Joined);
+    EXPECT_EQ(P(6).Group, P(11).Group);
+    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+}
+
+TEST_F(TrayCommandTest, EmptyTrayPutsThePiecesOnTheBoardAndMinimisesIt) {
+  Start();
+  TBox& tray = TrayWith({2, 3});
+  const Point at2 = At(P(2)), at3 = At(P(3));
+  game->EmptyTray();
+  EXPECT_EQ(tray.PieceCount(), 0);
+  EXPECT_FALSE(tray.IsOpen());
+  EXPECT_EQ(P(2).Tray, 0);
+  EXPECT_EQ(At(P(2)), at2);
+  EXPECT_EQ(At(P(3)), at3);
+  EXPECT_EQ(game->TrayListCount(), 2) << "the tray stays";
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+
+  game->EmptyTray();
+  EXPECT_TRUE(tray.IsOpen()) << "an empty tray only toggles";
+}
+
+TEST_F(TrayCommandTest, SelectAllPiecesLiftsEveryPieceOfTheTrayReadyToDrag) {
+  Start();
+  TBox& tray = TrayWith({2, 3, 8});
+  Rect dirty;
+  game->JoinPieces(P(2), P(3), dirty);
+  game->SelectTrayPieces();
+  EXPECT_EQ(game->FDragState, kBandSelected);
+  EXPECT_EQ(IndexesOf(game->FSelection), (std::set<int>{2, 3, 8})) << "joined pieces too";
+  EXPECT_TRUE(game->SelectionActive());
+
+  // Dragged out of the tray onto the board by one of them.
+  const Point grab = OnPiece(P(8));
+  const Point to{grab.X - 250, grab.Y};
+  const Point at8 = At(P(8));
+  Run("drag " + std::to_string(grab.X) + " " + std::to_string(grab.Y) + " " + std::to_string(to.X) + " " +
+      std::to_string(to.Y) + "\n");
+  EXPECT_EQ(tray.PieceCount(), 0);
+  EXPECT_EQ(P(8).Tray, 0);
+  EXPECT_EQ(At(P(8)), (Point{at8.X - 250, at8.Y}));
+  EXPECT_EQ(game->FDragState, kDragIdle);
+
+  game->SetCurrentTray(&tray);
+  game->SelectTrayPieces();
+  EXPECT_EQ(game->FDragState, kDragIdle) << "nothing to select in an empty tray";
+}
+
+// The Trays menu's delete items record one undo step and leave the pieces of the
+// deleted trays on the board where they lay; the current tray never stays a deleted one.
+TEST_F(TrayCommandTest, DeletingAllTraysLeavesTheirPiecesOnTheBoard) {
+  Start();
+  TrayWith({0, 1});
+  const Point fit = TPieces::FitPosition(P(1), P(0));
+  P(1).X = fit.X;
+  P(1).Y = fit.Y;
+  TBox& second = TrayWith({7});
+  game->MoveTray(second, -250, -150);
+  game->StoreTrayPlaces(game->TrayNo(1));
+  Recompose();
+  const Point at0 = At(P(0)), at1 = At(P(1)), at7 = At(P(7));
+  host.answerYes = true;
+
+  game->TraysCommand(6);
+  EXPECT_EQ(game->TrayListCount(), 1);
+  EXPECT_EQ(game->undoKinds, std::vector<int32_t>{5});
+  EXPECT_EQ(game->CurrentTray(), &game->BoardTray());
+  EXPECT_EQ(At(P(0)), at0);
+  EXPECT_EQ(At(P(1)), at1);
+  EXPECT_EQ(At(P(7)), at7);
+  EXPECT_FALSE(P(1).Joined);
+  for (int i : {0, 1, 7}) EXPECT_EQ(P(i).Tray, 0) << "piece " << i;
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+// A band selection waits on the board for a click while the tray commands stay
+// reachable (the tray buttons' menu, the menu bar): commands that lift pieces put it
+// back first, so none of its pieces is left hidden.
+TEST_F(TrayCommandTest, TrayCommandsPutAWaitingSelectionBackFirst) {
+  const struct {
+    const char* name;
+    std::function<void(TJigsaw&)> command;
+  } cases[] = {
+      {"drop all pieces", [](TJigsaw& g) { g.EmptyTray(); }},
+      {"delete tray", [](TJigsaw& g) { g.RemoveTray(); }},
+      {"select all pieces", [](TJigsaw& g) { g.SelectTrayPieces(); }},
+      {"get pieces", [](TJigsaw& g) { g.GetPieces(1); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Start();
+    host.answerYes = true;
+    TBox& tray = TrayWith({0, 1});
+    // Piece 11 lies off the tray, alone in the bottom right corner of the board.
+    P(11).X = kBoardWidth - P(11).Width - 10;
+    P(11).Y = kBoardHeight - P(11).Height - 10;
+    Recompose();
+    const Point at11 = At(P(11));
+    const Rect box = P(11).BoardRect();
+    Run("drag " + std::to_string(box.Right + 5) + " " + std::to_string(box.Bottom + 5) + " " +
+        std::to_string(box.Left - 5) + " " + std::to_string(box.Top - 5) + "\n");
+    ASSERT_EQ(game->FSelection, TPieceList{&P(11)});
+    game->SetCurrentTray(&tray);
+
+    c.command(*game);
+    EXPECT_FALSE(P(11).Hidden);
+    if (P(11).Tray == 0) EXPECT_EQ(At(P(11)), at11);
+    for (TFormPiece* p : game->AllPieces())
+      if (std::find(game->FSelection.begin(), game->FSelection.end(), p) == game->FSelection.end())
+        EXPECT_FALSE(p->Hidden) << "piece " << p->Index;
+    game->ReleaseSelection();
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+}
+
+TEST_F(TrayCommandTest, TrayColourByKindTicksItsItems) {
+  const Colour custom = 0x00123456;
+  const struct {
+    int kind;
+    bool dialogAnswers;
+    const char* ticked;  // nullptr: nothing changes
+  } cases[] = {
+      {0, true, "Custom"}, {0, false, nullptr}, {1, true, "Matching"}, {2, true, "Contrasting"}, {3, true, "Default"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    Start();
+    TBox& tray = TrayWith({});
+    UiState& form = host.MainForm();
+    const Colour before = tray.FColour;
+    host.chosenColour = c.dialogAnswers ? std::optional<Colour>(custom) : std::nullopt;
+    game->SetTrayColour(c.kind);
+    const Colour expected = c.kind == 0   ? (c.dialogAnswers ? custom : before)
+                            : c.kind == 1 ? MatchingColour(&game->Picture)
+                            : c.kind == 2 ? ContrastingColour(&game->Picture)
+                                          : Colour{0x00805030};
+    EXPECT_EQ(tray.FColour, expected);
+    for (const char* item : {"Custom", "Matching", "Contrasting", "Default"})
+      for (const char* menu : {"2", "3"}) {
+        const std::string name = std::string(item) + menu;
+        if (c.ticked != nullptr) EXPECT_EQ(form.Checked(name), std::string(item) == c.ticked) << name;
+      }
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+}
+
+TEST_F(TrayCommandTest, RenamingATrayRetitlesIt) {
+  Start();
+  TBox& tray = TrayWith({});
+  game->RenameTray("Edges");
+  EXPECT_EQ(game->TrayDescription(), "Edges");
+  EXPECT_EQ(tray.Title(), "Tray 1: Edges");
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+TEST_F(TrayCommandTest, NewTrayIsShownInFront) {
+  Start();
+  host.shown.clear();
+  game->AddTray();
+  ASSERT_EQ(game->TrayListCount(), 2);
+  const TBox& tray = game->TrayNo(1);
+  EXPECT_EQ(tray.Number(), 1);
+  EXPECT_EQ(&game->TrayAt(tray.FLeft + 50, tray.FTop + 50), &tray);
+  EXPECT_TRUE(std::any_of(host.shown.begin(), host.shown.end(), [&](const Rect& r) { return Union(r, tray.BoxRect()) == r; }));
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+}  // namespace
+}  // namespace quill
