@@ -219,7 +219,9 @@ TEST_F(BoardMouseTest, MiddleReleaseCarriesUntilALeftOrSecondMiddleRelease) {
     EXPECT_TRUE(game->FDragRect.Contains(over6.X, over6.Y)) << "turned in place under the pointer";
 
     const Point end{over6.X + 20, over6.Y + 20};
-    Run("move " + PointText(end) + "\nrelease " + PointText(end) + " " + putDown + "\n");
+    Run("move " + PointText(end) + "\npress " + PointText(end) + " " + putDown + "\n");
+    EXPECT_TRUE(game->FCarrying) << "the press alone does not put it down";
+    Run("release " + PointText(end) + " " + putDown + "\n");
     EXPECT_FALSE(game->FCarrying);
     EXPECT_EQ(game->FDragState, kDragIdle);
     EXPECT_TRUE(game->FSelection.empty());
@@ -624,6 +626,79 @@ TEST_F(BoardMouseTest, TrayDraggedByItsTitleTakesItsPiecesAlong) {
   EXPECT_EQ(At(P(0)), (Point{old.Left + 120, old.Top + 90}));
   EXPECT_EQ(game->FDragState, kDragIdle);
   EXPECT_EQ(host.cursor, CursorShape::Default);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+// Shrinking a tray pulls its pieces into the smaller inner area.
+TEST_F(BoardMouseTest, ShrunkTrayKeepsItsPiecesInside) {
+  StartSpread();
+  TBox& tray = NewTrayAt({100, 100});
+  tray.FWidth = 500;
+  tray.FHeight = 400;
+  game->MovePiecesToTray({&P(0)}, tray);
+  P(0).X = tray.FLeft + 330;
+  P(0).Y = tray.FTop + 230;
+  game->StoreTrayPlaces(tray);
+  Recompose();
+  const Rect old = tray.BoxRect();
+  const Point corner{old.Right - 3, old.Bottom - 3};
+  Run("move " + PointText(corner) + "\n" + DragLine(corner, {old.Left, old.Top}));
+
+  ASSERT_EQ(tray.BoxRect(), (Rect{old.Left, old.Top, old.Left + 100, old.Top + 75}));
+  EXPECT_FALSE(Intersection(P(0).BoardRect(), tray.InnerRect()).IsEmpty()) << "piece 0 left behind";
+  EXPECT_EQ(P(0).Tray, tray.Number());
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+TEST_F(BoardMouseTest, PieceDroppedOnATrayGoesIntoIt) {
+  StartSpread();
+  TBox& tray = NewTrayAt({200, 380});
+  const Point grab = OnPiece(P(0));
+  const Point into{tray.FLeft + 150, tray.FTop + 100};
+  Run(DragLine(grab, into));
+  EXPECT_EQ(P(0).Tray, tray.Number());
+  EXPECT_EQ(tray.FPieces, TPieceList{&P(0)});
+  EXPECT_TRUE(P(0).BoardRect().Contains(into.X, into.Y));
+  EXPECT_FALSE(P(0).Joined);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+// A band drawn inside a tray takes that tray's pieces only, not board pieces that
+// lie under the tray.
+TEST_F(BoardMouseTest, BandInATrayTakesOnlyThatTraysPieces) {
+  StartSpread();
+  TBox& tray = NewTrayAt({180, 190});
+  tray.FWidth = 450;
+  tray.FHeight = 400;
+  game->MovePiecesToTray({&P(2)}, tray);
+  P(2).X = tray.FLeft + 240;
+  P(2).Y = tray.FTop + 40;
+  game->StoreTrayPlaces(tray);
+  Recompose();
+  // Piece 5 of the board lies under the tray, inside the band too.
+  const Rect inner = tray.InnerRect();
+  ASSERT_EQ(Union(P(5).BoardRect(), inner), inner);
+  Run(DragLine({inner.Left + 1, inner.Top + 1}, {inner.Right - 2, inner.Bottom - 2}));
+  EXPECT_EQ(game->FDragState, kBandSelected);
+  EXPECT_EQ(game->FSelection, TPieceList{&P(2)});
+  EXPECT_FALSE(P(5).Hidden);
+}
+
+TEST_F(BoardMouseTest, TrayCarriedWithTheMiddleButtonIsPutDownByALeftRelease) {
+  StartSpread();
+  TBox& tray = NewTrayAt({200, 200});
+  const Rect old = tray.BoxRect();
+  const Point title{old.Left + 40, old.Top + 10};
+  Run("press " + PointText(title) + " middle\nrelease " + PointText(title) + " middle\n");
+  EXPECT_TRUE(game->FCarrying);
+  EXPECT_EQ(game->FDragState, kDragTray);
+  Run("move " + PointText({title.X + 30, title.Y + 20}) + "\nwheel 1\n");
+  EXPECT_EQ(game->FDragState, kDragTray) << "the wheel does nothing to a tray";
+  Run("press " + PointText({title.X + 30, title.Y + 20}) + "\nrelease " + PointText({title.X + 30, title.Y + 20}) +
+      "\n");
+  EXPECT_FALSE(game->FCarrying);
+  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(tray.BoxRect(), old.Offset(30, 20));
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
 

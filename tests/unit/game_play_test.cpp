@@ -572,10 +572,13 @@ TEST_F(TrayCommandTest, TrayCommandsPutAWaitingSelectionBackFirst) {
 
     c.command(*game);
     EXPECT_FALSE(P(11).Hidden);
-    if (P(11).Tray == 0) EXPECT_EQ(At(P(11)), at11);
+    if (P(11).Tray == 0) {
+      EXPECT_EQ(At(P(11)), at11);
+    }
     for (TFormPiece* p : game->AllPieces())
-      if (std::find(game->FSelection.begin(), game->FSelection.end(), p) == game->FSelection.end())
+      if (std::find(game->FSelection.begin(), game->FSelection.end(), p) == game->FSelection.end()) {
         EXPECT_FALSE(p->Hidden) << "piece " << p->Index;
+      }
     game->ReleaseSelection();
     EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
   }
@@ -596,6 +599,10 @@ TEST_F(TrayCommandTest, TrayColourByKindTicksItsItems) {
     TBox& tray = TrayWith({});
     UiState& form = host.MainForm();
     const Colour before = tray.FColour;
+    std::vector<bool> ticksBefore;
+    for (const char* item : {"Custom2", "Matching2", "Contrasting2", "Default2", "Custom3", "Matching3",
+                             "Contrasting3", "Default3"})
+      ticksBefore.push_back(form.Checked(item));
     host.chosenColour = c.dialogAnswers ? std::optional<Colour>(custom) : std::nullopt;
     game->SetTrayColour(c.kind);
     const Colour expected = c.kind == 0   ? (c.dialogAnswers ? custom : before)
@@ -603,10 +610,13 @@ TEST_F(TrayCommandTest, TrayColourByKindTicksItsItems) {
                             : c.kind == 2 ? ContrastingColour(&game->Picture)
                                           : Colour{0x00805030};
     EXPECT_EQ(tray.FColour, expected);
-    for (const char* item : {"Custom", "Matching", "Contrasting", "Default"})
-      for (const char* menu : {"2", "3"}) {
+    size_t k = 0;
+    for (const char* menu : {"2", "3"})
+      for (const char* item : {"Custom", "Matching", "Contrasting", "Default"}) {
         const std::string name = std::string(item) + menu;
-        if (c.ticked != nullptr) EXPECT_EQ(form.Checked(name), std::string(item) == c.ticked) << name;
+        const bool ticked = c.ticked != nullptr ? std::string(item) == c.ticked : ticksBefore[k];
+        EXPECT_EQ(form.Checked(name), ticked) << name;
+        ++k;
       }
     EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
   }
