@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
 
 #include "app/main_window.h"
+#include "app/qt_colours.h"
 #include "app/web_site.h"
+#include "demo_scene.h"
+#include "jpeg_writer.h"
 #include "shell_support.h"
 
 namespace quill::testing {
@@ -29,7 +34,13 @@ class MainWindowTest : public ::testing::Test {
     return window;
   }
 
+  // A gift of a small picture that the player can cut and lay out.
   std::unique_ptr<MainWindow> OpenGift(const GiftHeader& header, GiftParts parts = {}) {
+    if (parts.Picture.empty()) {
+      Bitmap picture(160, 120, PixelFormat::Rgb24);
+      PaintDemoScene(picture, 1);
+      WriteJpeg(picture, 85, parts.Picture);
+    }
     return Open(MakeGiftFile(folder.Path(), header, std::move(parts)));
   }
 
@@ -151,6 +162,42 @@ TEST_F(MainWindowTest, GiftSettingsReachMenusAndBoard) {
   EXPECT_EQ(window->PaintBox1().BoardColour(), QColor(0x28, 0x48, 0x60));
   EXPECT_EQ(window->Timer().interval(), 1000);
   EXPECT_TRUE(window->Timer().isActive());
+}
+
+// The board widget shows the game's board bitmap pixel for pixel, and a drag with
+// the mouse moves a piece in the game; a press while the other button is held is
+// ignored.
+TEST_F(MainWindowTest, BoardShowsTheGameAndRoutesTheMouse) {
+  GiftHeader header = DefaultGiftHeader();
+  header.RequestedCount = 4;
+  auto window = OpenGift(header);
+  window->resize(640, 480);
+  StartPlaying(*window);
+  TJigsaw& game = window->Game();
+  BoardWidget& board = window->PaintBox1();
+  const QImage shown = board.grab().toImage();
+  const Bitmap& bitmap = game.BoardBitmap;
+  ASSERT_EQ(shown.size(), QSize(bitmap.Width(), bitmap.Height()));
+  for (const QPoint p : {QPoint(1, 1), QPoint(bitmap.Width() / 2, bitmap.Height() / 2),
+                         QPoint(bitmap.Width() - 2, bitmap.Height() - 2)})
+    EXPECT_EQ(QColor(shown.pixel(p)), ToQColor(static_cast<Colour>(bitmap.PixelAt(p.x(), p.y())))) << p.x();
+
+  TFormPiece& piece = *game.BoardTray().FPieces.back();  // the front piece
+  const QPoint grab(piece.X + piece.Width / 2, piece.Y + piece.Height / 2);
+  ASSERT_TRUE(game.IsOpaqueAt(piece, grab.x(), grab.y()));
+  const QPoint start(piece.X, piece.Y);
+  auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, board.mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&board, &event);
+  };
+  send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, grab + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+  // The right button pressed while the left one is held does nothing.
+  send(QEvent::MouseButtonPress, grab + QPoint(30, 20), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+  EXPECT_TRUE(host.MainForm().Get("StatusLine").Caption.empty());
+  send(QEvent::MouseButtonRelease, grab + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(game.FDragState, kDragIdle);
+  EXPECT_EQ(QPoint(piece.X, piece.Y) - start, QPoint(30, 20));
 }
 
 TEST_F(MainWindowTest, MysteryModeStartsWithoutPreviewPictures) {
