@@ -86,8 +86,7 @@ Point UncoveredPoint(TJigsaw& game, const TFormPiece& piece) {
 
 void StartNewGame(TJigsaw& game, int32_t width, int32_t height) {
   game.BuildPuzzle();
-  game.NewLayout(width, height);
-  game.SetGameState(GameState::Playing);
+  game.ResumeGame(width, height);
   game.FitBoard(width, height);
 }
 

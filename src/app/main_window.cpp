@@ -338,11 +338,7 @@ bool MainWindow::StartGame() {
     form.SetChecked("Ghostpicture", false);
   }
   game_->BuildPuzzle();
-  // Resuming a saved game joins here with the saved game; until then every game
-  // starts new.
-  const bool resumed = false;
-  game_->NewLayout(board_->width(), board_->height());
-  game_->SetGameState(GameState::Playing);
+  const bool resumed = game_->ResumeGame(board_->width(), board_->height());
   FPlaying = true;
   game_->FitBoard(board_->width(), board_->height());
   board_->ShowBitmap(&game_->BoardBitmap);

@@ -73,6 +73,9 @@ class TJigsaw : public TMove {
   // a group of its own, scattered at random (the draws follow the cutting's); the
   // backdrop takes the window's colour and the ghost is centred.
   void NewLayout(int32_t boardWidth, int32_t boardHeight);
+  // Starts play on a board of the given size, from the saved game when there is one
+  // (true), else with a new layout. There is no saved game yet: every game is new.
+  bool ResumeGame(int32_t boardWidth, int32_t boardHeight);
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
 

@@ -19,4 +19,10 @@ void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   ResizeBoard(boardWidth, boardHeight);
 }
 
+bool TJigsaw::ResumeGame(int32_t boardWidth, int32_t boardHeight) {
+  NewLayout(boardWidth, boardHeight);
+  SetGameState(GameState::Playing);
+  return false;
+}
+
 }  // namespace quill
