@@ -35,6 +35,30 @@ class BoardHost : public FakeHost {
   std::vector<CursorShape> cursors;
 };
 
+// The board drawn again from scratch after pieces were placed by hand: the board's
+// pieces back in stacking order, their places stored, the clean copy renewed.
+inline void Recompose(TJigsaw& game) {
+  TPieces::SortPieces(game.BoardTray().FPieces, kSortByGroup);
+  game.StoreTrayPlaces(game.BoardTray());
+  game.RepaintBoard(game.BoardBitmap.Bounds());
+  game.FlushDirty();
+}
+
+// What the board shows when drawn from scratch now.
+inline Bitmap FreshBoard(TJigsaw& game) {
+  Bitmap fresh(game.BoardBitmap.Width(), game.BoardBitmap.Height(), PixelFormat::Rgb24);
+  game.FMural.CopyTo(fresh.Bounds(), fresh);
+  game.DrawTrays(fresh, nullptr);
+  return fresh;
+}
+
+// Joins `members` to `anchor`'s group, each moved to fit it, and recomposes the board.
+inline void FormGroup(TJigsaw& game, int anchor, std::initializer_list<int> members) {
+  Rect dirty;
+  for (int m : members) game.JoinPieces(game.Piece(anchor), game.Piece(m), dirty);
+  Recompose(game);
+}
+
 class MoveFixture : public ::testing::Test {
  protected:
   static constexpr int kBoardWidth = 800;
@@ -74,28 +98,14 @@ class MoveFixture : public ::testing::Test {
     Recompose();
   }
 
-  // The board drawn again from scratch, with the clean copy of the sprite frames.
-  void Recompose() {
-    TPieces::SortPieces(game->BoardTray().FPieces, kSortByGroup);
-    game->RepaintBoard(game->BoardBitmap.Bounds());
-    game->FlushDirty();
-  }
-
-  // What the board shows when drawn again from scratch now.
-  Bitmap FreshBoard() {
-    Bitmap fresh(game->BoardBitmap.Width(), game->BoardBitmap.Height(), PixelFormat::Rgb24);
-    game->FMural.CopyTo(fresh.Bounds(), fresh);
-    game->DrawTrays(fresh, nullptr);
-    return fresh;
-  }
+  void Recompose() { testing::Recompose(*game); }
+  Bitmap FreshBoard() { return testing::FreshBoard(*game); }
 
   TFormPiece& P(int index) { return game->Piece(index); }
 
   // Joins `members` to `anchor`'s group, each moved to fit it.
   void FormGroup(int anchor, std::initializer_list<int> members) {
-    Rect dirty;
-    for (int m : members) game->JoinPieces(P(anchor), P(m), dirty);
-    Recompose();
+    testing::FormGroup(*game, anchor, members);
     sounds.clear();
   }
 

@@ -108,31 +108,14 @@ class PlayFixture : public ::testing::Test {
     Recompose();
   }
 
-  // The board drawn again from scratch after pieces were placed by hand.
-  void Recompose() {
-    TPieces::SortPieces(game->BoardTray().FPieces, kSortByGroup);
-    game->StoreTrayPlaces(game->BoardTray());
-    game->RepaintBoard(game->BoardBitmap.Bounds());
-    game->FlushDirty();
-  }
-
-  // What the board shows when drawn from scratch now.
-  Bitmap FreshBoard() {
-    Bitmap fresh(game->BoardBitmap.Width(), game->BoardBitmap.Height(), PixelFormat::Rgb24);
-    game->FMural.CopyTo(fresh.Bounds(), fresh);
-    game->DrawTrays(fresh, nullptr);
-    return fresh;
-  }
+  void Recompose() { testing::Recompose(*game); }
+  Bitmap FreshBoard() { return testing::FreshBoard(*game); }
 
   TFormPiece& P(int index) { return game->Piece(index); }
   static Point At(const TFormPiece& piece) { return {piece.X, piece.Y}; }
 
   // Joins `members` to `anchor`'s group, each moved to fit it.
-  void FormGroup(int anchor, std::initializer_list<int> members) {
-    Rect dirty;
-    for (int m : members) game->JoinPieces(P(anchor), P(m), dirty);
-    Recompose();
-  }
+  void FormGroup(int anchor, std::initializer_list<int> members) { testing::FormGroup(*game, anchor, members); }
 
   // A point where the piece is opaque, near the middle of its box (never on a tab).
   Point OnPiece(const TFormPiece& piece) {
