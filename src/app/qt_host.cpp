@@ -133,6 +133,14 @@ Point QtHost::PointerOnBoard() {
 
 void QtHost::ProcessEvents() { QCoreApplication::processEvents(); }
 
+// A long operation holds the event loop: the status line and the bar are painted
+// straight away.
+void QtHost::RepaintStatus() {
+  if (!dialogParent_) return;
+  for (const char* name : {"StatusLine", "ProgBar"})
+    if (auto* widget = dialogParent_->findChild<QWidget*>(name)) widget->repaint();
+}
+
 bool QtHost::ShiftHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); }
 
 bool QtHost::CtrlHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }

@@ -40,6 +40,7 @@ class QtHost : public Host {
   void SetCursor(CursorShape shape) override;
   Point PointerOnBoard() override;
   void ProcessEvents() override;
+  void RepaintStatus() override;
   // Qt offers no look into the event queue without dispatching it: always false, so
   // a glide runs to its end.
   bool MouseButtonQueued() override { return false; }

@@ -46,10 +46,14 @@ void TJigsaw::BuildPuzzle() {
   // generator is seeded again before cutting.
   SetRandSeed(PuzzleRecord.Seed);
   RandomiseRotation(AllPieces(), true);
+  Regenerate();
+  RenderAtlases(MaskBuffer, StatusProgress.Report());
+  SortByColour(Picture, StatusProgress.Report());
+}
+
+void TJigsaw::Regenerate() {
   SetRandSeed(PuzzleRecord.Seed);
-  CutPieces(AllPieces(), true);
-  RenderAtlases(MaskBuffer);
-  SortByColour(Picture);
+  CutPieces(AllPieces(), true, StatusProgress.Report());
 }
 
 void TJigsaw::GenerateOutlines(const std::function<void(TFormPiece&, const PieceSides&)>& each) {

@@ -10,6 +10,7 @@
 
 #include "board/move.h"
 #include "game/board_mouse.h"
+#include "game/status_progress.h"
 #include "pieces/band.h"
 #include "raster/canvas.h"
 #include "game/gift_header.h"
@@ -73,11 +74,21 @@ class TJigsaw : public TMove {
   // a group of its own, scattered at random (the draws follow the cutting's); the
   // backdrop takes the window's colour and the ghost is centred.
   void NewLayout(int32_t boardWidth, int32_t boardHeight);
+  // Lays the board out again after the records were replaced (a saved game read,
+  // an undo step): board pieces from their normalised places, groups in shape, the
+  // board colour of the record.
+  void RestoreLayout(int32_t boardWidth, int32_t boardHeight);
   // Starts play on a board of the given size, from the saved game when there is one
   // (true), else with a new layout. There is no saved game yet: every game is new.
   bool ResumeGame(int32_t boardWidth, int32_t boardHeight);
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
+
+  // Cuts every piece again from outlines of the puzzle's seed (the generator is
+  // seeded here), with the hourglass and "Generating: " in the status bar.
+  void Regenerate();
+  // The status line and progress bar of long operations.
+  TStatusProgress StatusProgress{TheHost().MainForm(), TheHost()};
 
   // ---- Playing (play.cpp) ----
   // Stores the state; playing enables the play commands and shows the status panels.

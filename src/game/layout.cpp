@@ -1,4 +1,5 @@
-// The first layout of a new game: every piece scattered over the board on its own.
+// The layout of the board: the first of a new game, every piece scattered over the
+// board on its own, and the one restored from records.
 #include "common/records.h"
 #include "game/jigsaw.h"
 #include "ui/form_layouts.h"
@@ -6,6 +7,7 @@
 namespace quill {
 
 void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
+  FTray = &BoardTray();
   Config().BoardWidth = boardWidth;
   Config().BoardHeight = boardHeight;
   PuzzleRecord.NextGroup = 0;
@@ -17,6 +19,24 @@ void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   FMural.Resize(boardWidth, boardHeight);
   FMural.SetPicture(&Picture, true);
   ResizeBoard(boardWidth, boardHeight);
+}
+
+void TJigsaw::RestoreLayout(int32_t boardWidth, int32_t boardHeight) {
+  FTray = &BoardTray();
+  Config().BoardWidth = boardWidth;
+  Config().BoardHeight = boardHeight;
+  FMural.SetPicture(&Picture, false);
+  RestorePlaces();
+  ClassifyPieces(AllPieces());
+  SortTrays(false);
+  SortTrayPieces(0);
+  UpdateAllJoinedSides();
+  const Colour colour = BoardRecord.SavedBoardColour;
+  MainForm().SetColour(kMainFormName, colour);
+  FMural.SetColour(colour);
+  FitBoard(boardWidth, boardHeight);
+  // Asking to turn pieces the right way up when rotation is off joins here with the
+  // solving aids.
 }
 
 bool TJigsaw::ResumeGame(int32_t boardWidth, int32_t boardHeight) {

@@ -70,18 +70,14 @@ void TJigsaw::SetScale(int32_t percent) {
   PuzzleRecord.Scale = static_cast<int16_t>(percent);
   PuzzleRecord.ScaledWidth = percent * PuzzleRecord.PictureWidth / 100;
   PuzzleRecord.ScaledHeight = percent * PuzzleRecord.PictureHeight / 100;
-  {
-    const WaitCursor hourglass(TheHost());
-    SetRandSeed(PuzzleRecord.Seed);
-    CutPieces(AllPieces(), true);
-    ClassifyPieces(AllPieces());
-  }
+  Regenerate();
+  ClassifyPieces(AllPieces());
   // The unscaled picture is kept apart only once the two differ.
   if (FUnscaled.Width() == 0) FUnscaled = Picture;
   Bitmap scaled(PuzzleRecord.ScaledWidth, PuzzleRecord.ScaledHeight, PixelFormat::Rgb24);
   StretchBlt(scaled, 0, 0, scaled.Width(), scaled.Height(), FUnscaled, 0, 0, FUnscaled.Width(), FUnscaled.Height());
   Picture = std::move(scaled);
-  RenderAtlases(MaskBuffer);
+  RenderAtlases(MaskBuffer, StatusProgress.Report());
   FMural.SetPicture(&Picture, false);
   FitBoard(Config().BoardWidth, Config().BoardHeight);
 }
@@ -102,12 +98,8 @@ void TJigsaw::Paint() {
   if (style != config.OutlineStyle) {
     const bool wasWood = config.IsWoodStyle();
     config.OutlineStyle = style;
-    {
-      const WaitCursor hourglass(TheHost());
-      SetRandSeed(PuzzleRecord.Seed);
-      CutPieces(AllPieces(), true);
-      RenderAtlases(MaskBuffer);
-    }
+    Regenerate();
+    RenderAtlases(MaskBuffer, StatusProgress.Report());
     if (wasWood)
       FitBoard(config.BoardWidth, config.BoardHeight);
     else

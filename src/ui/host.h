@@ -63,6 +63,8 @@ class Host {
   virtual void SetCursor(CursorShape shape) { (void)shape; }
   // The pointer in board coordinates.
   virtual Point PointerOnBoard() { return {}; }
+  // Shows the status line and the progress bar as they are now, at once.
+  virtual void RepaintStatus() {}
   // Lets the window system handle pending events (repaints, a zoom frame shown).
   virtual void ProcessEvents() {}
   // Whether a mouse-button press or release is waiting in the event queue.

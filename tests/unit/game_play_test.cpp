@@ -13,6 +13,7 @@
 #include "common/average_colour.h"
 #include "common/errors.h"
 #include "play_fixture.h"
+#include "ui/form_layouts.h"
 
 namespace quill {
 namespace {
@@ -120,6 +121,25 @@ TEST_F(GamePlayTest, SmallerBoardKeepsEveryPieceOnItAndTheLayoutComesBack) {
 
   game->FitBoard(kBoardWidth, kBoardHeight);
   EXPECT_TRUE(Snapshot(*game) == layout) << "the places are kept relative to the board";
+}
+
+// Records replaced as a saved game or an undo step replaces them: the pieces' board
+// places are forgotten, a group is scrambled; restoring puts every piece back where
+// its normalised place says, the group in shape, the board in the record's colour.
+TEST_F(GamePlayTest, RestoredLayoutRebuildsPlacesGroupsAndColour) {
+  Start();
+  FormGroup(0, {1});
+  game->StoreTrayPlaces(game->BoardTray());
+  const std::vector<PieceSnapshot> layout = Snapshot(*game);
+  for (TFormPiece* p : game->AllPieces()) p->X = p->Y = -999;
+  BoardRecord.SavedBoardColour = 0x00305070;
+
+  game->RestoreLayout(kBoardWidth, kBoardHeight);
+  EXPECT_TRUE(Snapshot(*game) == layout);
+  EXPECT_EQ(game->FMural.GetColour(), 0x00305070u);
+  EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, 0x00305070u);
+  EXPECT_EQ(game->CurrentTray(), &game->BoardTray());
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
 
 TEST_F(GamePlayTest, ScaleZeroChangesNothing) {
