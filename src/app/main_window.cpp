@@ -170,6 +170,11 @@ void MainWindow::ConnectTrayCommands() {
   for (const auto& items : colourItems)
     for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetTrayColour(kind); });
   for (const char* name : {"TrayDelete", "TrayDelete1"}) onPlaying(name, [this] { game_->RemoveTray(); });
+  const char* boardColourItems[][4] = {{"Custom", "Matching", "Contrasting", "DefaultColor"},
+                                       {"Custom1", "Matching1", "Contrasting1", "Default1"}};
+  for (const auto& items : boardColourItems)
+    for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetBoardColour(kind); });
+  onPlaying("MoveGhost", [this] { game_->MoveGhost(); });
 }
 
 // The board's events go to the game while it is played (the wheel at any time:

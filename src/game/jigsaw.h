@@ -103,6 +103,14 @@ class TJigsaw : public TMove {
   void Paint();
   // Redraws the whole board bitmap (backdrop, trays, pieces) and shows it.
   void RedrawBoard();
+  // Trays in the old board colour take the new one.
+  void ReplaceTrayColour(Colour oldColour, Colour newColour);
+  // The board colour by kind (0 the colour dialog, 1 matching, 2 contrasting, 3 the
+  // gift's): the window's colour, trays of the old colour, the board refitted and the
+  // kind ticked in both colour menus. False when nothing changed.
+  bool SetBoardColour(int32_t kind);
+  // "&Move ghost": the ghost picture follows the pointer until the next release.
+  void MoveGhost();
   void SetSound(bool on);
   void SetShadows(bool on);
   void SetAutoHide(bool on);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "board/wait_cursor.h"
+#include "common/average_colour.h"
 #include "common/random.h"
 #include "common/records.h"
 #include "game/jigsaw.h"
@@ -44,6 +45,7 @@ void TJigsaw::FitBoard(int32_t width, int32_t height) {
   width = std::clamp<int32_t>(width, 0, UINT16_MAX);
   height = std::clamp<int32_t>(height, 0, UINT16_MAX);
   const Colour windowColour = MainForm().Get(kMainFormName).Color;
+  FormColour = windowColour;  // new trays take the window's colour
   if (!IsPlaying()) {
     FMural.SetColour(windowColour);
     FMural.Resize(width, height);
@@ -54,8 +56,52 @@ void TJigsaw::FitBoard(int32_t width, int32_t height) {
   FMural.SetColour(windowColour);
   ResizeBoard(width, height);
   FitAllTrays();
+  // Pieces lying on their solved places go where the ghost now is.
+  const Rect ghost = FMural.GhostRect();
+  MoveHomePieces(BoardTray().FPieces, ghost.Left, ghost.Top, BoardTray().BoxRect());
   RedrawBoard();
   LayoutBar(true);
+}
+
+void TJigsaw::ReplaceTrayColour(Colour oldColour, Colour newColour) { ReplaceColour(oldColour, newColour); }
+
+bool TJigsaw::SetBoardColour(int32_t kind) {
+  if (!IsPlaying() || kind < 0 || kind > 3) return false;
+  UiState& form = MainForm();
+  const Colour old = form.Get(kMainFormName).Color;
+  Colour colour = old;
+  switch (kind) {
+    case 0:
+      if (!TheHost().ChooseColour(colour)) return false;
+      break;
+    case 1:
+      colour = MatchingColour(&Picture);
+      break;
+    case 2:
+      colour = ContrastingColour(&Picture);
+      break;
+    default:
+      colour = GiftBoardColour();
+      break;
+  }
+  form.SetColour(kMainFormName, colour);
+  ReplaceTrayColour(old, colour);
+  FitBoard(Config().BoardWidth, Config().BoardHeight);
+  const char* items[][4] = {{"Custom", "Matching", "Contrasting", "DefaultColor"},
+                            {"Custom1", "Matching1", "Contrasting1", "Default1"}};
+  for (const auto& menu : items)
+    for (int k = 0; k < 4; ++k)
+      if (form.Has(menu[k])) form.SetChecked(menu[k], k == kind);
+  return true;
+}
+
+void TJigsaw::MoveGhost() {
+  if (!IsPlaying() || !Config().Ghost || FDragState != kDragIdle) return;
+  FDragState = kDragGhost;
+  LiftGhost();
+  const Point pointer = TheHost().PointerOnBoard();
+  TrackPointer(pointer.X, pointer.Y);
+  TheHost().SetCursor(CursorShape::SizeAll);
 }
 
 void TJigsaw::RedrawBoard() {

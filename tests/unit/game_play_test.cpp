@@ -142,6 +142,46 @@ TEST_F(GamePlayTest, RestoredLayoutRebuildsPlacesGroupsAndColour) {
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
 
+// A piece lying on its solved place keeps lying there when the board's size moves
+// the ghost.
+TEST_F(GamePlayTest, PiecesAtHomeFollowTheGhostWhenTheBoardIsResized) {
+  Start();
+  TFormPiece& piece = P(5);
+  Rect ghost = game->FMural.GhostRect();
+  game->MoveTo(piece, ghost.Left + piece.HomeX, ghost.Top + piece.HomeY, game->BoardTray().BoxRect());
+  piece.Placed = true;  // put down by the player
+  game->UpdateAtHome();
+  ASSERT_TRUE(piece.AtHome);
+  game->FitBoard(600, 450);
+  ghost = game->FMural.GhostRect();
+  EXPECT_EQ((Point{piece.X, piece.Y}), (Point{ghost.Left + piece.HomeX, ghost.Top + piece.HomeY}));
+}
+
+// The board colour: the window takes it, trays of the old colour follow and others
+// keep theirs, and the kind is ticked in both colour menus.
+TEST_F(GamePlayTest, BoardColourChangesTheWindowAndTraysOfTheOldColour) {
+  Start();
+  const Colour old = host.MainForm().Get(kMainFormName).Color;
+  game->AddTray();
+  game->AddTray();
+  TBox& kept = game->TrayByNumber(2);
+  kept.FColour = 0x00010203;
+  ASSERT_EQ(game->TrayByNumber(1).FColour, old);
+
+  ASSERT_TRUE(game->SetBoardColour(1));
+  const Colour matching = MatchingColour(&game->Picture);
+  EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
+  EXPECT_EQ(game->FMural.GetColour(), matching);
+  EXPECT_EQ(game->TrayByNumber(1).FColour, matching);
+  EXPECT_EQ(kept.FColour, 0x00010203u);
+  for (const char* item : {"Matching", "Matching1"}) EXPECT_TRUE(host.MainForm().Checked(item)) << item;
+  for (const char* item : {"Default1", "DefaultColor", "Custom1"}) EXPECT_FALSE(host.MainForm().Checked(item)) << item;
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+
+  EXPECT_FALSE(game->SetBoardColour(0)) << "the colour dialog was cancelled";
+  EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
+}
+
 TEST_F(GamePlayTest, ScaleZeroChangesNothing) {
   Start();
   const std::vector<PieceSnapshot> before = Snapshot(*game);
