@@ -156,7 +156,9 @@ void MainWindow::ConnectTrayCommands() {
       });
   };
   onPlaying("NewTray", [this] { game_->AddTray(); });
-  onPlaying("SpeedNewBox", [this] { game_->AddTray(); });
+  connect(&speedBar_->Row(), &ToolButtonRow::Clicked, this, [this](const QString& name) {
+    if (FPlaying && name == "SpeedNewBox") Guarded([this] { game_->AddTray(); });
+  });
   const char* trayMenuItems[] = {"ShowAllTrays",  "ShowUsedTrays",   "ShowUnusedTrays",  "HideAllTrays",     "HideUsedTrays",
                                  "HideUnusedTrays", "DeleteAllTrays", "DeleteUsedTrays", "DeleteUnusedTrays"};
   for (int tag = 0; tag < 9; ++tag) onPlaying(trayMenuItems[tag], [this, tag] { game_->TraysCommand(tag); });
