@@ -25,6 +25,8 @@ namespace quill {
 
 enum class GameState : uint8_t { Idle = 0, Playing = 2 };
 
+struct SavedGame;
+
 // Outlines are generated at four times the picture's size in 16-bit coordinates.
 constexpr int kMaxPictureSide = 8191;
 
@@ -78,9 +80,19 @@ class TJigsaw : public TMove {
   // an undo step): board pieces from their normalised places, groups in shape, the
   // board colour of the record.
   void RestoreLayout(int32_t boardWidth, int32_t boardHeight);
+  // ---- The saved game (saved_game.cpp) ----
   // Starts play on a board of the given size, from the saved game when there is one
-  // (true), else with a new layout. There is no saved game yet: every game is new.
+  // (true), else with a new layout. A saved game that is damaged, made by a newer
+  // version or made from another gift is refused with a message and changes nothing:
+  // the game starts new.
   bool ResumeGame(int32_t boardWidth, int32_t boardHeight);
+  // Writes the position to the saved game file, replacing it only once the new one
+  // is whole. Raises UserError when the file cannot be created or written.
+  void SaveGame();
+  // Deletes the saved game file if there is one.
+  void DeleteSavedGame();
+  // The program's path with the extension ".sav".
+  std::string SavedGameFile() const;
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
 
@@ -176,6 +188,9 @@ class TJigsaw : public TMove {
   Colour GiftBoardColour() const { return FHeader.BoardColour; }
 
  private:
+  // Puts a read and checked saved game into the records, pieces, trays and options.
+  void ApplySavedGame(const SavedGame& saved);
+
   void ApplySkin(const ProgramFile& file);
   void LoadTemplates(const ProgramFile& file, int64_t blockEnd);
   void CopySettingsToPuzzleRecord();

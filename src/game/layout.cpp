@@ -39,10 +39,4 @@ void TJigsaw::RestoreLayout(int32_t boardWidth, int32_t boardHeight) {
   // solving aids.
 }
 
-bool TJigsaw::ResumeGame(int32_t boardWidth, int32_t boardHeight) {
-  NewLayout(boardWidth, boardHeight);
-  SetGameState(GameState::Playing);
-  return false;
-}
-
 }  // namespace quill
