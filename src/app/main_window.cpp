@@ -65,6 +65,7 @@ MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
   BuildMenus();
   speedBar_ = new SpeedBarWidget(form, "SpeedBar", this);
   addToolBar(Qt::TopToolBarArea, speedBar_);
+  form.Update("SpeedBar", [](ComponentState& c) { c.Align = ControlAlign::Top; });
   board_ = new BoardWidget(form, this);
   setCentralWidget(board_);
   host_.SetBoardWidget(board_);
@@ -73,6 +74,8 @@ MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
   boxBar_->Row().SetMenuRequest([this](const QPoint& point) {
     if (QAction* popup = menus_->Action("PopupTrayIcon"); popup && popup->menu()) popup->menu()->popup(point);
   });
+  speedBar_->installEventFilter(this);
+  boxBar_->installEventFilter(this);
   BuildStatusLine();
   ConnectCommands();
   FormCreate();
@@ -126,26 +129,30 @@ void MainWindow::BuildStatusLine() {
 }
 
 void MainWindow::ConnectCommands() {
-  auto on = [this](const char* name, auto handler) {
-    if (QAction* action = menus_->Action(name))
-      connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
-  };
-  on("FileExitItem", [this] { close(); });
-  on("WebLink", [this] { OpenWebPage(kProductWebSite, host_); });
-  on("PurchaseFull", [this] { OpenWebPage(std::string(kProductWebSite) + kStorePage, host_); });
+  connect(&speedBar_->Row(), &ToolButtonRow::Clicked, this, [this](const QString& name) {
+    if (auto it = toolCommands_.find(name); it != toolCommands_.end()) Guarded(it->second);
+  });
+  OnItem("FileExitItem", [this] { close(); });
+  OnItem("Restart1", [this] { Restart1Click(); });
+  OnItem("WebLink", [this] { OpenWebPage(kProductWebSite, host_); });
+  OnItem("PurchaseFull", [this] { OpenWebPage(std::string(kProductWebSite) + kStorePage, host_); });
   ConnectTrayCommands();
+  ConnectViewCommands();
+  ConnectOptionCommands();
+  ConnectCheatCommands();
+  ConnectToolButtons();
+  ShowStatusHintsOfPopups();
   // Options that change the picture of the board take effect at its next paint.
-  on("Ghostpicture", [this] { board_->update(); });
   const char* outlineItems[] = {"OutlinesNone", "OutlineFoil", "OutlinesPaper", "OutlinesCard", "OutlinesWood"};
   for (int style = 0; style < 5; ++style)
-    on(outlineItems[style], [this, style] {
+    OnItem(outlineItems[style], [this, style] {
       TickOutlineRadioItem(host_.MainForm(), style);
       host_.MainForm().SetTag("Outlines", style);
       board_->update();
     });
-  on("Shadows", [this] { game_->SetShadows(host_.MainForm().Checked("Shadows")); });
-  on("AntiAlias", [this] { game_->SetSmooth(host_.MainForm().Checked("AntiAlias")); });
-  on("AutoOutline", [this] { game_->SetAutoHide(host_.MainForm().Checked("AutoOutline")); });
+  OnItem("Shadows", [this] { game_->SetShadows(host_.MainForm().Checked("Shadows")); });
+  OnItem("AntiAlias", [this] { game_->SetSmooth(host_.MainForm().Checked("AntiAlias")); });
+  OnItem("AutoOutline", [this] { game_->SetAutoHide(host_.MainForm().Checked("AutoOutline")); });
 }
 
 void MainWindow::ConnectTrayCommands() {
@@ -156,22 +163,33 @@ void MainWindow::ConnectTrayCommands() {
       });
   };
   onPlaying("NewTray", [this] { game_->AddTray(); });
-  connect(&speedBar_->Row(), &ToolButtonRow::Clicked, this, [this](const QString& name) {
-    if (FPlaying && name == "SpeedNewBox") Guarded([this] { game_->AddTray(); });
+  OnButton("SpeedNewBox", [this] {
+    if (FPlaying) game_->AddTray();
   });
   const char* trayMenuItems[] = {"ShowAllTrays",  "ShowUsedTrays",   "ShowUnusedTrays",  "HideAllTrays",     "HideUsedTrays",
                                  "HideUnusedTrays", "DeleteAllTrays", "DeleteUsedTrays", "DeleteUnusedTrays"};
   for (int tag = 0; tag < 9; ++tag) onPlaying(trayMenuItems[tag], [this, tag] { game_->TraysCommand(tag); });
   onPlaying("TraySelectAll", [this] { game_->SelectTrayPieces(); });
   onPlaying("TrayToBack", [this] { game_->SendTrayToBack(); });
-  onPlaying("TrayDrop", [this] { game_->EmptyTray(); });
+  onPlaying("TrayDrop", [this] {
+    game_->RecordUndoPoint(kUndoTrayOperation);
+    game_->EmptyTray();
+  });
   const char* getItems[] = {"TrayGetAll", "TrayGetEdge", "TrayGetMiddle", "TrayGetFun"};
-  for (int kind = 1; kind <= 4; ++kind) onPlaying(getItems[kind - 1], [this, kind] { game_->GetPieces(kind); });
+  for (int kind = 1; kind <= 4; ++kind)
+    onPlaying(getItems[kind - 1], [this, kind] {
+      game_->RecordUndoPoint(kUndoTrayOperation);
+      game_->GetPieces(kind);
+    });
   const char* colourItems[][4] = {{"Custom2", "Matching2", "Contrasting2", "Default2"},
                                   {"Custom3", "Matching3", "Contrasting3", "Default3"}};
   for (const auto& items : colourItems)
     for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetTrayColour(kind); });
-  for (const char* name : {"TrayDelete", "TrayDelete1"}) onPlaying(name, [this] { game_->RemoveTray(); });
+  for (const char* name : {"TrayDelete", "TrayDelete1"})
+    onPlaying(name, [this] {
+      game_->RecordUndoPoint(kUndoTrayOperation);
+      game_->RemoveTray();
+    });
   const char* boardColourItems[][4] = {{"Custom", "Matching", "Contrasting", "DefaultColor"},
                                        {"Custom1", "Matching1", "Contrasting1", "Default1"}};
   for (const auto& items : boardColourItems)
@@ -236,18 +254,23 @@ void MainWindow::FormCreate() {
   form.SetCaption(kMainFormName, "Quillmere Gift");
   setWindowTitle(ToQString(form.Get(kMainFormName).Caption));
   FGhostLevel = 5;
+  CreateGame();
+  form.SetCaption("WebLink", kProductWebSite);
+  form.SetHint("WebLink", "Visit the Quillmere web site");
+  FTimer.setInterval(100);
+  connect(&FTimer, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+  HideUnofferedCommands();
+}
+
+void MainWindow::CreateGame() {
   game_ = std::make_unique<TJigsaw>(host_, programPath_);
+  game_->GhostLevel = FGhostLevel;
   game_->Attended = [this] {
     // The clock runs while this window is the active one (the auto-solve and picture
     // windows join here with their modules).
     return QApplication::activeWindow() == this;
   };
   game_->OnTrayButtonMenu = [this](TBox& tray) { game_->SetCurrentTray(&tray); };
-  form.SetCaption("WebLink", kProductWebSite);
-  form.SetHint("WebLink", "Visit the Quillmere web site");
-  FTimer.setInterval(100);
-  connect(&FTimer, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
-  HideUnofferedCommands();
 }
 
 void MainWindow::HideUnofferedCommands() {
@@ -350,6 +373,7 @@ bool MainWindow::StartGame() {
   game_->FitBoard(board_->width(), board_->height());
   board_->ShowBitmap(&game_->BoardBitmap);
   board_->repaint();
+  UpdateGhostButtons(FGhostLevel);
   if (form.Checked("Picture") && auxForms_) {
     auxForms_->OverlayForm().show();
     auxForms_->OverlayForm().update();
@@ -367,7 +391,7 @@ void MainWindow::ShowSplashAsWelcome(bool resumed) {
 
 // The user declined to resume: the saved game goes and the gift starts anew.
 void MainWindow::RestartFromScratch() {
-  // Deleting the saved game joins here with the saved game module.
+  DeleteSavedGame();
   game_->LoadGift();
   StartGame();
 }

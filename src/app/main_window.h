@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -51,11 +52,15 @@ class MainWindow : public QMainWindow {
   QTimer& Timer() { return FTimer; }
   int DockSize() const { return FDockSize; }
   int GhostLevel() const { return FGhostLevel; }
+  AuxiliaryForms* AuxForms() const { return auxForms_.get(); }
+  SpeedBarWidget& SpeedBarDock() { return *speedBar_; }
+  TrayBarWidget& BoxBarDock() { return *boxBar_; }
 
  protected:
   void showEvent(QShowEvent* event) override;   // FormShow, the first time
   void closeEvent(QCloseEvent* event) override;  // FormClose
   bool event(QEvent* event) override;            // hints into the status line
+  bool eventFilter(QObject* watched, QEvent* event) override;  // bars docked
   void keyPressEvent(QKeyEvent* event) override;   // FormKeyDown: the mouse help line
   void keyReleaseEvent(QKeyEvent* event) override;  // FormKeyUp
 
@@ -65,6 +70,41 @@ class MainWindow : public QMainWindow {
   void ConnectCommands();
   void ConnectTrayCommands();
   void RouteBoardInput();
+  void CreateGame();
+
+  // ---- Commands (main_commands.cpp) ----
+  // Connects a menu item; a tick item's own tick is put back first, so the handler
+  // flips it as its command decides (questions may stop it).
+  void OnItem(const char* name, std::function<void()> handler);
+  void OnTickItem(const char* name, std::function<void()> handler);
+  // A tool button's click runs `handler`.
+  void OnButton(const char* name, std::function<void()> handler);
+  void ConnectToolButtons();
+  void ConnectViewCommands();
+  void ConnectOptionCommands();
+  void ConnectCheatCommands();
+  void ShowStatusHintsOfPopups();
+  void FlipTick(const char* name);
+  void BarsToggle(const char* item, const char* bar);
+  // The preview commands ask to leave Mystery mode first; false when the user stays.
+  bool LeaveMysteryToPreview();
+  void PictureClick();
+  void LoupeClick();
+  void GhostClick();
+  void ZoomClick();
+  void GhostBtnChange(int step);
+  void UpdateGhostButtons(int level);
+  void MysteryClick();
+  void SoundClick(bool on);
+  void MusicClick(bool on);
+  void RotationClick();
+  void CheatingClick();
+  void ShowColorPopup();
+  void Restart1Click();
+  // Deletes the saved game file before a restart; joins here with the saved game.
+  void DeleteSavedGame();
+  // A bar dragged to another edge: its Align follows the area it was docked in.
+  void SyncBarDock(QToolBar& bar, const std::string& name, bool swapSizes);
   static ShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
   void FormCreate();
   void HideUnofferedCommands();
@@ -102,6 +142,7 @@ class MainWindow : public QMainWindow {
   bool FirstTick = true;
   ShiftState FLastShift;
   bool shown_ = false;
+  std::map<QString, std::function<void()>> toolCommands_;
 };
 
 }  // namespace quill

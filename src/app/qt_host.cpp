@@ -71,8 +71,13 @@ void QtHost::ShowMessage(const std::string& text, MessageKind kind) {
   box.exec();
 }
 
+ChoiceAnswer QtHost::QuietAnswer(const std::string& question) {
+  questionsAsked_.push_back(question);
+  return quietAnswer_;
+}
+
 bool QtHost::AskYesNo(const std::string& question) {
-  if (quiet_) return false;
+  if (quiet_) return QuietAnswer(question) == ChoiceAnswer::Yes;
   QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
                   QMessageBox::Yes | QMessageBox::No, dialogParent_);
   box.setEscapeButton(QMessageBox::No);
@@ -179,15 +184,27 @@ void QtHost::DrawText(Bitmap& target, const Rect& clip, int x, int y, const std:
 // ---- Questions --------------------------------------------------------------------
 
 bool QtHost::AskOkCancel(const std::string& question) {
-  if (quiet_) return false;
+  if (quiet_) return QuietAnswer(question) == ChoiceAnswer::Yes;
   QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
                   QMessageBox::Ok | QMessageBox::Cancel, dialogParent_);
   box.setEscapeButton(QMessageBox::Cancel);
   return box.exec() == QMessageBox::Ok;
 }
 
+ChoiceAnswer QtHost::AskYesNoCancel(const std::string& question) {
+  if (quiet_) return QuietAnswer(question);
+  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent_);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return ChoiceAnswer::Yes;
+    case QMessageBox::No: return ChoiceAnswer::No;
+    default: return ChoiceAnswer::Cancel;
+  }
+}
+
 ChoiceAnswer QtHost::AskYesNoCancelAll(const std::string& question) {
-  if (quiet_) return ChoiceAnswer::No;
+  if (quiet_) return QuietAnswer(question);
   QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll, dialogParent_);
   box.button(QMessageBox::YesToAll)->setText("All");

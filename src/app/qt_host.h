@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/host.h"
 #include "ui/ui_state.h"
@@ -57,6 +58,7 @@ class QtHost : public Host {
   void ShowCongratulations(const std::string& status) override;
   void ShowZoomedPicture(const Bitmap& picture) override;
   bool AskOkCancel(const std::string& question) override;
+  ChoiceAnswer AskYesNoCancel(const std::string& question) override;
   ChoiceAnswer AskYesNoCancelAll(const std::string& question) override;
   bool ChooseColour(Colour& colour) override;
 
@@ -74,6 +76,10 @@ class QtHost : public Host {
   // Quiet mode, for tests: message boxes go to standard error only, questions are
   // answered No, modal dialogs are not shown.
   void SetQuiet(bool quiet) { quiet_ = quiet; }
+  // Quiet mode answers every question with this (No unless set; Yes counts as OK),
+  // and keeps the questions asked.
+  void SetQuietAnswer(ChoiceAnswer answer) { quietAnswer_ = answer; }
+  const std::vector<std::string>& QuestionsAsked() const { return questionsAsked_; }
   bool Quiet() const { return quiet_; }
 
   // The window that message boxes belong to.
@@ -87,6 +93,10 @@ class QtHost : public Host {
   UiState mainForm_;
   std::unique_ptr<UiState> splashForm_;
   bool quiet_ = false;
+  ChoiceAnswer quietAnswer_ = ChoiceAnswer::No;
+  std::vector<std::string> questionsAsked_;
+  // In quiet mode: notes the question and gives the quiet answer.
+  ChoiceAnswer QuietAnswer(const std::string& question);
   QPointer<QWidget> dialogParent_;
   QPointer<QWidget> board_;
   std::string musicFile_;

@@ -1,5 +1,6 @@
 #include "app/tool_bar.h"
 
+#include "app/bar_docking.h"
 #include "app/glyphs.h"
 #include "app/qt_colours.h"
 
@@ -18,9 +19,12 @@ QString ButtonText(const ComponentState& c) {
 ToolButtonRow::ToolButtonRow(UiState& state, const std::string& bar, QWidget* parent)
     : QWidget(parent), mirror_(state) {
   setObjectName(ToQString(bar));
+  thickness_ = state.Get(bar).Height;
   for (const std::string& name : state.Children(bar)) AddButton(name);
-  mirror_.Watch(bar, [this](const ComponentState& c) { setFixedHeight(c.Height); });
-  FitToButtons();
+  mirror_.Watch(bar, [this](const ComponentState& c) {
+    vertical_ = IsVerticalAlign(c.Align);
+    FitToButtons();
+  });
 }
 
 QToolButton* ToolButtonRow::Button(std::string_view name) const {
@@ -68,17 +72,25 @@ QToolButton* ToolButtonRow::AddButton(const std::string& name) {
 
 void ToolButtonRow::FitToButtons() {
   int right = 0;
-  for (const auto& [name, button] : buttons_)
-    if (!button->isHidden()) right = std::max(right, button->geometry().right() + 1);
-  setFixedWidth(right + kRowMargin);
+  int bottom = 0;
+  for (const auto& [name, button] : buttons_) {
+    if (button->isHidden()) continue;
+    right = std::max(right, button->geometry().right() + 1);
+    bottom = std::max(bottom, button->geometry().bottom() + 1);
+  }
+  if (vertical_)
+    setFixedSize(thickness_, bottom + kRowMargin);
+  else
+    setFixedSize(right + kRowMargin, thickness_);
 }
 
 SpeedBarWidget::SpeedBarWidget(UiState& state, const std::string& bar, QWidget* parent)
-    : QToolBar(parent), row_(new ToolButtonRow(state, bar, this)) {
+    : QToolBar(parent), row_(new ToolButtonRow(state, bar, this)), mirror_(state) {
   setObjectName(ToQString(bar));
   setMovable(true);
   setFloatable(false);
   addWidget(row_);
+  mirror_.Watch(bar, [this](const ComponentState& c) { setVisible(c.Visible); });
 }
 
 }  // namespace quill

@@ -2,6 +2,7 @@
 // child component of the bar becomes a flat button placed at the component's left
 // and top with its size, showing its caption, hint and enabled, visible and down
 // state. Buttons that start down stay down while on; a click flips Down in the state.
+// Docked at a left or right edge (the bar's Align) the row stands upright.
 #pragma once
 #include <QToolBar>
 #include <QToolButton>
@@ -29,6 +30,8 @@ class ToolButtonRow : public QWidget {
   void FitToButtons();
 
   StateMirror mirror_;
+  int thickness_ = 0;  // the bar's height as designed, its width when upright
+  bool vertical_ = false;
   std::map<std::string, QToolButton*, std::less<>> buttons_;
 };
 
@@ -41,6 +44,7 @@ class SpeedBarWidget : public QToolBar {
 
  private:
   ToolButtonRow* row_;
+  StateMirror mirror_;
 };
 
 }  // namespace quill

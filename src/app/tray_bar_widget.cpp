@@ -3,6 +3,7 @@
 #include <QMoveEvent>
 #include <QResizeEvent>
 
+#include "app/bar_docking.h"
 #include "app/glyphs.h"
 #include "app/qt_colours.h"
 
@@ -19,9 +20,12 @@ bool IsTrayButtonName(std::string_view name) { return name.starts_with(kTrayButt
 
 TrayBarRow::TrayBarRow(UiState& state, QWidget* parent) : QWidget(parent), mirror_(state) {
   setObjectName(kBarName);
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  thickness_ = state.Get(kBarName).Height;
+  SetVertical(false);
   for (const std::string& name : state.Children(kBarName)) AddButton(name);
-  mirror_.Watch(kBarName, [this](const ComponentState& c) { setFixedHeight(c.Height); });
+  mirror_.Watch(kBarName, [this](const ComponentState& c) {
+    if (IsVerticalAlign(c.Align) != vertical_) SetVertical(!vertical_);
+  });
   membershipListener_ = state.AddMembershipListener([this, &state](const std::string& name, bool added) {
     if (!added) {
       RemoveButton(name);
@@ -47,7 +51,7 @@ void TrayBarRow::AddButton(const std::string& name) {
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   button->setCheckable(tray);
-  button->setToolButtonStyle(tray ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
+  button->setToolButtonStyle(tray ? TrayButtonStyle() : Qt::ToolButtonTextOnly);
   button->setIconSize(QSize(20, 20));
   buttons_[name] = button;
   mirror_.Watch(name, [this, button, tray](const ComponentState& c) {
@@ -73,6 +77,22 @@ void TrayBarRow::AddButton(const std::string& name) {
   }
   button->show();
   button->setVisible(state.Get(name).Visible);
+}
+
+void TrayBarRow::SetVertical(bool vertical) {
+  vertical_ = vertical;
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  if (vertical) {
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    setFixedWidth(thickness_);
+  } else {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(thickness_);
+  }
+  for (const auto& [name, button] : buttons_)
+    if (IsTrayButtonName(name)) button->setToolButtonStyle(TrayButtonStyle());
+  updateGeometry();
 }
 
 void TrayBarRow::ApplyTrayButton(QToolButton& button, const ComponentState& c) {
@@ -120,8 +140,7 @@ void TrayBarRow::moveEvent(QMoveEvent* event) {
 TrayBarWidget::TrayBarWidget(UiState& state, QWidget* parent)
     : QToolBar(parent), row_(new TrayBarRow(state, this)), mirror_(state) {
   setObjectName(kBarName);
-  // Docking the bar at another edge turns its buttons; it stays at the bottom for now.
-  setMovable(false);
+  setMovable(true);
   setFloatable(false);
   addWidget(row_);
   mirror_.Watch(kBarName, [this](const ComponentState& c) { setVisible(c.Visible); });

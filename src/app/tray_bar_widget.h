@@ -5,6 +5,8 @@
 // where the core's bar layout says. Clicks go to the core through UiState::Click; a
 // right press on a tray button also asks for the tray button menu. The bar writes
 // its size and place back into BoxBar, so the core lays the buttons out for it.
+// Docked at a left or right edge (BoxBar's Align) the row stands upright and the tray
+// buttons show their glyph above the number.
 #pragma once
 #include <QToolBar>
 #include <QToolButton>
@@ -39,8 +41,15 @@ class TrayBarRow : public QWidget {
   void AddButton(const std::string& name);
   void RemoveButton(const std::string& name);
   void ApplyTrayButton(QToolButton& button, const ComponentState& c);
+  void SetVertical(bool vertical);
+  // The glyph left of the number on a horizontal bar, above it on an upright one.
+  Qt::ToolButtonStyle TrayButtonStyle() const {
+    return vertical_ ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon;
+  }
 
   StateMirror mirror_;
+  int thickness_ = 0;  // the bar's height as designed, its width when upright
+  bool vertical_ = false;
   int membershipListener_ = 0;
   std::map<std::string, QToolButton*, std::less<>> buttons_;
   MenuRequest menuRequest_;

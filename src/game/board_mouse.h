@@ -24,8 +24,15 @@ struct MouseOptions {
   bool WheelForward = true;   // rolling away turns left
 };
 
-// Undo point kinds recorded by the board's mouse control.
-enum UndoKind : int32_t { kUndoGhostMoved = 7, kUndoDrag = 8, kUndoTurn = 9, kUndoCheat = 11 };
+// Undo point kinds recorded by the board's mouse control and the window's commands.
+enum UndoKind : int32_t {
+  kUndoDisarrange = 3,
+  kUndoTrayOperation = 5,
+  kUndoGhostMoved = 7,
+  kUndoDrag = 8,
+  kUndoTurn = 9,
+  kUndoCheat = 11,
+};
 
 inline constexpr const char* kWheelDisabledText =
     "To use the scroll wheel, enable it in the Advanced Mouse options screen";

@@ -169,6 +169,17 @@ class TJigsaw : public TMove {
   virtual void ShowNeighbour() {}
   virtual void SolveOnePiece() {}
   virtual void FlashSolution() {}
+  virtual void AllRightWayUp() {}
+
+  // ---- Rotation and cheating switches (option_commands.cpp) ----
+  // "Allow &Cheating": with store the configuration takes the option; while playing
+  // the cheat commands are enabled or disabled by it.
+  void SetCheating(bool on, bool store);
+  // "&Rotating Pieces": switches rotation on or off while playing, asking whether to
+  // turn some pieces (on) or, with `question`, to turn every piece the right way up
+  // (off, when any piece is turned). Returns the option as it now is, which the
+  // caller ticks; the rotate commands follow it.
+  bool SetRotating(bool on, const std::string& question);
 
   TFormPiece* FPiece = nullptr;      // the piece under the pointer at the last press
   TFormPiece* FNeighbour = nullptr;  // its neighbour chosen by the neighbour cheat

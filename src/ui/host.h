@@ -94,6 +94,10 @@ class Host {
   // ---- Questions ----
   // An OK / Cancel confirmation; true only for OK.
   virtual bool AskOkCancel(const std::string& question) { return AskYesNo(question); }
+  // A question with Yes, No and Cancel buttons; closing it counts as Cancel.
+  virtual ChoiceAnswer AskYesNoCancel(const std::string& question) {
+    return AskYesNo(question) ? ChoiceAnswer::Yes : ChoiceAnswer::No;
+  }
   // A question with Yes, No, Cancel and All buttons.
   virtual ChoiceAnswer AskYesNoCancelAll(const std::string& question) {
     return AskYesNo(question) ? ChoiceAnswer::Yes : ChoiceAnswer::No;

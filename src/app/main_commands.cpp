@@ -1,0 +1,258 @@
+// The main window's commands: the menu items, tool buttons and shortcuts that toggle
+// the options held in check marks, show the picture views, set the ghost picture's
+// brightness, restart the jigsaw, and the docking of the two bars. Commands whose
+// game operations are still to come (arranging, piece size, undo, hints, auto-solve,
+// the about and quick help dialogs, the tray description) are not connected: the
+// game enables some of them when play starts, and until their modules land they do
+// nothing.
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QToolButton>
+#include <algorithm>
+
+#include "app/bar_docking.h"
+#include "app/main_window.h"
+#include "app/zoom_form.h"
+
+namespace quill {
+namespace {
+
+constexpr const char* kPreviewInMysteryQuestion =
+    "You are in Mystery Mode and the picture is hidden!\n\nPress Yes to exit Mystery Mode and reveal the jigsaw.";
+constexpr const char* kLeaveMysteryQuestion =
+    "Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.";
+constexpr const char* kEnterMysteryQuestion = "Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.";
+constexpr const char* kRightWayUpQuestion = "Press 'Yes' to turn all pieces the right way up.";
+constexpr const char* kRestartQuestion = "This will restart the jigsaw from scratch. Are you sure?";
+
+constexpr int kDimmestGhost = 1;
+constexpr int kBrightestGhost = 10;
+
+}  // namespace
+
+void MainWindow::OnItem(const char* name, std::function<void()> handler) {
+  if (QAction* action = menus_->Action(name))
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Guarded(handler); });
+}
+
+void MainWindow::OnTickItem(const char* name, std::function<void()> handler) {
+  OnItem(name, [this, name, handler = std::move(handler)] {
+    FlipTick(name);  // undoes the tick the menu set by itself
+    handler();
+  });
+}
+
+void MainWindow::OnButton(const char* name, std::function<void()> handler) {
+  toolCommands_[QString::fromLatin1(name)] = std::move(handler);
+}
+
+void MainWindow::FlipTick(const char* name) { host_.MainForm().SetChecked(name, !host_.MainForm().Checked(name)); }
+
+void MainWindow::ConnectToolButtons() {
+  UiState& form = host_.MainForm();
+  OnButton("SpeedPicture", [this] { PictureClick(); });
+  OnButton("SpeedLoupe", [this] { LoupeClick(); });
+  OnButton("SpeedGhost", [this] { GhostClick(); });
+  OnButton("SpeedGhostOn", [this] { GhostBtnChange(+1); });
+  OnButton("SpeedGhostOff", [this] { GhostBtnChange(-1); });
+  OnButton("SpeedZoom", [this] { ZoomClick(); });
+  OnButton("SpeedColor", [this] { ShowColorPopup(); });
+  // These two stay down while on; the click has already moved them.
+  OnButton("SpeedSound", [this, &form] { SoundClick(form.Get("SpeedSound").Down); });
+  OnButton("SpeedMusic", [this, &form] { MusicClick(form.Get("SpeedMusic").Down); });
+}
+
+void MainWindow::ConnectViewCommands() {
+  BarsToggle("Toolbar", "SpeedBar");
+  BarsToggle("Statusbar", "StatusLine");
+  BarsToggle("Traybar", "BoxBar");
+  OnTickItem("Picture", [this] { PictureClick(); });
+  OnTickItem("Loupe", [this] { LoupeClick(); });
+  OnTickItem("Ghostpicture", [this] { GhostClick(); });
+  OnItem("Zoompicture", [this] { ZoomClick(); });
+}
+
+// The bar shows as long as its item is ticked; the board takes the room that is left
+// (its resize refits the game's board).
+void MainWindow::BarsToggle(const char* item, const char* bar) {
+  OnItem(item, [this, item, bar] { host_.MainForm().SetVisible(bar, host_.MainForm().Checked(item)); });
+}
+
+void MainWindow::ConnectOptionCommands() {
+  UiState& form = host_.MainForm();
+  OnItem("Sound", [this, &form] { SoundClick(form.Checked("Sound")); });
+  OnItem("Music", [this, &form] { MusicClick(form.Checked("Music")); });
+  for (const auto& [item, panel] : {std::pair{"ShowTimer", "TimerStatus"}, std::pair{"ShowNum", "SolvedStatus"}})
+    OnItem(item, [this, &form, item, panel] {
+      if (game_->IsPlaying()) form.SetVisible(panel, form.Checked(item));
+    });
+  OnTickItem("Rotation", [this] { RotationClick(); });
+  OnTickItem("Mystery", [this] { MysteryClick(); });
+  // SortByShape and SortByColor only carry their ticks, which the arrange commands read.
+}
+
+void MainWindow::ConnectCheatCommands() {
+  OnItem("AllowCheating", [this] { CheatingClick(); });
+  auto onPlaying = [this](const char* name, std::function<void()> step) {
+    OnItem(name, [this, step = std::move(step)] {
+      if (FPlaying) step();
+    });
+  };
+  // The piece under the pointer at the press that opened the menu is the game's FPiece.
+  for (const char* name : {"FindPiece", "ShowSolution"}) onPlaying(name, [this] { game_->FlashSolution(); });
+  for (const char* name : {"FetchPiece", "SolvePiece"}) onPlaying(name, [this] { game_->SolveOnePiece(); });
+  onPlaying("ShowNeighbor", [this] { game_->ShowNeighbour(); });
+  onPlaying("FetchNeighbor", [this] { game_->FetchNeighbour(); });
+}
+
+// ---- Picture views and Mystery mode -----------------------------------------------
+
+bool MainWindow::LeaveMysteryToPreview() {
+  UiState& form = host_.MainForm();
+  if (!form.Checked("Mystery")) return true;
+  if (!host_.AskYesNo(kPreviewInMysteryQuestion)) return false;
+  form.SetChecked("Mystery", false);
+  return true;
+}
+
+void MainWindow::PictureClick() {
+  if (!LeaveMysteryToPreview()) return;
+  FlipTick("Picture");
+  if (game_->IsPlaying() && auxForms_) auxForms_->OverlayForm().setVisible(host_.MainForm().Checked("Picture"));
+}
+
+// The loupe is no preview of the whole picture: Mystery mode does not ask.
+void MainWindow::LoupeClick() {
+  FlipTick("Loupe");
+  if (game_->IsPlaying() && auxForms_) auxForms_->LoupeForm().setVisible(host_.MainForm().Checked("Loupe"));
+}
+
+// The game redraws the backdrop at the next paint when the tick differs from the
+// one it drew.
+void MainWindow::GhostClick() {
+  if (!LeaveMysteryToPreview()) return;
+  FlipTick("Ghostpicture");
+  board_->update();
+}
+
+void MainWindow::ZoomClick() {
+  if (!LeaveMysteryToPreview()) return;
+  if (game_->IsPlaying()) ShowZoomForm(host_, this, game_->Unscaled());
+}
+
+void MainWindow::MysteryClick() {
+  UiState& form = host_.MainForm();
+  const bool wasOn = form.Checked("Mystery");
+  if (!host_.AskYesNo(wasOn ? kLeaveMysteryQuestion : kEnterMysteryQuestion)) return;
+  form.SetChecked("Mystery", !wasOn);
+  if (wasOn) return;
+  // The overlay hides but keeps its tick; the ghost goes until the user asks for it.
+  if (auxForms_) auxForms_->OverlayForm().hide();
+  form.SetChecked("Ghostpicture", false);
+  board_->update();
+}
+
+// ---- Ghost brightness ----------------------------------------------------------
+
+// "+" (step 1) and "~" (step -1). A hidden ghost is shown first at the level it had.
+void MainWindow::GhostBtnChange(int step) {
+  UiState& form = host_.MainForm();
+  if (form.Checked("Mystery")) return;
+  if (!form.Checked("Ghostpicture")) {
+    form.SetChecked("Ghostpicture", true);
+  } else {
+    const int level = std::clamp(FGhostLevel + step, kDimmestGhost, kBrightestGhost);
+    UpdateGhostButtons(level);
+    if (level == FGhostLevel) return;
+    FGhostLevel = level;
+    game_->GhostLevel = level;
+  }
+  board_->update();
+}
+
+void MainWindow::UpdateGhostButtons(int level) {
+  UiState& form = host_.MainForm();
+  level = std::clamp(level, kDimmestGhost, kBrightestGhost);
+  const bool ghostOffered = form.Get("SpeedGhost").Enabled;
+  form.SetEnabled("SpeedGhostOff", ghostOffered && level > kDimmestGhost);
+  form.SetEnabled("SpeedGhostOn", ghostOffered && level < kBrightestGhost);
+}
+
+// ---- Options -------------------------------------------------------------------
+
+void MainWindow::SoundClick(bool on) {
+  UiState& form = host_.MainForm();
+  form.SetChecked("Sound", on);
+  form.SetDown("SpeedSound", on);
+  game_->SetSound(on);
+}
+
+void MainWindow::MusicClick(bool on) {
+  UiState& form = host_.MainForm();
+  form.SetChecked("Music", on);
+  // Stopping the media player joins here with the music player.
+  if (on) StartMusic();
+  form.SetDown("SpeedMusic", on);
+}
+
+// The game asks what to do with turned pieces and says whether rotation is on now.
+void MainWindow::RotationClick() {
+  UiState& form = host_.MainForm();
+  form.SetChecked("Rotation", game_->SetRotating(!form.Checked("Rotation"), kRightWayUpQuestion));
+}
+
+void MainWindow::CheatingClick() { game_->SetCheating(host_.MainForm().Checked("AllowCheating"), true); }
+
+void MainWindow::ShowColorPopup() {
+  QAction* popup = menus_->Action("ColorPopup");
+  QToolButton* button = speedBar_->Row().Button("SpeedColor");
+  if (popup && popup->menu() && button) popup->menu()->popup(button->mapToGlobal(button->rect().center()));
+}
+
+// ---- Restart -------------------------------------------------------------------
+
+void MainWindow::Restart1Click() {
+  if (host_.AskYesNoCancel(kRestartQuestion) != ChoiceAnswer::Yes) return;
+  DeleteSavedGame();
+  // Board events wait until the new game plays; the board shows nothing of the old one.
+  FPlaying = false;
+  board_->ShowBitmap(nullptr);
+  game_.reset();
+  CreateGame();
+  game_->LoadGift();
+  StartGame();
+}
+
+void MainWindow::DeleteSavedGame() {
+  // The saved game file (and stopping an auto-solve) joins here with the saved game
+  // module; until then there is no file to delete.
+}
+
+// ---- Docking -------------------------------------------------------------------
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) {
+    if (watched == speedBar_) SyncBarDock(*speedBar_, "SpeedBar", false);
+    if (watched == boxBar_) SyncBarDock(*boxBar_, "BoxBar", true);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::SyncBarDock(QToolBar& bar, const std::string& name, bool swapSizes) {
+  if (DockBar(host_.MainForm(), name, AlignOfArea(toolBarArea(&bar)), swapSizes) && &bar == boxBar_)
+    boxBar_->Row().ReportGeometry();
+}
+
+void MainWindow::ShowStatusHintsOfPopups() {
+  // Pop-up menus are windows of their own, so their items' hints are passed on here.
+  for (const char* name : {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"}) {
+    QAction* popup = menus_->Action(name);
+    if (!popup || !popup->menu()) continue;
+    connect(popup->menu(), &QMenu::hovered, this,
+            [this](QAction* item) { host_.MainForm().SetCaption("StatusLine", item->statusTip().toStdString()); });
+  }
+}
+
+}  // namespace quill

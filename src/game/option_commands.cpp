@@ -1,0 +1,65 @@
+// The two options whose switching does more than store a tick: allowing the cheats
+// (their commands follow it) and rotating pieces (switching it asks what to do with
+// the pieces' turns).
+#include <algorithm>
+
+#include "game/jigsaw.h"
+
+namespace quill {
+namespace {
+
+constexpr const char* kCheatCommands[] = {"Hint1", "Hint2", "RightWayUp1", "RightWayUp2", "Solve1", "Solve2"};
+constexpr const char* kRotateSomeQuestion = "Would you like some pieces randomly rotated now?";
+
+}  // namespace
+
+void TJigsaw::SetCheating(bool on, bool store) {
+  if (store) Config().Cheating = on;
+  if (!IsPlaying()) return;
+  UiState& form = MainForm();
+  for (const char* name : kCheatCommands)
+    if (form.Has(name)) form.SetEnabled(name, on);
+}
+
+bool TJigsaw::SetRotating(bool on, const std::string& question) {
+  bool result = on;
+  if (IsPlaying()) {
+    Config().Rotating = on;
+    const auto turned = [this] {
+      return std::any_of(PieceList.begin(), PieceList.end(), [](const auto& p) { return p->Rotation != 0; });
+    };
+    if (on) {
+      switch (TheHost().AskYesNoCancel(kRotateSomeQuestion)) {
+        case ChoiceAnswer::Cancel:
+          result = false;
+          break;
+        case ChoiceAnswer::Yes: {
+          // The loose board pieces turn where they lie.
+          RecordUndoPoint(kUndoDisarrange);
+          ReleaseSelection();
+          RandomiseRotation(BoardTray().FPieces, false);
+          TPieceList pending;
+          ListPendingRotation(pending);
+          RotatePieces(pending, 0, true, true);
+          CutPieces(pending, false);
+          RedrawBoard();
+          break;
+        }
+        default:
+          break;
+      }
+    } else if (turned()) {
+      if (TheHost().AskYesNo(question)) AllRightWayUp();
+      // Turned pieces could no longer be turned back with rotation off, so it stays on
+      // while any remain.
+      result = turned();
+    }
+  }
+  UiState& form = MainForm();
+  form.SetEnabled("RotateRight", result);
+  form.SetEnabled("RotateLeft", result);
+  Config().Rotating = result;
+  return result;
+}
+
+}  // namespace quill
