@@ -14,46 +14,10 @@
 #include "app/main_window.h"
 #include "app/qt_colours.h"
 #include "app/web_site.h"
-#include "demo_scene.h"
-#include "jpeg_writer.h"
-#include "shell_support.h"
+#include "main_window_fixture.h"
 
 namespace quill::testing {
 namespace {
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override { host.SetQuiet(true); }
-
-  // A window reading the given gift; the splash and auxiliary forms are made as the
-  // program entry makes them.
-  std::unique_ptr<MainWindow> Open(const std::filesystem::path& gift) {
-    auto window = std::make_unique<MainWindow>(host, gift.string());
-    window->CreateSplashForm();
-    window->CreateAuxiliaryForms();
-    return window;
-  }
-
-  // A gift of a small picture that the player can cut and lay out.
-  std::unique_ptr<MainWindow> OpenGift(const GiftHeader& header, GiftParts parts = {}) {
-    if (parts.Picture.empty()) {
-      Bitmap picture(160, 120, PixelFormat::Rgb24);
-      PaintDemoScene(picture, 1);
-      WriteJpeg(picture, 85, parts.Picture);
-    }
-    return Open(MakeGiftFile(folder.Path(), header, std::move(parts)));
-  }
-
-  // Shows the window and waits for the start sequence to finish.
-  void StartPlaying(MainWindow& window) {
-    window.show();
-    ASSERT_TRUE(WaitUntil([&] { return window.Playing() && !window.Splash()->isVisible(); }));
-  }
-
-  QuillApplication& app = TestApplication();  // before any widget
-  ScratchFolder folder;
-  QtHost host;
-};
 
 TEST_F(MainWindowTest, MenuActionsFollowTheirStateAndTheUsersTicks) {
   auto window = OpenGift(DefaultGiftHeader());
