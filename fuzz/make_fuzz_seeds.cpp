@@ -1,13 +1,44 @@
-// Writes a few small valid gifts into a folder, as seeds for the gift fuzzers.
+// Writes a few small valid gifts into a folder, as seeds for the gift fuzzers, and,
+// given a second folder, saved games of the saved game fuzzer's puzzle into it.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "gift_maker.h"
+#include "small_puzzle.h"
+
+namespace {
+
+// Saved games of the small puzzle: a new game, and one with a group of two and a
+// tray holding a piece.
+void WriteSavedGameSeeds(const std::string& folder) {
+  quill::HeadlessHost host;
+  const std::string program = quill::fuzzing::WriteSmallGift(host);
+  for (int variant = 0; variant < 2; ++variant) {
+    auto game = quill::fuzzing::BuildSmallPuzzle(host, program);
+    game->DeleteSavedGame();
+    game->ResumeGame(quill::fuzzing::kSmallBoardWidth, quill::fuzzing::kSmallBoardHeight);
+    if (variant == 1) {
+      quill::Rect dirty;
+      game->JoinPieces(game->Piece(0), game->Piece(1), dirty);
+      game->AddTray();
+      quill::TBox& tray = game->TrayNo(game->TrayListCount() - 1);
+      tray.SetDescription("Corners");
+      game->MovePiecesToTray({&game->Piece(5)}, tray);
+      game->StoreTrayPlaces(tray);
+    }
+    game->SaveGame();
+    std::filesystem::copy_file(game->SavedGameFile(), folder + "/saved" + std::to_string(variant),
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: make_fuzz_seeds FOLDER\n";
+  if (argc != 2 && argc != 3) {
+    std::cerr << "usage: make_fuzz_seeds GIFT_FOLDER [SAVED_GAME_FOLDER]\n";
     return 2;
   }
   const std::string folder = argv[1];
@@ -29,5 +60,6 @@ int main(int argc, char** argv) {
     std::ofstream out(folder + "/seed" + std::to_string(variant), std::ios::binary);
     out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   }
+  if (argc == 3) WriteSavedGameSeeds(argv[2]);
   return 0;
 }
