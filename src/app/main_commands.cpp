@@ -225,8 +225,8 @@ void MainWindow::Restart1Click() {
 }
 
 void MainWindow::DeleteSavedGame() {
-  // The saved game file (and stopping an auto-solve) joins here with the saved game
-  // module; until then there is no file to delete.
+  // Stopping an auto-solve joins here with the solving aids.
+  game_->DeleteSavedGame();
 }
 
 // ---- Docking -------------------------------------------------------------------

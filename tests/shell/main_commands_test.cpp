@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
+#include <filesystem>
 #include <functional>
 
 #include "common/config.h"
@@ -229,9 +230,14 @@ TEST_F(MainCommandsTest, RestartBuildsAFreshGameOnlyWhenConfirmed) {
   const Point firstPlace{first->Piece(0).X, first->Piece(0).Y};
   window->Game().AddTray();
   PuzzleRecord.JoinedCount = 2;
+  window->Game().SaveGame();
+  std::filesystem::path saved(window->Game().ProgramPath());
+  saved.replace_extension(".sav");
+  ASSERT_TRUE(std::filesystem::exists(saved));
 
   Trigger(*window, "Restart1");  // answered No
   EXPECT_EQ(&window->Game(), first);
+  EXPECT_TRUE(std::filesystem::exists(saved));
   host.SetQuietAnswer(ChoiceAnswer::Cancel);
   Trigger(*window, "Restart1");
   EXPECT_EQ(&window->Game(), first);
@@ -240,6 +246,7 @@ TEST_F(MainCommandsTest, RestartBuildsAFreshGameOnlyWhenConfirmed) {
   host.SetQuietAnswer(ChoiceAnswer::Yes);
   Trigger(*window, "Restart1");
   TJigsaw& fresh = window->Game();
+  EXPECT_FALSE(std::filesystem::exists(saved)) << "the saved game is gone";
   EXPECT_TRUE(window->Playing());
   EXPECT_TRUE(fresh.IsPlaying());
   EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
