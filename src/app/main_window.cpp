@@ -444,7 +444,8 @@ void MainWindow::FormClose() {
   game_->ShowClosingMessage();
   if (!FPlaying) splash_->State().SetCaption("GiftLab", GiftLabelText(""));
   host_.RunModal(*splash_);
-  // Saving the position when "Save game..." is ticked joins here with the saved game.
+  // A gift whose game never started has no position to keep.
+  if (splash_->State().Checked("SaveResumeBox") && game_->IsPlaying()) game_->SaveGame();
 }
 
 void MainWindow::FormDestroy() {

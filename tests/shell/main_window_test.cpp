@@ -214,6 +214,29 @@ TEST_F(MainWindowTest, ClosingShowsTheClosingMessageAndStopsPlay) {
   EXPECT_EQ(window->Splash(), nullptr);
 }
 
+// Closing with "Save game..." ticked keeps the position beside the gift; the next
+// start resumes it and offers "Resume game...".
+TEST_F(MainWindowTest, ClosingSavesThePositionAndTheNextStartResumesIt) {
+  GiftHeader header = DefaultGiftHeader();
+  header.RequestedCount = 6;
+  Point moved;
+  {
+    auto window = OpenGift(header);
+    StartPlaying(*window);
+    TJigsaw& game = window->Game();
+    TFormPiece& piece = game.Piece(0);
+    game.MoveTo(piece, 37, 29, game.BoardTray().BoxRect());
+    moved = {piece.X, piece.Y};
+    EXPECT_TRUE(window->close());
+  }
+  ASSERT_TRUE(std::filesystem::exists(folder.Path() / "gift.sav"));
+  auto window = OpenGift(header);
+  StartPlaying(*window);
+  const TFormPiece& piece = window->Game().Piece(0);
+  EXPECT_EQ((Point{piece.X, piece.Y}), moved);
+  EXPECT_EQ(host.SplashForm().Get("SaveResumeBox").Caption, "Resume game...");
+}
+
 TEST_F(MainWindowTest, MusicFileIsDeletedWithTheWindow) {
   GiftParts parts;
   parts.Music = std::vector<uint8_t>(64, 7);
