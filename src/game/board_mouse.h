@@ -26,7 +26,10 @@ struct MouseOptions {
 
 // Undo point kinds recorded by the board's mouse control and the window's commands.
 enum UndoKind : int32_t {
+  kUndoArrange = 1,
+  kUndoArrangeTray = 2,
   kUndoDisarrange = 3,
+  kUndoDisarrangeTray = 4,
   kUndoTrayOperation = 5,
   kUndoGhostMoved = 7,
   kUndoDrag = 8,
