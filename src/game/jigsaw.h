@@ -163,6 +163,46 @@ class TJigsaw : public TMove {
   void SetCurrentTray(TBox* tray) { FTray = tray; }
   TBox* CurrentTray() const { return FTray; }
 
+  // ---- Arrangement and piece commands (arrangement_commands.cpp) ----
+  // The arranging commands act on the board, or on the current tray when `item` is
+  // one of the tray pop-up's own items ("ArrangeInGridT", "ArrangeAtEdgeT",
+  // "DisarrangeTray"). They move only loose pieces (neither joined nor placed), sorted
+  // by shape, by colour, by both, or at random when neither tick is given.
+  // Rows of loose pieces from the top-left corner of the tray, as close as they fit.
+  void GridLayout(const std::string& item, bool byShape, bool byColour);
+  // Rings of loose pieces along the tray's edges, the middle left free for the picture.
+  void EdgeLayout(const std::string& item, bool byShape, bool byColour);
+  // Scatters the single pieces (keepPositions: leaves them where they are) and, with
+  // rotating pieces on, gives them random turns.
+  void DisarrangePieces(const std::string& item, bool keepPositions);
+  // Turns FPiece with its group, or the carried selection, by quarterTurns clockwise
+  // (1 right, 3 left), joining fitting neighbours afterwards.
+  void RotatePiece(int quarterTurns);
+  // Puts FPiece's group behind every other piece of its tray.
+  void SendPieceToBack();
+  // Takes FPiece out of its group.
+  void UnlockPiece();
+  // Board places of the arranging commands for `count` loose pieces in `area` (a
+  // tray's inner rectangle), in the order the sorted pieces take them. GridPlaces is
+  // empty when the area is too narrow for a single column.
+  static std::vector<Point> GridPlaces(int32_t count, const Rect& area, int32_t cellWidth);
+  static std::vector<Point> EdgePlaces(int32_t count, const Rect& area, int32_t cellWidth, int32_t scaledWidth,
+                                       int32_t scaledHeight);
+
+ private:
+  // Puts a lifted selection back, picks the tray for `item` and records the undo
+  // step; none when the tray holds no pieces.
+  TBox* BeginArranging(const std::string& item, int32_t boardKind, int32_t trayKind);
+  // Moves the tray's loose pieces, in list order, to the places in turn.
+  void PlaceLoosePieces(TBox& tray, const std::vector<Point>& places);
+  // Back to drawing order, and the tray shown again.
+  void FinishArranging(TBox& tray);
+  // The piece pop-up shows its piece raised; the piece commands put it down first.
+  void LowerRaisedPiece();
+
+ public:
+  // ---- End of arrangement and piece commands ----
+
   // ---- Steps of modules still to come: undo points and the cheats ----
   virtual void RecordUndoPoint(int32_t kind) { (void)kind; }
   virtual void FetchNeighbour() {}
