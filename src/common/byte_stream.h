@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "common/errors.h"
@@ -47,6 +48,9 @@ class ByteReader {
 
 class ByteWriter {
  public:
+  ByteWriter() = default;
+  // Writes into `buffer` from its start, keeping its capacity for reuse.
+  explicit ByteWriter(std::vector<uint8_t> buffer) : bytes_(std::move(buffer)) { bytes_.clear(); }
   void WriteU8(uint8_t value) { bytes_.push_back(value); }
   void WriteU16(uint16_t value);
   void WriteI16(int16_t value);

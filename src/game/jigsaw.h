@@ -11,6 +11,7 @@
 #include "board/move.h"
 #include "game/board_mouse.h"
 #include "game/status_progress.h"
+#include "game/undo.h"
 #include "pieces/band.h"
 #include "raster/canvas.h"
 #include "game/gift_header.h"
@@ -204,12 +205,22 @@ class TJigsaw : public TMove {
   // ---- End of arrangement and piece commands ----
 
   // ---- Steps of modules still to come: undo points and the cheats ----
-  virtual void RecordUndoPoint(int32_t kind) { (void)kind; }
   virtual void FetchNeighbour() {}
   virtual void ShowNeighbour() {}
   virtual void SolveOnePiece() {}
   virtual void FlashSolution() {}
   virtual void AllRightWayUp() {}
+
+  // ---- Undo and redo (undo.cpp) ----
+  // Records an undo step of `kind` (see UndoStepName) with a snapshot of the
+  // position as it is now. Virtual, so tests can watch the steps asked for.
+  virtual void RecordUndoPoint(int32_t kind);
+  // "&Undo" (undo) or "&Redo" one step; nothing while pieces are carried or dragged.
+  void UndoRedo(bool undo);
+  // Writes the position into an undo step; puts the position of a step back.
+  void TakeSnapshot(TUndoEvent& event);
+  void ApplySnapshot(const TUndoEvent& event);
+  // ---- End of undo and redo ----
 
   // ---- Rotation and cheating switches (option_commands.cpp) ----
   // "Allow &Cheating": with store the configuration takes the option; while playing
@@ -270,6 +281,13 @@ class TJigsaw : public TMove {
   Canvas FBoardCanvas{BoardBitmap};  // the rubber band draws here
   TBand FBand;
   CursorShape FResizeCursor = CursorShape::Default;
+
+  // ---- Undo and redo (undo.cpp) ----
+  // The program's history, emptied first when it holds steps of another puzzle.
+  TUndo& UndoSteps();
+  // SetScale; when the picture cannot be made that large, a message and 100 %.
+  void SetScaleOrFallBack(int32_t percent);
+  // ---- End of undo and redo ----
 
   // ---- Tray commands ----
   // Lifts the pieces of list and puts them down in target without joining.

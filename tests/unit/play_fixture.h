@@ -53,7 +53,10 @@ class PlayHost : public ScriptHost {
 class CountingGame : public TJigsaw {
  public:
   using TJigsaw::TJigsaw;
-  void RecordUndoPoint(int32_t kind) override { undoKinds.push_back(kind); }
+  void RecordUndoPoint(int32_t kind) override {
+    undoKinds.push_back(kind);
+    TJigsaw::RecordUndoPoint(kind);
+  }
   void FetchNeighbour() override { cheats.emplace_back("FetchNeighbour"); }
   void ShowNeighbour() override { cheats.emplace_back("ShowNeighbour"); }
   void SolveOnePiece() override { cheats.emplace_back("SolveOnePiece"); }

@@ -1,0 +1,217 @@
+// Undo and redo: the history of ten steps with the menu items that offer them, and
+// the game object's snapshots of the position and their restoring.
+#include "game/undo.h"
+
+#include <new>
+#include <stdexcept>
+
+#include "board/tray_records.h"
+#include "common/byte_stream.h"
+#include "common/records.h"
+#include "game/jigsaw.h"
+
+namespace quill {
+namespace {
+
+constexpr const char* kStepNames[] = {
+    "size/shape",      "arrange",          "arrange tray", "disarrange",    "disarrange tray", "tray operation",
+    "auto-solve",      "move ghost",       "move pieces",  "rotate pieces", "right way up",    "cheat",
+};
+
+constexpr const char* kUndoItem = "UndoItem";
+constexpr const char* kRedoItem = "RedoItem";
+
+constexpr const char* kScaleFallBackText =
+    "Insufficient graphics resources to set such a large piece size - reducing the number of Windows desktop "
+    "colors may help. Setting scale factor back to 100%...";
+
+// The history's view of one game object.
+class GameUndoTarget final : public TUndoTarget {
+ public:
+  explicit GameUndoTarget(TJigsaw& game) : game_(game) {}
+  void TakeSnapshot(TUndoEvent& event) override { game_.TakeSnapshot(event); }
+  void ApplySnapshot(const TUndoEvent& event) override { game_.ApplySnapshot(event); }
+  UiState& UndoMenus() override { return game_.MainForm(); }
+
+ private:
+  TJigsaw& game_;
+};
+
+// The puzzle a history belongs to: the program file and what its gift makes.
+std::string PuzzleIdentity(const std::string& programPath) {
+  const TPuzzleRecord& r = PuzzleRecord;
+  return programPath + '\n' + std::to_string(r.PieceCount) + ' ' + std::to_string(r.Columns) + ' ' +
+         std::to_string(r.Rows) + ' ' + std::to_string(r.Seed) + ' ' + std::to_string(r.PictureWidth) + ' ' +
+         std::to_string(r.PictureHeight);
+}
+
+}  // namespace
+
+const char* UndoStepName(int32_t kind) {
+  constexpr auto kKinds = static_cast<int32_t>(std::size(kStepNames));
+  return kind >= 0 && kind < kKinds ? kStepNames[kind] : "";
+}
+
+TUndo& UndoHistory() {
+  static TUndo history;
+  return history;
+}
+
+// ---- The history ----------------------------------------------------------------
+
+void TUndo::ShowItem(UiState& menus, const char* item, const char* verb, const TUndoEvent* step) {
+  if (!menus.Has(item)) return;
+  menus.SetHint(item, step != nullptr ? std::string(verb) + " " + UndoStepName(step->Kind) : std::string());
+  menus.SetEnabled(item, step != nullptr);
+}
+
+void TUndo::Record(TUndoTarget& game, int32_t kind) {
+  UiState& menus = game.UndoMenus();
+  if (FUndone > 0) {
+    FHead = FCursor;
+    FCount -= FUndone;
+    FUndone = 0;
+    ShowItem(menus, kRedoItem, "Redo", nullptr);
+  }
+  TUndoEvent& step = FSlots[FHead];
+  step.Kind = static_cast<uint8_t>(kind);
+  game.TakeSnapshot(step);
+  if (FCount < kUndoSteps) ++FCount;
+  FHead = Next(FHead);
+  FCursor = FHead;
+  ShowItem(menus, kUndoItem, "Undo", &step);
+}
+
+void TUndo::Undo(TUndoTarget& game) {
+  UiState& menus = game.UndoMenus();
+  if (FUndone == 0 && FCount > 0) game.TakeSnapshot(FSpare);
+  if (FUndone < FCount) {
+    FCursor = Prev(FCursor);
+    ++FUndone;
+    const TUndoEvent& step = FSlots[FCursor];
+    game.ApplySnapshot(step);
+    ShowItem(menus, kRedoItem, "Redo", &step);
+  }
+  ShowItem(menus, kUndoItem, "Undo", FUndone < FCount ? &FSlots[Prev(FCursor)] : nullptr);
+}
+
+void TUndo::Redo(TUndoTarget& game) {
+  if (FUndone == 0) return;
+  UiState& menus = game.UndoMenus();
+  FCursor = Next(FCursor);
+  const int32_t wasUndone = FUndone--;
+  // The last redo returns to the position before the first undo.
+  game.ApplySnapshot(wasUndone == 1 ? FSpare : FSlots[FCursor]);
+  ShowItem(menus, kRedoItem, "Redo", FUndone > 0 ? &FSlots[FCursor] : nullptr);
+  ShowItem(menus, kUndoItem, "Undo", &FSlots[Prev(FCursor)]);
+}
+
+void TUndo::Bind(const std::string& puzzle) {
+  if (puzzle == FPuzzle) return;
+  Clear();
+  FPuzzle = puzzle;
+}
+
+void TUndo::Clear() {
+  FHead = FCursor = FCount = FUndone = 0;
+  for (TUndoEvent& slot : FSlots) slot.Stream.clear();
+  FSpare.Stream.clear();
+}
+
+// ---- The game object's steps ------------------------------------------------------
+
+TUndo& TJigsaw::UndoSteps() {
+  TUndo& history = UndoHistory();
+  history.Bind(PuzzleIdentity(FProgramPath));
+  return history;
+}
+
+void TJigsaw::RecordUndoPoint(int32_t kind) {
+  GameUndoTarget target(*this);
+  UndoSteps().Record(target, kind);
+}
+
+// A carried selection or a drag in progress holds pieces that a snapshot would pull
+// from under it; a band selection waiting on the board is put back first.
+void TJigsaw::UndoRedo(bool undo) {
+  if (!IsPlaying() || FCarrying) return;
+  if (FDragState == kBandSelected) ReleaseSelection();
+  if (FDragState != kDragIdle) return;
+  GameUndoTarget target(*this);
+  TUndo& history = UndoSteps();
+  if (undo)
+    history.Undo(target);
+  else
+    history.Redo(target);
+}
+
+void TJigsaw::TakeSnapshot(TUndoEvent& event) {
+  std::vector<uint8_t> buffer = std::move(event.Stream);
+  buffer.reserve(SaveSize(*this));
+  event.Rotating = MainForm().Checked("Rotation");
+  event.Scale = PuzzleRecord.Scale;
+  event.Oddness = PuzzleRecord.Oddness;
+  event.Style = PuzzleRecord.PieceStyle;
+  event.Fun = PuzzleRecord.FunPieces;
+  BoardRecord.TrayCount = static_cast<uint16_t>(TrayListCount());
+  ByteWriter stream(std::move(buffer));
+  stream.WriteBytes(SerializePuzzleRecord(PuzzleRecord));
+  stream.WriteBytes(SerializeBoardRecord(BoardRecord));
+  WritePiecesAndTrays(*this, stream);
+  event.Stream = stream.Take();
+}
+
+void TJigsaw::ApplySnapshot(const TUndoEvent& event) {
+  const bool shapeChanged = event.Scale != PuzzleRecord.Scale || event.Oddness != PuzzleRecord.Oddness ||
+                            event.Style != PuzzleRecord.PieceStyle || event.Fun != PuzzleRecord.FunPieces;
+  ByteReader stream(event.Stream);
+  PuzzleRecord = ParsePuzzleRecord(stream.Read(kPuzzleRecordSize).data(), kPuzzleRecordSize);
+  BoardRecord = ParseBoardRecord(stream.Read(kBoardRecordSize).data(), kBoardRecordSize);
+  ReadPiecesAndTrays(*this, stream);
+  // The pieces lie where their records say; the ghost may not be where it was when
+  // they were at home, so none is taken along to it before being tested again.
+  for (TFormPiece* piece : AllPieces()) piece->AtHome = false;
+  AllJoined = false;
+  FTray = &BoardTray();
+  FPiece = FNeighbour = nullptr;
+  SortTrays(false);
+  SortTrayPieces(kSortByGroup);
+  UpdateAllJoinedSides();
+
+  UiState& form = MainForm();
+  form.SetChecked("Rotation", event.Rotating);
+  form.SetEnabled("RotateRight", event.Rotating);
+  form.SetEnabled("RotateLeft", event.Rotating);
+  Config().Rotating = event.Rotating;
+  FWheelPiece = -1;
+
+  TPieceList pending;
+  ListPendingRotation(pending);
+  if (!pending.empty()) {
+    RotatePieces(pending, 0, true, true, StatusProgress.Report());
+    CutPieces(pending, false);
+  }
+  if (shapeChanged)
+    SetScaleOrFallBack(event.Scale);
+  else
+    FitBoard(Config().BoardWidth, Config().BoardHeight);
+  UpdateAtHome();
+}
+
+void TJigsaw::SetScaleOrFallBack(int32_t percent) {
+  bool tooLarge = false;
+  try {
+    SetScale(percent);
+  } catch (const std::bad_alloc&) {
+    tooLarge = true;
+  } catch (const std::length_error&) {
+    tooLarge = true;
+  } catch (const UserError&) {
+    tooLarge = true;
+  }
+  if (!tooLarge) return;
+  TheHost().ShowMessage(kScaleFallBackText, MessageKind::Error);
+  SetScale(100);
+}
+
+}  // namespace quill
