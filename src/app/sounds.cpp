@@ -1,0 +1,240 @@
+#include "app/sounds.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QEventLoop>
+#include <QFile>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <charconv>
+#include <optional>
+#include <filesystem>
+
+#include "common/errors.h"
+#include "common/resources.h"
+
+namespace quill {
+namespace {
+
+constexpr const char* kSoundsName = "Sounds";
+constexpr const char* kMediaPlayerName = "MediaPlayer1";
+constexpr int kLongestWaitMs = 10000;  // a synchronous sound never holds the program longer
+
+bool HasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+QUrl FileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
+
+// One QSoundEffect per file, loaded on its first use and kept for the next.
+class QtWaveOutput : public WaveOutput {
+ public:
+  void Start(const std::string& path) override {
+    Stop();
+    std::unique_ptr<QSoundEffect>& effect = effects_[path];
+    if (!effect) {
+      effect = std::make_unique<QSoundEffect>();
+      effect->setSource(FileUrl(path));
+    }
+    current_ = effect.get();
+    current_->play();
+  }
+  void Stop() override {
+    if (current_) current_->stop();
+  }
+  bool IsPlaying() const override {
+    return current_ && (current_->isPlaying() || current_->status() == QSoundEffect::Loading);
+  }
+  void WaitUntilDone() override {
+    if (!IsPlaying()) return;
+    QEventLoop loop;
+    auto check = [this, &loop] {
+      if (!IsPlaying()) loop.quit();
+    };
+    QObject::connect(current_, &QSoundEffect::playingChanged, &loop, check);
+    QObject::connect(current_, &QSoundEffect::statusChanged, &loop, check);
+    QTimer::singleShot(kLongestWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+
+ private:
+  std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
+  QSoundEffect* current_ = nullptr;
+};
+
+class SilentWaveOutput : public WaveOutput {
+ public:
+  void Start(const std::string&) override {}
+  void Stop() override {}
+  bool IsPlaying() const override { return false; }
+  void WaitUntilDone() override {}
+};
+
+// The media player with its audio output, made on the first Play.
+class QtMusicOutput : public MusicOutput {
+ public:
+  void Play(const std::string& path) override {
+    if (!player_) MakePlayer();
+    player_->setSource(FileUrl(path));
+    player_->setPosition(0);
+    player_->play();
+  }
+  void Stop() override {
+    if (player_) player_->stop();
+  }
+  bool IsPlaying() const override { return player_ && player_->playbackState() == QMediaPlayer::PlayingState; }
+
+ private:
+  void MakePlayer() {
+    player_ = std::make_unique<QMediaPlayer>();
+    audio_ = std::make_unique<QAudioOutput>();
+    player_->setAudioOutput(audio_.get());
+    // Queued, as a window message: the next start runs outside the player's signal.
+    QObject::connect(
+        player_.get(), &QMediaPlayer::mediaStatusChanged, player_.get(),
+        [this](QMediaPlayer::MediaStatus status) {
+          if (status == QMediaPlayer::EndOfMedia && OnEnded) OnEnded();
+        },
+        Qt::QueuedConnection);
+  }
+
+  std::unique_ptr<QAudioOutput> audio_;
+  std::unique_ptr<QMediaPlayer> player_;
+};
+
+class SilentMusicOutput : public MusicOutput {
+ public:
+  void Play(const std::string&) override {}
+  void Stop() override {}
+  bool IsPlaying() const override { return false; }
+};
+
+// The whole of `text` as an integer, or nothing.
+std::optional<int> WholeNumber(const std::string& text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::unique_ptr<WaveOutput> MakeWaveOutput() {
+  if (HasAudioOutput()) return std::make_unique<QtWaveOutput>();
+  return std::make_unique<SilentWaveOutput>();
+}
+
+std::unique_ptr<MusicOutput> MakeMusicOutput() {
+  if (HasAudioOutput()) return std::make_unique<QtMusicOutput>();
+  return std::make_unique<SilentMusicOutput>();
+}
+
+// ---- TSounds --------------------------------------------------------------------
+
+TSounds::TSounds(std::unique_ptr<WaveOutput> output, QObject* parent) : QObject(parent), output_(std::move(output)) {
+  setObjectName(kSoundsName);
+  for (int n = 1; n <= kSoundCount; ++n) SoundList.push_back(std::to_string(n));
+}
+
+TSounds::~TSounds() {
+  if (output_) output_->Stop();
+}
+
+TSounds* TSounds::Of(const QObject& window) {
+  return window.findChild<TSounds*>(kSoundsName, Qt::FindDirectChildrenOnly);
+}
+
+void TSounds::Play(int n, int mode) {
+  mode_ = mode;
+  PlayNumber(n);
+}
+
+TJigConfig::SoundOutput TSounds::ConfigOutput() {
+  return [sounds = QPointer<TSounds>(this)](int effect, bool atOnce) {
+    if (sounds) sounds->Play(effect, atOnce ? kPlayCutOff : kPlayWhenQuiet);
+  };
+}
+
+void TSounds::PlayNumber(int n) {
+  if (n < 1 || n > static_cast<int>(SoundList.size())) return;
+  const std::string& entry = SoundList[static_cast<size_t>(n - 1)];
+  if (const std::optional<int> number = WholeNumber(entry); number && *number >= 1 && *number <= kResourceCount) {
+    const std::string file = ResourceFile(*number);
+    if (!file.empty()) PlayFile(file);
+  } else if (std::error_code error; std::filesystem::is_regular_file(entry, error)) {
+    PlayFile(entry);
+  }
+}
+
+void TSounds::PlayFile(const std::string& path) {
+  if (!output_) return;
+  if (mode_ != kPlayCutOff && mode_ != kPlayAndWait && output_->IsPlaying()) return;
+  output_->Start(path);
+  if (mode_ == kPlayAndWait) output_->WaitUntilDone();
+}
+
+std::string TSounds::ResourceFile(int number) {
+  if (auto it = resourceFiles_.find(number); it != resourceFiles_.end()) return it->second;
+  std::vector<uint8_t> bytes;
+  try {
+    bytes = LoadResourceStream("Wave" + std::to_string(number), "WAVE");
+  } catch (const UserError&) {
+    return {};
+  }
+  if (!folder_) folder_ = std::make_unique<QTemporaryDir>();
+  if (!folder_->isValid()) return {};
+  const QString path = folder_->filePath(QStringLiteral("Wave%1.wav").arg(number));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()))
+    return {};
+  return resourceFiles_[number] = path.toStdString();
+}
+
+// ---- MusicPlayer ----------------------------------------------------------------
+
+MusicPlayer::MusicPlayer(Host& host, std::function<std::string()> musicFile, std::unique_ptr<MusicOutput> output,
+                         QObject* parent)
+    : QObject(parent), host_(host), musicFile_(std::move(musicFile)) {
+  setObjectName(kMediaPlayerName);
+  SetOutput(std::move(output));
+}
+
+MusicPlayer* MusicPlayer::Of(const QObject& window) {
+  return window.findChild<MusicPlayer*>(kMediaPlayerName, Qt::FindDirectChildrenOnly);
+}
+
+void MusicPlayer::SetOutput(std::unique_ptr<MusicOutput> output) {
+  output_ = std::move(output);
+  if (!output_) return;
+  // The end of the music starts it again for as long as Music stays ticked.
+  output_->OnEnded = [self = QPointer<MusicPlayer>(this)] {
+    if (self) self->StartMusic();
+  };
+}
+
+void MusicPlayer::StartMusic() {
+  UiState& form = host_.MainForm();
+  if (!form.Checked("Music")) return;
+  const std::string file = musicFile_();
+  if (std::error_code error; !file.empty() && std::filesystem::is_regular_file(file, error)) {
+    if (output_) output_->Play(file);
+    form.SetDown("SpeedMusic", true);
+    form.SetChecked("Music", true);
+  } else {
+    form.SetChecked("Music", false);
+    form.SetDown("SpeedMusic", false);
+    host_.ShowMessage(kNoMusicMessage, MessageKind::Information);
+  }
+}
+
+void MusicPlayer::Stop() {
+  if (output_) output_->Stop();
+}
+
+bool MusicPlayer::IsPlaying() const { return output_ && output_->IsPlaying(); }
+
+}  // namespace quill
