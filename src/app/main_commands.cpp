@@ -13,6 +13,7 @@
 
 #include "app/bar_docking.h"
 #include "app/main_window.h"
+#include "app/sounds.h"
 #include "app/zoom_form.h"
 
 namespace quill {
@@ -191,9 +192,11 @@ void MainWindow::SoundClick(bool on) {
 void MainWindow::MusicClick(bool on) {
   UiState& form = host_.MainForm();
   form.SetChecked("Music", on);
-  // Stopping the media player joins here with the music player.
-  if (on) StartMusic();
-  form.SetDown("SpeedMusic", on);
+  if (on)
+    StartMusic();
+  else if (MusicPlayer* player = MusicPlayer::Of(*this))
+    player->Stop();
+  form.SetDown("SpeedMusic", form.Checked("Music"));  // StartMusic unticks it for a gift without music
 }
 
 // The game asks what to do with turned pieces and says whether rotation is on now.

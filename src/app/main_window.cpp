@@ -16,6 +16,7 @@
 
 #include "app/cursors.h"
 #include "app/qt_colours.h"
+#include "app/sounds.h"
 #include "app/web_site.h"
 #include "ui/form_layouts.h"
 
@@ -249,7 +250,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::FormCreate() {
   UiState& form = host_.MainForm();
-  // Sounds and skin objects join here with their modules.
+  // The sounds object and the music player are the window's children, found by name.
+  new TSounds(MakeWaveOutput(), this);
+  new MusicPlayer(host_, [this] { return host_.MusicFile(); }, MakeMusicOutput(), this);
+  // The skin object joins here with its module.
   FDockSize = form.Get("SpeedBar").Height;
   form.SetCaption(kMainFormName, "Quillmere Gift");
   setWindowTitle(ToQString(form.Get(kMainFormName).Caption));
@@ -264,6 +268,7 @@ void MainWindow::FormCreate() {
 
 void MainWindow::CreateGame() {
   game_ = std::make_unique<TJigsaw>(host_, programPath_);
+  if (TSounds* sounds = TSounds::Of(*this)) game_->Config().SetSoundOutput(sounds->ConfigOutput());
   game_->GhostLevel = FGhostLevel;
   game_->Attended = [this] {
     // The clock runs while this window is the active one (the auto-solve and picture
@@ -397,7 +402,7 @@ void MainWindow::RestartFromScratch() {
 }
 
 void MainWindow::StartMusic() {
-  // The gift's music starts here once the music player exists.
+  if (MusicPlayer* player = MusicPlayer::Of(*this)) player->StartMusic();
 }
 
 void MainWindow::SetSplashButtonsEnabled(bool enabled) {
@@ -429,7 +434,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::FormClose() {
-  // Stopping the music joins here with the music player.
+  if (MusicPlayer* player = MusicPlayer::Of(*this); player && host_.MainForm().Checked("Music") && player->IsPlaying())
+    player->Stop();
   Finally cleanUp([this] {
     delete splash_;
     FTimer.stop();
@@ -449,8 +455,11 @@ void MainWindow::FormClose() {
 }
 
 void MainWindow::FormDestroy() {
+  if (MusicPlayer* player = MusicPlayer::Of(*this)) player->Stop();  // lets go of the file
   if (!host_.MusicFile().empty()) std::remove(host_.MusicFile().c_str());
   game_.reset();
+  // The skin joins here with its module.
+  delete TSounds::Of(*this);
 }
 
 // ---- Events ---------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QToolButton>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "common/config.h"
@@ -46,9 +47,12 @@ TEST_F(MainCommandsTest, CheckMarkCommandsFlipTheirTickAndWhatFollowsIt) {
   MainWindow& w = *window;
   UiState& form = host.MainForm();
   TJigConfig& config = w.Game().Config();
-  // As on a machine with a sound device (this one may have none).
+  // As on a machine with a sound device (this one may have none), for a gift with music.
   form.SetEnabled("Music", true);
   form.SetEnabled("SpeedMusic", true);
+  const std::filesystem::path musicFile = folder.Path() / "jig1.mid";
+  std::ofstream(musicFile) << "music";
+  host.SetMusicFile(musicFile.string());
   struct Case {
     const char* command;  // a menu item, or a tool button when it starts with "Speed"
     const char* tick;

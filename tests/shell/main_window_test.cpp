@@ -28,6 +28,9 @@ TEST_F(MainWindowTest, MenuActionsFollowTheirStateAndTheUsersTicks) {
   host.MainForm().SetChecked("Music", false);
   EXPECT_FALSE(music.isChecked());
 
+  const std::filesystem::path musicFile = folder.Path() / "jig1.mid";  // without music the tick would go again
+  std::ofstream(musicFile) << "music";
+  host.SetMusicFile(musicFile.string());
   music.trigger();  // the user ticks it again
   EXPECT_TRUE(host.MainForm().Checked("Music"));
 
