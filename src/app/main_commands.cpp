@@ -1,7 +1,7 @@
 // The main window's commands: the menu items, tool buttons and shortcuts that toggle
 // the options held in check marks, show the picture views, set the ghost picture's
 // brightness, restart the jigsaw, and the docking of the two bars. Commands whose
-// game operations are still to come (arranging, piece size, undo, hints, auto-solve,
+// game operations are still to come (arranging, piece size, hints, auto-solve,
 // the about and quick help dialogs, the tray description) are not connected: the
 // game enables some of them when play starts, and until their modules land they do
 // nothing.
@@ -105,6 +105,16 @@ void MainWindow::ConnectCheatCommands() {
   for (const char* name : {"FetchPiece", "SolvePiece"}) onPlaying(name, [this] { game_->SolveOnePiece(); });
   onPlaying("ShowNeighbor", [this] { game_->ShowNeighbour(); });
   onPlaying("FetchNeighbor", [this] { game_->FetchNeighbour(); });
+}
+
+// "&Undo" and "&Redo": the game enables them and names their steps in their hints.
+void MainWindow::ConnectUndoCommands() {
+  OnItem("UndoItem", [this] {
+    if (FPlaying) game_->UndoRedo(true);
+  });
+  OnItem("RedoItem", [this] {
+    if (FPlaying) game_->UndoRedo(false);
+  });
 }
 
 // ---- Picture views and Mystery mode -----------------------------------------------

@@ -141,6 +141,7 @@ void MainWindow::ConnectCommands() {
   ConnectViewCommands();
   ConnectOptionCommands();
   ConnectCheatCommands();
+  ConnectUndoCommands();
   ConnectToolButtons();
   ShowStatusHintsOfPopups();
   // Options that change the picture of the board take effect at its next paint.

@@ -83,6 +83,7 @@ class MainWindow : public QMainWindow {
   void ConnectViewCommands();
   void ConnectOptionCommands();
   void ConnectCheatCommands();
+  void ConnectUndoCommands();
   void ShowStatusHintsOfPopups();
   void FlipTick(const char* name);
   void BarsToggle(const char* item, const char* bar);
