@@ -131,11 +131,16 @@ void TJigsaw::RecordUndoPoint(int32_t kind) {
   UndoSteps().Record(target, kind);
 }
 
-// A carried selection or a drag in progress holds pieces that a snapshot would pull
-// from under it; a band selection waiting on the board is put back first.
+// A carried selection or a drag in progress holds pieces or a tray that a snapshot
+// would pull from under it. A band selection waiting on the board is put back first;
+// a pointer resting on a tray's border forgets the tray, which may be gone.
 void TJigsaw::UndoRedo(bool undo) {
   if (!IsPlaying() || FCarrying) return;
   if (FDragState == kBandSelected) ReleaseSelection();
+  if (FDragState == kOverTrayBorder) {
+    FDragState = kDragIdle;
+    TheHost().SetCursor(CursorShape::Default);
+  }
   if (FDragState != kDragIdle) return;
   GameUndoTarget target(*this);
   TUndo& history = UndoSteps();
@@ -172,8 +177,7 @@ void TJigsaw::ApplySnapshot(const TUndoEvent& event) {
   // they were at home, so none is taken along to it before being tested again.
   for (TFormPiece* piece : AllPieces()) piece->AtHome = false;
   AllJoined = false;
-  FTray = &BoardTray();
-  FPiece = FNeighbour = nullptr;
+  FTray = &BoardTray();  // the trays were made anew
   SortTrays(false);
   SortTrayPieces(kSortByGroup);
   UpdateAllJoinedSides();

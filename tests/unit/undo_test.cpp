@@ -3,6 +3,7 @@
 // and the piece size come back as they were.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -165,13 +166,18 @@ TEST_F(UndoHistoryTest, AnotherPuzzleFindsTheHistoryEmpty) {
 
 // ---- The game's snapshots ---------------------------------------------------------
 
-// What undo must give back of a piece.
+// What undo must give back of a piece: its place, the first piece of its group (a
+// drag's step is taken once the press has brought the group to the front with a new
+// number), its tray, whether it is joined, its turn and size.
 using PiecePlace = std::tuple<int32_t, int32_t, int32_t, int32_t, bool, uint8_t, uint16_t, uint16_t>;
 
 std::vector<PiecePlace> Places(const TJigsaw& game) {
+  const TPieceList all = game.AllPieces();
   std::vector<PiecePlace> places;
-  for (const TFormPiece* p : game.AllPieces())
-    places.emplace_back(p->X, p->Y, p->Group, p->Tray, p->Joined, p->Rotation, p->Width, p->Height);
+  for (const TFormPiece* p : all) {
+    const auto first = std::find_if(all.begin(), all.end(), [p](const TFormPiece* q) { return q->Group == p->Group; });
+    places.emplace_back(p->X, p->Y, (*first)->Index, p->Tray, p->Joined, p->Rotation, p->Width, p->Height);
+  }
   return places;
 }
 
@@ -296,14 +302,13 @@ TEST_F(UndoGameTest, DeletedTrayComesBackWithItsPieces) {
 
 TEST_F(UndoGameTest, PiecesTakenIntoATrayGoBackToTheBoard) {
   StartSpread();
-  TBox& tray = TrayWith({});
+  TrayWith({});
   const auto trays = Trays(*game);
   const auto places = Places(*game);
 
   game->RecordUndoPoint(kUndoTrayOperation);
   game->GetPieces(1);
   ASSERT_FALSE(game->TrayNo(1).FPieces.empty());
-  (void)tray;
   const auto taken = Trays(*game);
 
   Undo();
@@ -400,6 +405,33 @@ TEST_F(UndoGameTest, NothingIsUndoneWhilePiecesAreCarried) {
   EXPECT_EQ(Places(*game), carried);
   EXPECT_EQ(PuzzleRecord.JoinedCount, 2);
   EXPECT_EQ(UndoHistory().Undone(), 0);
+}
+
+// A piece held on a pressed button waits for its release; a pointer resting on a
+// tray's border does not hold the undo back.
+TEST_F(UndoGameTest, UndoWaitsForAPressedDragButNotForAPointerOnATrayBorder) {
+  StartSpread();
+  TBox& tray = TrayWith({});
+  const auto before = Places(*game);
+  const Point grab = OnPiece(P(0));
+  Run("drag " + PointText(grab) + " " + PointText({grab.X + 15, grab.Y + 10}) + " left\n");
+  ASSERT_NE(Places(*game), before);
+
+  Run("press " + PointText(grab) + "\n");
+  ASSERT_EQ(game->FDragState, kDragPicked);
+  Undo();
+  EXPECT_EQ(UndoHistory().Undone(), 0);
+  Run("release " + PointText(grab) + "\n");
+
+  const Point border{tray.FLeft + tray.FWidth - 2, tray.FTop + tray.FHeight / 2};
+  Run("move " + PointText(border) + "\n");
+  ASSERT_EQ(game->FDragState, kOverTrayBorder);
+  Undo();
+  Undo();
+  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(host.cursor, CursorShape::Default);
+  EXPECT_EQ(Places(*game), before);
+  EXPECT_EQ(Trails(), 0);
 }
 
 // A band selection waiting on the board is put back before the step is undone.
