@@ -1,7 +1,7 @@
 // The main window's commands: the menu items, tool buttons and shortcuts that toggle
 // the options held in check marks, show the picture views, set the ghost picture's
 // brightness, restart the jigsaw, and the docking of the two bars. Commands whose
-// game operations are still to come (arranging, piece size, hints, auto-solve,
+// game operations are still to come (piece size, hints, auto-solve,
 // the about and quick help dialogs, the tray description) are not connected: the
 // game enables some of them when play starts, and until their modules land they do
 // nothing.
@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QToolButton>
 #include <algorithm>
+#include <string_view>
 
 #include "app/bar_docking.h"
 #include "app/main_window.h"
@@ -115,6 +116,37 @@ void MainWindow::ConnectUndoCommands() {
   OnItem("RedoItem", [this] {
     if (FPlaying) game_->UndoRedo(false);
   });
+}
+
+// The arranging commands get the invoking item's name (the tray pop-up's own items
+// arrange that tray) and the ticks of the two sort options; the piece pop-up's
+// commands act on the piece that was right-clicked.
+void MainWindow::ConnectArrangeCommands() {
+  UiState& form = host_.MainForm();
+  const auto onPlaying = [this](const char* name, std::function<void()> step) {
+    auto guarded = [this, step = std::move(step)] {
+      if (FPlaying) step();
+    };
+    if (std::string_view(name).starts_with("Speed")) {
+      OnButton(name, std::move(guarded));
+    } else {
+      OnItem(name, std::move(guarded));
+    }
+  };
+  for (const char* name : {"ArrangeAtEdge", "ArrangeAtEdge2", "ArrangeAtEdgeT", "SpeedEdge"})
+    onPlaying(name, [this, &form, name] {
+      game_->EdgeLayout(name, form.Checked("SortByShape"), form.Checked("SortByColor"));
+    });
+  for (const char* name : {"ArrangeInGrid", "ArrangeInGrid2", "ArrangeInGridT", "SpeedGrid"})
+    onPlaying(name, [this, &form, name] {
+      game_->GridLayout(name, form.Checked("SortByShape"), form.Checked("SortByColor"));
+    });
+  for (const char* name : {"Disarrange", "Disarrange2", "DisarrangeTray"})
+    onPlaying(name, [this, name] { game_->DisarrangePieces(name, false); });
+  onPlaying("RotateRight", [this] { game_->RotatePiece(1); });
+  onPlaying("RotateLeft", [this] { game_->RotatePiece(3); });
+  onPlaying("Unlock", [this] { game_->UnlockPiece(); });
+  onPlaying("SendToBack", [this] { game_->SendPieceToBack(); });
 }
 
 // ---- Picture views and Mystery mode -----------------------------------------------

@@ -142,6 +142,7 @@ void MainWindow::ConnectCommands() {
   ConnectOptionCommands();
   ConnectCheatCommands();
   ConnectUndoCommands();
+  ConnectArrangeCommands();
   ConnectToolButtons();
   ShowStatusHintsOfPopups();
   // Options that change the picture of the board take effect at its next paint.

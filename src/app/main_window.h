@@ -84,6 +84,7 @@ class MainWindow : public QMainWindow {
   void ConnectOptionCommands();
   void ConnectCheatCommands();
   void ConnectUndoCommands();
+  void ConnectArrangeCommands();
   void ShowStatusHintsOfPopups();
   void FlipTick(const char* name);
   void BarsToggle(const char* item, const char* bar);
