@@ -31,9 +31,11 @@ enum UndoKind : int32_t {
   kUndoDisarrange = 3,
   kUndoDisarrangeTray = 4,
   kUndoTrayOperation = 5,
+  kUndoAutoSolve = 6,
   kUndoGhostMoved = 7,
   kUndoDrag = 8,
   kUndoTurn = 9,
+  kUndoRightWayUp = 10,
   kUndoCheat = 11,
 };
 

@@ -204,12 +204,66 @@ class TJigsaw : public TMove {
  public:
   // ---- End of arrangement and piece commands ----
 
-  // ---- Steps of modules still to come: undo points and the cheats ----
-  virtual void FetchNeighbour() {}
-  virtual void ShowNeighbour() {}
-  virtual void SolveOnePiece() {}
-  virtual void FlashSolution() {}
-  virtual void AllRightWayUp() {}
+  // ---- Solving aids (solving_aids.cpp) ----
+  // Every aid counts as a cheat in the puzzle record. The board clicks and the pop-up
+  // menus set FPiece, FNeighbour, FTray and FMouse before they run one. The virtual
+  // ones are the board clicks' steps, which tests may watch instead of running.
+  // "&Hint!": flashes a piece on the rim of the board's largest group together with
+  // its first grid neighbour in another group; nothing during a drag or once solved.
+  void Hint();
+  // Puts FPiece (or, without one, the piece whose solved place is under FMouse on the
+  // ghost) onto its place on the ghost, joining what fits there.
+  virtual void SolveOnePiece();
+  // Flashes FPiece (or the piece whose place is under FMouse) and its place on the ghost.
+  virtual void FlashSolution();
+  // Flashes FPiece and FNeighbour in turn.
+  virtual void ShowNeighbour();
+  // Glides FNeighbour's group to where it fits FPiece and joins it there.
+  virtual void FetchNeighbour();
+  // Turns FPiece's group the right way up and joins what fits.
+  void RightWayUp();
+  // Turns every piece the right way up (an undo step "right way up").
+  virtual void AllRightWayUp();
+  // Solves the puzzle piece by piece, letting the window's events run between steps,
+  // until it is complete or StopAutoSolve is called. `speed` is read before every
+  // piece (1 slow .. 10 fastest); `showPercent` hears the share of joined pieces
+  // when it changes. Does nothing while an auto-solve runs already.
+  void AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent = {});
+  // The running auto-solve ends after the piece it is moving.
+  void StopAutoSolve() { FAutoSolving = false; }
+  // Before the piece pop-up opens: FNeighbour towards FMouse and the cheat items'
+  // enabled states.
+  void PreparePiecePopup();
+
+ private:
+  // A piece on the rim of the board's largest group, chosen at random; none when
+  // the board holds no pieces.
+  TFormPiece* RandomRimPiece();
+  // The first grid neighbour (top, right, bottom, left) in another group, or none.
+  TFormPiece* NeighbourInOtherGroup(TFormPiece& piece);
+  // Lifts the piece alone for a moment and puts it back.
+  void FlashPiece(TFormPiece& piece);
+  // Shows the picture's part at place for a moment.
+  void FlashPlace(const TFormPiece& piece, const Rect& place);
+  // Flashes the two pieces in turn, 8 times.
+  void FlashPair(TFormPiece& first, TFormPiece& second);
+  // Busy-waits on the host's clock without letting events run.
+  void WaitMilliseconds(int32_t ms);
+  // The piece whose solved place on the ghost lies under FMouse.
+  TFormPiece* PieceAtGhostPoint() const;
+  // Board place of a piece's solved position when the picture lies at origin.
+  static Point HomePlace(const TFormPiece& piece, Point origin);
+  // Lifts the piece's group, glides it so that the piece ends at `target` and puts
+  // it down into tray.
+  void GlideGroupTo(TFormPiece& piece, Point target, int32_t step, bool abortable, TBox& tray, bool connect);
+  // Turns the piece's group by quarter turns without joining.
+  void TurnGroup(TFormPiece& piece, int quarterTurns);
+  // One pass of the auto-solve; `first` also places the anchor on its home place.
+  void AutoSolveStep(int32_t speed, bool first);
+  void CountCheat();
+
+ public:
+  // ---- End of solving aids ----
 
   // ---- Undo and redo (undo.cpp) ----
   // Records an undo step of `kind` (see UndoStepName) with a snapshot of the

@@ -36,6 +36,8 @@ void TJigsaw::SetGameState(GameState state) {
   for (const char* name : kPlayCommands)
     if (form.Has(name)) form.SetEnabled(name, true);
   Config().SnapDivisor = kSnapDivisors[kSnapLevel];
+  // The cheat commands follow the option as the game starts.
+  SetCheating(Config().Cheating, false);
   form.SetVisible("HelpAboutJigItem", true);
   form.SetVisible("TimerStatus", form.Checked("ShowTimer"));
   form.SetVisible("SolvedStatus", form.Checked("ShowNum"));

@@ -72,6 +72,8 @@ class Host {
   // The modifier keys held at this moment (not as some event saw them).
   virtual bool ShiftHeld() { return false; }
   virtual bool CtrlHeld() { return false; }
+  // Whether the left mouse button is held down at this moment.
+  virtual bool LeftButtonHeld() { return false; }
   // Shows a pop-up menu of the main form (its component name) at a board point.
   virtual void ShowPopupMenu(const std::string& menu, Point boardPoint) { (void)menu, (void)boardPoint; }
   // Milliseconds of a monotonic clock.
