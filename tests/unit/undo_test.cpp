@@ -475,6 +475,26 @@ TEST_F(UndoGameTest, PieceSizeStepGivesBackScaleAndShapes) {
   EXPECT_EQ(Trails(), 0);
 }
 
+// The history outlives the game object: after a restart of the same gift the steps
+// of the game before can be undone into the new one.
+TEST_F(UndoGameTest, RestartedGameUndoesTheStepsOfTheOneBefore) {
+  StartSpread();
+  TrayWith({0, 1, 7});
+  const auto trays = Trays(*game);
+  const auto places = Places(*game);
+  game->RecordUndoPoint(kUndoTrayOperation);
+  host.answerYes = true;
+  game->RemoveTray();
+
+  StartSpread();
+  ASSERT_EQ(game->TrayListCount(), 1);
+  EXPECT_TRUE(Enabled("UndoItem"));
+  Undo();
+  EXPECT_EQ(Trays(*game), trays);
+  EXPECT_EQ(Places(*game), places);
+  EXPECT_EQ(Trails(), 0);
+}
+
 // Snapshots go by puzzle: a new game of another gift does not undo into the old one.
 TEST_F(UndoGameTest, AnotherGiftStartsWithNoSteps) {
   StartSpread();
