@@ -32,6 +32,10 @@ class PlayHost : public ScriptHost {
     ScriptHost::ShowPopupMenu(menu, at);
     if (whilePopupShown) whilePopupShown(menu);
   }
+  bool LeftButtonHeld() override { return leftHeld; }
+  void ProcessEvents() override {
+    if (onProcessEvents) onProcessEvents();
+  }
   void ShowCongratulations(const std::string& status) override { congratulations.push_back(status); }
   void ShowZoomedPicture(const Bitmap& picture) override { zoomedSizes.push_back({picture.Width(), picture.Height()}); }
   bool ChooseColour(Colour& colour) override {
@@ -47,6 +51,8 @@ class PlayHost : public ScriptHost {
   std::vector<std::string> congratulations;
   std::vector<Point> zoomedSizes;
   std::optional<Colour> chosenColour;  // none: the colour dialog is cancelled
+  bool leftHeld = false;
+  std::function<void()> onProcessEvents;  // runs where the window's events would
 };
 
 // The game with the undo points it asks for kept by kind, and the cheats it runs.
@@ -57,13 +63,26 @@ class CountingGame : public TJigsaw {
     undoKinds.push_back(kind);
     TJigsaw::RecordUndoPoint(kind);
   }
-  void FetchNeighbour() override { cheats.emplace_back("FetchNeighbour"); }
-  void ShowNeighbour() override { cheats.emplace_back("ShowNeighbour"); }
-  void SolveOnePiece() override { cheats.emplace_back("SolveOnePiece"); }
-  void FlashSolution() override { cheats.emplace_back("FlashSolution"); }
+  void FetchNeighbour() override {
+    cheats.emplace_back("FetchNeighbour");
+    if (runCheats) TJigsaw::FetchNeighbour();
+  }
+  void ShowNeighbour() override {
+    cheats.emplace_back("ShowNeighbour");
+    if (runCheats) TJigsaw::ShowNeighbour();
+  }
+  void SolveOnePiece() override {
+    cheats.emplace_back("SolveOnePiece");
+    if (runCheats) TJigsaw::SolveOnePiece();
+  }
+  void FlashSolution() override {
+    cheats.emplace_back("FlashSolution");
+    if (runCheats) TJigsaw::FlashSolution();
+  }
 
   std::vector<int32_t> undoKinds;
   std::vector<std::string> cheats;
+  bool runCheats = false;  // the cheats run after being noted
 };
 
 struct PuzzleSetup {
