@@ -6,6 +6,13 @@
 // game enables some of them when play starts, and until their modules land they do
 // nothing.
 #include <QAction>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
 #include <QEvent>
 #include <QMenu>
 #include <QToolButton>
@@ -30,6 +37,53 @@ constexpr const char* kRestartQuestion = "This will restart the jigsaw from scra
 
 constexpr int kDimmestGhost = 1;
 constexpr int kBrightestGhost = 10;
+
+// The auto-solve speed dialog's controls: the gauge of the share solved, the speed
+// track bar (1 slow .. 10 fastest, 5 at first) and "Stop!", which closes it.
+struct SolveDialogControls {
+  QProgressBar* Gauge = nullptr;
+  QSlider* Speed = nullptr;
+};
+
+// Closing the speed dialog, by "Stop!" or otherwise, runs `onClose`.
+class CloseWatcher : public QObject {
+ public:
+  CloseWatcher(QObject* parent, std::function<void()> onClose) : QObject(parent), onClose_(std::move(onClose)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close) onClose_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> onClose_;
+};
+
+// The controls are made inside the dialog's window the first time it is used.
+SolveDialogControls SolveDialogOf(QWidget& dialog, const std::function<void()>& onClose) {
+  SolveDialogControls controls{dialog.findChild<QProgressBar*>("SolveGauge"), dialog.findChild<QSlider*>("SpeedBar")};
+  if (controls.Speed != nullptr) return controls;
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->setContentsMargins(6, 6, 6, 6);
+  controls.Gauge = new QProgressBar(&dialog);
+  controls.Gauge->setObjectName("SolveGauge");
+  controls.Gauge->setToolTip("Percentage complete");
+  controls.Gauge->setRange(0, 100);
+  controls.Speed = new QSlider(Qt::Horizontal, &dialog);
+  controls.Speed->setObjectName("SpeedBar");
+  controls.Speed->setRange(1, 10);
+  controls.Speed->setValue(5);
+  auto* stop = new QPushButton("Stop!", &dialog);
+  stop->setObjectName("OKBtn");
+  QObject::connect(stop, &QPushButton::clicked, &dialog, &QWidget::close);
+  auto* row = new QHBoxLayout;
+  row->addWidget(controls.Gauge);
+  row->addWidget(stop);
+  layout->addLayout(row);
+  layout->addWidget(controls.Speed);
+  dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+  dialog.installEventFilter(new CloseWatcher(&dialog, onClose));
+  return controls;
+}
 
 }  // namespace
 
@@ -106,6 +160,49 @@ void MainWindow::ConnectCheatCommands() {
   for (const char* name : {"FetchPiece", "SolvePiece"}) onPlaying(name, [this] { game_->SolveOnePiece(); });
   onPlaying("ShowNeighbor", [this] { game_->ShowNeighbour(); });
   onPlaying("FetchNeighbor", [this] { game_->FetchNeighbour(); });
+  ConnectSolvingAids(onPlaying);
+}
+
+// The hint ignores a second click while it flashes; the auto-solve shows the speed
+// dialog while it runs and hides it afterwards.
+void MainWindow::ConnectSolvingAids(const std::function<void(const char*, std::function<void()>)>& onPlaying) {
+  auto hintBusy = std::make_shared<bool>(false);
+  auto hint = [this, hintBusy] {
+    if (*hintBusy || !FPlaying) return;
+    *hintBusy = true;
+    game_->Hint();
+    QCoreApplication::processEvents();
+    *hintBusy = false;
+  };
+  for (const char* name : {"Hint1", "Hint2"}) onPlaying(name, hint);
+  OnButton("SpeedHint", hint);
+  onPlaying("RightWayUp1", [this] { game_->AllRightWayUp(); });
+  onPlaying("RightWayUp2", [this] { game_->RightWayUp(); });
+  auto solve = [this] {
+    if (FSolving || !auxForms_) return;
+    QWidget& dialog = auxForms_->SolveDlg();
+    const SolveDialogControls controls = SolveDialogOf(dialog, [this] {
+      if (game_) game_->StopAutoSolve();
+    });
+    controls.Gauge->setValue(0);
+    dialog.show();
+    FSolving = true;
+    struct Done {
+      MainWindow& window;
+      QWidget& dialog;
+      ~Done() {
+        window.FSolving = false;
+        dialog.hide();
+      }
+    } done{*this, dialog};
+    game_->AutoSolve([speed = controls.Speed] { return speed->value(); },
+                     [gauge = controls.Gauge](int32_t percent) { gauge->setValue(percent); });
+  };
+  for (const char* name : {"Solve1", "Solve2"}) onPlaying(name, solve);
+  if (QAction* popup = menus_->Action("PopupPiece"); popup && popup->menu())
+    connect(popup->menu(), &QMenu::aboutToShow, this, [this] {
+      if (game_) game_->PreparePiecePopup();
+    });
 }
 
 // "&Undo" and "&Redo": the game enables them and names their steps in their hints.
@@ -258,6 +355,12 @@ void MainWindow::ShowColorPopup() {
 // ---- Restart -------------------------------------------------------------------
 
 void MainWindow::Restart1Click() {
+  if (FSolving) {
+    // The game is still busy below this command: restart once the solve has ended.
+    game_->StopAutoSolve();
+    QTimer::singleShot(0, this, [this] { Restart1Click(); });
+    return;
+  }
   if (host_.AskYesNoCancel(kRestartQuestion) != ChoiceAnswer::Yes) return;
   DeleteSavedGame();
   // Board events wait until the new game plays; the board shows nothing of the old one.
@@ -270,7 +373,7 @@ void MainWindow::Restart1Click() {
 }
 
 void MainWindow::DeleteSavedGame() {
-  // Stopping an auto-solve joins here with the solving aids.
+  game_->StopAutoSolve();
   game_->DeleteSavedGame();
 }
 

@@ -436,12 +436,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::FormClose() {
+  if (game_) game_->StopAutoSolve();
   if (MusicPlayer* player = MusicPlayer::Of(*this); player && host_.MainForm().Checked("Music") && player->IsPlaying())
     player->Stop();
   Finally cleanUp([this] {
     delete splash_;
     FTimer.stop();
-    // Stopping an auto-solve joins here.
     FPlaying = false;
   });
   delete splash_;

@@ -83,6 +83,7 @@ class MainWindow : public QMainWindow {
   void ConnectViewCommands();
   void ConnectOptionCommands();
   void ConnectCheatCommands();
+  void ConnectSolvingAids(const std::function<void(const char*, std::function<void()>)>& onPlaying);
   void ConnectUndoCommands();
   void ConnectArrangeCommands();
   void ShowStatusHintsOfPopups();
@@ -140,6 +141,7 @@ class MainWindow : public QMainWindow {
   QTimer FTimer;
   int FDockSize = 0;
   bool FPlaying = false;
+  bool FSolving = false;  // an auto-solve runs below the event loop
   int FGhostLevel = 5;
   bool FirstTick = true;
   ShiftState FLastShift;

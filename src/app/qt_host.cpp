@@ -149,6 +149,7 @@ void QtHost::RepaintStatus() {
 bool QtHost::ShiftHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); }
 
 bool QtHost::CtrlHeld() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
+bool QtHost::LeftButtonHeld() { return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton); }
 
 void QtHost::ShowPopupMenu(const std::string& menu, Point boardPoint) {
   if (popupHandler_ && !quiet_) popupHandler_(menu, boardPoint);

@@ -51,6 +51,7 @@ class QtHost : public Host {
                 Colour background) override;
   bool ShiftHeld() override;
   bool CtrlHeld() override;
+  bool LeftButtonHeld() override;
   void ShowPopupMenu(const std::string& menu, Point boardPoint) override;
   // The main window shows its pop-up menus through this.
   void SetPopupHandler(std::function<void(const std::string&, Point)> handler) { popupHandler_ = std::move(handler); }
