@@ -95,8 +95,9 @@ TEST_F(SoundsTest, ModesDecideWhetherAPlayingSoundIsKeptOrCutOff) {
       {kPlayCutOff, true, true, 0},     {kPlayAndWait, false, true, 1},   {kPlayAndWait, true, true, 1},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "mode " << c.mode << (c.playingBefore ? ", playing" : ", quiet"));
-    *log = OutputLog{.Playing = c.playingBefore};
+    SCOPED_TRACE(::testing::Message() << "mode " << c.mode << (c.playingBefore ? ", playing" : ", quiet"));
+    *log = OutputLog{};
+    log->Playing = c.playingBefore;
     sounds.Play(4, c.mode);
     EXPECT_EQ(log->Started.size(), c.started ? 1u : 0u);
     EXPECT_EQ(log->Waits, c.waits);
