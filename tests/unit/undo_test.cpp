@@ -364,21 +364,33 @@ TEST_F(UndoGameTest, WheelTurnsOfOnePieceAreUndoneAsOneStep) {
   EXPECT_EQ(UndoHistory().Count(), 2);
 }
 
-// The cheat's count goes back with the step, and comes again with the redo.
-TEST_F(UndoGameTest, UndoingACheatTakesBackItsCount) {
+// The neighbour cheat fetches piece 6 to piece 5 and counts itself; the undo takes
+// back the join and the count, the redo brings both again.
+TEST_F(UndoGameTest, UndoingACheatTakesBackItsJoinAndCount) {
   StartSpread();
   game->Config().Cheating = true;
+  game->runCheats = true;
   PuzzleRecord.CheatCount = 2;
-  Run("key shift down\npress " + PointText(OnPiece(P(5))) + "\nkey shift up\n");
+  const auto before = Places(*game);
+  const Rect box = P(5).BoardRect();
+  const Point towardsSix{(box.Left + box.Right) / 2 + 10, (box.Top + box.Bottom) / 2};
+  Run("key shift down\npress " + PointText(towardsSix) + "\nrelease " + PointText(towardsSix) + "\nkey shift up\n");
   ASSERT_EQ(game->cheats, std::vector<std::string>{"FetchNeighbour"});
-  PuzzleRecord.CheatCount = 3;  // as the cheat counts itself
+  ASSERT_EQ(P(5).Group, P(6).Group);
+  EXPECT_EQ(PuzzleRecord.CheatCount, 3);
   EXPECT_EQ(Hint("UndoItem"), "Undo cheat");
+  const auto fetched = Places(*game);
 
   Undo();
   EXPECT_EQ(PuzzleRecord.CheatCount, 2);
+  EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
+  EXPECT_EQ(Places(*game), before);
   EXPECT_EQ(Hint("RedoItem"), "Redo cheat");
+  EXPECT_EQ(Trails(), 0);
   Redo();
   EXPECT_EQ(PuzzleRecord.CheatCount, 3);
+  EXPECT_EQ(Places(*game), fetched);
+  EXPECT_EQ(Trails(), 0);
 }
 
 // The redo returns to the moment of the undo, the clock included.
