@@ -187,7 +187,7 @@ TEST_F(SolvingAidsTest, SolveOnePieceGlidesItOntoItsGhostPlaceAndJoinsWhatFits) 
   ExpectBoardClean();
 }
 
-TEST_F(SolvingAidsTest, DISABLED_SolveOnePieceFindsThePieceByItsPlaceOnTheGhost) {
+TEST_F(SolvingAidsTest, SolveOnePieceFindsThePieceByItsPlaceOnTheGhost) {
   struct Case {
     const char* name;
     Point offset;   // from the middle of piece 9's cell on the ghost
@@ -204,8 +204,12 @@ TEST_F(SolvingAidsTest, DISABLED_SolveOnePieceFindsThePieceByItsPlaceOnTheGhost)
     const Point before = At(P(9));
     const Point home = HomeOnGhost(P(9));
     game->FPiece = nullptr;
+    // Piece 9 is cut from column 1, row 2 of the grid. The grid's pitch is the picture
+    // size over the columns and rows; `CellWidth` is the larger atlas cell.
     const Point g = GhostTopLeft();
-    const Point middle{g.X + PuzzleRecord.CellWidth * 3 / 2, g.Y + PuzzleRecord.CellHeight * 5 / 2};
+    const int32_t pitchX = PuzzleRecord.ScaledWidth / PuzzleRecord.Columns;
+    const int32_t pitchY = PuzzleRecord.ScaledHeight / PuzzleRecord.Rows;
+    const Point middle{g.X + pitchX * 3 / 2, g.Y + pitchY * 5 / 2};
     game->FMouse = {middle.X + c.offset.X, middle.Y + c.offset.Y};
     game->SolveOnePiece();
     EXPECT_EQ(At(P(9)), c.solved ? home : before);
