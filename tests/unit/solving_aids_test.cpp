@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "play_fixture.h"
 
@@ -315,36 +316,39 @@ TEST_F(SolvingAidsTest, CheatClicksAreRefusedWithCheatingOff) {
   EXPECT_EQ(Places(), before);
 }
 
-TEST_F(SolvingAidsTest, DISABLED_PiecePopupEnablesTheCheatItemsThatApply) {
+// The pointer lies to the right of piece 5 (row 1, column 1 of the 4 × 3 grid). Its
+// neighbour that way is taken unless it is in the piece's group; then the first
+// outside neighbour in the order top, right, bottom, left; with none outside, the left
+// one. A piece turned a quarter has its grid top facing right.
+TEST_F(SolvingAidsTest, PiecePopupEnablesTheCheatItemsThatApply) {
   struct Case {
     const char* name;
     bool cheating;
-    bool groupWithNeighbour;
+    std::vector<int> group;  // joined to piece 5
     bool turned;
+    int neighbour;
     bool neighbourItems;
     bool rightWayUp;
   };
   const Case cases[] = {
-      {"single pieces", true, false, false, true, false},
-      {"neighbour in the group", true, true, false, false, false},
-      {"turned piece", true, false, true, true, true},
-      {"cheating off", false, false, true, false, false},
+      {"single pieces", true, {}, false, 6, true, false},
+      {"neighbour towards the pointer in the group", true, {6}, false, 1, true, false},
+      {"every neighbour in the group", true, {1, 4, 6, 9}, false, 4, false, false},
+      {"turned piece", true, {}, true, 1, true, true},
+      {"cheating off", false, {}, true, 1, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     StartSpread({.Rotating = true});
     Upright();
-    const Rect box = P(5).BoardRect();
-    const Point towards{box.Right + 20, (box.Top + box.Bottom) / 2};
-    TFormPiece* neighbour = game->NeighbourTowards(P(5), towards);
-    ASSERT_NE(neighbour, nullptr);
-    if (c.groupWithNeighbour) FormGroup(5, {neighbour->Index});
+    for (int member : c.group) FormGroup(5, {member});
     if (c.turned) Turn(5, 1);
+    const Rect box = P(5).BoardRect();
     game->Config().Cheating = c.cheating;
     game->FPiece = &P(5);
-    game->FMouse = towards;
+    game->FMouse = {box.Right + 20, (box.Top + box.Bottom) / 2};
     game->PreparePiecePopup();
-    EXPECT_EQ(game->FNeighbour, neighbour);
+    EXPECT_EQ(game->FNeighbour, &P(c.neighbour));
     UiState& form = host.MainForm();
     EXPECT_EQ(form.Get("ShowNeighbor").Enabled, c.neighbourItems);
     EXPECT_EQ(form.Get("FetchNeighbor").Enabled, c.neighbourItems);
