@@ -22,6 +22,7 @@
 #include "app/bar_docking.h"
 #include "app/main_window.h"
 #include "app/sounds.h"
+#include "app/tray_dialog.h"
 #include "app/zoom_form.h"
 
 namespace quill {
@@ -244,6 +245,21 @@ void MainWindow::ConnectArrangeCommands() {
   onPlaying("RotateLeft", [this] { game_->RotatePiece(3); });
   onPlaying("Unlock", [this] { game_->UnlockPiece(); });
   onPlaying("SendToBack", [this] { game_->SendPieceToBack(); });
+}
+
+// ---- Dialogs ------------------------------------------------------------------------
+
+void MainWindow::ConnectDialogCommands() {
+  for (const char* name : {"TrayRename", "TrayRename1"})
+    OnItem(name, [this] {
+      if (FPlaying) TrayRenameClick();
+    });
+}
+
+// The current tray is the one whose pop-up menu was opened.
+void MainWindow::TrayRenameClick() {
+  if (const auto description = AskTrayDescription(host_, this, game_->TrayDescription()))
+    game_->RenameTray(*description);
 }
 
 // ---- Picture views and Mystery mode -----------------------------------------------

@@ -143,6 +143,7 @@ void MainWindow::ConnectCommands() {
   ConnectCheatCommands();
   ConnectUndoCommands();
   ConnectArrangeCommands();
+  ConnectDialogCommands();
   ConnectToolButtons();
   ShowStatusHintsOfPopups();
   // Options that change the picture of the board take effect at its next paint.
