@@ -1,10 +1,9 @@
 // The main window's commands: the menu items, tool buttons and shortcuts that toggle
 // the options held in check marks, show the picture views, set the ghost picture's
-// brightness, restart the jigsaw, and the docking of the two bars. Commands whose
-// game operations are still to come (piece size, hints, auto-solve,
-// the about and quick help dialogs, the tray description) are not connected: the
-// game enables some of them when play starts, and until their modules land they do
-// nothing.
+// brightness, restart the jigsaw, show the dialogs, and the docking of the two bars.
+// Commands whose game operations are still to come (piece size) are not connected:
+// the game enables some of them when play starts, and until their modules land they
+// do nothing.
 #include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -23,6 +22,7 @@
 #include "app/main_window.h"
 #include "app/sounds.h"
 #include "app/tray_dialog.h"
+#include "app/about_jig_dialog.h"
 #include "app/zoom_form.h"
 
 namespace quill {
@@ -254,6 +254,8 @@ void MainWindow::ConnectDialogCommands() {
     OnItem(name, [this] {
       if (FPlaying) TrayRenameClick();
     });
+  // Hidden until the game plays.
+  OnItem("HelpAboutJigItem", [this] { ShowAboutJigDialog(host_, this, PuzzleRecord); });
 }
 
 // The current tray is the one whose pop-up menu was opened.
