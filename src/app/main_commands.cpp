@@ -23,6 +23,7 @@
 #include "app/sounds.h"
 #include "app/tray_dialog.h"
 #include "app/about_jig_dialog.h"
+#include "app/quick_help_dialog.h"
 #include "app/zoom_form.h"
 
 namespace quill {
@@ -256,6 +257,8 @@ void MainWindow::ConnectDialogCommands() {
     });
   // Hidden until the game plays.
   OnItem("HelpAboutJigItem", [this] { ShowAboutJigDialog(host_, this, PuzzleRecord); });
+  OnItem("HelpQuickItem", [this] { ShowQuickHelpDialog(host_, this); });
+  OnButton("SpeedHelp", [this] { ShowQuickHelpDialog(host_, this); });
 }
 
 // The current tray is the one whose pop-up menu was opened.
