@@ -24,6 +24,7 @@
 #include "app/tray_dialog.h"
 #include "app/about_jig_dialog.h"
 #include "app/quick_help_dialog.h"
+#include "app/about_box.h"
 #include "app/zoom_form.h"
 
 namespace quill {
@@ -259,6 +260,7 @@ void MainWindow::ConnectDialogCommands() {
   OnItem("HelpAboutJigItem", [this] { ShowAboutJigDialog(host_, this, PuzzleRecord); });
   OnItem("HelpQuickItem", [this] { ShowQuickHelpDialog(host_, this); });
   OnButton("SpeedHelp", [this] { ShowQuickHelpDialog(host_, this); });
+  OnItem("HelpAboutItem", [this] { ShowAboutBox(host_, this); });
 }
 
 // The current tray is the one whose pop-up menu was opened.
