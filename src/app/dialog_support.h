@@ -1,6 +1,6 @@
 // What the program's small modal dialogs share: the gift's skin tiled behind them
 // (their form hook), finding a component by its name, and FixTextColors, which makes
-// texts designed as plain black follow the system's colour scheme.
+// texts set in plain black follow the system's colour scheme.
 #pragma once
 #include <QDialog>
 #include <QPixmap>
@@ -18,7 +18,7 @@ class SkinnedDialog : public QDialog {
   // `skin` (may be null) is copied.
   SkinnedDialog(const char* name, const QString& caption, const Bitmap* skin, QWidget* parent);
 
-  // The widget of a component by its design name, anywhere in the dialog; nullptr
+  // The widget of a component by its component name, anywhere in the dialog; nullptr
   // when there is none.
   QWidget* Component(const std::string& name) const;
 
