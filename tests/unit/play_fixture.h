@@ -134,6 +134,30 @@ class PlayFixture : public ::testing::Test {
   Bitmap FreshBoard() { return testing::FreshBoard(*game); }
 
   TFormPiece& P(int index) { return game->Piece(index); }
+
+  // A tray 400 × 300 at (300, 200), the current tray, holding `pieces` at places of
+  // their own inside it.
+  TBox& TrayWith(std::initializer_list<int> pieces) {
+    game->AddTray();
+    TBox& tray = game->TrayNo(game->TrayListCount() - 1);
+    game->MoveTray(tray, 300 - tray.FLeft, 200 - tray.FTop);
+    tray.FWidth = 400;
+    tray.FHeight = 300;
+    TPieceList list;
+    for (int i : pieces) list.push_back(&P(i));
+    game->MovePiecesToTray(list, tray);
+    int place = 0;
+    for (TFormPiece* p : list) {
+      p->X = tray.FLeft + 10 + place % 2 * 190;
+      p->Y = tray.FTop + 30 + place / 2 * 140;
+      ++place;
+    }
+    game->SortTrayPieces(kSortByGroup);
+    game->StoreTrayPlaces(tray);
+    Recompose();
+    game->SetCurrentTray(&tray);
+    return tray;
+  }
   static Point At(const TFormPiece& piece) { return {piece.X, piece.Y}; }
 
   // Joins `members` to `anchor`'s group, each moved to fit it.

@@ -213,27 +213,10 @@ class UndoGameTest : public testing::PlayFixture {
     Run("drag " + PointText(grab) + " " + PointText(to) + " left\n");
   }
 
-  // A tray 400 × 300 at (300, 200), the current tray, holding `pieces` apart.
+  // The shared tray of the fixture, described, so that undo must bring the text back.
   TBox& TrayWith(std::initializer_list<int> pieces) {
-    game->AddTray();
-    TBox& tray = game->TrayNo(game->TrayListCount() - 1);
-    game->MoveTray(tray, 300 - tray.FLeft, 200 - tray.FTop);
-    tray.FWidth = 400;
-    tray.FHeight = 300;
+    TBox& tray = PlayFixture::TrayWith(pieces);
     tray.SetDescription("Sky");
-    TPieceList list;
-    for (int i : pieces) list.push_back(&P(i));
-    game->MovePiecesToTray(list, tray);
-    int place = 0;
-    for (TFormPiece* p : list) {
-      p->X = tray.FLeft + 10 + place % 2 * 190;
-      p->Y = tray.FTop + 30 + place / 2 * 140;
-      ++place;
-    }
-    game->SortTrayPieces(kSortByGroup);
-    game->StoreTrayPlaces(tray);
-    Recompose();
-    game->SetCurrentTray(&tray);
     return tray;
   }
 
