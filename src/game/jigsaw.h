@@ -3,6 +3,7 @@
 // pieces and the configuration (the tray and move layers join between them as they
 // are built).
 #pragma once
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -122,6 +123,9 @@ class TJigsaw : public TMove {
   // gift's): the window's colour, trays of the old colour, the board refitted and the
   // kind ticked in both colour menus. False when nothing changed.
   bool SetBoardColour(int32_t kind);
+  // The two colour menus of a board or a tray, each with its items by colour kind
+  // (custom, matching, contrasting, default).
+  using ColourMenus = std::array<std::array<const char*, 4>, 2>;
   // "&Move ghost": the ghost picture follows the pointer until the next release.
   void MoveGhost();
   void SetSound(bool on);
@@ -342,6 +346,12 @@ class TJigsaw : public TMove {
   // SetScale; when the picture cannot be made that large, a message and 100 %.
   void SetScaleOrFallBack(int32_t percent);
   // ---- End of undo and redo ----
+
+  // The colour of a kind (0 the colour dialog, preset to `colour`; 1 matching;
+  // 2 contrasting; 3 the gift's board colour); false when the dialog was cancelled.
+  bool ColourOfKind(int32_t kind, Colour& colour);
+  // Ticks the item of `kind` in both menus and unticks the others.
+  void TickColourKind(const ColourMenus& menus, int32_t kind);
 
   // ---- Tray commands ----
   // Lifts the pieces of list and puts them down in target without joining.

@@ -72,29 +72,37 @@ bool TJigsaw::SetBoardColour(int32_t kind) {
   UiState& form = MainForm();
   const Colour old = form.Get(kMainFormName).Color;
   Colour colour = old;
-  switch (kind) {
-    case 0:
-      if (!TheHost().ChooseColour(colour)) return false;
-      break;
-    case 1:
-      colour = MatchingColour(&Picture);
-      break;
-    case 2:
-      colour = ContrastingColour(&Picture);
-      break;
-    default:
-      colour = GiftBoardColour();
-      break;
-  }
+  if (!ColourOfKind(kind, colour)) return false;
   form.SetColour(kMainFormName, colour);
   ReplaceTrayColour(old, colour);
   FitBoard(Config().BoardWidth, Config().BoardHeight);
-  const char* items[][4] = {{"Custom", "Matching", "Contrasting", "DefaultColor"},
-                            {"Custom1", "Matching1", "Contrasting1", "Default1"}};
-  for (const auto& menu : items)
-    for (int k = 0; k < 4; ++k)
-      if (form.Has(menu[k])) form.SetChecked(menu[k], k == kind);
+  TickColourKind({{{"Custom", "Matching", "Contrasting", "DefaultColor"},
+                   {"Custom1", "Matching1", "Contrasting1", "Default1"}}},
+                 kind);
   return true;
+}
+
+bool TJigsaw::ColourOfKind(int32_t kind, Colour& colour) {
+  switch (kind) {
+    case 0:
+      return TheHost().ChooseColour(colour);
+    case 1:
+      colour = MatchingColour(&Picture);
+      return true;
+    case 2:
+      colour = ContrastingColour(&Picture);
+      return true;
+    default:
+      colour = GiftBoardColour();
+      return true;
+  }
+}
+
+void TJigsaw::TickColourKind(const ColourMenus& menus, int32_t kind) {
+  UiState& form = MainForm();
+  for (const auto& items : menus)
+    for (int k = 0; k < 4; ++k)
+      if (form.Has(items[k])) form.SetChecked(items[k], k == kind);
 }
 
 void TJigsaw::MoveGhost() {

@@ -2,7 +2,6 @@
 // pointer at the last press or whose button was right-clicked.
 #include <cstdio>
 
-#include "common/average_colour.h"
 #include "game/jigsaw.h"
 
 namespace quill {
@@ -11,10 +10,10 @@ namespace {
 constexpr int32_t kUndoTrays = 5;
 
 // The items of the two tray colour submenus, by colour kind, ticked together.
-constexpr const char* kTrayColourItems[][4] = {
+constexpr TJigsaw::ColourMenus kTrayColourItems = {{
     {"Custom2", "Matching2", "Contrasting2", "Default2"},
     {"Custom3", "Matching3", "Contrasting3", "Default3"},
-};
+}};
 
 std::string DeleteQuestion(int32_t trayNumber) {
   char text[160];
@@ -83,25 +82,9 @@ void TJigsaw::RenameTray(const std::string& description) {
 
 void TJigsaw::SetTrayColour(int32_t kind) {
   if (FTray == nullptr || kind < 0 || kind > 3) return;
-  Colour colour = 0;
-  switch (kind) {
-    case 0:
-      if (!TheHost().ChooseColour(colour)) return;
-      break;
-    case 1:
-      colour = MatchingColour(&Picture);
-      break;
-    case 2:
-      colour = ContrastingColour(&Picture);
-      break;
-    default:
-      colour = GiftBoardColour();
-      break;
-  }
-  UiState& form = MainForm();
-  for (const auto& items : kTrayColourItems)
-    for (int k = 0; k < 4; ++k)
-      if (form.Has(items[k])) form.SetChecked(items[k], k == kind);
+  Colour colour = 0;  // the colour dialog is not preset to the tray's colour
+  if (!ColourOfKind(kind, colour)) return;
+  TickColourKind(kTrayColourItems, kind);
   FTray->FColour = colour;
   RepaintRect(FTray->BoxRect());
 }
