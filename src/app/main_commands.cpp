@@ -385,6 +385,7 @@ void MainWindow::Restart1Click() {
     return;
   }
   if (host_.AskYesNoCancel(kRestartQuestion) != ChoiceAnswer::Yes) return;
+  // The new game starts also when the saved one cannot be removed (the user is told).
   DeleteSavedGame();
   // Board events wait until the new game plays; the board shows nothing of the old one.
   FPlaying = false;
@@ -392,7 +393,7 @@ void MainWindow::Restart1Click() {
   game_.reset();
   CreateGame();
   game_->LoadGift();
-  StartGame();
+  StartGame(false);
 }
 
 void MainWindow::DeleteSavedGame() {

@@ -18,6 +18,7 @@
 #include "app/qt_colours.h"
 #include "app/sounds.h"
 #include "app/web_site.h"
+#include "common/errors.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -30,6 +31,10 @@ constexpr std::array kUnofferedCommands = {
     "Wallpaper",   "HelpContentsItem", "HelpOrderItem", "HelpFAQ",        "HelpSearchItem", "WhatsNewItem",
 };
 constexpr std::array kPopupMenus = {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"};
+// Follows the reason a save at exit failed.
+constexpr const char* kCloseUnsavedQuestion =
+    "\n\nThe game has not been saved. Close the jigsaw without saving it?\n"
+    "Choose No to go back to the game.";
 
 // The hourglass over every window for as long as it lives.
 class WaitCursor {
@@ -352,7 +357,7 @@ void MainWindow::RunStartSequence() {
     WaitCursor hourglass;
     SetSplashButtonsEnabled(false);
     try {
-      resumed = StartGame();
+      resumed = StartGame(true);
     } catch (...) {
       failure = std::current_exception();
     }
@@ -369,14 +374,18 @@ void MainWindow::RunStartSequence() {
   StartMusic();
 }
 
-bool MainWindow::StartGame() {
+bool MainWindow::StartGame(bool resume) {
   UiState& form = host_.MainForm();
   if (form.Checked("Mystery")) {
     form.SetChecked("Picture", false);
     form.SetChecked("Ghostpicture", false);
   }
   game_->BuildPuzzle();
-  const bool resumed = game_->ResumeGame(board_->width(), board_->height());
+  bool resumed = false;
+  if (resume)
+    resumed = game_->ResumeGame(board_->width(), board_->height());
+  else
+    game_->StartWithoutSavedGame(board_->width(), board_->height());
   FPlaying = true;
   game_->FitBoard(board_->width(), board_->height());
   board_->ShowBitmap(&game_->BoardBitmap);
@@ -397,11 +406,12 @@ void MainWindow::ShowSplashAsWelcome(bool resumed) {
   host_.RunModal(*splash_);
 }
 
-// The user declined to resume: the saved game goes and the gift starts anew.
+// The user declined to resume: the saved game goes and the gift starts anew, also
+// when the file cannot be removed (the user is told so).
 void MainWindow::RestartFromScratch() {
   DeleteSavedGame();
   game_->LoadGift();
-  StartGame();
+  StartGame(false);
 }
 
 void MainWindow::StartMusic() {
@@ -427,24 +437,34 @@ void MainWindow::ArrangeSplashWithCheckBox(const std::string& caption) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   try {
-    FormClose();
-    event->accept();
+    if (FormClose())
+      event->accept();
+    else
+      event->ignore();
   } catch (const std::exception& e) {
-    // The window stays open; closing it again runs the sequence anew.
+    // The window stays open and in play; closing it again runs the sequence anew.
     event->ignore();
     host_.ReportError(e.what());
   }
 }
 
-void MainWindow::FormClose() {
+bool MainWindow::FormClose() {
   if (game_) game_->StopAutoSolve();
-  if (MusicPlayer* player = MusicPlayer::Of(*this); player && host_.MainForm().Checked("Music") && player->IsPlaying())
-    player->Stop();
-  Finally cleanUp([this] {
-    delete splash_;
-    FTimer.stop();
-    FPlaying = false;
-  });
+  MusicPlayer* player = MusicPlayer::Of(*this);
+  const bool musicPlayed = player && host_.MainForm().Checked("Music") && player->IsPlaying();
+  if (musicPlayed) player->Stop();
+  if (AskToSaveOnExit() && !SaveBeforeClosing()) {
+    // Back to the game as it was.
+    if (musicPlayed) StartMusic();
+    return false;
+  }
+  FTimer.stop();
+  FPlaying = false;
+  return true;
+}
+
+bool MainWindow::AskToSaveOnExit() {
+  Finally freeSplash([this] { delete splash_; });
   delete splash_;
   host_.NewSplashForm();
   splash_ = new SplashForm(host_, this);
@@ -454,7 +474,16 @@ void MainWindow::FormClose() {
   if (!FPlaying) splash_->State().SetCaption("GiftLab", GiftLabelText(""));
   host_.RunModal(*splash_);
   // A gift whose game never started has no position to keep.
-  if (splash_->State().Checked("SaveResumeBox") && game_->IsPlaying()) game_->SaveGame();
+  return splash_->State().Checked("SaveResumeBox") && game_->IsPlaying();
+}
+
+bool MainWindow::SaveBeforeClosing() {
+  try {
+    game_->SaveGame();
+    return true;
+  } catch (const UserError& error) {
+    return host_.AskYesNo(error.what() + std::string(kCloseUnsavedQuestion));
+  }
 }
 
 void MainWindow::FormDestroy() {

@@ -88,12 +88,15 @@ class TJigsaw : public TMove {
   // version or made from another gift is refused with a message and changes nothing:
   // the game starts new.
   bool ResumeGame(int32_t boardWidth, int32_t boardHeight);
+  // Starts play with a new layout, whatever saved game there is.
+  void StartWithoutSavedGame(int32_t boardWidth, int32_t boardHeight);
   // Writes the position to the saved game file, replacing it only once the new one
   // is whole. Raises UserError when the file cannot be created or written.
   void SaveGame();
-  // Deletes the saved game file if there is one.
-  void DeleteSavedGame();
-  // The program's path with the extension ".sav".
+  // Deletes the saved game file if there is one (and this gift's save at the old
+  // name). When one cannot be removed, tells the user so and returns false.
+  bool DeleteSavedGame();
+  // The program's path with ".sav" appended.
   std::string SavedGameFile() const;
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }

@@ -10,11 +10,14 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "app/main_window.h"
 #include "app/qt_colours.h"
 #include "app/web_site.h"
+#include "common/records.h"
 #include "main_window_fixture.h"
+#include "../unit/file_faults.h"
 
 namespace quill::testing {
 namespace {
@@ -232,12 +235,89 @@ TEST_F(MainWindowTest, ClosingSavesThePositionAndTheNextStartResumesIt) {
     moved = {piece.X, piece.Y};
     EXPECT_TRUE(window->close());
   }
-  ASSERT_TRUE(std::filesystem::exists(folder.Path() / "gift.sav"));
+  ASSERT_TRUE(std::filesystem::exists(folder.Path() / "gift.bin.sav"));
   auto window = OpenGift(header);
   StartPlaying(*window);
   const TFormPiece& piece = window->Game().Piece(0);
   EXPECT_EQ((Point{piece.X, piece.Y}), moved);
   EXPECT_EQ(host.SplashForm().Get("SaveResumeBox").Caption, "Resume game...");
+}
+
+// A save that fails at closing (a folder the player cannot write) asks whether to
+// close without saving: No goes back to the game as it was, Yes closes.
+TEST_F(MainWindowTest, SaveThatFailsAtClosingLetsTheUserPlayOnOrCloseWithoutSaving) {
+  GiftHeader header = DefaultGiftHeader();
+  header.CreatorVersion = "v6.13";
+  auto window = OpenGift(header);
+  StartPlaying(*window);
+  const std::string saved = (folder.Path() / "gift.bin.sav").string();
+  FileFaults faults(FileFaults::Failing(FileStep::CreateTemporary, EACCES));
+
+  host.SetQuietAnswer(ChoiceAnswer::No);
+  EXPECT_FALSE(window->close());
+  ASSERT_EQ(host.QuestionsAsked().size(), 1u);
+  const std::string& question = host.QuestionsAsked()[0];
+  EXPECT_NE(question.find("Cannot create file \"" + saved + "\". Permission denied."), std::string::npos) << question;
+  EXPECT_NE(question.find("Close the jigsaw without saving it?"), std::string::npos) << question;
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->Playing()) << "the board takes the mouse";
+  EXPECT_TRUE(window->Timer().isActive()) << "the clock runs";
+  EXPECT_TRUE(ReportedErrors().empty());
+
+  host.SetQuietAnswer(ChoiceAnswer::Yes);
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(host.QuestionsAsked().size(), 2u);
+  EXPECT_EQ(host.SplashForm().Get("GiftLab").Caption, GiftLabelText("v6.13")) << "the gift text keeps its version";
+  EXPECT_FALSE(window->Playing());
+  EXPECT_FALSE(std::filesystem::exists(saved));
+}
+
+// Starting from scratch, by unticking "Resume game..." or by Restart, starts a new
+// game also when the old save cannot be removed, and says so.
+TEST_F(MainWindowTest, StartingFromScratchStartsANewGameAlsoWhenTheSaveCannotBeRemoved) {
+  GiftHeader header = DefaultGiftHeader();
+  header.RequestedCount = 6;
+  const auto saved = folder.Path() / "gift.bin.sav";
+  const struct {
+    const char* Name;
+    std::function<void(MainWindow&)> StartAfresh;  // from a window before it is shown
+  } ways[] = {
+      {"unticking Resume game...",
+       [&](MainWindow& window) {
+         host.SplashForm().SetChecked("SaveResumeBox", false);
+         StartPlaying(window);
+       }},
+      {"Restart, Yes",
+       [&](MainWindow& window) {
+         StartPlaying(window);
+         ASSERT_EQ(PuzzleRecord.Elapsed, 5000);
+         host.SetQuietAnswer(ChoiceAnswer::Yes);
+         window.Menus().Action("Restart1")->trigger();
+         host.SetQuietAnswer(ChoiceAnswer::No);
+       }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.Name);
+    {
+      auto window = OpenGift(header);
+      StartPlaying(*window);
+      PuzzleRecord.Elapsed = 5000;
+      ASSERT_TRUE(window->close());
+    }
+    host.NewSplashForm();
+    auto window = OpenGift(header);
+    FileFaults faults(FileFaults::Failing(FileStep::Remove, EACCES));
+    ::testing::internal::CaptureStderr();
+    way.StartAfresh(*window);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_LT(PuzzleRecord.Elapsed, 100) << "a new game, not the saved one";
+    EXPECT_TRUE(window->Playing());
+    EXPECT_NE(err.find("The saved game \"" + saved.string() + "\" cannot be removed. Permission denied."),
+              std::string::npos)
+        << err;
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    std::filesystem::remove(saved);
+  }
 }
 
 TEST_F(MainWindowTest, MusicFileIsDeletedWithTheWindow) {
