@@ -84,9 +84,10 @@ class TJigsaw : public TMove {
   void RestoreLayout(int32_t boardWidth, int32_t boardHeight);
   // ---- The saved game (saved_game.cpp) ----
   // Starts play on a board of the given size, from the saved game when there is one
-  // (true), else with a new layout. A saved game that is damaged, made by a newer
-  // version or made from another gift is refused with a message and changes nothing:
-  // the game starts new.
+  // (true: at its name, or this gift's save at the old name), else with a new
+  // layout. A saved game that is damaged, made by a newer version or made from
+  // another gift is refused with a message and changes nothing: the game starts new.
+  // Temporaries left by a save that crashed are removed first.
   bool ResumeGame(int32_t boardWidth, int32_t boardHeight);
   // Starts play with a new layout, whatever saved game there is.
   void StartWithoutSavedGame(int32_t boardWidth, int32_t boardHeight);
