@@ -1,8 +1,7 @@
 // Feeds arbitrary bytes to the gift loader as the player's own file: the header scan,
 // the header fields, the messages, the music, the skin decoder and the picture's
 // header and decoder (asked for the whole picture, so data that ends early is
-// judged too) must cope with
-// anything without crashing or reading outside the file.
+// judged too) must cope with anything without crashing or reading outside the file.
 #include <sys/mman.h>
 #include <unistd.h>
 
