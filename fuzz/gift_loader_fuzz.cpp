@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     quill::TJigsaw game(host, path);
     game.LoadGift();
     const std::vector<uint8_t> jpeg = game.ReadJpegBlock(game.Header().PictureOffset, game.Header().PictureSize);
-    quill::ReadJpegSize(jpeg.data(), jpeg.size());
+    quill::ReadJpegInfo(jpeg.data(), jpeg.size());
     quill::Bitmap picture;
     quill::DecodeJpeg(jpeg.data(), jpeg.size(), picture, quill::JpegCompleteness::Whole);
   } catch (const quill::UserError&) {

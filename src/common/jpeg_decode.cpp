@@ -137,12 +137,12 @@ void Decode(const uint8_t* data, size_t size, int colours, JpegCompleteness comp
 
 }  // namespace
 
-JpegSize ReadJpegSize(const uint8_t* data, size_t size) {
-  JpegSize found;
+JpegInfo ReadJpegInfo(const uint8_t* data, size_t size) {
+  JpegInfo found;
   const std::string failure =
       RunDecompressor(data, size, JpegCompleteness::Lenient, [&](jpeg_decompress_struct& info) -> const char* {
         found = {static_cast<int32_t>(std::min<JDIMENSION>(info.image_width, INT32_MAX)),
-                 static_cast<int32_t>(std::min<JDIMENSION>(info.image_height, INT32_MAX))};
+                 static_cast<int32_t>(std::min<JDIMENSION>(info.image_height, INT32_MAX)), info.num_components};
         return nullptr;
       });
   if (!failure.empty()) throw UserError("The picture could not be read: " + failure);

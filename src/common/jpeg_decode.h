@@ -16,15 +16,16 @@ namespace quill {
 constexpr int64_t kMaxJpegPixels = int64_t{100} * 1000 * 1000;
 constexpr int kMaxJpegSide = 32767;
 
-struct JpegSize {
+struct JpegInfo {
   int32_t Width = 0;
   int32_t Height = 0;
-  friend bool operator==(const JpegSize&, const JpegSize&) = default;
+  int Channels = 0;  // 1 grey, 3 colour (YCbCr or RGB), 4 CMYK or YCCK
+  friend bool operator==(const JpegInfo&, const JpegInfo&) = default;
 };
 
-// The picture's width and height from its frame header, without decoding it.
-// Raises UserError when the data holds no readable JPEG header.
-JpegSize ReadJpegSize(const uint8_t* data, size_t size);
+// The picture's width, height and channels from its frame header, without decoding
+// it. Raises UserError when the data holds no readable JPEG header.
+JpegInfo ReadJpegInfo(const uint8_t* data, size_t size);
 
 // A picture whose data ends early or breaks off inside a segment still decodes:
 // libjpeg fills the missing part with grey. The player shows such a picture

@@ -36,7 +36,7 @@ int32_t LargestPieceExtent(int32_t width4, int32_t height4, int32_t columns, int
 
 void TJigsaw::BuildPuzzle() {
   const std::vector<uint8_t> jpeg = ReadJpegBlock(FHeader.PictureOffset, FHeader.PictureSize);
-  const JpegSize size = ReadJpegSize(jpeg.data(), jpeg.size());
+  const JpegInfo size = ReadJpegInfo(jpeg.data(), jpeg.size());
   if (size.Width > kMaxPictureSide || size.Height > kMaxPictureSide)
     throw UserError("The picture of this jigsaw is too large: at most " + std::to_string(kMaxPictureSide) +
                     " pixels wide and high can be cut into pieces");

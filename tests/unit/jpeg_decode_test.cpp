@@ -58,15 +58,15 @@ std::vector<uint8_t> ScenePicture(int width, int height) {
   return jpeg;
 }
 
-TEST(JpegSize, ComesFromTheHeaderEvenWhenThePixelsCouldNotBeDecoded) {
+TEST(JpegInfo, SizeComesFromTheHeaderEvenWhenThePixelsCouldNotBeDecoded) {
   const std::vector<uint8_t> jpeg = ScenePicture(120, 80);
-  EXPECT_EQ(ReadJpegSize(jpeg.data(), jpeg.size()), (JpegSize{120, 80}));
+  EXPECT_EQ(ReadJpegInfo(jpeg.data(), jpeg.size()), (JpegInfo{120, 80, 3}));
   // A header claiming a picture far larger than any the player takes is still read.
   const std::vector<uint8_t> huge = testing::WithDeclaredSize(jpeg, 30000, 30000);
-  EXPECT_EQ(ReadJpegSize(huge.data(), huge.size()), (JpegSize{30000, 30000}));
+  EXPECT_EQ(ReadJpegInfo(huge.data(), huge.size()), (JpegInfo{30000, 30000, 3}));
   const std::vector<uint8_t> noise = {'n', 'o', 't', ' ', 'a', ' ', 'j', 'p', 'e', 'g'};
-  EXPECT_THROW(ReadJpegSize(noise.data(), noise.size()), UserError);
-  EXPECT_THROW(ReadJpegSize(jpeg.data(), 0), UserError);
+  EXPECT_THROW(ReadJpegInfo(noise.data(), noise.size()), UserError);
+  EXPECT_THROW(ReadJpegInfo(jpeg.data(), 0), UserError);
 }
 
 struct CutCase {
