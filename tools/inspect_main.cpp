@@ -24,7 +24,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: quillmere-inspect [views] GIFT\n"
-    "  --header            every field of the gift header as Name=value\n"
+    "  --header            every field of the gift header as Name=value, and the\n"
+    "                      stored picture's PictureWidth and PictureHeight\n"
     "  --grid              columns, rows and piece count of the puzzle\n"
     "  --outlines          every piece's four sides: index side count x,y ... (supersampled)\n"
     "  --render FILE.png   the picture with the cut outlines drawn over it\n"
@@ -112,7 +113,8 @@ int Run(int argc, char** argv) {
   const Request request = ParseArguments(argc, argv);
   if (request.header) {
     ProgramFile file(request.gift);
-    std::cout << DumpGiftHeader(FindGiftHeader(file));
+    const GiftHeader header = FindGiftHeader(file);
+    std::cout << DumpGiftHeader(header) << DumpPictureSize(file, header);
   }
   if (!request.NeedsPuzzle()) return 0;
   if (request.Plays()) return Play(request);
