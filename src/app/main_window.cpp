@@ -225,7 +225,7 @@ void MainWindow::RouteBoardInput() {
   };
   host_.SetPopupHandler([this](const std::string& menu, Point boardPoint) {
     QAction* popup = menus_->Action(menu);
-    if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(QPoint(boardPoint.X, boardPoint.Y)));
+    if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(board_->WidgetPointOf(boardPoint)));
   });
   board_->OnResize = [this](int width, int height) {
     if (FPlaying) Guarded([&] { game_->FitBoard(width, height); });
@@ -376,9 +376,10 @@ bool MainWindow::StartGame() {
     form.SetChecked("Ghostpicture", false);
   }
   game_->BuildPuzzle();
-  const bool resumed = game_->ResumeGame(board_->width(), board_->height());
+  const QSize board = board_->BoardSize();
+  const bool resumed = game_->ResumeGame(board.width(), board.height());
   FPlaying = true;
-  game_->FitBoard(board_->width(), board_->height());
+  game_->FitBoard(board.width(), board.height());
   board_->ShowBitmap(&game_->BoardBitmap);
   board_->repaint();
   UpdateGhostButtons(FGhostLevel);
