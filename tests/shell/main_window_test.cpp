@@ -199,6 +199,27 @@ TEST_F(MainWindowTest, BoardRectanglesMapToTheWidgetRectanglesCoveringThem) {
   }
 }
 
+// A tray's zoom starts at its button on the tray bar: the button's place, measured in
+// the window, lands on the board where the button is, at any ratio.
+TEST_F(MainWindowTest, BoardPlaceOfATrayButtonIsWhereTheButtonIs) {
+  GiftHeader header = DefaultGiftHeader();
+  header.RequestedCount = 4;
+  auto window = OpenGift(header);
+  window->resize(640, 480);
+  StartPlaying(*window);
+  TJigsaw& game = window->Game();
+  game.Options.AnimateTrays = false;
+  game.AddTray();
+  QCoreApplication::processEvents();
+  const QToolButton* button = window->BoxBar().Button("TrayButton1");
+  ASSERT_NE(button, nullptr);
+  BoardWidget& board = window->PaintBox1();
+  const Point centre = board.BoardPointAt(board.mapFromGlobal(button->mapToGlobal(QPointF(button->rect().center()))));
+  const Rect place = game.TrayNo(game.TrayListCount() - 1).ButtonRect();
+  EXPECT_NEAR(centre.X, (place.Left + place.Right) / 2, 2);
+  EXPECT_NEAR(centre.Y, (place.Top + place.Bottom) / 2, 2);
+}
+
 // The hidpi run of the shell tests really runs at the ratio it asks for.
 TEST(BoardRatio, TheScaleFactorAskedForReachesTheBoard) {
   TestApplication();
