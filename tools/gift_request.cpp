@@ -81,8 +81,8 @@ class Checker {
 
   void Range(const std::string& field, int64_t value, int64_t low, int64_t high) {
     if (value < low || value > high)
-      Add(field, "is " + std::to_string(value) + "; it must be from " + std::to_string(low) + " to " +
-                     std::to_string(high));
+      Add(field,
+          "is " + std::to_string(value) + "; it must be from " + std::to_string(low) + " to " + std::to_string(high));
   }
 
   void ColourName(const std::string& field, const std::string& name) {
@@ -119,9 +119,11 @@ void CheckFiles(const GiftRequest& r, Checker& check) {
   } else {
     const fs::path folder = fs::absolute(r.OutputPath).parent_path();
     std::error_code error;
-    if (!fs::is_directory(folder, error)) check.Add("OutputPath", "the folder \"" + folder.string() + "\" does not exist");
+    if (!fs::is_directory(folder, error))
+      check.Add("OutputPath", "the folder \"" + folder.string() + "\" does not exist");
     for (const std::string* input : {&r.PlayerPath, &r.PicturePath, &r.MusicPath, &r.SkinPath, &r.TemplatesPath})
-      if (SameFile(r.OutputPath, *input)) check.Add("OutputPath", "would overwrite \"" + *input + "\", which the gift is made from");
+      if (SameFile(r.OutputPath, *input))
+        check.Add("OutputPath", "would overwrite \"" + *input + "\", which the gift is made from");
   }
   if (r.TemplateCount < 0 || (r.TemplateCount == 0) != r.TemplatesPath.empty())
     check.Add("TemplateCount", "a template block needs its number of templates, and a number needs the block");
@@ -137,8 +139,9 @@ void CheckMusicExtension(const GiftRequest& r, Checker& check) {
   bool fits = extension.size() >= 2 && extension.size() <= kMusicExtensionLength && extension[0] == '.';
   for (size_t i = 1; fits && i < extension.size(); ++i) fits = std::isalnum(static_cast<unsigned char>(extension[i]));
   if (!fits)
-    check.Add(r.MusicExtension.empty() ? "MusicPath" : "MusicExtension",
-              "the music's extension \"" + extension + "\" must be a dot and one to three letters or digits, such as .ogg");
+    check.Add(
+        r.MusicExtension.empty() ? "MusicPath" : "MusicExtension",
+        "the music's extension \"" + extension + "\" must be a dot and one to three letters or digits, such as .ogg");
 }
 
 void CheckFitting(const PictureFitting& fitting, Checker& check) {

@@ -23,9 +23,7 @@ namespace {
 // largest picture taken, in 32-bit pixels, must get through.
 constexpr int kReaderAllocationLimitMb = static_cast<int>(kMaxJpegPixels * 4 / (1024 * 1024)) + 64;
 
-std::string SizeText(PixelSize size) {
-  return std::to_string(size.Width) + " \u00D7 " + std::to_string(size.Height);
-}
+std::string SizeText(PixelSize size) { return std::to_string(size.Width) + " \u00D7 " + std::to_string(size.Height); }
 
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -116,8 +114,7 @@ QImage Decode(const std::vector<uint8_t>& file, ImportedPicture& picture) {
   RefuseOversized(picture.SourceSize);
   QImageReader::setAllocationLimit(kReaderAllocationLimitMb);
   const QImage image = reader.read();
-  if (image.isNull())
-    throw UserError("The picture could not be read: " + reader.errorString().toStdString());
+  if (image.isNull()) throw UserError("The picture could not be read: " + reader.errorString().toStdString());
   picture.SourceSize = {image.width(), image.height()};
   return Opaque(image);
 }
@@ -132,8 +129,9 @@ QImageIOHandler::Transformations StoredOrientation(const std::vector<uint8_t>& f
 
 void RefuseWhatThePlayerCannotCut(PixelSize stored) {
   if (stored.Width > kMaxPictureSide || stored.Height > kMaxPictureSide)
-    throw UserError("The picture would be stored at " + SizeText(stored) + " pixels; the player cuts pictures of at most " +
-                    std::to_string(kMaxPictureSide) + " pixels a side, so let it be fitted to a smaller size");
+    throw UserError("The picture would be stored at " + SizeText(stored) +
+                    " pixels; the player cuts pictures of at most " + std::to_string(kMaxPictureSide) +
+                    " pixels a side, so let it be fitted to a smaller size");
 }
 
 }  // namespace
@@ -187,8 +185,10 @@ ImportedPicture ImportPicture(const std::vector<uint8_t>& file, const PictureFit
 std::string DescribeImport(const ImportedPicture& picture) {
   std::string why;
   auto add = [&why](const std::string& part) { why += (why.empty() ? "" : ", ") + part; };
-  if (picture.SourceCmyk) add("converted from CMYK");
-  else if (picture.SourceFormat != "jpeg") add("converted from " + Upper(picture.SourceFormat));
+  if (picture.SourceCmyk)
+    add("converted from CMYK");
+  else if (picture.SourceFormat != "jpeg")
+    add("converted from " + Upper(picture.SourceFormat));
   if (picture.Orientation != 1)
     add("turned upright from " + SizeText(picture.SourceSize) + " (EXIF orientation " +
         std::to_string(picture.Orientation) + ")");

@@ -101,21 +101,18 @@ struct Option {
   Setter Set;
 };
 
-void AddFontOptions(std::map<std::string, Option>& options, const std::string& prefix,
-                    GiftFont GiftHeader::*font) {
+void AddFontOptions(std::map<std::string, Option>& options, const std::string& prefix, GiftFont GiftHeader::*font) {
   const std::string field = "Settings." + std::string(prefix == "opening" ? "Opening" : "Closing") + "Font.";
-  options["--" + prefix + "-font-name"] = {field + "Name", [font](GiftRequest& r, auto&, auto& v) {
-                                             (r.Settings.*font).Name = v;
-                                           }};
+  options["--" + prefix + "-font-name"] = {field + "Name",
+                                           [font](GiftRequest& r, auto&, auto& v) { (r.Settings.*font).Name = v; }};
   options["--" + prefix + "-font-height"] = {field + "Height", [font](GiftRequest& r, auto& o, auto& v) {
                                                (r.Settings.*font).Height = ParseNumber<int16_t>(o, v, -32768, 32767);
                                              }};
   options["--" + prefix + "-font-style"] = {field + "Style", [font](GiftRequest& r, auto& o, auto& v) {
                                               (r.Settings.*font).Style = ParseNumber<uint8_t>(o, v, 0, 15);
                                             }};
-  options["--" + prefix + "-font-colour"] = {field + "Color", [font](GiftRequest& r, auto& o, auto& v) {
-                                               (r.Settings.*font).Color = ParseColour(o, v);
-                                             }};
+  options["--" + prefix + "-font-colour"] = {
+      field + "Color", [font](GiftRequest& r, auto& o, auto& v) { (r.Settings.*font).Color = ParseColour(o, v); }};
 }
 
 void AddFileOptions(std::map<std::string, Option>& o) {
@@ -142,9 +139,8 @@ void AddPuzzleOptions(std::map<std::string, Option>& o) {
   o["--style"] = {"Settings.PieceStyle", [](GiftRequest& r, auto& k, auto& v) {
                     r.Settings.PieceStyle = ParseChoice(k, v, {"classic", "blip", "square", "star", "round", "mix"}, 1);
                   }};
-  o["--oddness"] = {"Settings.Oddness", [](GiftRequest& r, auto& k, auto& v) {
-                      r.Settings.Oddness = ParseNumber<uint16_t>(k, v, 0, 10);
-                    }};
+  o["--oddness"] = {"Settings.Oddness",
+                    [](GiftRequest& r, auto& k, auto& v) { r.Settings.Oddness = ParseNumber<uint16_t>(k, v, 0, 10); }};
   o["--outline"] = {"Settings.OutlineIndex", [](GiftRequest& r, auto& k, auto& v) {
                       r.Settings.OutlineIndex = ParseChoice(k, v, {"none", "foil", "paper", "card", "wood"}, 0);
                     }};
@@ -152,9 +148,8 @@ void AddPuzzleOptions(std::map<std::string, Option>& o) {
                      [](GiftRequest& r, auto& k, auto& v) { r.Settings.RotationOn = ParseSwitch(k, v); }};
   o["--mystery"] = {"Settings.MysteryMode",
                     [](GiftRequest& r, auto& k, auto& v) { r.Settings.MysteryMode = ParseSwitch(k, v); }};
-  o["--fun"] = {"Settings.FunPieces", [](GiftRequest& r, auto& k, auto& v) {
-                  r.Settings.FunPieces = ParseNumber<uint16_t>(k, v, 0, 10);
-                }};
+  o["--fun"] = {"Settings.FunPieces",
+                [](GiftRequest& r, auto& k, auto& v) { r.Settings.FunPieces = ParseNumber<uint16_t>(k, v, 0, 10); }};
   o["--board-colour"] = {"Settings.BoardColour",
                          [](GiftRequest& r, auto& k, auto& v) { r.Settings.BoardColour = ParseColour(k, v); }};
   o["--created"] = {"Settings.Created", [](GiftRequest& r, auto& k, auto& v) {
@@ -177,12 +172,14 @@ void AddTextOptions(std::map<std::string, Option>& o) {
     auto text = target.second;
     o[option] = {target.first, [text](GiftRequest& r, auto&, auto& v) { r.Settings.*text = CommandLineText(v); }};
   }
-  o["--opening-align"] = {"Settings.OpeningAlignment", [](GiftRequest& r, auto& k, auto& v) {
-                            r.Settings.OpeningAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
-                          }};
-  o["--closing-align"] = {"Settings.ClosingAlignment", [](GiftRequest& r, auto& k, auto& v) {
-                            r.Settings.ClosingAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
-                          }};
+  o["--opening-align"] = {
+      "Settings.OpeningAlignment", [](GiftRequest& r, auto& k, auto& v) {
+        r.Settings.OpeningAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
+      }};
+  o["--closing-align"] = {
+      "Settings.ClosingAlignment", [](GiftRequest& r, auto& k, auto& v) {
+        r.Settings.ClosingAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
+      }};
 }
 
 std::map<std::string, Option> Options() {
@@ -204,7 +201,8 @@ std::string OptionOf(const std::map<std::string, Option>& options, const std::st
 }
 
 int ReportFieldErrors(const std::map<std::string, Option>& options, const std::vector<FieldError>& errors) {
-  for (const FieldError& e : errors) std::cerr << "quillmere-wrap: " << OptionOf(options, e.Field) << ": " << e.Message << '\n';
+  for (const FieldError& e : errors)
+    std::cerr << "quillmere-wrap: " << OptionOf(options, e.Field) << ": " << e.Message << '\n';
   return 1;
 }
 

@@ -76,8 +76,10 @@ QPoint BoardWidget::WidgetPointOf(Point boardPoint) const {
 
 QRect BoardWidget::WidgetRectOf(const Rect& r) const {
   const double ratio = Ratio();
-  const int left = static_cast<int>(std::floor(r.Left / ratio)), top = static_cast<int>(std::floor(r.Top / ratio));
-  const int right = static_cast<int>(std::ceil(r.Right / ratio)), bottom = static_cast<int>(std::ceil(r.Bottom / ratio));
+  const int left = static_cast<int>(std::floor(r.Left / ratio));
+  const int top = static_cast<int>(std::floor(r.Top / ratio));
+  const int right = static_cast<int>(std::ceil(r.Right / ratio));
+  const int bottom = static_cast<int>(std::ceil(r.Bottom / ratio));
   return {left, top, right - left, bottom - top};
 }
 

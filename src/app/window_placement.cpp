@@ -8,7 +8,8 @@
 namespace quill {
 
 QRect StartGeometry(const QRect& available, const QSize& designed) {
-  const int width = std::min(available.width(), std::max(designed.width(), available.width() * kStartScreenPercent / 100));
+  const int width =
+      std::min(available.width(), std::max(designed.width(), available.width() * kStartScreenPercent / 100));
   const int height =
       std::min(available.height(), std::max(designed.height(), available.height() * kStartScreenPercent / 100));
   QRect geometry(0, 0, width, height);

@@ -3,12 +3,12 @@
 #include "gift_request.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 #include "common/jpeg_decode.h"
 #include "game/gift_scan.h"
@@ -25,7 +25,8 @@ class GiftRequestTest : public ::testing::Test {
  protected:
   void SetUp() override {
     static int counter = 0;
-    folder = fs::temp_directory_path() / ("quill-maker-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    folder =
+        fs::temp_directory_path() / ("quill-maker-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::create_directories(folder);
     WriteFile(folder / "player", std::vector<uint8_t>(5000, 'p'));
     WriteFile(folder / "photo.jpg", JpegOf(PhotoSizedPicture(1600, 1200), 85));
@@ -71,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "does not exist"},
         FaultCase{"TitleTooLong", [](GiftRequest& r) { r.Settings.Title = std::string(70, 't'); }, "Settings.Title",
                   "70 characters long, 6 more than the 64"},
-        FaultCase{"AccentsCountOnce", [](GiftRequest& r) { r.Settings.CreatorName = "Zo\u00E9" + std::string(62, 'e'); },
+        FaultCase{"AccentsCountOnce",
+                  [](GiftRequest& r) { r.Settings.CreatorName = "Zo\u00E9" + std::string(62, 'e'); },
                   "Settings.CreatorName", "65 characters long, 1 more than the 64"},
         FaultCase{"LineBreaksCountTwo",
                   [](GiftRequest& r) { r.Settings.Description = std::string(1020, 'd') + "\n\n\n"; },
@@ -95,9 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
                     r.MusicExtension = ".flac";
                   },
                   "MusicExtension", "one to three letters or digits"},
-        FaultCase{"TemplatesWithoutCount",
-                  [](GiftRequest& r) { r.TemplatesPath = fs::path(r.PlayerPath).replace_filename("song.ogg").string(); },
-                  "TemplateCount", "number of templates"}),
+        FaultCase{
+            "TemplatesWithoutCount",
+            [](GiftRequest& r) { r.TemplatesPath = fs::path(r.PlayerPath).replace_filename("song.ogg").string(); },
+            "TemplateCount", "number of templates"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(GiftRequestTest, TheGiftHoldsTheFittedPictureAndTheTextsInItsCodePage) {
@@ -115,7 +118,9 @@ TEST_F(GiftRequestTest, TheGiftHoldsTheFittedPictureAndTheTextsInItsCodePage) {
   EXPECT_EQ(header.PictureSize, static_cast<int32_t>(made.Picture.Jpeg.size()));
   const std::vector<uint8_t> stored = file.ReadBlock(header.PictureOffset, header.PictureSize);
   EXPECT_EQ(ReadJpegInfo(stored.data(), stored.size()), (JpegInfo{1067, 800, 3}));
-  EXPECT_EQ(header.Title, "Caf\xE9 \x80" "5");
+  EXPECT_EQ(header.Title,
+            "Caf\xE9 \x80"
+            "5");
   EXPECT_EQ(header.OpeningMessage, "Hello\r\nthere");
   EXPECT_EQ(header.MusicExtension, ".ogg");
   EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));

@@ -39,14 +39,12 @@ TEST_P(FitWithinTest, KeepsTheAspectRatioAndNeverEnlarges) {
   EXPECT_EQ(FitWithin(GetParam().source, GetParam().bound), GetParam().fitted);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, FitWithinTest,
-                         ::testing::Values(FitCase{{4000, 3000}, {1280, 800}, {1067, 800}},
-                                           FitCase{{3000, 4000}, {1280, 800}, {600, 800}},
-                                           FitCase{{6000, 2000}, {1280, 800}, {1280, 427}},
-                                           FitCase{{1280, 800}, {1280, 800}, {1280, 800}},
-                                           FitCase{{640, 400}, {1280, 800}, {640, 400}},
-                                           FitCase{{1300, 10}, {1280, 800}, {1280, 10}},
-                                           FitCase{{100000, 20}, {1280, 800}, {1280, 1}}));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, FitWithinTest,
+    ::testing::Values(FitCase{{4000, 3000}, {1280, 800}, {1067, 800}}, FitCase{{3000, 4000}, {1280, 800}, {600, 800}},
+                      FitCase{{6000, 2000}, {1280, 800}, {1280, 427}}, FitCase{{1280, 800}, {1280, 800}, {1280, 800}},
+                      FitCase{{640, 400}, {1280, 800}, {640, 400}}, FitCase{{1300, 10}, {1280, 800}, {1280, 10}},
+                      FitCase{{100000, 20}, {1280, 800}, {1280, 1}}));
 
 PictureFitting Bound(int32_t width, int32_t height) {
   PictureFitting fitting;
@@ -62,7 +60,8 @@ TEST(ImportPicture, APhotoLargerThanTheDefaultBoundIsScaledToFitIt) {
   const Bitmap stored = Decoded(picture.Jpeg);
   EXPECT_EQ(stored.Width(), 1067);
   EXPECT_EQ(stored.Height(), 800);
-  EXPECT_EQ(DescribeImport(picture), "1067 \u00D7 800, scaled from 4000 \u00D7 3000 to 1067 \u00D7 800 to fit 1280 \u00D7 800");
+  EXPECT_EQ(DescribeImport(picture),
+            "1067 \u00D7 800, scaled from 4000 \u00D7 3000 to 1067 \u00D7 800 to fit 1280 \u00D7 800");
 }
 
 // A picture of fine black and white lines shrunk four times: averaging gives grey
@@ -81,8 +80,8 @@ TEST(ImportPicture, ShrinkingAveragesTheSourcePixels) {
 }
 
 // Four quadrants of their own colours show which corner went where.
-constexpr Colour kRed = MakeColour(220, 30, 30), kGreen = MakeColour(30, 200, 40),
-                 kBlue = MakeColour(30, 40, 210), kWhite = MakeColour(250, 250, 250);
+constexpr Colour kRed = MakeColour(220, 30, 30), kGreen = MakeColour(30, 200, 40), kBlue = MakeColour(30, 40, 210),
+                 kWhite = MakeColour(250, 250, 250);
 
 Bitmap Quadrants(int width, int height) {
   Bitmap picture(width, height, PixelFormat::Rgb24);
@@ -120,25 +119,25 @@ TEST_P(OrientationTest, TheStoredPictureIsUpright) {
   ExpectNear(static_cast<Colour>(stored.PixelAt(right, bottom)), c.bottomRight, 16, "bottom right");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Exif, OrientationTest,
-    ::testing::Values(OrientationCase{1, {80, 60}, kRed, kGreen, kBlue, kWhite},
-                      OrientationCase{2, {80, 60}, kGreen, kRed, kWhite, kBlue},
-                      OrientationCase{3, {80, 60}, kWhite, kBlue, kGreen, kRed},
-                      OrientationCase{4, {80, 60}, kBlue, kWhite, kRed, kGreen},
-                      OrientationCase{5, {60, 80}, kRed, kBlue, kGreen, kWhite},
-                      OrientationCase{6, {60, 80}, kBlue, kRed, kWhite, kGreen},
-                      OrientationCase{7, {60, 80}, kWhite, kGreen, kBlue, kRed},
-                      OrientationCase{8, {60, 80}, kGreen, kWhite, kRed, kBlue}));
+INSTANTIATE_TEST_SUITE_P(Exif, OrientationTest,
+                         ::testing::Values(OrientationCase{1, {80, 60}, kRed, kGreen, kBlue, kWhite},
+                                           OrientationCase{2, {80, 60}, kGreen, kRed, kWhite, kBlue},
+                                           OrientationCase{3, {80, 60}, kWhite, kBlue, kGreen, kRed},
+                                           OrientationCase{4, {80, 60}, kBlue, kWhite, kRed, kGreen},
+                                           OrientationCase{5, {60, 80}, kRed, kBlue, kGreen, kWhite},
+                                           OrientationCase{6, {60, 80}, kBlue, kRed, kWhite, kGreen},
+                                           OrientationCase{7, {60, 80}, kWhite, kGreen, kBlue, kRed},
+                                           OrientationCase{8, {60, 80}, kGreen, kWhite, kRed, kBlue}));
 
 TEST(ImportPicture, ASidewaysPhotoIsTurnedBeforeItIsFitted) {
   const ImportedPicture picture =
       ImportPicture(WithExifOrientation(JpegOf(PhotoSizedPicture(4000, 3000), 80), 6), PictureFitting{});
   EXPECT_EQ(picture.UprightSize, (PixelSize{3000, 4000}));
   EXPECT_EQ(picture.StoredSize, (PixelSize{600, 800}));
-  EXPECT_EQ(DescribeImport(picture),
-            "600 \u00D7 800, turned upright from 4000 \u00D7 3000 (EXIF orientation 6), scaled from 3000 \u00D7 4000 to "
-            "600 \u00D7 800 to fit 1280 \u00D7 800");
+  EXPECT_EQ(
+      DescribeImport(picture),
+      "600 \u00D7 800, turned upright from 4000 \u00D7 3000 (EXIF orientation 6), scaled from 3000 \u00D7 4000 to "
+      "600 \u00D7 800 to fit 1280 \u00D7 800");
 }
 
 struct FormatCase {
@@ -227,16 +226,19 @@ PictureFitting KeepSize() {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, RefusalTest,
-    ::testing::Values(
-        RefusalCase{"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, {}, "not a picture the gift maker can read"},
-        RefusalCase{"Empty", {}, {}, "empty"},
-        RefusalCase{"JpegCutShort", CutShort(JpegOf(ScenePicture(300, 200))), {}, "could not be read"},
-        RefusalCase{"PngCutShort", CutShort(EncodedAs(QuadrantImage().scaled(300, 200), "PNG")), {},
-                    "could not be read"},
-        RefusalCase{"WiderThanThePlayerCuts", JpegOf(SolidPicture(8200, 8, kRed), 50), KeepSize(),
-                    "at most 8191 pixels a side"},
-        RefusalCase{"LargerThanTheMakerReads",
-                    WithDeclaredSize(JpegOf(ScenePicture(64, 64)), 20000, 20000), {}, "million pixels"}),
+    ::testing::Values(RefusalCase{"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, {}, "not a picture the gift maker can read"},
+                      RefusalCase{"Empty", {}, {}, "empty"},
+                      RefusalCase{"JpegCutShort", CutShort(JpegOf(ScenePicture(300, 200))), {}, "could not be read"},
+                      RefusalCase{"PngCutShort",
+                                  CutShort(EncodedAs(QuadrantImage().scaled(300, 200), "PNG")),
+                                  {},
+                                  "could not be read"},
+                      RefusalCase{"WiderThanThePlayerCuts", JpegOf(SolidPicture(8200, 8, kRed), 50), KeepSize(),
+                                  "at most 8191 pixels a side"},
+                      RefusalCase{"LargerThanTheMakerReads",
+                                  WithDeclaredSize(JpegOf(ScenePicture(64, 64)), 20000, 20000),
+                                  {},
+                                  "million pixels"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -51,14 +51,16 @@ inline std::vector<uint8_t> EncodedAs(const QImage& image, const char* format) {
 // The JPEG with an APP1 segment right after its start marker carrying an EXIF block
 // whose only tag is the orientation (1..8), in Intel byte order.
 inline std::vector<uint8_t> WithExifOrientation(const std::vector<uint8_t>& jpeg, uint16_t orientation) {
+  // clang-format off
   const std::vector<uint8_t> app1 = {
-      0xFF, 0xE1, 0, 34,                                // marker, length of what follows it
-      'E', 'x', 'i', 'f', 0, 0,                         // EXIF identifier
-      'I', 'I', 42, 0, 8, 0, 0, 0,                      // TIFF header: little-endian, first IFD at 8
-      1, 0,                                             // one entry
-      0x12, 0x01, 3, 0, 1, 0, 0, 0,                     // tag 0x0112 Orientation, SHORT, count 1
+      0xFF, 0xE1, 0, 34,             // marker, length of what follows it
+      'E', 'x', 'i', 'f', 0, 0,      // EXIF identifier
+      'I', 'I', 42, 0, 8, 0, 0, 0,   // TIFF header: little-endian, first IFD at 8
+      1, 0,                          // one entry
+      0x12, 0x01, 3, 0, 1, 0, 0, 0,  // tag 0x0112 Orientation, SHORT, count 1
       static_cast<uint8_t>(orientation), static_cast<uint8_t>(orientation >> 8), 0, 0,
-      0, 0, 0, 0};                                      // no next IFD
+      0, 0, 0, 0};                   // no next IFD
+  // clang-format on
   std::vector<uint8_t> tagged(jpeg.begin(), jpeg.begin() + 2);
   tagged.insert(tagged.end(), app1.begin(), app1.end());
   tagged.insert(tagged.end(), jpeg.begin() + 2, jpeg.end());

@@ -1,12 +1,13 @@
 // Button glyphs and the program's icon are painted in the device pixels of the ratio
 // they are shown at, so a HiDPI screen shows them sharp, not a small picture blown up.
+#include "app/glyphs.h"
+
 #include <gtest/gtest.h>
 
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
-#include "app/glyphs.h"
 #include "app/program_icon.h"
 #include "shell_support.h"
 
@@ -44,14 +45,13 @@ TEST_P(GlyphTest, IsPaintedAtTheDevicePixelRatioItIsShownAt) {
   EXPECT_GT(MixedBlocks(icon.pixmap(QSize(24, 24), 2.0).toImage()), 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Glyphs, GlyphTest,
-    ::testing::Values(GlyphCase{"Picture", [] { return ToolGlyph("SpeedPicture"); }},
-                      GlyphCase{"Hint", [] { return ToolGlyph("SpeedHint"); }},
-                      GlyphCase{"Play", [] { return PlayGlyph(); }},
-                      GlyphCase{"Web", [] { return WebGlyph(); }},
-                      GlyphCase{"FullTray", [] { return TrayGlyph(true); }}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Glyphs, GlyphTest,
+                         ::testing::Values(GlyphCase{"Picture", [] { return ToolGlyph("SpeedPicture"); }},
+                                           GlyphCase{"Hint", [] { return ToolGlyph("SpeedHint"); }},
+                                           GlyphCase{"Play", [] { return PlayGlyph(); }},
+                                           GlyphCase{"Web", [] { return WebGlyph(); }},
+                                           GlyphCase{"FullTray", [] { return TrayGlyph(true); }}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ProgramIcon, IsPaintedInTheDevicePixelsOfTheRatioAskedFor) {
   testing::TestApplication();

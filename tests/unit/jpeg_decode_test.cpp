@@ -1,12 +1,13 @@
 // The player's JPEG decoder: pictures from print work flows (CMYK, YCCK), the size
 // read from the header alone, and pictures whose data ends early.
+#include "common/jpeg_decode.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "common/errors.h"
-#include "common/jpeg_decode.h"
 #include "demo_scene.h"
 #include "jpeg_samples.h"
 #include "jpeg_writer.h"
@@ -40,15 +41,14 @@ TEST_P(CmykDecodeTest, DecodesToTheColoursItWasMadeFrom) {
   EXPECT_NEAR(BlueOf(shown), BlueOf(c.colour), 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PrintWorkFlows, CmykDecodeTest,
-    ::testing::Values(CmykCase{"PlainRed", CmykStorage::Plain, MakeColour(230, 20, 30)},
-                      CmykCase{"PlainGrey", CmykStorage::Plain, MakeColour(128, 128, 128)},
-                      CmykCase{"AdobeRed", CmykStorage::AdobeInverted, MakeColour(230, 20, 30)},
-                      CmykCase{"AdobeNavy", CmykStorage::AdobeInverted, MakeColour(10, 30, 120)},
-                      CmykCase{"YcckOrange", CmykStorage::AdobeYcck, MakeColour(250, 150, 40)},
-                      CmykCase{"YcckDarkGreen", CmykStorage::AdobeYcck, MakeColour(20, 90, 40)}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(PrintWorkFlows, CmykDecodeTest,
+                         ::testing::Values(CmykCase{"PlainRed", CmykStorage::Plain, MakeColour(230, 20, 30)},
+                                           CmykCase{"PlainGrey", CmykStorage::Plain, MakeColour(128, 128, 128)},
+                                           CmykCase{"AdobeRed", CmykStorage::AdobeInverted, MakeColour(230, 20, 30)},
+                                           CmykCase{"AdobeNavy", CmykStorage::AdobeInverted, MakeColour(10, 30, 120)},
+                                           CmykCase{"YcckOrange", CmykStorage::AdobeYcck, MakeColour(250, 150, 40)},
+                                           CmykCase{"YcckDarkGreen", CmykStorage::AdobeYcck, MakeColour(20, 90, 40)}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 std::vector<uint8_t> ScenePicture(int width, int height) {
   Bitmap picture(width, height, PixelFormat::Rgb24);
@@ -93,8 +93,7 @@ TEST_P(CutPictureTest, IsShownByThePlayerAndRefusedWhenTheWholePictureIsRequired
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cuts, CutPictureTest,
-                         ::testing::Values(CutCase{"Half", 0.5}, CutCase{"LastBytes", 0.98}),
+INSTANTIATE_TEST_SUITE_P(Cuts, CutPictureTest, ::testing::Values(CutCase{"Half", 0.5}, CutCase{"LastBytes", 0.98}),
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(JpegCompleteness, AWholePictureDecodesTheSameEitherWay) {
