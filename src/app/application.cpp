@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/qt_host.h"
+#include "app/window_placement.h"
 
 namespace quill {
 namespace {
@@ -95,6 +96,7 @@ int RunPlayer(int argc, char** argv) {
   MainWindow main(host, OwnProgramPath());
   main.CreateSplashForm();
   main.CreateAuxiliaryForms();
+  PlaceOnScreen(main);
   main.show();
   return app.exec();
 }

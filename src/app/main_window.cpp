@@ -230,7 +230,7 @@ void MainWindow::RouteBoardInput() {
   };
   host_.SetPopupHandler([this](const std::string& menu, Point boardPoint) {
     QAction* popup = menus_->Action(menu);
-    if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(QPoint(boardPoint.X, boardPoint.Y)));
+    if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(board_->WidgetPointOf(boardPoint)));
   });
   board_->OnResize = [this](int width, int height) {
     if (FPlaying) Guarded([&] { game_->FitBoard(width, height); });
@@ -381,13 +381,14 @@ bool MainWindow::StartGame(bool resume) {
     form.SetChecked("Ghostpicture", false);
   }
   game_->BuildPuzzle();
+  const QSize board = board_->BoardSize();
   bool resumed = false;
   if (resume)
-    resumed = game_->ResumeGame(board_->width(), board_->height());
+    resumed = game_->ResumeGame(board.width(), board.height());
   else
-    game_->StartWithoutSavedGame(board_->width(), board_->height());
+    game_->StartWithoutSavedGame(board.width(), board.height());
   FPlaying = true;
-  game_->FitBoard(board_->width(), board_->height());
+  game_->FitBoard(board.width(), board.height());
   board_->ShowBitmap(&game_->BoardBitmap);
   board_->repaint();
   UpdateGhostButtons(FGhostLevel);

@@ -9,8 +9,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <cmath>
 #include <iostream>
 
+#include "app/board_widget.h"
 #include "app/congrats_dialog.h"
 #include "app/cursors.h"
 #include "app/qt_colours.h"
@@ -117,12 +119,14 @@ namespace quill {
 
 // ---- The board ----------------------------------------------------------------------
 
+void QtHost::SetBoardWidget(BoardWidget* board) { board_ = board; }
+
 void QtHost::InvalidateBoard(const Rect& rect, bool now) {
   if (!board_ || rect.IsEmpty()) return;
   if (now) {
-    board_->repaint(ToQRect(rect));
+    board_->repaint(board_->WidgetRectOf(rect));
   } else {
-    board_->update(ToQRect(rect));
+    board_->update(board_->WidgetRectOf(rect));
   }
 }
 
@@ -130,10 +134,12 @@ void QtHost::SetCursor(CursorShape shape) {
   if (board_) board_->setCursor(QtCursorOf(shape));
 }
 
-Point QtHost::PointerOnBoard() {
-  if (!board_) return {};
-  const QPoint point = board_->mapFromGlobal(QCursor::pos());
-  return {point.x(), point.y()};
+Point QtHost::PointerOnBoard() { return board_ ? board_->PointerOnBoard() : Point{}; }
+
+Rect QtHost::FormRectOnBoard(const Rect& rect) {
+  const double ratio = board_ ? board_->devicePixelRatioF() : 1.0;
+  auto scaled = [ratio](int32_t v) { return static_cast<int32_t>(std::lround(v * ratio)); };
+  return {scaled(rect.Left), scaled(rect.Top), scaled(rect.Right), scaled(rect.Bottom)};
 }
 
 void QtHost::ProcessEvents() { QCoreApplication::processEvents(); }

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace quill {
 
+class BoardWidget;
+
 class QtHost : public Host {
  public:
   QtHost();
@@ -40,6 +42,7 @@ class QtHost : public Host {
   void InvalidateBoard(const Rect& rect, bool now) override;
   void SetCursor(CursorShape shape) override;
   Point PointerOnBoard() override;
+  Rect FormRectOnBoard(const Rect& rect) override;
   void ProcessEvents() override;
   void RepaintStatus() override;
   // Qt offers no look into the event queue without dispatching it: always false, so
@@ -63,8 +66,9 @@ class QtHost : public Host {
   ChoiceAnswer AskYesNoCancelAll(const std::string& question) override;
   bool ChooseColour(Colour& colour) override;
 
-  // The widget that shows the board bitmap (PaintBox1).
-  void SetBoardWidget(QWidget* board) { board_ = board; }
+  // The widget that shows the board bitmap (PaintBox1); board rectangles and points
+  // go through its mapping to device pixels.
+  void SetBoardWidget(BoardWidget* board);
 
   // The application's handler for an error that stopped an operation: the text in
   // a message box and on standard error.
@@ -99,7 +103,7 @@ class QtHost : public Host {
   // In quiet mode: notes the question and gives the quiet answer.
   ChoiceAnswer QuietAnswer(const std::string& question);
   QPointer<QWidget> dialogParent_;
-  QPointer<QWidget> board_;
+  QPointer<BoardWidget> board_;
   std::string musicFile_;
   std::unique_ptr<Bitmap> skin_;
   int skinToolbarHeight_ = 0;

@@ -186,10 +186,14 @@ void TJigsaw::ApplyOptionsToMenus() {
   TickOutlineRadioItem(menus, FHeader.OutlineIndex);
 }
 
-void TJigsaw::LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size) {
+std::vector<uint8_t> TJigsaw::ReadJpegBlock(int32_t offset, int32_t size) {
   ProgramFile file(FProgramPath);
   if (!file.Holds(offset, size) || size <= 0) throw UserError(kDamagedGiftMessage);
-  const std::vector<uint8_t> block = file.ReadBlock(offset, size);
+  return file.ReadBlock(offset, size);
+}
+
+void TJigsaw::LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size) {
+  const std::vector<uint8_t> block = ReadJpegBlock(offset, size);
   DecodeJpeg(block.data(), block.size(), target);
 }
 

@@ -46,6 +46,9 @@ class TJigsaw : public TMove {
   void LoadGift();
   // Decodes the JPEG block at [offset, offset + size) of the program file.
   void LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size);
+  // The bytes of that block; raises the damaged-gift error when it lies outside
+  // the file.
+  std::vector<uint8_t> ReadJpegBlock(int32_t offset, int32_t size);
   // Writes the gift's music to the temporary folder; returns its path or "".
   std::string ExtractMusic(const ProgramFile& source);
   // Fills the exit splash with the gift label and the closing message.
@@ -53,7 +56,8 @@ class TJigsaw : public TMove {
 
   // Decodes the gift's picture, fits the grid to it and creates the pieces with the
   // shapes that the puzzle's seed gives. Raises UserError when the picture block is
-  // missing, does not decode or is too large.
+  // missing, does not decode or is too large; the size is judged from the JPEG's
+  // header, before any memory is taken for the pixels.
   void BuildPuzzle();
   // Generates the lattice from the puzzle record (the caller has seeded the random
   // generator with the puzzle's seed), sets every piece's template number, shape

@@ -1,11 +1,13 @@
 # Shared by the end-to-end tests: a private X display, a work folder, and waiting
-# for a window. Source it with: PLAYER WRAP PICTURE_TOOL WORKDIR as $1..$4.
+# for a window. Source it with: PLAYER WRAP PICTURE_TOOL WORKDIR as $1..$4. The
+# screen is 1280 x 800 unless XVFB_SCREEN says otherwise (WxHxDEPTH); the players
+# run at QT_SCALE_FACTOR when the caller sets it.
 set -euo pipefail
 player=$1 wrap=$2 picture_tool=$3 work=$4
 rm -rf "$work" && mkdir -p "$work"
 
 display_number=$((90 + RANDOM % 400))
-Xvfb ":$display_number" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb ":$display_number" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display_number"
 export QT_QPA_PLATFORM=xcb
@@ -26,6 +28,19 @@ wait_for_window() {
   done
   return 1
 }
+
+# window_geometry NAME: prints "width height left top" of the largest window of that
+# name; board_geometry NAME the same of the largest one inside it below its top (the
+# board, a native window of its own).
+largest_window() {  # largest_window NAME INNER(0|1)
+  xwininfo -root -tree | awk -v name="\"$1\":" -v inner="$2" '
+    index($0, name) && match($0, /[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+/) {
+      split(substr($0, RSTART, RLENGTH), g, /[x+ ]+/); area = g[1] * g[2]
+      if (area > best && (!inner || (g[3] == 0 && g[4] > 0))) { best = area; w = g[1]; h = g[2]; x = g[5]; y = g[6] } }
+    END { print w, h, x, y }'
+}
+window_geometry() { largest_window "$1" 0; }
+board_geometry() { largest_window "$1" 1; }
 
 make_gift() {  # make_gift OUTPUT [wrap options...]
   local out=$1; shift

@@ -134,9 +134,11 @@ TEST_F(MainWindowTest, GiftSettingsReachMenusAndBoard) {
   EXPECT_TRUE(window->Timer().isActive());
 }
 
-// The board widget shows the game's board bitmap pixel for pixel, and a drag with
-// the mouse moves a piece in the game; a press while the other button is held is
-// ignored.
+// The board widget shows the game's board bitmap pixel for pixel, one board pixel
+// on each device pixel (at a device pixel ratio of 2 the bitmap is twice the
+// widget's size), and a drag with the mouse moves a piece in the game by exactly the
+// pointer's travel in device pixels; a press while the other button is held is
+// ignored. Run at the screen's ratio, and at 2 by the shell_board_hidpi test.
 TEST_F(MainWindowTest, BoardShowsTheGameAndRoutesTheMouse) {
   GiftHeader header = DefaultGiftHeader();
   header.RequestedCount = 4;
@@ -145,29 +147,93 @@ TEST_F(MainWindowTest, BoardShowsTheGameAndRoutesTheMouse) {
   StartPlaying(*window);
   TJigsaw& game = window->Game();
   BoardWidget& board = window->PaintBox1();
-  const QImage shown = board.grab().toImage();
+  const double ratio = board.devicePixelRatioF();
   const Bitmap& bitmap = game.BoardBitmap;
+  ASSERT_EQ(QSize(bitmap.Width(), bitmap.Height()), board.size() * ratio);
+  const QImage shown = board.grab().toImage();
   ASSERT_EQ(shown.size(), QSize(bitmap.Width(), bitmap.Height()));
-  for (const QPoint p : {QPoint(1, 1), QPoint(bitmap.Width() / 2, bitmap.Height() / 2),
-                         QPoint(bitmap.Width() - 2, bitmap.Height() - 2)})
-    EXPECT_EQ(QColor(shown.pixel(p)), ToQColor(static_cast<Colour>(bitmap.PixelAt(p.x(), p.y())))) << p.x();
+  int differing = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      differing += QColor(shown.pixel(x, y)) != ToQColor(static_cast<Colour>(bitmap.PixelAt(x, y)));
+  EXPECT_EQ(differing, 0);
 
   TFormPiece& piece = *game.BoardTray().FPieces.back();  // the front piece
   const QPoint grab(piece.X + piece.Width / 2, piece.Y + piece.Height / 2);
   ASSERT_TRUE(game.IsOpaqueAt(piece, grab.x(), grab.y()));
   const QPoint start(piece.X, piece.Y);
-  auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+  // Positions arrive as Qt gives them: device pixels divided by the ratio.
+  auto send = [&](QEvent::Type type, QPoint boardPoint, Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPointF at = QPointF(boardPoint) / ratio;
     QMouseEvent event(type, at, board.mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(&board, &event);
   };
+  const QPoint travel(31, 21);
   send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-  send(QEvent::MouseMove, grab + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseMove, grab + travel, Qt::NoButton, Qt::LeftButton);
   // The right button pressed while the left one is held does nothing.
-  send(QEvent::MouseButtonPress, grab + QPoint(30, 20), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+  send(QEvent::MouseButtonPress, grab + travel, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
   EXPECT_TRUE(host.MainForm().Get("StatusLine").Caption.empty());
-  send(QEvent::MouseButtonRelease, grab + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonRelease, grab + travel, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(game.FDragState, kDragIdle);
-  EXPECT_EQ(QPoint(piece.X, piece.Y) - start, QPoint(30, 20));
+  EXPECT_EQ(QPoint(piece.X, piece.Y) - start, travel);
+}
+
+// Rectangles of the board the game changed are repainted through the widget's
+// rectangles that cover them: at any ratio, the smallest that do.
+TEST_F(MainWindowTest, BoardRectanglesMapToTheWidgetRectanglesCoveringThem) {
+  auto window = OpenGift(DefaultGiftHeader());
+  window->resize(640, 480);
+  window->show();
+  BoardWidget& board = window->PaintBox1();
+  const double ratio = board.devicePixelRatioF();
+  for (const Rect& r : {Rect{0, 0, 1, 1}, Rect{3, 5, 9, 12}, Rect{100, 7, 301, 8}, Rect{17, 33, 18, 250}}) {
+    const QRect covering = board.WidgetRectOf(r);
+    EXPECT_LE(covering.left() * ratio, r.Left);
+    EXPECT_LE(covering.top() * ratio, r.Top);
+    EXPECT_GE((covering.right() + 1) * ratio, r.Right);
+    EXPECT_GE((covering.bottom() + 1) * ratio, r.Bottom);
+    // One logical pixel less on any side would leave some of it out.
+    EXPECT_GT((covering.left() + 1) * ratio, r.Left);
+    EXPECT_GT((covering.top() + 1) * ratio, r.Top);
+    EXPECT_LT(covering.right() * ratio, r.Right);
+    EXPECT_LT(covering.bottom() * ratio, r.Bottom);
+    EXPECT_EQ(board.BoardPointAt(QPointF(r.Left, r.Top) / ratio), (Point{r.Left, r.Top}));
+  }
+}
+
+// A tray's zoom starts at its button on the tray bar: the button's place, measured in
+// the window, lands on the board where the button is, at any ratio.
+TEST_F(MainWindowTest, BoardPlaceOfATrayButtonIsWhereTheButtonIs) {
+  GiftHeader header = DefaultGiftHeader();
+  header.RequestedCount = 4;
+  auto window = OpenGift(header);
+  window->resize(640, 480);
+  StartPlaying(*window);
+  TJigsaw& game = window->Game();
+  game.Options.AnimateTrays = false;
+  game.AddTray();
+  QCoreApplication::processEvents();
+  const QToolButton* button = window->BoxBar().Button("TrayButton1");
+  ASSERT_NE(button, nullptr);
+  BoardWidget& board = window->PaintBox1();
+  const Point centre = board.BoardPointAt(board.mapFromGlobal(button->mapToGlobal(QPointF(button->rect().center()))));
+  const Rect place = game.TrayNo(game.TrayListCount() - 1).ButtonRect();
+  EXPECT_NEAR(centre.X, (place.Left + place.Right) / 2, 2);
+  EXPECT_NEAR(centre.Y, (place.Top + place.Bottom) / 2, 2);
+}
+
+// The hidpi run of the shell tests really runs at the ratio it asks for.
+TEST(BoardRatio, TheScaleFactorAskedForReachesTheBoard) {
+  TestApplication();
+  const QByteArray asked = qgetenv("QT_SCALE_FACTOR");
+  QtHost host;
+  BoardWidget board(host.MainForm());
+  board.resize(100, 80);
+  board.show();
+  const double expected = asked.isEmpty() ? board.devicePixelRatioF() : asked.toDouble();
+  EXPECT_DOUBLE_EQ(board.devicePixelRatioF(), expected);
+  EXPECT_EQ(board.BoardSize(), QSize(100, 80) * expected);
 }
 
 TEST_F(MainWindowTest, MysteryModeStartsWithoutPreviewPictures) {
