@@ -36,6 +36,9 @@ class PlayHost : public ScriptHost {
   void ProcessEvents() override {
     if (onProcessEvents) onProcessEvents();
   }
+  void RepaintStatus() override {
+    if (onRepaintStatus) onRepaintStatus();
+  }
   void ShowCongratulations(const std::string& status) override { congratulations.push_back(status); }
   void ShowZoomedPicture(const Bitmap& picture) override { zoomedSizes.push_back({picture.Width(), picture.Height()}); }
   bool ChooseColour(Colour& colour) override {
@@ -53,6 +56,7 @@ class PlayHost : public ScriptHost {
   std::optional<Colour> chosenColour;  // none: the colour dialog is cancelled
   bool leftHeld = false;
   std::function<void()> onProcessEvents;  // runs where the window's events would
+  std::function<void()> onRepaintStatus;  // runs where the status line is shown at once
 };
 
 // The game with the undo points it asks for kept by kind, and the cheats it runs.
