@@ -168,7 +168,7 @@ class TJigsaw : public TMove {
   void ApplyPieceShape(const PieceShape& shape);
   // "&Piece Size...": records a "size/shape" undo step, runs the dialog (`runDialog`
   // answers whether it ended with OK) and, when it ended otherwise, puts back the
-  // shape it found if Apply changed it.
+  // shape it found if Apply changed it. Nothing while pieces are carried.
   void ChangePieceSize(const std::function<bool()>& runDialog);
   // ---- End of piece size and shape ----
 

@@ -52,6 +52,11 @@ bool TJigsaw::DrawShapePreview(Canvas* canvas, int32_t scale, int32_t style, int
 void TJigsaw::ApplyPieceShape(const PieceShape& shape) { CutAtShape(shape, CurrentPieceShape()); }
 
 void TJigsaw::ChangePieceSize(const std::function<bool()>& runDialog) {
+  // Pieces carried on the pointer are drawn from their old images: the pieces are
+  // cut anew only once they are down. A piece raised by its pop-up menu, or a band
+  // selection, is put down first.
+  if (FCarrying) return;
+  CancelLift();
   const PieceShape before = CurrentPieceShape();
   RecordUndoPoint(kUndoSizeShape);
   if (runDialog()) return;  // OK keeps what was applied

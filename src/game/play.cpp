@@ -15,12 +15,13 @@
 namespace quill {
 namespace {
 
-// Menu items and tool buttons that only make sense while a puzzle is played.
+// Menu items and tool buttons that only make sense while a puzzle is played. The
+// pop-ups' "&Piece Size..." items go with the Tools menu's.
 constexpr const char* kPlayCommands[] = {
     "Loupe",       "Ghostpicture", "NewTray",    "ShowTrays",   "HideTrays",    "DeleteTrays",  "PieceSize",
     "ArrangeAtEdge", "ArrangeInGrid", "Disarrange", "Picture",   "Zoompicture",  "SpeedLoupe",   "SpeedHint",
     "SpeedZoom",   "SpeedColor",   "SpeedGhost", "SpeedNewBox", "SpeedSize",    "SpeedEdge",    "SpeedGrid",
-    "SpeedPicture",
+    "SpeedPicture", "PieceSize1",  "PieceSize2",
 };
 
 // The snap divisors of the snap levels 0 to 4; this edition plays at level 2.

@@ -25,6 +25,7 @@
 #include "app/tray_dialog.h"
 #include "app/web_site.h"
 #include "main_window_fixture.h"
+#include "modal_helpers.h"
 
 namespace quill::testing {
 namespace {
@@ -32,28 +33,6 @@ namespace {
 template <typename T>
 T* Find(const SkinnedDialog& dialog, const char* name) {
   return qobject_cast<T*>(dialog.Component(name));
-}
-
-// Types `text` into `widget` key by key, as the keyboard would.
-void TypeText(QWidget* widget, const QString& text) {
-  for (const QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QCoreApplication::sendEvent(widget, &press);
-  }
-}
-
-// Runs `act` on the modal dialog of type D as soon as it is shown.
-template <typename D>
-void WhenShown(std::function<void(D&)> act) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-    if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
-      poll->deleteLater();
-      poll->stop();
-      act(*dialog);
-    }
-  });
-  poll->start(10);
 }
 
 // ---- Tray description --------------------------------------------------------------

@@ -16,6 +16,7 @@ namespace quill {
 namespace {
 
 using testing::DifferingPixels;
+using testing::PointText;
 
 // ---- The scale check ------------------------------------------------------------
 
@@ -237,6 +238,37 @@ TEST_F(PieceSizeTest, UndoOfTheStepGivesBackTheShapeAndRedoTheNewOne) {
   EXPECT_EQ(host.MainForm().Get("RedoItem").Hint, "Redo size/shape");
   game->UndoRedo(false);
   EXPECT_TRUE(Current() == applied);
+}
+
+// A band selection waiting on the board is put down before the pieces are cut anew
+// (its drag image shows the old cut); while pieces are carried on the pointer the
+// command does nothing.
+TEST_F(PieceSizeTest, SelectionGoesDownFirstAndCarriedPiecesWait) {
+  Start();
+  SpreadOut();
+  const Rect box = P(5).BoardRect();
+  Run("drag " + PointText({box.Left - 5, box.Top - 5}) + " " + PointText({box.Right + 5, box.Bottom + 5}) +
+      " left\n");
+  ASSERT_EQ(game->FDragState, kBandSelected);
+  game->ChangePieceSize([&] {
+    game->ApplyPieceShape({.Scale = 70, .Style = 1, .Oddness = 0, .Fun = 0});
+    return true;
+  });
+  EXPECT_EQ(PuzzleRecord.Scale, 70);
+  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_TRUE(game->FSelection.empty());
+  EXPECT_FALSE(P(5).Hidden);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0) << "no trails";
+
+  const Point grab = OnPiece(P(2));
+  Run("press " + PointText(grab) + " middle\nrelease " + PointText(grab) + " middle\n");
+  ASSERT_TRUE(game->FCarrying);
+  game->undoKinds.clear();
+  bool ran = false;
+  game->ChangePieceSize([&] { return ran = true; });
+  EXPECT_FALSE(ran);
+  EXPECT_TRUE(game->undoKinds.empty());
+  EXPECT_TRUE(game->FCarrying);
 }
 
 // The cutting cannot get its bitmaps: the message says so and the pieces are cut at

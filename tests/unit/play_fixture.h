@@ -89,6 +89,9 @@ class CountingGame : public TJigsaw {
   bool runCheats = false;  // the cheats run after being noted
 };
 
+// A board point as board scripts write it: "x y".
+inline std::string PointText(Point p) { return std::to_string(p.X) + " " + std::to_string(p.Y); }
+
 struct PuzzleSetup {
   int Pieces = 12;
   bool Rotating = false;
