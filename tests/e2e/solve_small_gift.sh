@@ -12,12 +12,7 @@ sleep 2
 xdotool key Return  # leaves the "Play..." screen
 sleep 2
 
-# The board is the largest window inside the main window: its size and place.
-read -r width height left top < <(xwininfo -root -tree |
-  awk '/"Quillmere Gift"/ && match($0, /[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+/) {
-         split(substr($0, RSTART, RLENGTH), g, /[x+ ]+/); area = g[1] * g[2]
-         if (g[1] < 2000 && area > best && g[3] == 0 && g[6] > 0) { best = area; w = g[1]; h = g[2]; x = g[5]; y = g[6] } }
-       END { print w, h, x, y }')
+read -r width height left top < <(board_geometry)
 echo "board ${width}x${height} at ${left},${top}"
 [[ -n "$width" ]] || { echo "no board window"; exit 1; }
 

@@ -32,3 +32,13 @@ make_gift() {  # make_gift OUTPUT [wrap options...]
   [[ -f "$work/picture.jpg" ]] || "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
   "$wrap" --player "$player" --picture "$work/picture.jpg" -o "$out" "$@"
 }
+
+# board_geometry: prints "width height left top" of the board, the largest window
+# inside the main window (a native window, found in the window tree).
+board_geometry() {
+  xwininfo -root -tree |
+    awk '/"Quillmere Gift"/ && match($0, /[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+/) {
+           split(substr($0, RSTART, RLENGTH), g, /[x+ ]+/); area = g[1] * g[2]
+           if (g[1] < 2000 && area > best && g[3] == 0 && g[6] > 0) { best = area; w = g[1]; h = g[2]; x = g[5]; y = g[6] } }
+         END { print w, h, x, y }'
+}

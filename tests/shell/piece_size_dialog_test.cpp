@@ -19,6 +19,7 @@
 #include "common/records.h"
 #include "main_window_fixture.h"
 #include "modal_helpers.h"
+#include "text_fit.h"
 #include "pieces/lattice.h"
 
 namespace quill::testing {
@@ -248,6 +249,21 @@ TEST_F(PieceSizeDialogTest, LongHintsGoToTheMainWindowsStatusLine) {
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(&part, &enter);
     EXPECT_EQ(window->StatusLine().text(), status);
+  }
+}
+
+// At 120 and 144 dots per inch the dialog grows, so every caption, value and button
+// can still be read whole.
+TEST_F(PieceSizeDialogTest, EveryTextFitsAt96120And144DotsPerInch) {
+  for (const int dpi : {96, 120, 144}) {
+    SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+    const FontDpi font(dpi);
+    PieceSizeDialog dialog;
+    dialog.Prepare(Game(), nullptr);
+    qobject_cast<QScrollBar*>(dialog.Component("ScrollBarScale"))->setValue(300);
+    dialog.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(CutTexts(dialog), std::vector<std::string>{});
   }
 }
 
