@@ -1,13 +1,12 @@
 #include "app/piece_size_dialog.h"
 
-#include <QApplication>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <algorithm>
@@ -17,7 +16,6 @@
 #include "app/qt_colours.h"
 #include "app/qt_host.h"
 #include "app/state_mirror.h"
-#include "common/records.h"
 #include "pieces/lattice.h"
 #include "pieces/shape_preview.h"
 #include "raster/canvas.h"
@@ -53,7 +51,7 @@ class ShapePreviewBox : public QWidget {
 namespace {
 
 // The dialog's layout at the font size it was designed for, in client pixels.
-constexpr QSize kClientSize(470, 236);
+constexpr QSize kClientSize(508, 236);
 constexpr int kMargin = 8;
 constexpr QSize kPaintBoxSize(170, 170);
 constexpr int kScrollBarWidth = 140;
