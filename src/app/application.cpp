@@ -62,7 +62,7 @@ void QuillApplication::Report(const std::string& text) {
 std::string DisplayDepthMessage(int depth) {
   const long long colours = depth >= 62 ? 0 : (1LL << std::max(depth, 0));
   return "This program needs HiColor mode (64K colors) or better and so is unable to continue while your "
-         "Windows desktop is set to " +
+         "desktop is set to " +
          std::to_string(colours) + " colors. Would you like to change your settings now?";
 }
 

@@ -17,7 +17,7 @@ QWidget* NewToolWindow(QWidget* owner, const char* name, const char* caption, QS
 AuxiliaryForms::AuxiliaryForms(QWidget* owner)
     : overlay_(NewToolWindow(owner, "OverlayForm", "Picture", {240, 180})),
       solveDlg_(NewToolWindow(owner, "SolveDlg", "Set speed", {153, 70})),
-      pieceSizeDlg_(NewToolWindow(owner, "PieceSizeDlg", "Piece size and shape", {400, 300})),
+      pieceSizeDlg_(new PieceSizeDialog(owner)),
       loupe_(NewToolWindow(owner, "LoupeForm", "Loupe", {200, 200})) {}
 
 }  // namespace quill

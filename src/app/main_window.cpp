@@ -284,6 +284,11 @@ void MainWindow::CreateGame() {
     return QApplication::activeWindow() == this;
   };
   game_->OnTrayButtonMenu = [this](TBox& tray) { game_->SetCurrentTray(&tray); };
+  game_->FitOverlayToPicture = [this](int32_t width, int32_t height) {
+    if (!auxForms_ || width <= 0) return;
+    QWidget& overlay = auxForms_->OverlayForm();
+    overlay.resize(overlay.width(), height * overlay.width() / width);
+  };
 }
 
 void MainWindow::HideUnofferedCommands() {
@@ -315,7 +320,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::FormShow() {
-  // The piece size dialog's help button is hidden here once that dialog exists.
+  if (auxForms_) auxForms_->PieceSizeDlg().HelpButton().hide();
   CheckMusicDevice();
   try {
     game_->LoadGift();

@@ -86,9 +86,10 @@ class MainWindow : public QMainWindow {
   void ConnectSolvingAids(const std::function<void(const char*, std::function<void()>)>& onPlaying);
   void ConnectUndoCommands();
   void ConnectArrangeCommands();
-  // The tray description, quick help and about dialogs.
+  // The tray description, quick help, about and piece size dialogs.
   void ConnectDialogCommands();
   void TrayRenameClick();
+  void PieceSizeClick();
   void ShowStatusHintsOfPopups();
   void FlipTick(const char* name);
   void BarsToggle(const char* item, const char* bar);

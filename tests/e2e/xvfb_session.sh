@@ -47,3 +47,4 @@ make_gift() {  # make_gift OUTPUT [wrap options...]
   [[ -f "$work/picture.jpg" ]] || "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
   "$wrap" --player "$player" --picture "$work/picture.jpg" -o "$out" "$@"
 }
+

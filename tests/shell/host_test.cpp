@@ -55,16 +55,17 @@ TEST(QtHostTest, QuietHostWritesMessagesToStandardErrorAndAnswersNo) {
   EXPECT_EQ(host.TempDirectory(), QDir::tempPath().toStdString() + "/");
 }
 
-TEST(DisplayDepth, MessageNamesTheNumberOfColours) {
+TEST(DisplayDepth, MessageNamesTheNumberOfColoursOfTheDesktop) {
   struct Case {
     int depth;
     const char* colours;
   };
-  for (const Case& c : {Case{4, " 16 colors."}, Case{8, " 256 colors."}, Case{1, " 2 colors."}}) {
+  for (const Case& c : {Case{4, "16"}, Case{8, "256"}, Case{1, "2"}}) {
     SCOPED_TRACE(c.depth);
-    const std::string text = DisplayDepthMessage(c.depth);
-    EXPECT_NE(text.find(c.colours), std::string::npos) << text;
-    EXPECT_EQ(text.rfind("This program needs HiColor mode (64K colors) or better", 0), 0u);
+    EXPECT_EQ(DisplayDepthMessage(c.depth),
+              std::string("This program needs HiColor mode (64K colors) or better and so is unable to continue while "
+                          "your desktop is set to ") +
+                  c.colours + " colors. Would you like to change your settings now?");
   }
 }
 

@@ -84,7 +84,15 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirShortcutsAndLongHints) {
                         Case{"RedoItem", "Ctrl+Shift+Z", "Redo the step just undone"},
                         Case{"Picture", "F3", "Show the picture window"},
                         Case{"Hint1", "Ctrl+F1", "Flash the next two pieces to solve"},
-                        Case{"Mystery", "", "Hide the jigsaw preview pictures"}}) {
+                        Case{"Mystery", "", "Hide the jigsaw preview pictures"},
+                        Case{"OutlineFoil", "", "Pieces are made out of thin foil"},
+                        Case{"OutlinesPaper", "", "Pieces are made out of paper"},
+                        Case{"OutlinesCard", "", "Pieces are made out of thick card"},
+                        Case{"OutlinesWood", "", "Pieces are made out of chunky wood"},
+                        Case{"AntiAlias", "", "Remove jaggies from piece outlines using smoothing"},
+                        Case{"AutoOutline", "", "Remove outlines from solved pieces"},
+                        Case{"SortByShape", "", "Put edge pieces first when arranging"},
+                        Case{"SortByColor", "", "Put similar colors together when arranging"}}) {
     SCOPED_TRACE(c.name);
     QAction& action = *window->Menus().Action(c.name);
     EXPECT_EQ(action.shortcut().toString(QKeySequence::PortableText), c.shortcut);

@@ -83,7 +83,7 @@ TEST_F(GamePlayTest, PlayingEnablesThePlayCommandsAndStatusPanels) {
   for (const auto& c : cases) {
     game = MakeGame({});
     UiState& form = host.MainForm();
-    for (const char* name : {"NewTray", "PieceSize", "SpeedGhost", "Zoompicture"}) form.SetEnabled(name, false);
+    for (const char* name : {"NewTray", "PieceSize", "PieceSize1", "PieceSize2", "SpeedSize", "SpeedGhost", "Zoompicture"}) form.SetEnabled(name, false);
     form.SetVisible("HelpAboutJigItem", false);
     form.SetChecked("ShowTimer", c.showTimer);
     form.SetChecked("ShowNum", c.showNumber);
@@ -93,7 +93,7 @@ TEST_F(GamePlayTest, PlayingEnablesThePlayCommandsAndStatusPanels) {
     game->SetGameState(GameState::Playing);
     EXPECT_TRUE(game->IsPlaying());
     EXPECT_EQ(game->FDragState, kDragIdle);
-    for (const char* name : {"NewTray", "PieceSize", "SpeedGhost", "Zoompicture"})
+    for (const char* name : {"NewTray", "PieceSize", "PieceSize1", "PieceSize2", "SpeedSize", "SpeedGhost", "Zoompicture"})
       EXPECT_TRUE(form.Get(name).Enabled) << name;
     EXPECT_TRUE(form.Get("HelpAboutJigItem").Visible);
     EXPECT_EQ(form.Get("TimerStatus").Visible, c.showTimer);

@@ -394,6 +394,62 @@ TEST_F(SavedGameTest, FileOfTheOldFormatWithoutBoardRecordResumesWithItsDefaults
   EXPECT_EQ(game->TrayListCount(), 1);
 }
 
+// A game resumed with turned pieces while rotation is off asks whether to turn them
+// all the right way up (Yes, a cheat) or to have rotation on again (No).
+TEST_F(SavedGameTest, TurnedPiecesWithRotationOffAskWhatToDo) {
+  constexpr const char* kQuestion =
+      "The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces "
+      "the right way up or 'No' to re-enable rotation.";
+  const struct {
+    const char* What;
+    bool SavedRotating, Turned, AnswerYes;
+    bool Asked, RotatingAfter, TurnedAfter;
+  } cases[] = {
+      {"No: rotation is on again", false, true, false, true, true, true},
+      {"Yes: every piece the right way up", false, true, true, true, false, false},
+      {"rotation on: nothing to ask", true, true, false, false, true, true},
+      {"no piece turned: nothing to ask", false, false, false, false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    PlaySome();
+    if (!c.Turned)
+      for (TFormPiece* piece : game->AllPieces()) piece->Rotation = 0;
+    host.MainForm().SetChecked("Rotation", c.SavedRotating);
+    game->Config().Rotating = c.SavedRotating;
+    game->SaveGame();
+    host.questions.clear();
+    host.answerYes = c.AnswerYes;
+    ASSERT_TRUE(ResumeOnNewGame());
+    host.answerYes = false;
+    EXPECT_EQ(host.questions, c.Asked ? std::vector<std::string>{kQuestion} : std::vector<std::string>{});
+    EXPECT_EQ(host.MainForm().Checked("Rotation"), c.RotatingAfter);
+    EXPECT_EQ(host.MainForm().Get("RotateRight").Enabled, c.RotatingAfter);
+    EXPECT_EQ(game->Config().Rotating, c.RotatingAfter);
+    const auto turned = [this] {
+      const TPieceList all = game->AllPieces();
+      return std::any_of(all.begin(), all.end(), [](const TFormPiece* p) { return p->Rotation != 0; });
+    };
+    EXPECT_EQ(turned(), c.TurnedAfter);
+    EXPECT_EQ(PuzzleRecord.CheatCount, c.AnswerYes ? 3 : 2) << "turning all the right way up is a cheat";
+    std::filesystem::remove(SavedPath());
+  }
+}
+
+// A new layout and a restored one give the picture window the picture's proportions.
+TEST_F(SavedGameTest, NewAndRestoredLayoutsFitTheOverlayToThePicture) {
+  std::vector<Point> fitted;
+  const auto watch = [&] { game->FitOverlayToPicture = [&](int32_t w, int32_t h) { fitted.push_back({w, h}); }; };
+  PlaySome();
+  game->SaveGame();
+  ASSERT_TRUE(ResumeOnNewGame(watch));
+  EXPECT_EQ(fitted, (std::vector<Point>{{400, 300}}));
+  fitted.clear();
+  std::filesystem::remove(SavedPath());
+  ASSERT_FALSE(ResumeOnNewGame(watch));
+  EXPECT_EQ(fitted, (std::vector<Point>{{400, 300}}));
+}
+
 TEST_F(SavedGameTest, CompletedGameResumesCompletedWithItsClock) {
   Start();
   FormGroup(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
