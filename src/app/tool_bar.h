@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/skin.h"
 #include "app/state_mirror.h"
 
 namespace quill {
@@ -36,7 +37,7 @@ class ToolButtonRow : public QWidget {
 };
 
 // The dockable bar that carries a ToolButtonRow.
-class SpeedBarWidget : public QToolBar {
+class SpeedBarWidget : public SkinnedToolBar {
   Q_OBJECT
  public:
   SpeedBarWidget(UiState& state, const std::string& bar, QWidget* parent = nullptr);

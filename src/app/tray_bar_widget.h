@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/skin.h"
 #include "app/state_mirror.h"
 
 namespace quill {
@@ -56,7 +57,7 @@ class TrayBarRow : public QWidget {
 };
 
 // The bar that carries a TrayBarRow at the bottom of the main window.
-class TrayBarWidget : public QToolBar {
+class TrayBarWidget : public SkinnedToolBar {
   Q_OBJECT
  public:
   TrayBarWidget(UiState& state, QWidget* parent = nullptr);
