@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/qt_colours.h"
 #include "app/skin.h"
@@ -30,6 +31,28 @@ constexpr int kFirstFactor = 300;
 
 constexpr const char* kGrabRefusedText =
     "This desktop does not let programs read the screen, so the loupe cannot magnify it here.";
+
+// Room between a view and the main window.
+constexpr int kGap = 8;
+
+// Where a view shows first: beside the main window's right edge (its left edge when
+// the screen has no room on the right), at the top or the bottom of the window; on
+// a screen too small for either, inside the window's corner. Later the view stays
+// wherever the user left it.
+void PlaceBesideOwner(QWidget& view, const QWidget* owner, bool atBottom) {
+  if (!owner) return;
+  const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  const QRect main = owner->frameGeometry();
+  const QSize size = view.frameGeometry().size();
+  int x = main.right() + 1 + kGap;
+  if (x + size.width() > room.right() + 1) x = main.left() - kGap - size.width();
+  if (x < room.left()) x = owner->geometry().right() + 1 - kGap - size.width();
+  const int y = atBottom ? main.bottom() + 1 - size.height() : owner->geometry().top();
+  view.move(std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - size.width())),
+            std::clamp(y, room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+}
 
 }  // namespace
 
@@ -90,6 +113,12 @@ void TOverlayForm::resizeEvent(QResizeEvent* event) {
   if (fit && (fit->Width != width() || fit->Height != height())) resize(fit->Width, fit->Height);
 }
 
+void TOverlayForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!placed_) PlaceBesideOwner(*this, parentWidget(), false);
+  placed_ = true;
+}
+
 void TOverlayForm::closeEvent(QCloseEvent* event) {
   mainForm_.SetChecked("Picture", false);
   QWidget::closeEvent(event);
@@ -97,7 +126,18 @@ void TOverlayForm::closeEvent(QCloseEvent* event) {
 
 // ---- The magnifier -------------------------------------------------------------------
 
-Magnifier::Magnifier(QWidget* parent) : QWidget(parent) {
+namespace {
+
+// The screen's pixels through Qt: on X11 a copy of the root window's area; other
+// platforms (Wayland) may refuse.
+QPixmap GrabThroughQt(QScreen& screen, const QRect& area) {
+  const QPoint within = area.topLeft() - screen.geometry().topLeft();
+  return screen.grabWindow(0, within.x(), within.y(), area.width(), area.height());
+}
+
+}  // namespace
+
+Magnifier::Magnifier(QWidget* parent) : QWidget(parent), grab_(GrabThroughQt) {
   setObjectName("CoolLoupe1");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(kLoupeViewMinimum);
@@ -132,8 +172,7 @@ void Magnifier::Refresh() {
   const QRect onScreen = screen ? source_.intersected(screen->geometry()) : QRect();
   refused_ = false;
   if (!onScreen.isEmpty()) {
-    const QPoint within = onScreen.topLeft() - screen->geometry().topLeft();
-    const QPixmap grabbed = screen->grabWindow(0, within.x(), within.y(), onScreen.width(), onScreen.height());
+    const QPixmap grabbed = grab_(*screen, onScreen);
     refused_ = grabbed.isNull();
     QPainter painter(&view_);
     painter.drawPixmap(QRect(onScreen.topLeft() - source_.topLeft(), onScreen.size()), grabbed);
@@ -173,8 +212,8 @@ TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner)
   for (int percent : kFactors) {
     auto* button = new QToolButton(zoomPanel_);
     button->setText(QString("%1x").arg(percent / 100));
+    // Raised faces read on any skin.
     button->setCheckable(true);
-    button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setChecked(percent == kFirstFactor);
     factors_.addButton(button, percent);
@@ -207,6 +246,8 @@ void TLoupeForm::ShowCaption() { setWindowTitle(QString("Loupe: %1x").arg(loupe_
 
 void TLoupeForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (!placed_) PlaceBesideOwner(*this, owner_, true);
+  placed_ = true;
   loupe_->SetActive(true);
   ShowCaption();
 }

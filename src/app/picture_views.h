@@ -2,12 +2,14 @@
 // the main window: the picture window TOverlayForm (F3), the puzzle picture at its
 // aspect in a small always-on-top window whose size keeps that aspect when the user
 // drags it; and the loupe TLoupeForm (F4), a magnifier of the screen around the
-// pointer with its factor buttons 2x to 5x. Closing either with its close box
-// unticks its item (Picture, Loupe) in the main form.
+// pointer with its factor buttons 2x to 5x. Both first show beside the main window.
+// Closing either with its close box unticks its item (Picture, Loupe) in the main
+// form.
 #pragma once
 #include <QButtonGroup>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -55,10 +57,12 @@ class TOverlayForm : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   UiState& mainForm_;
+  bool placed_ = false;  // shown once beside the main window
   PictureSource source_;
   PicturePaintBox* paintBox_;
   FittedSize lastFitted_;  // the client size fitted last, kept for the whole run
@@ -76,8 +80,13 @@ class Magnifier : public QWidget {
  public:
   enum class Mode { Dynamic, Static };
   static constexpr int kRefreshMilliseconds = 30;
+  // Reads an area of a screen (in screen coordinates, within the screen); a null
+  // pixmap when the platform refuses.
+  using ScreenGrab = std::function<QPixmap(QScreen& screen, const QRect& area)>;
 
   explicit Magnifier(QWidget* parent = nullptr);
+  // Replaces the grab through Qt (for tests).
+  void SetScreenGrab(ScreenGrab grab) { grab_ = std::move(grab); }
 
   void SetActive(bool active);
   bool Active() const { return timer_.isActive(); }
@@ -99,6 +108,7 @@ class Magnifier : public QWidget {
 
  private:
   QTimer timer_;
+  ScreenGrab grab_;
   int zoom_ = 300;
   Mode mode_ = Mode::Dynamic;
   QPoint staticPoint_;
@@ -135,6 +145,7 @@ class TLoupeForm : public QWidget {
 
   UiState& mainForm_;
   QPointer<QWidget> owner_;
+  bool placed_ = false;  // shown once beside the main window
   Magnifier* loupe_;
   SkinnedPanel* zoomPanel_;
   QButtonGroup factors_;
