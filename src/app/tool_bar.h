@@ -36,7 +36,7 @@ class ToolButtonRow : public QWidget {
   std::map<std::string, QToolButton*, std::less<>> buttons_;
 };
 
-// The dockable bar that carries a ToolButtonRow.
+// The dockable bar that carries a ToolButtonRow, the skin behind it when the gift has one.
 class SpeedBarWidget : public SkinnedToolBar {
   Q_OBJECT
  public:

@@ -56,7 +56,8 @@ class TrayBarRow : public QWidget {
   MenuRequest menuRequest_;
 };
 
-// The bar that carries a TrayBarRow at the bottom of the main window.
+// The bar that carries a TrayBarRow at the bottom of the main window, the skin behind
+// it when the gift has one.
 class TrayBarWidget : public SkinnedToolBar {
   Q_OBJECT
  public:

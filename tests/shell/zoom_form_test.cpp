@@ -15,15 +15,6 @@
 namespace quill::testing {
 namespace {
 
-// A picture in three horizontal bands: red, green, blue from the top.
-Bitmap BandedPicture(int width, int height) {
-  Bitmap picture(width, height);
-  const Colour bands[] = {MakeColour(255, 0, 0), MakeColour(0, 255, 0), MakeColour(0, 0, 255)};
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) picture.SetPixel(x, y, bands[y * 3 / height]);
-  return picture;
-}
-
 TEST(ZoomFormTest, CoversTheScreenAndShowsATallPictureCentredOnBlack) {
   TestApplication();
   const Bitmap picture = BandedPicture(60, 180);
