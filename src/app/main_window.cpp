@@ -16,9 +16,11 @@
 
 #include "app/cursors.h"
 #include "app/qt_colours.h"
+#include "app/skin.h"
 #include "app/sounds.h"
 #include "app/web_site.h"
 #include "common/errors.h"
+#include "game/progress.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -83,6 +85,7 @@ MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
   speedBar_->installEventFilter(this);
   boxBar_->installEventFilter(this);
   BuildStatusLine();
+  host_.SetSkinHandler([this] { ApplySkin(*this, host_.SkinPicture(), host_.SkinColour()); });
   ConnectCommands();
   FormCreate();
   RouteBoardInput();
@@ -261,7 +264,6 @@ void MainWindow::FormCreate() {
   // The sounds object and the music player are the window's children, found by name.
   new TSounds(MakeWaveOutput(), this);
   new MusicPlayer(host_, [this] { return host_.MusicFile(); }, MakeMusicOutput(), this);
-  // The skin object joins here with its module.
   FDockSize = form.Get("SpeedBar").Height;
   form.SetCaption(kMainFormName, "Quillmere Gift");
   setWindowTitle(ToQString(form.Get(kMainFormName).Caption));
@@ -279,15 +281,16 @@ void MainWindow::CreateGame() {
   if (TSounds* sounds = TSounds::Of(*this)) game_->Config().SetSoundOutput(sounds->ConfigOutput());
   game_->GhostLevel = FGhostLevel;
   game_->Attended = [this] {
-    // The clock runs while this window is the active one (the auto-solve and picture
-    // windows join here with their modules).
-    return QApplication::activeWindow() == this;
+    const QWidget* active = QApplication::activeWindow();
+    return IsAttended({.MainForm = active == this,
+                       .AutoSolveDialog = auxForms_ && active == &auxForms_->SolveDlg(),
+                       .Overlay = auxForms_ && active == &auxForms_->OverlayForm(),
+                       .AutoSolving = FSolving,
+                       .Application = active != nullptr});
   };
   game_->OnTrayButtonMenu = [this](TBox& tray) { game_->SetCurrentTray(&tray); };
-  game_->FitOverlayToPicture = [this](int32_t width, int32_t height) {
-    if (!auxForms_ || width <= 0) return;
-    QWidget& overlay = auxForms_->OverlayForm();
-    overlay.resize(overlay.width(), height * overlay.width() / width);
+  game_->FitOverlayToPicture = [this](int32_t, int32_t) {
+    if (auxForms_) auxForms_->OverlayForm().FitHeightToPicture();
   };
 }
 
@@ -310,7 +313,10 @@ SplashForm& MainWindow::CreateSplashForm() {
   return *splash_;
 }
 
-void MainWindow::CreateAuxiliaryForms() { auxForms_ = std::make_unique<AuxiliaryForms>(this); }
+void MainWindow::CreateAuxiliaryForms() {
+  auxForms_ = std::make_unique<AuxiliaryForms>(this, host_.MainForm());
+  auxForms_->OverlayForm().SetPictureSource([this]() -> const Bitmap* { return FPlaying ? &game_->Picture : nullptr; });
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -397,6 +403,7 @@ bool MainWindow::StartGame(bool resume) {
   board_->ShowBitmap(&game_->BoardBitmap);
   board_->repaint();
   UpdateGhostButtons(FGhostLevel);
+  if (auxForms_) auxForms_->OverlayForm().FitHeightToPicture();
   if (form.Checked("Picture") && auxForms_) {
     auxForms_->OverlayForm().show();
     auxForms_->OverlayForm().update();
@@ -496,7 +503,7 @@ void MainWindow::FormDestroy() {
   if (MusicPlayer* player = MusicPlayer::Of(*this)) player->Stop();  // lets go of the file
   if (!host_.MusicFile().empty()) std::remove(host_.MusicFile().c_str());
   game_.reset();
-  // The skin joins here with its module.
+  host_.SetSkinHandler({});
   delete TSounds::Of(*this);
 }
 

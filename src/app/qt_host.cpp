@@ -17,6 +17,7 @@
 #include "app/cursors.h"
 #include "app/qt_colours.h"
 #include "app/zoom_form.h"
+#include "common/average_colour.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -102,10 +103,10 @@ int QtHost::ScreenColourDepth() {
 }
 
 void QtHost::SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) {
-  // The skin itself arrives later; until then the picture is kept for the panels
-  // that tile it.
+  skinColour_ = picture ? AverageColor(picture.get(), false, toolbarHeight) : kSystemButtonFace;
   skin_ = std::move(picture);
   skinToolbarHeight_ = toolbarHeight;
+  if (skinHandler_) skinHandler_();
 }
 
 int QtHost::RunModal(QDialog& dialog) {

@@ -93,6 +93,11 @@ class QtHost : public Host {
   const std::string& MusicFile() const { return musicFile_; }
   const Bitmap* SkinPicture() const { return skin_.get(); }
   int SkinToolbarHeight() const { return skinToolbarHeight_; }
+  // The average colour of the skin's top band, as high as the tool bar; the button
+  // face (a system colour) without a skin.
+  Colour SkinColour() const { return skinColour_; }
+  // Runs after the gift has handed over a skin (the main window applies it).
+  void SetSkinHandler(std::function<void()> handler) { skinHandler_ = std::move(handler); }
 
  private:
   UiState mainForm_;
@@ -107,6 +112,8 @@ class QtHost : public Host {
   std::string musicFile_;
   std::unique_ptr<Bitmap> skin_;
   int skinToolbarHeight_ = 0;
+  Colour skinColour_ = kSystemButtonFace;
+  std::function<void()> skinHandler_;
   std::function<void(const std::string&, Point)> popupHandler_;
 };
 

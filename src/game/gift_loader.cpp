@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "common/average_colour.h"
 #include "common/colour_names.h"
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
@@ -124,7 +125,11 @@ void TJigsaw::ApplySkin(const ProgramFile& file) {
   try {
     auto picture = std::make_unique<Bitmap>();
     LoadJpegBlock(*picture, FHeader.SkinOffset, FHeader.SkinSize);
-    host_.SetSkin(std::move(picture), host_.MainForm().Get("SpeedBar").Height);
+    // Tray frames and title bars take the average colour of the band the tool bar shows.
+    const int bandHeight = host_.MainForm().Get("SpeedBar").Height;
+    const Colour colour = AverageColor(picture.get(), false, bandHeight);
+    host_.SetSkin(std::move(picture), bandHeight);
+    SkinColour = colour;
   } catch (const std::exception&) {
     // A skin that cannot be used leaves the plain look; nothing is reported.
   }

@@ -22,6 +22,8 @@ constexpr const char* kPlayCommands[] = {
     "ArrangeAtEdge", "ArrangeInGrid", "Disarrange", "Picture",   "Zoompicture",  "SpeedLoupe",   "SpeedHint",
     "SpeedZoom",   "SpeedColor",   "SpeedGhost", "SpeedNewBox", "SpeedSize",    "SpeedEdge",    "SpeedGrid",
     "SpeedPicture", "PieceSize1",  "PieceSize2",
+    // The arranging items of the board's and a tray's pop-up menus.
+    "ArrangeAtEdge2", "ArrangeInGrid2", "Disarrange2", "ArrangeAtEdgeT", "ArrangeInGridT", "DisarrangeTray",
 };
 
 // The snap divisors of the snap levels 0 to 4; this edition plays at level 2.
