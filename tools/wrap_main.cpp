@@ -10,11 +10,14 @@
 #include "common/errors.h"
 #include "common/text_codec.h"
 #include "gift_maker.h"
+#include "installed_player.h"
 
 namespace quill {
 namespace {
 
-constexpr const char* kUsage = R"(usage: quillmere-wrap --player PLAYER --picture PICTURE.jpg -o GIFT [options]
+constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE.jpg -o GIFT [--portable | --player PLAYER] [options]
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
   --pieces N              pieces asked for (default 100)
   --seed N                random seed of the shapes and the first layout (default 1)
   --style S               classic, blip, square, star, round, mix, or 1..6
@@ -76,6 +79,7 @@ std::string GiftText(std::string text) {
 
 struct WrapJob {
   std::string player, picture, music, musicExtension, skin, templates, output;
+  bool portable = false;
   GiftHeader header = DefaultGiftHeader();
 };
 
@@ -152,13 +156,19 @@ int Wrap(int argc, char** argv) {
       std::cout << kUsage;
       return 0;
     }
+    if (option == "--portable") {
+      job.portable = true;
+      continue;
+    }
     auto setter = options.find(option);
     if (setter == options.end()) throw UserError("unknown option " + option);
     if (i + 1 >= argc) throw UserError(option + " needs a value");
     setter->second(job, option, argv[++i]);
   }
-  if (job.player.empty() || job.output.empty()) throw UserError("--player and -o are needed");
+  if (job.output.empty()) throw UserError("-o GIFT is needed");
   if (job.picture.empty()) throw UserError("A gift needs a picture: give --picture FILE.jpg");
+  if (job.portable && !job.player.empty()) throw UserError("Give either --portable or --player, not both");
+  if (job.player.empty()) job.player = InstalledPlayerPath(job.portable ? PlayerKind::Portable : PlayerKind::Plain);
   if (!job.templates.empty() && job.header.TemplateCount == 0)
     throw UserError("--templates needs --template-count");
 

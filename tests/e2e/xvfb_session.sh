@@ -27,6 +27,31 @@ wait_for_window() {
   return 1
 }
 
+# board_geometry: prints "WIDTH HEIGHT LEFT TOP" of the player's board, the largest
+# window inside the main window "Quillmere Gift".
+board_geometry() {
+  xwininfo -root -tree |
+    awk '/"Quillmere Gift"/ && match($0, /[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+/) {
+           split(substr($0, RSTART, RLENGTH), g, /[x+ ]+/); area = g[1] * g[2]
+           if (g[1] < 2000 && area > best && g[3] == 0 && g[6] > 0) { best = area; w = g[1]; h = g[2]; x = g[5]; y = g[6] } }
+         END { print w, h, x, y }'
+}
+
+# replay_drags LEFT TOP < SCRIPT: does each "drag X1 Y1 X2 Y2" line of the inspector's
+# solving script with the mouse, on a board whose top left is at LEFT, TOP.
+replay_drags() {
+  local left=$1 top=$2 x1 y1 x2 y2 i
+  while read -r _ x1 y1 x2 y2; do
+    xdotool mousemove $((left + x1)) $((top + y1)) mousedown 1
+    for i in 1 2 3 4 5 6 7 8; do
+      xdotool mousemove $((left + x1 + (x2 - x1) * i / 8)) $((top + y1 + (y2 - y1) * i / 8))
+      sleep 0.05
+    done
+    xdotool mouseup 1
+    sleep 0.5
+  done
+}
+
 make_gift() {  # make_gift OUTPUT [wrap options...]
   local out=$1; shift
   [[ -f "$work/picture.jpg" ]] || "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null

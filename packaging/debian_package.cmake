@@ -1,0 +1,22 @@
+# The Debian package, built by scripts/package with CPack. Its dependencies are the
+# packages dpkg-shlibdeps finds for the installed programs' libraries.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quillmere-gift)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "The Quillmere team <team@quillmere.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "jigsaw gifts: a picture puzzle that is its own program")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Quillmere Gift turns a picture into a jigsaw puzzle that travels as one executable\n"
+    "file: whoever receives it runs it, reads the sender's message and solves the\n"
+    "puzzle. quillmere-wrap makes such gifts, also portable ones that run where Qt is\n"
+    "not installed; quillmere-inspect shows what a gift holds.")
+string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quillmere.example)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Strips the installed tools; the players are stripped when they are made.
+set(CPACK_STRIP_FILES ON)
+set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR}/package)
+include(CPack)
