@@ -5,12 +5,13 @@ set(CPACK_PACKAGE_NAME quillmere-gift)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Quillmere team <team@quillmere.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "jigsaw gifts: a picture puzzle that is its own program")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Quillmere Gift turns a picture into a jigsaw puzzle that travels as one executable\n"
-    "file: whoever receives it runs it, reads the sender's message and solves the\n"
-    "puzzle. quillmere-wrap makes such gifts, also portable ones that run where Qt is\n"
-    "not installed; quillmere-inspect shows what a gift holds.")
-string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quillmere Gift turns a picture into a jigsaw puzzle that travels as one
+executable file: whoever receives it runs it, reads the sender's message and
+solves the puzzle. quillmere-wrap makes such gifts, also portable ones that run
+where Qt is not installed; quillmere-inspect shows what a gift holds.")
+# Loaded while running, so dpkg-shlibdeps cannot see them: Qt's Wayland platform
+# plugin, and fonts metric-compatible with the ones gifts name.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quillmere.example)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -12,6 +12,12 @@
 
 namespace quill::portable {
 
+// Matches reach up to 128 MiB back: the bundled libraries repeat much of one another.
+inline constexpr int kZstdWindowLog = 27;
+
+// Raises BundleError naming `what` when a zstd call failed.
+void CheckZstd(size_t result, const char* what);
+
 class ZstdFileSink : public ByteSink {
  public:
   // Appends to the open file `fd`, at `level` (1..19), with a content checksum so
