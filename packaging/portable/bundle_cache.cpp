@@ -70,7 +70,7 @@ void DiscardIncomplete(const fs::path& folder) {
   else RemoveQuietly(aside);
 }
 
-// Unpacks into a fresh folder beside `folder` and renames it into place.
+// Unpacks into a fresh folder beside `folder` and moves it into place.
 void Unpack(const OpenFile& file, const LocatedBundle& bundle, const fs::path& folder) {
   std::string fresh = (folder.parent_path() / ("." + folder.filename().string() + ".XXXXXX")).string();
   if (!::mkdtemp(fresh.data()))
@@ -78,16 +78,7 @@ void Unpack(const OpenFile& file, const LocatedBundle& bundle, const fs::path& f
   try {
     ZstdFileSource source(file.Fd(), bundle.ArchiveOffset, bundle.Header.CompressedSize);
     ExtractArchive(source, fresh);
-    for (int attempt = 0; ::rename(fresh.c_str(), folder.c_str()) != 0; ++attempt) {
-      if ((errno != EEXIST && errno != ENOTEMPTY) || attempt > 0)
-        throw BundleError("cannot move the player into " + folder.string() + ": " + std::strerror(errno));
-      // Another start of a gift with the same bundle finished first: use its copy.
-      if (IsComplete(folder)) {
-        RemoveQuietly(fresh);
-        return;
-      }
-      DiscardIncomplete(folder);
-    }
+    MoveIntoPlace(fresh, folder.string());
   } catch (...) {
     RemoveQuietly(fresh);
     throw;
@@ -122,6 +113,18 @@ std::string EnsureUnpacked(const std::string& portableFile, const std::string& c
   MakePrivateFolders(folder.parent_path());
   Unpack(file, bundle, folder);
   return folder.string();
+}
+
+void MoveIntoPlace(const std::string& fresh, const std::string& folder) {
+  for (int attempt = 0; ::rename(fresh.c_str(), folder.c_str()) != 0; ++attempt) {
+    if ((errno != EEXIST && errno != ENOTEMPTY) || attempt > 0)
+      throw BundleError("cannot move the player into " + folder + ": " + std::strerror(errno));
+    if (IsComplete(folder)) {
+      RemoveQuietly(fresh);
+      return;
+    }
+    DiscardIncomplete(folder);
+  }
 }
 
 std::vector<std::string> PlayerCommand(const std::string& folder, const std::string& argv0,

@@ -37,6 +37,11 @@ LocatedBundle LocateBundle(int fd);
 // fails, or runs at the same time as another, never leaves a half copy in use.
 std::string EnsureUnpacked(const std::string& portableFile, const std::string& cacheRoot);
 
+// Moves the copy unpacked into `fresh` to `folder`. When another start of a gift
+// with the same bundle put a complete copy there first, that copy stays and `fresh`
+// is deleted; an incomplete one is replaced.
+void MoveIntoPlace(const std::string& fresh, const std::string& folder);
+
 // The command that runs the unpacked player through the bundled loader with the
 // bundle's libraries only. The loader, not an environment variable, carries the
 // library path, so programs the player starts do not inherit it.

@@ -6,12 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <barrier>
 #include <filesystem>
 #include <functional>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 #include "bundle_cache.h"
 #include "bundle_format.h"
@@ -264,21 +262,36 @@ TEST_F(BundleCacheTest, ArchivesThatEscapeRepeatOrRunOnAreRefused) {
   }
 }
 
-TEST_F(BundleCacheTest, StartsAtTheSameTimeEndWithOneCompleteCopy) {
-  MakePortable(work_ / "gift", player_);
-  constexpr int kStarts = 4;
-  std::barrier start(kStarts);
-  std::vector<std::string> folders(kStarts);
-  std::vector<std::thread> threads;
-  for (int i = 0; i < kStarts; ++i)
-    threads.emplace_back([&, i] {
-      start.arrive_and_wait();
-      folders[i] = EnsureUnpacked((work_ / "gift").string(), cache_);
-    });
-  for (auto& thread : threads) thread.join();
-  for (const std::string& folder : folders) EXPECT_EQ(folder, folders[0]);
-  EXPECT_EQ(CacheEntries().size(), 1u);
-  EXPECT_EQ(ReadFile(fs::path(folders[0]) / "bin/quillmere-gift"), Bytes("the player"));
+TEST_F(BundleCacheTest, AFreshCopyGivesWayToACompleteOneAndReplacesABrokenOne) {
+  // What two starts of gifts with the same bundle meet when the other finished
+  // unpacking first.
+  struct Case {
+    const char* what;
+    std::vector<std::string> alreadyThere;  // files of the copy in place, if any
+    std::string expectedPlayer;
+  };
+  const Case cases[] = {
+      {"nothing there", {}, "fresh"},
+      {"a complete copy", {kBundledPlayer, kBundledLoader}, "earlier"},
+      {"a copy without its player", {kBundledLoader}, "fresh"},
+  };
+  for (const Case& c : cases) {
+    const fs::path parent = fs::path(cache_) / "quillmere-gift";
+    fs::remove_all(parent);
+    const fs::path folder = parent / "key";
+    const fs::path fresh = parent / ".key.fresh";
+    fs::create_directories(fresh / "bin");
+    fs::create_directories(fresh / "lib");
+    WriteFile(fresh / kBundledPlayer, Bytes("fresh"));
+    WriteFile(fresh / kBundledLoader, Bytes("loader"));
+    for (const std::string& file : c.alreadyThere) {
+      fs::create_directories((folder / file).parent_path());
+      WriteFile(folder / file, Bytes("earlier"));
+    }
+    MoveIntoPlace(fresh.string(), folder.string());
+    EXPECT_EQ(ReadFile(folder / kBundledPlayer), Bytes(c.expectedPlayer)) << c.what;
+    EXPECT_EQ(CacheEntries(), std::vector<std::string>{"key"}) << c.what;
+  }
 }
 
 }  // namespace
