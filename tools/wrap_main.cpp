@@ -10,11 +10,14 @@
 #include "common/errors.h"
 #include "game/jigsaw.h"
 #include "gift_request.h"
+#include "installed_player.h"
 
 namespace quill {
 namespace {
 
-constexpr const char* kUsage = R"(usage: quillmere-wrap --player PLAYER --picture PICTURE -o GIFT [options]
+constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
   --picture FILE          the puzzle's picture: JPEG (CMYK too), PNG, BMP, GIF or any
                           other picture file this system's Qt reads; turned upright
                           as its EXIF orientation says and stored as JPEG
@@ -209,6 +212,7 @@ int ReportFieldErrors(const std::map<std::string, Option>& options, const std::v
 int Wrap(int argc, char** argv) {
   const auto options = Options();
   GiftRequest request;
+  bool portable = false;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
@@ -219,11 +223,18 @@ int Wrap(int argc, char** argv) {
       request.Fitting.KeepSize = true;
       continue;
     }
+    if (option == "--portable") {
+      portable = true;
+      continue;
+    }
     auto entry = options.find(option);
     if (entry == options.end()) throw UserError("unknown option " + option);
     if (i + 1 >= argc) throw UserError(option + " needs a value");
     entry->second.Set(request, option, argv[++i]);
   }
+  if (portable && !request.PlayerPath.empty()) throw UserError("Give either --portable or --player, not both");
+  if (request.PlayerPath.empty())
+    request.PlayerPath = InstalledPlayerPath(portable ? PlayerKind::Portable : PlayerKind::Plain);
   try {
     const MadeGift made = MakeGift(request);
     std::cout << "Picture stored at " << DescribeImport(made.Picture) << '\n';

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -81,9 +82,19 @@ bool CheckDisplayDepth(QtHost& host) {
   return false;
 }
 
-std::string OwnProgramPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
+std::string TakeGiftFilePath() {
+  // The variable only chooses which file is read as the gift and where the saved
+  // game goes; whoever can set it can run any program already, so it grants nothing.
+  if (const char* named = std::getenv(kGiftFileVariable)) {
+    const std::string path = named;
+    ::unsetenv(kGiftFileVariable);
+    if (!path.empty()) return std::filesystem::absolute(path).string();
+  }
+  return std::filesystem::read_symlink("/proc/self/exe").string();
+}
 
 int RunPlayer(int argc, char** argv) {
+  const std::string giftFile = TakeGiftFilePath();
   // The board is a window of its own; its neighbours need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
@@ -93,7 +104,7 @@ int RunPlayer(int argc, char** argv) {
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });
   if (!CheckDisplayDepth(host)) return 0;
 
-  MainWindow main(host, OwnProgramPath());
+  MainWindow main(host, giftFile);
   main.CreateSplashForm();
   main.CreateAuxiliaryForms();
   PlaceOnScreen(main);

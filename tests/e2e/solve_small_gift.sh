@@ -22,15 +22,7 @@ echo "board ${width}x${height} at ${left},${top}"
 
 "$inspect" --solving-script --board-size "${width}x${height}" "$work/gift" >"$work/solve.txt"
 cat "$work/solve.txt"
-while read -r _ x1 y1 x2 y2; do
-  xdotool mousemove $((left + x1)) $((top + y1)) mousedown 1
-  for i in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $((left + x1 + (x2 - x1) * i / 8)) $((top + y1 + (y2 - y1) * i / 8))
-    sleep 0.05
-  done
-  xdotool mouseup 1
-  sleep 0.5
-done <"$work/solve.txt"
+replay_drags "$left" "$top" <"$work/solve.txt"
 
 wait_for_window "You solved it!" 10 >/dev/null || { echo "no congratulation"; cat "$work/out.log"; exit 1; }
 import -window root "$work/solved.png" 2>/dev/null || true

@@ -42,6 +42,21 @@ largest_window() {  # largest_window NAME INNER(0|1)
 window_geometry() { largest_window "$1" 0; }
 board_geometry() { largest_window "$1" 1; }
 
+# replay_drags LEFT TOP < SCRIPT: does each "drag X1 Y1 X2 Y2" line of the inspector's
+# solving script with the mouse, on a board whose top left is at LEFT, TOP.
+replay_drags() {
+  local left=$1 top=$2 x1 y1 x2 y2 i
+  while read -r _ x1 y1 x2 y2; do
+    xdotool mousemove $((left + x1)) $((top + y1)) mousedown 1
+    for i in 1 2 3 4 5 6 7 8; do
+      xdotool mousemove $((left + x1 + (x2 - x1) * i / 8)) $((top + y1 + (y2 - y1) * i / 8))
+      sleep 0.05
+    done
+    xdotool mouseup 1
+    sleep 0.5
+  done
+}
+
 make_gift() {  # make_gift OUTPUT [wrap options...]
   local out=$1; shift
   [[ -f "$work/picture.jpg" ]] || "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null

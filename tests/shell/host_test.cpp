@@ -1,10 +1,12 @@
 // The Qt host and the application object: colour conversion through the desktop
 // palette, the host's answers, the display depth question, and the handler that
-// catches errors escaping event handlers.
+// catches errors escaping event handlers; the file that carries the gift.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
+#include <cstdlib>
+#include <filesystem>
 
 #include "app/qt_colours.h"
 #include "app/qt_host.h"
@@ -67,6 +69,13 @@ TEST(DisplayDepth, MessageNamesTheNumberOfColoursOfTheDesktop) {
                           "your desktop is set to ") +
                   c.colours + " colors. Would you like to change your settings now?");
   }
+}
+
+TEST(GiftFile, TheFileAPortableStartNamesIsTakenOnceAndNotPassedOn) {
+  ::setenv(kGiftFileVariable, "/home/ann/Downloads/birthday-gift", 1);
+  EXPECT_EQ(TakeGiftFilePath(), "/home/ann/Downloads/birthday-gift");
+  EXPECT_EQ(std::getenv(kGiftFileVariable), nullptr) << "programs the player starts would inherit it";
+  EXPECT_EQ(TakeGiftFilePath(), std::filesystem::read_symlink("/proc/self/exe").string());
 }
 
 // An object whose event handler fails, as a game operation may.
