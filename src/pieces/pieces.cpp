@@ -214,6 +214,7 @@ void TPieces::JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty) {
   if (other.Joined || other.AtHome) {
     // The dropped group moves onto the fixed one and takes its id.
     other.Joined = true;
+    TPieceList moved;
     for (const auto& q : PieceList) {
       if (q->Group != g) continue;
       q->Joined = true;
@@ -222,11 +223,13 @@ void TPieces::JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty) {
       dirty = Union(dirty, q->BoardRect());
       q->Offset(offsetX, offsetY);
       dirty = Union(dirty, q->BoardRect());
+      moved.push_back(q.get());
     }
     uint16_t joined = 0;
     for (const auto& q : PieceList) joined = static_cast<uint16_t>(joined + (q->Joined ? 1 : 0));
     PuzzleRecord.JoinedCount = joined;
-    UpdateJoinedSides(piece);
+    // Any piece of the dropped group may now touch the fixed one, not only `piece`.
+    for (TFormPiece* q : moved) UpdateJoinedSides(*q);
   } else {
     // A single loose piece comes to the group, not the group to it.
     PuzzleRecord.JoinedCount = static_cast<uint16_t>(PuzzleRecord.JoinedCount + (piece.Joined ? 1 : 2));
