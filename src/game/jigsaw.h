@@ -132,6 +132,10 @@ class TJigsaw : public TMove {
   void SetShadows(bool on);
   void SetAutoHide(bool on);
   void SetSmooth(bool on);
+  // Makes what keeps a copy of an option follow the configuration: the pieces'
+  // smoothing, the rotate commands and the sound button. Run when the options were
+  // read from a saved game.
+  void TakeUpOptions();
   // The one-second tick: ghost hold, status panels, clock and completion.
   void Tick();
   // Whether the user counts as being at the game this second (the shell knows which

@@ -183,6 +183,15 @@ void TJigsaw::SetSmooth(bool on) {
   if (IsPlaying()) RedrawBoard();
 }
 
+void TJigsaw::TakeUpOptions() {
+  const TJigConfig& config = Config();
+  Sprite.SetSmooth(config.Smooth);
+  UiState& menus = MainForm();
+  menus.SetEnabled("RotateRight", config.Rotating);
+  menus.SetEnabled("RotateLeft", config.Rotating);
+  menus.SetDown("SpeedSound", config.Sound);
+}
+
 // ---- The tick ----
 
 void TJigsaw::Tick() {

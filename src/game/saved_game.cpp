@@ -304,6 +304,7 @@ void TJigsaw::ApplySavedGame(const SavedGame& saved) {
   PuzzleRecord.NextGroup = nextGroup;
   AddSavedTrays(*this, saved.Trays);
   Config().ReadSection(saved.Settings.data(), saved.Settings.size());
+  TakeUpOptions();
   AllJoined = false;
 }
 
