@@ -67,6 +67,9 @@ class TMove : public TBoxes {
   void RepaintRect(const Rect& rect) override;
   // The clean copy of the sprite frames becomes a copy of the whole board bitmap.
   void FlushDirty();
+  // The backdrop's colour, a system colour (such as clBtnFace) as the host gives it;
+  // it takes effect at the next render.
+  void SetBackdropColour(Colour colour) { FMural.SetColour(ResolveColour(colour) & 0xFFFFFFu); }
   // Sizes the board bitmap, the board tray and the backdrop to width × height (also
   // the configuration's board size), renders the backdrop with the ghost as the
   // configuration says and composes the whole board.

@@ -15,7 +15,7 @@ void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   AllJoined = false;
   // The board colour is the main window's.
   UiState& menus = MainForm();
-  if (menus.Has(kMainFormName)) FMural.SetColour(menus.Get(kMainFormName).Color);
+  if (menus.Has(kMainFormName)) SetBackdropColour(menus.Get(kMainFormName).Color);
   FMural.Resize(boardWidth, boardHeight);
   FMural.SetPicture(&Picture, true);
   ResizeBoard(boardWidth, boardHeight);
@@ -33,7 +33,7 @@ void TJigsaw::RestoreLayout(int32_t boardWidth, int32_t boardHeight) {
   UpdateAllJoinedSides();
   const Colour colour = BoardRecord.SavedBoardColour;
   MainForm().SetColour(kMainFormName, colour);
-  FMural.SetColour(colour);
+  SetBackdropColour(colour);
   FitBoard(boardWidth, boardHeight);
   // Asking to turn pieces the right way up when rotation is off joins here with the
   // solving aids.

@@ -49,13 +49,13 @@ void TJigsaw::FitBoard(int32_t width, int32_t height) {
   const Colour windowColour = MainForm().Get(kMainFormName).Color;
   FormColour = windowColour;  // new trays take the window's colour
   if (!IsPlaying()) {
-    FMural.SetColour(windowColour);
+    SetBackdropColour(windowColour);
     FMural.Resize(width, height);
     LayoutBar(false);
     return;
   }
   const WaitCursor hourglass(TheHost());
-  FMural.SetColour(windowColour);
+  SetBackdropColour(windowColour);
   ResizeBoard(width, height);
   FitAllTrays();
   // Pieces lying on their solved places go where the ghost now is.

@@ -182,6 +182,40 @@ TEST_F(GamePlayTest, BoardColourChangesTheWindowAndTraysOfTheOldColour) {
   EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
 }
 
+// A board colour that names a system colour (clBtnFace) is drawn in the colour the
+// system gives it, whichever way it reaches the board: from the gift, chosen during
+// play, or restored from a saved game; the inspector's boards too.
+TEST_F(GamePlayTest, SystemColourOfTheBoardIsDrawnAsTheSystemGivesIt) {
+  constexpr Colour kBtnFace = 0xFF00000Fu;
+  const Colour system = host.SystemColour(15);
+  ASSERT_NE(system & 0xFFFFFFu, kBtnFace & 0xFFFFFFu);
+  const auto topLeft = [&] { return game->FMural.Board().PixelAt(0, 0); };
+
+  Start({.BoardColour = kBtnFace});
+  EXPECT_EQ(topLeft(), system) << "from the gift";
+  host.MainForm().SetColour(kMainFormName, 0x00203040);
+  game->FitBoard(kBoardWidth, kBoardHeight);
+  host.MainForm().SetColour(kMainFormName, kBtnFace);
+  game->FitBoard(kBoardWidth, kBoardHeight);
+  EXPECT_EQ(topLeft(), system) << "chosen during play";
+  BoardRecord.SavedBoardColour = 0x00203040;
+  game->RestoreLayout(kBoardWidth, kBoardHeight);
+  BoardRecord.SavedBoardColour = kBtnFace;
+  game->RestoreLayout(kBoardWidth, kBoardHeight);
+  EXPECT_EQ(topLeft(), system) << "restored";
+
+  const Bitmap board = ComposeNewGameBoard(*game, {kBoardWidth, kBoardHeight});
+  const TPieceList all = game->AllPieces();
+  int32_t uncovered = 0;
+  for (int32_t x = 0; x < kBoardWidth; ++x) {
+    if (std::none_of(all.begin(), all.end(), [x](const TFormPiece* p) { return p->BoardRect().Contains(x, 0); })) {
+      EXPECT_EQ(board.PixelAt(x, 0), system) << "inspector board at x " << x;
+      ++uncovered;
+    }
+  }
+  EXPECT_GT(uncovered, 0);
+}
+
 TEST_F(GamePlayTest, ScaleZeroChangesNothing) {
   Start();
   const std::vector<PieceSnapshot> before = Snapshot(*game);

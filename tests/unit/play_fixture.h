@@ -89,6 +89,7 @@ struct PuzzleSetup {
   int Pieces = 12;
   bool Rotating = false;
   int Outline = 0;
+  int64_t BoardColour = -1;  // the default header's when negative
 };
 
 class PlayFixture : public ::testing::Test {
@@ -113,6 +114,7 @@ class PlayFixture : public ::testing::Test {
     header.RequestedCount = setup.Pieces;
     header.OutlineIndex = setup.Outline;
     header.RotationOn = setup.Rotating ? 1 : 0;
+    if (setup.BoardColour >= 0) header.BoardColour = static_cast<Colour>(setup.BoardColour);
     auto made = std::make_unique<CountingGame>(host, MakeGiftFile(host.Temp(), header, parts).string());
     made->LoadGift();
     host.MainForm().SetChecked("Ghostpicture", false);
