@@ -8,6 +8,7 @@
 
 #include "common/records.h"
 #include "common/tray_frame.h"
+#include "common/util.h"
 #include "raster/canvas.h"
 
 namespace quill {
@@ -180,7 +181,7 @@ void TBox::DrawFrame(Bitmap& bitmap, const Rect* clip) const {
   const Colour skin = owner_.ResolveColour(owner_.SkinColour);
   const FrameColours colours{skin, host.SystemColour(kClBtnHighlight), host.SystemColour(kClBtnShadow),
                              host.SystemColour(kClBtnFace), host.SystemColour(kClBtnText)};
-  const bool lowColour = host.ScreenColourDepth() < 24;
+  const bool lowColour = host.ScreenColourDepth() < kTrueColourDepth;
   Canvas canvas(bitmap);
   if (clip) canvas.SetClipRect(*clip);
   DrawTrayFrame(canvas, FLeft, FTop, FWidth, FHeight, kBevel, kBorder, kTitleBand, owner_.ResolveColour(FColour),

@@ -216,6 +216,29 @@ TEST_F(GamePlayTest, SystemColourOfTheBoardIsDrawnAsTheSystemGivesIt) {
   EXPECT_GT(uncovered, 0);
 }
 
+// On a screen of fewer than 24 bits the board's gradient is drawn in multiples of 8
+// with the error carried down, so it shows no bands; a true-colour screen gets the
+// exact gradient.
+TEST_F(GamePlayTest, LowColourScreenGetsADitheredBoard) {
+  const struct {
+    int depth;
+    bool reduced;
+  } screens[] = {{15, true}, {16, true}, {24, false}, {32, false}};
+  for (const auto& screen : screens) {
+    SCOPED_TRACE(screen.depth);
+    host.depth = screen.depth;
+    Start({.BoardColour = MakeColour(97, 130, 45)});
+    const Bitmap& backdrop = game->FMural.Board();
+    bool allReduced = true;
+    for (int32_t y = 0; y < backdrop.Height(); ++y) {
+      const Colour row = backdrop.PixelAt(backdrop.Width() - 1, y);
+      for (const int channel : {RedOf(row), GreenOf(row), BlueOf(row)})
+        allReduced = allReduced && (channel % 8 == 0 || channel == 255);
+    }
+    EXPECT_EQ(allReduced, screen.reduced);
+  }
+}
+
 TEST_F(GamePlayTest, ScaleZeroChangesNothing) {
   Start();
   const std::vector<PieceSnapshot> before = Snapshot(*game);

@@ -33,6 +33,7 @@ class PlayHost : public ScriptHost {
     if (whilePopupShown) whilePopupShown(menu);
   }
   bool LeftButtonHeld() override { return leftHeld; }
+  int ScreenColourDepth() override { return depth; }
   void ProcessEvents() override {
     if (onProcessEvents) onProcessEvents();
   }
@@ -52,6 +53,7 @@ class PlayHost : public ScriptHost {
   std::vector<Point> zoomedSizes;
   std::optional<Colour> chosenColour;  // none: the colour dialog is cancelled
   bool leftHeld = false;
+  int depth = 24;  // bits per pixel of the screen
   std::function<void()> onProcessEvents;  // runs where the window's events would
 };
 
