@@ -67,7 +67,7 @@ Point UncoveredPoint(TJigsaw& game, const TFormPiece& piece) {
   const TPieceList& stack = game.BoardTray().FPieces;
   auto covered = [&](int32_t x, int32_t y) {
     for (auto it = stack.rbegin(); it != stack.rend() && *it != &piece; ++it)
-      if ((*it)->BoardRect().Contains(x, y) && game.IsOpaqueAt(**it, x, y)) return true;
+      if (game.ShowsAt(**it, x, y)) return true;
     return false;
   };
   const Rect rect = piece.BoardRect();

@@ -207,7 +207,7 @@ TFormPiece* TBox::PieceAt(int32_t x, int32_t y, bool maskTest) const {
   if (!InnerRect().Contains(x, y)) return nullptr;
   for (auto it = FPieces.rbegin(); it != FPieces.rend(); ++it) {
     TFormPiece* piece = *it;
-    if (piece->BoardRect().Contains(x, y) && (!maskTest || owner_.IsOpaqueAt(*piece, x, y))) return piece;
+    if (maskTest ? owner_.ShowsAt(*piece, x, y) : piece->BoardRect().Contains(x, y)) return piece;
   }
   return nullptr;
 }

@@ -370,7 +370,7 @@ void TMove::DrawSpriteFrame() {
 
 TFormPiece* TMove::HitSelection(int32_t x, int32_t y) const {
   for (auto it = FSelection.rbegin(); it != FSelection.rend(); ++it)
-    if ((*it)->BoardRect().Contains(x, y) && IsOpaqueAt(**it, x, y)) return *it;
+    if (ShowsAt(**it, x, y)) return *it;
   return nullptr;
 }
 

@@ -103,7 +103,7 @@ class TMove : public TBoxes {
   void FollowPointer(int32_t x, int32_t y, uint8_t state);
   // One frame of the selection sprite with FDragRect's top-left at (x, y).
   void MoveSpriteTo(int32_t x, int32_t y);
-  // The front piece of the selection opaque at (x, y), or none.
+  // The front piece of the selection seen at (x, y), or none.
   TFormPiece* HitSelection(int32_t x, int32_t y) const;
 
   // ---- The ghost picture (move.cpp) ----

@@ -83,7 +83,16 @@ void TPieces::MoveTo(TFormPiece& piece, int32_t x, int32_t y, const Rect& area) 
 
 bool TPieces::IsOpaqueAt(const TFormPiece& piece, int32_t x, int32_t y) const {
   const int64_t colour = MaskAtlas.PixelAt(x + piece.AtlasX - piece.X, y + piece.AtlasY - piece.Y);
-  return colour >= 0 && colour != kWhite;  // outside the atlas nothing is opaque
+  if (colour < 0 || colour == kWhite) return false;  // outside the atlas nothing is opaque
+  const uint8_t edge = SpritePixel(piece.EdgeSprite, x - piece.X, y - piece.Y);
+  return edge == 0 || (edge & kCoverageBits) >= kHalfCoverage;
+}
+
+bool TPieces::ShowsAt(const TFormPiece& piece, int32_t x, int32_t y) const {
+  if (piece.BoardRect().Contains(x, y) && IsOpaqueAt(piece, x, y)) return true;
+  if (!Config().IsWoodStyle()) return false;
+  const Rect wood{piece.X, piece.Y, piece.X + piece.Width, piece.Y + piece.Height + Thickness};
+  return wood.Contains(x, y) && SpritePixel(piece.SolidSprite, x - piece.X, y - piece.Y) != 0;
 }
 
 // ---- Grid and neighbours ----
