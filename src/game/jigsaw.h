@@ -299,6 +299,7 @@ class TJigsaw : public TMove {
   TBox* FTray = nullptr;             // the current tray
   Point FMouse;                      // the last press or wheel turn
   int32_t FWheelPiece = 0;           // the piece last turned by the wheel, -1 after a press
+  int32_t FWheelTravel = 0;          // wheel movement not yet a whole notch; 0 after a press
   MouseOptions MouseOpts;
 
   // The gift's picture at its own size, never scaled: kept apart from `Picture` only
