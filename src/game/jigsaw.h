@@ -126,7 +126,8 @@ class TJigsaw : public TMove {
   // The two colour menus of a board or a tray, each with its items by colour kind
   // (custom, matching, contrasting, default).
   using ColourMenus = std::array<std::array<const char*, 4>, 2>;
-  // "&Move ghost": the ghost picture follows the pointer until the next release.
+  // "&Move ghost": the ghost picture follows the pointer until the next release; a
+  // hidden ghost is shown (and ticked) first.
   void MoveGhost();
   void SetSound(bool on);
   void SetShadows(bool on);

@@ -105,8 +105,14 @@ void TJigsaw::TickColourKind(const ColourMenus& menus, int32_t kind) {
       if (form.Has(items[k])) form.SetChecked(items[k], k == kind);
 }
 
+// A hidden ghost is shown first: it is ticked as the board is drawn with it from
+// the drop on.
 void TJigsaw::MoveGhost() {
-  if (!IsPlaying() || !Config().Ghost || FDragState != kDragIdle) return;
+  if (!IsPlaying() || FDragState != kDragIdle) return;
+  if (!Config().Ghost) {
+    MainForm().SetChecked("Ghostpicture", true);
+    Config().Ghost = true;
+  }
   FDragState = kDragGhost;
   LiftGhost();
   const Point pointer = TheHost().PointerOnBoard();

@@ -464,6 +464,36 @@ TEST_F(GamePlayTest, GhostHeldStillIsPickedUpAndMoved) {
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
 
+// "&Move ghost" picks the ghost up under the pointer and the next release puts it
+// down; a hidden ghost is shown first, its tick set, and stays shown.
+TEST_F(GamePlayTest, MoveGhostCommandMovesTheGhostShowingItWhenHidden) {
+  for (const bool shown : {true, false}) {
+    SCOPED_TRACE(shown ? "ghost shown" : "ghost hidden");
+    Start();
+    host.MainForm().SetChecked("Ghostpicture", shown);
+    game->Paint();
+    const Rect ghost = game->FMural.GhostRect();
+    host.pointer = {ghost.Left + 10, ghost.Top + 10};
+    game->MoveGhost();
+    ASSERT_EQ(game->FDragState, kDragGhost);
+    EXPECT_TRUE(host.MainForm().Checked("Ghostpicture"));
+    const Point to{host.pointer.X + 60, host.pointer.Y + 30};
+    const std::string at = std::to_string(to.X) + " " + std::to_string(to.Y);
+    Run("move " + at + "\nrelease " + at + "\n");
+
+    EXPECT_EQ(game->FMural.GhostRect(), ghost.Offset(60, 30));
+    game->Paint();
+    EXPECT_TRUE(game->Config().Ghost);
+    TMural plain;
+    plain.SetColour(game->FMural.GetColour());
+    plain.Resize(kBoardWidth, kBoardHeight);
+    plain.Render(false);
+    EXPECT_GT(DifferingPixels(game->FMural.Board(), plain.Board()), ghost.Width() * ghost.Height() / 2)
+        << "the ghost is drawn";
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+}
+
 // ---- Tray commands ----
 
 class TrayCommandTest : public testing::PlayFixture {
