@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
@@ -57,6 +58,23 @@ TEST_F(GamePlayTest, SameGiftBuiltTwiceGivesTheSameShapesAndFirstLayout) {
   Start({.Rotating = true});
   EXPECT_TRUE(Snapshot(*game) == first);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, firstBoard), 0);
+}
+
+// Board scripts and the solving drags are written for a new game: a game saved
+// beside the gift is left alone, neither read nor reported.
+TEST_F(GamePlayTest, ScriptsPlayANewGameEvenBesideASavedOne) {
+  Start();
+  const std::vector<PieceSnapshot> fresh = Snapshot(*game);
+  game->MoveTo(P(3), P(3).X + 50, P(3).Y + 20, game->BoardTray().BoxRect());
+  game->SaveGame();
+  ASSERT_TRUE(std::filesystem::exists(game->SavedGameFile()));
+
+  game.reset();
+  Start();
+  EXPECT_TRUE(Snapshot(*game) == fresh);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(game->IsPlaying());
+  std::filesystem::remove(game->SavedGameFile());
 }
 
 TEST_F(GamePlayTest, NewGameScattersEveryPieceOnTheBoardAlone) {
