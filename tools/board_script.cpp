@@ -67,7 +67,7 @@ Point UncoveredPoint(TJigsaw& game, const TFormPiece& piece) {
   const TPieceList& stack = game.BoardTray().FPieces;
   auto covered = [&](int32_t x, int32_t y) {
     for (auto it = stack.rbegin(); it != stack.rend() && *it != &piece; ++it)
-      if ((*it)->BoardRect().Contains(x, y) && game.IsOpaqueAt(**it, x, y)) return true;
+      if (game.ShowsAt(**it, x, y)) return true;
     return false;
   };
   const Rect rect = piece.BoardRect();
@@ -84,10 +84,17 @@ Point UncoveredPoint(TJigsaw& game, const TFormPiece& piece) {
 
 }  // namespace
 
+// The player's start without its saved game: a new layout, then play.
 void StartNewGame(TJigsaw& game, int32_t width, int32_t height) {
   game.BuildPuzzle();
-  game.ResumeGame(width, height);
+  game.NewLayout(width, height);
+  game.SetGameState(GameState::Playing);
   game.FitBoard(width, height);
+}
+
+void UseOutlineStyle(TJigsaw& game, int style) {
+  game.MainForm().SetTag("Outlines", style);
+  game.Config().OutlineStyle = static_cast<uint32_t>(style);
 }
 
 void RunBoardScript(TJigsaw& game, ScriptHost& host, std::istream& script,

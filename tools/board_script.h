@@ -38,8 +38,13 @@ class ScriptHost : public HeadlessHost {
 };
 
 // Builds the game's puzzle from its gift and starts a new game on a board of
-// width × height, as the player does after its "Play..." screen.
+// width × height, as the player does after its "Play..." screen when there is no
+// saved game: a game saved beside the gift is not read.
 void StartNewGame(TJigsaw& game, int32_t width, int32_t height);
+
+// Cuts and draws the pieces in outline style `style` (0 None .. 4 Wood) instead of
+// the gift's own; call it after loading the gift and before building the puzzle.
+void UseOutlineStyle(TJigsaw& game, int style);
 
 // Runs every line of the script; after each operation `afterStep` is told its number
 // (from 1) and text. Raises UserError naming the line of an operation it cannot read.

@@ -8,7 +8,7 @@ namespace {
 
 Bitmap Backdrop(TJigsaw& game, int32_t width, int32_t height) {
   TMural mural;
-  mural.SetColour(game.GiftBoardColour() & 0xFFFFFF);
+  mural.SetColour(game.ResolveColour(game.GiftBoardColour()) & 0xFFFFFFu);
   mural.Resize(width, height);
   mural.Render(false);
   return mural.Board();

@@ -15,7 +15,6 @@
 #include "board_views.h"
 #include "common/records.h"
 #include "header_dump.h"
-#include "headless_host.h"
 #include "inspect_views.h"
 #include "png_file.h"
 
@@ -91,10 +90,7 @@ Request ParseArguments(int argc, char** argv) {
 }
 
 // Runs a script, or makes one that solves the puzzle, on a new game.
-int Play(const Request& request) {
-  ScriptHost host;
-  TJigsaw game(host, request.gift);
-  game.LoadGift();
+int Play(const Request& request, TJigsaw& game, ScriptHost& host) {
   StartNewGame(game, request.boardSize.Width, request.boardSize.Height);
   if (request.layout)
     for (const auto& piece : game.PieceList) {
@@ -125,14 +121,11 @@ int Run(int argc, char** argv) {
     std::cout << DumpGiftHeader(header) << DumpPictureSize(file, header);
   }
   if (!request.NeedsPuzzle()) return 0;
-  if (request.Plays()) return Play(request);
-  HeadlessHost host;
+  ScriptHost host;
   TJigsaw game(host, request.gift);
   game.LoadGift();
-  if (request.outlineStyle >= 0) {
-    host.MainForm().SetTag("Outlines", request.outlineStyle);
-    game.Config().OutlineStyle = static_cast<uint32_t>(request.outlineStyle);
-  }
+  if (request.outlineStyle >= 0) UseOutlineStyle(game, request.outlineStyle);
+  if (request.Plays()) return Play(request, game, host);
   game.BuildPuzzle();
   if (request.grid) PrintGrid(std::cout);
   if (request.outlines) PrintOutlines(game, std::cout);

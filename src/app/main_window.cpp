@@ -206,7 +206,9 @@ void MainWindow::ConnectTrayCommands() {
                                        {"Custom1", "Matching1", "Contrasting1", "Default1"}};
   for (const auto& items : boardColourItems)
     for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetBoardColour(kind); });
-  onPlaying("MoveGhost", [this] { game_->MoveGhost(); });
+  onPlaying("MoveGhost", [this] {
+    if (LeaveMysteryToPreview()) game_->MoveGhost();  // it shows a hidden ghost
+  });
 }
 
 // The board's events go to the game while it is played (the wheel at any time:

@@ -8,6 +8,7 @@
 
 #include "common/records.h"
 #include "common/tray_frame.h"
+#include "common/util.h"
 #include "raster/canvas.h"
 
 namespace quill {
@@ -180,7 +181,7 @@ void TBox::DrawFrame(Bitmap& bitmap, const Rect* clip) const {
   const Colour skin = owner_.ResolveColour(owner_.SkinColour);
   const FrameColours colours{skin, host.SystemColour(kClBtnHighlight), host.SystemColour(kClBtnShadow),
                              host.SystemColour(kClBtnFace), host.SystemColour(kClBtnText)};
-  const bool lowColour = host.ScreenColourDepth() < 24;
+  const bool lowColour = host.ScreenColourDepth() < kTrueColourDepth;
   Canvas canvas(bitmap);
   if (clip) canvas.SetClipRect(*clip);
   DrawTrayFrame(canvas, FLeft, FTop, FWidth, FHeight, kBevel, kBorder, kTitleBand, owner_.ResolveColour(FColour),
@@ -206,7 +207,7 @@ TFormPiece* TBox::PieceAt(int32_t x, int32_t y, bool maskTest) const {
   if (!InnerRect().Contains(x, y)) return nullptr;
   for (auto it = FPieces.rbegin(); it != FPieces.rend(); ++it) {
     TFormPiece* piece = *it;
-    if (piece->BoardRect().Contains(x, y) && (!maskTest || owner_.IsOpaqueAt(*piece, x, y))) return piece;
+    if (maskTest ? owner_.ShowsAt(*piece, x, y) : piece->BoardRect().Contains(x, y)) return piece;
   }
   return nullptr;
 }

@@ -84,8 +84,8 @@ class TBox : public TCropBox {
   // The frame, title and minimise button; nothing for the board, a minimised or a
   // dragged tray, or when clip (if given) misses the tray.
   void DrawFrame(Bitmap& bitmap, const Rect* clip) const;
-  // The front piece at (x, y) inside the inner area; with maskTest only where it is
-  // opaque.
+  // The front piece at (x, y) inside the inner area: with maskTest the one seen there
+  // (TPieces::ShowsAt), without it the front one whose box holds the point.
   TFormPiece* PieceAt(int32_t x, int32_t y, bool maskTest) const;
   void AddPieces(const TPieceList& list);
   // Opens a minimised tray or minimises an open one, with its sound and zoom.

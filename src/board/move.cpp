@@ -7,6 +7,7 @@
 
 #include "board/wait_cursor.h"
 #include "common/records.h"
+#include "common/util.h"
 #include "raster/blit.h"
 
 namespace quill {
@@ -140,6 +141,7 @@ void TMove::ResizeBoard(int32_t width, int32_t height) {
     board.FHeight = static_cast<uint16_t>(height);
   }
   FMural.Resize(width, height);
+  FMural.SetLowColour(TheHost().ScreenColourDepth() < kTrueColourDepth);
   FMural.Render(Config().Ghost);
   FMural.CopyTo(BoardBitmap.Bounds(), BoardBitmap);
   if (!FTrays.empty()) DrawTrays(BoardBitmap, nullptr);
@@ -368,7 +370,7 @@ void TMove::DrawSpriteFrame() {
 
 TFormPiece* TMove::HitSelection(int32_t x, int32_t y) const {
   for (auto it = FSelection.rbegin(); it != FSelection.rend(); ++it)
-    if ((*it)->BoardRect().Contains(x, y) && IsOpaqueAt(**it, x, y)) return *it;
+    if (ShowsAt(**it, x, y)) return *it;
   return nullptr;
 }
 

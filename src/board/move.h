@@ -67,6 +67,9 @@ class TMove : public TBoxes {
   void RepaintRect(const Rect& rect) override;
   // The clean copy of the sprite frames becomes a copy of the whole board bitmap.
   void FlushDirty();
+  // The backdrop's colour, a system colour (such as clBtnFace) as the host gives it;
+  // it takes effect at the next render.
+  void SetBackdropColour(Colour colour) { FMural.SetColour(ResolveColour(colour) & 0xFFFFFFu); }
   // Sizes the board bitmap, the board tray and the backdrop to width × height (also
   // the configuration's board size), renders the backdrop with the ghost as the
   // configuration says and composes the whole board.
@@ -100,7 +103,7 @@ class TMove : public TBoxes {
   void FollowPointer(int32_t x, int32_t y, uint8_t state);
   // One frame of the selection sprite with FDragRect's top-left at (x, y).
   void MoveSpriteTo(int32_t x, int32_t y);
-  // The front piece of the selection opaque at (x, y), or none.
+  // The front piece of the selection seen at (x, y), or none.
   TFormPiece* HitSelection(int32_t x, int32_t y) const;
 
   // ---- The ghost picture (move.cpp) ----

@@ -7,6 +7,7 @@
 
 #include "common/config.h"
 #include "common/records.h"
+#include "common/util.h"
 #include "raster/blit.h"
 
 namespace quill {
@@ -21,28 +22,6 @@ Colour ShadedColour(Colour colour, int32_t y, int32_t height, int32_t divisor) {
   const auto shade = [&](uint8_t channel) { return static_cast<uint8_t>(scale * channel / height); };
   return MakeColour(shade(RedOf(colour)), shade(GreenOf(colour)), shade(BlueOf(colour)));
 }
-
-// Reduces row colours to multiples of 8 for screens of fewer than 24 bits, carrying
-// each channel's error to the next row so the average colour survives. A fresh
-// reducer starts with no error, so every render draws the same rows.
-class RowColourReducer {
- public:
-  Colour Reduce(Colour colour) {
-    return MakeColour(Channel(0, RedOf(colour)), Channel(1, GreenOf(colour)), Channel(2, BlueOf(colour)));
-  }
-
- private:
-  uint8_t Channel(int index, int value) {
-    const int v = value + carries_[index];
-    int q = 8 * (v / 8 + (v / 4) % 2);  // the nearest multiple of 8, 4 rounding up
-    if (q > 248) q = 255;
-    q = std::max(q, 0);
-    carries_[index] = v - q;
-    return static_cast<uint8_t>(q);
-  }
-
-  std::array<int, 3> carries_{};
-};
 
 void FillRow(uint8_t* row, int32_t width, Colour colour) {
   const uint8_t blue = BlueOf(colour), green = GreenOf(colour), red = RedOf(colour);
@@ -137,12 +116,13 @@ void TMural::Render(bool withGhost) {
 
 void TMural::PaintBoardColour() {
   const int32_t width = FBoard.Width(), height = FBoard.Height();
-  RowColourReducer reducer;
+  // Every render starts without an error carried over, so it draws the same rows.
+  if (FLowColour) DitherColor(0, true);
   for (int32_t y = 0; y < height; ++y) {
     Colour colour = FColour;
     if (FGradient) {
       colour = ShadedColour(FColour, y, height, 4);
-      if (FLowColour) colour = reducer.Reduce(colour);
+      if (FLowColour) colour = DitherColor(colour);
     }
     FillRow(FBoard.ScanLine(y), width, colour);
   }

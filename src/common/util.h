@@ -56,6 +56,8 @@ bool IsModernWindows();
 // fewer than 24 bits shows no bands. With reset the carried errors are cleared and
 // the colour comes back unchanged.
 Colour DitherColor(Colour colour, bool reset = false);
+// Screens of fewer bits per pixel than this get dithered gradients.
+constexpr int kTrueColourDepth = 24;
 
 // Makes `bitmap` a 1-bit bitmap of width × height and fills its rows, top to bottom,
 // with width ÷ 8 bytes each from data, one row after another (the last width mod 8

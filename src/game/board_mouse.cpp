@@ -4,6 +4,7 @@
 #include "game/board_mouse.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "common/records.h"
 #include "game/jigsaw.h"
@@ -52,6 +53,7 @@ void TJigsaw::BoardMouseDown(MouseButton button, int32_t x, int32_t y) {
     return;
   }
   FWheelPiece = -1;
+  FWheelTravel = 0;
   Host& host = TheHost();
   const bool shift = host.ShiftHeld(), ctrl = host.CtrlHeld();
   const TJigConfig& config = Config();
@@ -305,6 +307,8 @@ void TJigsaw::FinishResize() {
 
 // ---- The wheel ----
 
+// The wheel's movement is gathered until it makes a whole notch; each notch turns
+// once. Movement the other way drops what was gathered.
 void TJigsaw::BoardMouseWheel(int32_t delta) {
   if (!IsPlaying()) return;
   if (FDragState != kDragIdle && FDragState != kBandSelected && FDragState != kDragPicked &&
@@ -318,6 +322,12 @@ void TJigsaw::BoardMouseWheel(int32_t delta) {
     SetStatusLine(kRotationDisabledText);
     return;
   }
+  if ((FWheelTravel < 0 && delta > 0) || (FWheelTravel > 0 && delta < 0)) FWheelTravel = 0;
+  FWheelTravel += delta;
+  const int32_t notches = FWheelTravel / kWheelNotch;
+  FWheelTravel %= kWheelNotch;
+  if (notches == 0) return;
+
   FMouse = TheHost().PointerOnBoard();
   FTray = &TrayAt(FMouse.X, FMouse.Y);
   FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, true);
@@ -325,7 +335,8 @@ void TJigsaw::BoardMouseWheel(int32_t delta) {
   if (!FCarrying && FPiece != nullptr && FPiece->Index != FWheelPiece) RecordUndoPoint(kUndoTurn);
   if (FPiece == nullptr && !SelectionActive()) return;
   const int32_t sign = MouseOpts.WheelForward ? 1 : -1;
-  TurnSelection(FPiece, delta * sign < 1 ? 1 : 3, true);
+  const int quarterTurns = notches * sign < 1 ? 1 : 3;
+  for (int32_t i = 0; i < std::abs(notches); ++i) TurnSelection(FPiece, quarterTurns, true);
   if (FPiece != nullptr) FWheelPiece = FPiece->Index;
 }
 

@@ -24,6 +24,10 @@ struct MouseOptions {
   bool WheelForward = true;   // rolling away turns left
 };
 
+// Wheel movement of one notch, as mice report it; finer wheels and touchpads report
+// parts of it.
+constexpr int32_t kWheelNotch = 120;
+
 // Undo point kinds recorded by the board's mouse control and the window's commands.
 enum UndoKind : int32_t {
   kUndoSizeShape = 0,

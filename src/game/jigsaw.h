@@ -144,12 +144,17 @@ class TJigsaw : public TMove {
   // The two colour menus of a board or a tray, each with its items by colour kind
   // (custom, matching, contrasting, default).
   using ColourMenus = std::array<std::array<const char*, 4>, 2>;
-  // "&Move ghost": the ghost picture follows the pointer until the next release.
+  // "&Move ghost": the ghost picture follows the pointer until the next release; a
+  // hidden ghost is shown (and ticked) first.
   void MoveGhost();
   void SetSound(bool on);
   void SetShadows(bool on);
   void SetAutoHide(bool on);
   void SetSmooth(bool on);
+  // Makes what keeps a copy of an option follow the configuration: the pieces'
+  // smoothing, the rotate commands and the sound button. Run when the options were
+  // read from a saved game.
+  void TakeUpOptions();
   // The one-second tick: ghost hold, status panels, clock and completion.
   void Tick();
   // Whether the user counts as being at the game this second (the shell knows which
@@ -335,6 +340,7 @@ class TJigsaw : public TMove {
   TBox* FTray = nullptr;             // the current tray
   Point FMouse;                      // the last press or wheel turn
   int32_t FWheelPiece = 0;           // the piece last turned by the wheel, -1 after a press
+  int32_t FWheelTravel = 0;          // wheel movement not yet a whole notch; 0 after a press
   MouseOptions MouseOpts;
 
   // The gift's picture at its own size, never scaled: kept apart from `Picture` only

@@ -22,7 +22,7 @@ void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   AllJoined = false;
   // The board colour is the main window's.
   UiState& menus = MainForm();
-  if (menus.Has(kMainFormName)) FMural.SetColour(menus.Get(kMainFormName).Color);
+  if (menus.Has(kMainFormName)) SetBackdropColour(menus.Get(kMainFormName).Color);
   FMural.Resize(boardWidth, boardHeight);
   FMural.SetPicture(&Picture, true);
   ResizeBoard(boardWidth, boardHeight);
@@ -41,7 +41,7 @@ void TJigsaw::RestoreLayout(int32_t boardWidth, int32_t boardHeight) {
   UpdateAllJoinedSides();
   const Colour colour = BoardRecord.SavedBoardColour;
   MainForm().SetColour(kMainFormName, colour);
-  FMural.SetColour(colour);
+  SetBackdropColour(colour);
   FitBoard(boardWidth, boardHeight);
   // Turned pieces cannot be turned back while rotation is off: the user chooses to
   // turn them all the right way up or to have rotation on again.

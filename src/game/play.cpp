@@ -53,13 +53,13 @@ void TJigsaw::FitBoard(int32_t width, int32_t height) {
   const Colour windowColour = MainForm().Get(kMainFormName).Color;
   FormColour = windowColour;  // new trays take the window's colour
   if (!IsPlaying()) {
-    FMural.SetColour(windowColour);
+    SetBackdropColour(windowColour);
     FMural.Resize(width, height);
     LayoutBar(false);
     return;
   }
   const WaitCursor hourglass(TheHost());
-  FMural.SetColour(windowColour);
+  SetBackdropColour(windowColour);
   ResizeBoard(width, height);
   FitAllTrays();
   // Pieces lying on their solved places go where the ghost now is.
@@ -109,8 +109,14 @@ void TJigsaw::TickColourKind(const ColourMenus& menus, int32_t kind) {
       if (form.Has(items[k])) form.SetChecked(items[k], k == kind);
 }
 
+// A hidden ghost is shown first: it is ticked as the board is drawn with it from
+// the drop on.
 void TJigsaw::MoveGhost() {
-  if (!IsPlaying() || !Config().Ghost || FDragState != kDragIdle) return;
+  if (!IsPlaying() || FDragState != kDragIdle) return;
+  if (!Config().Ghost) {
+    MainForm().SetChecked("Ghostpicture", true);
+    Config().Ghost = true;
+  }
   FDragState = kDragGhost;
   LiftGhost();
   const Point pointer = TheHost().PointerOnBoard();
@@ -191,6 +197,15 @@ void TJigsaw::SetSmooth(bool on) {
   Config().Smooth = on;
   Sprite.SetSmooth(on);
   if (IsPlaying()) RedrawBoard();
+}
+
+void TJigsaw::TakeUpOptions() {
+  const TJigConfig& config = Config();
+  Sprite.SetSmooth(config.Smooth);
+  UiState& menus = MainForm();
+  menus.SetEnabled("RotateRight", config.Rotating);
+  menus.SetEnabled("RotateLeft", config.Rotating);
+  menus.SetDown("SpeedSound", config.Sound);
 }
 
 // ---- The tick ----

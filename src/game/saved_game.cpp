@@ -370,6 +370,7 @@ void TJigsaw::ApplySavedGame(const SavedGame& saved) {
   PuzzleRecord.NextGroup = nextGroup;
   AddSavedTrays(*this, saved.Trays);
   Config().ReadSection(saved.Settings.data(), saved.Settings.size());
+  TakeUpOptions();
   // A game saved between the last join and the tick that tests completion is tested
   // at the first tick after resuming.
   AllJoined = PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount && !PuzzleRecord.Completed;

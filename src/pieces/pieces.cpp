@@ -83,7 +83,16 @@ void TPieces::MoveTo(TFormPiece& piece, int32_t x, int32_t y, const Rect& area) 
 
 bool TPieces::IsOpaqueAt(const TFormPiece& piece, int32_t x, int32_t y) const {
   const int64_t colour = MaskAtlas.PixelAt(x + piece.AtlasX - piece.X, y + piece.AtlasY - piece.Y);
-  return colour >= 0 && colour != kWhite;  // outside the atlas nothing is opaque
+  if (colour < 0 || colour == kWhite) return false;  // outside the atlas nothing is opaque
+  const uint8_t edge = SpritePixel(piece.EdgeSprite, x - piece.X, y - piece.Y);
+  return edge == 0 || (edge & kCoverageBits) >= kHalfCoverage;
+}
+
+bool TPieces::ShowsAt(const TFormPiece& piece, int32_t x, int32_t y) const {
+  if (piece.BoardRect().Contains(x, y) && IsOpaqueAt(piece, x, y)) return true;
+  if (!Config().IsWoodStyle()) return false;
+  const Rect wood{piece.X, piece.Y, piece.X + piece.Width, piece.Y + piece.Height + Thickness};
+  return wood.Contains(x, y) && SpritePixel(piece.SolidSprite, x - piece.X, y - piece.Y) != 0;
 }
 
 // ---- Grid and neighbours ----
@@ -214,6 +223,7 @@ void TPieces::JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty) {
   if (other.Joined || other.AtHome) {
     // The dropped group moves onto the fixed one and takes its id.
     other.Joined = true;
+    TPieceList moved;
     for (const auto& q : PieceList) {
       if (q->Group != g) continue;
       q->Joined = true;
@@ -222,11 +232,13 @@ void TPieces::JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty) {
       dirty = Union(dirty, q->BoardRect());
       q->Offset(offsetX, offsetY);
       dirty = Union(dirty, q->BoardRect());
+      moved.push_back(q.get());
     }
     uint16_t joined = 0;
     for (const auto& q : PieceList) joined = static_cast<uint16_t>(joined + (q->Joined ? 1 : 0));
     PuzzleRecord.JoinedCount = joined;
-    UpdateJoinedSides(piece);
+    // Any piece of the dropped group may now touch the fixed one, not only `piece`.
+    for (TFormPiece* q : moved) UpdateJoinedSides(*q);
   } else {
     // A single loose piece comes to the group, not the group to it.
     PuzzleRecord.JoinedCount = static_cast<uint16_t>(PuzzleRecord.JoinedCount + (piece.Joined ? 1 : 2));

@@ -50,8 +50,13 @@ class TPieces {
 
   // Sets the board position and stores its normalised form for `area`.
   void MoveTo(TFormPiece& piece, int32_t x, int32_t y, const Rect& area) const;
-  // Whether the piece's mask is opaque at board point (x, y).
+  // Whether the piece's face shows at board point (x, y): inside its mask, and not
+  // an edge pixel that the piece covers less than half (what lies beneath shows
+  // there).
   bool IsOpaqueAt(const TFormPiece& piece, int32_t x, int32_t y) const;
+  // Whether drawing the piece covers board point (x, y): its face there, or with the
+  // Wood style its wood edge. What presses and the wheel hit.
+  bool ShowsAt(const TFormPiece& piece, int32_t x, int32_t y) const;
 
   // Grid and neighbours.
   TFormPiece* Neighbour(const TFormPiece& piece, int direction) const;

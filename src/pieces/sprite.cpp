@@ -156,14 +156,14 @@ struct EdgeBlender {
 
   void Span(const uint8_t* values, int count, int y, int x, uint8_t* t, const uint8_t* b) const {
     for (int i = 0; i < count; ++i, t += kBytesPerPixel, b += kBytesPerPixel) {
-      const int f = values[i] & 63;
+      const int f = values[i] & kCoverageBits;
       const int side = values[i] >> 6;
       if (capture && Captures(y, x + i, f)) continue;
       if (smooth && ((hiddenSides >> side) & 1) == 0) {
         t[0] = BlendChannel(b[0], t[0], f);
         t[1] = BlendChannel(b[1], t[1], f);
         t[2] = BlendChannel(b[2], t[2], f);
-      } else if (f < 8) {
+      } else if (f < kHalfCoverage) {
         t[0] = b[0];
         t[1] = b[1];
         t[2] = b[2];
@@ -182,6 +182,13 @@ struct EdgeBlender {
 };
 
 }  // namespace
+
+uint8_t SpritePixel(std::span<const uint8_t> block, int x, int y) {
+  if (x < 0 || y < 0) return 0;
+  uint8_t value = 0;
+  ForEachOpaqueSpan(block, Window{x, y, 1, 1, 0, 0}, [&](int, int, const uint8_t* values, int) { value = values[0]; });
+  return value;
+}
 
 TSprite::TSprite(uint8_t transparent) : transparent_(transparent) {}
 

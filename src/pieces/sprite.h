@@ -23,6 +23,16 @@ enum class SpriteMode : uint8_t {
 // One encoded sprite: row records of 32-bit headers and runs.
 using SpriteBlock = std::vector<uint8_t>;
 
+// Edge sprite pixels: the low six bits hold the coverage of the pixel by its piece,
+// in sixteenths. Below half coverage the pixel shows what lies beneath more than the
+// piece (and all of it when not smoothed).
+constexpr uint8_t kCoverageBits = 63;
+constexpr int kHalfCoverage = 8;
+
+// The byte of the sprite pixel (x, y) of `block`; the transparent value 0 for a
+// transparent pixel or one outside the sprite.
+uint8_t SpritePixel(std::span<const uint8_t> block, int x, int y);
+
 class TSprite {
  public:
   explicit TSprite(uint8_t transparent = 0);

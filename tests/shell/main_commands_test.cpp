@@ -124,19 +124,20 @@ TEST_F(MainCommandsTest, MysteryModeHidesThePreviewsAndAsksBeforeShowingThem) {
 
   host.SetQuietAnswer(ChoiceAnswer::No);
   const size_t asked = host.QuestionsAsked().size();
-  for (const char* preview : {"Ghostpicture", "Picture", "Zoompicture"}) {
+  for (const char* preview : {"Ghostpicture", "Picture", "Zoompicture", "MoveGhost"}) {
     SCOPED_TRACE(preview);
     Trigger(*window, preview);
     EXPECT_TRUE(form.Checked("Mystery"));
     EXPECT_FALSE(form.Checked("Ghostpicture"));
     EXPECT_TRUE(form.Checked("Picture"));
+    EXPECT_EQ(window->Game().FDragState, kDragIdle) << "the hidden ghost is not picked up";
   }
-  ASSERT_EQ(host.QuestionsAsked().size(), asked + 3);
+  ASSERT_EQ(host.QuestionsAsked().size(), asked + 4);
   EXPECT_EQ(host.QuestionsAsked().back(),
             "You are in Mystery Mode and the picture is hidden!\n\nPress Yes to exit Mystery Mode and reveal the jigsaw.");
 
   Trigger(*window, "Loupe");  // the loupe does not ask
-  EXPECT_EQ(host.QuestionsAsked().size(), asked + 3);
+  EXPECT_EQ(host.QuestionsAsked().size(), asked + 4);
   EXPECT_TRUE(form.Checked("Loupe"));
 
   host.SetQuietAnswer(ChoiceAnswer::Yes);

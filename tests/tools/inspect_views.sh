@@ -44,4 +44,15 @@ SCRIPT
 grep -q "^2: move .*state 3," "$work/tray.log" || { cat "$work/tray.log"; exit 1; }
 grep -q "^5: press .*state 9," "$work/tray.log" || { cat "$work/tray.log"; exit 1; }
 (($(ls "$work/frames" | wc -l) == 6)) || { echo "expected six frames"; exit 1; }
+# Scripts are played in the outline style asked for: one drag drawn in None and in
+# Wood gives two different pictures.
+head -n 1 "$work/solve.txt" >"$work/one.txt"
+for style in 0 4; do
+  "$inspect" --script "$work/one.txt" --frames "$work/style$style" --outline-style "$style" \
+    --board-size 1600x1200 "$gift" >/dev/null
+done
+if cmp -s "$work/style0/step-001.png" "$work/style4/step-001.png"; then
+  echo "--outline-style is not used by --script"
+  exit 1
+fi
 echo "grid $columns x $rows, $lines side lines, cut, boards, solved pictures and board scripts written"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "play_fixture.h"
 
@@ -260,6 +261,43 @@ TEST_F(BoardMouseTest, WheelTurnsByDirectionAndSetting) {
     EXPECT_TRUE(game->FSelection.empty());
   }
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+// Fine wheels and touchpads send parts of a notch (120): the parts add up and each
+// whole notch turns once; turning the other way drops the part gathered so far, and
+// so does a press.
+TEST_F(BoardMouseTest, WheelTurnsOncePerNotchOfGatheredMovement) {
+  const struct {
+    const char* what;
+    std::vector<int> deltas;  // 0 stands for a press and release on the empty board
+    int turns;                // quarter turns clockwise
+    size_t undoSteps;
+  } cases[] = {
+      {"one notch", {120}, 3, 1},
+      {"four quarter notches", {30, 30, 30, 30}, 3, 1},
+      {"three quarter notches", {30, 30, 30}, 0, 0},
+      {"two notches at once", {240}, 2, 1},
+      {"a notch and a half back", {-90, -90}, 1, 1},
+      {"turning back drops the part", {90, -30, 60}, 0, 0},
+      {"a press drops the part", {60, 0, 60}, 0, 0},
+      {"five notches in small steps", std::vector<int>(50, 12), 3 * 5 % 4, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    StartSpread({.Rotating = true});
+    const uint8_t before = P(5).Rotation;
+    for (const int delta : c.deltas) {
+      if (delta == 0) {
+        const Point empty = EmptyBoardPoint();
+        Run("press " + PointText(empty) + "\nrelease " + PointText(empty) + "\n");
+        continue;
+      }
+      host.pointer = OnPiece(P(5));
+      game->BoardMouseWheel(delta);
+    }
+    EXPECT_EQ(P(5).Rotation, Turned(before, c.turns));
+    EXPECT_EQ(game->undoKinds.size(), c.undoSteps);
+  }
 }
 
 TEST_F(BoardMouseTest, WheelTurnsOfOnePieceMakeOneUndoStepUntilAPress) {

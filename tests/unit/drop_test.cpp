@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "move_fixture.h"
 
@@ -192,6 +193,44 @@ TEST_F(DropTest, DropThatJoinedDoesNotSnapOntoTheGhost) {
   EXPECT_NE(At(P(6)), home6);
   ExpectInShape(5, {6});
   EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 6), 0);
+}
+
+// A group dropped against a fixed group fits it along several sides at once: every
+// side between pieces now in one group is joined, not only the dropped piece's, so
+// with outline style None no seam stays inside the group.
+TEST_F(DropTest, GroupJoiningAlongSeveralSidesHasNoSeamInside) {
+  const struct {
+    const char* name;
+    std::vector<int> fixed, dropped;  // the first piece of each is the anchor
+    int fitting, against;  // the dropped piece that is put where it fits `against`
+  } cases[] = {
+      {"a pair under a pair", {0, 1}, {4, 5}, 4, 0},
+      {"a pair into a corner", {0, 1, 2, 4}, {5, 6}, 5, 4},
+      {"a column beside a column", {1, 5, 9}, {0, 4, 8}, 8, 9},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Build();
+    for (const std::vector<int>& group : {c.fixed, c.dropped}) {
+      Rect dirty;
+      for (size_t i = 1; i < group.size(); ++i) game->JoinPieces(P(group[0]), P(group[i]), dirty);
+    }
+    Recompose();
+    DropPieceAt(P(c.fitting), Plus(FitOf(c.fitting, c.against), 2, -1));
+
+    ASSERT_EQ(P(c.fitting).Group, P(c.against).Group);
+    for (TFormPiece* piece : game->AllPieces()) {
+      for (int d = kTop; d <= kLeft; ++d) {
+        const TFormPiece* q = game->Neighbour(*piece, d);
+        if (q == nullptr) continue;
+        EXPECT_EQ((piece->JoinedSides >> d) & 1, piece->Group == q->Group ? 1 : 0)
+            << "piece " << piece->Index << " side " << d;
+      }
+    }
+    const Bitmap shown = game->BoardBitmap;
+    game->UpdateAllJoinedSides();
+    EXPECT_EQ(DifferingPixels(shown, FreshBoard()), 0);
+  }
 }
 
 TEST_F(DropTest, TurningAGroupKeepsItInShape) {

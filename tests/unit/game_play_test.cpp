@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
@@ -57,6 +58,23 @@ TEST_F(GamePlayTest, SameGiftBuiltTwiceGivesTheSameShapesAndFirstLayout) {
   Start({.Rotating = true});
   EXPECT_TRUE(Snapshot(*game) == first);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, firstBoard), 0);
+}
+
+// Board scripts and the solving drags are written for a new game: a game saved
+// beside the gift is left alone, neither read nor reported.
+TEST_F(GamePlayTest, ScriptsPlayANewGameEvenBesideASavedOne) {
+  Start();
+  const std::vector<PieceSnapshot> fresh = Snapshot(*game);
+  game->MoveTo(P(3), P(3).X + 50, P(3).Y + 20, game->BoardTray().BoxRect());
+  game->SaveGame();
+  ASSERT_TRUE(std::filesystem::exists(game->SavedGameFile()));
+
+  game.reset();
+  Start();
+  EXPECT_TRUE(Snapshot(*game) == fresh);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(game->IsPlaying());
+  std::filesystem::remove(game->SavedGameFile());
 }
 
 TEST_F(GamePlayTest, NewGameScattersEveryPieceOnTheBoardAlone) {
@@ -185,6 +203,63 @@ TEST_F(GamePlayTest, BoardColourChangesTheWindowAndTraysOfTheOldColour) {
 
   EXPECT_FALSE(game->SetBoardColour(0)) << "the colour dialog was cancelled";
   EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
+}
+
+// A board colour that names a system colour (clBtnFace) is drawn in the colour the
+// system gives it, whichever way it reaches the board: from the gift, chosen during
+// play, or restored from a saved game; the inspector's boards too.
+TEST_F(GamePlayTest, SystemColourOfTheBoardIsDrawnAsTheSystemGivesIt) {
+  constexpr Colour kBtnFace = 0xFF00000Fu;
+  const Colour system = host.SystemColour(15);
+  ASSERT_NE(system & 0xFFFFFFu, kBtnFace & 0xFFFFFFu);
+  const auto topLeft = [&] { return game->FMural.Board().PixelAt(0, 0); };
+
+  Start({.BoardColour = kBtnFace});
+  EXPECT_EQ(topLeft(), system) << "from the gift";
+  host.MainForm().SetColour(kMainFormName, 0x00203040);
+  game->FitBoard(kBoardWidth, kBoardHeight);
+  host.MainForm().SetColour(kMainFormName, kBtnFace);
+  game->FitBoard(kBoardWidth, kBoardHeight);
+  EXPECT_EQ(topLeft(), system) << "chosen during play";
+  BoardRecord.SavedBoardColour = 0x00203040;
+  game->RestoreLayout(kBoardWidth, kBoardHeight);
+  BoardRecord.SavedBoardColour = kBtnFace;
+  game->RestoreLayout(kBoardWidth, kBoardHeight);
+  EXPECT_EQ(topLeft(), system) << "restored";
+
+  const Bitmap board = ComposeNewGameBoard(*game, {kBoardWidth, kBoardHeight});
+  const TPieceList all = game->AllPieces();
+  int32_t uncovered = 0;
+  for (int32_t x = 0; x < kBoardWidth; ++x) {
+    if (std::none_of(all.begin(), all.end(), [x](const TFormPiece* p) { return p->BoardRect().Contains(x, 0); })) {
+      EXPECT_EQ(board.PixelAt(x, 0), system) << "inspector board at x " << x;
+      ++uncovered;
+    }
+  }
+  EXPECT_GT(uncovered, 0);
+}
+
+// On a screen of fewer than 24 bits the board's gradient is drawn in multiples of 8
+// with the error carried down, so it shows no bands; a true-colour screen gets the
+// exact gradient.
+TEST_F(GamePlayTest, LowColourScreenGetsADitheredBoard) {
+  const struct {
+    int depth;
+    bool reduced;
+  } screens[] = {{15, true}, {16, true}, {24, false}, {32, false}};
+  for (const auto& screen : screens) {
+    SCOPED_TRACE(screen.depth);
+    host.depth = screen.depth;
+    Start({.BoardColour = MakeColour(97, 130, 45)});
+    const Bitmap& backdrop = game->FMural.Board();
+    bool allReduced = true;
+    for (int32_t y = 0; y < backdrop.Height(); ++y) {
+      const Colour row = backdrop.PixelAt(backdrop.Width() - 1, y);
+      for (const int channel : {RedOf(row), GreenOf(row), BlueOf(row)})
+        allReduced = allReduced && (channel % 8 == 0 || channel == 255);
+    }
+    EXPECT_EQ(allReduced, screen.reduced);
+  }
 }
 
 TEST_F(GamePlayTest, ScaleZeroChangesNothing) {
@@ -410,6 +485,36 @@ TEST_F(GamePlayTest, GhostHeldStillIsPickedUpAndMoved) {
   EXPECT_EQ(game->FDragState, kDragIdle);
   EXPECT_EQ(host.cursor, CursorShape::Default);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+}
+
+// "&Move ghost" picks the ghost up under the pointer and the next release puts it
+// down; a hidden ghost is shown first, its tick set, and stays shown.
+TEST_F(GamePlayTest, MoveGhostCommandMovesTheGhostShowingItWhenHidden) {
+  for (const bool shown : {true, false}) {
+    SCOPED_TRACE(shown ? "ghost shown" : "ghost hidden");
+    Start();
+    host.MainForm().SetChecked("Ghostpicture", shown);
+    game->Paint();
+    const Rect ghost = game->FMural.GhostRect();
+    host.pointer = {ghost.Left + 10, ghost.Top + 10};
+    game->MoveGhost();
+    ASSERT_EQ(game->FDragState, kDragGhost);
+    EXPECT_TRUE(host.MainForm().Checked("Ghostpicture"));
+    const Point to{host.pointer.X + 60, host.pointer.Y + 30};
+    const std::string at = std::to_string(to.X) + " " + std::to_string(to.Y);
+    Run("move " + at + "\nrelease " + at + "\n");
+
+    EXPECT_EQ(game->FMural.GhostRect(), ghost.Offset(60, 30));
+    game->Paint();
+    EXPECT_TRUE(game->Config().Ghost);
+    TMural plain;
+    plain.SetColour(game->FMural.GetColour());
+    plain.Resize(kBoardWidth, kBoardHeight);
+    plain.Render(false);
+    EXPECT_GT(DifferingPixels(game->FMural.Board(), plain.Board()), ghost.Width() * ghost.Height() / 2)
+        << "the ghost is drawn";
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
 }
 
 // ---- Tray commands ----

@@ -13,6 +13,7 @@
 #include "board/mural.h"
 #include "common/config.h"
 #include "common/records.h"
+#include "common/util.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -273,6 +274,7 @@ TEST_F(MuralTest, EveryLowColourRenderStartsWithoutCarriedError) {
   mural.SetLowColour(true);
   mural.Render(false);
   const Bitmap first = mural.Board();
+  DitherColor(MakeColour(3, 3, 3));  // another gradient, such as a tray's, leaves an error
   mural.Render(false);
   EXPECT_TRUE(std::equal(first.Bits(), first.Bits() + first.Stride() * first.Height(), mural.Board().Bits()));
 }

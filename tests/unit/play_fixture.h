@@ -33,6 +33,7 @@ class PlayHost : public ScriptHost {
     if (whilePopupShown) whilePopupShown(menu);
   }
   bool LeftButtonHeld() override { return leftHeld; }
+  int ScreenColourDepth() override { return depth; }
   void ProcessEvents() override {
     if (onProcessEvents) onProcessEvents();
   }
@@ -55,6 +56,7 @@ class PlayHost : public ScriptHost {
   std::vector<Point> zoomedSizes;
   std::optional<Colour> chosenColour;  // none: the colour dialog is cancelled
   bool leftHeld = false;
+  int depth = 24;  // bits per pixel of the screen
   std::function<void()> onProcessEvents;  // runs where the window's events would
   std::function<void()> onRepaintStatus;  // runs where the status line is shown at once
 };
@@ -96,6 +98,7 @@ struct PuzzleSetup {
   int Pieces = 12;
   bool Rotating = false;
   int Outline = 0;
+  int64_t BoardColour = -1;  // the default header's when negative
 };
 
 class PlayFixture : public ::testing::Test {
@@ -120,6 +123,7 @@ class PlayFixture : public ::testing::Test {
     header.RequestedCount = setup.Pieces;
     header.OutlineIndex = setup.Outline;
     header.RotationOn = setup.Rotating ? 1 : 0;
+    if (setup.BoardColour >= 0) header.BoardColour = static_cast<Colour>(setup.BoardColour);
     auto made = std::make_unique<CountingGame>(host, MakeGiftFile(host.Temp(), header, parts).string());
     made->LoadGift();
     host.MainForm().SetChecked("Ghostpicture", false);

@@ -177,6 +177,50 @@ TEST_F(SavedGameTest, ResumedGameHasTheSavedPiecesTraysClockGhostAndOptions) {
   EXPECT_FALSE(host.MainForm().Get(game->TrayNo(2).ButtonName()).Down);
 }
 
+// The drawing options of the saved game are the ones the resumed board is drawn
+// with, whatever the menus said before: switching each to its resumed value again
+// changes no pixel.
+TEST_F(SavedGameTest, ResumedDrawingOptionsTakeEffect) {
+  const struct {
+    const char* item;  // its menu item
+    void (TJigsaw::*set)(bool);
+    bool TJigConfig::*field;
+  } options[] = {
+      {"AntiAlias", &TJigsaw::SetSmooth, &TJigConfig::Smooth},
+      {"AutoOutline", &TJigsaw::SetAutoHide, &TJigConfig::AutoHide},
+  };
+  for (const auto& option : options) {
+    for (const bool saved : {false, true}) {
+      SCOPED_TRACE(std::string(option.item) + (saved ? " on" : " off"));
+      PlaySome();
+      ((*game).*option.set)(saved);
+      game->SaveGame();
+
+      host.MainForm().SetChecked(option.item, !saved);
+      ASSERT_TRUE(ResumeOnNewGame());
+      ASSERT_EQ(game->Config().*option.field, saved);
+      EXPECT_EQ(host.MainForm().Checked(option.item), saved);
+      const Bitmap resumed = game->BoardBitmap;
+      ((*game).*option.set)(saved);
+      EXPECT_EQ(DifferingPixels(resumed, game->BoardBitmap), 0);
+    }
+  }
+}
+
+// Rotation switched on during play comes back with the piece menu's turn commands,
+// even where the gift's own settings left them disabled.
+TEST_F(SavedGameTest, ResumedRotationEnablesTheTurnCommands) {
+  PlaySome();
+  ASSERT_TRUE(game->Config().Rotating);
+  game->SaveGame();
+  ASSERT_TRUE(ResumeOnNewGame([&] {
+    for (const char* item : {"RotateRight", "RotateLeft"}) host.MainForm().SetEnabled(item, false);
+    host.MainForm().SetChecked("Rotation", false);
+  }));
+  EXPECT_TRUE(host.MainForm().Checked("Rotation"));
+  for (const char* item : {"RotateRight", "RotateLeft"}) EXPECT_TRUE(host.MainForm().Get(item).Enabled) << item;
+}
+
 TEST_F(SavedGameTest, NewGroupsAfterResumingNeverTakeASavedGroupsNumber) {
   PlaySome();
   game->SaveGame();

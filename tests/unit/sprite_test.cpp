@@ -111,6 +111,18 @@ TEST(SpriteEncode, HandMadeRowsByteForByte) {
   }
 }
 
+// Reading one pixel back walks the runs of its row: every pixel of a sprite with
+// runs of both kinds comes back, and points off the sprite read as transparent.
+TEST(SpritePixel, ReadsEveryPixelBackAndZeroOffTheSprite) {
+  const std::vector<Bytes> rows{{0, 7, 7, 0, 9}, {5, 0, 0, 6, 0}, {0, 0, 0, 0, 0}};
+  const SpriteBlock block = Encode(TSprite(), rows);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(SpritePixel(block, x, y), rows[y][x]) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{5, 0}, std::pair{1, 3}})
+    EXPECT_EQ(SpritePixel(block, x, y), 0) << x << "," << y;
+  EXPECT_EQ(SpritePixel({}, 0, 0), 0) << "an empty block";
+}
+
 TEST(SpriteEncode, EmptySizesGiveAnEmptyBlock) {
   const TSprite sprite;
   const Bytes source(16, 1);
