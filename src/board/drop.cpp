@@ -157,7 +157,9 @@ void TMove::TurnSelection(TFormPiece* piece, int quarterTurns, bool connect) {
     StoreTrayPlaces(tray);
   }
 
-  if (FCarrying) {
+  // A dragged selection stays in its tray until it is put down, so it must stay on
+  // the pointer: put down here it would lie outside its tray, out of sight.
+  if (SelectionOnPointer()) {
     FDragRect = UnionOf(FSelection);
     LiftSelection();
     FGrabPending = false;
