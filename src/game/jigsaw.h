@@ -209,7 +209,8 @@ class TJigsaw : public TMove {
   // ---- End of arrangement and piece commands ----
 
   // ---- Solving aids (solving_aids.cpp) ----
-  // Every aid counts as a cheat in the puzzle record. The board clicks and the pop-up
+  // Every aid counts as a cheat in the puzzle record, and does nothing while cheating
+  // is off ("Allow &Cheating" unticked). The board clicks and the pop-up
   // menus set FPiece, FNeighbour, FTray and FMouse before they run one. The virtual
   // ones are the board clicks' steps, which tests may watch instead of running.
   // "&Hint!": flashes a piece on the rim of the board's largest group together with
@@ -228,6 +229,8 @@ class TJigsaw : public TMove {
   void RightWayUp();
   // Turns every piece the right way up (an undo step "right way up").
   virtual void AllRightWayUp();
+  // The same as the rotation switch does it: also while cheating is off.
+  void TurnAllRightWayUp();
   // Solves the puzzle piece by piece, letting the window's events run between steps,
   // until it is complete or StopAutoSolve is called. `speed` is read before every
   // piece (1 slow .. 10 fastest); `showPercent` hears the share of joined pieces
@@ -264,6 +267,8 @@ class TJigsaw : public TMove {
   void TurnGroup(TFormPiece& piece, int quarterTurns);
   // One pass of the auto-solve; `first` also places the anchor on its home place.
   void AutoSolveStep(int32_t speed, bool first);
+  // False while cheating is off: then every aid does nothing.
+  bool CheatAllowed() const;
   void CountCheat();
 
  public:

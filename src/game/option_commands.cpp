@@ -8,7 +8,11 @@
 namespace quill {
 namespace {
 
-constexpr const char* kCheatCommands[] = {"Hint1", "Hint2", "RightWayUp1", "RightWayUp2", "Solve1", "Solve2"};
+// Every command that counts as a cheat: the hint, turning right way up, the
+// auto-solve, and the menus' flashing, solving and neighbour items.
+constexpr const char* kCheatCommands[] = {"Hint1",        "Hint2",      "SpeedHint",    "RightWayUp1", "RightWayUp2",
+                                          "Solve1",       "Solve2",     "ShowSolution", "SolvePiece",  "FindPiece",
+                                          "FetchPiece",   "ShowNeighbor", "FetchNeighbor"};
 constexpr const char* kRotateSomeQuestion = "Would you like some pieces randomly rotated now?";
 
 }  // namespace
@@ -49,7 +53,7 @@ bool TJigsaw::SetRotating(bool on, const std::string& question) {
           break;
       }
     } else if (turned()) {
-      if (TheHost().AskYesNo(question)) AllRightWayUp();
+      if (TheHost().AskYesNo(question)) TurnAllRightWayUp();
       // Turned pieces could no longer be turned back with rotation off, so it stays on
       // while any remain.
       result = turned();

@@ -38,6 +38,9 @@ int TurnsBetween(int from, int to) { return (to - from + 4) % 4; }
 
 // ---- Helpers ----
 
+// Every aid is refused while cheating is off.
+bool TJigsaw::CheatAllowed() const { return Config().Cheating; }
+
 void TJigsaw::CountCheat() {
   if (PuzzleRecord.CheatCount < std::numeric_limits<uint16_t>::max()) ++PuzzleRecord.CheatCount;
 }
@@ -131,6 +134,7 @@ void TJigsaw::GlideGroupTo(TFormPiece& piece, Point target, int32_t step, bool a
 // ---- The aids ----
 
 void TJigsaw::Hint() {
+  if (!CheatAllowed()) return;
   if (FDragState != kDragIdle || PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount) return;
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
@@ -139,6 +143,7 @@ void TJigsaw::Hint() {
 }
 
 void TJigsaw::FlashSolution() {
+  if (!CheatAllowed()) return;
   CountCheat();
   UpdateWindow(BoardBitmap.Bounds());
   // A selection on the board is put back first: flashing lifts pieces of its own.
@@ -161,6 +166,7 @@ void TJigsaw::FlashSolution() {
 }
 
 void TJigsaw::SolveOnePiece() {
+  if (!CheatAllowed()) return;
   TFormPiece* piece = FPiece != nullptr ? FPiece : PieceAtGhostPoint();
   if (piece == nullptr) return;
   CountCheat();
@@ -171,6 +177,7 @@ void TJigsaw::SolveOnePiece() {
 }
 
 void TJigsaw::ShowNeighbour() {
+  if (!CheatAllowed()) return;
   CountCheat();
   CancelLift();
   if (FPiece == nullptr || FNeighbour == nullptr) return;
@@ -180,6 +187,7 @@ void TJigsaw::ShowNeighbour() {
 }
 
 void TJigsaw::FetchNeighbour() {
+  if (!CheatAllowed()) return;
   if (FPiece == nullptr || FNeighbour == nullptr || FNeighbour->Group == FPiece->Group) return;
   CountCheat();
   CancelLift();
@@ -189,15 +197,20 @@ void TJigsaw::FetchNeighbour() {
 }
 
 void TJigsaw::RightWayUp() {
+  if (!CheatAllowed()) return;
   CountCheat();
   if (!FCarrying) CancelLift();  // the pop-up showed its piece raised
   if (FPiece == nullptr || FPiece->Rotation == 0) return;
   TurnSelection(FPiece, TurnsBetween(FPiece->Rotation, 0), true);
 }
 
+void TJigsaw::AllRightWayUp() {
+  if (CheatAllowed()) TurnAllRightWayUp();
+}
+
 // Joined pieces turn with their group at once; single pieces are turned together in
 // one pass afterwards.
-void TJigsaw::AllRightWayUp() {
+void TJigsaw::TurnAllRightWayUp() {
   RecordUndoPoint(kUndoRightWayUp);
   CountCheat();
   CancelLift();
@@ -224,6 +237,8 @@ void TJigsaw::PreparePiecePopup() {
   const bool cheating = Config().Cheating;
   const bool neighbour = cheating && FNeighbour != nullptr && FNeighbour->Group != FPiece->Group;
   UiState& form = MainForm();
+  for (const char* name : {"ShowSolution", "SolvePiece"})
+    if (form.Has(name)) form.SetEnabled(name, cheating);
   for (const char* name : {"ShowNeighbor", "FetchNeighbor"})
     if (form.Has(name)) form.SetEnabled(name, neighbour);
   if (form.Has("RightWayUp2")) form.SetEnabled("RightWayUp2", cheating && FPiece != nullptr && FPiece->Rotation != 0);
@@ -232,7 +247,7 @@ void TJigsaw::PreparePiecePopup() {
 // ---- Auto-solve ----
 
 void TJigsaw::AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent) {
-  if (FAutoSolving || !IsPlaying()) return;
+  if (FAutoSolving || !IsPlaying() || !CheatAllowed()) return;
   RecordUndoPoint(kUndoAutoSolve);
   CountCheat();
   PuzzleRecord.AutoSolved = true;

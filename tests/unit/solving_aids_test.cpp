@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -353,8 +354,16 @@ TEST_F(SolvingAidsTest, PiecePopupEnablesTheCheatItemsThatApply) {
     EXPECT_EQ(form.Get("ShowNeighbor").Enabled, c.neighbourItems);
     EXPECT_EQ(form.Get("FetchNeighbor").Enabled, c.neighbourItems);
     EXPECT_EQ(form.Get("RightWayUp2").Enabled, c.rightWayUp);
+    EXPECT_EQ(form.Get("ShowSolution").Enabled, c.cheating);
+    EXPECT_EQ(form.Get("SolvePiece").Enabled, c.cheating);
   }
 }
+
+// Every menu item and tool button that runs a cheat.
+constexpr const char* kCheatItems[] = {"Hint1",      "Hint2",        "SpeedHint",  "RightWayUp1",
+                                       "RightWayUp2", "Solve1",      "Solve2",     "ShowSolution",
+                                       "SolvePiece", "FindPiece",    "FetchPiece", "ShowNeighbor",
+                                       "FetchNeighbor"};
 
 TEST_F(SolvingAidsTest, GameStartAppliesTheCheatingOption) {
   for (bool cheating : {false, true}) {
@@ -362,9 +371,68 @@ TEST_F(SolvingAidsTest, GameStartAppliesTheCheatingOption) {
     Start();
     game->Config().Cheating = cheating;
     game->SetGameState(GameState::Playing);
-    for (const char* name : {"Hint1", "Hint2", "RightWayUp1", "RightWayUp2", "Solve1", "Solve2"})
-      EXPECT_EQ(host.MainForm().Get(name).Enabled, cheating) << name;
+    for (const char* name : kCheatItems) EXPECT_EQ(host.MainForm().Get(name).Enabled, cheating) << name;
   }
+}
+
+TEST_F(SolvingAidsTest, AllowCheatingSwitchesEveryCheatItem) {
+  StartSpread();
+  for (bool cheating : {false, true, false}) {
+    SCOPED_TRACE(cheating ? "ticked" : "unticked");
+    game->SetCheating(cheating, true);
+    EXPECT_EQ(game->Config().Cheating, cheating);
+    for (const char* name : kCheatItems) EXPECT_EQ(host.MainForm().Get(name).Enabled, cheating) << name;
+  }
+}
+
+// With the option unticked an aid reached by any road (a shortcut, a menu opened
+// before unticking) counts nothing, moves nothing and shows nothing.
+TEST_F(SolvingAidsTest, EveryAidDoesNothingWithCheatingOff) {
+  const struct {
+    const char* name;
+    std::function<void(CountingGame&)> run;
+  } aids[] = {
+      {"Hint", [](CountingGame& g) { g.Hint(); }},
+      {"FlashSolution", [](CountingGame& g) { g.FlashSolution(); }},
+      {"SolveOnePiece", [](CountingGame& g) { g.SolveOnePiece(); }},
+      {"ShowNeighbour", [](CountingGame& g) { g.ShowNeighbour(); }},
+      {"FetchNeighbour", [](CountingGame& g) { g.FetchNeighbour(); }},
+      {"RightWayUp", [](CountingGame& g) { g.RightWayUp(); }},
+      {"AllRightWayUp", [](CountingGame& g) { g.AllRightWayUp(); }},
+      {"AutoSolve", [](CountingGame& g) { g.AutoSolve([] { return 10; }); }},
+  };
+  for (const auto& aid : aids) {
+    SCOPED_TRACE(aid.name);
+    StartSpread({.Rotating = true});
+    Turn(6, 1);
+    Recompose();
+    game->SetCheating(false, true);
+    game->FPiece = &P(6);
+    game->FNeighbour = &P(5);
+    game->FMouse = HomeOnGhost(P(6));
+    const auto before = Places();
+    game->undoKinds.clear();
+    host.shown.clear();
+    aid.run(*game);
+    EXPECT_EQ(PuzzleRecord.CheatCount, 0);
+    EXPECT_FALSE(PuzzleRecord.AutoSolved);
+    EXPECT_EQ(Places(), before);
+    EXPECT_NE(P(6).Rotation, 0);
+    EXPECT_TRUE(game->undoKinds.empty());
+    EXPECT_TRUE(host.shown.empty()) << "something flashed";
+  }
+}
+
+// Switching rotation off may still turn every piece the right way up: that is the
+// option's own question, not a cheat command.
+TEST_F(SolvingAidsTest, RotationSwitchTurnsPiecesUprightWithCheatingOff) {
+  StartSpread({.Rotating = true});
+  Turn(6, 1);
+  Recompose();
+  game->SetCheating(false, true);
+  host.answerYes = true;
+  EXPECT_FALSE(game->SetRotating(false, "Press 'Yes' to turn all pieces the right way up."));
+  EXPECT_EQ(P(6).Rotation, 0);
 }
 
 // ---- Right way up ----
