@@ -236,7 +236,9 @@ class TJigsaw : public TMove {
   // piece (1 slow .. 10 fastest); `showPercent` hears the share of joined pieces
   // when it changes. Does nothing while an auto-solve runs already.
   void AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent = {});
-  // The running auto-solve ends after the piece it is moving.
+  // The running auto-solve ends after the piece it is moving. Commands that change
+  // the position or the cheats (undo, arranging, the rotation switch, the aids) call
+  // it first, since the solve lets the window's events run between its moves.
   void StopAutoSolve() { FAutoSolving = false; }
   // Before the piece pop-up opens: FNeighbour towards FMouse and the cheat items'
   // enabled states.
@@ -267,8 +269,9 @@ class TJigsaw : public TMove {
   void TurnGroup(TFormPiece& piece, int quarterTurns);
   // One pass of the auto-solve; `first` also places the anchor on its home place.
   void AutoSolveStep(int32_t speed, bool first);
-  // False while cheating is off: then every aid does nothing.
-  bool CheatAllowed() const;
+  // False while cheating is off: then every aid does nothing. Otherwise a running
+  // auto-solve is stopped, so the aid is not undone by the solve's next moves.
+  bool MayCheat();
   void CountCheat();
 
  public:

@@ -28,6 +28,7 @@ void TJigsaw::SetCheating(bool on, bool store) {
 bool TJigsaw::SetRotating(bool on, const std::string& question) {
   bool result = on;
   if (IsPlaying()) {
+    StopAutoSolve();
     Config().Rotating = on;
     const auto turned = [this] {
       return std::any_of(PieceList.begin(), PieceList.end(), [](const auto& p) { return p->Rotation != 0; });

@@ -38,8 +38,13 @@ int TurnsBetween(int from, int to) { return (to - from + 4) % 4; }
 
 // ---- Helpers ----
 
-// Every aid is refused while cheating is off.
-bool TJigsaw::CheatAllowed() const { return Config().Cheating; }
+// Every aid is refused while cheating is off. One that runs stops a running
+// auto-solve first: the solve's pass would carry on over the aid's work.
+bool TJigsaw::MayCheat() {
+  if (!Config().Cheating) return false;
+  StopAutoSolve();
+  return true;
+}
 
 void TJigsaw::CountCheat() {
   if (PuzzleRecord.CheatCount < std::numeric_limits<uint16_t>::max()) ++PuzzleRecord.CheatCount;
@@ -134,7 +139,7 @@ void TJigsaw::GlideGroupTo(TFormPiece& piece, Point target, int32_t step, bool a
 // ---- The aids ----
 
 void TJigsaw::Hint() {
-  if (!CheatAllowed()) return;
+  if (!MayCheat()) return;
   if (FDragState != kDragIdle || PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount) return;
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
@@ -143,7 +148,7 @@ void TJigsaw::Hint() {
 }
 
 void TJigsaw::FlashSolution() {
-  if (!CheatAllowed()) return;
+  if (!MayCheat()) return;
   CountCheat();
   UpdateWindow(BoardBitmap.Bounds());
   // A selection on the board is put back first: flashing lifts pieces of its own.
@@ -166,7 +171,7 @@ void TJigsaw::FlashSolution() {
 }
 
 void TJigsaw::SolveOnePiece() {
-  if (!CheatAllowed()) return;
+  if (!MayCheat()) return;
   TFormPiece* piece = FPiece != nullptr ? FPiece : PieceAtGhostPoint();
   if (piece == nullptr) return;
   CountCheat();
@@ -177,7 +182,7 @@ void TJigsaw::SolveOnePiece() {
 }
 
 void TJigsaw::ShowNeighbour() {
-  if (!CheatAllowed()) return;
+  if (!MayCheat()) return;
   CountCheat();
   CancelLift();
   if (FPiece == nullptr || FNeighbour == nullptr) return;
@@ -187,7 +192,7 @@ void TJigsaw::ShowNeighbour() {
 }
 
 void TJigsaw::FetchNeighbour() {
-  if (!CheatAllowed()) return;
+  if (!MayCheat()) return;
   if (FPiece == nullptr || FNeighbour == nullptr || FNeighbour->Group == FPiece->Group) return;
   CountCheat();
   CancelLift();
@@ -197,7 +202,7 @@ void TJigsaw::FetchNeighbour() {
 }
 
 void TJigsaw::RightWayUp() {
-  if (!CheatAllowed()) return;
+  if (!MayCheat()) return;
   CountCheat();
   if (!FCarrying) CancelLift();  // the pop-up showed its piece raised
   if (FPiece == nullptr || FPiece->Rotation == 0) return;
@@ -205,7 +210,7 @@ void TJigsaw::RightWayUp() {
 }
 
 void TJigsaw::AllRightWayUp() {
-  if (CheatAllowed()) TurnAllRightWayUp();
+  if (MayCheat()) TurnAllRightWayUp();
 }
 
 // Joined pieces turn with their group at once; single pieces are turned together in
@@ -247,7 +252,7 @@ void TJigsaw::PreparePiecePopup() {
 // ---- Auto-solve ----
 
 void TJigsaw::AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent) {
-  if (FAutoSolving || !IsPlaying() || !CheatAllowed()) return;
+  if (FAutoSolving || !IsPlaying() || !MayCheat()) return;
   RecordUndoPoint(kUndoAutoSolve);
   CountCheat();
   PuzzleRecord.AutoSolved = true;
@@ -298,8 +303,10 @@ void TJigsaw::AutoSolveStep(int32_t speed, bool first) {
       GlideGroupTo(*neighbour, FitPosition(*neighbour, *anchor), speed, true, BoardTray(), true);
     }
   }
+  // The window's events come last: a command among them may stop the solve and
+  // change the board, which the pass then leaves alone.
+  HideEmptyTrays();
   host.ProcessEvents();
-  if (IsPlaying()) HideEmptyTrays();
 }
 
 }  // namespace quill

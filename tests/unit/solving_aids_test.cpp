@@ -581,6 +581,61 @@ TEST_F(AutoSolveTest, HoldingTheLeftButtonPausesIt) {
   EXPECT_EQ(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount) << "released, it carries on to the end";
 }
 
+// The solve lets the window's events run between its moves. A command among them
+// that changes the position or the cheats stops the solve first, so the solve never
+// goes on over the command's work.
+TEST_F(AutoSolveTest, CommandsDuringTheSolveStopItFirst) {
+  const struct {
+    const char* name;
+    std::function<void(CountingGame&)> command;
+  } commands[] = {
+      {"arrange in grid", [](CountingGame& g) { g.GridLayout("ArrangeInGrid", false, false); }},
+      {"arrange at edge", [](CountingGame& g) { g.EdgeLayout("ArrangeAtEdge", false, false); }},
+      {"disarrange", [](CountingGame& g) { g.DisarrangePieces("Disarrange", false); }},
+      {"rotation switch", [](CountingGame& g) { g.SetRotating(true, ""); }},
+      {"hint", [](CountingGame& g) { g.Hint(); }},
+      {"flash solution", [](CountingGame& g) { g.FlashSolution(); }},
+      {"solve piece", [](CountingGame& g) { g.SolveOnePiece(); }},
+      {"show neighbour", [](CountingGame& g) { g.ShowNeighbour(); }},
+      {"fetch neighbour", [](CountingGame& g) { g.FetchNeighbour(); }},
+      {"right way up", [](CountingGame& g) { g.RightWayUp(); }},
+      {"all right way up", [](CountingGame& g) { g.AllRightWayUp(); }},
+  };
+  for (const auto& c : commands) {
+    SCOPED_TRACE(c.name);
+    StartSpread();
+    game->FPiece = &P(11);
+    game->FNeighbour = &P(10);
+    Solve([this, &c](int events) {
+      if (events == 3) c.command(*game);
+    });
+    EXPECT_FALSE(game->FAutoSolving);
+    EXPECT_LT(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount) << "the solve went on";
+    EXPECT_TRUE(PuzzleRecord.AutoSolved) << "the solve's cheat stays on record";
+    EXPECT_GE(PuzzleRecord.CheatCount, 1);
+  }
+}
+
+// Undo stops the solve and takes it back whole: the pieces, the clock and the cheats
+// as they were before it.
+TEST_F(AutoSolveTest, UndoDuringTheSolveTakesItBackWhole) {
+  StartSpread();
+  PuzzleRecord.Elapsed = 42;
+  const auto before = Places();
+  Solve([this](int events) {
+    if (events == 3) game->UndoRedo(true);
+  });
+  EXPECT_FALSE(game->FAutoSolving);
+  EXPECT_EQ(Places(), before);
+  EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
+  EXPECT_EQ(PuzzleRecord.CheatCount, 0);
+  EXPECT_FALSE(PuzzleRecord.AutoSolved);
+  EXPECT_EQ(PuzzleRecord.Elapsed, 42);
+  game->Tick();
+  EXPECT_TRUE(host.congratulations.empty());
+  ExpectBoardClean();
+}
+
 TEST_F(AutoSolveTest, DoesNotStartTwice) {
   StartSpread();
   int nested = 0;
