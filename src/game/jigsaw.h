@@ -250,6 +250,8 @@ class TJigsaw : public TMove {
   TFormPiece* RandomRimPiece();
   // The first grid neighbour (top, right, bottom, left) in another group, or none.
   TFormPiece* NeighbourInOtherGroup(TFormPiece& piece);
+  // Opens the tray holding the piece when it is minimised.
+  void OpenTrayOf(const TFormPiece& piece);
   // Lifts the piece alone for a moment and puts it back.
   void FlashPiece(TFormPiece& piece);
   // Shows the picture's part at place for a moment.

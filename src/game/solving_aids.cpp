@@ -90,6 +90,12 @@ TFormPiece* TJigsaw::NeighbourInOtherGroup(TFormPiece& piece) {
 
 // ---- Flashing ----
 
+// A piece in a minimised tray is shown in its tray, never over the closed tray.
+void TJigsaw::OpenTrayOf(const TFormPiece& piece) {
+  TBox& tray = TrayOf(piece);
+  if (!tray.IsOpen()) tray.ToggleOpen();
+}
+
 void TJigsaw::FlashPiece(TFormPiece& piece) {
   LiftPiece(piece);
   const Rect raised = FDragRect;
@@ -144,7 +150,10 @@ void TJigsaw::Hint() {
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
   if (piece == nullptr) return;
-  if (TFormPiece* neighbour = NeighbourInOtherGroup(*piece)) FlashPair(*piece, *neighbour);
+  if (TFormPiece* neighbour = NeighbourInOtherGroup(*piece)) {
+    OpenTrayOf(*neighbour);
+    FlashPair(*piece, *neighbour);
+  }
 }
 
 void TJigsaw::FlashSolution() {
@@ -155,8 +164,7 @@ void TJigsaw::FlashSolution() {
   CancelLift();
   TFormPiece* piece = FPiece != nullptr ? FPiece : PieceAtGhostPoint();
   if (piece == nullptr) return;
-  TBox& tray = TrayOf(*piece);
-  if (!tray.IsOpen()) tray.ToggleOpen();
+  OpenTrayOf(*piece);
   const Rect ghost = FMural.GhostRect();
   const Point home = HomePlace(*piece, {ghost.Left, ghost.Top});
   const Rect place{home.X, home.Y, home.X + piece->Width, home.Y + piece->Height};
@@ -186,8 +194,7 @@ void TJigsaw::ShowNeighbour() {
   CountCheat();
   CancelLift();
   if (FPiece == nullptr || FNeighbour == nullptr) return;
-  TBox& tray = TrayOf(*FNeighbour);
-  if (!tray.IsOpen()) tray.ToggleOpen();
+  OpenTrayOf(*FNeighbour);
   FlashPair(*FPiece, *FNeighbour);
 }
 

@@ -173,6 +173,41 @@ TEST_F(SolvingAidsTest, FlashSolutionOpensTheClosedTrayHoldingThePiece) {
   ExpectBoardClean();
 }
 
+// A piece shown by an aid is shown in its tray: a minimised one is opened first.
+TEST_F(SolvingAidsTest, AidsOpenTheMinimisedTrayOfThePieceTheyShow) {
+  const struct {
+    const char* name;
+    std::function<void(CountingGame&)> run;
+  } aids[] = {
+      {"hint", [](CountingGame& g) { g.Hint(); }},
+      {"show neighbour", [](CountingGame& g) { g.ShowNeighbour(); }},
+  };
+  for (const auto& aid : aids) {
+    SCOPED_TRACE(aid.name);
+    StartSpread();
+    // The hint's pair on single pieces: the board's first piece and its first neighbour.
+    TFormPiece& first = *game->BoardTray().FPieces.front();
+    TFormPiece* neighbour = nullptr;
+    for (int d = 0; d < 4 && neighbour == nullptr; ++d) neighbour = game->Neighbour(first, d);
+    ASSERT_NE(neighbour, nullptr);
+    TBox& tray = NewCurrentTray();
+    game->MovePiecesToTray({neighbour}, tray);
+    neighbour->X = tray.InnerRect().Left;
+    neighbour->Y = tray.InnerRect().Top;
+    game->StoreTrayPlaces(tray);
+    tray.ToggleOpen();
+    ASSERT_FALSE(tray.IsOpen());
+    Recompose();
+    game->FPiece = &first;
+    game->FNeighbour = neighbour;
+    host.shown.clear();
+    aid.run(*game);
+    EXPECT_TRUE(tray.IsOpen());
+    EXPECT_TRUE(WasShownAt(*neighbour));
+    ExpectBoardClean();
+  }
+}
+
 TEST_F(SolvingAidsTest, SolveOnePieceGlidesItOntoItsGhostPlaceAndJoinsWhatFits) {
   StartSpread();
   // Piece 4 lies on its place already; 5, its right neighbour, joins it there.
