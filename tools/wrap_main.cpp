@@ -15,7 +15,7 @@ namespace quill {
 namespace {
 
 constexpr const char* kUsage = R"(usage: quillmere-wrap --player PLAYER --picture PICTURE.jpg -o GIFT [options]
-  --pieces N              pieces asked for (default 100)
+  --pieces N              pieces asked for, at least 2 (default 100)
   --seed N                random seed of the shapes and the first layout (default 1)
   --style S               classic, blip, square, star, round, mix, or 1..6
   --oddness N             shape irregularity 0..10 (default 5)
@@ -106,7 +106,9 @@ std::map<std::string, Setter> Options() {
   o["--template-count"] = [](WrapJob& j, auto& k, auto& v) {
     j.header.TemplateCount = ParseNumber<int32_t>(k, v, 0, 1000000);
   };
-  o["--pieces"] = [](WrapJob& j, auto& k, auto& v) { j.header.RequestedCount = ParseNumber<uint16_t>(k, v, 0, 65535); };
+  o["--pieces"] = [](WrapJob& j, auto& k, auto& v) {
+    j.header.RequestedCount = ParseNumber<uint16_t>(k, v, kFewestPieces, 65535);
+  };
   o["--seed"] = [](WrapJob& j, auto& k, auto& v) { j.header.Seed = ParseNumber<int32_t>(k, v, INT32_MIN, INT32_MAX); };
   o["--style"] = [](WrapJob& j, auto& k, auto& v) {
     j.header.PieceStyle = ParseChoice(k, v, {"classic", "blip", "square", "star", "round", "mix"}, 1);
@@ -165,6 +167,7 @@ int Wrap(int argc, char** argv) {
   GiftParts parts;
   parts.Picture = ReadWholeFile(job.picture);
   if (!LooksLikeJpeg(parts.Picture)) throw UserError("The picture " + job.picture + " is not a JPEG file");
+  CheckPieceCount(job.header, parts.Picture);
   parts.Music = ReadOptional(job.music);
   parts.Skin = ReadOptional(job.skin);
   parts.Templates = ReadOptional(job.templates);

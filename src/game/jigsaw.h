@@ -275,6 +275,8 @@ class TJigsaw : public TMove {
   // auto-solve is stopped, so the aid is not undone by the solve's next moves.
   bool MayCheat();
   void CountCheat();
+  // Every piece is joined, or there is only one: nothing is left to solve.
+  bool PuzzleWhole() const;
 
  public:
   // ---- End of solving aids ----

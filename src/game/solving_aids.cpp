@@ -46,6 +46,11 @@ bool TJigsaw::MayCheat() {
   return true;
 }
 
+// A puzzle of one piece has nothing to join.
+bool TJigsaw::PuzzleWhole() const {
+  return PuzzleRecord.PieceCount <= 1 || PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount;
+}
+
 void TJigsaw::CountCheat() {
   if (PuzzleRecord.CheatCount < std::numeric_limits<uint16_t>::max()) ++PuzzleRecord.CheatCount;
 }
@@ -146,7 +151,7 @@ void TJigsaw::GlideGroupTo(TFormPiece& piece, Point target, int32_t step, bool a
 
 void TJigsaw::Hint() {
   if (!MayCheat()) return;
-  if (FDragState != kDragIdle || PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount) return;
+  if (FDragState != kDragIdle || PuzzleWhole()) return;
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
   if (piece == nullptr) return;
@@ -266,8 +271,7 @@ void TJigsaw::AutoSolve(const std::function<int32_t()>& speed, const std::functi
   FAutoSolving = true;
   CancelLift();
   int32_t shownPercent = -1;
-  for (bool first = true; FAutoSolving && IsPlaying() && PuzzleRecord.JoinedCount < PuzzleRecord.PieceCount;
-       first = false) {
+  for (bool first = true; FAutoSolving && IsPlaying() && !PuzzleWhole(); first = false) {
     const int32_t percent = PuzzleRecord.JoinedCount * 100 / std::max<int32_t>(1, PuzzleRecord.PieceCount);
     if (percent != shownPercent && showPercent) showPercent(percent);
     shownPercent = percent;

@@ -44,4 +44,17 @@ fi
 grep -q "is not a JPEG file" "$work/err.txt"
 if "$wrap" --player "$work/player" -o "$work/bad" 2>"$work/err.txt"; then echo "no picture accepted"; exit 1; fi
 grep -q "needs a picture" "$work/err.txt"
+
+# A puzzle of a single piece is refused: too few pieces asked for, or a picture so
+# small that the grid for the count asked for has one cell.
+if "$wrap" --player "$work/player" --picture "$work/picture.jpg" -o "$work/bad" --pieces 1 2>"$work/err.txt"; then
+  echo "one piece was accepted"; exit 1
+fi
+grep -q -- "--pieces needs a whole number from 2 to 65535" "$work/err.txt"
+"$picture_tool" "$work/tiny.jpg" --width 8 --height 8 >/dev/null
+if "$wrap" --player "$work/player" --picture "$work/tiny.jpg" -o "$work/bad" 2>"$work/err.txt"; then
+  echo "a picture of one piece was accepted"; exit 1
+fi
+grep -q "The picture of 8x8 pixels cut into 100 pieces gives a single piece" "$work/err.txt"
+[[ ! -e "$work/bad" ]] || { echo "a refused gift was written"; exit 1; }
 echo "all fields read back"
