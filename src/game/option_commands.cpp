@@ -19,6 +19,7 @@ constexpr const char* kRotateSomeQuestion = "Would you like some pieces randomly
 
 void TJigsaw::SetCheating(bool on, bool store) {
   if (store) Config().Cheating = on;
+  if (!on) StopAutoSolve();  // the auto-solve is a cheat too
   if (!IsPlaying()) return;
   UiState& form = MainForm();
   for (const char* name : kCheatCommands)

@@ -635,6 +635,7 @@ TEST_F(AutoSolveTest, CommandsDuringTheSolveStopItFirst) {
       {"fetch neighbour", [](CountingGame& g) { g.FetchNeighbour(); }},
       {"right way up", [](CountingGame& g) { g.RightWayUp(); }},
       {"all right way up", [](CountingGame& g) { g.AllRightWayUp(); }},
+      {"cheating unticked", [](CountingGame& g) { g.SetCheating(false, true); }},
   };
   for (const auto& c : commands) {
     SCOPED_TRACE(c.name);
