@@ -229,7 +229,8 @@ class TJigsaw : public TMove {
   void RightWayUp();
   // Turns every piece the right way up (an undo step "right way up").
   virtual void AllRightWayUp();
-  // The same as the rotation switch does it: also while cheating is off.
+  // AllRightWayUp without the cheating check: switching rotation off turns the
+  // pieces upright also while cheating is off.
   void TurnAllRightWayUp();
   // Solves the puzzle piece by piece, letting the window's events run between steps,
   // until it is complete or StopAutoSolve is called. `speed` is read before every
