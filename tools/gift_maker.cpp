@@ -8,6 +8,9 @@
 #include <limits>
 
 #include "common/errors.h"
+#include "common/jpeg_decode.h"
+#include "game/fit_grid.h"
+#include "raster/bitmap.h"
 
 namespace quill {
 
@@ -46,6 +49,17 @@ std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts,
   payload.insert(payload.end(), bytes.begin(), bytes.end());
   payload.insert(payload.end(), parts.Trailer.begin(), parts.Trailer.end());
   return payload;
+}
+
+void CheckPieceCount(const GiftHeader& header, const std::vector<uint8_t>& picture) {
+  const std::string fewest = std::to_string(kFewestPieces);
+  if (header.RequestedCount < kFewestPieces) throw UserError("A jigsaw needs at least " + fewest + " pieces");
+  const JpegInfo info = ReadJpegInfo(picture.data(), picture.size());
+  const int32_t width = info.Width, height = info.Height;
+  if (GridPieceCount(header.RequestedCount, width, height) >= kFewestPieces) return;
+  throw UserError("The picture of " + std::to_string(width) + "x" + std::to_string(height) + " pixels cut into " +
+                  std::to_string(header.RequestedCount) + " pieces gives a single piece, and a jigsaw needs at least " +
+                  fewest + ": use a larger picture or ask for more pieces");
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {

@@ -32,6 +32,15 @@ std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts,
 int64_t WriteGift(const std::string& playerPath, const GiftParts& parts, const GiftHeader& header,
                const std::string& outputPath);
 
+// A jigsaw has at least this many pieces.
+constexpr int32_t kFewestPieces = 2;
+
+// Refuses, with a message that says why, a gift whose puzzle the player would cut
+// into fewer than kFewestPieces pieces: too few asked for, or a picture (a JPEG
+// file) so small that the grid for the count asked for has a single cell. Raises
+// UserError also when the picture does not decode.
+void CheckPieceCount(const GiftHeader& header, const std::vector<uint8_t>& picture);
+
 // A header with the defaults a new gift gets: 100 pieces, Classic style, oddness 5,
 // seed 1, creator version "v6.13", white message backgrounds.
 GiftHeader DefaultGiftHeader();

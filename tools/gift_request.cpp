@@ -161,6 +161,7 @@ void CheckSettings(const GiftHeader& s, Checker& check) {
     check.Range(prefix + ".Pitch", font.Pitch, 0, 2);
     check.Range(prefix + ".Style", font.Style, 0, 15);
   }
+  check.Range("Settings.RequestedCount", s.RequestedCount, kFewestPieces, 65535);
   check.Range("Settings.Oddness", s.Oddness, 0, 10);
   check.Range("Settings.PieceStyle", s.PieceStyle, 1, 6);
   check.Range("Settings.OutlineIndex", s.OutlineIndex, 0, 4);
@@ -227,6 +228,11 @@ MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
   made.Picture = ImportFor("PicturePath", request.PicturePath, request.Fitting,
                            [&](double fraction, const std::string& step) { report(70 * fraction, step); });
   parts.Picture = made.Picture.Jpeg;
+  try {
+    CheckPieceCount(request.Settings, parts.Picture);
+  } catch (const UserError& e) {
+    throw GiftRequestError(std::vector<FieldError>{{"Settings.RequestedCount", e.what()}});
+  }
   if (!request.SkinPath.empty()) {
     PictureFitting ownSize;
     ownSize.KeepSize = true;

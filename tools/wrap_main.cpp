@@ -9,6 +9,7 @@
 #include "common/colour_names.h"
 #include "common/errors.h"
 #include "game/jigsaw.h"
+#include "gift_maker.h"
 #include "gift_request.h"
 #include "installed_player.h"
 
@@ -26,7 +27,7 @@ constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIF
                           tray bar and status bar leaves a board of about 1700 x 850,
                           where a 1280 x 800 picture and its scattered pieces fit)
   --keep-size             store the picture at its own size (at most 8191 a side)
-  --pieces N              pieces asked for (default 100)
+  --pieces N              pieces asked for, at least 2 (default 100)
   --seed N                random seed of the shapes and the first layout (default 1)
   --style S               classic, blip, square, star, round, mix, or 1..6
   --oddness N             shape irregularity 0..10 (default 5)
@@ -134,7 +135,7 @@ void AddFileOptions(std::map<std::string, Option>& o) {
 
 void AddPuzzleOptions(std::map<std::string, Option>& o) {
   o["--pieces"] = {"Settings.RequestedCount", [](GiftRequest& r, auto& k, auto& v) {
-                     r.Settings.RequestedCount = ParseNumber<uint16_t>(k, v, 0, 65535);
+                     r.Settings.RequestedCount = ParseNumber<uint16_t>(k, v, kFewestPieces, 65535);
                    }};
   o["--seed"] = {"Settings.Seed", [](GiftRequest& r, auto& k, auto& v) {
                    r.Settings.Seed = ParseNumber<int32_t>(k, v, INT32_MIN, INT32_MAX);

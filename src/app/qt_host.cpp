@@ -145,6 +145,15 @@ Rect QtHost::FormRectOnBoard(const Rect& rect) {
 
 void QtHost::ProcessEvents() { QCoreApplication::processEvents(); }
 
+void QtHost::WatchMouseButtons(bool on) {
+  if (on)
+    inputHold_.Start();
+  else
+    inputHold_.Stop();
+}
+
+bool QtHost::MouseButtonQueued() { return inputHold_.Holding() && inputHold_.ButtonSeen(); }
+
 // A long operation holds the event loop: the status line and the bar are painted
 // straight away.
 void QtHost::RepaintStatus() {

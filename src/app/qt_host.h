@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/input_hold.h"
 #include "ui/host.h"
 #include "ui/ui_state.h"
 
@@ -45,9 +46,10 @@ class QtHost : public Host {
   Rect FormRectOnBoard(const Rect& rect) override;
   void ProcessEvents() override;
   void RepaintStatus() override;
-  // Qt offers no look into the event queue without dispatching it: always false, so
-  // a glide runs to its end.
-  bool MouseButtonQueued() override { return false; }
+  // While a glide watches, the user's input is held back (InputHold) and a press or
+  // release is noted, so a click ends the glide at once and acts after it.
+  void WatchMouseButtons(bool on) override;
+  bool MouseButtonQueued() override;
   // Paints with QPainter straight into the 24-bit bitmap's rows (other formats are
   // left as they are).
   void DrawText(Bitmap& target, const Rect& clip, int x, int y, const std::string& text, const FontState& font,
@@ -115,6 +117,7 @@ class QtHost : public Host {
   Colour skinColour_ = kSystemButtonFace;
   std::function<void()> skinHandler_;
   std::function<void(const std::string&, Point)> popupHandler_;
+  InputHold inputHold_;
 };
 
 }  // namespace quill

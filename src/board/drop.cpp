@@ -23,6 +23,24 @@ int32_t RoundToBoard(double x) {
   return static_cast<int32_t>(std::nearbyint(std::clamp(x, -1e6, 1e6)));
 }
 
+// A glide that a click may end has the host watch the mouse buttons throughout,
+// also when it ends early.
+class ButtonWatch {
+ public:
+  ButtonWatch(Host& host, bool on) : host_(host), on_(on) {
+    if (on_) host_.WatchMouseButtons(true);
+  }
+  ~ButtonWatch() {
+    if (on_) host_.WatchMouseButtons(false);
+  }
+  ButtonWatch(const ButtonWatch&) = delete;
+  ButtonWatch& operator=(const ButtonWatch&) = delete;
+
+ private:
+  Host& host_;
+  bool on_;
+};
+
 struct Candidate {
   TFormPiece* Piece = nullptr;
   int32_t Size = 0;
@@ -157,7 +175,9 @@ void TMove::TurnSelection(TFormPiece* piece, int quarterTurns, bool connect) {
     StoreTrayPlaces(tray);
   }
 
-  if (FCarrying) {
+  // A dragged selection stays in its tray until it is put down, so it must stay on
+  // the pointer: put down here it would lie outside its tray, out of sight.
+  if (SelectionOnPointer()) {
     FDragRect = UnionOf(FSelection);
     LiftSelection();
     FGrabPending = false;
@@ -174,6 +194,7 @@ void TMove::Glide(int32_t x0, int32_t y0, bool abortable, int32_t step, int32_t 
   Host& host = TheHost();
   step = std::clamp<int32_t>(step, 1, kGlideSteps);
   const int32_t period = kGlideSteps - step;
+  const ButtonWatch watch(host, abortable);
   MoveSpriteTo(x0, y0);
   int64_t deadline = host.Milliseconds() + period;
 

@@ -90,6 +90,10 @@ class TMove : public TBoxes {
   // Puts a lifted selection back where it was; the drag state returns to idle.
   void CancelLift();
   bool SelectionActive() const { return !FSelection.empty(); }
+  // The selection follows the pointer: carried, or dragged with a button held.
+  bool SelectionOnPointer() const {
+    return FCarrying || FDragState == kDragPicked || FDragState == kDragBandSelection;
+  }
 
   // Drag image parts, rebuilt at every lift (the selection's pieces are offset by
   // −FDragOrigin while these run).
@@ -127,6 +131,7 @@ class TMove : public TBoxes {
   // nothing joined; rect grows over everything that moved.
   void ConnectDropped(const TPieceList& list, Rect& rect);
   // Turns piece with its group, or the current selection, by quarterTurns clockwise.
+  // A selection on the pointer stays there, turned; any other is put down turned.
   void TurnSelection(TFormPiece* piece, int quarterTurns, bool connect);
   // Animates the lifted selection from (x0, y0) to (x1, y1), step pixels per
   // 10 − step milliseconds; with abortable a queued mouse button ends it early.

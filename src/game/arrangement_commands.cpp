@@ -164,6 +164,7 @@ std::vector<Point> TJigsaw::EdgePlaces(int32_t count, const Rect& area, int32_t 
 // ---- Arranging ----
 
 TBox* TJigsaw::BeginArranging(const std::string& item, int32_t boardKind, int32_t trayKind) {
+  StopAutoSolve();
   ReleaseSelection();
   if (FTray == nullptr || !IsTrayArrangeItem(item)) FTray = &BoardTray();
   if (FTray->PieceCount() == 0) return nullptr;

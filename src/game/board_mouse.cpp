@@ -331,9 +331,13 @@ void TJigsaw::BoardMouseWheel(int32_t delta) {
   FMouse = TheHost().PointerOnBoard();
   FTray = &TrayAt(FMouse.X, FMouse.Y);
   FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, true);
-  if (FPiece != nullptr && FPiece->AtHome && Config().Ghost && !SelectionActive()) return;
-  if (!FCarrying && FPiece != nullptr && FPiece->Index != FWheelPiece) RecordUndoPoint(kUndoTurn);
-  if (FPiece == nullptr && !SelectionActive()) return;
+  // Pieces on the pointer turn there, whatever lies under it; the drag that lifted
+  // them has recorded the undo step already.
+  const bool onPointer = SelectionOnPointer();
+  const bool selection = onPointer || SelectionActive();
+  if (FPiece != nullptr && FPiece->AtHome && Config().Ghost && !selection) return;
+  if (!onPointer && FPiece != nullptr && FPiece->Index != FWheelPiece) RecordUndoPoint(kUndoTurn);
+  if (FPiece == nullptr && !selection) return;
   const int32_t sign = MouseOpts.WheelForward ? 1 : -1;
   const int quarterTurns = notches * sign < 1 ? 1 : 3;
   for (int32_t i = 0; i < std::abs(notches); ++i) TurnSelection(FPiece, quarterTurns, true);

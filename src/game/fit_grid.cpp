@@ -31,6 +31,11 @@ int32_t GridCellSize(int32_t count, int32_t width, int32_t height) {
   return kLargestCell + 1;
 }
 
+int32_t GridPieceCount(int32_t count, int32_t width, int32_t height) {
+  const int32_t n = GridCellSize(count, width, height);
+  return CellsAlong(width, n) * CellsAlong(height, n);
+}
+
 int32_t FitGrid(int32_t count, int32_t width, int32_t height) {
   PuzzleRecord.PictureWidth = static_cast<uint16_t>(width);
   PuzzleRecord.PictureHeight = static_cast<uint16_t>(height);

@@ -14,6 +14,10 @@ int32_t GridCellSize(int32_t count, int32_t width, int32_t height);
 // The cells of size n along a side of the given length, rounded to nearest, at least 1.
 int32_t CellsAlong(int32_t length, int32_t n);
 
+// The pieces of the grid chosen for `count` pieces on a picture of width × height:
+// its columns times its rows, at least 1.
+int32_t GridPieceCount(int32_t count, int32_t width, int32_t height);
+
 // Stores width and height as the picture and scaled sizes of PuzzleRecord, sets its
 // Columns and Rows, and returns Columns × Rows (at least 1).
 int32_t FitGrid(int32_t count, int32_t width, int32_t height);

@@ -254,7 +254,8 @@ class TJigsaw : public TMove {
   // ---- End of arrangement and piece commands ----
 
   // ---- Solving aids (solving_aids.cpp) ----
-  // Every aid counts as a cheat in the puzzle record. The board clicks and the pop-up
+  // Every aid counts as a cheat in the puzzle record, and does nothing while cheating
+  // is off ("Allow &Cheating" unticked). The board clicks and the pop-up
   // menus set FPiece, FNeighbour, FTray and FMouse before they run one. The virtual
   // ones are the board clicks' steps, which tests may watch instead of running.
   // "&Hint!": flashes a piece on the rim of the board's largest group together with
@@ -273,12 +274,17 @@ class TJigsaw : public TMove {
   void RightWayUp();
   // Turns every piece the right way up (an undo step "right way up").
   virtual void AllRightWayUp();
+  // AllRightWayUp without the cheating check: switching rotation off turns the
+  // pieces upright also while cheating is off.
+  void TurnAllRightWayUp();
   // Solves the puzzle piece by piece, letting the window's events run between steps,
   // until it is complete or StopAutoSolve is called. `speed` is read before every
   // piece (1 slow .. 10 fastest); `showPercent` hears the share of joined pieces
   // when it changes. Does nothing while an auto-solve runs already.
   void AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent = {});
-  // The running auto-solve ends after the piece it is moving.
+  // The running auto-solve ends after the piece it is moving. Commands that change
+  // the position or the cheats (undo, arranging, the rotation switch, the aids) call
+  // it first, since the solve lets the window's events run between its moves.
   void StopAutoSolve() { FAutoSolving = false; }
   // Before the piece pop-up opens: FNeighbour towards FMouse and the cheat items'
   // enabled states.
@@ -290,6 +296,8 @@ class TJigsaw : public TMove {
   TFormPiece* RandomRimPiece();
   // The first grid neighbour (top, right, bottom, left) in another group, or none.
   TFormPiece* NeighbourInOtherGroup(TFormPiece& piece);
+  // Opens the tray holding the piece when it is minimised.
+  void OpenTrayOf(const TFormPiece& piece);
   // Lifts the piece alone for a moment and puts it back.
   void FlashPiece(TFormPiece& piece);
   // Shows the picture's part at place for a moment.
@@ -309,7 +317,12 @@ class TJigsaw : public TMove {
   void TurnGroup(TFormPiece& piece, int quarterTurns);
   // One pass of the auto-solve; `first` also places the anchor on its home place.
   void AutoSolveStep(int32_t speed, bool first);
+  // False while cheating is off: then every aid does nothing. Otherwise a running
+  // auto-solve is stopped, so the aid is not undone by the solve's next moves.
+  bool MayCheat();
   void CountCheat();
+  // Every piece is joined, or there is only one: nothing is left to solve.
+  bool PuzzleWhole() const;
 
  public:
   // ---- End of solving aids ----

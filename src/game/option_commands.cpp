@@ -8,13 +8,18 @@
 namespace quill {
 namespace {
 
-constexpr const char* kCheatCommands[] = {"Hint1", "Hint2", "RightWayUp1", "RightWayUp2", "Solve1", "Solve2"};
+// Every command that counts as a cheat: the hint, turning right way up, the
+// auto-solve, and the menus' flashing, solving and neighbour items.
+constexpr const char* kCheatCommands[] = {"Hint1",        "Hint2",      "SpeedHint",    "RightWayUp1", "RightWayUp2",
+                                          "Solve1",       "Solve2",     "ShowSolution", "SolvePiece",  "FindPiece",
+                                          "FetchPiece",   "ShowNeighbor", "FetchNeighbor"};
 constexpr const char* kRotateSomeQuestion = "Would you like some pieces randomly rotated now?";
 
 }  // namespace
 
 void TJigsaw::SetCheating(bool on, bool store) {
   if (store) Config().Cheating = on;
+  if (!on) StopAutoSolve();  // the auto-solve is a cheat too
   if (!IsPlaying()) return;
   UiState& form = MainForm();
   for (const char* name : kCheatCommands)
@@ -24,6 +29,7 @@ void TJigsaw::SetCheating(bool on, bool store) {
 bool TJigsaw::SetRotating(bool on, const std::string& question) {
   bool result = on;
   if (IsPlaying()) {
+    StopAutoSolve();
     Config().Rotating = on;
     const auto turned = [this] {
       return std::any_of(PieceList.begin(), PieceList.end(), [](const auto& p) { return p->Rotation != 0; });
@@ -49,7 +55,7 @@ bool TJigsaw::SetRotating(bool on, const std::string& question) {
           break;
       }
     } else if (turned()) {
-      if (TheHost().AskYesNo(question)) AllRightWayUp();
+      if (TheHost().AskYesNo(question)) TurnAllRightWayUp();
       // Turned pieces could no longer be turned back with rotation off, so it stays on
       // while any remain.
       result = turned();

@@ -228,13 +228,18 @@ void TProgressTicker::ShowClock(const TickContext& context, const LocaleTexts& l
 }
 
 // The completion test runs once each time the piece collection raises AllJoined.
-// A game found complete stays complete and is congratulated only that once.
+// A game found complete stays complete and is congratulated only that once. A
+// puzzle of one piece never joins anything: it is whole from the start, found
+// complete at the first tick the player is at the game, and its piece counts as
+// solved.
 bool TProgressTicker::TestCompletion(const TickContext& context) {
-  if (!context.AllJoined) return false;
-  context.AllJoined = false;
   TPuzzleRecord& puzzle = context.Puzzle;
+  const bool onePiece = puzzle.PieceCount == 1 && !puzzle.Completed && context.Attended;
+  if (!context.AllJoined && !onePiece) return false;
+  context.AllJoined = false;
   if (puzzle.Completed) return false;
   puzzle.Completed = context.AllInOneGroup && context.AllInOneGroup();
+  if (puzzle.Completed && onePiece) puzzle.JoinedCount = puzzle.PieceCount;
   return puzzle.Completed;
 }
 

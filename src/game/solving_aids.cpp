@@ -38,6 +38,19 @@ int TurnsBetween(int from, int to) { return (to - from + 4) % 4; }
 
 // ---- Helpers ----
 
+// Every aid is refused while cheating is off. One that runs stops a running
+// auto-solve first: the solve's pass would carry on over the aid's work.
+bool TJigsaw::MayCheat() {
+  if (!Config().Cheating) return false;
+  StopAutoSolve();
+  return true;
+}
+
+// A puzzle of one piece has nothing to join.
+bool TJigsaw::PuzzleWhole() const {
+  return PuzzleRecord.PieceCount <= 1 || PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount;
+}
+
 void TJigsaw::CountCheat() {
   if (PuzzleRecord.CheatCount < std::numeric_limits<uint16_t>::max()) ++PuzzleRecord.CheatCount;
 }
@@ -81,6 +94,12 @@ TFormPiece* TJigsaw::NeighbourInOtherGroup(TFormPiece& piece) {
 }
 
 // ---- Flashing ----
+
+// A piece in a minimised tray is shown in its tray, never over the closed tray.
+void TJigsaw::OpenTrayOf(const TFormPiece& piece) {
+  TBox& tray = TrayOf(piece);
+  if (!tray.IsOpen()) tray.ToggleOpen();
+}
 
 void TJigsaw::FlashPiece(TFormPiece& piece) {
   LiftPiece(piece);
@@ -131,22 +150,26 @@ void TJigsaw::GlideGroupTo(TFormPiece& piece, Point target, int32_t step, bool a
 // ---- The aids ----
 
 void TJigsaw::Hint() {
-  if (FDragState != kDragIdle || PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount) return;
+  if (!MayCheat()) return;
+  if (FDragState != kDragIdle || PuzzleWhole()) return;
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
   if (piece == nullptr) return;
-  if (TFormPiece* neighbour = NeighbourInOtherGroup(*piece)) FlashPair(*piece, *neighbour);
+  if (TFormPiece* neighbour = NeighbourInOtherGroup(*piece)) {
+    OpenTrayOf(*neighbour);
+    FlashPair(*piece, *neighbour);
+  }
 }
 
 void TJigsaw::FlashSolution() {
+  if (!MayCheat()) return;
   CountCheat();
   UpdateWindow(BoardBitmap.Bounds());
   // A selection on the board is put back first: flashing lifts pieces of its own.
   CancelLift();
   TFormPiece* piece = FPiece != nullptr ? FPiece : PieceAtGhostPoint();
   if (piece == nullptr) return;
-  TBox& tray = TrayOf(*piece);
-  if (!tray.IsOpen()) tray.ToggleOpen();
+  OpenTrayOf(*piece);
   const Rect ghost = FMural.GhostRect();
   const Point home = HomePlace(*piece, {ghost.Left, ghost.Top});
   const Rect place{home.X, home.Y, home.X + piece->Width, home.Y + piece->Height};
@@ -161,6 +184,7 @@ void TJigsaw::FlashSolution() {
 }
 
 void TJigsaw::SolveOnePiece() {
+  if (!MayCheat()) return;
   TFormPiece* piece = FPiece != nullptr ? FPiece : PieceAtGhostPoint();
   if (piece == nullptr) return;
   CountCheat();
@@ -171,15 +195,16 @@ void TJigsaw::SolveOnePiece() {
 }
 
 void TJigsaw::ShowNeighbour() {
+  if (!MayCheat()) return;
   CountCheat();
   CancelLift();
   if (FPiece == nullptr || FNeighbour == nullptr) return;
-  TBox& tray = TrayOf(*FNeighbour);
-  if (!tray.IsOpen()) tray.ToggleOpen();
+  OpenTrayOf(*FNeighbour);
   FlashPair(*FPiece, *FNeighbour);
 }
 
 void TJigsaw::FetchNeighbour() {
+  if (!MayCheat()) return;
   if (FPiece == nullptr || FNeighbour == nullptr || FNeighbour->Group == FPiece->Group) return;
   CountCheat();
   CancelLift();
@@ -189,15 +214,20 @@ void TJigsaw::FetchNeighbour() {
 }
 
 void TJigsaw::RightWayUp() {
+  if (!MayCheat()) return;
   CountCheat();
   if (!FCarrying) CancelLift();  // the pop-up showed its piece raised
   if (FPiece == nullptr || FPiece->Rotation == 0) return;
   TurnSelection(FPiece, TurnsBetween(FPiece->Rotation, 0), true);
 }
 
+void TJigsaw::AllRightWayUp() {
+  if (MayCheat()) TurnAllRightWayUp();
+}
+
 // Joined pieces turn with their group at once; single pieces are turned together in
 // one pass afterwards.
-void TJigsaw::AllRightWayUp() {
+void TJigsaw::TurnAllRightWayUp() {
   RecordUndoPoint(kUndoRightWayUp);
   CountCheat();
   CancelLift();
@@ -224,6 +254,8 @@ void TJigsaw::PreparePiecePopup() {
   const bool cheating = Config().Cheating;
   const bool neighbour = cheating && FNeighbour != nullptr && FNeighbour->Group != FPiece->Group;
   UiState& form = MainForm();
+  for (const char* name : {"ShowSolution", "SolvePiece"})
+    if (form.Has(name)) form.SetEnabled(name, cheating);
   for (const char* name : {"ShowNeighbor", "FetchNeighbor"})
     if (form.Has(name)) form.SetEnabled(name, neighbour);
   if (form.Has("RightWayUp2")) form.SetEnabled("RightWayUp2", cheating && FPiece != nullptr && FPiece->Rotation != 0);
@@ -232,15 +264,14 @@ void TJigsaw::PreparePiecePopup() {
 // ---- Auto-solve ----
 
 void TJigsaw::AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent) {
-  if (FAutoSolving || !IsPlaying()) return;
+  if (FAutoSolving || !IsPlaying() || !MayCheat()) return;
   RecordUndoPoint(kUndoAutoSolve);
   CountCheat();
   PuzzleRecord.AutoSolved = true;
   FAutoSolving = true;
   CancelLift();
   int32_t shownPercent = -1;
-  for (bool first = true; FAutoSolving && IsPlaying() && PuzzleRecord.JoinedCount < PuzzleRecord.PieceCount;
-       first = false) {
+  for (bool first = true; FAutoSolving && IsPlaying() && !PuzzleWhole(); first = false) {
     const int32_t percent = PuzzleRecord.JoinedCount * 100 / std::max<int32_t>(1, PuzzleRecord.PieceCount);
     if (percent != shownPercent && showPercent) showPercent(percent);
     shownPercent = percent;
@@ -283,8 +314,10 @@ void TJigsaw::AutoSolveStep(int32_t speed, bool first) {
       GlideGroupTo(*neighbour, FitPosition(*neighbour, *anchor), speed, true, BoardTray(), true);
     }
   }
+  // The window's events come last: a command among them may stop the solve and
+  // change the board, which the pass then leaves alone.
+  HideEmptyTrays();
   host.ProcessEvents();
-  if (IsPlaying()) HideEmptyTrays();
 }
 
 }  // namespace quill

@@ -135,6 +135,8 @@ void TJigsaw::UndoRedo(bool undo) {
     TheHost().SetCursor(CursorShape::Default);
   }
   if (FDragState != kDragIdle) return;
+  // A running auto-solve would go on from the position undone, and its cheats with it.
+  StopAutoSolve();
   GameUndoTarget target(*this);
   TUndo& history = UndoSteps();
   if (undo)

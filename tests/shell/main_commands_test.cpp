@@ -94,6 +94,21 @@ TEST_F(MainCommandsTest, CheckMarkCommandsFlipTheirTickAndWhatFollowsIt) {
   EXPECT_TRUE(host.QuestionsAsked().empty());
 }
 
+// Unticked, the option leaves no cheat offered: the Hint button and every cheat item
+// of the menus are disabled, and an aid reached anyway counts nothing.
+TEST_F(MainCommandsTest, UntickedCheatingOffersNoCheat) {
+  auto window = Play();
+  Trigger(*window, "AllowCheating");
+  ASSERT_FALSE(host.MainForm().Checked("AllowCheating"));
+  EXPECT_FALSE(window->SpeedBar().Button("SpeedHint")->isEnabled());
+  for (const char* item : {"Hint1", "Hint2", "RightWayUp1", "RightWayUp2", "Solve1", "Solve2", "ShowSolution",
+                           "SolvePiece", "FindPiece", "FetchPiece", "ShowNeighbor", "FetchNeighbor"})
+    EXPECT_FALSE(window->Menus().Action(item)->isEnabled()) << item;
+  window->Game().Hint();
+  window->Game().FlashSolution();
+  EXPECT_EQ(PuzzleRecord.CheatCount, 0);
+}
+
 TEST_F(MainCommandsTest, HidingTheToolBarGivesTheBoardItsRoom) {
   auto window = Play();
   const int height = window->PaintBox1().height();

@@ -59,6 +59,12 @@ refused "--title: is 70 characters long, 6 more than the 64 a gift holds" \
 refused "--creator: has characters a gift cannot hold (its texts are Windows-1252): \"$l_stroke\" U+0141" \
   --picture "$work/picture.jpg" --creator "${l_stroke}ukasz"
 
+# A puzzle of a single piece is refused: too few pieces asked for, or a picture so
+# small that the grid for the count asked for has one cell.
+refused "--pieces needs a whole number from 2 to 65535" --picture "$work/picture.jpg" --pieces 1
+"$picture_tool" "$work/tiny.jpg" --width 8 --height 8 >/dev/null
+refused "The picture of 8x8 pixels cut into 100 pieces gives a single piece" --picture "$work/tiny.jpg"
+
 # A picture larger than the bound is stored scaled down to fit it, and the maker says
 # so; --max-size sets another bound and --keep-size keeps the picture as it is.
 "$picture_tool" "$work/photo.jpg" --width 1600 --height 1200 >/dev/null

@@ -365,6 +365,59 @@ TEST_F(BoardMouseTest, WheelIsIgnoredWhileABandIsDrawn) {
   EXPECT_EQ(P(5).Rotation, before);
 }
 
+// A wheel turn while a button drags pieces turns them on the pointer; the release
+// puts them down where it happens, in the tray under it, as one undo step.
+TEST_F(BoardMouseTest, WheelDuringADragTurnsThePiecesAndTheReleasePutsThemDown) {
+  struct Case {
+    const char* name;
+    bool fromTray;
+    bool intoTray;
+    bool bandSelection;  // the piece was chosen by the rubber band first
+  };
+  const Case cases[] = {
+      {"tray to board", true, false, false},
+      {"board to board", false, false, false},
+      {"board to tray", false, true, false},
+      {"band selection, board to board", false, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    StartSpread({.Rotating = true});
+    TBox& tray = NewTrayAt({200, 380});
+    if (c.fromTray) {
+      game->MovePiecesToTray({&P(0)}, tray);
+      P(0).X = tray.FLeft + 40;
+      P(0).Y = tray.FTop + 40;
+      game->StoreTrayPlaces(tray);
+      Recompose();
+    }
+    if (c.bandSelection) {
+      ASSERT_TRUE(game->SelectInRect(0, P(0).BoardRect()));
+      game->FDragState = kBandSelected;
+    }
+    TBox& target = c.intoTray ? tray : game->BoardTray();
+    const Point to = c.intoTray ? Point{tray.FLeft + 150, tray.FTop + 100} : Point{650, 560};
+    const Point grab = OnPiece(P(0));
+    const Point midway{(grab.X + to.X) / 2, (grab.Y + to.Y) / 2};
+    const uint8_t before = P(0).Rotation;
+    game->undoKinds.clear();
+
+    Run("press " + PointText(grab) + "\nmove " + PointText(midway) + "\nwheel 1\n");
+    EXPECT_EQ(P(0).Rotation, Turned(before, 3));
+    EXPECT_FALSE(game->FSelection.empty()) << "still on the pointer";
+    Run("move " + PointText(to) + "\nrelease " + PointText(to) + "\n");
+
+    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_TRUE(game->FSelection.empty());
+    EXPECT_FALSE(P(0).Hidden);
+    EXPECT_EQ(P(0).Tray, target.Number());
+    EXPECT_NE(std::find(target.FPieces.begin(), target.FPieces.end(), &P(0)), target.FPieces.end());
+    EXPECT_FALSE(Intersection(P(0).BoardRect(), target.InnerRect()).IsEmpty()) << "out of sight";
+    EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoDrag});
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
+  }
+}
+
 // ---- Turn clicks and the cheats ----
 
 TEST_F(BoardMouseTest, CtrlClickTurnsThePieceUnderThePointer) {

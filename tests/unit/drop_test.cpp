@@ -299,6 +299,31 @@ TEST_F(GlideTest, QueuedButtonEndsAnAbortableGlide) {
   EXPECT_EQ(game->SelectionOrigin(), Point(from.X + 600, from.Y)) << "only an abortable glide stops";
 }
 
+// The host watches the buttons for exactly as long as an abortable glide runs, so
+// a click arriving meanwhile is seen at once; other glides leave the events alone.
+TEST_F(GlideTest, AbortableGlideWatchesTheButtonsFromStartToEnd) {
+  const struct {
+    const char* name;
+    bool abortable;
+    bool clicked;
+    std::vector<bool> watches;
+  } cases[] = {
+      {"abortable, run to its end", true, false, {true, false}},
+      {"abortable, ended by a click", true, true, {true, false}},
+      {"not abortable", false, true, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    game->PickGroup(&P(0));
+    const Point from = game->SelectionOrigin();
+    host.watches.clear();
+    host.buttonQueued = c.clicked;
+    game->Glide(from.X, from.Y, c.abortable, 6, from.X + 300, from.Y);
+    EXPECT_EQ(host.watches, c.watches);
+    game->CancelLift();
+  }
+}
+
 TEST_F(DropTest, LargestBoardGroupIsTheEarliestLongestRun) {
   const struct {
     std::vector<int> groups;  // of pieces 0, 1, 2, ... in list order

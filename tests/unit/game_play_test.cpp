@@ -413,6 +413,32 @@ TEST_F(GamePlayTest, SolvingScriptSolvesThePuzzleAndTheTickCongratulatesOnce) {
   EXPECT_EQ(std::count(script.begin(), script.end(), '\n'), 12) << "one drag per piece";
 }
 
+// A gift asking for one piece (or none) gives a puzzle of one piece, whole from the
+// start: the first tick congratulates, and the aids find nothing left to do.
+TEST_F(GamePlayTest, OnePiecePuzzleIsWholeFromTheStart) {
+  for (int asked : {0, 1}) {
+    SCOPED_TRACE(::testing::Message() << asked << " pieces asked for");
+    host.congratulations.clear();
+    Start({.Pieces = asked});
+    ASSERT_EQ(PuzzleRecord.PieceCount, 1);
+    game->Hint();
+    int passes = 0;
+    host.onProcessEvents = [&] {
+      if (++passes > 50) game->StopAutoSolve();
+    };
+    game->AutoSolve([] { return 10; });
+    host.onProcessEvents = {};
+    EXPECT_EQ(passes, 0) << "the solve looked for neighbours of the only piece";
+    EXPECT_EQ(PuzzleRecord.CheatCount, 1) << "only the auto-solve counts";
+
+    game->Tick();
+    EXPECT_TRUE(PuzzleRecord.Completed);
+    EXPECT_EQ(host.congratulations.size(), 1u);
+    game->Tick();
+    EXPECT_EQ(host.congratulations.size(), 1u);
+  }
+}
+
 TEST_F(GamePlayTest, BoardScriptCountsItsOperationsAndNamesABadLine) {
   Start();
   std::vector<std::string> steps;

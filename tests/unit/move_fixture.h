@@ -17,19 +17,22 @@
 namespace quill::testing {
 
 // The window system of the moving layer: a clock that advances on every reading, the
-// pointer, queued buttons, and the rectangles shown.
+// pointer, queued buttons and their watch, and the rectangles shown.
 class BoardHost : public FakeHost {
  public:
   int64_t Milliseconds() override { return now += tick; }
   void InvalidateBoard(const Rect& rect, bool at_once) override { (at_once ? shownAtOnce : invalidated).push_back(rect); }
   Point PointerOnBoard() override { return pointer; }
-  bool MouseButtonQueued() override { return buttonQueued; }
+  void WatchMouseButtons(bool on) override { watches.push_back(on); }
+  // A button counts only while watched.
+  bool MouseButtonQueued() override { return buttonQueued && !watches.empty() && watches.back(); }
   void SetCursor(CursorShape shape) override { cursors.push_back(shape); }
 
   int64_t now = 0;
   int64_t tick = 1;
   Point pointer;
   bool buttonQueued = false;
+  std::vector<bool> watches;  // WatchMouseButtons calls in order
   std::vector<Rect> shownAtOnce;
   std::vector<Rect> invalidated;
   std::vector<CursorShape> cursors;

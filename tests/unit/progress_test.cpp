@@ -372,6 +372,25 @@ TEST_F(ProgressTickTest, AllJoinedInTwoGroupsIsNotCompleted) {
   EXPECT_TRUE(outcome.ShowZoom);
 }
 
+// One piece joins nothing, so no flag is ever raised: the puzzle is whole from the
+// start and found complete at the first tick the player is at the game.
+TEST_F(ProgressTickTest, OnePieceIsCompleteAtTheFirstAttendedTick) {
+  puzzle.PieceCount = 1;
+  puzzle.JoinedCount = 0;
+  oneGroup = true;
+  EXPECT_FALSE(Tick(false).CompletedNow) << "not behind the opening screen";
+  EXPECT_FALSE(puzzle.Completed);
+
+  const TickOutcome outcome = Tick();
+  EXPECT_TRUE(outcome.CompletedNow);
+  EXPECT_TRUE(outcome.ShowZoom);
+  EXPECT_TRUE(puzzle.Completed);
+  EXPECT_EQ(puzzle.JoinedCount, 1) << "its piece counts as solved";
+  EXPECT_EQ(CongratsText(puzzle), "You solved all 1 pieces in 0 minutes and 1 seconds without cheating!");
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Tick().CompletedNow) << "only once";
+  EXPECT_EQ(Panel("SolvedStatus").Text, "Solved 1 of 1");
+}
+
 TEST_F(ProgressTickTest, CompletionCountsTheLastSecondThenFreezesTheClock) {
   puzzle.JoinedCount = 35;
   puzzle.Elapsed = 724;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -170,6 +171,41 @@ TEST_F(SolvingAidsTest, FlashSolutionOpensTheClosedTrayHoldingThePiece) {
   game->FlashSolution();
   EXPECT_TRUE(tray.IsOpen());
   ExpectBoardClean();
+}
+
+// A piece shown by an aid is shown in its tray: a minimised one is opened first.
+TEST_F(SolvingAidsTest, AidsOpenTheMinimisedTrayOfThePieceTheyShow) {
+  const struct {
+    const char* name;
+    std::function<void(CountingGame&)> run;
+  } aids[] = {
+      {"hint", [](CountingGame& g) { g.Hint(); }},
+      {"show neighbour", [](CountingGame& g) { g.ShowNeighbour(); }},
+  };
+  for (const auto& aid : aids) {
+    SCOPED_TRACE(aid.name);
+    StartSpread();
+    // The hint's pair on single pieces: the board's first piece and its first neighbour.
+    TFormPiece& first = *game->BoardTray().FPieces.front();
+    TFormPiece* neighbour = nullptr;
+    for (int d = 0; d < 4 && neighbour == nullptr; ++d) neighbour = game->Neighbour(first, d);
+    ASSERT_NE(neighbour, nullptr);
+    TBox& tray = NewCurrentTray();
+    game->MovePiecesToTray({neighbour}, tray);
+    neighbour->X = tray.InnerRect().Left;
+    neighbour->Y = tray.InnerRect().Top;
+    game->StoreTrayPlaces(tray);
+    tray.ToggleOpen();
+    ASSERT_FALSE(tray.IsOpen());
+    Recompose();
+    game->FPiece = &first;
+    game->FNeighbour = neighbour;
+    host.shown.clear();
+    aid.run(*game);
+    EXPECT_TRUE(tray.IsOpen());
+    EXPECT_TRUE(WasShownAt(*neighbour));
+    ExpectBoardClean();
+  }
 }
 
 TEST_F(SolvingAidsTest, SolveOnePieceGlidesItOntoItsGhostPlaceAndJoinsWhatFits) {
@@ -353,8 +389,16 @@ TEST_F(SolvingAidsTest, PiecePopupEnablesTheCheatItemsThatApply) {
     EXPECT_EQ(form.Get("ShowNeighbor").Enabled, c.neighbourItems);
     EXPECT_EQ(form.Get("FetchNeighbor").Enabled, c.neighbourItems);
     EXPECT_EQ(form.Get("RightWayUp2").Enabled, c.rightWayUp);
+    EXPECT_EQ(form.Get("ShowSolution").Enabled, c.cheating);
+    EXPECT_EQ(form.Get("SolvePiece").Enabled, c.cheating);
   }
 }
+
+// Every menu item and tool button that runs a cheat.
+constexpr const char* kCheatItems[] = {"Hint1",      "Hint2",        "SpeedHint",  "RightWayUp1",
+                                       "RightWayUp2", "Solve1",      "Solve2",     "ShowSolution",
+                                       "SolvePiece", "FindPiece",    "FetchPiece", "ShowNeighbor",
+                                       "FetchNeighbor"};
 
 TEST_F(SolvingAidsTest, GameStartAppliesTheCheatingOption) {
   for (bool cheating : {false, true}) {
@@ -362,9 +406,68 @@ TEST_F(SolvingAidsTest, GameStartAppliesTheCheatingOption) {
     Start();
     game->Config().Cheating = cheating;
     game->SetGameState(GameState::Playing);
-    for (const char* name : {"Hint1", "Hint2", "RightWayUp1", "RightWayUp2", "Solve1", "Solve2"})
-      EXPECT_EQ(host.MainForm().Get(name).Enabled, cheating) << name;
+    for (const char* name : kCheatItems) EXPECT_EQ(host.MainForm().Get(name).Enabled, cheating) << name;
   }
+}
+
+TEST_F(SolvingAidsTest, AllowCheatingSwitchesEveryCheatItem) {
+  StartSpread();
+  for (bool cheating : {false, true, false}) {
+    SCOPED_TRACE(cheating ? "ticked" : "unticked");
+    game->SetCheating(cheating, true);
+    EXPECT_EQ(game->Config().Cheating, cheating);
+    for (const char* name : kCheatItems) EXPECT_EQ(host.MainForm().Get(name).Enabled, cheating) << name;
+  }
+}
+
+// With the option unticked an aid reached by any road (a shortcut, a menu opened
+// before unticking) counts nothing, moves nothing and shows nothing.
+TEST_F(SolvingAidsTest, EveryAidDoesNothingWithCheatingOff) {
+  const struct {
+    const char* name;
+    std::function<void(CountingGame&)> run;
+  } aids[] = {
+      {"Hint", [](CountingGame& g) { g.Hint(); }},
+      {"FlashSolution", [](CountingGame& g) { g.FlashSolution(); }},
+      {"SolveOnePiece", [](CountingGame& g) { g.SolveOnePiece(); }},
+      {"ShowNeighbour", [](CountingGame& g) { g.ShowNeighbour(); }},
+      {"FetchNeighbour", [](CountingGame& g) { g.FetchNeighbour(); }},
+      {"RightWayUp", [](CountingGame& g) { g.RightWayUp(); }},
+      {"AllRightWayUp", [](CountingGame& g) { g.AllRightWayUp(); }},
+      {"AutoSolve", [](CountingGame& g) { g.AutoSolve([] { return 10; }); }},
+  };
+  for (const auto& aid : aids) {
+    SCOPED_TRACE(aid.name);
+    StartSpread({.Rotating = true});
+    Turn(6, 1);
+    Recompose();
+    game->SetCheating(false, true);
+    game->FPiece = &P(6);
+    game->FNeighbour = &P(5);
+    game->FMouse = HomeOnGhost(P(6));
+    const auto before = Places();
+    game->undoKinds.clear();
+    host.shown.clear();
+    aid.run(*game);
+    EXPECT_EQ(PuzzleRecord.CheatCount, 0);
+    EXPECT_FALSE(PuzzleRecord.AutoSolved);
+    EXPECT_EQ(Places(), before);
+    EXPECT_NE(P(6).Rotation, 0);
+    EXPECT_TRUE(game->undoKinds.empty());
+    EXPECT_TRUE(host.shown.empty()) << "something flashed";
+  }
+}
+
+// Switching rotation off may still turn every piece the right way up: that is the
+// option's own question, not a cheat command.
+TEST_F(SolvingAidsTest, RotationSwitchTurnsPiecesUprightWithCheatingOff) {
+  StartSpread({.Rotating = true});
+  Turn(6, 1);
+  Recompose();
+  game->SetCheating(false, true);
+  host.answerYes = true;
+  EXPECT_FALSE(game->SetRotating(false, "Press 'Yes' to turn all pieces the right way up."));
+  EXPECT_EQ(P(6).Rotation, 0);
 }
 
 // ---- Right way up ----
@@ -511,6 +614,62 @@ TEST_F(AutoSolveTest, HoldingTheLeftButtonPausesIt) {
     if (events == 40) host.leftHeld = false;
   });
   EXPECT_EQ(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount) << "released, it carries on to the end";
+}
+
+// The solve lets the window's events run between its moves. A command among them
+// that changes the position or the cheats stops the solve first, so the solve never
+// goes on over the command's work.
+TEST_F(AutoSolveTest, CommandsDuringTheSolveStopItFirst) {
+  const struct {
+    const char* name;
+    std::function<void(CountingGame&)> command;
+  } commands[] = {
+      {"arrange in grid", [](CountingGame& g) { g.GridLayout("ArrangeInGrid", false, false); }},
+      {"arrange at edge", [](CountingGame& g) { g.EdgeLayout("ArrangeAtEdge", false, false); }},
+      {"disarrange", [](CountingGame& g) { g.DisarrangePieces("Disarrange", false); }},
+      {"rotation switch", [](CountingGame& g) { g.SetRotating(true, ""); }},
+      {"hint", [](CountingGame& g) { g.Hint(); }},
+      {"flash solution", [](CountingGame& g) { g.FlashSolution(); }},
+      {"solve piece", [](CountingGame& g) { g.SolveOnePiece(); }},
+      {"show neighbour", [](CountingGame& g) { g.ShowNeighbour(); }},
+      {"fetch neighbour", [](CountingGame& g) { g.FetchNeighbour(); }},
+      {"right way up", [](CountingGame& g) { g.RightWayUp(); }},
+      {"all right way up", [](CountingGame& g) { g.AllRightWayUp(); }},
+      {"cheating unticked", [](CountingGame& g) { g.SetCheating(false, true); }},
+  };
+  for (const auto& c : commands) {
+    SCOPED_TRACE(c.name);
+    StartSpread();
+    game->FPiece = &P(11);
+    game->FNeighbour = &P(10);
+    Solve([this, &c](int events) {
+      if (events == 3) c.command(*game);
+    });
+    EXPECT_FALSE(game->FAutoSolving);
+    EXPECT_LT(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount) << "the solve went on";
+    EXPECT_TRUE(PuzzleRecord.AutoSolved) << "the solve's cheat stays on record";
+    EXPECT_GE(PuzzleRecord.CheatCount, 1);
+  }
+}
+
+// Undo stops the solve and takes it back whole: the pieces, the clock and the cheats
+// as they were before it.
+TEST_F(AutoSolveTest, UndoDuringTheSolveTakesItBackWhole) {
+  StartSpread();
+  PuzzleRecord.Elapsed = 42;
+  const auto before = Places();
+  Solve([this](int events) {
+    if (events == 3) game->UndoRedo(true);
+  });
+  EXPECT_FALSE(game->FAutoSolving);
+  EXPECT_EQ(Places(), before);
+  EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
+  EXPECT_EQ(PuzzleRecord.CheatCount, 0);
+  EXPECT_FALSE(PuzzleRecord.AutoSolved);
+  EXPECT_EQ(PuzzleRecord.Elapsed, 42);
+  game->Tick();
+  EXPECT_TRUE(host.congratulations.empty());
+  ExpectBoardClean();
 }
 
 TEST_F(AutoSolveTest, DoesNotStartTwice) {
