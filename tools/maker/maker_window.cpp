@@ -154,13 +154,6 @@ MakerWindow::MakerWindow(MakerPlayers players, QWidget* parent)
           [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(savedFolder_)); });
   statusBar()->addPermanentWidget(showFolder_);
 
-  player_ = new QMediaPlayer(this);
-  audio_ = new QAudioOutput(this);
-  player_->setAudioOutput(audio_);
-  connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
-    playMusic_->setText(state == QMediaPlayer::PlayingState ? tr("S&top") : tr("&Play"));
-  });
-
   Recall();
   UpdateCut();
   UpdateMessages();
@@ -491,7 +484,17 @@ void MakerWindow::ShowSkin() {
   skinPreview_->setPalette(palette);
 }
 
+// The media player is made on first use: where there is no sound system it may not
+// start at all, and the rest of the window must not depend on it.
 void MakerWindow::PlayMusic() {
+  if (!player_) {
+    player_ = new QMediaPlayer(this);
+    audio_ = new QAudioOutput(this);
+    player_->setAudioOutput(audio_);
+    connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+      playMusic_->setText(state == QMediaPlayer::PlayingState ? tr("S&top") : tr("&Play"));
+    });
+  }
   if (player_->playbackState() == QMediaPlayer::PlayingState) {
     player_->stop();
     return;
