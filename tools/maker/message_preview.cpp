@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "app/splash_memo.h"
+#include "app/qt_colours.h"
 #include "common/text_codec.h"
 #include "ui/form_layouts.h"
 
@@ -31,6 +32,11 @@ void MessagePreview::Show(const std::string& text, const std::string& colourName
     return f;
   }();
   ApplyGiftMessage(splash_, {stored, colourName, alignment, storedFont});
+  // The box takes its frame from the form around it, as on the splash.
+  QPalette form = palette();
+  form.setColor(QPalette::Window, ToQColor(splash_.Get(kSplashFormName).Color));
+  setPalette(form);
+  setAutoFillBackground(true);
   ShowSplashMemo(*memo_, splash_.Get("Memo1"));
 }
 
