@@ -56,6 +56,14 @@ QStringList OutlineNames() {
   return names;
 }
 
+// A label whose mnemonic moves the focus to `buddy` (form rows holding a layout
+// have none of their own).
+QLabel* BuddyLabel(const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text, buddy->parentWidget());
+  label->setBuddy(buddy);
+  return label;
+}
+
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 std::string ToStd(const QString& text) { return text.toStdString(); }
 
@@ -243,7 +251,7 @@ QWidget* MakerWindow::BuildPiecesTab() {
   auto* countRow = new QHBoxLayout;
   countRow->addWidget(pieceCount_);
   countRow->addWidget(gridText_, 1);
-  form->addRow(tr("&Pieces:"), countRow);
+  form->addRow(BuddyLabel(tr("Piece &count:"), pieceCount_), countRow);
   style_ = new QComboBox(tab);
   for (int style = 1; style <= kMixStyle; ++style) {
     style_->addItem(FromStd(PieceStyleName(style)));
@@ -258,9 +266,10 @@ QWidget* MakerWindow::BuildPiecesTab() {
   form->addRow(tr("&Oddness:"), oddness_);
   form->addRow(ErrorLabel("Settings.Oddness"));
   funPieces_ = new QSpinBox(tab);
-  funPieces_->setRange(0, 10);
-  funPieces_->setSuffix(tr("0 %"));
-  funPieces_->setToolTip(tr("The share of fun pieces cut from the templates, in tens of percent"));
+  funPieces_->setRange(0, 100);
+  funPieces_->setSingleStep(10);
+  funPieces_->setSuffix(tr(" %"));
+  funPieces_->setToolTip(tr("The share of fun pieces cut from the templates, in steps of 10 %"));
   form->addRow(tr("&Fun pieces:"), funPieces_);
   auto* templateRow = new QHBoxLayout;
   templates_ = FileField(tr("A file of piece templates for the fun pieces"), tr("Choose a template file"),
@@ -269,7 +278,7 @@ QWidget* MakerWindow::BuildPiecesTab() {
   templateCount_->setRange(0, TTemplates::kMaxCount);
   templateCount_->setToolTip(tr("How many templates the file holds"));
   templateRow->addWidget(templateCount_);
-  form->addRow(tr("&Templates:"), templateRow);
+  form->addRow(BuddyLabel(tr("&Templates:"), templates_), templateRow);
   form->addRow(ErrorLabel("TemplatesPath"));
   rotation_ = new QCheckBox(tr("&Rotation"), tab);
   rotation_->setToolTip(tr("Pieces start turned and must be turned upright"));
@@ -278,7 +287,7 @@ QWidget* MakerWindow::BuildPiecesTab() {
   outline_->addItems(OutlineNames());
   outline_->setToolTip(tr("How the pieces' edges are drawn"));
   form->addRow(tr("O&utlines:"), outline_);
-  mystery_ = new QCheckBox(tr("M&ystery mode"), tab);
+  mystery_ = new QCheckBox(tr("Mystery mo&de"), tab);
   mystery_->setToolTip(tr("The picture is not shown while solving"));
   form->addRow(mystery_);
   boardColour_ = new ColourButton(tr("&Board colour..."), tab);
@@ -367,13 +376,13 @@ QWidget* MakerWindow::BuildMusicTab() {
   playMusic_->setToolTip(tr("Plays or stops the music"));
   connect(playMusic_, &QPushButton::clicked, this, &MakerWindow::PlayMusic);
   musicRow->addWidget(playMusic_);
-  form->addRow(tr("&Music:"), musicRow);
+  form->addRow(BuddyLabel(tr("&Music:"), music_), musicRow);
   form->addRow(ErrorLabel("MusicPath"));
   auto* skinRow = new QHBoxLayout;
   skin_ = FileField(tr("A picture for the tool bar and panels"), tr("Choose a skin"),
                     tr("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)"), skinRow);
   connect(skin_, &QLineEdit::editingFinished, this, &MakerWindow::ShowSkin);
-  form->addRow(tr("S&kin:"), skinRow);
+  form->addRow(BuddyLabel(tr("S&kin:"), skin_), skinRow);
   form->addRow(ErrorLabel("SkinPath"));
   skinPreview_ = new QLabel(tab);
   skinPreview_->setFrameShape(QFrame::Panel);
@@ -396,7 +405,7 @@ QWidget* MakerWindow::BuildButtons() {
   layout->addWidget(ErrorLabel("OutputPath"));
   layout->addWidget(ErrorLabel(""));
   auto* row = new QHBoxLayout;
-  auto* tryIt = new QPushButton(tr("T&ry it"), box);
+  auto* tryIt = new QPushButton(tr("Tr&y it"), box);
   tryIt->setToolTip(tr("Starts the gift as the recipient will see it"));
   connect(tryIt, &QPushButton::clicked, this, &MakerWindow::TryIt);
   auto* make = new QPushButton(tr("&Make gift..."), box);
@@ -442,7 +451,7 @@ bool MakerWindow::OpenPicture(const QString& path) {
 void MakerWindow::UpdateCut() {
   const int32_t width = picture_ ? picture_->StoredSize.Width : 0;
   const int32_t height = picture_ ? picture_->StoredSize.Height : 0;
-  preview_->SetCut(pieceCount_->value(), style_->currentIndex() + 1, oddness_->value(), funPieces_->value(), seed_);
+  preview_->SetCut(pieceCount_->value(), style_->currentIndex() + 1, oddness_->value(), funPieces_->value() / 10, seed_);
   gridText_->setText(width > 0 ? GridText(GridFor(pieceCount_->value(), width, height)) : QString());
 }
 
@@ -554,7 +563,7 @@ GiftRequest MakerWindow::Request(const std::string& outputPath) const {
   s.RequestedCount = static_cast<uint16_t>(pieceCount_->value());
   s.PieceStyle = style_->currentIndex() + 1;
   s.Oddness = static_cast<uint16_t>(oddness_->value());
-  s.FunPieces = static_cast<uint16_t>(funPieces_->value());
+  s.FunPieces = static_cast<uint16_t>(funPieces_->value() / 10);
   s.Seed = seed_;
   s.RotationOn = rotation_->isChecked() ? 1 : 0;
   s.OutlineIndex = outline_->currentIndex();
