@@ -17,12 +17,16 @@
 #include <QPainterPath>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -62,6 +66,15 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy) {
   auto* label = new QLabel(text, buddy->parentWidget());
   label->setBuddy(buddy);
   return label;
+}
+
+// A tab's page that scrolls when large fonts make it taller than the screen.
+QScrollArea* Scrolled(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setWidget(page);
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  return area;
 }
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
@@ -137,19 +150,20 @@ MakerWindow::MakerWindow(MakerPlayers players, QWidget* parent)
   auto* central = new QWidget(this);
   auto* columns = new QHBoxLayout(central);
   tabs_ = new QTabWidget(central);
-  tabs_->addTab(BuildPictureTab(), tr("&Picture"));
-  tabs_->addTab(BuildPiecesTab(), tr("P&ieces"));
-  tabs_->addTab(BuildMessagesTab(), tr("M&essages"));
-  tabs_->addTab(BuildMusicTab(), tr("Music and s&kin"));
+  tabs_->addTab(Scrolled(BuildPictureTab()), tr("&Picture"));
+  tabs_->addTab(Scrolled(BuildPiecesTab()), tr("P&ieces"));
+  tabs_->addTab(Scrolled(BuildMessagesTab()), tr("M&essages"));
+  tabs_->addTab(Scrolled(BuildMusicTab()), tr("Music and s&kin"));
   tabs_->setToolTip(tr("The parts of the gift"));
   auto* left = new QVBoxLayout;
   left->addWidget(tabs_);
   left->addWidget(BuildButtons());
-  columns->addLayout(left, 1);
+  columns->addLayout(left, 0);
   preview_ = new CutPreview(central);
   preview_->setToolTip(tr("The picture with the pieces as the gift will cut them"));
   columns->addWidget(preview_, 1);
   setCentralWidget(central);
+  FitToScreen();
 
   progress_ = new QProgressBar(this);
   progress_->setVisible(false);
@@ -168,6 +182,21 @@ MakerWindow::MakerWindow(MakerPlayers players, QWidget* parent)
 }
 
 MakerWindow::~MakerWindow() = default;
+
+// As large as the tallest and widest tab wants, the preview beside it, within the
+// screen; the tabs scroll when they need more.
+void MakerWindow::FitToScreen() {
+  QSize pages;
+  for (int i = 0; i < tabs_->count(); ++i)
+    pages = pages.expandedTo(static_cast<QScrollArea*>(tabs_->widget(i))->widget()->sizeHint());
+  const QSize chrome = tabs_->tabBar()->sizeHint() + QSize(40, 40 + 4 * fontMetrics().height());
+  const QSize wanted(pages.width() + preview_->sizeHint().width() + chrome.width(), pages.height() + chrome.height());
+  const QRect screenRoom = screen()->availableGeometry();
+  // The tabs take the width their pages need (up to most of the screen); the preview
+  // takes the rest.
+  tabs_->setMinimumWidth(std::min(pages.width() + chrome.width(), screenRoom.width() * 3 / 5));
+  resize(wanted.boundedTo(screenRoom.size() * 0.95));
+}
 
 QLabel* MakerWindow::ErrorLabel(const std::string& field) {
   auto* label = new QLabel(this);

@@ -118,6 +118,7 @@ class MakerWindow : public QMainWindow {
   QLabel* ErrorLabel(const std::string& field);
   QLineEdit* FileField(const QString& tip, const QString& dialogTitle, const QString& filter, QLayout* row);
 
+  void FitToScreen();
   void UpdateCut();
   void UpdateMessages();
   void NewShapes();
