@@ -2,6 +2,7 @@
 
 #include "common/random.h"
 #include "common/records.h"
+#include "cut_outlines.h"
 #include "png_file.h"
 #include "raster/blit.h"
 #include "raster/canvas.h"
@@ -42,17 +43,9 @@ void RenderOutlines(TJigsaw& game, const std::string& pngPath) {
   Bitmap view(picture.Width() * kRenderZoom, picture.Height() * kRenderZoom, PixelFormat::Rgb24);
   StretchBlt(view, 0, 0, view.Width(), view.Height(), picture, 0, 0, picture.Width(), picture.Height());
   Canvas canvas(view);
-  canvas.Pen().Color = MakeColour(20, 20, 20);
-  canvas.Pen().Width = 2;
+  UseCutPen(canvas);
   ForEachOutline(game, [&](TFormPiece&, const PieceSides& sides) {
-    for (const SidePoints& list : sides) {
-      for (int i = 0; i < list.Count; ++i) {
-        const int x = list.Points[i].X * kRenderZoom / kSupersampling;
-        const int y = list.Points[i].Y * kRenderZoom / kSupersampling;
-        if (i == 0) canvas.MoveTo(x, y);
-        else canvas.LineTo(x, y);
-      }
-    }
+    DrawPieceSides(canvas, sides, kRenderZoom, kSupersampling);
   });
   WritePng(view, pngPath);
 }

@@ -73,6 +73,18 @@ constexpr StyleButton kStyleButtons[] = {
     {"BtnMix", "LEDMix", "Mixture|A random mixture of all the different styles"},
 };
 
+}  // namespace
+
+std::string PieceStyleName(int style) {
+  return ShortHint(kStyleButtons[std::clamp(style, 1, kMixStyle) - 1].Hint);
+}
+
+std::string PieceStyleHint(int style) {
+  return LongHint(kStyleButtons[std::clamp(style, 1, kMixStyle) - 1].Hint);
+}
+
+namespace {
+
 void SetHint(QWidget& widget, const std::string& hint) {
   widget.setToolTip(ToQString(ShortHint(hint)));
   widget.setStatusTip(ToQString(LongHint(hint)));

@@ -21,6 +21,10 @@ class IndicatorLamp;
 class QtHost;
 class ShapePreviewBox;
 
+// The name the dialog gives piece style 1 (Classic) .. 6 (Mix), and its hint.
+std::string PieceStyleName(int style);
+std::string PieceStyleHint(int style);
+
 class PieceSizeDialog : public SkinnedDialog {
   Q_OBJECT
  public:

@@ -11,6 +11,7 @@
 #include "app/glyphs.h"
 #include "app/qt_colours.h"
 #include "app/qt_host.h"
+#include "app/splash_memo.h"
 #include "app/web_site.h"
 #include "common/util.h"
 #include "ui/form_layouts.h"
@@ -21,15 +22,6 @@ namespace {
 constexpr int kPanelBevel = 4;
 constexpr int kButtonGlyphSize = 16;
 const QColor kLinkBlue(0, 0, 238);
-
-Qt::Alignment ToQtAlignment(TextAlignment alignment) {
-  switch (alignment) {
-    case TextAlignment::Left: return Qt::AlignLeft;
-    case TextAlignment::Right: return Qt::AlignRight;
-    case TextAlignment::Centre: return Qt::AlignHCenter;
-  }
-  return Qt::AlignLeft;
-}
 
 void SetTextColour(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();
@@ -149,10 +141,7 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
     return panel;
   }
   if (name == "Memo1") {
-    auto* memo = new QTextEdit(parent);
-    memo->setReadOnly(true);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QTextEdit* memo = NewSplashMemo(parent);
     WatchMemo(memo);
     return memo;
   }
@@ -223,19 +212,7 @@ void SplashForm::WatchLabel(const std::string& name, QLabel* label) {
 }
 
 void SplashForm::WatchMemo(QTextEdit* memo) {
-  mirror_.Watch("Memo1", [memo](const ComponentState& c) {
-    memo->setFont(ToQFont(c.Font));
-    QPalette palette = memo->palette();
-    palette.setColor(QPalette::Base, ToQColor(c.Color));
-    palette.setColor(QPalette::Text, ToQColor(c.Font.Color));
-    memo->setPalette(palette);
-    if (memo->toPlainText() != ToQString(c.Text)) memo->setPlainText(ToQString(c.Text));
-    QTextCursor all(memo->document());
-    all.select(QTextCursor::Document);
-    QTextBlockFormat format;
-    format.setAlignment(ToQtAlignment(c.Alignment));
-    all.mergeBlockFormat(format);
-  });
+  mirror_.Watch("Memo1", [memo](const ComponentState& c) { ShowSplashMemo(*memo, c); });
 }
 
 void SplashForm::WatchOkButton(GlyphButton* button) {

@@ -1,0 +1,30 @@
+// quillmere-maker: the gift maker's window. The first argument, if any, is the
+// picture to start with.
+#include <QApplication>
+
+#include "installed_player.h"
+#include "maker_window.h"
+
+namespace {
+
+std::string PlayerOrNothing(quill::PlayerKind kind) {
+  try {
+    return quill::InstalledPlayerPath(kind);
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName("Quillmere");
+  QApplication::setApplicationName("quillmere-maker");
+  QApplication::setWindowIcon(quill::MakerIcon());
+  quill::MakerWindow window({PlayerOrNothing(quill::PlayerKind::Plain), PlayerOrNothing(quill::PlayerKind::Portable)});
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) window.OpenPicture(arguments.at(1));
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,752 @@
+#include "maker_window.h"
+
+#include <QAudioOutput>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMediaPlayer>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+#include "app/piece_size_dialog.h"
+#include "app/qt_colours.h"
+#include "common/byte_stream.h"
+#include "common/errors.h"
+#include "common/jpeg_decode.h"
+#include "ui/form_layouts.h"
+
+namespace quill {
+namespace {
+
+constexpr int kMaxPieces = 65535;
+constexpr double kScreenDpi = 96;  // font heights in a gift are pixels at 96 dpi
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw UserError("cannot read " + path);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The outline styles as the player's Outlines menu names them.
+QStringList OutlineNames() {
+  UiState menus;
+  DefineMainForm(menus);
+  QStringList names;
+  for (const std::string& item : menus.Children("Outlines"))
+    if (menus.Get(item).RadioItem) names << ToQString(menus.Get(item).Caption).remove('&');
+  return names;
+}
+
+// A label whose mnemonic moves the focus to `buddy` (form rows holding a layout
+// have none of their own).
+QLabel* BuddyLabel(const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text, buddy->parentWidget());
+  label->setBuddy(buddy);
+  return label;
+}
+
+// A tab's page that scrolls when large fonts make it taller than the screen.
+QScrollArea* Scrolled(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setWidget(page);
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  return area;
+}
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+std::string ToStd(const QString& text) { return text.toStdString(); }
+
+GiftFont FontOf(const MessageControls& c) {
+  GiftFont font;
+  font.Name = ToStd(c.Font->currentFont().family());
+  font.Height = static_cast<int16_t>(-std::lround(c.Size->value() * kScreenDpi / 72));
+  font.Style = static_cast<uint8_t>((c.Bold->isChecked() ? 1 : 0) | (c.Italic->isChecked() ? 2 : 0) |
+                                    (c.Underline->isChecked() ? 4 : 0));
+  font.Color = c.TextColour->Value();
+  return font;
+}
+
+// A colour as the header names it: a number the player reads back.
+std::string ColourName(Colour colour) { return std::to_string(colour); }
+
+}  // namespace
+
+// ---- Colour button ----------------------------------------------------------------
+
+ColourButton::ColourButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+  connect(this, &QPushButton::clicked, this, [this] {
+    const QColor chosen = QColorDialog::getColor(ToQColor(colour_), this, toolTip(),
+                                                 QColorDialog::DontUseNativeDialog);
+    if (chosen.isValid()) SetValue(MakeColour(chosen.red(), chosen.green(), chosen.blue()));
+  });
+  SetValue(0);
+}
+
+void ColourButton::SetValue(Colour colour) {
+  colour_ = colour;
+  QPixmap swatch(16, 16);
+  swatch.fill(ToQColor(colour));
+  setIcon(QIcon(swatch));
+  emit Changed();
+}
+
+// ---- The icon -------------------------------------------------------------------------
+
+// A wrapped present whose lid is a jigsaw piece with a knob.
+QIcon MakerIcon() {
+  QIcon icon;
+  for (int side : {16, 32, 48, 64, 128}) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 64.0, side / 64.0);
+    p.setPen(QPen(QColor(60, 30, 20), 2));
+    p.setBrush(QColor(200, 40, 50));
+    p.drawRect(QRectF(8, 26, 48, 32));
+    QPainterPath lid;
+    lid.addRect(QRectF(4, 16, 56, 12));
+    lid.addEllipse(QRectF(24, 4, 16, 16));
+    p.setBrush(QColor(235, 180, 60));
+    p.drawPath(lid.simplified());
+    p.fillRect(QRectF(29, 28, 6, 29), QColor(235, 180, 60));
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+// ---- Building the window ------------------------------------------------------------
+
+MakerWindow::MakerWindow(MakerPlayers players, QWidget* parent)
+    : QMainWindow(parent), players_(std::move(players)), seed_(QRandomGenerator::global()->bounded(1, 1 << 30)) {
+  setWindowTitle(tr("Quillmere Gift Maker"));
+  setWindowIcon(MakerIcon());
+  setAcceptDrops(true);
+
+  auto* central = new QWidget(this);
+  auto* columns = new QHBoxLayout(central);
+  tabs_ = new QTabWidget(central);
+  tabs_->addTab(Scrolled(BuildPictureTab()), tr("&Picture"));
+  tabs_->addTab(Scrolled(BuildPiecesTab()), tr("P&ieces"));
+  tabs_->addTab(Scrolled(BuildMessagesTab()), tr("M&essages"));
+  tabs_->addTab(Scrolled(BuildMusicTab()), tr("Music and s&kin"));
+  tabs_->setToolTip(tr("The parts of the gift"));
+  auto* left = new QVBoxLayout;
+  left->addWidget(tabs_);
+  left->addWidget(BuildButtons());
+  columns->addLayout(left, 0);
+  preview_ = new CutPreview(central);
+  preview_->setToolTip(tr("The picture with the pieces as the gift will cut them"));
+  columns->addWidget(preview_, 1);
+  setCentralWidget(central);
+  FitToScreen();
+
+  progress_ = new QProgressBar(this);
+  progress_->setVisible(false);
+  progress_->setToolTip(tr("How far writing the gift has come"));
+  statusBar()->addPermanentWidget(progress_);
+  showFolder_ = new QPushButton(tr("Show &folder"), this);
+  showFolder_->setToolTip(tr("Opens the folder the gift was saved in"));
+  showFolder_->setVisible(false);
+  connect(showFolder_, &QPushButton::clicked, this,
+          [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(savedFolder_)); });
+  statusBar()->addPermanentWidget(showFolder_);
+
+  Recall();
+  UpdateCut();
+  UpdateMessages();
+}
+
+MakerWindow::~MakerWindow() = default;
+
+// As large as the tallest and widest tab wants, the preview beside it, within the
+// screen; the tabs scroll when they need more.
+void MakerWindow::FitToScreen() {
+  QSize pages;
+  for (int i = 0; i < tabs_->count(); ++i)
+    pages = pages.expandedTo(static_cast<QScrollArea*>(tabs_->widget(i))->widget()->sizeHint());
+  const QSize chrome = tabs_->tabBar()->sizeHint() + QSize(40, 40 + 4 * fontMetrics().height());
+  const QSize wanted(pages.width() + preview_->sizeHint().width() + chrome.width(), pages.height() + chrome.height());
+  const QRect screenRoom = screen()->availableGeometry();
+  // The tabs take the width their pages need (up to most of the screen); the preview
+  // takes the rest.
+  tabs_->setMinimumWidth(std::min(pages.width() + chrome.width(), screenRoom.width() * 3 / 5));
+  resize(wanted.boundedTo(screenRoom.size() * 0.95));
+}
+
+QLabel* MakerWindow::ErrorLabel(const std::string& field) {
+  auto* label = new QLabel(this);
+  label->setStyleSheet("color: #b00000");
+  label->setWordWrap(true);
+  label->setVisible(false);
+  errors_[field] = label;
+  return label;
+}
+
+QLineEdit* MakerWindow::FileField(const QString& tip, const QString& dialogTitle, const QString& filter,
+                                  QLayout* row) {
+  auto* edit = new QLineEdit(this);
+  edit->setToolTip(tip);
+  auto* browse = new QPushButton(tr("Choose..."), this);
+  browse->setToolTip(dialogTitle);
+  connect(browse, &QPushButton::clicked, this, [this, edit, dialogTitle, filter] {
+    const QString path = QFileDialog::getOpenFileName(this, dialogTitle, edit->text(), filter, nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty()) {
+      edit->setText(path);
+      emit edit->editingFinished();
+    }
+  });
+  row->addWidget(edit);
+  row->addWidget(browse);
+  return edit;
+}
+
+QWidget* MakerWindow::BuildPictureTab() {
+  auto* tab = new QWidget(this);
+  auto* layout = new QVBoxLayout(tab);
+  auto* open = new QPushButton(tr("&Open picture..."), tab);
+  open->setToolTip(tr("Chooses the picture of the puzzle (you can also drop a picture on the window)"));
+  open->setShortcut(QKeySequence::Open);
+  connect(open, &QPushButton::clicked, this, [this] {
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open picture"), picturePath_, tr("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp *.tif *.tiff);;All files (*)"),
+        nullptr, QFileDialog::DontUseNativeDialog);
+    if (!path.isEmpty()) OpenPicture(path);
+  });
+  layout->addWidget(open);
+  pictureName_ = new QLabel(tr("No picture yet"), tab);
+  pictureName_->setToolTip(tr("The picture file"));
+  pictureName_->setWordWrap(true);
+  pictureSize_ = new QLabel(tab);
+  pictureSize_->setToolTip(tr("The picture's size and the size the gift stores"));
+  pictureSize_->setWordWrap(true);
+  layout->addWidget(pictureName_);
+  layout->addWidget(pictureSize_);
+  layout->addWidget(ErrorLabel("PicturePath"));
+  auto* info = new QGroupBox(tr("About the gift"), tab);
+  auto* form = new QFormLayout(info);
+  title_ = new QLineEdit(info);
+  title_->setToolTip(tr("The puzzle's title"));
+  creator_ = new QLineEdit(info);
+  creator_->setToolTip(tr("Your name, as the recipient sees it"));
+  description_ = new QPlainTextEdit(info);
+  description_->setToolTip(tr("A few words about the picture"));
+  description_->setTabChangesFocus(true);
+  form->addRow(tr("&Title:"), title_);
+  form->addRow(ErrorLabel("Settings.Title"));
+  form->addRow(tr("C&reator:"), creator_);
+  form->addRow(ErrorLabel("Settings.CreatorName"));
+  form->addRow(tr("&Description:"), description_);
+  form->addRow(ErrorLabel("Settings.Description"));
+  layout->addWidget(info);
+  layout->addStretch();
+  return tab;
+}
+
+QWidget* MakerWindow::BuildPiecesTab() {
+  auto* tab = new QWidget(this);
+  auto* form = new QFormLayout(tab);
+  pieceCount_ = new QSpinBox(tab);
+  pieceCount_->setRange(2, kMaxPieces);
+  pieceCount_->setValue(100);
+  pieceCount_->setToolTip(tr("How many pieces you ask for; the grid comes nearest to it"));
+  gridText_ = new QLabel(tab);
+  gridText_->setToolTip(tr("The grid the picture is cut into"));
+  auto* countRow = new QHBoxLayout;
+  countRow->addWidget(pieceCount_);
+  countRow->addWidget(gridText_, 1);
+  form->addRow(BuddyLabel(tr("Piece &count:"), pieceCount_), countRow);
+  style_ = new QComboBox(tab);
+  for (int style = 1; style <= kMixStyle; ++style) {
+    style_->addItem(FromStd(PieceStyleName(style)));
+    style_->setItemData(style - 1, FromStd(PieceStyleHint(style)), Qt::ToolTipRole);
+  }
+  style_->setToolTip(tr("The shape of the pieces"));
+  form->addRow(tr("&Style:"), style_);
+  oddness_ = new QSlider(Qt::Horizontal, tab);
+  oddness_->setRange(0, 10);
+  oddness_->setValue(5);
+  oddness_->setToolTip(tr("How irregular the pieces are, 0 to 10"));
+  form->addRow(tr("&Oddness:"), oddness_);
+  form->addRow(ErrorLabel("Settings.Oddness"));
+  funPieces_ = new QSpinBox(tab);
+  funPieces_->setRange(0, 100);
+  funPieces_->setSingleStep(10);
+  funPieces_->setSuffix(tr(" %"));
+  funPieces_->setToolTip(tr("The share of fun pieces cut from the templates, in steps of 10 %"));
+  form->addRow(tr("&Fun pieces:"), funPieces_);
+  auto* templateRow = new QHBoxLayout;
+  templates_ = FileField(tr("A file of piece templates for the fun pieces"), tr("Choose a template file"),
+                         tr("All files (*)"), templateRow);
+  templateCount_ = new QSpinBox(tab);
+  templateCount_->setRange(0, TTemplates::kMaxCount);
+  templateCount_->setToolTip(tr("How many templates the file holds"));
+  templateRow->addWidget(templateCount_);
+  form->addRow(BuddyLabel(tr("&Templates:"), templates_), templateRow);
+  form->addRow(ErrorLabel("TemplatesPath"));
+  rotation_ = new QCheckBox(tr("&Rotation"), tab);
+  rotation_->setToolTip(tr("Pieces start turned and must be turned upright"));
+  form->addRow(rotation_);
+  outline_ = new QComboBox(tab);
+  outline_->addItems(OutlineNames());
+  outline_->setToolTip(tr("How the pieces' edges are drawn"));
+  form->addRow(tr("O&utlines:"), outline_);
+  mystery_ = new QCheckBox(tr("Mystery mo&de"), tab);
+  mystery_->setToolTip(tr("The picture is not shown while solving"));
+  form->addRow(mystery_);
+  boardColour_ = new ColourButton(tr("&Board colour..."), tab);
+  boardColour_->setToolTip(tr("The colour of the board the pieces lie on"));
+  boardColour_->SetValue(GiftRequest().Settings.BoardColour);
+  form->addRow(boardColour_);
+  auto* newShapes = new QPushButton(tr("&New shapes"), tab);
+  newShapes->setToolTip(tr("Cuts the picture with other shapes of the same style"));
+  connect(newShapes, &QPushButton::clicked, this, &MakerWindow::NewShapes);
+  form->addRow(newShapes);
+
+  connect(pieceCount_, &QSpinBox::valueChanged, this, &MakerWindow::UpdateCut);
+  connect(style_, &QComboBox::currentIndexChanged, this, &MakerWindow::UpdateCut);
+  connect(oddness_, &QSlider::valueChanged, this, &MakerWindow::UpdateCut);
+  connect(funPieces_, &QSpinBox::valueChanged, this, &MakerWindow::UpdateCut);
+  connect(templates_, &QLineEdit::editingFinished, this, &MakerWindow::LoadTemplates);
+  connect(templateCount_, &QSpinBox::valueChanged, this, &MakerWindow::LoadTemplates);
+  return tab;
+}
+
+QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) {
+  auto* box = new QGroupBox(title, this);
+  auto* layout = new QVBoxLayout(box);
+  c.Text = new QPlainTextEdit(box);
+  c.Text->setToolTip(tr("The message's text"));
+  c.Text->setTabChangesFocus(true);
+  c.Text->setMaximumHeight(fontMetrics().height() * 5);
+  layout->addWidget(c.Text);
+  auto* fontRow = new QHBoxLayout;
+  c.Font = new QFontComboBox(box);
+  c.Font->setToolTip(tr("The message's font"));
+  c.Size = new QSpinBox(box);
+  c.Size->setRange(6, 72);
+  c.Size->setValue(12);
+  c.Size->setSuffix(tr(" pt"));
+  c.Size->setToolTip(tr("The font's size"));
+  c.Bold = new QCheckBox(tr("Bold"), box);
+  c.Bold->setToolTip(tr("Bold letters"));
+  c.Italic = new QCheckBox(tr("Italic"), box);
+  c.Italic->setToolTip(tr("Slanted letters"));
+  c.Underline = new QCheckBox(tr("Underline"), box);
+  c.Underline->setToolTip(tr("Underlined letters"));
+  for (QWidget* w : std::initializer_list<QWidget*>{c.Font, c.Size, c.Bold, c.Italic, c.Underline}) fontRow->addWidget(w);
+  layout->addLayout(fontRow);
+  auto* colourRow = new QHBoxLayout;
+  c.TextColour = new ColourButton(tr("Text colour..."), box);
+  c.TextColour->setToolTip(tr("The colour of the letters"));
+  c.Background = new ColourButton(tr("Background..."), box);
+  c.Background->setToolTip(tr("The colour behind the message"));
+  c.Background->SetValue(MakeColour(255, 255, 255));
+  c.Alignment = new QComboBox(box);
+  c.Alignment->addItems({tr("Left"), tr("Right"), tr("Centred")});
+  c.Alignment->setCurrentIndex(2);
+  c.Alignment->setToolTip(tr("How the lines are aligned"));
+  for (QWidget* w : std::initializer_list<QWidget*>{c.TextColour, c.Background, c.Alignment}) colourRow->addWidget(w);
+  layout->addLayout(colourRow);
+  c.Preview = new MessagePreview(box);
+  layout->addWidget(c.Preview);
+
+  connect(c.Text, &QPlainTextEdit::textChanged, this, &MakerWindow::UpdateMessages);
+  connect(c.Font, &QFontComboBox::currentFontChanged, this, &MakerWindow::UpdateMessages);
+  connect(c.Size, &QSpinBox::valueChanged, this, &MakerWindow::UpdateMessages);
+  for (QCheckBox* b : {c.Bold, c.Italic, c.Underline}) connect(b, &QCheckBox::toggled, this, &MakerWindow::UpdateMessages);
+  for (ColourButton* b : {c.TextColour, c.Background}) connect(b, &ColourButton::Changed, this, &MakerWindow::UpdateMessages);
+  connect(c.Alignment, &QComboBox::currentIndexChanged, this, &MakerWindow::UpdateMessages);
+  return box;
+}
+
+QWidget* MakerWindow::BuildMessagesTab() {
+  auto* tab = new QWidget(this);
+  auto* layout = new QVBoxLayout(tab);
+  layout->addWidget(BuildMessageBox(tr("Opening message"), opening_));
+  layout->addWidget(ErrorLabel("Settings.OpeningMessage"));
+  layout->addWidget(BuildMessageBox(tr("Closing message"), closing_));
+  layout->addWidget(ErrorLabel("Settings.ClosingMessage"));
+  return tab;
+}
+
+QWidget* MakerWindow::BuildMusicTab() {
+  auto* tab = new QWidget(this);
+  auto* form = new QFormLayout(tab);
+  auto* musicRow = new QHBoxLayout;
+  music_ = FileField(tr("Music played while solving"), tr("Choose music"),
+                     tr("Music (*.mp3 *.ogg *.wav *.mid *.flac);;All files (*)"), musicRow);
+  playMusic_ = new QPushButton(tr("&Play"), tab);
+  playMusic_->setToolTip(tr("Plays or stops the music"));
+  connect(playMusic_, &QPushButton::clicked, this, &MakerWindow::PlayMusic);
+  musicRow->addWidget(playMusic_);
+  form->addRow(BuddyLabel(tr("&Music:"), music_), musicRow);
+  form->addRow(ErrorLabel("MusicPath"));
+  auto* skinRow = new QHBoxLayout;
+  skin_ = FileField(tr("A picture for the tool bar and panels"), tr("Choose a skin"),
+                    tr("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)"), skinRow);
+  connect(skin_, &QLineEdit::editingFinished, this, &MakerWindow::ShowSkin);
+  form->addRow(BuddyLabel(tr("S&kin:"), skin_), skinRow);
+  form->addRow(ErrorLabel("SkinPath"));
+  skinPreview_ = new QLabel(tab);
+  skinPreview_->setFrameShape(QFrame::Panel);
+  skinPreview_->setFrameShadow(QFrame::Raised);
+  skinPreview_->setMinimumHeight(48);
+  skinPreview_->setToolTip(tr("The skin on a panel"));
+  form->addRow(skinPreview_);
+  return tab;
+}
+
+QWidget* MakerWindow::BuildButtons() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  portable_ = new QCheckBox(tr("Runs on computers &without Qt"), box);
+  portable_->setToolTip(tr("The gift brings the libraries it needs (a larger file)"));
+  portable_->setEnabled(!players_.Portable.empty());
+  layout->addWidget(portable_);
+  layout->addWidget(ErrorLabel("PlayerPath"));
+  layout->addWidget(ErrorLabel("OutputPath"));
+  layout->addWidget(ErrorLabel(""));
+  auto* row = new QHBoxLayout;
+  auto* tryIt = new QPushButton(tr("Tr&y it"), box);
+  tryIt->setToolTip(tr("Starts the gift as the recipient will see it"));
+  connect(tryIt, &QPushButton::clicked, this, &MakerWindow::TryIt);
+  auto* make = new QPushButton(tr("&Make gift..."), box);
+  make->setToolTip(tr("Saves the gift (Ctrl+S)"));
+  connect(make, &QPushButton::clicked, this, &MakerWindow::MakeGiftAs);
+  auto* save = new QShortcut(QKeySequence::Save, this);
+  connect(save, &QShortcut::activated, this, &MakerWindow::MakeGiftAs);
+  row->addStretch();
+  row->addWidget(tryIt);
+  row->addWidget(make);
+  layout->addLayout(row);
+  return box;
+}
+
+// ---- Picture and previews ------------------------------------------------------------
+
+QString MakerWindow::GridText(const GridSize& grid) {
+  return QStringLiteral("%1 × %2 = %3 pieces").arg(grid.Columns).arg(grid.Rows).arg(grid.Pieces());
+}
+
+bool MakerWindow::OpenPicture(const QString& path) {
+  ClearErrors();
+  try {
+    ImportedPicture picture = ImportPicture(ReadWholeFile(ToStd(path)), PictureFitting{});
+    Bitmap stored;
+    DecodeJpeg(picture.Jpeg.data(), picture.Jpeg.size(), stored);
+    picture_ = std::move(picture);
+    picturePath_ = path;
+    pictureName_->setText(QFileInfo(path).fileName());
+    pictureSize_->setText(tr("%1 × %2 pixels; the gift stores %3")
+                              .arg(picture_->UprightSize.Width)
+                              .arg(picture_->UprightSize.Height)
+                              .arg(FromStd(DescribeImport(*picture_))));
+    preview_->SetPicture(std::move(stored));
+    UpdateCut();
+    return true;
+  } catch (const std::exception& e) {
+    ShowErrors({{"PicturePath", e.what()}});
+    return false;
+  }
+}
+
+void MakerWindow::UpdateCut() {
+  const int32_t width = picture_ ? picture_->StoredSize.Width : 0;
+  const int32_t height = picture_ ? picture_->StoredSize.Height : 0;
+  preview_->SetCut(pieceCount_->value(), style_->currentIndex() + 1, oddness_->value(), funPieces_->value() / 10, seed_);
+  gridText_->setText(width > 0 ? GridText(GridFor(pieceCount_->value(), width, height)) : QString());
+}
+
+void MakerWindow::NewShapes() {
+  seed_ = QRandomGenerator::global()->bounded(1, 1 << 30);
+  UpdateCut();
+}
+
+void MakerWindow::LoadTemplates() {
+  TTemplates templates;
+  errors_.at("TemplatesPath")->setVisible(false);
+  if (!templates_->text().isEmpty() && templateCount_->value() > 0) {
+    try {
+      const std::vector<uint8_t> block = ReadWholeFile(ToStd(templates_->text()));
+      ByteReader reader(block);
+      templates.Load(templateCount_->value(), reader);
+    } catch (const std::exception& e) {
+      ShowErrors({{"TemplatesPath", e.what()}});
+    }
+  }
+  preview_->SetTemplates(std::move(templates));
+}
+
+void MakerWindow::UpdateMessages() {
+  for (const MessageControls* c : {&opening_, &closing_})
+    c->Preview->Show(ToStd(c->Text->toPlainText()), ColourName(c->Background->Value()),
+                     static_cast<uint8_t>(c->Alignment->currentIndex()), FontOf(*c));
+}
+
+void MakerWindow::ShowSkin() {
+  const QImage skin(skin_->text());
+  if (skin.isNull()) {
+    skinPreview_->setPixmap({});
+    return;
+  }
+  QPalette palette = skinPreview_->palette();
+  palette.setBrush(QPalette::Window, QBrush(skin));
+  skinPreview_->setAutoFillBackground(true);
+  skinPreview_->setPalette(palette);
+}
+
+// The media player is made on first use: where there is no sound system it may not
+// start at all, and the rest of the window must not depend on it.
+void MakerWindow::PlayMusic() {
+  if (!player_) {
+    player_ = new QMediaPlayer(this);
+    audio_ = new QAudioOutput(this);
+    player_->setAudioOutput(audio_);
+    connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+      playMusic_->setText(state == QMediaPlayer::PlayingState ? tr("S&top") : tr("&Play"));
+    });
+  }
+  if (player_->playbackState() == QMediaPlayer::PlayingState) {
+    player_->stop();
+    return;
+  }
+  player_->setSource(QUrl::fromLocalFile(music_->text()));
+  player_->play();
+}
+
+// ---- Errors ---------------------------------------------------------------------------
+
+QString MakerWindow::ErrorOf(const std::string& field) const {
+  const auto found = errors_.find(field);
+  return found != errors_.end() && !found->second->isHidden() ? found->second->text() : QString();
+}
+
+void MakerWindow::ClearErrors() {
+  for (auto& [field, label] : errors_) label->setVisible(false);
+}
+
+// Each error goes beside its field; the font, colour and alignment of a message
+// beside the message, anything else under the buttons.
+void MakerWindow::ShowErrors(const std::vector<FieldError>& errors) {
+  std::map<QLabel*, QStringList> texts;
+  for (const FieldError& error : errors) {
+    std::string field = error.Field;
+    for (const char* message : {"Settings.Opening", "Settings.Closing"})
+      if (field.rfind(message, 0) == 0) field = std::string(message) + "Message";
+    if (field == "TemplateCount") field = "TemplatesPath";
+    if (field == "MusicExtension") field = "MusicPath";
+    if (field.rfind("Fitting.", 0) == 0) field = "PicturePath";
+    const auto found = errors_.find(field);
+    texts[found != errors_.end() ? found->second : errors_.at("")] << FromStd(error.Message);
+  }
+  for (auto& [label, lines] : texts) {
+    label->setText(lines.join('\n'));
+    label->setVisible(true);
+  }
+}
+
+// ---- Making the gift ------------------------------------------------------------------
+
+GiftRequest MakerWindow::Request(const std::string& outputPath) const {
+  GiftRequest r;
+  r.PlayerPath = portable_->isChecked() ? players_.Portable : players_.Plain;
+  r.PicturePath = ToStd(picturePath_);
+  r.OutputPath = outputPath;
+  r.MusicPath = ToStd(music_->text());
+  r.SkinPath = ToStd(skin_->text());
+  if (templateCount_->value() > 0) {
+    r.TemplatesPath = ToStd(templates_->text());
+    r.TemplateCount = templateCount_->value();
+  }
+  GiftHeader& s = r.Settings;
+  s.Title = ToStd(title_->text());
+  s.CreatorName = ToStd(creator_->text());
+  s.Description = ToStd(description_->toPlainText());
+  s.RequestedCount = static_cast<uint16_t>(pieceCount_->value());
+  s.PieceStyle = style_->currentIndex() + 1;
+  s.Oddness = static_cast<uint16_t>(oddness_->value());
+  s.FunPieces = static_cast<uint16_t>(funPieces_->value() / 10);
+  s.Seed = seed_;
+  s.RotationOn = rotation_->isChecked() ? 1 : 0;
+  s.OutlineIndex = outline_->currentIndex();
+  s.MysteryMode = mystery_->isChecked() ? 1 : 0;
+  s.BoardColour = boardColour_->Value();
+  s.OpeningMessage = ToStd(opening_.Text->toPlainText());
+  s.OpeningFont = FontOf(opening_);
+  s.OpeningColourName = ColourName(opening_.Background->Value());
+  s.OpeningAlignment = static_cast<uint8_t>(opening_.Alignment->currentIndex());
+  s.ClosingMessage = ToStd(closing_.Text->toPlainText());
+  s.ClosingFont = FontOf(closing_);
+  s.ClosingColourName = ColourName(closing_.Background->Value());
+  s.ClosingAlignment = static_cast<uint8_t>(closing_.Alignment->currentIndex());
+  return r;
+}
+
+bool MakerWindow::WriteGift(const QString& outputPath) {
+  ClearErrors();
+  GiftRequest request = Request(ToStd(outputPath));
+  if (picturePath_.isEmpty()) {
+    ShowErrors({{"PicturePath", ToStd(tr("Choose a picture first"))}});
+    return false;
+  }
+  if (request.PlayerPath.empty()) {
+    ShowErrors({{"PlayerPath", ToStd(tr("No player to copy was found beside the gift maker"))}});
+    return false;
+  }
+  if (auto errors = ValidateGiftRequest(request); !errors.empty()) {
+    ShowErrors(errors);
+    return false;
+  }
+  progress_->setValue(0);
+  progress_->setVisible(true);
+  try {
+    MakeGift(request, [this](int percent, const std::string& step) {
+      progress_->setValue(percent);
+      progress_->setFormat(FromStd(step) + " %p%");
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+  } catch (const GiftRequestError& e) {
+    progress_->setVisible(false);
+    ShowErrors(e.Errors());
+    return false;
+  } catch (const std::exception& e) {
+    progress_->setVisible(false);
+    ShowErrors({{"OutputPath", e.what()}});
+    return false;
+  }
+  progress_->setVisible(false);
+  Remember();
+  return true;
+}
+
+void MakerWindow::MakeGiftAs() {
+  QFileDialog dialog(this, tr("Save gift"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  const QString suggested = title_->text().isEmpty() ? QFileInfo(picturePath_).completeBaseName() : title_->text();
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().first();
+  if (!WriteGift(path)) return;
+  savedFolder_ = QFileInfo(path).absolutePath();
+  statusBar()->showMessage(tr("The gift is saved as %1").arg(QFileInfo(path).fileName()));
+  showFolder_->setVisible(true);
+}
+
+void MakerWindow::TryIt() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/try-it";
+  QDir().mkpath(folder);
+  const QString path = folder + "/" + QString::number(seed_) + "-gift";
+  if (!WriteGift(path)) return;
+  QProcess::startDetached(path, {});
+}
+
+// ---- Drops and remembered settings ----------------------------------------------------
+
+void MakerWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MakerWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!urls.isEmpty() && urls.first().isLocalFile()) OpenPicture(urls.first().toLocalFile());
+}
+
+void MakerWindow::closeEvent(QCloseEvent* event) {
+  Remember();
+  QMainWindow::closeEvent(event);
+}
+
+void MakerWindow::Remember() const {
+  QSettings settings;
+  settings.setValue("pieces", pieceCount_->value());
+  settings.setValue("style", style_->currentIndex());
+  settings.setValue("oddness", oddness_->value());
+  settings.setValue("fun", funPieces_->value());
+  settings.setValue("templates", templates_->text());
+  settings.setValue("templateCount", templateCount_->value());
+  settings.setValue("rotation", rotation_->isChecked());
+  settings.setValue("outline", outline_->currentIndex());
+  settings.setValue("mystery", mystery_->isChecked());
+  settings.setValue("boardColour", boardColour_->Value());
+  settings.setValue("creator", creator_->text());
+  settings.setValue("music", music_->text());
+  settings.setValue("skin", skin_->text());
+  settings.setValue("portable", portable_->isChecked());
+  for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
+    settings.beginGroup(key);
+    settings.setValue("text", c->Text->toPlainText());
+    settings.setValue("font", c->Font->currentFont().family());
+    settings.setValue("size", c->Size->value());
+    settings.setValue("bold", c->Bold->isChecked());
+    settings.setValue("italic", c->Italic->isChecked());
+    settings.setValue("underline", c->Underline->isChecked());
+    settings.setValue("colour", c->TextColour->Value());
+    settings.setValue("background", c->Background->Value());
+    settings.setValue("alignment", c->Alignment->currentIndex());
+    settings.endGroup();
+  }
+}
+
+void MakerWindow::Recall() {
+  QSettings settings;
+  pieceCount_->setValue(settings.value("pieces", pieceCount_->value()).toInt());
+  style_->setCurrentIndex(settings.value("style", 0).toInt());
+  oddness_->setValue(settings.value("oddness", oddness_->value()).toInt());
+  funPieces_->setValue(settings.value("fun", 0).toInt());
+  templates_->setText(settings.value("templates").toString());
+  templateCount_->setValue(settings.value("templateCount", 0).toInt());
+  rotation_->setChecked(settings.value("rotation", false).toBool());
+  outline_->setCurrentIndex(settings.value("outline", 0).toInt());
+  mystery_->setChecked(settings.value("mystery", false).toBool());
+  boardColour_->SetValue(settings.value("boardColour", boardColour_->Value()).toUInt());
+  creator_->setText(settings.value("creator").toString());
+  music_->setText(settings.value("music").toString());
+  skin_->setText(settings.value("skin").toString());
+  portable_->setChecked(portable_->isEnabled() && settings.value("portable", false).toBool());
+  for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
+    settings.beginGroup(key);
+    c->Text->setPlainText(settings.value("text").toString());
+    if (settings.contains("font")) c->Font->setCurrentFont(QFont(settings.value("font").toString()));
+    c->Size->setValue(settings.value("size", c->Size->value()).toInt());
+    c->Bold->setChecked(settings.value("bold", false).toBool());
+    c->Italic->setChecked(settings.value("italic", false).toBool());
+    c->Underline->setChecked(settings.value("underline", false).toBool());
+    c->TextColour->SetValue(settings.value("colour", 0).toUInt());
+    c->Background->SetValue(settings.value("background", c->Background->Value()).toUInt());
+    c->Alignment->setCurrentIndex(settings.value("alignment", 2).toInt());
+    settings.endGroup();
+  }
+  if (templateCount_->value() > 0) LoadTemplates();
+  ShowSkin();
+}
+
+}  // namespace quill

@@ -1,0 +1,174 @@
+// The gift maker's window: a picture, how it is cut, the messages, music and skin,
+// and the buttons that try the gift or write it. It fills a GiftRequest and hands it
+// to the gift-making library, as quillmere-wrap does from its options; the previews
+// draw with the player's own cutting and splash code.
+#pragma once
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "cut_preview.h"
+#include "gift_request.h"
+#include "message_preview.h"
+
+class QMediaPlayer;
+class QAudioOutput;
+
+namespace quill {
+
+// A push button that shows a colour and lets the user pick another.
+class ColourButton : public QPushButton {
+  Q_OBJECT
+ public:
+  ColourButton(const QString& text, QWidget* parent = nullptr);
+  Colour Value() const { return colour_; }
+  void SetValue(Colour colour);
+ signals:
+  void Changed();
+
+ private:
+  Colour colour_ = 0;
+};
+
+// The controls of one message (opening or closing) and its preview.
+struct MessageControls {
+  QPlainTextEdit* Text = nullptr;
+  QFontComboBox* Font = nullptr;
+  QSpinBox* Size = nullptr;
+  QCheckBox* Bold = nullptr;
+  QCheckBox* Italic = nullptr;
+  QCheckBox* Underline = nullptr;
+  ColourButton* TextColour = nullptr;
+  ColourButton* Background = nullptr;
+  QComboBox* Alignment = nullptr;
+  MessagePreview* Preview = nullptr;
+};
+
+// The kinds of player a gift can carry.
+struct MakerPlayers {
+  std::string Plain;     // empty: none found
+  std::string Portable;  // empty: none found
+};
+
+class MakerWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MakerWindow(MakerPlayers players, QWidget* parent = nullptr);
+  ~MakerWindow() override;
+
+  // Reads, fits and shows a picture; false with the error beside the picture field.
+  bool OpenPicture(const QString& path);
+  // Everything chosen, as a request for a gift at `outputPath`.
+  GiftRequest Request(const std::string& outputPath) const;
+  // Writes the gift; false with the errors beside their fields and nothing written.
+  bool WriteGift(const QString& outputPath);
+  // Asks where to save the gift and writes it (Ctrl+S).
+  void MakeGiftAs();
+  // Writes the gift to a private folder and starts it.
+  void TryIt();
+
+  // The "36 × 27 = 972 pieces" text for a grid.
+  static QString GridText(const GridSize& grid);
+
+  // Controls, for tests.
+  QSpinBox& PieceCount() const { return *pieceCount_; }
+  QComboBox& Style() const { return *style_; }
+  QLabel& Grid() const { return *gridText_; }
+  QLineEdit& Title() const { return *title_; }
+  QLineEdit& Creator() const { return *creator_; }
+  QPlainTextEdit& Description() const { return *description_; }
+  QSlider& Oddness() const { return *oddness_; }
+  QSpinBox& FunPieces() const { return *funPieces_; }
+  QCheckBox& Rotation() const { return *rotation_; }
+  QComboBox& Outline() const { return *outline_; }
+  QCheckBox& Mystery() const { return *mystery_; }
+  ColourButton& BoardColour() const { return *boardColour_; }
+  const MessageControls& Opening() const { return opening_; }
+  const MessageControls& Closing() const { return closing_; }
+  CutPreview& Preview() const { return *preview_; }
+  QTabWidget& Tabs() const { return *tabs_; }
+  // The error shown beside a request field ("" when none).
+  QString ErrorOf(const std::string& field) const;
+  int32_t Seed() const { return seed_; }
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* BuildPictureTab();
+  QWidget* BuildPiecesTab();
+  QWidget* BuildMessagesTab();
+  QWidget* BuildMessageBox(const QString& title, MessageControls& controls);
+  QWidget* BuildMusicTab();
+  QWidget* BuildButtons();
+  QLabel* ErrorLabel(const std::string& field);
+  QLineEdit* FileField(const QString& tip, const QString& dialogTitle, const QString& filter, QLayout* row);
+
+  void FitToScreen();
+  void UpdateCut();
+  void UpdateMessages();
+  void NewShapes();
+  void LoadTemplates();
+  void ShowSkin();
+  void PlayMusic();
+  void ShowErrors(const std::vector<FieldError>& errors);
+  void ClearErrors();
+  void Remember() const;
+  void Recall();
+
+  MakerPlayers players_;
+  int32_t seed_ = 1;
+  QString picturePath_;
+  std::optional<ImportedPicture> picture_;
+
+  QTabWidget* tabs_ = nullptr;
+  QLabel* pictureName_ = nullptr;
+  QLabel* pictureSize_ = nullptr;
+  QSpinBox* pieceCount_ = nullptr;
+  QLabel* gridText_ = nullptr;
+  QComboBox* style_ = nullptr;
+  QSlider* oddness_ = nullptr;
+  QSpinBox* funPieces_ = nullptr;
+  QLineEdit* templates_ = nullptr;
+  QSpinBox* templateCount_ = nullptr;
+  QCheckBox* rotation_ = nullptr;
+  QComboBox* outline_ = nullptr;
+  QCheckBox* mystery_ = nullptr;
+  ColourButton* boardColour_ = nullptr;
+  CutPreview* preview_ = nullptr;
+  MessageControls opening_;
+  MessageControls closing_;
+  QLineEdit* title_ = nullptr;
+  QLineEdit* creator_ = nullptr;
+  QPlainTextEdit* description_ = nullptr;
+  QLineEdit* music_ = nullptr;
+  QPushButton* playMusic_ = nullptr;
+  QLineEdit* skin_ = nullptr;
+  QLabel* skinPreview_ = nullptr;
+  QCheckBox* portable_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QPushButton* showFolder_ = nullptr;
+  QString savedFolder_;
+  std::map<std::string, QLabel*> errors_;
+  QMediaPlayer* player_ = nullptr;
+  QAudioOutput* audio_ = nullptr;
+};
+
+// The window's own icon, drawn here.
+QIcon MakerIcon();
+
+}  // namespace quill

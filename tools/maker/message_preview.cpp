@@ -1,0 +1,43 @@
+#include "message_preview.h"
+
+#include <QVBoxLayout>
+
+#include "app/splash_memo.h"
+#include "app/qt_colours.h"
+#include "common/text_codec.h"
+#include "ui/form_layouts.h"
+
+namespace quill {
+
+MessagePreview::MessagePreview(QWidget* parent) : QWidget(parent), memo_(NewSplashMemo(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(memo_, 0, Qt::AlignHCenter);
+  memo_->setFocusPolicy(Qt::NoFocus);
+  memo_->setToolTip(tr("The message as the gift's splash screen shows it"));
+  Show("", "clWhite", 0, GiftFont{});
+}
+
+void MessagePreview::Show(const std::string& text, const std::string& colourName, uint8_t alignment,
+                          const GiftFont& font) {
+  splash_ = UiState();
+  DefineSplashForm(splash_);
+  // The box keeps its designed size: an empty message hides it on the splash.
+  const ComponentState& designed = splash_.Get("Memo1");
+  memo_->setFixedSize(designed.Width, designed.Height);
+  const std::string stored = LfToCrLf(Utf8ToWindows1252(text));
+  const GiftFont storedFont = [&] {
+    GiftFont f = font;
+    f.Name = Utf8ToWindows1252(font.Name);
+    return f;
+  }();
+  ApplyGiftMessage(splash_, {stored, colourName, alignment, storedFont});
+  // The box takes its frame from the form around it, as on the splash.
+  QPalette form = palette();
+  form.setColor(QPalette::Window, ToQColor(splash_.Get(kSplashFormName).Color));
+  setPalette(form);
+  setAutoFillBackground(true);
+  ShowSplashMemo(*memo_, splash_.Get("Memo1"));
+}
+
+}  // namespace quill
