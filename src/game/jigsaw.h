@@ -133,6 +133,9 @@ class TJigsaw : public TMove {
   // Brings the board bitmap up to date with the ghost and outline options before the
   // shell shows it.
   void Paint();
+  // Takes the ghost's check mark and level into the configuration the backdrop is
+  // rendered from; true when either changed, so the backdrop needs rendering.
+  bool TakeUpGhostSettings();
   // Redraws the whole board bitmap (backdrop, trays, pieces) and shows it.
   void RedrawBoard();
   // Trays in the old board colour take the new one.
