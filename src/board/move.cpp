@@ -129,6 +129,10 @@ void TMove::FlushFrame() {
 
 void TMove::ResizeBoard(int32_t width, int32_t height) {
   SizeBoard(width, height);
+  ComposeBoard();
+}
+
+void TMove::ComposeBoard() {
   FMural.CopyTo(BoardBitmap.Bounds(), BoardBitmap);
   if (!FTrays.empty()) DrawTrays(BoardBitmap, nullptr);
   FlushDirty();
