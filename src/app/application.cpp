@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/qt_host.h"
 #include "app/window_placement.h"
+#include "common/start_marks.h"
 
 namespace quill {
 namespace {
@@ -94,12 +95,14 @@ std::string TakeGiftFilePath() {
 }
 
 int RunPlayer(int argc, char** argv) {
+  MarkStartStep("main");
   const std::string giftFile = TakeGiftFilePath();
   // The board is a window of its own; its neighbours need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
   QApplication::setApplicationName("quillmere-gift");
   QApplication::setApplicationDisplayName("Quillmere Gift");
+  MarkStartStep("qt-started");
   QtHost host;
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });
   if (!CheckDisplayDepth(host)) return 0;
@@ -109,6 +112,7 @@ int RunPlayer(int argc, char** argv) {
   main.CreateAuxiliaryForms();
   PlaceOnScreen(main);
   main.show();
+  MarkStartStep("window-shown");
   return app.exec();
 }
 

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <array>
 #include <cstdio>
 #include <exception>
@@ -20,6 +21,7 @@
 #include "app/sounds.h"
 #include "app/web_site.h"
 #include "common/errors.h"
+#include "common/start_marks.h"
 #include "game/progress.h"
 #include "ui/form_layouts.h"
 
@@ -332,6 +334,7 @@ void MainWindow::FormShow() {
   CheckMusicDevice();
   try {
     game_->LoadGift();
+    MarkStartStep("gift-loaded");
   } catch (...) {
     // No game: the empty window stays open until the user closes it.
     if (splash_) splash_->hide();
@@ -400,10 +403,13 @@ bool MainWindow::StartGame(bool resume) {
     resumed = game_->ResumeGame(board.width(), board.height());
   else
     game_->StartWithoutSavedGame(board.width(), board.height());
+  MarkStartStep("scattered");
   FPlaying = true;
   game_->FitBoard(board.width(), board.height());
+  MarkStartStep("board-fitted");
   board_->ShowBitmap(&game_->BoardBitmap);
   board_->repaint();
+  MarkStartStep("board-drawn");
   UpdateGhostButtons(FGhostLevel);
   if (auxForms_) auxForms_->OverlayForm().FitHeightToPicture();
   if (form.Checked("Picture") && auxForms_) {
@@ -418,6 +424,8 @@ void MainWindow::ShowSplashAsWelcome(bool resumed) {
   if (resumed) ArrangeSplashWithCheckBox("Resume game...");
   if (!FPlaying) return;
   splash_->SetStayOnTop(false);
+  // Runs once the screen's own loop has handled what was waiting, its showing too.
+  QTimer::singleShot(0, splash_, [] { MarkStartStep("play-screen-waiting"); });
   host_.RunModal(*splash_);
 }
 

@@ -128,6 +128,17 @@ void TMove::FlushFrame() {
 }
 
 void TMove::ResizeBoard(int32_t width, int32_t height) {
+  SizeBoard(width, height);
+  ComposeBoard();
+}
+
+void TMove::ComposeBoard() {
+  FMural.CopyTo(BoardBitmap.Bounds(), BoardBitmap);
+  if (!FTrays.empty()) DrawTrays(BoardBitmap, nullptr);
+  FlushDirty();
+}
+
+void TMove::SizeBoard(int32_t width, int32_t height) {
   width = std::clamp<int32_t>(width, 0, UINT16_MAX);
   height = std::clamp<int32_t>(height, 0, UINT16_MAX);
   Config().BoardWidth = width;
@@ -143,9 +154,6 @@ void TMove::ResizeBoard(int32_t width, int32_t height) {
   FMural.Resize(width, height);
   FMural.SetLowColour(TheHost().ScreenColourDepth() < kTrueColourDepth);
   FMural.Render(Config().Ghost);
-  FMural.CopyTo(BoardBitmap.Bounds(), BoardBitmap);
-  if (!FTrays.empty()) DrawTrays(BoardBitmap, nullptr);
-  FlushDirty();
 }
 
 // ---- Lifting ----

@@ -74,6 +74,10 @@ class TMove : public TBoxes {
   // the configuration's board size), renders the backdrop with the ghost as the
   // configuration says and composes the whole board.
   void ResizeBoard(int32_t width, int32_t height);
+  // The same without composing the board, for callers that compose it afterwards.
+  void SizeBoard(int32_t width, int32_t height);
+  // Composes the whole board bitmap: the backdrop, then the trays and their pieces.
+  void ComposeBoard();
 
   // ---- Lifting (move.cpp) ----
   // Builds the drag image of FSelection over FDragRect (their union) and shows it.

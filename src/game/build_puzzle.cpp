@@ -10,6 +10,7 @@
 #include "common/jpeg_decode.h"
 #include "common/random.h"
 #include "common/records.h"
+#include "common/start_marks.h"
 #include "game/fit_grid.h"
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
@@ -36,11 +37,13 @@ int32_t LargestPieceExtent(int32_t width4, int32_t height4, int32_t columns, int
 
 void TJigsaw::BuildPuzzle() {
   const std::vector<uint8_t> jpeg = ReadJpegBlock(FHeader.PictureOffset, FHeader.PictureSize);
+  MarkStartStep("picture-read");
   const JpegInfo size = ReadJpegInfo(jpeg.data(), jpeg.size());
   if (size.Width > kMaxPictureSide || size.Height > kMaxPictureSide)
     throw UserError("The picture of this jigsaw is too large: at most " + std::to_string(kMaxPictureSide) +
                     " pixels wide and high can be cut into pieces");
   DecodeJpeg(jpeg.data(), jpeg.size(), Picture);
+  MarkStartStep("decoded");
   FUnscaled = Bitmap();  // the picture is its own unscaled copy until rescaled
   PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(PuzzleRecord.RequestedCount, Picture.Width(), Picture.Height()));
   CreatePieceList();
@@ -50,8 +53,11 @@ void TJigsaw::BuildPuzzle() {
   SetRandSeed(PuzzleRecord.Seed);
   RandomiseRotation(AllPieces(), true);
   Regenerate();
+  MarkStartStep("cut");
   RenderAtlases(MaskBuffer, StatusProgress.Report());
+  MarkStartStep("atlases");
   SortByColour(Picture, StatusProgress.Report());
+  MarkStartStep("sorted");
 }
 
 void TJigsaw::Regenerate() {

@@ -91,6 +91,9 @@ class TJigsaw : public TMove {
   // a group of its own, scattered at random (the draws follow the cutting's); the
   // backdrop takes the window's colour and the ghost is centred.
   void NewLayout(int32_t boardWidth, int32_t boardHeight);
+  // The same without composing the board bitmap, for a start that fits the board
+  // (and so composes it) next.
+  void LayOutNewGame(int32_t boardWidth, int32_t boardHeight);
   // Lays the board out again after the records were replaced (a saved game read,
   // an undo step): board pieces from their normalised places, groups in shape, the
   // board colour of the record.
@@ -102,7 +105,8 @@ class TJigsaw : public TMove {
   // another gift is refused with a message and changes nothing: the game starts new.
   // Temporaries left by a save that crashed are removed first.
   bool ResumeGame(int32_t boardWidth, int32_t boardHeight);
-  // Starts play with a new layout, whatever saved game there is.
+  // Starts play with a new layout, whatever saved game there is. A new layout's
+  // board bitmap (here and from ResumeGame) is composed by the FitBoard that follows.
   void StartWithoutSavedGame(int32_t boardWidth, int32_t boardHeight);
   // Writes the position to the saved game file, replacing it only once the new one
   // is whole. Raises UserError when the file cannot be created or written.
@@ -133,6 +137,9 @@ class TJigsaw : public TMove {
   // Brings the board bitmap up to date with the ghost and outline options before the
   // shell shows it.
   void Paint();
+  // Takes the ghost's check mark and level into the configuration the backdrop is
+  // rendered from; true when either changed, so the backdrop needs rendering.
+  bool TakeUpGhostSettings();
   // Redraws the whole board bitmap (backdrop, trays, pieces) and shows it.
   void RedrawBoard();
   // Trays in the old board colour take the new one.

@@ -14,6 +14,11 @@ constexpr const char* kTurnedPiecesQuestion =
 }  // namespace
 
 void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
+  LayOutNewGame(boardWidth, boardHeight);
+  ComposeBoard();
+}
+
+void TJigsaw::LayOutNewGame(int32_t boardWidth, int32_t boardHeight) {
   FTray = &BoardTray();
   Config().BoardWidth = boardWidth;
   Config().BoardHeight = boardHeight;
@@ -25,7 +30,7 @@ void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   if (menus.Has(kMainFormName)) SetBackdropColour(menus.Get(kMainFormName).Color);
   FMural.Resize(boardWidth, boardHeight);
   FMural.SetPicture(&Picture, true);
-  ResizeBoard(boardWidth, boardHeight);
+  SizeBoard(boardWidth, boardHeight);
   if (FitOverlayToPicture) FitOverlayToPicture(Picture.Width(), Picture.Height());
 }
 

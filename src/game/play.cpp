@@ -60,7 +60,8 @@ void TJigsaw::FitBoard(int32_t width, int32_t height) {
   }
   const WaitCursor hourglass(TheHost());
   SetBackdropColour(windowColour);
-  ResizeBoard(width, height);
+  TakeUpGhostSettings();  // rendered just below, so the next paint need not again
+  SizeBoard(width, height);  // the board is composed once all is in place
   FitAllTrays();
   // Pieces lying on their solved places go where the ghost now is.
   const Rect ghost = FMural.GhostRect();
@@ -156,14 +157,20 @@ void TJigsaw::SetScale(int32_t percent) {
 
 const Bitmap& TJigsaw::Unscaled() const { return FUnscaled.Width() == 0 ? Picture : FUnscaled; }
 
+bool TJigsaw::TakeUpGhostSettings() {
+  TJigConfig& config = Config();
+  const bool ghost = MainForm().Checked("Ghostpicture");
+  if (ghost == config.Ghost && GhostLevel == config.DrawnGhostLevel) return false;
+  config.Ghost = ghost;
+  config.DrawnGhostLevel = GhostLevel;
+  return true;
+}
+
 void TJigsaw::Paint() {
   TJigConfig& config = Config();
   UiState& form = MainForm();
-  const bool ghost = form.Checked("Ghostpicture");
-  if (ghost != config.Ghost || GhostLevel != config.DrawnGhostLevel) {
-    config.Ghost = ghost;
-    config.DrawnGhostLevel = GhostLevel;
-    FMural.Render(ghost);
+  if (TakeUpGhostSettings()) {
+    FMural.Render(config.Ghost);
     RedrawBoard();
   }
   const auto style = static_cast<uint32_t>(form.Get("Outlines").Tag);

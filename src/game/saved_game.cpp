@@ -353,7 +353,7 @@ bool TJigsaw::ResumeGame(int32_t boardWidth, int32_t boardHeight) {
 }
 
 void TJigsaw::StartWithoutSavedGame(int32_t boardWidth, int32_t boardHeight) {
-  NewLayout(boardWidth, boardHeight);
+  LayOutNewGame(boardWidth, boardHeight);
   SetGameState(GameState::Playing);
 }
 

@@ -54,6 +54,7 @@ void TPolyFill::BuildEdgeTable(const PieceSides& sides) {
     const auto count = static_cast<size_t>(PointCount(side));
     for (size_t j = 0; j + 1 < count; ++j) AddEdge(i, side.Points[j], side.Points[j + 1]);
   }
+  LinkEdgeTable();
 }
 
 void TPolyFill::AddEdge(int side, SidePoint from, SidePoint to) {
@@ -79,20 +80,25 @@ void TPolyFill::AddEdge(int side, SidePoint from, SidePoint to) {
     edge.rem = adx;
   }
   edges_.push_back(edge);
-  InsertIntoEdgeTable(static_cast<int32_t>(edges_.size() - 1));
 }
 
-// Before the first entry that starts lower, or on the same line at the same x or
-// further right.
-void TPolyFill::InsertIntoEdgeTable(int32_t e) {
-  int32_t* link = &edgeTable_;
-  while (*link != kNone) {
-    const Edge& other = edges_[*link];
-    if (other.ymin > edges_[e].ymin || (other.ymin == edges_[e].ymin && other.x >= edges_[e].x)) break;
-    link = &edges_[*link].next;
+// Sorted by first line, then x; edges starting at the same point are taken up
+// latest added first.
+void TPolyFill::LinkEdgeTable() {
+  order_.resize(edges_.size());
+  for (size_t e = 0; e < order_.size(); ++e) order_[e] = static_cast<int32_t>(e);
+  std::sort(order_.begin(), order_.end(), [this](int32_t a, int32_t b) {
+    const Edge& first = edges_[static_cast<size_t>(a)];
+    const Edge& second = edges_[static_cast<size_t>(b)];
+    if (first.ymin != second.ymin) return first.ymin < second.ymin;
+    if (first.x != second.x) return first.x < second.x;
+    return a > b;
+  });
+  edgeTable_ = kNone;
+  for (size_t k = order_.size(); k-- > 0;) {
+    edges_[static_cast<size_t>(order_[k])].next = edgeTable_;
+    edgeTable_ = order_[k];
   }
-  edges_[e].next = *link;
-  *link = e;
 }
 
 void TPolyFill::InsertIntoActiveList(int32_t e) {

@@ -36,7 +36,7 @@ class TPolyFill {
 
   void BuildEdgeTable(const PieceSides& sides);
   void AddEdge(int side, SidePoint from, SidePoint to);
-  void InsertIntoEdgeTable(int32_t e);
+  void LinkEdgeTable();
   void InsertIntoActiveList(int32_t e);
   void FillRow(int32_t y);
   void AdvanceActiveEdges();
@@ -50,6 +50,7 @@ class TPolyFill {
   int height_ = 0;
   uint8_t pen_ = 0;
   std::vector<Edge> edges_;  // all edge records of one fill, reused across fills
+  std::vector<int32_t> order_;  // the edges in edge table order, while it is linked
 };
 
 // The program's one polygon filler.
