@@ -1,6 +1,6 @@
 // The window system as the game code sees it (Host), on Qt: the main window's and
 // the splash form's component states, message boxes and questions, desktop colours,
-// the temporary folder, the screen depth, the music file and the skin picture.
+// a private temporary folder, the screen depth, the music file and the skin picture.
 // Created by the program entry (or a test) before the main window, which uses it.
 #pragma once
 #include <QDialog>
@@ -13,6 +13,7 @@
 #include "ui/host.h"
 #include "ui/ui_state.h"
 
+class QTemporaryDir;
 class QWidget;
 
 namespace quill {
@@ -31,7 +32,7 @@ class QtHost : public Host {
   void ShowMessage(const std::string& text, MessageKind kind) override;
   bool AskYesNo(const std::string& question) override;
   Colour SystemColour(int index) override;
-  std::string TempDirectory() override;
+  std::string PrivateTempDirectory() override;
   int ScreenColourDepth() override;
   void SetMusicFile(const std::string& path) override { musicFile_ = path; }
   void SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) override;
@@ -101,6 +102,7 @@ class QtHost : public Host {
   QPointer<QWidget> dialogParent_;
   QPointer<QWidget> board_;
   std::string musicFile_;
+  std::unique_ptr<QTemporaryDir> privateTemp_;  // made on first use
   std::unique_ptr<Bitmap> skin_;
   int skinToolbarHeight_ = 0;
   std::function<void(const std::string&, Point)> popupHandler_;
