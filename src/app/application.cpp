@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "app/main_window.h"
+#include "app/media_backend.h"
 #include "app/qt_host.h"
 
 namespace quill {
@@ -83,6 +84,9 @@ bool CheckDisplayDepth(QtHost& host) {
 std::string OwnProgramPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
 
 int RunPlayer(int argc, char** argv) {
+  if (qEnvironmentVariableIsSet(kMediaTrialVariable)) return RunMediaTrial(argc, argv);
+  ChooseMediaBackend();
+  SetMediaTrialProgram(OwnProgramPath());
   // The board is a window of its own; its neighbours need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);

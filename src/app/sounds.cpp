@@ -2,6 +2,7 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>
@@ -16,6 +17,8 @@
 
 #include "common/errors.h"
 #include "common/resources.h"
+#include "common/wave_file.h"
+#include "app/media_backend.h"
 
 namespace quill {
 namespace {
@@ -28,40 +31,56 @@ bool HasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 QUrl FileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
 
-// One QSoundEffect per file, loaded on its first use and kept for the next.
+// How long the wave file at `path` plays, in milliseconds; 0 when it is no wave.
+int64_t WaveFileMilliseconds(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return 0;
+  const QByteArray bytes = file.readAll();
+  const std::optional<WaveFormat> wave =
+      ReadWaveFormat({reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
+  return wave ? PlayingMilliseconds(*wave) : 0;
+}
+
+// One QSoundEffect per file, loaded on its first use and kept for the next. A sound
+// counts as playing until its length has passed since it was started: with a sound
+// server, Qt's effects may go on reporting that they play long after they ended.
 class QtWaveOutput : public WaveOutput {
  public:
   void Start(const std::string& path) override {
     Stop();
-    std::unique_ptr<QSoundEffect>& effect = effects_[path];
-    if (!effect) {
-      effect = std::make_unique<QSoundEffect>();
-      effect->setSource(FileUrl(path));
+    Effect& effect = effects_[path];
+    if (!effect.Sound) {
+      effect.Sound = std::make_unique<QSoundEffect>();
+      effect.Sound->setSource(FileUrl(path));
+      effect.LengthMs = WaveFileMilliseconds(path);
     }
-    current_ = effect.get();
-    current_->play();
+    current_ = &effect;
+    current_->Sound->play();
+    started_.start();
   }
   void Stop() override {
-    if (current_) current_->stop();
+    if (current_) current_->Sound->stop();
+    current_ = nullptr;
   }
-  bool IsPlaying() const override {
-    return current_ && (current_->isPlaying() || current_->status() == QSoundEffect::Loading);
-  }
+  bool IsPlaying() const override { return RemainingMs() > 0; }
   void WaitUntilDone() override {
-    if (!IsPlaying()) return;
+    const int64_t remaining = RemainingMs();
+    if (remaining <= 0) return;
     QEventLoop loop;
-    auto check = [this, &loop] {
-      if (!IsPlaying()) loop.quit();
-    };
-    QObject::connect(current_, &QSoundEffect::playingChanged, &loop, check);
-    QObject::connect(current_, &QSoundEffect::statusChanged, &loop, check);
-    QTimer::singleShot(kLongestWaitMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(std::min<int64_t>(remaining, kLongestWaitMs)), &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
 
  private:
-  std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
-  QSoundEffect* current_ = nullptr;
+  struct Effect {
+    std::unique_ptr<QSoundEffect> Sound;
+    int64_t LengthMs = 0;
+  };
+  int64_t RemainingMs() const { return current_ ? current_->LengthMs - started_.elapsed() : 0; }
+
+  std::map<std::string, Effect> effects_;
+  Effect* current_ = nullptr;
+  QElapsedTimer started_;
 };
 
 class SilentWaveOutput : public WaveOutput {
@@ -126,8 +145,10 @@ std::unique_ptr<WaveOutput> MakeWaveOutput() {
   return std::make_unique<SilentWaveOutput>();
 }
 
+bool MusicCanPlay() { return HasAudioOutput() && MediaPlayerUsable(); }
+
 std::unique_ptr<MusicOutput> MakeMusicOutput() {
-  if (HasAudioOutput()) return std::make_unique<QtMusicOutput>();
+  if (MusicCanPlay()) return std::make_unique<QtMusicOutput>();
   return std::make_unique<SilentMusicOutput>();
 }
 

@@ -93,8 +93,12 @@ class MusicOutput {
   std::function<void()> OnEnded;
 };
 
-// Qt's media player when the system has an audio output, else silence. The player
-// is made when the music first plays.
+// Whether the gift's music can play here: the system has an audio output and Qt's
+// media back end can make a player (see media_backend.h).
+bool MusicCanPlay();
+
+// Qt's media player when the music can play, else silence. The player is made when
+// the music first plays.
 std::unique_ptr<MusicOutput> MakeMusicOutput();
 
 inline constexpr const char* kNoMusicMessage = "No music was included in this jigsaw gift file.";

@@ -1,0 +1,41 @@
+// Which of Qt's media back ends plays the gift's music, and whether it can play here
+// at all. Qt 6.4 on Linux defaults to its GStreamer back end, which crashes the
+// program when GStreamer's base plugins are missing, and stops the program when the
+// back end named in QT_MEDIA_BACKEND cannot be loaded. The player therefore names
+// the FFmpeg back end itself (it loops the music without a gap), and before the first
+// media player is made it lets a trial copy of itself make one: when the trial fails
+// in any way, the gift's music stays off and the program plays on.
+#pragma once
+#include <string>
+
+namespace quill {
+
+inline constexpr const char* kMediaBackendVariable = "QT_MEDIA_BACKEND";
+inline constexpr const char* kPreferredMediaBackend = "ffmpeg";
+// Set in the environment of the trial copy of the program.
+inline constexpr const char* kMediaTrialVariable = "QUILLMERE_MEDIA_TRIAL";
+
+// Before the application object is made: names the FFmpeg back end in
+// QT_MEDIA_BACKEND when the user has named none and its plugin loads.
+void ChooseMediaBackend();
+
+// The back end Qt will load: the one QT_MEDIA_BACKEND names, or "" for Qt's default.
+std::string ChosenMediaBackend();
+
+// Whether the plugin of Qt's media back end `name` loads; "" (Qt's default) counts
+// as loading.
+bool MediaBackendLoads(const std::string& name);
+
+// The program that RunMediaTrial runs in: the player sets its own file; without one
+// (tests, tools) no trial is made and a back end whose plugin loads counts as usable.
+void SetMediaTrialProgram(const std::string& path);
+
+// Whether a media player can be made here without bringing the program down. Asked
+// once; the answer is kept for the run.
+bool MediaPlayerUsable();
+
+// The trial copy's whole work: makes a media player with an audio output and ends.
+// Returns the exit code.
+int RunMediaTrial(int argc, char** argv);
+
+}  // namespace quill
