@@ -18,8 +18,9 @@ std::string& TrialProgram() {
   return program;
 }
 
-// Runs the trial copy of the program and tells whether it ended normally.
-bool TrialSucceeds(const std::string& program) {
+}  // namespace
+
+bool MediaTrialSucceeds(const std::string& program) {
   QProcess trial;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(kMediaTrialVariable, "1");
@@ -34,8 +35,6 @@ bool TrialSucceeds(const std::string& program) {
   }
   return trial.exitStatus() == QProcess::NormalExit && trial.exitCode() == 0;
 }
-
-}  // namespace
 
 void ChooseMediaBackend() {
   if (qEnvironmentVariableIsSet(kMediaBackendVariable)) return;
@@ -56,7 +55,7 @@ void SetMediaTrialProgram(const std::string& path) { TrialProgram() = path; }
 bool MediaPlayerUsable() {
   static std::optional<bool> usable;
   if (!usable) {
-    usable = MediaBackendLoads(ChosenMediaBackend()) && (TrialProgram().empty() || TrialSucceeds(TrialProgram()));
+    usable = MediaBackendLoads(ChosenMediaBackend()) && (TrialProgram().empty() || MediaTrialSucceeds(TrialProgram()));
   }
   return *usable;
 }

@@ -30,6 +30,10 @@ bool MediaBackendLoads(const std::string& name);
 // (tests, tools) no trial is made and a back end whose plugin loads counts as usable.
 void SetMediaTrialProgram(const std::string& path);
 
+// Runs `program` as the trial copy (with QUILLMERE_MEDIA_TRIAL set) and tells whether
+// it ended normally with status 0 within ten seconds.
+bool MediaTrialSucceeds(const std::string& program);
+
 // Whether a media player can be made here without bringing the program down. Asked
 // once; the answer is kept for the run.
 bool MediaPlayerUsable();
