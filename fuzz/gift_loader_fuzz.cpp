@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the gift loader as the player's own file: the header scan,
-// the header fields, the messages, the music and the skin decoder must cope with
-// anything without crashing or reading outside the file.
+// the header fields, the messages, the music, the skin decoder and the picture's
+// header and decoder (asked for the whole picture, so data that ends early is
+// judged too) must cope with anything without crashing or reading outside the file.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "common/errors.h"
+#include "common/jpeg_decode.h"
 #include "game/jigsaw.h"
 #include "headless_host.h"
 
@@ -24,8 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     quill::TJigsaw game(host, path);
     game.LoadGift();
+    const std::vector<uint8_t> jpeg = game.ReadJpegBlock(game.Header().PictureOffset, game.Header().PictureSize);
+    quill::ReadJpegInfo(jpeg.data(), jpeg.size());
     quill::Bitmap picture;
-    game.LoadJpegBlock(picture, game.Header().PictureOffset, game.Header().PictureSize);
+    quill::DecodeJpeg(jpeg.data(), jpeg.size(), picture, quill::JpegCompleteness::Whole);
   } catch (const quill::UserError&) {
   }
   close(fd);

@@ -5,28 +5,35 @@
 #include <iostream>
 #include <string>
 
+#include "common/records.h"
 #include "gift_maker.h"
 #include "small_puzzle.h"
 
 namespace {
 
-// Saved games of the small puzzle: a new game, and one with a group of two and a
-// tray holding a piece.
+// Saved games of the small puzzle: a new game; one with a group of two and a tray
+// holding a piece; one with every piece joined, saved before the tick that finds it
+// complete; and the same completed.
 void WriteSavedGameSeeds(const std::string& folder) {
   quill::HeadlessHost host;
   const std::string program = quill::fuzzing::WriteSmallGift(host);
-  for (int variant = 0; variant < 2; ++variant) {
+  for (int variant = 0; variant < 4; ++variant) {
     auto game = quill::fuzzing::BuildSmallPuzzle(host, program);
     game->DeleteSavedGame();
     game->ResumeGame(quill::fuzzing::kSmallBoardWidth, quill::fuzzing::kSmallBoardHeight);
+    quill::Rect dirty;
     if (variant == 1) {
-      quill::Rect dirty;
       game->JoinPieces(game->Piece(0), game->Piece(1), dirty);
       game->AddTray();
       quill::TBox& tray = game->TrayNo(game->TrayListCount() - 1);
       tray.SetDescription("Corners");
       game->MovePiecesToTray({&game->Piece(5)}, tray);
       game->StoreTrayPlaces(tray);
+    }
+    if (variant >= 2) {
+      for (int i = 1; i < game->Count(); ++i) game->JoinPieces(game->Piece(0), game->Piece(i), dirty);
+      quill::PuzzleRecord.Completed = variant == 3;
+      quill::PuzzleRecord.Elapsed = 754;
     }
     game->SaveGame();
     std::filesystem::copy_file(game->SavedGameFile(), folder + "/saved" + std::to_string(variant),

@@ -1,9 +1,11 @@
 // Feeds arbitrary bytes to the saved game reader as the saved game of a small built
 // puzzle. Reading and checking must refuse what does not fit without crashing or
-// reading outside the bytes; a file that passes must resume, lay out the board and
-// save again into a file that passes too.
+// reading outside the bytes; a file that passes must resume into a game whose shown
+// values are true of its pieces, lay out the board and save again into a file that
+// passes too.
 #include <cstdint>
 #include <fstream>
+#include <map>
 #include <string>
 
 #include "common/errors.h"
@@ -20,6 +22,22 @@ struct Setup {
     return quill::PuzzleRecord;
   }();
 };
+
+// What a resumed game shows must be true of its pieces: the joined count counts the
+// pieces whose group holds another, the clock does not run backwards, and a
+// completed puzzle is one group.
+void CheckResumedGame(quill::TJigsaw& game) {
+  std::map<int32_t, int> groupSizes;
+  for (const quill::TFormPiece* piece : game.AllPieces()) ++groupSizes[piece->Group];
+  int joined = 0;
+  for (const quill::TFormPiece* piece : game.AllPieces()) {
+    if (piece->Joined != (groupSizes[piece->Group] > 1)) __builtin_trap();
+    joined += piece->Joined ? 1 : 0;
+  }
+  const quill::TPuzzleRecord& r = quill::PuzzleRecord;
+  if (joined != r.JoinedCount || r.JoinedCount > r.PieceCount || r.Elapsed < 0) __builtin_trap();
+  if (r.Completed && groupSizes.size() != 1) __builtin_trap();
+}
 
 }  // namespace
 
@@ -39,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   auto game = quill::fuzzing::BuildSmallPuzzle(setup.host, setup.programPath);
   if (!game->ResumeGame(quill::fuzzing::kSmallBoardWidth, quill::fuzzing::kSmallBoardHeight)) __builtin_trap();
+  CheckResumedGame(*game);
   game->FitBoard(quill::fuzzing::kSmallBoardWidth, quill::fuzzing::kSmallBoardHeight);
   game->SaveGame();
   std::ifstream in(saved, std::ios::binary);

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -53,16 +54,20 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-void WriteGift(const std::string& playerPath, const GiftParts& parts, const GiftHeader& header,
-               const std::string& outputPath) {
+int64_t WriteGift(const std::string& playerPath, const GiftParts& parts, const GiftHeader& header,
+                  const std::string& outputPath) {
   std::vector<uint8_t> file = ReadWholeFile(playerPath);
   const std::vector<uint8_t> payload = BuildGiftPayload(file.size(), parts, header);
   file.insert(file.end(), payload.begin(), payload.end());
-  std::ofstream out(outputPath, std::ios::binary | std::ios::trunc);
+  const std::string partial = outputPath + ".part";
+  std::ofstream out(partial, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
   out.close();
-  if (!out) throw UserError("File " + outputPath + " could not be written");
-  ::chmod(outputPath.c_str(), 0755);
+  if (!out || ::chmod(partial.c_str(), 0755) != 0 || std::rename(partial.c_str(), outputPath.c_str()) != 0) {
+    std::remove(partial.c_str());
+    throw UserError("File " + outputPath + " could not be written");
+  }
+  return static_cast<int64_t>(file.size());
 }
 
 GiftHeader DefaultGiftHeader() {

@@ -25,8 +25,11 @@ bool LooksLikeJpeg(const std::vector<uint8_t>& data);
 // missing or not a JPEG.
 std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts, GiftHeader header);
 
-// Writes player + payload to `outputPath` and makes it executable.
-void WriteGift(const std::string& playerPath, const GiftParts& parts, const GiftHeader& header,
+// Writes player + payload to `outputPath` and makes it executable; returns the
+// gift's size in bytes. The gift is written beside its place under another name and
+// renamed when complete, so a failure leaves no half-written gift and an older gift
+// of that name stays as it was.
+int64_t WriteGift(const std::string& playerPath, const GiftParts& parts, const GiftHeader& header,
                const std::string& outputPath);
 
 // A header with the defaults a new gift gets: 100 pieces, Classic style, oddness 5,

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <sstream>
 
+#include "common/errors.h"
+#include "common/jpeg_decode.h"
 #include "common/text_codec.h"
 
 namespace quill {
@@ -69,6 +71,18 @@ std::string DumpGiftHeader(const GiftHeader& h) {
       << "FunPieces=" << h.FunPieces << '\n'
       << "MysteryMode=" << h.MysteryMode << '\n';
   return out.str();
+}
+
+std::string DumpPictureSize(const ProgramFile& file, const GiftHeader& header) {
+  if (!file.Holds(header.PictureOffset, header.PictureSize) || header.PictureSize <= 0)
+    return "Picture=outside the file\n";
+  const std::vector<uint8_t> jpeg = file.ReadBlock(header.PictureOffset, header.PictureSize);
+  try {
+    const JpegInfo info = ReadJpegInfo(jpeg.data(), jpeg.size());
+    return "PictureWidth=" + std::to_string(info.Width) + "\nPictureHeight=" + std::to_string(info.Height) + "\n";
+  } catch (const UserError& e) {
+    return std::string("Picture=") + e.what() + "\n";
+  }
 }
 
 }  // namespace quill

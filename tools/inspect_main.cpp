@@ -24,7 +24,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: quillmere-inspect [views] GIFT\n"
-    "  --header            every field of the gift header as Name=value\n"
+    "  --header            every field of the gift header as Name=value, and the\n"
+    "                      stored picture's PictureWidth and PictureHeight\n"
     "  --grid              columns, rows and piece count of the puzzle\n"
     "  --outlines          every piece's four sides: index side count x,y ... (supersampled)\n"
     "  --render FILE.png   the picture with the cut outlines drawn over it\n"
@@ -36,19 +37,21 @@ constexpr const char* kUsage =
     "  --script FILE       runs the board operations of FILE on a new game (see\n"
     "                      tools/board_script.h) and writes the board after each one\n"
     "  --frames DIR        where --script writes its pictures: DIR/step-001.png, ...\n"
-    "  --solving-script    prints drag operations that solve a new game\n";
+    "  --solving-script    prints drag operations that solve a new game\n"
+    "  --layout            prints where a new game lays every piece: index and its\n"
+    "                      board rectangle, left top right bottom\n";
 
 struct Request {
   std::string gift;
   bool header = false, grid = false, outlines = false;
   std::string renderPath, boardPath, solvedPath, scriptPath, framesDir;
-  bool solvingScript = false;
+  bool solvingScript = false, layout = false;
   int outlineStyle = -1;  // the gift's own when negative
   BoardSize boardSize;
   bool NeedsPuzzle() const {
     return grid || outlines || !renderPath.empty() || !boardPath.empty() || !solvedPath.empty() || Plays();
   }
-  bool Plays() const { return !scriptPath.empty() || solvingScript; }
+  bool Plays() const { return !scriptPath.empty() || solvingScript || layout; }
 };
 
 BoardSize ParseBoardSize(const std::string& text) {
@@ -79,6 +82,7 @@ Request ParseArguments(int argc, char** argv) {
     else if (arg == "--script" && i + 1 < argc) request.scriptPath = argv[++i];
     else if (arg == "--frames" && i + 1 < argc) request.framesDir = argv[++i];
     else if (arg == "--solving-script") request.solvingScript = true;
+    else if (arg == "--layout") request.layout = true;
     else if (!arg.empty() && arg[0] != '-' && request.gift.empty()) request.gift = arg;
     else throw UserError("unexpected argument " + arg + "\n" + kUsage);
   }
@@ -92,6 +96,11 @@ int Play(const Request& request) {
   TJigsaw game(host, request.gift);
   game.LoadGift();
   StartNewGame(game, request.boardSize.Width, request.boardSize.Height);
+  if (request.layout)
+    for (const auto& piece : game.PieceList) {
+      const Rect r = piece->BoardRect();
+      std::cout << piece->Index << ' ' << r.Left << ' ' << r.Top << ' ' << r.Right << ' ' << r.Bottom << '\n';
+    }
   if (request.solvingScript) std::cout << SolvingScript(game, host);
   if (request.scriptPath.empty()) return 0;
   std::ifstream script(request.scriptPath);
@@ -112,7 +121,8 @@ int Run(int argc, char** argv) {
   const Request request = ParseArguments(argc, argv);
   if (request.header) {
     ProgramFile file(request.gift);
-    std::cout << DumpGiftHeader(FindGiftHeader(file));
+    const GiftHeader header = FindGiftHeader(file);
+    std::cout << DumpGiftHeader(header) << DumpPictureSize(file, header);
   }
   if (!request.NeedsPuzzle()) return 0;
   if (request.Plays()) return Play(request);

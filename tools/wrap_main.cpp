@@ -8,13 +8,24 @@
 
 #include "common/colour_names.h"
 #include "common/errors.h"
-#include "common/text_codec.h"
-#include "gift_maker.h"
+#include "game/jigsaw.h"
+#include "gift_request.h"
+#include "installed_player.h"
 
 namespace quill {
 namespace {
 
-constexpr const char* kUsage = R"(usage: quillmere-wrap --player PLAYER --picture PICTURE.jpg -o GIFT [options]
+constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle's picture: JPEG (CMYK too), PNG, BMP, GIF or any
+                          other picture file this system's Qt reads; turned upright
+                          as its EXIF orientation says and stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window's title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
   --pieces N              pieces asked for (default 100)
   --seed N                random seed of the shapes and the first layout (default 1)
   --style S               classic, blip, square, star, round, mix, or 1..6
@@ -33,8 +44,11 @@ constexpr const char* kUsage = R"(usage: quillmere-wrap --player PLAYER --pictur
   --creator-version V     (default v6.13)
   --created DAYS          days since 30 December 1899
   --music FILE  [--music-extension .EXT]
-  --skin FILE.jpg
+  --skin FILE             the tool bar's picture, any picture file (stored as JPEG)
   --templates FILE --template-count N
+Texts are UTF-8; a gift keeps them in Windows-1252, so characters outside it and texts
+longer than their field are refused with the field named. Prints the size the picture
+was stored at and why.
 )";
 
 template <typename T>
@@ -68,109 +82,165 @@ Colour ParseColour(const std::string& option, const std::string& text) {
   return *colour;
 }
 
-// Command-line texts are UTF-8; "\n" (typed or real) becomes the file's CR LF.
-std::string GiftText(std::string text) {
-  for (size_t at; (at = text.find("\\n")) != std::string::npos;) text.replace(at, 2, "\n");
-  return Utf8ToWindows1252(LfToCrLf(text));
+void ParseMaxSize(const std::string& option, const std::string& text, PictureFitting& fitting) {
+  const size_t x = text.find('x');
+  if (x == std::string::npos) throw UserError(option + " takes WxH, such as 1280x800");
+  fitting.MaxWidth = ParseNumber<int32_t>(option, text.substr(0, x), kMinFitSide, kMaxPictureSide);
+  fitting.MaxHeight = ParseNumber<int32_t>(option, text.substr(x + 1), kMinFitSide, kMaxPictureSide);
 }
 
-struct WrapJob {
-  std::string player, picture, music, musicExtension, skin, templates, output;
-  GiftHeader header = DefaultGiftHeader();
+// "\n" typed on the command line breaks a line.
+std::string CommandLineText(std::string text) {
+  for (size_t at; (at = text.find("\\n")) != std::string::npos;) text.replace(at, 2, "\n");
+  return text;
+}
+
+using Setter = std::function<void(GiftRequest&, const std::string& option, const std::string& value)>;
+
+// An option, the request's field it sets (for naming the option in the library's
+// field errors) and how.
+struct Option {
+  std::string Field;
+  Setter Set;
 };
 
-using Setter = std::function<void(WrapJob&, const std::string& option, const std::string& value)>;
-
-void AddFontOptions(std::map<std::string, Setter>& options, const std::string& prefix, GiftFont GiftHeader::*font) {
-  options["--" + prefix + "-font-name"] = [font](WrapJob& j, auto&, auto& v) { (j.header.*font).Name = GiftText(v); };
-  options["--" + prefix + "-font-height"] = [font](WrapJob& j, auto& o, auto& v) {
-    (j.header.*font).Height = ParseNumber<int16_t>(o, v, -32768, 32767);
-  };
-  options["--" + prefix + "-font-style"] = [font](WrapJob& j, auto& o, auto& v) {
-    (j.header.*font).Style = ParseNumber<uint8_t>(o, v, 0, 15);
-  };
-  options["--" + prefix + "-font-colour"] = [font](WrapJob& j, auto& o, auto& v) {
-    (j.header.*font).Color = ParseColour(o, v);
-  };
+void AddFontOptions(std::map<std::string, Option>& options, const std::string& prefix, GiftFont GiftHeader::*font) {
+  const std::string field = "Settings." + std::string(prefix == "opening" ? "Opening" : "Closing") + "Font.";
+  options["--" + prefix + "-font-name"] = {field + "Name",
+                                           [font](GiftRequest& r, auto&, auto& v) { (r.Settings.*font).Name = v; }};
+  options["--" + prefix + "-font-height"] = {field + "Height", [font](GiftRequest& r, auto& o, auto& v) {
+                                               (r.Settings.*font).Height = ParseNumber<int16_t>(o, v, -32768, 32767);
+                                             }};
+  options["--" + prefix + "-font-style"] = {field + "Style", [font](GiftRequest& r, auto& o, auto& v) {
+                                              (r.Settings.*font).Style = ParseNumber<uint8_t>(o, v, 0, 15);
+                                            }};
+  options["--" + prefix + "-font-colour"] = {
+      field + "Color", [font](GiftRequest& r, auto& o, auto& v) { (r.Settings.*font).Color = ParseColour(o, v); }};
 }
 
-std::map<std::string, Setter> Options() {
-  std::map<std::string, Setter> o;
-  o["--player"] = [](WrapJob& j, auto&, auto& v) { j.player = v; };
-  o["--picture"] = [](WrapJob& j, auto&, auto& v) { j.picture = v; };
-  o["-o"] = [](WrapJob& j, auto&, auto& v) { j.output = v; };
-  o["--music"] = [](WrapJob& j, auto&, auto& v) { j.music = v; };
-  o["--music-extension"] = [](WrapJob& j, auto&, auto& v) { j.musicExtension = v; };
-  o["--skin"] = [](WrapJob& j, auto&, auto& v) { j.skin = v; };
-  o["--templates"] = [](WrapJob& j, auto&, auto& v) { j.templates = v; };
-  o["--template-count"] = [](WrapJob& j, auto& k, auto& v) {
-    j.header.TemplateCount = ParseNumber<int32_t>(k, v, 0, 1000000);
+void AddFileOptions(std::map<std::string, Option>& o) {
+  o["--player"] = {"PlayerPath", [](GiftRequest& r, auto&, auto& v) { r.PlayerPath = v; }};
+  o["--picture"] = {"PicturePath", [](GiftRequest& r, auto&, auto& v) { r.PicturePath = v; }};
+  o["-o"] = {"OutputPath", [](GiftRequest& r, auto&, auto& v) { r.OutputPath = v; }};
+  o["--music"] = {"MusicPath", [](GiftRequest& r, auto&, auto& v) { r.MusicPath = v; }};
+  o["--music-extension"] = {"MusicExtension", [](GiftRequest& r, auto&, auto& v) { r.MusicExtension = v; }};
+  o["--skin"] = {"SkinPath", [](GiftRequest& r, auto&, auto& v) { r.SkinPath = v; }};
+  o["--templates"] = {"TemplatesPath", [](GiftRequest& r, auto&, auto& v) { r.TemplatesPath = v; }};
+  o["--template-count"] = {"TemplateCount", [](GiftRequest& r, auto& k, auto& v) {
+                             r.TemplateCount = ParseNumber<int32_t>(k, v, 0, 1000000);
+                           }};
+  o["--max-size"] = {"Fitting.MaxWidth", [](GiftRequest& r, auto& k, auto& v) { ParseMaxSize(k, v, r.Fitting); }};
+}
+
+void AddPuzzleOptions(std::map<std::string, Option>& o) {
+  o["--pieces"] = {"Settings.RequestedCount", [](GiftRequest& r, auto& k, auto& v) {
+                     r.Settings.RequestedCount = ParseNumber<uint16_t>(k, v, 0, 65535);
+                   }};
+  o["--seed"] = {"Settings.Seed", [](GiftRequest& r, auto& k, auto& v) {
+                   r.Settings.Seed = ParseNumber<int32_t>(k, v, INT32_MIN, INT32_MAX);
+                 }};
+  o["--style"] = {"Settings.PieceStyle", [](GiftRequest& r, auto& k, auto& v) {
+                    r.Settings.PieceStyle = ParseChoice(k, v, {"classic", "blip", "square", "star", "round", "mix"}, 1);
+                  }};
+  o["--oddness"] = {"Settings.Oddness",
+                    [](GiftRequest& r, auto& k, auto& v) { r.Settings.Oddness = ParseNumber<uint16_t>(k, v, 0, 10); }};
+  o["--outline"] = {"Settings.OutlineIndex", [](GiftRequest& r, auto& k, auto& v) {
+                      r.Settings.OutlineIndex = ParseChoice(k, v, {"none", "foil", "paper", "card", "wood"}, 0);
+                    }};
+  o["--rotation"] = {"Settings.RotationOn",
+                     [](GiftRequest& r, auto& k, auto& v) { r.Settings.RotationOn = ParseSwitch(k, v); }};
+  o["--mystery"] = {"Settings.MysteryMode",
+                    [](GiftRequest& r, auto& k, auto& v) { r.Settings.MysteryMode = ParseSwitch(k, v); }};
+  o["--fun"] = {"Settings.FunPieces",
+                [](GiftRequest& r, auto& k, auto& v) { r.Settings.FunPieces = ParseNumber<uint16_t>(k, v, 0, 10); }};
+  o["--board-colour"] = {"Settings.BoardColour",
+                         [](GiftRequest& r, auto& k, auto& v) { r.Settings.BoardColour = ParseColour(k, v); }};
+  o["--created"] = {"Settings.Created", [](GiftRequest& r, auto& k, auto& v) {
+                      r.Settings.Created = ParseNumber<int32_t>(k, v, 0, 2958465);
+                    }};
+}
+
+void AddTextOptions(std::map<std::string, Option>& o) {
+  const std::pair<const char*, std::pair<const char*, std::string GiftHeader::*>> texts[] = {
+      {"--title", {"Settings.Title", &GiftHeader::Title}},
+      {"--creator", {"Settings.CreatorName", &GiftHeader::CreatorName}},
+      {"--description", {"Settings.Description", &GiftHeader::Description}},
+      {"--opening", {"Settings.OpeningMessage", &GiftHeader::OpeningMessage}},
+      {"--closing", {"Settings.ClosingMessage", &GiftHeader::ClosingMessage}},
+      {"--opening-colour", {"Settings.OpeningColourName", &GiftHeader::OpeningColourName}},
+      {"--closing-colour", {"Settings.ClosingColourName", &GiftHeader::ClosingColourName}},
+      {"--creator-version", {"Settings.CreatorVersion", &GiftHeader::CreatorVersion}},
   };
-  o["--pieces"] = [](WrapJob& j, auto& k, auto& v) { j.header.RequestedCount = ParseNumber<uint16_t>(k, v, 0, 65535); };
-  o["--seed"] = [](WrapJob& j, auto& k, auto& v) { j.header.Seed = ParseNumber<int32_t>(k, v, INT32_MIN, INT32_MAX); };
-  o["--style"] = [](WrapJob& j, auto& k, auto& v) {
-    j.header.PieceStyle = ParseChoice(k, v, {"classic", "blip", "square", "star", "round", "mix"}, 1);
-  };
-  o["--oddness"] = [](WrapJob& j, auto& k, auto& v) { j.header.Oddness = ParseNumber<uint16_t>(k, v, 0, 10); };
-  o["--outline"] = [](WrapJob& j, auto& k, auto& v) {
-    j.header.OutlineIndex = ParseChoice(k, v, {"none", "foil", "paper", "card", "wood"}, 0);
-  };
-  o["--rotation"] = [](WrapJob& j, auto& k, auto& v) { j.header.RotationOn = ParseSwitch(k, v); };
-  o["--mystery"] = [](WrapJob& j, auto& k, auto& v) { j.header.MysteryMode = ParseSwitch(k, v); };
-  o["--fun"] = [](WrapJob& j, auto& k, auto& v) { j.header.FunPieces = ParseNumber<uint16_t>(k, v, 0, 10); };
-  o["--board-colour"] = [](WrapJob& j, auto& k, auto& v) { j.header.BoardColour = ParseColour(k, v); };
-  o["--title"] = [](WrapJob& j, auto&, auto& v) { j.header.Title = GiftText(v); };
-  o["--creator"] = [](WrapJob& j, auto&, auto& v) { j.header.CreatorName = GiftText(v); };
-  o["--description"] = [](WrapJob& j, auto&, auto& v) { j.header.Description = GiftText(v); };
-  o["--opening"] = [](WrapJob& j, auto&, auto& v) { j.header.OpeningMessage = GiftText(v); };
-  o["--closing"] = [](WrapJob& j, auto&, auto& v) { j.header.ClosingMessage = GiftText(v); };
-  o["--opening-colour"] = [](WrapJob& j, auto&, auto& v) { j.header.OpeningColourName = v; };
-  o["--closing-colour"] = [](WrapJob& j, auto&, auto& v) { j.header.ClosingColourName = v; };
-  o["--opening-align"] = [](WrapJob& j, auto& k, auto& v) {
-    j.header.OpeningAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
-  };
-  o["--closing-align"] = [](WrapJob& j, auto& k, auto& v) {
-    j.header.ClosingAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
-  };
-  o["--creator-version"] = [](WrapJob& j, auto&, auto& v) { j.header.CreatorVersion = GiftText(v); };
-  o["--created"] = [](WrapJob& j, auto& k, auto& v) { j.header.Created = ParseNumber<int32_t>(k, v, 0, 2958465); };
+  for (const auto& [option, target] : texts) {
+    auto text = target.second;
+    o[option] = {target.first, [text](GiftRequest& r, auto&, auto& v) { r.Settings.*text = CommandLineText(v); }};
+  }
+  o["--opening-align"] = {
+      "Settings.OpeningAlignment", [](GiftRequest& r, auto& k, auto& v) {
+        r.Settings.OpeningAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
+      }};
+  o["--closing-align"] = {
+      "Settings.ClosingAlignment", [](GiftRequest& r, auto& k, auto& v) {
+        r.Settings.ClosingAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
+      }};
+}
+
+std::map<std::string, Option> Options() {
+  std::map<std::string, Option> o;
+  AddFileOptions(o);
+  AddPuzzleOptions(o);
+  AddTextOptions(o);
   AddFontOptions(o, "opening", &GiftHeader::OpeningFont);
   AddFontOptions(o, "closing", &GiftHeader::ClosingFont);
   return o;
 }
 
-std::vector<uint8_t> ReadOptional(const std::string& path) {
-  return path.empty() ? std::vector<uint8_t>{} : ReadWholeFile(path);
+// The option that sets a field, for the library's field errors.
+std::string OptionOf(const std::map<std::string, Option>& options, const std::string& field) {
+  if (field == "Fitting.MaxHeight") return "--max-size";
+  for (const auto& [name, option] : options)
+    if (option.Field == field) return name;
+  return field;
+}
+
+int ReportFieldErrors(const std::map<std::string, Option>& options, const std::vector<FieldError>& errors) {
+  for (const FieldError& e : errors)
+    std::cerr << "quillmere-wrap: " << OptionOf(options, e.Field) << ": " << e.Message << '\n';
+  return 1;
 }
 
 int Wrap(int argc, char** argv) {
   const auto options = Options();
-  WrapJob job;
+  GiftRequest request;
+  bool portable = false;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
       std::cout << kUsage;
       return 0;
     }
-    auto setter = options.find(option);
-    if (setter == options.end()) throw UserError("unknown option " + option);
+    if (option == "--keep-size") {
+      request.Fitting.KeepSize = true;
+      continue;
+    }
+    if (option == "--portable") {
+      portable = true;
+      continue;
+    }
+    auto entry = options.find(option);
+    if (entry == options.end()) throw UserError("unknown option " + option);
     if (i + 1 >= argc) throw UserError(option + " needs a value");
-    setter->second(job, option, argv[++i]);
+    entry->second.Set(request, option, argv[++i]);
   }
-  if (job.player.empty() || job.output.empty()) throw UserError("--player and -o are needed");
-  if (job.picture.empty()) throw UserError("A gift needs a picture: give --picture FILE.jpg");
-  if (!job.templates.empty() && job.header.TemplateCount == 0)
-    throw UserError("--templates needs --template-count");
-
-  GiftParts parts;
-  parts.Picture = ReadWholeFile(job.picture);
-  if (!LooksLikeJpeg(parts.Picture)) throw UserError("The picture " + job.picture + " is not a JPEG file");
-  parts.Music = ReadOptional(job.music);
-  parts.Skin = ReadOptional(job.skin);
-  parts.Templates = ReadOptional(job.templates);
-  job.header.MusicExtension =
-      !job.musicExtension.empty() ? job.musicExtension : std::filesystem::path(job.music).extension().string();
-  WriteGift(job.player, parts, job.header, job.output);
+  if (portable && !request.PlayerPath.empty()) throw UserError("Give either --portable or --player, not both");
+  if (request.PlayerPath.empty())
+    request.PlayerPath = InstalledPlayerPath(portable ? PlayerKind::Portable : PlayerKind::Plain);
+  try {
+    const MadeGift made = MakeGift(request);
+    std::cout << "Picture stored at " << DescribeImport(made.Picture) << '\n';
+  } catch (const GiftRequestError& e) {
+    return ReportFieldErrors(options, e.Errors());
+  }
   return 0;
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 #include "app/dialog_support.h"
 
+class QLayout;
+
 namespace quill {
 
 class QtHost;
@@ -15,8 +17,8 @@ class AboutBox : public SkinnedDialog {
   explicit AboutBox(QtHost& host, QWidget* parent = nullptr);
 
  private:
-  void BuildNameAndVersion(QWidget* panel);
-  void BuildLink(QWidget* panel);
+  QLayout* BuildNameAndVersion(QWidget* panel);
+  QWidget* BuildLink(QWidget* panel);
 
   QtHost& host_;
 };

@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/qt_colours.h"
 #include "app/qt_host.h"
@@ -14,35 +17,36 @@
 namespace quill {
 namespace {
 
-// The dialog's layout, in client pixels; the labels' boxes are inside their group.
+// The dialog at the font size it was designed for, in client pixels: the Information
+// group of 364 × 156 at (8, 6), captions from x 12 and values 282 wide from x 72 in
+// rows of 17; the Description group of 364 × 192 below it with the memo of 344 × 162;
+// the OK button of 75 × 25 centred under them.
 constexpr QSize kClientSize(380, 404);
-constexpr QRect kInformationBox(8, 6, 364, 156);
-constexpr int kCaptionLeft = 12;
-constexpr int kValueLeft = 72;
+constexpr QMargins kMargins(8, 6, 8, 9);
+constexpr QSize kInformationSize(364, 156);
+constexpr QSize kDescriptionSize(364, 192);
+constexpr QSize kMemoSize(344, 162);
 constexpr int kValueWidth = 282;
+constexpr int kCaptionGap = 6;
 constexpr int kLineHeight = 17;
-constexpr QRect kDescriptionBox(8, 168, 364, 192);
-constexpr QRect kMemoBox(10, 20, 344, 162);
-constexpr QRect kOkBox(152, 370, 75, 25);
+constexpr QSize kOkSize(75, 25);
 
 // The rows of the Information group: caption (empty for a second line), value label,
-// top, lines of height.
+// lines of height.
 struct InformationRow {
   const char* Caption;
   const char* Value;
-  int Top;
   int Lines;
 };
 constexpr InformationRow kInformationRows[] = {
-    {"Title:", "TitleName", 20, 1},     {"Creator:", "CreatorName", 40, 1}, {"Info:", "CreationStats", 60, 1},
-    {"", "PuzzleStats", 78, 1},         {"Status:", "JigStatus", 100, 3},
+    {"Title:", "TitleName", 1}, {"Creator:", "CreatorName", 1}, {"Info:", "CreationStats", 1},
+    {"", "PuzzleStats", 1},     {"Status:", "JigStatus", 3},
 };
 
-QLabel* NewLabel(QWidget* parent, const std::string& text, const QRect& box) {
+QLabel* NewLabel(QWidget* parent, const std::string& text) {
   auto* label = new QLabel(ToQString(text), parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setGeometry(box);
   return label;
 }
 
@@ -65,40 +69,57 @@ QAction* NewPopupItem(QMenu* menu, const char* name, const char* caption, const 
 
 AboutJigDialog::AboutJigDialog(const AboutDialogTexts& texts, const Bitmap* skin, QWidget* parent)
     : SkinnedDialog("AboutJigDlg", "About this jigsaw", skin, parent) {
-  setFixedSize(kClientSize);
-  BuildInformation(texts);
-  BuildDescription(texts);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(kMargins);
+  column->setSpacing(kCaptionGap);
+  column->addWidget(BuildInformation(texts));
+  column->addWidget(BuildDescription(texts), 1);
   BuildPopup();
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKBtn");
   ok->setDefault(true);
-  ok->setGeometry(kOkBox);
+  ok->setMinimumSize(kOkSize);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  column->addSpacing(2);
+  column->addWidget(ok, 0, Qt::AlignHCenter);
+  FixSizeToLayout(*this, kClientSize);
 }
 
-void AboutJigDialog::BuildInformation(const AboutDialogTexts& texts) {
+QWidget* AboutJigDialog::BuildInformation(const AboutDialogTexts& texts) {
   auto* group = new QGroupBox("Information", this);
   group->setObjectName("GroupBox1");
-  group->setGeometry(kInformationBox);
-  for (const InformationRow& row : kInformationRows) {
-    const int height = row.Lines * kLineHeight;
-    if (*row.Caption) NewLabel(group, row.Caption, QRect(kCaptionLeft, row.Top, kValueLeft - kCaptionLeft, height));
-    QLabel* value = NewLabel(group, ValueOf(texts, row.Value), QRect(kValueLeft, row.Top, kValueWidth, height));
-    value->setObjectName(row.Value);
-    value->setWordWrap(row.Lines > 1);
+  group->setMinimumSize(kInformationSize);
+  auto* grid = new QGridLayout(group);
+  grid->setHorizontalSpacing(kCaptionGap);
+  grid->setVerticalSpacing(2);
+  grid->setColumnStretch(1, 1);
+  int row = 0;
+  for (const InformationRow& line : kInformationRows) {
+    if (*line.Caption) grid->addWidget(NewLabel(group, line.Caption), row, 0);
+    QLabel* value = NewLabel(group, ValueOf(texts, line.Value));
+    value->setObjectName(line.Value);
+    value->setWordWrap(line.Lines > 1);
+    value->setMinimumSize(kValueWidth, line.Lines * std::max(kLineHeight, value->fontMetrics().height()));
+    grid->addWidget(value, row, 1);
+    ++row;
   }
+  grid->setRowStretch(row, 1);
+  return group;
 }
 
-void AboutJigDialog::BuildDescription(const AboutDialogTexts& texts) {
+QWidget* AboutJigDialog::BuildDescription(const AboutDialogTexts& texts) {
   auto* group = new QGroupBox("Description", this);
   group->setObjectName("GroupBox2");
-  group->setGeometry(kDescriptionBox);
+  group->setMinimumSize(kDescriptionSize);
   memo_ = new QPlainTextEdit(group);
   memo_->setObjectName("Memo1");
   memo_->setReadOnly(true);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo_->setGeometry(kMemoBox);
+  memo_->setMinimumSize(kMemoSize);
   if (texts.Memo) memo_->setPlainText(ToQString(*texts.Memo));
+  auto* inGroup = new QVBoxLayout(group);
+  inGroup->addWidget(memo_);
+  return group;
 }
 
 // "&Copy" is offered only over a selection; "&Edit..." has nothing to do in this edition.

@@ -25,8 +25,8 @@ class AboutJigDialog : public SkinnedDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void BuildInformation(const AboutDialogTexts& texts);
-  void BuildDescription(const AboutDialogTexts& texts);
+  QWidget* BuildInformation(const AboutDialogTexts& texts);
+  QWidget* BuildDescription(const AboutDialogTexts& texts);
   void BuildPopup();
   void FollowSchemeInMemo();
 

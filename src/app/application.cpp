@@ -3,12 +3,14 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
 #include "app/main_window.h"
 #include "app/media_backend.h"
 #include "app/qt_host.h"
+#include "app/window_placement.h"
 
 namespace quill {
 namespace {
@@ -62,7 +64,7 @@ void QuillApplication::Report(const std::string& text) {
 std::string DisplayDepthMessage(int depth) {
   const long long colours = depth >= 62 ? 0 : (1LL << std::max(depth, 0));
   return "This program needs HiColor mode (64K colors) or better and so is unable to continue while your "
-         "Windows desktop is set to " +
+         "desktop is set to " +
          std::to_string(colours) + " colors. Would you like to change your settings now?";
 }
 
@@ -81,12 +83,22 @@ bool CheckDisplayDepth(QtHost& host) {
   return false;
 }
 
-std::string OwnProgramPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
+std::string TakeGiftFilePath() {
+  // The variable only chooses which file is read as the gift and where the saved
+  // game goes; whoever can set it can run any program already, so it grants nothing.
+  if (const char* named = std::getenv(kGiftFileVariable)) {
+    const std::string path = named;
+    ::unsetenv(kGiftFileVariable);
+    if (!path.empty()) return std::filesystem::absolute(path).string();
+  }
+  return std::filesystem::read_symlink("/proc/self/exe").string();
+}
 
 int RunPlayer(int argc, char** argv) {
   if (qEnvironmentVariableIsSet(kMediaTrialVariable)) return RunMediaTrial(argc, argv);
   ChooseMediaBackend();
-  SetMediaTrialProgram(OwnProgramPath());
+  SetMediaTrialCommand(OwnCommandLine());
+  const std::string giftFile = TakeGiftFilePath();
   // The board is a window of its own; its neighbours need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
@@ -96,9 +108,10 @@ int RunPlayer(int argc, char** argv) {
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });
   if (!CheckDisplayDepth(host)) return 0;
 
-  MainWindow main(host, OwnProgramPath());
+  MainWindow main(host, giftFile);
   main.CreateSplashForm();
   main.CreateAuxiliaryForms();
+  PlaceOnScreen(main);
   main.show();
   return app.exec();
 }

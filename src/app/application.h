@@ -1,6 +1,6 @@
 // The program entry's parts: the application object whose handler shows every
-// error that escapes an event handler, the display depth check, the program's own
-// path, and the whole start (RunPlayer) that main() calls.
+// error that escapes an event handler, the display depth check, finding the file
+// that carries the gift, and the whole start (RunPlayer) that main() calls.
 #pragma once
 #include <QApplication>
 #include <functional>
@@ -33,8 +33,15 @@ std::string DisplayDepthMessage(int depth);
 // open the display settings, does so on OK, and returns false.
 bool CheckDisplayDepth(QtHost& host);
 
-// The real path of the running program, whose file carries the gift.
-std::string OwnProgramPath();
+// The environment variable naming the file that carries the gift, for a player
+// started by a portable gift's start-up program from an unpacked copy.
+inline constexpr const char* kGiftFileVariable = "QUILLMERE_GIFT_FILE";
+
+// The file that carries the gift: the file named by kGiftFileVariable when it is
+// set, otherwise the running program's own file. The variable is removed once read,
+// so programs the player starts (a browser, the display settings) do not inherit
+// it. Call before any thread starts: it changes the environment.
+std::string TakeGiftFilePath();
 
 // Checks the display, creates the forms and runs the message loop.
 int RunPlayer(int argc, char** argv);

@@ -14,10 +14,10 @@ QWidget* NewToolWindow(QWidget* owner, const char* name, const char* caption, QS
 
 }  // namespace
 
-AuxiliaryForms::AuxiliaryForms(QWidget* owner)
-    : overlay_(NewToolWindow(owner, "OverlayForm", "Picture", {240, 180})),
+AuxiliaryForms::AuxiliaryForms(QWidget* owner, UiState& mainForm)
+    : overlay_(new TOverlayForm(mainForm, owner)),
       solveDlg_(NewToolWindow(owner, "SolveDlg", "Set speed", {153, 70})),
-      pieceSizeDlg_(NewToolWindow(owner, "PieceSizeDlg", "Piece size and shape", {400, 300})),
-      loupe_(NewToolWindow(owner, "LoupeForm", "Loupe", {200, 200})) {}
+      pieceSizeDlg_(new PieceSizeDialog(owner)),
+      loupe_(new TLoupeForm(mainForm, owner)) {}
 
 }  // namespace quill

@@ -33,9 +33,8 @@ void BevelPanel::SetTile(const QImage& tile) {
 }
 
 void BevelPanel::paintEvent(QPaintEvent*) {
-  if (seeThrough_) return;
   QPainter painter(this);
-  PaintFill(painter);
+  if (!seeThrough_) PaintFill(painter);
   PaintBevel(painter);
 }
 
@@ -67,7 +66,7 @@ void BevelPanel::PaintBevel(QPainter& painter) {
                     (edge.green() * (100 - fade) + colour_.green() * fade) / 100,
                     (edge.blue() * (100 - fade) + colour_.blue() * fade) / 100);
     };
-    const QRect r = rect().adjusted(i, i, -i - 1, -i - 1);
+    const QRect r = rect().adjusted(i, i, -i, -i);  // right() and bottom() are the last pixels
     painter.setPen(mix(topLeft));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

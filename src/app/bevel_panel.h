@@ -16,7 +16,7 @@ class BevelPanel : public QWidget {
 
   void SetBevel(Bevel bevel, int width);
   void SetFill(const QColor& colour, bool gradient);
-  // A see-through panel paints neither fill nor bevel; what lies behind shows.
+  // A see-through panel paints only its bevel; what lies behind shows inside it.
   void SetSeeThrough(bool seeThrough);
   // A picture tiled over the panel instead of the colour; a null image removes it.
   void SetTile(const QImage& tile);

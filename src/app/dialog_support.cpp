@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QPaintEvent>
+#include <algorithm>
 
 #include "app/qt_colours.h"
 #include "app/skin_tile.h"
@@ -34,9 +36,22 @@ QWidget* SkinnedDialog::Component(const std::string& name) const {
   return findChild<QWidget*>(QString::fromStdString(name));
 }
 
+void SkinnedDialog::SetSkin(const Bitmap* skin) {
+  skin_ = skin ? QPixmap::fromImage(ToQImage(*skin)) : QPixmap();
+  update();
+}
+
 void SkinnedDialog::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   TileSkin(painter, skin_, event->rect());
+}
+
+void FixSizeToLayout(QDialog& dialog, QSize designSize) {
+  QLayout* layout = dialog.layout();
+  layout->activate();
+  QSize size = layout->totalSizeHint().expandedTo(layout->totalMinimumSize()).expandedTo(designSize);
+  if (layout->hasHeightForWidth()) size.setHeight(std::max(size.height(), layout->totalHeightForWidth(size.width())));
+  dialog.setFixedSize(size);
 }
 
 void FixTextColors(QWidget& form) {

@@ -21,6 +21,9 @@ class SkinnedDialog : public QDialog {
   // The widget of a component by its component name, anywhere in the dialog; nullptr
   // when there is none.
   QWidget* Component(const std::string& name) const;
+  // Replaces the skin (may be null: the plain background); for a dialog that lives
+  // longer than one gift's skin.
+  void SetSkin(const Bitmap* skin);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -28,6 +31,11 @@ class SkinnedDialog : public QDialog {
  private:
   QPixmap skin_;
 };
+
+// Fixes the dialog's size to what its layout asks for, and at least `designSize`:
+// at the font size the dialog was designed for it has its designed size, larger
+// fonts make it larger, so no text is cut.
+void FixSizeToLayout(QDialog& dialog, QSize designSize);
 
 // Gives every label of `form` whose text colour is set to black the system's
 // window-text colour, and every button or frame whose text colour is set to black

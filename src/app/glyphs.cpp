@@ -1,5 +1,6 @@
 #include "app/glyphs.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -10,23 +11,47 @@ namespace {
 
 constexpr int kGlyphSize = 20;
 
-// An icon of `size` pixels painted by `paint`, with its disabled look: the same
-// picture in `grey`.
+// A glyph painted afresh at whatever size Qt asks for, in device pixels, so it is
+// sharp at any device pixel ratio; `paint` draws it on a square of `design` pixels.
+// The disabled look is the same picture in `grey`.
+class PaintedIconEngine : public QIconEngine {
+ public:
+  PaintedIconEngine(int design, const QColor& grey, std::function<void(QPainter&)> paint)
+      : design_(design), grey_(grey), paint_(std::move(paint)) {}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(double(size.width()) / design_, double(size.height()) / design_);
+    paint_(painter);
+    if (mode == QIcon::Disabled) {
+      painter.resetTransform();
+      painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+      painter.fillRect(pixmap.rect(), grey_);
+    }
+    return pixmap;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+    picture.setDevicePixelRatio(ratio);
+    painter->drawPixmap(rect.topLeft(), picture);
+  }
+
+  QIconEngine* clone() const override { return new PaintedIconEngine(*this); }
+  bool isNull() override { return false; }
+
+ private:
+  int design_;
+  QColor grey_;
+  std::function<void(QPainter&)> paint_;
+};
+
 QIcon PaintIcon(int size, const QColor& grey, const std::function<void(QPainter&)>& paint) {
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  paint(painter);
-  painter.end();
-  QIcon icon(pixmap);
-  QPixmap disabled = pixmap;
-  QPainter shade(&disabled);
-  shade.setCompositionMode(QPainter::CompositionMode_SourceIn);
-  shade.fillRect(disabled.rect(), grey);
-  shade.end();
-  icon.addPixmap(disabled, QIcon::Disabled);
-  return icon;
+  return QIcon(new PaintedIconEngine(size, grey, paint));
 }
 
 QIcon Draw(const std::function<void(QPainter&)>& paint) {

@@ -1,9 +1,6 @@
 // The main window's commands: the menu items, tool buttons and shortcuts that toggle
 // the options held in check marks, show the picture views, set the ghost picture's
 // brightness, restart the jigsaw, show the dialogs, and the docking of the two bars.
-// Commands whose game operations are still to come (piece size) are not connected:
-// the game enables some of them when play starts, and until their modules land they
-// do nothing.
 #include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -261,6 +258,14 @@ void MainWindow::ConnectDialogCommands() {
   OnItem("HelpQuickItem", [this] { ShowQuickHelpDialog(host_, this); });
   OnButton("SpeedHelp", [this] { ShowQuickHelpDialog(host_, this); });
   OnItem("HelpAboutItem", [this] { ShowAboutBox(host_, this); });
+  for (const char* name : {"PieceSize", "PieceSize1", "PieceSize2"}) OnItem(name, [this] { PieceSizeClick(); });
+  OnButton("SpeedSize", [this] { PieceSizeClick(); });
+}
+
+void MainWindow::PieceSizeClick() {
+  if (!FPlaying || !auxForms_) return;
+  PieceSizeDialog& dialog = auxForms_->PieceSizeDlg();
+  game_->ChangePieceSize([this, &dialog] { return dialog.Run(host_, *game_) == QDialog::Accepted; });
 }
 
 // The current tray is the one whose pop-up menu was opened.
@@ -385,6 +390,7 @@ void MainWindow::Restart1Click() {
     return;
   }
   if (host_.AskYesNoCancel(kRestartQuestion) != ChoiceAnswer::Yes) return;
+  // The new game starts also when the saved one cannot be removed (the user is told).
   DeleteSavedGame();
   // Board events wait until the new game plays; the board shows nothing of the old one.
   FPlaying = false;
@@ -392,7 +398,7 @@ void MainWindow::Restart1Click() {
   game_.reset();
   CreateGame();
   game_->LoadGift();
-  StartGame();
+  StartGame(false);
 }
 
 void MainWindow::DeleteSavedGame() {

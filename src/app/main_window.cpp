@@ -14,8 +14,11 @@
 
 #include "app/cursors.h"
 #include "app/qt_colours.h"
+#include "app/skin.h"
 #include "app/sounds.h"
 #include "app/web_site.h"
+#include "common/errors.h"
+#include "game/progress.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -28,6 +31,10 @@ constexpr std::array kUnofferedCommands = {
     "Wallpaper",   "HelpContentsItem", "HelpOrderItem", "HelpFAQ",        "HelpSearchItem", "WhatsNewItem",
 };
 constexpr std::array kPopupMenus = {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"};
+// Follows the reason a save at exit failed.
+constexpr const char* kCloseUnsavedQuestion =
+    "\n\nThe game has not been saved. Close the jigsaw without saving it?\n"
+    "Choose No to go back to the game.";
 
 // The hourglass over every window for as long as it lives.
 class WaitCursor {
@@ -76,6 +83,7 @@ MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
   speedBar_->installEventFilter(this);
   boxBar_->installEventFilter(this);
   BuildStatusLine();
+  host_.SetSkinHandler([this] { ApplySkin(*this, host_.SkinPicture(), host_.SkinColour()); });
   ConnectCommands();
   FormCreate();
   RouteBoardInput();
@@ -223,7 +231,7 @@ void MainWindow::RouteBoardInput() {
   };
   host_.SetPopupHandler([this](const std::string& menu, Point boardPoint) {
     QAction* popup = menus_->Action(menu);
-    if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(QPoint(boardPoint.X, boardPoint.Y)));
+    if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(board_->WidgetPointOf(boardPoint)));
   });
   board_->OnResize = [this](int width, int height) {
     if (FPlaying) Guarded([&] { game_->FitBoard(width, height); });
@@ -254,7 +262,6 @@ void MainWindow::FormCreate() {
   // The sounds object and the music player are the window's children, found by name.
   new TSounds(MakeWaveOutput(), this);
   new MusicPlayer(host_, [this] { return host_.MusicFile(); }, MakeMusicOutput(), this);
-  // The skin object joins here with its module.
   FDockSize = form.Get("SpeedBar").Height;
   form.SetCaption(kMainFormName, "Quillmere Gift");
   setWindowTitle(ToQString(form.Get(kMainFormName).Caption));
@@ -272,11 +279,17 @@ void MainWindow::CreateGame() {
   if (TSounds* sounds = TSounds::Of(*this)) game_->Config().SetSoundOutput(sounds->ConfigOutput());
   game_->GhostLevel = FGhostLevel;
   game_->Attended = [this] {
-    // The clock runs while this window is the active one (the auto-solve and picture
-    // windows join here with their modules).
-    return QApplication::activeWindow() == this;
+    const QWidget* active = QApplication::activeWindow();
+    return IsAttended({.MainForm = active == this,
+                       .AutoSolveDialog = auxForms_ && active == &auxForms_->SolveDlg(),
+                       .Overlay = auxForms_ && active == &auxForms_->OverlayForm(),
+                       .AutoSolving = FSolving,
+                       .Application = active != nullptr});
   };
   game_->OnTrayButtonMenu = [this](TBox& tray) { game_->SetCurrentTray(&tray); };
+  game_->FitOverlayToPicture = [this](int32_t, int32_t) {
+    if (auxForms_) auxForms_->OverlayForm().FitHeightToPicture();
+  };
 }
 
 void MainWindow::HideUnofferedCommands() {
@@ -298,7 +311,10 @@ SplashForm& MainWindow::CreateSplashForm() {
   return *splash_;
 }
 
-void MainWindow::CreateAuxiliaryForms() { auxForms_ = std::make_unique<AuxiliaryForms>(this); }
+void MainWindow::CreateAuxiliaryForms() {
+  auxForms_ = std::make_unique<AuxiliaryForms>(this, host_.MainForm());
+  auxForms_->OverlayForm().SetPictureSource([this]() -> const Bitmap* { return FPlaying ? &game_->Picture : nullptr; });
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -308,7 +324,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::FormShow() {
-  // The piece size dialog's help button is hidden here once that dialog exists.
+  if (auxForms_) auxForms_->PieceSizeDlg().HelpButton().hide();
   CheckMusicDevice();
   try {
     game_->LoadGift();
@@ -350,7 +366,7 @@ void MainWindow::RunStartSequence() {
     WaitCursor hourglass;
     SetSplashButtonsEnabled(false);
     try {
-      resumed = StartGame();
+      resumed = StartGame(true);
     } catch (...) {
       failure = std::current_exception();
     }
@@ -367,19 +383,25 @@ void MainWindow::RunStartSequence() {
   StartMusic();
 }
 
-bool MainWindow::StartGame() {
+bool MainWindow::StartGame(bool resume) {
   UiState& form = host_.MainForm();
   if (form.Checked("Mystery")) {
     form.SetChecked("Picture", false);
     form.SetChecked("Ghostpicture", false);
   }
   game_->BuildPuzzle();
-  const bool resumed = game_->ResumeGame(board_->width(), board_->height());
+  const QSize board = board_->BoardSize();
+  bool resumed = false;
+  if (resume)
+    resumed = game_->ResumeGame(board.width(), board.height());
+  else
+    game_->StartWithoutSavedGame(board.width(), board.height());
   FPlaying = true;
-  game_->FitBoard(board_->width(), board_->height());
+  game_->FitBoard(board.width(), board.height());
   board_->ShowBitmap(&game_->BoardBitmap);
   board_->repaint();
   UpdateGhostButtons(FGhostLevel);
+  if (auxForms_) auxForms_->OverlayForm().FitHeightToPicture();
   if (form.Checked("Picture") && auxForms_) {
     auxForms_->OverlayForm().show();
     auxForms_->OverlayForm().update();
@@ -395,11 +417,12 @@ void MainWindow::ShowSplashAsWelcome(bool resumed) {
   host_.RunModal(*splash_);
 }
 
-// The user declined to resume: the saved game goes and the gift starts anew.
+// The user declined to resume: the saved game goes and the gift starts anew, also
+// when the file cannot be removed (the user is told so).
 void MainWindow::RestartFromScratch() {
   DeleteSavedGame();
   game_->LoadGift();
-  StartGame();
+  StartGame(false);
 }
 
 void MainWindow::StartMusic() {
@@ -425,24 +448,34 @@ void MainWindow::ArrangeSplashWithCheckBox(const std::string& caption) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   try {
-    FormClose();
-    event->accept();
+    if (FormClose())
+      event->accept();
+    else
+      event->ignore();
   } catch (const std::exception& e) {
-    // The window stays open; closing it again runs the sequence anew.
+    // The window stays open and in play; closing it again runs the sequence anew.
     event->ignore();
     host_.ReportError(e.what());
   }
 }
 
-void MainWindow::FormClose() {
+bool MainWindow::FormClose() {
   if (game_) game_->StopAutoSolve();
-  if (MusicPlayer* player = MusicPlayer::Of(*this); player && host_.MainForm().Checked("Music") && player->IsPlaying())
-    player->Stop();
-  Finally cleanUp([this] {
-    delete splash_;
-    FTimer.stop();
-    FPlaying = false;
-  });
+  MusicPlayer* player = MusicPlayer::Of(*this);
+  const bool musicPlayed = player && host_.MainForm().Checked("Music") && player->IsPlaying();
+  if (musicPlayed) player->Stop();
+  if (AskToSaveOnExit() && !SaveBeforeClosing()) {
+    // Back to the game as it was.
+    if (musicPlayed) StartMusic();
+    return false;
+  }
+  FTimer.stop();
+  FPlaying = false;
+  return true;
+}
+
+bool MainWindow::AskToSaveOnExit() {
+  Finally freeSplash([this] { delete splash_; });
   delete splash_;
   host_.NewSplashForm();
   splash_ = new SplashForm(host_, this);
@@ -452,14 +485,23 @@ void MainWindow::FormClose() {
   if (!FPlaying) splash_->State().SetCaption("GiftLab", GiftLabelText(""));
   host_.RunModal(*splash_);
   // A gift whose game never started has no position to keep.
-  if (splash_->State().Checked("SaveResumeBox") && game_->IsPlaying()) game_->SaveGame();
+  return splash_->State().Checked("SaveResumeBox") && game_->IsPlaying();
+}
+
+bool MainWindow::SaveBeforeClosing() {
+  try {
+    game_->SaveGame();
+    return true;
+  } catch (const UserError& error) {
+    return host_.AskYesNo(error.what() + std::string(kCloseUnsavedQuestion));
+  }
 }
 
 void MainWindow::FormDestroy() {
   if (MusicPlayer* player = MusicPlayer::Of(*this)) player->Stop();  // lets go of the file
   if (!host_.MusicFile().empty()) std::remove(host_.MusicFile().c_str());
   game_.reset();
-  // The skin joins here with its module.
+  host_.SetSkinHandler({});
   delete TSounds::Of(*this);
 }
 

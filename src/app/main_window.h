@@ -86,9 +86,10 @@ class MainWindow : public QMainWindow {
   void ConnectSolvingAids(const std::function<void(const char*, std::function<void()>)>& onPlaying);
   void ConnectUndoCommands();
   void ConnectArrangeCommands();
-  // The tray description, quick help and about dialogs.
+  // The tray description, quick help, about and piece size dialogs.
   void ConnectDialogCommands();
   void TrayRenameClick();
+  void PieceSizeClick();
   void ShowStatusHintsOfPopups();
   void FlipTick(const char* name);
   void BarsToggle(const char* item, const char* bar);
@@ -118,13 +119,23 @@ class MainWindow : public QMainWindow {
   void CheckMusicDevice();
   void Timer1Timer();
   void RunStartSequence();
-  bool StartGame();
+  // Builds the puzzle and starts play, from the saved game when resume is set and
+  // there is one (true).
+  bool StartGame(bool resume);
   void RestartFromScratch();
   void StartMusic();
   void ShowSplashAsWelcome(bool resumed);
   void ArrangeSplashWithCheckBox(const std::string& caption);
   void SetSplashButtonsEnabled(bool enabled);
-  void FormClose();
+  // The closing sequence; false when the user goes back to the game because the
+  // position could not be saved.
+  bool FormClose();
+  // The exit splash with the closing message and "Save game..."; true when the game
+  // is to be saved.
+  bool AskToSaveOnExit();
+  // Saves the position; when that fails, asks whether to close without it. False
+  // when the user goes back to the game.
+  bool SaveBeforeClosing();
   void FormDestroy();
   // Runs a step; an exception it raises goes to the application's handler.
   void Guarded(const std::function<void()>& step);

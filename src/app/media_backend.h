@@ -2,11 +2,13 @@
 // at all. Qt 6.4 on Linux defaults to its GStreamer back end, which crashes the
 // program when GStreamer's base plugins are missing, and stops the program when the
 // back end named in QT_MEDIA_BACKEND cannot be loaded. The player therefore names
-// the FFmpeg back end itself (it loops the music without a gap), and before the first
-// media player is made it lets a trial copy of itself make one: when the trial fails
-// in any way, the gift's music stays off and the program plays on.
+// the FFmpeg back end itself (it loops the music without a gap), falls back to Qt's
+// default when that one's plugin does not load, and before the first media player is
+// made lets a trial copy of itself make one: when the trial fails in any way, the
+// gift's music stays off and the program plays on.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace quill {
 
@@ -15,9 +17,15 @@ inline constexpr const char* kPreferredMediaBackend = "ffmpeg";
 // Set in the environment of the trial copy of the program.
 inline constexpr const char* kMediaTrialVariable = "QUILLMERE_MEDIA_TRIAL";
 
-// Before the application object is made: names the FFmpeg back end in
-// QT_MEDIA_BACKEND when the user has named none and its plugin loads.
-void ChooseMediaBackend();
+// Before the application object is made: names `preferred` (the FFmpeg back end) in
+// QT_MEDIA_BACKEND when the user has named none.
+void ChooseMediaBackend(const char* preferred = kPreferredMediaBackend);
+
+// Once the application object exists (Qt then knows every plugin folder, a portable
+// gift's own too) and before the first media player: when the back end named by
+// ChooseMediaBackend does not load, takes the name back so Qt's default is tried.
+// Returns whether the back end Qt will use loads. A back end the user named stays.
+bool SettleMediaBackend();
 
 // The back end Qt will load: the one QT_MEDIA_BACKEND names, or "" for Qt's default.
 std::string ChosenMediaBackend();
@@ -26,13 +34,19 @@ std::string ChosenMediaBackend();
 // as loading.
 bool MediaBackendLoads(const std::string& name);
 
-// The program that RunMediaTrial runs in: the player sets its own file; without one
-// (tests, tools) no trial is made and a back end whose plugin loads counts as usable.
-void SetMediaTrialProgram(const std::string& path);
+// The command that started this process, to start the trial copy with: the file the
+// system runs (/proc/self/exe) and the arguments after the first in /proc/self/cmdline.
+// A portable gift's player, started through its bundled loader, so gives the loader
+// with the library path and the player.
+std::vector<std::string> OwnCommandLine();
 
-// Runs `program` as the trial copy (with QUILLMERE_MEDIA_TRIAL set) and tells whether
+// The command that runs the trial copy: the player sets its own; without one (tests,
+// tools) no trial is made and a back end whose plugin loads counts as usable.
+void SetMediaTrialCommand(std::vector<std::string> command);
+
+// Runs `command` as the trial copy (with QUILLMERE_MEDIA_TRIAL set) and tells whether
 // it ended normally with status 0 within ten seconds.
-bool MediaTrialSucceeds(const std::string& program);
+bool MediaTrialSucceeds(const std::vector<std::string>& command);
 
 // Whether a media player can be made here without bringing the program down. Asked
 // once; the answer is kept for the run.

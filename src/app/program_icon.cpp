@@ -1,5 +1,6 @@
 #include "app/program_icon.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,8 +68,11 @@ void PaintLandscape(QPainter& p, const QPainterPath& piece) {
 
 }  // namespace
 
-QPixmap ProgramIconPixmap(int size) {
-  QPixmap pixmap(size, size);
+QPixmap ProgramIconPixmap(int size, qreal ratio) {
+  if (ratio <= 0) ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  const int pixels = static_cast<int>(std::lround(size * ratio));
+  QPixmap pixmap(pixels, pixels);
+  pixmap.setDevicePixelRatio(ratio);  // the painter below draws in `size` units
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
@@ -86,7 +90,7 @@ QPixmap ProgramIconPixmap(int size) {
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48}) icon.addPixmap(ProgramIconPixmap(size));
+  for (int size : {16, 32, 48}) icon.addPixmap(ProgramIconPixmap(size, 1.0));
   return icon;
 }
 

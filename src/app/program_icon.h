@@ -6,8 +6,10 @@
 
 namespace quill {
 
-// The icon painted at `size` × `size` pixels on a transparent background.
-QPixmap ProgramIconPixmap(int size);
+// The icon painted at `size` × `size` pixels on a transparent background, in the
+// device pixels of `ratio` (0: the application's device pixel ratio), so it is sharp
+// on HiDPI screens.
+QPixmap ProgramIconPixmap(int size, qreal ratio = 0);
 // The icon at the usual sizes of window icons.
 QIcon ProgramIcon();
 

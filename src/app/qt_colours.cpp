@@ -105,4 +105,9 @@ QImage ToQImage(const Bitmap& bitmap) {
   return {};
 }
 
+QImage WrapBitmap(const Bitmap& bitmap) {
+  if (bitmap.Format() != PixelFormat::Rgb24 || bitmap.Empty()) return ToQImage(bitmap);
+  return QImage(bitmap.Bits(), bitmap.Width(), bitmap.Height(), bitmap.Stride(), QImage::Format_BGR888);
+}
+
 }  // namespace quill

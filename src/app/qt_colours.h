@@ -28,6 +28,11 @@ QFont ToQFont(const FontState& font);
 // A copy of a 24-bit or 8-bit bitmap as an image; 1-bit masks become black/white.
 QImage ToQImage(const Bitmap& bitmap);
 
+// The bitmap as an image to draw at once: a 24-bit one's rows are shared without a
+// copy (blue, green, red bytes, rows padded to 32 bits, as QImage expects them), so
+// the bitmap must outlive the image; other formats are converted.
+QImage WrapBitmap(const Bitmap& bitmap);
+
 // Texts of the core are UTF-8.
 inline QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 

@@ -10,12 +10,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <cmath>
 #include <iostream>
 
+#include "app/board_widget.h"
 #include "app/congrats_dialog.h"
 #include "app/cursors.h"
 #include "app/qt_colours.h"
 #include "app/zoom_form.h"
+#include "common/average_colour.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -102,10 +105,10 @@ int QtHost::ScreenColourDepth() {
 }
 
 void QtHost::SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) {
-  // The skin itself arrives later; until then the picture is kept for the panels
-  // that tile it.
+  skinColour_ = picture ? AverageColor(picture.get(), false, toolbarHeight) : kSystemButtonFace;
   skin_ = std::move(picture);
   skinToolbarHeight_ = toolbarHeight;
+  if (skinHandler_) skinHandler_();
 }
 
 int QtHost::RunModal(QDialog& dialog) {
@@ -119,12 +122,14 @@ namespace quill {
 
 // ---- The board ----------------------------------------------------------------------
 
+void QtHost::SetBoardWidget(BoardWidget* board) { board_ = board; }
+
 void QtHost::InvalidateBoard(const Rect& rect, bool now) {
   if (!board_ || rect.IsEmpty()) return;
   if (now) {
-    board_->repaint(ToQRect(rect));
+    board_->repaint(board_->WidgetRectOf(rect));
   } else {
-    board_->update(ToQRect(rect));
+    board_->update(board_->WidgetRectOf(rect));
   }
 }
 
@@ -132,10 +137,12 @@ void QtHost::SetCursor(CursorShape shape) {
   if (board_) board_->setCursor(QtCursorOf(shape));
 }
 
-Point QtHost::PointerOnBoard() {
-  if (!board_) return {};
-  const QPoint point = board_->mapFromGlobal(QCursor::pos());
-  return {point.x(), point.y()};
+Point QtHost::PointerOnBoard() { return board_ ? board_->PointerOnBoard() : Point{}; }
+
+Rect QtHost::FormRectOnBoard(const Rect& rect) {
+  const double ratio = board_ ? board_->devicePixelRatioF() : 1.0;
+  auto scaled = [ratio](int32_t v) { return static_cast<int32_t>(std::lround(v * ratio)); };
+  return {scaled(rect.Left), scaled(rect.Top), scaled(rect.Right), scaled(rect.Bottom)};
 }
 
 void QtHost::ProcessEvents() { QCoreApplication::processEvents(); }

@@ -18,6 +18,8 @@ class QWidget;
 
 namespace quill {
 
+class BoardWidget;
+
 class QtHost : public Host {
  public:
   QtHost();
@@ -41,6 +43,7 @@ class QtHost : public Host {
   void InvalidateBoard(const Rect& rect, bool now) override;
   void SetCursor(CursorShape shape) override;
   Point PointerOnBoard() override;
+  Rect FormRectOnBoard(const Rect& rect) override;
   void ProcessEvents() override;
   void RepaintStatus() override;
   // Qt offers no look into the event queue without dispatching it: always false, so
@@ -64,8 +67,9 @@ class QtHost : public Host {
   ChoiceAnswer AskYesNoCancelAll(const std::string& question) override;
   bool ChooseColour(Colour& colour) override;
 
-  // The widget that shows the board bitmap (PaintBox1).
-  void SetBoardWidget(QWidget* board) { board_ = board; }
+  // The widget that shows the board bitmap (PaintBox1); board rectangles and points
+  // go through its mapping to device pixels.
+  void SetBoardWidget(BoardWidget* board);
 
   // The application's handler for an error that stopped an operation: the text in
   // a message box and on standard error.
@@ -90,6 +94,11 @@ class QtHost : public Host {
   const std::string& MusicFile() const { return musicFile_; }
   const Bitmap* SkinPicture() const { return skin_.get(); }
   int SkinToolbarHeight() const { return skinToolbarHeight_; }
+  // The average colour of the skin's top band, as high as the tool bar; the button
+  // face (a system colour) without a skin.
+  Colour SkinColour() const { return skinColour_; }
+  // Runs after the gift has handed over a skin (the main window applies it).
+  void SetSkinHandler(std::function<void()> handler) { skinHandler_ = std::move(handler); }
 
  private:
   UiState mainForm_;
@@ -100,11 +109,13 @@ class QtHost : public Host {
   // In quiet mode: notes the question and gives the quiet answer.
   ChoiceAnswer QuietAnswer(const std::string& question);
   QPointer<QWidget> dialogParent_;
-  QPointer<QWidget> board_;
+  QPointer<BoardWidget> board_;
   std::string musicFile_;
   std::unique_ptr<QTemporaryDir> privateTemp_;  // made on first use
   std::unique_ptr<Bitmap> skin_;
   int skinToolbarHeight_ = 0;
+  Colour skinColour_ = kSystemButtonFace;
+  std::function<void()> skinHandler_;
   std::function<void(const std::string&, Point)> popupHandler_;
 };
 

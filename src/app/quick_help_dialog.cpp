@@ -1,11 +1,15 @@
 #include "app/quick_help_dialog.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 
 #include "app/qt_host.h"
@@ -13,11 +17,15 @@
 namespace quill {
 namespace {
 
-// The dialog's layout, in client pixels.
+// The dialog at the font size it was designed for, in client pixels: the scroll box
+// of 428 × 522 over a row of 45 that holds the OK button 10 pixels down.
 constexpr QSize kClientSize(428, 567);
-constexpr QRect kScrollBox(0, 0, 428, 522);
-constexpr int kButtonTop = 532;
+constexpr QSize kScrollBoxSize(428, 522);
+constexpr int kButtonRowHeight = 45;
+constexpr int kButtonTop = 10;
 constexpr QSize kButtonSize(75, 25);
+// Room kept between the dialog and the screen's edges when it grows with its rows.
+constexpr int kScreenMargin = 60;
 
 // One row: the action on the left, its effect on the right.
 struct HelpRow {
@@ -91,10 +99,8 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
 
 QuickHelpDialog::QuickHelpDialog(const Bitmap* skin, QWidget* parent)
     : SkinnedDialog("QuickHelpDlg", "Quick help - shortcuts", skin, parent) {
-  setFixedSize(kClientSize);
   auto* scroll = new QScrollArea(this);
   scroll->setObjectName("ScrollBox1");
-  scroll->setGeometry(kScrollBox);
   scroll->setWidgetResizable(true);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // The groups lie over the skin.
@@ -102,13 +108,33 @@ QuickHelpDialog::QuickHelpDialog(const Bitmap* skin, QWidget* parent)
   scroll->viewport()->setAutoFillBackground(false);
   scroll->setWidget(BuildGroups());
   scroll->widget()->setAutoFillBackground(false);
-  ok_ = NewButton(this, "OKBtn", "OK");
+  scroll->setMinimumSize(ScrollBoxSize(*scroll));
+  auto* buttonRow = new QWidget(this);
+  buttonRow->setObjectName("ButtonRow");
+  buttonRow->setFixedHeight(kButtonRowHeight);
+  ok_ = NewButton(buttonRow, "OKBtn", "OK");
   ok_->setDefault(true);
   ok_->move(0, kButtonTop);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   // This edition has no help system for "More..." to open.
-  NewButton(this, "MoreBtn", "More...")->hide();
+  NewButton(buttonRow, "MoreBtn", "More...")->hide();
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(scroll, 1);
+  column->addWidget(buttonRow);
+  FixSizeToLayout(*this, kClientSize);
   FixTextColors(*this);
+}
+
+// Wide enough for every column of rows beside the scroll bar; as high as the rows
+// when the screen has room, else the rows scroll. Never below the designed size.
+QSize QuickHelpDialog::ScrollBoxSize(const QScrollArea& scroll) {
+  const QSize rows = scroll.widget()->sizeHint();
+  int height = rows.height();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    height = std::min(height, screen->availableGeometry().height() - kButtonRowHeight - kScreenMargin);
+  return QSize(rows.width() + scroll.verticalScrollBar()->sizeHint().width(), height).expandedTo(kScrollBoxSize);
 }
 
 QWidget* QuickHelpDialog::BuildGroups() {
@@ -125,7 +151,8 @@ QWidget* QuickHelpDialog::BuildGroups() {
 }
 
 void QuickHelpDialog::CentreOkUnderFirstGroup() {
-  const int centre = firstGroup_->mapTo(this, QPoint(firstGroup_->width() / 2, 0)).x();
+  const QPoint groupCentre = firstGroup_->mapTo(this, QPoint(firstGroup_->width() / 2, 0));
+  const int centre = ok_->parentWidget()->mapFrom(this, groupCentre).x();
   ok_->move(centre - ok_->width() / 2, kButtonTop);
 }
 

@@ -5,6 +5,7 @@
 #include "app/dialog_support.h"
 
 class QPushButton;
+class QScrollArea;
 
 namespace quill {
 
@@ -20,6 +21,7 @@ class QuickHelpDialog : public SkinnedDialog {
 
  private:
   QWidget* BuildGroups();
+  static QSize ScrollBoxSize(const QScrollArea& scroll);
   void CentreOkUnderFirstGroup();
 
   QWidget* firstGroup_ = nullptr;

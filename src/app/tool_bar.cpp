@@ -85,7 +85,7 @@ void ToolButtonRow::FitToButtons() {
 }
 
 SpeedBarWidget::SpeedBarWidget(UiState& state, const std::string& bar, QWidget* parent)
-    : QToolBar(parent), row_(new ToolButtonRow(state, bar, this)), mirror_(state) {
+    : SkinnedToolBar(parent), row_(new ToolButtonRow(state, bar, this)), mirror_(state) {
   setObjectName(ToQString(bar));
   setMovable(true);
   setFloatable(false);

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/skin.h"
 #include "app/state_mirror.h"
 
 namespace quill {
@@ -35,8 +36,8 @@ class ToolButtonRow : public QWidget {
   std::map<std::string, QToolButton*, std::less<>> buttons_;
 };
 
-// The dockable bar that carries a ToolButtonRow.
-class SpeedBarWidget : public QToolBar {
+// The dockable bar that carries a ToolButtonRow, the skin behind it when the gift has one.
+class SpeedBarWidget : public SkinnedToolBar {
   Q_OBJECT
  public:
   SpeedBarWidget(UiState& state, const std::string& bar, QWidget* parent = nullptr);

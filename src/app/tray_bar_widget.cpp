@@ -138,7 +138,7 @@ void TrayBarRow::moveEvent(QMoveEvent* event) {
 }
 
 TrayBarWidget::TrayBarWidget(UiState& state, QWidget* parent)
-    : QToolBar(parent), row_(new TrayBarRow(state, this)), mirror_(state) {
+    : SkinnedToolBar(parent), row_(new TrayBarRow(state, this)), mirror_(state) {
   setObjectName(kBarName);
   setMovable(true);
   setFloatable(false);
@@ -147,7 +147,7 @@ TrayBarWidget::TrayBarWidget(UiState& state, QWidget* parent)
 }
 
 void TrayBarWidget::moveEvent(QMoveEvent* event) {
-  QToolBar::moveEvent(event);
+  SkinnedToolBar::moveEvent(event);
   row_->ReportGeometry();
 }
 

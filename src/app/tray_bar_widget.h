@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/skin.h"
 #include "app/state_mirror.h"
 
 namespace quill {
@@ -55,8 +56,9 @@ class TrayBarRow : public QWidget {
   MenuRequest menuRequest_;
 };
 
-// The bar that carries a TrayBarRow at the bottom of the main window.
-class TrayBarWidget : public QToolBar {
+// The bar that carries a TrayBarRow at the bottom of the main window, the skin behind
+// it when the gift has one.
+class TrayBarWidget : public SkinnedToolBar {
   Q_OBJECT
  public:
   TrayBarWidget(UiState& state, QWidget* parent = nullptr);

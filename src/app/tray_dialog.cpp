@@ -1,5 +1,6 @@
 #include "app/tray_dialog.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,18 +12,21 @@
 namespace quill {
 namespace {
 
-// The dialog's layout, in client pixels.
+// The dialog at the font size it was designed for, in client pixels: the prompt and
+// the edit field 328 wide from (12, 12), the three buttons of 75 × 25 at the bottom
+// right, 8 apart.
 constexpr QSize kClientSize(352, 112);
-constexpr QRect kPromptBox(12, 12, 328, 17);
-constexpr QRect kDescripBox(12, 32, 328, 23);
-constexpr QRect kOkBox(101, 72, 75, 25);
-constexpr QRect kCancelBox(184, 72, 75, 25);
-constexpr QRect kHelpBox(267, 72, 75, 25);
+constexpr QMargins kMargins(12, 12, 10, 15);
+constexpr int kFieldWidth = 328;
+constexpr int kPromptGap = 3;
+constexpr int kButtonGap = 17;
+constexpr QSize kButtonSize(75, 25);
+constexpr int kButtonSpacing = 8;
 
-QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, const QRect& box) {
+QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
-  button->setGeometry(box);
+  button->setMinimumSize(kButtonSize);
   return button;
 }
 
@@ -30,21 +34,35 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption, c
 
 TrayDialog::TrayDialog(const std::string& description, const Bitmap* skin, QWidget* parent)
     : SkinnedDialog("TrayDlg", "Tray Description", skin, parent) {
-  setFixedSize(kClientSize);
   auto* prompt = new QLabel("Enter a name or short description for tray:", this);
   prompt->setObjectName("Label1");
-  prompt->setGeometry(kPromptBox);
   descrip_ = new QLineEdit(this);
   descrip_->setObjectName("Descrip");
   descrip_->setMaxLength(static_cast<int>(kMaxTrayDescription));
   descrip_->setText(ToQString(description));
-  descrip_->setGeometry(kDescripBox);
-  QPushButton* ok = NewButton(this, "OKBtn", "OK", kOkBox);
+  descrip_->setMinimumWidth(kFieldWidth);
+  QPushButton* ok = NewButton(this, "OKBtn", "OK");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(NewButton(this, "CancelBtn", "Cancel", kCancelBox), &QPushButton::clicked, this, &QDialog::reject);
+  QPushButton* cancel = NewButton(this, "CancelBtn", "Cancel");
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // This edition has no help system for the Help button to open.
-  NewButton(this, "HelpBtn", "Help", kHelpBox)->setEnabled(false);
+  QPushButton* help = NewButton(this, "HelpBtn", "Help");
+  help->setEnabled(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(kButtonSpacing);
+  buttons->addStretch(1);
+  for (QPushButton* button : {ok, cancel, help}) buttons->addWidget(button);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(kMargins);
+  column->setSpacing(0);
+  column->addWidget(prompt);
+  column->addSpacing(kPromptGap);
+  column->addWidget(descrip_);
+  column->addSpacing(kButtonGap);
+  column->addStretch(1);
+  column->addLayout(buttons);
+  FixSizeToLayout(*this, kClientSize);
   ok->setFocus();
 }
 

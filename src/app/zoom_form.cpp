@@ -13,20 +13,13 @@
 namespace quill {
 namespace {
 
-// Letter-box bars narrower than this share of the screen are avoided by stretching.
-constexpr int kMarginPercent = 10;
-
-// The bitmap's rows as an image: shared for 24 bit (bytes blue, green, red, rows
-// padded to 32 bits, as QImage expects them), otherwise converted once.
-QImage WrapPicture(const Bitmap& picture) {
-  if (picture.Format() != PixelFormat::Rgb24 || picture.Empty()) return ToQImage(picture);
-  return QImage(picture.Bits(), picture.Width(), picture.Height(), picture.Stride(), QImage::Format_BGR888);
-}
+// The picture keeps its aspect: bars of any width are left black, never stretched away.
+constexpr int kMarginPercent = 0;
 
 }  // namespace
 
 ZoomForm::ZoomForm(const Bitmap& picture, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(WrapPicture(picture)) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(WrapBitmap(picture)) {
   setObjectName("ZoomForm");
   setAttribute(Qt::WA_OpaquePaintEvent);
   const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();

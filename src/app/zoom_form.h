@@ -1,7 +1,7 @@
-// The zoom window (TZoomForm): the puzzle picture as loaded from the gift, fitted to
-// the whole screen and letter-boxed in black where the bars would be wider than a
-// tenth of the screen. Borderless and modal; any click or key closes it. Shown by
-// the Zoom command and after the congratulation.
+// The zoom window (TZoomForm): the puzzle picture as loaded from the gift, as large as
+// the screen holds it at its own aspect, centred between black bars. Borderless and
+// modal; any click or key closes it. Shown by the Zoom command and after the
+// congratulation.
 #pragma once
 #include <QDialog>
 #include <QImage>

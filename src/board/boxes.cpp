@@ -170,7 +170,7 @@ Rect TBox::ButtonRect() const {
   const ComponentState& bar = form.Get("BoxBar");
   const ComponentState& board = form.Get("PaintBox1");
   const int32_t left = bar.Left - board.Left + button.Left, top = bar.Top - board.Top + button.Top;
-  return {left, top, left + button.Width, top + button.Height};
+  return owner_.TheHost().FormRectOnBoard({left, top, left + button.Width, top + button.Height});
 }
 
 void TBox::DrawFrame(Bitmap& bitmap, const Rect* clip) const {

@@ -200,7 +200,7 @@ class TBoxes : public TPieces {
   // The position of the next new tray; starts at (0, 0), not saved.
   Point NextTrayPlace;
   // The skin's colour: tray frames and title bars. The button face until a skin is set.
-  Colour SkinColour = 0xFF00000F;
+  Colour SkinColour = kSystemButtonFace;
   // Waits between the zoom frames; empty: the thread sleeps.
   TBand::WaitFunction ZoomWait;
   // A right press on a tray's button (the game makes it the current tray; the shell

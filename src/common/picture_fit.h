@@ -1,9 +1,12 @@
 // Fitting a picture into a window: the size that keeps its aspect ratio, and the
 // rectangle that letter-boxes it only where the bars would be wider than a margin
-// (thinner bars are avoided by stretching that dimension). The full-screen zoom
-// window places the puzzle picture with it.
+// (thinner bars are avoided by stretching that dimension), and the picture window's
+// size after the user resized it. The full-screen zoom window and the picture window
+// place the puzzle picture with them.
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "raster/rect.h"
 
@@ -46,6 +49,37 @@ inline Rect FitRect(int32_t sourceWidth, int32_t sourceHeight, int32_t targetWid
     size.Height = targetHeight;
   }
   return {dx, dy, dx + size.Width, dy + size.Height};
+}
+
+// The picture window cannot be dragged smaller than this in either direction.
+constexpr int32_t kOverlayMinimum = 80;
+
+// The picture window keeps the picture's aspect while the user resizes it. Given the
+// client size the user left and the size fitted last (kept between calls, starting at
+// 0 × 0): the dragged dimension, at least kOverlayMinimum, decides, and the other one
+// follows the picture. When only the height changed the width follows it, otherwise
+// the height follows the width. The result becomes the last fitted size. None when
+// the client already has the last fitted size (so the resize that fitting causes ends
+// the chain) or there is no picture. A following dimension is at least 1 pixel.
+inline std::optional<FittedSize> ResizeOverlay(FittedSize client, FittedSize& lastFitted, int32_t pictureWidth,
+                                               int32_t pictureHeight) {
+  if (client == lastFitted || pictureWidth <= 0 || pictureHeight <= 0) return std::nullopt;
+  int64_t width = std::max(kOverlayMinimum, client.Width);
+  int64_t height = std::max(kOverlayMinimum, client.Height);
+  if (client.Width == lastFitted.Width)
+    width = std::max<int64_t>(1, height * pictureWidth / pictureHeight);
+  else
+    height = std::max<int64_t>(1, width * pictureHeight / pictureWidth);
+  lastFitted = {static_cast<int32_t>(std::min<int64_t>(width, INT32_MAX)),
+                static_cast<int32_t>(std::min<int64_t>(height, INT32_MAX))};
+  return lastFitted;
+}
+
+// The picture window's client height for its width when a layout is made: the
+// picture's aspect.
+inline int32_t OverlayHeightForWidth(int32_t width, int32_t pictureWidth, int32_t pictureHeight) {
+  if (pictureWidth <= 0 || pictureHeight <= 0) return width;
+  return static_cast<int32_t>(std::max<int64_t>(1, int64_t{pictureHeight} * width / pictureWidth));
 }
 
 }  // namespace quill

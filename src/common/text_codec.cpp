@@ -1,5 +1,6 @@
 #include "common/text_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -24,8 +25,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
@@ -65,6 +71,22 @@ std::string Windows1252ToUtf8(std::string_view text) {
 std::string Utf8ToWindows1252(std::string_view text) {
   std::string out;
   for (size_t i = 0; i < text.size();) out += ByteOf(NextCodePoint(text, i));
+  return out;
+}
+
+std::vector<char32_t> CharactersOutsideWindows1252(std::string_view text) {
+  std::vector<char32_t> outside;
+  for (size_t i = 0; i < text.size();) {
+    const char32_t cp = NextCodePoint(text, i);
+    const bool held = cp != 0xFFFD && CodePointOf(static_cast<uint8_t>(ByteOf(cp))) == cp;
+    if (!held && std::find(outside.begin(), outside.end(), cp) == outside.end()) outside.push_back(cp);
+  }
+  return outside;
+}
+
+std::string Utf8OfCodePoint(char32_t cp) {
+  std::string out;
+  AppendUtf8(out, cp);
   return out;
 }
 

@@ -26,6 +26,7 @@ struct MouseOptions {
 
 // Undo point kinds recorded by the board's mouse control and the window's commands.
 enum UndoKind : int32_t {
+  kUndoSizeShape = 0,
   kUndoArrange = 1,
   kUndoArrangeTray = 2,
   kUndoDisarrange = 3,

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "common/errors.h"
+#include "common/jpeg_decode.h"
 #include "common/random.h"
 #include "common/records.h"
 #include "game/fit_grid.h"
@@ -34,10 +35,12 @@ int32_t LargestPieceExtent(int32_t width4, int32_t height4, int32_t columns, int
 }  // namespace
 
 void TJigsaw::BuildPuzzle() {
-  LoadJpegBlock(Picture, FHeader.PictureOffset, FHeader.PictureSize);
-  if (Picture.Width() > kMaxPictureSide || Picture.Height() > kMaxPictureSide)
+  const std::vector<uint8_t> jpeg = ReadJpegBlock(FHeader.PictureOffset, FHeader.PictureSize);
+  const JpegInfo size = ReadJpegInfo(jpeg.data(), jpeg.size());
+  if (size.Width > kMaxPictureSide || size.Height > kMaxPictureSide)
     throw UserError("The picture of this jigsaw is too large: at most " + std::to_string(kMaxPictureSide) +
                     " pixels wide and high can be cut into pieces");
+  DecodeJpeg(jpeg.data(), jpeg.size(), Picture);
   FUnscaled = Bitmap();  // the picture is its own unscaled copy until rescaled
   PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(PuzzleRecord.RequestedCount, Picture.Width(), Picture.Height()));
   CreatePieceList();

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "common/average_colour.h"
 #include "common/colour_names.h"
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
@@ -124,7 +125,11 @@ void TJigsaw::ApplySkin(const ProgramFile& file) {
   try {
     auto picture = std::make_unique<Bitmap>();
     LoadJpegBlock(*picture, FHeader.SkinOffset, FHeader.SkinSize);
-    host_.SetSkin(std::move(picture), host_.MainForm().Get("SpeedBar").Height);
+    // Tray frames and title bars take the average colour of the band the tool bar shows.
+    const int bandHeight = host_.MainForm().Get("SpeedBar").Height;
+    const Colour colour = AverageColor(picture.get(), false, bandHeight);
+    host_.SetSkin(std::move(picture), bandHeight);
+    SkinColour = colour;
   } catch (const std::exception&) {
     // A skin that cannot be used leaves the plain look; nothing is reported.
   }
@@ -186,10 +191,14 @@ void TJigsaw::ApplyOptionsToMenus() {
   TickOutlineRadioItem(menus, FHeader.OutlineIndex);
 }
 
-void TJigsaw::LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size) {
+std::vector<uint8_t> TJigsaw::ReadJpegBlock(int32_t offset, int32_t size) {
   ProgramFile file(FProgramPath);
   if (!file.Holds(offset, size) || size <= 0) throw UserError(kDamagedGiftMessage);
-  const std::vector<uint8_t> block = file.ReadBlock(offset, size);
+  return file.ReadBlock(offset, size);
+}
+
+void TJigsaw::LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size) {
+  const std::vector<uint8_t> block = ReadJpegBlock(offset, size);
   DecodeJpeg(block.data(), block.size(), target);
 }
 

@@ -29,6 +29,15 @@ enum class GameState : uint8_t { Idle = 0, Playing = 2 };
 
 struct SavedGame;
 
+// The settings of the pieces' size and shape that the piece size dialog changes.
+struct PieceShape {
+  int32_t Scale = 100;   // percent of the gift picture's size
+  int32_t Style = 1;     // 1 Classic .. 6 Mix
+  int32_t Oddness = 0;   // 0..10
+  int32_t Fun = 0;       // share of fun pieces in tens of percent, 0..10
+  friend bool operator==(const PieceShape&, const PieceShape&) = default;
+};
+
 // Outlines are generated at four times the picture's size in 16-bit coordinates.
 constexpr int kMaxPictureSide = 8191;
 
@@ -46,6 +55,9 @@ class TJigsaw : public TMove {
   void LoadGift();
   // Decodes the JPEG block at [offset, offset + size) of the program file.
   void LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size);
+  // The bytes of that block; raises the damaged-gift error when it lies outside
+  // the file.
+  std::vector<uint8_t> ReadJpegBlock(int32_t offset, int32_t size);
   // Writes the gift's music to the temporary folder; returns its path or "".
   std::string ExtractMusic(const ProgramFile& source);
   // Fills the exit splash with the gift label and the closing message.
@@ -53,7 +65,8 @@ class TJigsaw : public TMove {
 
   // Decodes the gift's picture, fits the grid to it and creates the pieces with the
   // shapes that the puzzle's seed gives. Raises UserError when the picture block is
-  // missing, does not decode or is too large.
+  // missing, does not decode or is too large; the size is judged from the JPEG's
+  // header, before any memory is taken for the pixels.
   void BuildPuzzle();
   // Generates the lattice from the puzzle record (the caller has seeded the random
   // generator with the puzzle's seed), sets every piece's template number, shape
@@ -84,16 +97,20 @@ class TJigsaw : public TMove {
   void RestoreLayout(int32_t boardWidth, int32_t boardHeight);
   // ---- The saved game (saved_game.cpp) ----
   // Starts play on a board of the given size, from the saved game when there is one
-  // (true), else with a new layout. A saved game that is damaged, made by a newer
-  // version or made from another gift is refused with a message and changes nothing:
-  // the game starts new.
+  // (true: at its name, or this gift's save at the old name), else with a new
+  // layout. A saved game that is damaged, made by a newer version or made from
+  // another gift is refused with a message and changes nothing: the game starts new.
+  // Temporaries left by a save that crashed are removed first.
   bool ResumeGame(int32_t boardWidth, int32_t boardHeight);
+  // Starts play with a new layout, whatever saved game there is.
+  void StartWithoutSavedGame(int32_t boardWidth, int32_t boardHeight);
   // Writes the position to the saved game file, replacing it only once the new one
   // is whole. Raises UserError when the file cannot be created or written.
   void SaveGame();
-  // Deletes the saved game file if there is one.
-  void DeleteSavedGame();
-  // The program's path with the extension ".sav".
+  // Deletes the saved game file if there is one (and this gift's save at the old
+  // name). When one cannot be removed, tells the user so and returns false.
+  bool DeleteSavedGame();
+  // The program's path with ".sav" appended.
   std::string SavedGameFile() const;
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
@@ -110,7 +127,8 @@ class TJigsaw : public TMove {
   // Sizes the board to width × height and redraws it; while idle only the backdrop.
   void FitBoard(int32_t width, int32_t height);
   // Rescales the picture to percent of its own size and cuts every piece again;
-  // nothing for 0.
+  // nothing for 0. Raises UserError, changing nothing, for a negative percent or one
+  // that makes the picture larger than kMaxPictureSide.
   void SetScale(int32_t percent);
   // Brings the board bitmap up to date with the ghost and outline options before the
   // shell shows it.
@@ -137,8 +155,30 @@ class TJigsaw : public TMove {
   // Whether the user counts as being at the game this second (the shell knows which
   // window is active); the clock runs only then.
   std::function<bool()> Attended;
+  // Gives the picture overlay window the picture's proportions when a layout is made
+  // or restored (the shell sets it; the arguments are the picture's size).
+  std::function<void(int32_t width, int32_t height)> FitOverlayToPicture;
   // The main window's ghost brightness level (1..10).
   int32_t GhostLevel = 5;
+
+  // ---- Piece size and shape (piece_size.cpp) ----
+  // The scale, style, oddness and fun share of the puzzle record.
+  PieceShape CurrentPieceShape() const;
+  // Whether the pieces can be cut at `scale` percent: cells of 8 to 512 pixels each
+  // way and a picture no larger than kMaxPictureSide. With a canvas, a valid scale
+  // also draws the preview of one piece of that scale's cell in `style` and
+  // `oddness` on it.
+  bool DrawShapePreview(Canvas* canvas, int32_t scale, int32_t style, int32_t oddness) const;
+  // The piece size dialog's Apply: puts the shape into the puzzle record (the style
+  // pinned to 1..6) and cuts the pieces at its scale. When the bitmaps cannot be had
+  // it says so and falls back to 100 %; any other failure is shown with its own text
+  // and the shape before is put back.
+  void ApplyPieceShape(const PieceShape& shape);
+  // "&Piece Size...": records a "size/shape" undo step, runs the dialog (`runDialog`
+  // answers whether it ended with OK) and, when it ended otherwise, puts back the
+  // shape it found if Apply changed it. Nothing while pieces are carried.
+  void ChangePieceSize(const std::function<bool()>& runDialog);
+  // ---- End of piece size and shape ----
 
   // ---- Board mouse control (board_mouse.cpp) ----
   void BoardMouseDown(MouseButton button, int32_t x, int32_t y);
@@ -343,9 +383,11 @@ class TJigsaw : public TMove {
   // ---- Undo and redo (undo.cpp) ----
   // The program's history, emptied first when it holds steps of another puzzle.
   TUndo& UndoSteps();
-  // SetScale; when the picture cannot be made that large, a message and 100 %.
-  void SetScaleOrFallBack(int32_t percent);
   // ---- End of undo and redo ----
+
+  // Puts `shape` into the puzzle record and cuts the pieces at its scale; when that
+  // fails, the fallbacks of ApplyPieceShape, with `before` as the shape put back.
+  void CutAtShape(const PieceShape& shape, const PieceShape& before);
 
   // The colour of a kind (0 the colour dialog, preset to `colour`; 1 matching;
   // 2 contrasting; 3 the gift's board colour); false when the dialog was cancelled.

@@ -5,6 +5,13 @@
 #include "ui/form_layouts.h"
 
 namespace quill {
+namespace {
+
+constexpr const char* kTurnedPiecesQuestion =
+    "The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces "
+    "the right way up or 'No' to re-enable rotation.";
+
+}  // namespace
 
 void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   FTray = &BoardTray();
@@ -19,6 +26,7 @@ void TJigsaw::NewLayout(int32_t boardWidth, int32_t boardHeight) {
   FMural.Resize(boardWidth, boardHeight);
   FMural.SetPicture(&Picture, true);
   ResizeBoard(boardWidth, boardHeight);
+  if (FitOverlayToPicture) FitOverlayToPicture(Picture.Width(), Picture.Height());
 }
 
 void TJigsaw::RestoreLayout(int32_t boardWidth, int32_t boardHeight) {
@@ -35,8 +43,10 @@ void TJigsaw::RestoreLayout(int32_t boardWidth, int32_t boardHeight) {
   MainForm().SetColour(kMainFormName, colour);
   FMural.SetColour(colour);
   FitBoard(boardWidth, boardHeight);
-  // Asking to turn pieces the right way up when rotation is off joins here with the
-  // solving aids.
+  // Turned pieces cannot be turned back while rotation is off: the user chooses to
+  // turn them all the right way up or to have rotation on again.
+  if (!MainForm().Checked("Rotation")) MainForm().SetChecked("Rotation", SetRotating(false, kTurnedPiecesQuestion));
+  if (FitOverlayToPicture) FitOverlayToPicture(Picture.Width(), Picture.Height());
 }
 
 }  // namespace quill

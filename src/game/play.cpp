@@ -4,6 +4,7 @@
 
 #include "board/wait_cursor.h"
 #include "common/average_colour.h"
+#include "common/errors.h"
 #include "common/random.h"
 #include "common/records.h"
 #include "game/jigsaw.h"
@@ -14,12 +15,15 @@
 namespace quill {
 namespace {
 
-// Menu items and tool buttons that only make sense while a puzzle is played.
+// Menu items and tool buttons that only make sense while a puzzle is played. The
+// pop-ups' "&Piece Size..." items go with the Tools menu's.
 constexpr const char* kPlayCommands[] = {
     "Loupe",       "Ghostpicture", "NewTray",    "ShowTrays",   "HideTrays",    "DeleteTrays",  "PieceSize",
     "ArrangeAtEdge", "ArrangeInGrid", "Disarrange", "Picture",   "Zoompicture",  "SpeedLoupe",   "SpeedHint",
     "SpeedZoom",   "SpeedColor",   "SpeedGhost", "SpeedNewBox", "SpeedSize",    "SpeedEdge",    "SpeedGrid",
-    "SpeedPicture",
+    "SpeedPicture", "PieceSize1",  "PieceSize2",
+    // The arranging items of the board's and a tray's pop-up menus.
+    "ArrangeAtEdge2", "ArrangeInGrid2", "Disarrange2", "ArrangeAtEdgeT", "ArrangeInGridT", "DisarrangeTray",
 };
 
 // The snap divisors of the snap levels 0 to 4; this edition plays at level 2.
@@ -123,9 +127,15 @@ void TJigsaw::RedrawBoard() {
 
 void TJigsaw::SetScale(int32_t percent) {
   if (percent == 0) return;
+  const int64_t width = int64_t{percent} * PuzzleRecord.PictureWidth / 100;
+  const int64_t height = int64_t{percent} * PuzzleRecord.PictureHeight / 100;
+  // The outlines hold four times the picture's size in 16-bit coordinates.
+  if (percent < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
+    throw UserError("The pieces cannot be cut at " + std::to_string(percent) + "%: the picture would be larger than " +
+                    std::to_string(kMaxPictureSide) + " pixels wide or high");
   PuzzleRecord.Scale = static_cast<int16_t>(percent);
-  PuzzleRecord.ScaledWidth = percent * PuzzleRecord.PictureWidth / 100;
-  PuzzleRecord.ScaledHeight = percent * PuzzleRecord.PictureHeight / 100;
+  PuzzleRecord.ScaledWidth = static_cast<uint16_t>(width);
+  PuzzleRecord.ScaledHeight = static_cast<uint16_t>(height);
   Regenerate();
   ClassifyPieces(AllPieces());
   // The unscaled picture is kept apart only once the two differ.

@@ -1,20 +1,17 @@
 #include "game/saved_game.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <numeric>
 #include <optional>
 #include <set>
 
 #include "common/byte_stream.h"
 #include "common/config.h"
+#include "common/durable_file.h"
 #include "common/packed.h"
 #include "game/jigsaw.h"
 #include "pieces/piece_records.h"
@@ -78,12 +75,69 @@ bool PlausibleShape(const TPuzzleRecord& r) {
          r.Oddness <= kMaxOddness && r.FunPieces <= kMaxFunPieces;
 }
 
+// The clock counts up from 0; the tray bar is scrolled to one of the trays; a time
+// limit is a length of time.
 bool PlausibleRecords(const SavedGame& game) {
   const TPuzzleRecord& r = game.Puzzle;
   if (!PlausibleShape(r) || !PlausibleGhostCentre(r.GhostCentreX) || !PlausibleGhostCentre(r.GhostCentreY))
     return false;
-  if (!InRange(r.NextGroup, 0, kMaxCounter)) return false;
-  return !game.HasBoardRecord || InRange(game.Board.TrayStamp, 0, kMaxCounter);
+  if (!InRange(r.NextGroup, 0, kMaxCounter) || !InRange(r.Elapsed, 0, kMaxCounter)) return false;
+  if (!game.HasBoardRecord) return true;
+  const TBoardRecord& b = game.Board;
+  return InRange(b.TrayStamp, 0, kMaxCounter) && b.TrayScroll <= std::max<uint16_t>(1, b.TrayCount) &&
+         (!b.LimitOn || InRange(b.LimitSeconds, 0, kMaxCounter));
+}
+
+// Grid neighbours of piece i to the right and below, in a grid of `columns`.
+std::vector<size_t> NeighboursAfter(size_t i, size_t columns, size_t count) {
+  std::vector<size_t> after;
+  if ((i + 1) % columns != 0 && i + 1 < count) after.push_back(i + 1);
+  if (i + columns < count) after.push_back(i + columns);
+  return after;
+}
+
+// Pieces of a group were joined one grid neighbour at a time, so each group lies in
+// one tray, turned one way, and every piece of it reaches every other through grid
+// neighbours of the same group.
+bool PlausibleGroups(const std::vector<TFormPiece>& pieces, size_t columns) {
+  std::vector<size_t> root(pieces.size());
+  std::iota(root.begin(), root.end(), size_t{0});
+  auto find = [&root](size_t i) {
+    while (root[i] != i) i = root[i] = root[root[i]];
+    return i;
+  };
+  for (size_t i = 0; i < pieces.size(); ++i)
+    for (size_t j : NeighboursAfter(i, columns, pieces.size()))
+      if (pieces[j].Group == pieces[i].Group) root[find(j)] = find(i);
+  std::map<int32_t, size_t> firstOfGroup;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    const auto [first, isFirst] = firstOfGroup.emplace(pieces[i].Group, i);
+    const TFormPiece& lead = pieces[first->second];
+    if (!isFirst && (find(i) != find(first->second) || pieces[i].Tray != lead.Tray ||
+                     pieces[i].Rotation != lead.Rotation))
+      return false;
+  }
+  return true;
+}
+
+// A completed puzzle is one group.
+bool PlausibleCompletion(const SavedGame& game) {
+  return !game.Puzzle.Completed || game.Pieces.empty() || std::all_of(game.Pieces.begin(), game.Pieces.end(), [&](const TFormPiece& piece) {
+    return piece.Group == game.Pieces.front().Group;
+  });
+}
+
+// A piece is joined when its group holds another piece; the joined count counts
+// them. Both follow from the groups, so they are taken from there, not the file.
+void DeriveJoinedFromGroups(SavedGame& game) {
+  std::map<int32_t, int> groupSizes;
+  for (const TFormPiece& piece : game.Pieces) ++groupSizes[piece.Group];
+  uint16_t joined = 0;
+  for (TFormPiece& piece : game.Pieces) {
+    piece.Joined = groupSizes[piece.Group] > 1;
+    joined = static_cast<uint16_t>(joined + (piece.Joined ? 1 : 0));
+  }
+  game.Puzzle.JoinedCount = joined;
 }
 
 bool PlausibleNormalised(double value, int32_t reference) {
@@ -154,8 +208,6 @@ TBoardRecord BoardRecordOfOldFile(Colour windowColour) {
   return board;
 }
 
-std::string SystemReason(int error) { return std::strerror(error); }
-
 // The whole file, or none when there is no file of that name.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   std::error_code error;
@@ -170,22 +222,26 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-// Writes every byte and flushes it to the disk; 0 or the system's error number.
-int WriteAll(int fd, std::span<const uint8_t> bytes) {
-  for (size_t done = 0; done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    if (n == 0) return EIO;
-    done += static_cast<size_t>(n);
+// The saved game at the old name when it is this gift's (the puzzle record is the
+// built gift's). Programs of one stem shared that name, so anything else there
+// belongs to another program and is left alone without a word.
+std::optional<SavedGame> OldSaveOfThisGift(const std::string& programPath) {
+  const std::string fileName = OldSavedGameFileName(programPath);
+  if (fileName.empty()) return std::nullopt;
+  try {
+    if (const auto bytes = ReadWholeFile(fileName)) return ParseSavedGame(*bytes, PuzzleRecord, fileName);
+  } catch (const SavedGameError&) {
   }
-  return ::fsync(fd) == 0 ? 0 : errno;
+  return std::nullopt;
 }
 
 }  // namespace
 
-std::string SavedGameFileName(const std::string& programPath) {
-  return std::filesystem::path(programPath).replace_extension(".sav").string();
+std::string SavedGameFileName(const std::string& programPath) { return programPath + ".sav"; }
+
+std::string OldSavedGameFileName(const std::string& programPath) {
+  const std::string old = std::filesystem::path(programPath).replace_extension(".sav").string();
+  return old == programPath || old == SavedGameFileName(programPath) ? std::string() : old;
 }
 
 size_t SavedGameSize(bool hasBoardRecord, size_t pieceCount, size_t trayCount) {
@@ -222,8 +278,10 @@ SavedGame ParseSavedGame(std::span<const uint8_t> bytes, const TPuzzleRecord& bu
   const bool piecesSound = std::all_of(game.Pieces.begin(), game.Pieces.end(), [&](const TFormPiece& piece) {
     return PlausiblePiece(piece, game.Puzzle, trayNumbers);
   });
-  if (!PlausibleRecords(game) || trayNumbers.empty() || !piecesSound || !PlausibleSettings(game.Settings))
+  if (!PlausibleRecords(game) || trayNumbers.empty() || !piecesSound || !PlausibleSettings(game.Settings) ||
+      !PlausibleGroups(game.Pieces, std::max<size_t>(1, built.Columns)) || !PlausibleCompletion(game))
     throw Damaged(fileName);
+  DeriveJoinedFromGroups(game);
   return game;
 }
 
@@ -242,45 +300,48 @@ std::vector<uint8_t> SerializeSavedGame(TJigsaw& game) {
   return stream.Take();
 }
 
-void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes) {
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) throw UserError("Cannot create file " + Quoted(path) + ". " + SystemReason(errno) + ".");
-  ::fchmod(fd, 0644);
-  int error = WriteAll(fd, bytes);
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.c_str());
-    throw UserError("Cannot write file " + Quoted(path) + ". " + SystemReason(error) + ".");
-  }
-}
-
 // ---- The game object's operations ----------------------------------------------
 
 std::string TJigsaw::SavedGameFile() const { return SavedGameFileName(FProgramPath); }
 
 void TJigsaw::SaveGame() {
-  const std::vector<uint8_t> bytes = SerializeSavedGame(*this);
-  WriteFileReplacing(SavedGameFile(), bytes);
+  const std::string fileName = SavedGameFile();
+  RemoveLeftTemporaries(fileName);
+  WriteFileReplacing(fileName, SerializeSavedGame(*this));
+  // The save at the old name is superseded now; left there, it would come back once
+  // the new one is deleted.
+  if (OldSaveOfThisGift(FProgramPath)) RemoveFile(OldSavedGameFileName(FProgramPath));
 }
 
-void TJigsaw::DeleteSavedGame() {
-  std::error_code ignored;
-  std::filesystem::remove(SavedGameFile(), ignored);
+bool TJigsaw::DeleteSavedGame() {
+  std::string fileName = SavedGameFile();
+  int error = RemoveFile(fileName);
+  if (error == 0 && OldSaveOfThisGift(FProgramPath)) {
+    fileName = OldSavedGameFileName(FProgramPath);
+    error = RemoveFile(fileName);
+  }
+  if (error == 0) return true;
+  TheHost().ShowMessage("The saved game " + Quoted(fileName) + " cannot be removed. " + SystemErrorText(error) +
+                            ". The new game starts all the same; the saved one is offered again at the next "
+                            "start unless this game is saved over it.",
+                        MessageKind::Warning);
+  return false;
 }
 
 bool TJigsaw::ResumeGame(int32_t boardWidth, int32_t boardHeight) {
   const std::string fileName = SavedGameFile();
+  RemoveLeftTemporaries(fileName);
   std::optional<SavedGame> saved;
   try {
-    if (const auto bytes = ReadWholeFile(fileName)) saved = ParseSavedGame(*bytes, PuzzleRecord, fileName);
+    if (const auto bytes = ReadWholeFile(fileName))
+      saved = ParseSavedGame(*bytes, PuzzleRecord, fileName);
+    else
+      saved = OldSaveOfThisGift(FProgramPath);
   } catch (const SavedGameError& error) {
     TheHost().ShowMessage(std::string(error.what()) + " A new game is started instead.", MessageKind::Warning);
   }
   if (!saved) {
-    NewLayout(boardWidth, boardHeight);
-    SetGameState(GameState::Playing);
+    StartWithoutSavedGame(boardWidth, boardHeight);
     return false;
   }
   ApplySavedGame(*saved);
@@ -289,6 +350,11 @@ bool TJigsaw::ResumeGame(int32_t boardWidth, int32_t boardHeight) {
   RestoreLayout(boardWidth, boardHeight);
   SetGameState(GameState::Playing);
   return true;
+}
+
+void TJigsaw::StartWithoutSavedGame(int32_t boardWidth, int32_t boardHeight) {
+  NewLayout(boardWidth, boardHeight);
+  SetGameState(GameState::Playing);
 }
 
 void TJigsaw::ApplySavedGame(const SavedGame& saved) {
@@ -304,7 +370,9 @@ void TJigsaw::ApplySavedGame(const SavedGame& saved) {
   PuzzleRecord.NextGroup = nextGroup;
   AddSavedTrays(*this, saved.Trays);
   Config().ReadSection(saved.Settings.data(), saved.Settings.size());
-  AllJoined = false;
+  // A game saved between the last join and the tick that tests completion is tested
+  // at the first tick after resuming.
+  AllJoined = PuzzleRecord.JoinedCount >= PuzzleRecord.PieceCount && !PuzzleRecord.Completed;
 }
 
 }  // namespace quill

@@ -5,7 +5,9 @@
 // section. `TJigsaw::SaveGame`, `ResumeGame` and `DeleteSavedGame` use this module.
 //
 // A file is read and checked whole before anything of it is applied: a short,
-// damaged or foreign file is refused with a message and changes nothing.
+// damaged or foreign file is refused with a message and changes nothing. It is
+// written through `durable_file`, so a crash or power cut leaves the old file or
+// the new one, never neither.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -26,8 +28,13 @@ constexpr int16_t kSavedGameFormat = 5;        // FormatNo of the files this pro
 constexpr int16_t kFirstFormatWithBoard = 3;   // older files have no board record
 constexpr size_t kPieceRecordsSize = 36;       // layout, position and tray number of one piece
 
-// The program's path with its extension replaced by ".sav" (added when it has none).
+// The program's full path with ".sav" appended: never the program itself, and two
+// programs of different names never share it.
 std::string SavedGameFileName(const std::string& programPath);
+// The name earlier versions used, the program's path with its extension replaced by
+// ".sav"; empty when that is the program itself or the name above. A save found
+// there is resumed when it is this gift's, and is written at the new name.
+std::string OldSavedGameFileName(const std::string& programPath);
 
 // Bytes of a saved game with these counts (trayCount includes the board tray).
 size_t SavedGameSize(bool hasBoardRecord, size_t pieceCount, size_t trayCount);
@@ -50,16 +57,14 @@ struct SavedGame {
 
 // Reads a saved game and checks it against the puzzle the gift built (`built`: the
 // puzzle record after building): its counts, the file's length and every value that
-// would otherwise reach the board. Throws SavedGameError; `fileName` names the file
-// in the message.
+// would otherwise reach the board, and that groups are pieces joined to their grid
+// neighbours. What follows from the groups (which pieces are joined and how many)
+// is taken from them. Throws SavedGameError; `fileName` names the file in the
+// message.
 SavedGame ParseSavedGame(std::span<const uint8_t> bytes, const TPuzzleRecord& built, const std::string& fileName);
 
 // The file's bytes for the game as it is now. Sets `TrayCount` and
 // `SavedBoardColour` of the board record as saving does.
 std::vector<uint8_t> SerializeSavedGame(TJigsaw& game);
-
-// Writes bytes to path through a new file beside it that then replaces it, so a
-// failed write leaves the old file as it was. Throws UserError with the reason.
-void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes);
 
 }  // namespace quill

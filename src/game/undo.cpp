@@ -2,9 +2,6 @@
 // the game object's snapshots of the position and their restoring.
 #include "game/undo.h"
 
-#include <new>
-#include <stdexcept>
-
 #include "board/tray_records.h"
 #include "common/byte_stream.h"
 #include "common/records.h"
@@ -20,10 +17,6 @@ constexpr const char* kStepNames[] = {
 
 constexpr const char* kUndoItem = "UndoItem";
 constexpr const char* kRedoItem = "RedoItem";
-
-constexpr const char* kScaleFallBackText =
-    "Insufficient graphics resources to set such a large piece size - reducing the number of Windows desktop "
-    "colors may help. Setting scale factor back to 100%...";
 
 // The history's view of one game object.
 class GameUndoTarget final : public TUndoTarget {
@@ -167,8 +160,8 @@ void TJigsaw::TakeSnapshot(TUndoEvent& event) {
 }
 
 void TJigsaw::ApplySnapshot(const TUndoEvent& event) {
-  const bool shapeChanged = event.Scale != PuzzleRecord.Scale || event.Oddness != PuzzleRecord.Oddness ||
-                            event.Style != PuzzleRecord.PieceStyle || event.Fun != PuzzleRecord.FunPieces;
+  const PieceShape before = CurrentPieceShape();
+  const PieceShape shape{event.Scale, event.Style, event.Oddness, event.Fun};
   ByteReader stream(event.Stream);
   PuzzleRecord = ParsePuzzleRecord(stream.Read(kPuzzleRecordSize).data(), kPuzzleRecordSize);
   BoardRecord = ParseBoardRecord(stream.Read(kBoardRecordSize).data(), kBoardRecordSize);
@@ -195,27 +188,11 @@ void TJigsaw::ApplySnapshot(const TUndoEvent& event) {
     RotatePieces(pending, 0, true, true, StatusProgress.Report());
     CutPieces(pending, false);
   }
-  if (shapeChanged)
-    SetScaleOrFallBack(event.Scale);
+  if (shape != before)
+    CutAtShape(shape, before);
   else
     FitBoard(Config().BoardWidth, Config().BoardHeight);
   UpdateAtHome();
-}
-
-void TJigsaw::SetScaleOrFallBack(int32_t percent) {
-  bool tooLarge = false;
-  try {
-    SetScale(percent);
-  } catch (const std::bad_alloc&) {
-    tooLarge = true;
-  } catch (const std::length_error&) {
-    tooLarge = true;
-  } catch (const UserError&) {
-    tooLarge = true;
-  }
-  if (!tooLarge) return;
-  TheHost().ShowMessage(kScaleFallBackText, MessageKind::Error);
-  SetScale(100);
 }
 
 }  // namespace quill

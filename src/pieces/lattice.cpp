@@ -20,8 +20,10 @@ constexpr int kFunPieceDivisor = 400;
 
 bool IsHorizontalKind(int kind) { return kind % 2 == 0; }
 
-// Shrinks two shoulders proportionally so that together they fit `length`; the
-// second is measured against the already shrunk first.
+int64_t GridLine(int extent, int i, int count) { return int64_t{extent} * i / count; }
+
+}  // namespace
+
 void FitShoulders(int32_t& first, int32_t& second, int length) {
   const int sum = first + second;
   if (length >= sum || sum == 0) return;
@@ -29,10 +31,6 @@ void FitShoulders(int32_t& first, int32_t& second, int length) {
   const int newSum = first + second;
   if (newSum != 0) second = length * second / newSum;
 }
-
-int64_t GridLine(int extent, int i, int count) { return int64_t{extent} * i / count; }
-
-}  // namespace
 
 LatticeSettings LatticeSettings::FromPuzzleRecord(const TPuzzleRecord& record) {
   LatticeSettings s;

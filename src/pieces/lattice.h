@@ -51,6 +51,10 @@ struct LatticeSettings {
   static LatticeSettings FromPuzzleRecord(const TPuzzleRecord& record);
 };
 
+// Shrinks two shoulders of a knob proportionally so that together they fit `length`;
+// the second is measured against the already shrunk first.
+void FitShoulders(int32_t& first, int32_t& second, int length);
+
 // Draws one ordinary edge of `type` from `from` to `to` with the knob values of
 // `knobs`; kinds 0 and 2 are horizontal edges (to.X > from.X), 1 and 3 vertical
 // (to.Y > from.Y). Type 0 draws nothing.

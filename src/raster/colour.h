@@ -18,6 +18,8 @@ constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 
 constexpr bool IsSystemColour(Colour c) { return (c & 0xFF000000u) == 0xFF000000u; }
+// The system colour of button faces (index 15), the plain look of panels and bars.
+constexpr Colour kSystemButtonFace = 0xFF00000F;
 constexpr int SystemColourIndex(Colour c) { return static_cast<int>(c & 0xFF); }
 
 }  // namespace quill

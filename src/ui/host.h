@@ -65,6 +65,10 @@ class Host {
   virtual void SetCursor(CursorShape shape) { (void)shape; }
   // The pointer in board coordinates.
   virtual Point PointerOnBoard() { return {}; }
+  // A rectangle measured in the main form's units from the board's top-left (a tool
+  // button's place, say) in board pixels; the two differ on screens whose device
+  // pixel ratio is not 1.
+  virtual Rect FormRectOnBoard(const Rect& rect) { return rect; }
   // Shows the status line and the progress bar as they are now, at once.
   virtual void RepaintStatus() {}
   // Lets the window system handle pending events (repaints, a zoom frame shown).

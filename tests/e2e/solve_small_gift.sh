@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A four-piece gift is solved with the mouse: the inspector, which plays the same
 # game in the core, writes the drags that solve a new game on a board of the player's
-# size; they are replayed on the player's board and the congratulation appears.
+# size; they are replayed on the player's board and the congratulation appears. Run
+# also at QT_SCALE_FACTOR=2, where the pointer's travel in screen pixels must move the
+# pieces just as far on the board.
 source "$(dirname "$0")/xvfb_session.sh"
 inspect=$5
 make_gift "$work/gift" --pieces 4 --rotation off
@@ -12,26 +14,15 @@ sleep 2
 xdotool key Return  # leaves the "Play..." screen
 sleep 2
 
-# The board is the largest window inside the main window: its size and place.
-read -r width height left top < <(xwininfo -root -tree |
-  awk '/"Quillmere Gift"/ && match($0, /[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+/) {
-         split(substr($0, RSTART, RLENGTH), g, /[x+ ]+/); area = g[1] * g[2]
-         if (g[1] < 2000 && area > best && g[3] == 0 && g[6] > 0) { best = area; w = g[1]; h = g[2]; x = g[5]; y = g[6] } }
-       END { print w, h, x, y }')
+# The board is the largest window inside the main window: its size and place, in
+# the screen's pixels, which are the board's own at any device pixel ratio.
+read -r width height left top < <(board_geometry "Quillmere Gift")
 echo "board ${width}x${height} at ${left},${top}"
 [[ -n "$width" ]] || { echo "no board window"; exit 1; }
 
 "$inspect" --solving-script --board-size "${width}x${height}" "$work/gift" >"$work/solve.txt"
 cat "$work/solve.txt"
-while read -r _ x1 y1 x2 y2; do
-  xdotool mousemove $((left + x1)) $((top + y1)) mousedown 1
-  for i in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $((left + x1 + (x2 - x1) * i / 8)) $((top + y1 + (y2 - y1) * i / 8))
-    sleep 0.05
-  done
-  xdotool mouseup 1
-  sleep 0.5
-done <"$work/solve.txt"
+replay_drags "$left" "$top" <"$work/solve.txt"
 
 wait_for_window "You solved it!" 10 >/dev/null || { echo "no congratulation"; cat "$work/out.log"; exit 1; }
 import -window root "$work/solved.png" 2>/dev/null || true

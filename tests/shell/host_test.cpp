@@ -1,10 +1,11 @@
 // The Qt host and the application object: colour conversion through the desktop
 // palette, the host's answers, the display depth question, and the handler that
-// catches errors escaping event handlers.
+// catches errors escaping event handlers; the file that carries the gift.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -76,17 +77,25 @@ TEST(QtHostTest, EachHostHasItsOwnTemporaryFolderRemovedWithIt) {
   EXPECT_TRUE(std::filesystem::is_directory(second.PrivateTempDirectory()));
 }
 
-TEST(DisplayDepth, MessageNamesTheNumberOfColours) {
+TEST(DisplayDepth, MessageNamesTheNumberOfColoursOfTheDesktop) {
   struct Case {
     int depth;
     const char* colours;
   };
-  for (const Case& c : {Case{4, " 16 colors."}, Case{8, " 256 colors."}, Case{1, " 2 colors."}}) {
+  for (const Case& c : {Case{4, "16"}, Case{8, "256"}, Case{1, "2"}}) {
     SCOPED_TRACE(c.depth);
-    const std::string text = DisplayDepthMessage(c.depth);
-    EXPECT_NE(text.find(c.colours), std::string::npos) << text;
-    EXPECT_EQ(text.rfind("This program needs HiColor mode (64K colors) or better", 0), 0u);
+    EXPECT_EQ(DisplayDepthMessage(c.depth),
+              std::string("This program needs HiColor mode (64K colors) or better and so is unable to continue while "
+                          "your desktop is set to ") +
+                  c.colours + " colors. Would you like to change your settings now?");
   }
+}
+
+TEST(GiftFile, TheFileAPortableStartNamesIsTakenOnceAndNotPassedOn) {
+  ::setenv(kGiftFileVariable, "/home/ann/Downloads/birthday-gift", 1);
+  EXPECT_EQ(TakeGiftFilePath(), "/home/ann/Downloads/birthday-gift");
+  EXPECT_EQ(std::getenv(kGiftFileVariable), nullptr) << "programs the player starts would inherit it";
+  EXPECT_EQ(TakeGiftFilePath(), std::filesystem::read_symlink("/proc/self/exe").string());
 }
 
 // An object whose event handler fails, as a game operation may.

@@ -235,8 +235,7 @@ TEST_F(MainCommandsTest, RestartBuildsAFreshGameOnlyWhenConfirmed) {
   window->Game().AddTray();
   PuzzleRecord.JoinedCount = 2;
   window->Game().SaveGame();
-  std::filesystem::path saved(window->Game().ProgramPath());
-  saved.replace_extension(".sav");
+  const std::filesystem::path saved = window->Game().ProgramPath() + ".sav";
   ASSERT_TRUE(std::filesystem::exists(saved));
 
   Trigger(*window, "Restart1");  // answered No

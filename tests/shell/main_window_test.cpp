@@ -10,11 +10,14 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "app/main_window.h"
 #include "app/qt_colours.h"
 #include "app/web_site.h"
+#include "common/records.h"
 #include "main_window_fixture.h"
+#include "../unit/file_faults.h"
 
 namespace quill::testing {
 namespace {
@@ -81,7 +84,15 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirShortcutsAndLongHints) {
                         Case{"RedoItem", "Ctrl+Shift+Z", "Redo the step just undone"},
                         Case{"Picture", "F3", "Show the picture window"},
                         Case{"Hint1", "Ctrl+F1", "Flash the next two pieces to solve"},
-                        Case{"Mystery", "", "Hide the jigsaw preview pictures"}}) {
+                        Case{"Mystery", "", "Hide the jigsaw preview pictures"},
+                        Case{"OutlineFoil", "", "Pieces are made out of thin foil"},
+                        Case{"OutlinesPaper", "", "Pieces are made out of paper"},
+                        Case{"OutlinesCard", "", "Pieces are made out of thick card"},
+                        Case{"OutlinesWood", "", "Pieces are made out of chunky wood"},
+                        Case{"AntiAlias", "", "Remove jaggies from piece outlines using smoothing"},
+                        Case{"AutoOutline", "", "Remove outlines from solved pieces"},
+                        Case{"SortByShape", "", "Put edge pieces first when arranging"},
+                        Case{"SortByColor", "", "Put similar colors together when arranging"}}) {
     SCOPED_TRACE(c.name);
     QAction& action = *window->Menus().Action(c.name);
     EXPECT_EQ(action.shortcut().toString(QKeySequence::PortableText), c.shortcut);
@@ -131,9 +142,11 @@ TEST_F(MainWindowTest, GiftSettingsReachMenusAndBoard) {
   EXPECT_TRUE(window->Timer().isActive());
 }
 
-// The board widget shows the game's board bitmap pixel for pixel, and a drag with
-// the mouse moves a piece in the game; a press while the other button is held is
-// ignored.
+// The board widget shows the game's board bitmap pixel for pixel, one board pixel
+// on each device pixel (at a device pixel ratio of 2 the bitmap is twice the
+// widget's size), and a drag with the mouse moves a piece in the game by exactly the
+// pointer's travel in device pixels; a press while the other button is held is
+// ignored. Run at the screen's ratio, and at 2 by the shell_board_hidpi test.
 TEST_F(MainWindowTest, BoardShowsTheGameAndRoutesTheMouse) {
   GiftHeader header = DefaultGiftHeader();
   header.RequestedCount = 4;
@@ -142,29 +155,93 @@ TEST_F(MainWindowTest, BoardShowsTheGameAndRoutesTheMouse) {
   StartPlaying(*window);
   TJigsaw& game = window->Game();
   BoardWidget& board = window->PaintBox1();
-  const QImage shown = board.grab().toImage();
+  const double ratio = board.devicePixelRatioF();
   const Bitmap& bitmap = game.BoardBitmap;
+  ASSERT_EQ(QSize(bitmap.Width(), bitmap.Height()), board.size() * ratio);
+  const QImage shown = board.grab().toImage();
   ASSERT_EQ(shown.size(), QSize(bitmap.Width(), bitmap.Height()));
-  for (const QPoint p : {QPoint(1, 1), QPoint(bitmap.Width() / 2, bitmap.Height() / 2),
-                         QPoint(bitmap.Width() - 2, bitmap.Height() - 2)})
-    EXPECT_EQ(QColor(shown.pixel(p)), ToQColor(static_cast<Colour>(bitmap.PixelAt(p.x(), p.y())))) << p.x();
+  int differing = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      differing += QColor(shown.pixel(x, y)) != ToQColor(static_cast<Colour>(bitmap.PixelAt(x, y)));
+  EXPECT_EQ(differing, 0);
 
   TFormPiece& piece = *game.BoardTray().FPieces.back();  // the front piece
   const QPoint grab(piece.X + piece.Width / 2, piece.Y + piece.Height / 2);
   ASSERT_TRUE(game.IsOpaqueAt(piece, grab.x(), grab.y()));
   const QPoint start(piece.X, piece.Y);
-  auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+  // Positions arrive as Qt gives them: device pixels divided by the ratio.
+  auto send = [&](QEvent::Type type, QPoint boardPoint, Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPointF at = QPointF(boardPoint) / ratio;
     QMouseEvent event(type, at, board.mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(&board, &event);
   };
+  const QPoint travel(31, 21);
   send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-  send(QEvent::MouseMove, grab + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseMove, grab + travel, Qt::NoButton, Qt::LeftButton);
   // The right button pressed while the left one is held does nothing.
-  send(QEvent::MouseButtonPress, grab + QPoint(30, 20), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+  send(QEvent::MouseButtonPress, grab + travel, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
   EXPECT_TRUE(host.MainForm().Get("StatusLine").Caption.empty());
-  send(QEvent::MouseButtonRelease, grab + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonRelease, grab + travel, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(game.FDragState, kDragIdle);
-  EXPECT_EQ(QPoint(piece.X, piece.Y) - start, QPoint(30, 20));
+  EXPECT_EQ(QPoint(piece.X, piece.Y) - start, travel);
+}
+
+// Rectangles of the board the game changed are repainted through the widget's
+// rectangles that cover them: at any ratio, the smallest that do.
+TEST_F(MainWindowTest, BoardRectanglesMapToTheWidgetRectanglesCoveringThem) {
+  auto window = OpenGift(DefaultGiftHeader());
+  window->resize(640, 480);
+  window->show();
+  BoardWidget& board = window->PaintBox1();
+  const double ratio = board.devicePixelRatioF();
+  for (const Rect& r : {Rect{0, 0, 1, 1}, Rect{3, 5, 9, 12}, Rect{100, 7, 301, 8}, Rect{17, 33, 18, 250}}) {
+    const QRect covering = board.WidgetRectOf(r);
+    EXPECT_LE(covering.left() * ratio, r.Left);
+    EXPECT_LE(covering.top() * ratio, r.Top);
+    EXPECT_GE((covering.right() + 1) * ratio, r.Right);
+    EXPECT_GE((covering.bottom() + 1) * ratio, r.Bottom);
+    // One logical pixel less on any side would leave some of it out.
+    EXPECT_GT((covering.left() + 1) * ratio, r.Left);
+    EXPECT_GT((covering.top() + 1) * ratio, r.Top);
+    EXPECT_LT(covering.right() * ratio, r.Right);
+    EXPECT_LT(covering.bottom() * ratio, r.Bottom);
+    EXPECT_EQ(board.BoardPointAt(QPointF(r.Left, r.Top) / ratio), (Point{r.Left, r.Top}));
+  }
+}
+
+// A tray's zoom starts at its button on the tray bar: the button's place, measured in
+// the window, lands on the board where the button is, at any ratio.
+TEST_F(MainWindowTest, BoardPlaceOfATrayButtonIsWhereTheButtonIs) {
+  GiftHeader header = DefaultGiftHeader();
+  header.RequestedCount = 4;
+  auto window = OpenGift(header);
+  window->resize(640, 480);
+  StartPlaying(*window);
+  TJigsaw& game = window->Game();
+  game.Options.AnimateTrays = false;
+  game.AddTray();
+  QCoreApplication::processEvents();
+  const QToolButton* button = window->BoxBar().Button("TrayButton1");
+  ASSERT_NE(button, nullptr);
+  BoardWidget& board = window->PaintBox1();
+  const Point centre = board.BoardPointAt(board.mapFromGlobal(button->mapToGlobal(QPointF(button->rect().center()))));
+  const Rect place = game.TrayNo(game.TrayListCount() - 1).ButtonRect();
+  EXPECT_NEAR(centre.X, (place.Left + place.Right) / 2, 2);
+  EXPECT_NEAR(centre.Y, (place.Top + place.Bottom) / 2, 2);
+}
+
+// The hidpi run of the shell tests really runs at the ratio it asks for.
+TEST(BoardRatio, TheScaleFactorAskedForReachesTheBoard) {
+  TestApplication();
+  const QByteArray asked = qgetenv("QT_SCALE_FACTOR");
+  QtHost host;
+  BoardWidget board(host.MainForm());
+  board.resize(100, 80);
+  board.show();
+  const double expected = asked.isEmpty() ? board.devicePixelRatioF() : asked.toDouble();
+  EXPECT_DOUBLE_EQ(board.devicePixelRatioF(), expected);
+  EXPECT_EQ(board.BoardSize(), QSize(100, 80) * expected);
 }
 
 TEST_F(MainWindowTest, MysteryModeStartsWithoutPreviewPictures) {
@@ -232,12 +309,89 @@ TEST_F(MainWindowTest, ClosingSavesThePositionAndTheNextStartResumesIt) {
     moved = {piece.X, piece.Y};
     EXPECT_TRUE(window->close());
   }
-  ASSERT_TRUE(std::filesystem::exists(folder.Path() / "gift.sav"));
+  ASSERT_TRUE(std::filesystem::exists(folder.Path() / "gift.bin.sav"));
   auto window = OpenGift(header);
   StartPlaying(*window);
   const TFormPiece& piece = window->Game().Piece(0);
   EXPECT_EQ((Point{piece.X, piece.Y}), moved);
   EXPECT_EQ(host.SplashForm().Get("SaveResumeBox").Caption, "Resume game...");
+}
+
+// A save that fails at closing (a folder the player cannot write) asks whether to
+// close without saving: No goes back to the game as it was, Yes closes.
+TEST_F(MainWindowTest, SaveThatFailsAtClosingLetsTheUserPlayOnOrCloseWithoutSaving) {
+  GiftHeader header = DefaultGiftHeader();
+  header.CreatorVersion = "v6.13";
+  auto window = OpenGift(header);
+  StartPlaying(*window);
+  const std::string saved = (folder.Path() / "gift.bin.sav").string();
+  FileFaults faults(FileFaults::Failing(FileStep::CreateTemporary, EACCES));
+
+  host.SetQuietAnswer(ChoiceAnswer::No);
+  EXPECT_FALSE(window->close());
+  ASSERT_EQ(host.QuestionsAsked().size(), 1u);
+  const std::string& question = host.QuestionsAsked()[0];
+  EXPECT_NE(question.find("Cannot create file \"" + saved + "\". Permission denied."), std::string::npos) << question;
+  EXPECT_NE(question.find("Close the jigsaw without saving it?"), std::string::npos) << question;
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->Playing()) << "the board takes the mouse";
+  EXPECT_TRUE(window->Timer().isActive()) << "the clock runs";
+  EXPECT_TRUE(ReportedErrors().empty());
+
+  host.SetQuietAnswer(ChoiceAnswer::Yes);
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(host.QuestionsAsked().size(), 2u);
+  EXPECT_EQ(host.SplashForm().Get("GiftLab").Caption, GiftLabelText("v6.13")) << "the gift text keeps its version";
+  EXPECT_FALSE(window->Playing());
+  EXPECT_FALSE(std::filesystem::exists(saved));
+}
+
+// Starting from scratch, by unticking "Resume game..." or by Restart, starts a new
+// game also when the old save cannot be removed, and says so.
+TEST_F(MainWindowTest, StartingFromScratchStartsANewGameAlsoWhenTheSaveCannotBeRemoved) {
+  GiftHeader header = DefaultGiftHeader();
+  header.RequestedCount = 6;
+  const auto saved = folder.Path() / "gift.bin.sav";
+  const struct {
+    const char* Name;
+    std::function<void(MainWindow&)> StartAfresh;  // from a window before it is shown
+  } ways[] = {
+      {"unticking Resume game...",
+       [&](MainWindow& window) {
+         host.SplashForm().SetChecked("SaveResumeBox", false);
+         StartPlaying(window);
+       }},
+      {"Restart, Yes",
+       [&](MainWindow& window) {
+         StartPlaying(window);
+         ASSERT_EQ(PuzzleRecord.Elapsed, 5000);
+         host.SetQuietAnswer(ChoiceAnswer::Yes);
+         window.Menus().Action("Restart1")->trigger();
+         host.SetQuietAnswer(ChoiceAnswer::No);
+       }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.Name);
+    {
+      auto window = OpenGift(header);
+      StartPlaying(*window);
+      PuzzleRecord.Elapsed = 5000;
+      ASSERT_TRUE(window->close());
+    }
+    host.NewSplashForm();
+    auto window = OpenGift(header);
+    FileFaults faults(FileFaults::Failing(FileStep::Remove, EACCES));
+    ::testing::internal::CaptureStderr();
+    way.StartAfresh(*window);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_LT(PuzzleRecord.Elapsed, 100) << "a new game, not the saved one";
+    EXPECT_TRUE(window->Playing());
+    EXPECT_NE(err.find("The saved game \"" + saved.string() + "\" cannot be removed. Permission denied."),
+              std::string::npos)
+        << err;
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    std::filesystem::remove(saved);
+  }
 }
 
 class MusicFileTest : public MainWindowTest {

@@ -1,5 +1,6 @@
 // Shared by the shell tests: the one application object (on Qt's offscreen
-// platform), waiting for the event loop, a private folder, and gift files.
+// platform), waiting for the event loop, a private folder, gift files and a banded
+// picture.
 #pragma once
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include "../unit/gift_fixture.h"
 #include "app/application.h"
 #include "app/media_backend.h"
+#include "raster/bitmap.h"
 
 namespace quill::testing {
 
@@ -44,6 +46,15 @@ inline bool WaitUntil(const std::function<bool()>& done) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   }
   return true;
+}
+
+// A picture in three horizontal bands: red, green, blue from the top.
+inline Bitmap BandedPicture(int width, int height) {
+  Bitmap picture(width, height);
+  const Colour bands[] = {MakeColour(255, 0, 0), MakeColour(0, 255, 0), MakeColour(0, 0, 255)};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) picture.SetPixel(x, y, bands[y * 3 / height]);
+  return picture;
 }
 
 // A folder of its own for one test, removed afterwards.

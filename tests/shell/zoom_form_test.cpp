@@ -1,5 +1,5 @@
 // The zoom window on the offscreen platform: it covers the screen, shows the picture
-// fitted and centred on black, and any key or a click closes it.
+// at its aspect centred on black, and any key or a click closes it.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -15,15 +15,6 @@
 namespace quill::testing {
 namespace {
 
-// A picture in three horizontal bands: red, green, blue from the top.
-Bitmap BandedPicture(int width, int height) {
-  Bitmap picture(width, height);
-  const Colour bands[] = {MakeColour(255, 0, 0), MakeColour(0, 255, 0), MakeColour(0, 0, 255)};
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) picture.SetPixel(x, y, bands[y * 3 / height]);
-  return picture;
-}
-
 TEST(ZoomFormTest, CoversTheScreenAndShowsATallPictureCentredOnBlack) {
   TestApplication();
   const Bitmap picture = BandedPicture(60, 180);
@@ -32,7 +23,7 @@ TEST(ZoomFormTest, CoversTheScreenAndShowsATallPictureCentredOnBlack) {
   EXPECT_EQ(form.geometry(), screen);
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
 
-  const Rect fit = FitRect(60, 180, screen.width(), screen.height(), 10);
+  const Rect fit = FitRect(60, 180, screen.width(), screen.height(), 0);
   ASSERT_EQ(form.PictureRect(), QRect(fit.Left, fit.Top, fit.Width(), fit.Height()));
   ASSERT_GT(fit.Left, 0) << "a 1:3 picture is letter-boxed on any usual screen";
 
@@ -55,6 +46,20 @@ TEST(ZoomFormTest, PictureOfTheScreensShapeFillsIt) {
   const QImage shot = form.grab().toImage();
   EXPECT_EQ(shot.pixelColor(0, 0), QColor(255, 0, 0));
   EXPECT_EQ(shot.pixelColor(screen.width() - 1, screen.height() - 1), QColor(0, 0, 255));
+}
+
+// Bars a twentieth of the screen high stay: the picture is never stretched.
+TEST(ZoomFormTest, PictureSlightlyWiderThanTheScreenKeepsItsAspect) {
+  TestApplication();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const int height = screen.height() * 9 / 10;
+  const Bitmap picture = BandedPicture(screen.width(), height);
+  ZoomForm form(picture);
+  const int bar = (screen.height() - height) / 2;
+  EXPECT_EQ(form.PictureRect(), QRect(0, bar, screen.width(), height));
+  const QImage shot = form.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(screen.width() / 2, bar / 2), QColor(Qt::black));
+  EXPECT_EQ(shot.pixelColor(screen.width() / 2, bar + 2), QColor(255, 0, 0));
 }
 
 TEST(ZoomFormTest, AnyKeyOrAClickClosesIt) {

@@ -8,10 +8,13 @@ printf 'MUSICDATA' >"$work/song.ogg"
 cp "$work/picture.jpg" "$work/skin.jpg"
 printf '\0\0\0\0' >"$work/templates.bin"
 printf 'player bytes' >"$work/player"
+# Non-ASCII texts as UTF-8 bytes, whatever the locale the test runs in.
+e_acute=$(printf '\xc3\xa9')     # U+00E9
+l_stroke=$(printf '\xc5\x81')    # U+0141
 
 "$wrap" --player "$work/player" --picture "$work/picture.jpg" -o "$work/gift" \
   --pieces 35 --seed -77 --style star --oddness 9 --outline wood --rotation on --mystery on --fun 4 \
-  --board-colour clTeal --title $'Caf\u00e9 sunset' --creator "Ann Example" \
+  --board-colour clTeal --title "Caf${e_acute} sunset" --creator "Ann Example" \
   --description 'Line one\nLine two' --opening 'Hello\nthere' --closing 'Bye' \
   --opening-colour clCream --closing-colour '$00FF00' --opening-align right --closing-align centre \
   --opening-font-name Arial --opening-font-height -18 --opening-font-style 3 --opening-font-colour clNavy \
@@ -23,13 +26,14 @@ printf 'player bytes' >"$work/player"
 picture_offset=$(stat -c %s "$work/player")
 expect=(
   HeaderSize=3463 "PictureOffset=$picture_offset" "PictureSize=$(stat -c %s "$work/picture.jpg")" MusicSize=9
-  CreatorVersion=v7.2 Created=46123 $'Title=Caf\u00e9 sunset' "CreatorName=Ann Example"
+  CreatorVersion=v7.2 Created=46123 "Title=Caf${e_acute} sunset" "CreatorName=Ann Example"
   'Description=Line one\nLine two' BoardColour=8421376 RequestedCount=35 Oddness=9 Seed=-77
   'OpeningMessage=Hello\nthere' ClosingMessage=Bye OpeningFontColor=8388608 OpeningFontHeight=-18
   OpeningFontStyle=3 OpeningFontName=Arial ClosingFontColor=255 ClosingFontHeight=-20 ClosingFontStyle=2
   "ClosingFontName=Times New Roman" OpeningColourName=clCream 'ClosingColourName=$00FF00'
   OpeningAlignment=1 ClosingAlignment=2 PieceStyle=4 OutlineIndex=4 RotationOn=1 MusicExtension=.ogg
   "SkinSize=$(stat -c %s "$work/skin.jpg")" TemplateCount=1 FunPieces=4 MysteryMode=1
+  PictureWidth=64 PictureHeight=48
 )
 status=0
 for line in "${expect[@]}"; do
@@ -37,11 +41,37 @@ for line in "${expect[@]}"; do
 done
 ((status == 0)) || { cat "$work/header.txt"; exit 1; }
 
-# A missing or non-JPEG picture is refused with a clear message.
-if "$wrap" --player "$work/player" --picture "$work/song.ogg" -o "$work/bad" 2>"$work/err.txt"; then
-  echo "a non-JPEG picture was accepted"; exit 1
-fi
-grep -q "is not a JPEG file" "$work/err.txt"
-if "$wrap" --player "$work/player" -o "$work/bad" 2>"$work/err.txt"; then echo "no picture accepted"; exit 1; fi
-grep -q "needs a picture" "$work/err.txt"
-echo "all fields read back"
+# What the player cannot play is refused with the option named: a file that is no
+# picture, a missing picture, a text longer than its field, characters outside
+# Windows-1252.
+refused() {  # refused EXPECTED-MESSAGE wrap-options...
+  local expected=$1; shift
+  if "$wrap" --player "$work/player" -o "$work/bad" "$@" 2>"$work/err.txt"; then
+    echo "accepted: $*"; exit 1
+  fi
+  grep -qF -- "$expected" "$work/err.txt" || { echo "expected: $expected"; cat "$work/err.txt"; exit 1; }
+  [[ ! -e "$work/bad" ]] || { echo "a gift was written: $*"; exit 1; }
+}
+refused "--picture: This is not a picture the gift maker can read" --picture "$work/song.ogg"
+refused "--picture: is needed"
+refused "--title: is 70 characters long, 6 more than the 64 a gift holds" \
+  --picture "$work/picture.jpg" --title "$(printf 'x%.0s' {1..70})"
+refused "--creator: has characters a gift cannot hold (its texts are Windows-1252): \"$l_stroke\" U+0141" \
+  --picture "$work/picture.jpg" --creator "${l_stroke}ukasz"
+
+# A picture larger than the bound is stored scaled down to fit it, and the maker says
+# so; --max-size sets another bound and --keep-size keeps the picture as it is.
+"$picture_tool" "$work/photo.jpg" --width 1600 --height 1200 >/dev/null
+stored() {  # stored WIDTH HEIGHT MESSAGE wrap-options...
+  local width=$1 height=$2 message=$3; shift 3
+  "$wrap" --player "$work/player" --picture "$work/photo.jpg" -o "$work/fitted" "$@" >"$work/out.txt"
+  grep -qF -- "$message" "$work/out.txt" || { echo "expected: $message"; cat "$work/out.txt"; exit 1; }
+  "$inspect" --header "$work/fitted" >"$work/fitted.txt"
+  grep -qx "PictureWidth=$width" "$work/fitted.txt" && grep -qx "PictureHeight=$height" "$work/fitted.txt" ||
+    { echo "expected $width x $height"; grep Picture "$work/fitted.txt"; exit 1; }
+}
+times=$(printf '\xc3\x97')  # U+00D7
+stored 1067 800 "scaled from 1600 $times 1200 to 1067 $times 800 to fit 1280 $times 800"
+stored 400 300 "scaled from 1600 $times 1200 to 400 $times 300 to fit 400 $times 400" --max-size 400x400
+stored 1600 1200 "kept at its own size as asked" --keep-size
+echo "all fields read back, pictures fitted"

@@ -15,7 +15,7 @@ namespace {
 
 using testing::DifferingPixels;
 
-std::string PointText(Point p) { return std::to_string(p.X) + " " + std::to_string(p.Y); }
+using testing::PointText;
 
 // ---- Places of the grid ----
 

@@ -11,8 +11,7 @@ namespace quill {
 namespace {
 
 using testing::DifferingPixels;
-
-std::string PointText(Point p) { return std::to_string(p.X) + " " + std::to_string(p.Y); }
+using testing::PointText;
 
 std::string DragLine(Point from, Point to, const std::string& button = "left") {
   return "drag " + PointText(from) + " " + PointText(to) + " " + button + "\n";

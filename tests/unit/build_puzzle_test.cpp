@@ -7,6 +7,7 @@
 #include "fake_host.h"
 #include "game/jigsaw.h"
 #include "gift_fixture.h"
+#include "jpeg_samples.h"
 #include "jpeg_writer.h"
 
 namespace quill {
@@ -88,6 +89,27 @@ TEST_F(BuildPuzzleTest, PictureThatDoesNotDecodeFailsClearly) {
     FAIL();
   } catch (const UserError& e) {
     EXPECT_NE(std::string(e.what()).find("The picture could not be read"), std::string::npos);
+  }
+}
+
+// The picture's size is judged from its JPEG header: a picture declaring more than the
+// player can cut is refused with the size message, before the decoder would take
+// memory for its pixels (30000 × 30000 would need 2.7 GB) or judge it by its own rule.
+TEST_F(BuildPuzzleTest, TooLargePictureIsRefusedByItsDeclaredSize) {
+  for (const auto& [width, height] : {std::pair{30000, 30000}, std::pair{8192, 64}, std::pair{64, 9000}}) {
+    GiftParts parts;
+    parts.Picture = testing::WithDeclaredSize(PictureJpeg(64, 64), static_cast<uint16_t>(width),
+                                              static_cast<uint16_t>(height));
+    TJigsaw game(host, testing::MakeGiftFile(host.Temp(), DefaultGiftHeader(), parts).string());
+    game.LoadGift();
+    try {
+      game.BuildPuzzle();
+      ADD_FAILURE() << width << " x " << height << " was built";
+    } catch (const UserError& e) {
+      EXPECT_STREQ(e.what(),
+                   "The picture of this jigsaw is too large: at most 8191 pixels wide and high can be cut into pieces")
+          << width << " x " << height;
+    }
   }
 }
 

@@ -77,13 +77,18 @@ TEST_F(GamePlayTest, NewGameScattersEveryPieceOnTheBoardAlone) {
 }
 
 TEST_F(GamePlayTest, PlayingEnablesThePlayCommandsAndStatusPanels) {
+  // Menu items, tool buttons, and the arranging items of the board's and a tray's
+  // pop-up menus.
+  const char* const kSomePlayCommands[] = {"NewTray", "PieceSize", "PieceSize1", "PieceSize2", "SpeedSize", "SpeedGhost", "Zoompicture",
+                                           "ArrangeAtEdge2", "ArrangeInGrid2", "Disarrange2",    "ArrangeAtEdgeT",
+                                           "ArrangeInGridT", "DisarrangeTray"};
   const struct {
     bool showTimer, showNumber;
   } cases[] = {{true, false}, {false, true}};
   for (const auto& c : cases) {
     game = MakeGame({});
     UiState& form = host.MainForm();
-    for (const char* name : {"NewTray", "PieceSize", "SpeedGhost", "Zoompicture"}) form.SetEnabled(name, false);
+    for (const char* name : kSomePlayCommands) form.SetEnabled(name, false);
     form.SetVisible("HelpAboutJigItem", false);
     form.SetChecked("ShowTimer", c.showTimer);
     form.SetChecked("ShowNum", c.showNumber);
@@ -93,7 +98,7 @@ TEST_F(GamePlayTest, PlayingEnablesThePlayCommandsAndStatusPanels) {
     game->SetGameState(GameState::Playing);
     EXPECT_TRUE(game->IsPlaying());
     EXPECT_EQ(game->FDragState, kDragIdle);
-    for (const char* name : {"NewTray", "PieceSize", "SpeedGhost", "Zoompicture"})
+    for (const char* name : kSomePlayCommands)
       EXPECT_TRUE(form.Get(name).Enabled) << name;
     EXPECT_TRUE(form.Get("HelpAboutJigItem").Visible);
     EXPECT_EQ(form.Get("TimerStatus").Visible, c.showTimer);

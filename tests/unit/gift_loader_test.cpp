@@ -10,6 +10,7 @@
 #include "game/jigsaw.h"
 #include "pieces/templates.h"
 #include "gift_fixture.h"
+#include "jpeg_writer.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -285,6 +286,26 @@ TEST_F(GiftLoaderTest, UndecodableSkinIsIgnoredSilently) {
   Load(header, parts);
   EXPECT_EQ(host.skin, nullptr);
   EXPECT_TRUE(host.messages.empty());
+}
+
+// The skin's colour is the average of the band as high as the tool bar (41 rows): a
+// skin red in its top 48 rows and blue below gives red tray frames.
+TEST_F(GiftLoaderTest, SkinGivesTheTrayFramesTheColourOfItsTopBand) {
+  const auto game = Load(header);
+  EXPECT_EQ(game->SkinColour, 0xFF00000Fu) << "without a skin: the button face";
+
+  Bitmap skin(64, 96, PixelFormat::Rgb24);
+  for (int y = 0; y < skin.Height(); ++y)
+    for (int x = 0; x < skin.Width(); ++x) skin.SetPixel(x, y, y < 48 ? MakeColour(255, 0, 0) : MakeColour(0, 0, 255));
+  GiftParts parts;
+  WriteJpeg(skin, 95, parts.Skin);
+  const auto skinned = Load(header, parts);
+  ASSERT_NE(host.skin, nullptr);
+  EXPECT_EQ(host.skinToolbarHeight, 41);
+  const Colour colour = skinned->SkinColour;
+  EXPECT_GE(RedOf(colour), 245);
+  EXPECT_LE(GreenOf(colour), 10);
+  EXPECT_LE(BlueOf(colour), 10);
 }
 
 TEST_F(GiftLoaderTest, PictureBlockOutsideTheFileFailsClearly) {

@@ -1,6 +1,9 @@
 // Fitting the puzzle picture into the full-screen zoom window: aspect-kept sizes, and
-// letter-box bars only where they would be wider than the margin.
+// letter-box bars only where they would be wider than the margin; the picture
+// window's size after the user resized it.
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "common/picture_fit.h"
 
@@ -48,6 +51,45 @@ TEST(PictureFit, RectStretchesWhereBarsWouldBeNarrowerThanTheMargin) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(FitRect(c.sourceWidth, c.sourceHeight, c.targetWidth, c.targetHeight, 10), c.expected);
   }
+}
+
+// A 400 × 300 picture in a window last fitted to 240 × 180 unless a case says else.
+TEST(PictureFit, ResizedPictureWindowKeepsTheAspectOfTheDraggedDimension) {
+  struct Case {
+    const char* what;
+    FittedSize client;
+    FittedSize last;
+    std::optional<FittedSize> expected;
+  };
+  const FittedSize fitted{240, 180};
+  for (const Case& c : {
+           Case{"bottom edge: the width follows", {240, 240}, fitted, FittedSize{320, 240}},
+           Case{"side edge: the height follows", {300, 180}, fitted, FittedSize{300, 225}},
+           Case{"corner: the height follows the width", {300, 400}, fitted, FittedSize{300, 225}},
+           Case{"side edge below the minimum stops at 80", {50, 180}, fitted, FittedSize{80, 60}},
+           Case{"bottom edge below the minimum stops at 80", {240, 30}, fitted, FittedSize{106, 80}},
+           Case{"first fit after a layout", {240, 180}, {0, 0}, FittedSize{240, 180}},
+           Case{"the size just fitted ends the chain", {320, 240}, {320, 240}, std::nullopt},
+       }) {
+    SCOPED_TRACE(c.what);
+    FittedSize last = c.last;
+    EXPECT_EQ(ResizeOverlay(c.client, last, 400, 300), c.expected);
+    EXPECT_EQ(last, c.expected.value_or(c.last)) << "the fitted size is kept for the next resize";
+  }
+}
+
+TEST(PictureFit, ResizedPictureWindowOfAnOddPicture) {
+  FittedSize last{100, 100};
+  EXPECT_EQ(ResizeOverlay({100, 80}, last, 1, 1000), (FittedSize{1, 80})) << "a sliver keeps a pixel";
+  last = {100, 100};
+  EXPECT_EQ(ResizeOverlay({100, 80}, last, 0, 0), std::nullopt) << "no picture, nothing to fit";
+  EXPECT_EQ(last, (FittedSize{100, 100}));
+}
+
+TEST(PictureFit, PictureWindowHeightFollowsItsWidthWhenALayoutIsMade) {
+  EXPECT_EQ(OverlayHeightForWidth(240, 400, 300), 180);
+  EXPECT_EQ(OverlayHeightForWidth(240, 540, 670), 297);  // 670 × 240 ÷ 540 rounds down
+  EXPECT_EQ(OverlayHeightForWidth(240, 0, 0), 240);
 }
 
 }  // namespace

@@ -36,6 +36,9 @@ class PlayHost : public ScriptHost {
   void ProcessEvents() override {
     if (onProcessEvents) onProcessEvents();
   }
+  void RepaintStatus() override {
+    if (onRepaintStatus) onRepaintStatus();
+  }
   void ShowCongratulations(const std::string& status) override { congratulations.push_back(status); }
   void ShowZoomedPicture(const Bitmap& picture) override { zoomedSizes.push_back({picture.Width(), picture.Height()}); }
   bool ChooseColour(Colour& colour) override {
@@ -53,6 +56,7 @@ class PlayHost : public ScriptHost {
   std::optional<Colour> chosenColour;  // none: the colour dialog is cancelled
   bool leftHeld = false;
   std::function<void()> onProcessEvents;  // runs where the window's events would
+  std::function<void()> onRepaintStatus;  // runs where the status line is shown at once
 };
 
 // The game with the undo points it asks for kept by kind, and the cheats it runs.
@@ -84,6 +88,9 @@ class CountingGame : public TJigsaw {
   std::vector<std::string> cheats;
   bool runCheats = false;  // the cheats run after being noted
 };
+
+// A board point as board scripts write it: "x y".
+inline std::string PointText(Point p) { return std::to_string(p.X) + " " + std::to_string(p.Y); }
 
 struct PuzzleSetup {
   int Pieces = 12;

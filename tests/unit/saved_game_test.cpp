@@ -7,9 +7,12 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "board/tray_records.h"
 #include "common/packed.h"
+#include "file_faults.h"
+#include "game/progress.h"
 #include "game/saved_game.h"
 #include "play_fixture.h"
 #include "ui/form_layouts.h"
@@ -282,6 +285,91 @@ TEST_F(SavedGameTest, FilesOfAnotherGiftANewerVersionOrWithImpossibleValuesAreRe
   }
 }
 
+// Where the fields of piece i lie in a saved game of the 4 × 3 puzzle.
+size_t PieceGroupAt(int i) { return 4484 + 12 * 12 + 22 * static_cast<size_t>(i) + 12; }
+size_t PieceRotationAt(int i) { return 4484 + 12 * 12 + 22 * static_cast<size_t>(i) + 18; }
+size_t PieceJoinedAt(int i) { return 4484 + 12 * 12 + 22 * static_cast<size_t>(i) + 19; }
+size_t PieceTrayAt(int i) { return 4484 + 34 * 12 + 2 * static_cast<size_t>(i); }
+
+void CopyBytes(std::vector<uint8_t>& bytes, size_t from, size_t to, size_t count) {
+  std::copy_n(bytes.begin() + static_cast<long>(from), count, bytes.begin() + static_cast<long>(to));
+}
+
+// Values each field can hold, but that no game can reach: the game PlaySome makes
+// (pieces 0, 1 and 4 in one group, 10 and 11 in tray 1) changed.
+TEST_F(SavedGameTest, ValuesThatNoGameCanReachAreRefused) {
+  PlaySome();
+  const std::vector<uint8_t> bytes = SaveAndRead();
+  // Piece i in the group of piece 0, turned as it is.
+  auto joinToGroupOf0 = [](std::vector<uint8_t>& b, int i) {
+    CopyBytes(b, PieceGroupAt(0), PieceGroupAt(i), 4);
+    CopyBytes(b, PieceRotationAt(0), PieceRotationAt(i), 1);
+  };
+  const struct {
+    const char* Name;
+    std::function<void(std::vector<uint8_t>&)> Change;
+  } cases[] = {
+      {"negative clock", [](auto& b) { packed::Put<int32_t>(b.data(), 4315, -3724); }},
+      {"clock beyond counting", [](auto& b) { packed::Put<int32_t>(b.data(), 4315, 0x7FFFFFFF); }},
+      {"completed with 3 of 12 joined", [](auto& b) { b[4312] = 1; }},
+      {"group of pieces that do not touch", [&](auto& b) { joinToGroupOf0(b, 3); }},
+      {"group in two trays",
+       [&](auto& b) {
+         joinToGroupOf0(b, 8);
+         packed::Put<int16_t>(b.data(), PieceTrayAt(8), 1);
+       }},
+      {"group turned two ways",
+       [&](auto& b) {
+         joinToGroupOf0(b, 5);
+         b[PieceRotationAt(5)] = static_cast<uint8_t>((b[PieceRotationAt(0)] + 1) % 4);
+       }},
+      {"tray bar scrolled past the trays", [](auto& b) { packed::Put<uint16_t>(b.data(), 4457 + 10, 4); }},
+      {"negative time limit",
+       [](auto& b) {
+         b[4457 + 12] = 1;
+         packed::Put<int32_t>(b.data(), 4457 + 15, -600);
+       }},
+  };
+  const auto newGame = NewGamePlaces();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    std::vector<uint8_t> changed = bytes;
+    c.Change(changed);
+    ExpectRefused(changed, "is damaged", newGame);
+  }
+}
+
+// Which pieces are joined, and how many, follow from the groups, whatever the file
+// says: a piece that joins the group by the file's group numbers counts, a lone
+// piece marked joined does not, and the stored count is not believed.
+TEST_F(SavedGameTest, JoinedPiecesAndTheirCountComeFromTheGroups) {
+  PlaySome();
+  std::vector<uint8_t> bytes = SaveAndRead();
+  CopyBytes(bytes, PieceGroupAt(0), PieceGroupAt(5), 4);  // 5 touches 1 and 4
+  CopyBytes(bytes, PieceRotationAt(0), PieceRotationAt(5), 1);
+  bytes[PieceJoinedAt(6)] = 1;
+  packed::Put<uint16_t>(bytes.data(), 4313, 60000);
+  WriteSaved(bytes);
+  ASSERT_TRUE(ResumeOnNewGame());
+  EXPECT_EQ(PuzzleRecord.JoinedCount, 4);
+  EXPECT_TRUE(P(5).Joined);
+  EXPECT_FALSE(P(6).Joined);
+  EXPECT_EQ(SolvedText(PuzzleRecord), "Solved 4 of 12");
+}
+
+// A game saved in the second between the last join and the tick that notices it is
+// congratulated at the first tick after resuming.
+TEST_F(SavedGameTest, GameSavedAllJoinedButNotYetCompletedIsCongratulatedAfterResuming) {
+  Start();
+  FormGroup(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+  ASSERT_FALSE(PuzzleRecord.Completed);
+  game->SaveGame();
+  ASSERT_TRUE(ResumeOnNewGame());
+  game->Tick();
+  EXPECT_TRUE(PuzzleRecord.Completed);
+  EXPECT_EQ(host.congratulations.size(), 1u);
+}
+
 TEST_F(SavedGameTest, PositionFarOffAnyBoardIsRefused) {
   PlaySome();
   std::vector<uint8_t> bytes = SaveAndRead();
@@ -306,8 +394,65 @@ TEST_F(SavedGameTest, FileOfTheOldFormatWithoutBoardRecordResumesWithItsDefaults
   EXPECT_EQ(game->TrayListCount(), 1);
 }
 
+// A game resumed with turned pieces while rotation is off asks whether to turn them
+// all the right way up (Yes, a cheat) or to have rotation on again (No).
+TEST_F(SavedGameTest, TurnedPiecesWithRotationOffAskWhatToDo) {
+  constexpr const char* kQuestion =
+      "The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces "
+      "the right way up or 'No' to re-enable rotation.";
+  const struct {
+    const char* What;
+    bool SavedRotating, Turned, AnswerYes;
+    bool Asked, RotatingAfter, TurnedAfter;
+  } cases[] = {
+      {"No: rotation is on again", false, true, false, true, true, true},
+      {"Yes: every piece the right way up", false, true, true, true, false, false},
+      {"rotation on: nothing to ask", true, true, false, false, true, true},
+      {"no piece turned: nothing to ask", false, false, false, false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    PlaySome();
+    if (!c.Turned)
+      for (TFormPiece* piece : game->AllPieces()) piece->Rotation = 0;
+    host.MainForm().SetChecked("Rotation", c.SavedRotating);
+    game->Config().Rotating = c.SavedRotating;
+    game->SaveGame();
+    host.questions.clear();
+    host.answerYes = c.AnswerYes;
+    ASSERT_TRUE(ResumeOnNewGame());
+    host.answerYes = false;
+    EXPECT_EQ(host.questions, c.Asked ? std::vector<std::string>{kQuestion} : std::vector<std::string>{});
+    EXPECT_EQ(host.MainForm().Checked("Rotation"), c.RotatingAfter);
+    EXPECT_EQ(host.MainForm().Get("RotateRight").Enabled, c.RotatingAfter);
+    EXPECT_EQ(game->Config().Rotating, c.RotatingAfter);
+    const auto turned = [this] {
+      const TPieceList all = game->AllPieces();
+      return std::any_of(all.begin(), all.end(), [](const TFormPiece* p) { return p->Rotation != 0; });
+    };
+    EXPECT_EQ(turned(), c.TurnedAfter);
+    EXPECT_EQ(PuzzleRecord.CheatCount, c.AnswerYes ? 3 : 2) << "turning all the right way up is a cheat";
+    std::filesystem::remove(SavedPath());
+  }
+}
+
+// A new layout and a restored one give the picture window the picture's proportions.
+TEST_F(SavedGameTest, NewAndRestoredLayoutsFitTheOverlayToThePicture) {
+  std::vector<Point> fitted;
+  const auto watch = [&] { game->FitOverlayToPicture = [&](int32_t w, int32_t h) { fitted.push_back({w, h}); }; };
+  PlaySome();
+  game->SaveGame();
+  ASSERT_TRUE(ResumeOnNewGame(watch));
+  EXPECT_EQ(fitted, (std::vector<Point>{{400, 300}}));
+  fitted.clear();
+  std::filesystem::remove(SavedPath());
+  ASSERT_FALSE(ResumeOnNewGame(watch));
+  EXPECT_EQ(fitted, (std::vector<Point>{{400, 300}}));
+}
+
 TEST_F(SavedGameTest, CompletedGameResumesCompletedWithItsClock) {
   Start();
+  FormGroup(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
   PuzzleRecord.Completed = true;
   PuzzleRecord.Elapsed = 99;
   game->SaveGame();
@@ -371,18 +516,157 @@ TEST_F(SavedGameTest, SaveReplacesTheOldFileAndDeleteRemovesIt) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(SavedGameFileName, ReplacesOrAddsTheExtension) {
+// The saved game cannot be removed (the folder is read-only to the player): the
+// user is told, and the file stays as it was.
+TEST_F(SavedGameTest, SaveThatCannotBeRemovedIsReported) {
+  Start();
+  const std::vector<uint8_t> saved = SaveAndRead();
+  {
+    FileFaults faults(FileFaults::Failing(FileStep::Remove, EACCES));
+    EXPECT_FALSE(game->DeleteSavedGame());
+  }
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("The saved game \"" + SavedPath() + "\" cannot be removed. Permission denied."),
+            std::string::npos)
+      << host.messages[0];
+  EXPECT_EQ(ReadBytes(SavedPath()), saved);
+}
+
+TEST_F(SavedGameTest, SaveInAFolderThatCannotBeWrittenIsNotRemoved) {
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser removes files from any folder";
+  Start();
+  game->SaveGame();
+  std::filesystem::permissions(host.Temp(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const bool removed = game->DeleteSavedGame();
+  std::filesystem::permissions(host.Temp(), std::filesystem::perms::owner_all);
+  EXPECT_FALSE(removed);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].find("Permission denied"), std::string::npos) << host.messages[0];
+}
+
+// A writer killed mid-save leaves its temporary beside the save; the next start
+// clears it away.
+TEST_F(SavedGameTest, TemporaryLeftByACrashedSaveIsRemovedAtTheNextStart) {
+  Start();
+  game->SaveGame();
+  const std::string left = SavedPath() + ".partial-Xy12Zq";
+  WriteBytes(left, {1, 2, 3});
+  ASSERT_TRUE(ResumeOnNewGame());
+  EXPECT_FALSE(std::filesystem::exists(left));
+}
+
+TEST(SavedGameFileName, AppendsTheExtensionSoNoProgramSharesOrBecomesItsSave) {
   const struct {
     const char* Program;
     const char* Saved;
+    const char* Old;  // the name earlier versions used, if it differs
   } cases[] = {
-      {"/a/b/Birthday.exe", "/a/b/Birthday.sav"},
-      {"/a/b/gift", "/a/b/gift.sav"},
-      {"/a.b/gift", "/a.b/gift.sav"},
-      {"/a/b/gift.tar.gz", "/a/b/gift.tar.sav"},
-      {"/a/b/.gift", "/a/b/.gift.sav"},
+      {"/a/b/Birthday.exe", "/a/b/Birthday.exe.sav", "/a/b/Birthday.sav"},
+      {"/a/b/gift", "/a/b/gift.sav", ""},
+      {"/a/b/gift.sav", "/a/b/gift.sav.sav", ""},  // the old rule gave the program itself
+      {"/a/b/Anna.Birthday", "/a/b/Anna.Birthday.sav", "/a/b/Anna.sav"},
+      {"/a/b/Anna.Christmas", "/a/b/Anna.Christmas.sav", "/a/b/Anna.sav"},
+      {"/a.b/gift", "/a.b/gift.sav", ""},
+      {"/a/b/.gift", "/a/b/.gift.sav", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(SavedGameFileName(c.Program), c.Saved) << c.Program;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Program);
+    EXPECT_EQ(SavedGameFileName(c.Program), c.Saved);
+    EXPECT_EQ(OldSavedGameFileName(c.Program), c.Old);
+  }
+}
+
+// ---- Gifts of other names in one folder ---------------------------------------------
+
+class SavedGameNameTest : public SavedGameTest {
+ protected:
+  // The 12-piece gift, or one cut into another count, at a name of its own in the
+  // test's folder; the game is built and started.
+  void StartGiftNamed(const std::string& name, int pieces = 12) {
+    game.reset();
+    const std::string path = (host.Temp() / name).string();
+    std::filesystem::rename(MakeGame({.Pieces = pieces})->ProgramPath(), path);
+    game = std::make_unique<CountingGame>(host, path);
+    game->ZoomWait = [](int) {};
+    game->LoadGift();
+    host.messages.clear();
+    game->BuildPuzzle();
+    resumed = game->ResumeGame(kBoardWidth, kBoardHeight);
+    game->FitBoard(kBoardWidth, kBoardHeight);
+  }
+
+  bool resumed = false;
+};
+
+TEST_F(SavedGameNameTest, GiftNamedLikeASaveNeverOverwritesItself) {
+  StartGiftNamed("gift.sav");
+  const std::vector<uint8_t> program = ReadBytes(game->ProgramPath());
+  game->SaveGame();
+  EXPECT_EQ(ReadBytes(game->ProgramPath()), program);
+  EXPECT_TRUE(std::filesystem::exists(host.Temp() / "gift.sav.sav"));
+  StartGiftNamed("gift.sav");
+  EXPECT_TRUE(resumed);
+}
+
+TEST_F(SavedGameNameTest, TwoGiftsOfOneStemKeepTheirOwnSaves) {
+  StartGiftNamed("Anna.Birthday");
+  PuzzleRecord.Elapsed = 111;
+  game->SaveGame();
+  StartGiftNamed("Anna.Christmas", 6);
+  EXPECT_FALSE(resumed);
+  PuzzleRecord.Elapsed = 222;
+  game->SaveGame();
+
+  for (const auto& [name, pieces, elapsed] : {std::tuple{"Anna.Birthday", 12, 111}, {"Anna.Christmas", 6, 222}}) {
+    SCOPED_TRACE(name);
+    StartGiftNamed(name, pieces);
+    EXPECT_TRUE(resumed);
+    EXPECT_TRUE(host.messages.empty()) << host.messages.front();
+    EXPECT_EQ(PuzzleRecord.Elapsed, elapsed);
+  }
+}
+
+TEST_F(SavedGameNameTest, SaveAtTheOldNameIsResumedAndMovesToTheNewName) {
+  StartGiftNamed("Birthday.exe");
+  PuzzleRecord.Elapsed = 321;
+  game->SaveGame();
+  std::filesystem::rename(host.Temp() / "Birthday.exe.sav", host.Temp() / "Birthday.sav");
+
+  StartGiftNamed("Birthday.exe");
+  ASSERT_TRUE(resumed);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(PuzzleRecord.Elapsed, 321);
+  game->SaveGame();
+  EXPECT_TRUE(std::filesystem::exists(host.Temp() / "Birthday.exe.sav"));
+  EXPECT_FALSE(std::filesystem::exists(host.Temp() / "Birthday.sav"));
+}
+
+TEST_F(SavedGameNameTest, DeletingRemovesThisGiftsSaveAtTheOldNameToo) {
+  StartGiftNamed("Birthday.exe");
+  game->SaveGame();
+  std::filesystem::rename(host.Temp() / "Birthday.exe.sav", host.Temp() / "Birthday.sav");
+  StartGiftNamed("Birthday.exe");
+  ASSERT_TRUE(resumed);
+  EXPECT_TRUE(game->DeleteSavedGame());
+  EXPECT_FALSE(std::filesystem::exists(host.Temp() / "Birthday.sav"));
+  StartGiftNamed("Birthday.exe");
+  EXPECT_FALSE(resumed);
+}
+
+// At the old name another gift's save, or any other file, is not this gift's:
+// it is neither resumed, nor reported, nor removed.
+TEST_F(SavedGameNameTest, FileAtTheOldNameThatIsNotThisGiftsIsLeftAlone) {
+  StartGiftNamed("Anna.Christmas", 6);
+  game->SaveGame();
+  std::filesystem::rename(host.Temp() / "Anna.Christmas.sav", host.Temp() / "Anna.sav");
+  const std::vector<uint8_t> christmas = ReadBytes((host.Temp() / "Anna.sav").string());
+
+  StartGiftNamed("Anna.Birthday");
+  EXPECT_FALSE(resumed);
+  EXPECT_TRUE(host.messages.empty());
+  game->SaveGame();
+  EXPECT_TRUE(game->DeleteSavedGame());
+  EXPECT_EQ(ReadBytes((host.Temp() / "Anna.sav").string()), christmas);
 }
 
 // ---- Tray records ----------------------------------------------------------------

@@ -196,7 +196,7 @@ std::vector<TrayLook> Trays(const TJigsaw& game) {
   return trays;
 }
 
-std::string PointText(Point p) { return std::to_string(p.X) + " " + std::to_string(p.Y); }
+using testing::PointText;
 
 class UndoGameTest : public testing::PlayFixture {
  protected:

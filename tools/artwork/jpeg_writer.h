@@ -17,7 +17,16 @@ namespace quill {
 // (65500 pixels a side), std::runtime_error when libjpeg fails.
 void WriteJpeg(const Bitmap& rgb24, int quality, std::vector<uint8_t>& out);
 
-// The same, written to `path`; throws std::runtime_error when the file cannot be written.
+// How a CMYK picture is stored, as print work flows write them: ink amounts without
+// a marker (Plain), or inverted (255 = no ink) with Adobe's APP14 marker, as CMYK
+// or as YCCK.
+enum class CmykStorage { Plain, AdobeInverted, AdobeYcck };
+
+// The bitmap as a four-channel CMYK or YCCK JPEG: each pixel's black pulled out as far
+// as it goes, the rest cyan, magenta and yellow. Tests make such input with it.
+void WriteCmykJpeg(const Bitmap& rgb24, CmykStorage storage, int quality, std::vector<uint8_t>& out);
+
+// The same as WriteJpeg, written to `path`; throws std::runtime_error when the file cannot be written.
 void WriteJpegFile(const Bitmap& rgb24, int quality, const std::string& path);
 
 }  // namespace quill

@@ -1,0 +1,298 @@
+// The portable player's bundle: the hash that names its cache folder, finding it
+// after the start-up program, unpacking it into the cache once, and refusing
+// damaged or unsafe bundles without leaving anything behind.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <iterator>
+
+#include "bundle_cache.h"
+#include "bundle_format.h"
+#include "sha256.h"
+#include "zstd_streams.h"
+
+namespace quill::portable {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Hex(const Sha256::Digest& digest) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string text;
+  for (uint8_t byte : digest) text += {kHex[byte >> 4], kHex[byte & 15]};
+  return text;
+}
+
+std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::vector<uint8_t> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::vector<uint8_t>& data) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
+}
+
+TEST(Sha256Test, KnownDigests) {
+  struct Case {
+    std::string input;
+    size_t piece;  // added in pieces of this size, across block boundaries
+    const char* digest;
+  };
+  const Case cases[] = {
+      {"", 1, "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+      {"abc", 1, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq", 7,
+       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+      {std::string(1000000, 'a'), 4093, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+  };
+  for (const Case& c : cases) {
+    Sha256 hash;
+    for (size_t at = 0; at < c.input.size(); at += c.piece)
+      hash.Add(reinterpret_cast<const uint8_t*>(c.input.data()) + at, std::min(c.piece, c.input.size() - at));
+    EXPECT_EQ(Hex(hash.Finish()), c.digest) << c.input.size() << " bytes";
+  }
+}
+
+TEST(ElfImageEndTest, TheStartUpProgramEndsWithItsSectionHeaders) {
+  const std::vector<uint8_t> stub = ReadFile(QUILL_PORTABLE_STUB);
+  ASSERT_GE(stub.size(), 64u);
+  EXPECT_EQ(ElfImageEnd(std::span<const uint8_t, 64>(stub.data(), 64)), stub.size());
+  std::vector<uint8_t> notElf = stub;
+  notElf[1] = 'X';
+  EXPECT_THROW(ElfImageEnd(std::span<const uint8_t, 64>(notElf.data(), 64)), BundleError);
+}
+
+TEST(ArchivePathTest, OnlyPlainRelativePathsAreSafe) {
+  for (const char* path : {"bin/quillmere-gift", "lib/libc.so.6", "plugins/platforms/libqxcb.so", "a..b/c"})
+    EXPECT_TRUE(IsSafeArchivePath(path)) << path;
+  for (const char* path : {"", "/etc/passwd", "../escape", "lib/../../escape", "lib//x", "./x", "lib/.", "lib/"})
+    EXPECT_FALSE(IsSafeArchivePath(path)) << path;
+  EXPECT_FALSE(IsSafeArchivePath(std::string("lib/a\0b", 7)));
+}
+
+TEST(CacheRootTest, FollowsTheXdgRules) {
+  EXPECT_EQ(CacheRoot("/data/cache", "/home/ann"), "/data/cache");
+  EXPECT_EQ(CacheRoot("relative/cache", "/home/ann"), "/home/ann/.cache");  // relative paths are ignored
+  EXPECT_EQ(CacheRoot("", "/home/ann"), "/home/ann/.cache");
+  EXPECT_EQ(CacheRoot(nullptr, "/home/ann"), "/home/ann/.cache");
+  EXPECT_THROW(CacheRoot(nullptr, nullptr), BundleError);
+  EXPECT_THROW(CacheRoot(nullptr, "home"), BundleError);
+}
+
+struct FileEntry {
+  std::string path;
+  bool executable;
+  std::string content;
+};
+
+class BundleCacheTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    work_ = fs::path(::testing::TempDir()) /
+            ("bundle_cache_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(work_);
+    fs::create_directories(work_);
+    cache_ = (work_ / "cache").string();
+  }
+  void TearDown() override { fs::remove_all(work_); }
+
+  // A portable file: the real start-up program, a bundle whose archive `body`
+  // writes after the archive's magic, and a trailer standing in for the gift.
+  BundleHeader MakePortableWith(const fs::path& path, const std::function<void(ArchiveWriter&, ByteSink&)>& body,
+                                const std::string& trailer = "gift") {
+    WriteFile(path, ReadFile(QUILL_PORTABLE_STUB));
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    ::lseek(fd, 0, SEEK_END);
+    const std::array<uint8_t, kBundleHeaderSize> placeholder{};
+    EXPECT_EQ(::write(fd, placeholder.data(), placeholder.size()), ssize_t(placeholder.size()));
+    ZstdFileSink sink(fd, 3);
+    ArchiveWriter archive(sink);
+    body(archive, sink);
+    BundleHeader header;
+    header.ContentHash = sink.Finish();
+    header.CompressedSize = sink.CompressedSize();
+    EXPECT_EQ(::write(fd, trailer.data(), trailer.size()), ssize_t(trailer.size()));
+    const auto bytes = EncodeBundleHeader(header);
+    EXPECT_EQ(::pwrite(fd, bytes.data(), bytes.size(), off_t(fs::file_size(QUILL_PORTABLE_STUB))),
+              ssize_t(bytes.size()));
+    ::close(fd);
+    return header;
+  }
+
+  BundleHeader MakePortable(const fs::path& path, const std::vector<FileEntry>& files,
+                            const std::string& trailer = "gift") {
+    return MakePortableWith(path, [&](ArchiveWriter& archive, ByteSink&) {
+      for (const FileEntry& f : files) archive.Add(f.path, f.executable, Bytes(f.content));
+      archive.Finish();
+    }, trailer);
+  }
+
+  // What is left in the cache's folder of unpacked players.
+  std::vector<std::string> CacheEntries() const {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(fs::path(cache_) / "quillmere-gift", error))
+      names.push_back(entry.path().filename().string());
+    return names;
+  }
+
+  const std::vector<FileEntry> player_ = {
+      {"bin/quillmere-gift", true, "the player"},
+      {"lib/ld-linux-x86-64.so.2", true, "the loader"},
+      {"lib/libQt6Core.so.6", false, std::string(100000, 'q')},
+      {"plugins/platforms/libqxcb.so", false, "xcb"},
+  };
+  fs::path work_;
+  std::string cache_;
+};
+
+TEST_F(BundleCacheTest, UnpacksEveryFileWithItsModeIntoAFolderNamedByTheContent) {
+  const BundleHeader header = MakePortable(work_ / "gift", player_);
+  const std::string folder = EnsureUnpacked((work_ / "gift").string(), cache_);
+  EXPECT_EQ(folder, (fs::path(cache_) / "quillmere-gift" / header.Key()).string());
+  EXPECT_EQ(header.Key(), Hex(header.ContentHash).substr(0, 32));
+  for (const FileEntry& f : player_) {
+    const fs::path file = fs::path(folder) / f.path;
+    EXPECT_EQ(ReadFile(file), Bytes(f.content)) << f.path;
+    const bool executable = (fs::status(file).permissions() & fs::perms::owner_exec) != fs::perms::none;
+    EXPECT_EQ(executable, f.executable) << f.path;
+  }
+  EXPECT_EQ(CacheEntries(), std::vector<std::string>{header.Key()});
+  struct stat info {};
+  ASSERT_EQ(::stat((fs::path(cache_) / "quillmere-gift").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u) << "the cache folder is the user's own";
+}
+
+TEST_F(BundleCacheTest, GiftsWithTheSameBundleShareOneCopyAndOtherBundlesGetTheirOwn) {
+  MakePortable(work_ / "first", player_, "first gift");
+  MakePortable(work_ / "second", player_, "another gift altogether");
+  const std::string folder = EnsureUnpacked((work_ / "first").string(), cache_);
+  struct stat before {};
+  ::stat((fs::path(folder) / "bin/quillmere-gift").c_str(), &before);
+  EXPECT_EQ(EnsureUnpacked((work_ / "second").string(), cache_), folder);
+  struct stat after {};
+  ::stat((fs::path(folder) / "bin/quillmere-gift").c_str(), &after);
+  EXPECT_EQ(before.st_ino, after.st_ino) << "the copy in the cache was made again";
+
+  std::vector<FileEntry> newer = player_;
+  newer[0].content = "a newer player";
+  MakePortable(work_ / "newer", newer);
+  EXPECT_NE(EnsureUnpacked((work_ / "newer").string(), cache_), folder);
+  EXPECT_EQ(CacheEntries().size(), 2u);
+}
+
+TEST_F(BundleCacheTest, ACopyWithPartsMissingIsUnpackedAgain) {
+  MakePortable(work_ / "gift", player_);
+  const std::string folder = EnsureUnpacked((work_ / "gift").string(), cache_);
+  fs::remove(fs::path(folder) / "bin/quillmere-gift");
+  EXPECT_EQ(EnsureUnpacked((work_ / "gift").string(), cache_), folder);
+  EXPECT_EQ(ReadFile(fs::path(folder) / "bin/quillmere-gift"), Bytes("the player"));
+}
+
+TEST_F(BundleCacheTest, DamagedBundlesAreRefusedAndLeaveNothing) {
+  const std::string trailer = "gift";
+  const BundleHeader header = MakePortable(work_ / "good", player_, trailer);
+  const std::vector<uint8_t> good = ReadFile(work_ / "good");
+  const size_t bundleStart = fs::file_size(QUILL_PORTABLE_STUB) + kBundleHeaderSize;
+  struct Damage {
+    const char* what;
+    std::function<void(std::vector<uint8_t>&)> apply;
+  };
+  const Damage damages[] = {
+      // The frame ends with a checksum of the files: changed, the files no longer match it.
+      {"the checksum changed", [&](auto& b) { b[b.size() - trailer.size() - 1] ^= 0x01; }},
+      {"more compressed data than the header says",
+       [&](auto& b) { b[bundleStart - kBundleHeaderSize + 24] -= 1; }},
+      {"cut in the middle of the bundle", [&](auto& b) { b.resize(bundleStart + header.CompressedSize / 2); }},
+      {"cut inside the bundle header", [&](auto& b) { b.resize(bundleStart - 10); }},
+      {"no bundle after the program", [&](auto& b) { b.resize(fs::file_size(QUILL_PORTABLE_STUB)); }},
+      {"another bundle version", [&](auto& b) { b[bundleStart - kBundleHeaderSize + 16] = 2; }},
+  };
+  for (const Damage& damage : damages) {
+    std::vector<uint8_t> bytes = good;
+    damage.apply(bytes);
+    WriteFile(work_ / "damaged", bytes);
+    EXPECT_THROW(EnsureUnpacked((work_ / "damaged").string(), cache_), BundleError) << damage.what;
+    EXPECT_TRUE(CacheEntries().empty()) << damage.what;
+  }
+  EXPECT_NO_THROW(EnsureUnpacked((work_ / "good").string(), cache_));
+}
+
+TEST_F(BundleCacheTest, ArchivesThatEscapeRepeatOrRunOnAreRefused) {
+  // Entries written by hand, past the writer's own checks.
+  auto entry = [](ByteSink& sink, const std::string& path, uint32_t mode, const std::string& data) {
+    auto little = [&](uint64_t value, int bytes) {
+      for (int i = 0; i < bytes; ++i) {
+        const uint8_t byte = uint8_t(value >> (8 * i));
+        sink.Write(&byte, 1);
+      }
+    };
+    little(path.size(), 4);
+    sink.Write(reinterpret_cast<const uint8_t*>(path.data()), path.size());
+    little(mode, 4);
+    little(data.size(), 8);
+    sink.Write(reinterpret_cast<const uint8_t*>(data.data()), data.size());
+  };
+  struct Case {
+    const char* what;
+    std::function<void(ArchiveWriter&, ByteSink&)> body;
+  };
+  const std::string escaped = (work_ / "escaped").string();
+  const Case cases[] = {
+      {"a path out of the folder", [&](ArchiveWriter& a, ByteSink& s) { entry(s, "../../../escaped", 0644, "x"), a.Finish(); }},
+      {"an absolute path", [&](ArchiveWriter& a, ByteSink& s) { entry(s, escaped, 0644, "x"), a.Finish(); }},
+      {"a file twice",
+       [&](ArchiveWriter& a, ByteSink& s) { entry(s, "bin/x", 0644, "1"), entry(s, "bin/x", 0644, "2"), a.Finish(); }},
+      {"a set-user-id mode", [&](ArchiveWriter& a, ByteSink& s) { entry(s, "bin/x", 04755, "x"), a.Finish(); }},
+      {"data after the end", [&](ArchiveWriter& a, ByteSink& s) { a.Finish(), entry(s, "bin/y", 0644, "y"); }},
+      {"no end", [&](ArchiveWriter&, ByteSink& s) { entry(s, "bin/x", 0644, "x"); }},
+  };
+  for (const Case& c : cases) {
+    MakePortableWith(work_ / "gift", c.body);
+    EXPECT_THROW(EnsureUnpacked((work_ / "gift").string(), cache_), BundleError) << c.what;
+    EXPECT_TRUE(CacheEntries().empty()) << c.what;
+    EXPECT_FALSE(fs::exists(escaped)) << c.what;
+  }
+}
+
+TEST_F(BundleCacheTest, AFreshCopyGivesWayToACompleteOneAndReplacesABrokenOne) {
+  // What two starts of gifts with the same bundle meet when the other finished
+  // unpacking first.
+  struct Case {
+    const char* what;
+    std::vector<std::string> alreadyThere;  // files of the copy in place, if any
+    std::string expectedPlayer;
+  };
+  const Case cases[] = {
+      {"nothing there", {}, "fresh"},
+      {"a complete copy", {kBundledPlayer, kBundledLoader}, "earlier"},
+      {"a copy without its player", {kBundledLoader}, "fresh"},
+  };
+  for (const Case& c : cases) {
+    const fs::path parent = fs::path(cache_) / "quillmere-gift";
+    fs::remove_all(parent);
+    const fs::path folder = parent / "key";
+    const fs::path fresh = parent / ".key.fresh";
+    fs::create_directories(fresh / "bin");
+    fs::create_directories(fresh / "lib");
+    WriteFile(fresh / kBundledPlayer, Bytes("fresh"));
+    WriteFile(fresh / kBundledLoader, Bytes("loader"));
+    for (const std::string& file : c.alreadyThere) {
+      fs::create_directories((folder / file).parent_path());
+      WriteFile(folder / file, Bytes("earlier"));
+    }
+    MoveIntoPlace(fresh.string(), folder.string());
+    EXPECT_EQ(ReadFile(folder / kBundledPlayer), Bytes(c.expectedPlayer)) << c.what;
+    EXPECT_EQ(CacheEntries(), std::vector<std::string>{"key"}) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace quill::portable

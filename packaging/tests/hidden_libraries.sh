@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# A portable gift played as it will be received: with the system's Qt, libjpeg and
+# ICU hidden (run_hidden.sh in a private mount namespace). The plain player cannot
+# start there; the portable gift opens its window, maps no library from outside
+# its unpacked copy, is solved with mouse drags, reuses its copy on the next start,
+# and saves its game beside the received file.
+# usage: hidden_libraries.sh PLAYER WRAP PICTURE_TOOL WORKDIR INSPECT
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ $(id -u) != 0 ]] || ! unshare -m true 2>/dev/null; then
+  echo "SKIP: hiding libraries needs a private mount namespace (root)"
+  exit 77
+fi
+source "$here/../../tests/e2e/xvfb_session.sh"
+inspect=$5
+fail() { echo "FAIL: $*"; tail -n 30 "$work/gift.log" 2>/dev/null; exit 1; }
+
+"$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
+"$wrap" --portable --picture "$work/picture.jpg" --pieces 4 --rotation off -o "$work/gift"
+echo "portable gift: $(stat -c %s "$work/gift") bytes"
+
+hidden=(unshare --mount --propagation private "$here/run_hidden.sh")
+
+if "${hidden[@]}" "$player" >"$work/plain.log" 2>&1; then fail "the plain player started with Qt hidden"; fi
+grep -m1 "error while loading shared libraries" "$work/plain.log" || fail "the plain player failed otherwise"
+
+# start_hidden_gift: starts the gift with the libraries hidden and waits for its
+# main window; sets gift_pid (unshare, the hiding script, the start-up program and
+# the player follow one another in one process).
+start_hidden_gift() {
+  XDG_CACHE_HOME="$work/cache" "${hidden[@]}" "$work/gift" >"$work/gift.log" 2>&1 &
+  gift_pid=$!
+  pids+=("$gift_pid")
+  wait_for_window "Quillmere Gift" 60 >/dev/null || fail "no main window"
+  sleep 2
+}
+
+start_hidden_gift
+grep "^hidden:" "$work/gift.log"
+folder=$(echo "$work"/cache/quillmere-gift/*)
+[[ -x "$folder/bin/quillmere-gift" ]] || fail "no unpacked player in $work/cache"
+foreign=$(awk '$6 ~ /\.so/ { print $6 }' "/proc/$gift_pid/maps" | sort -u | grep -v "^$folder/" || true)
+[[ -z "$foreign" ]] || fail "libraries from outside the bundle: $foreign"
+echo "every library comes from $folder"
+
+xdotool key Return  # leaves the "Play..." screen
+sleep 2
+read -r width height left top < <(board_geometry "Quillmere Gift")
+[[ -n "$width" ]] || fail "no board window"
+"$inspect" --solving-script --board-size "${width}x${height}" "$work/gift" >"$work/solve.txt"
+replay_drags "$left" "$top" <"$work/solve.txt"
+wait_for_window "You solved it!" 10 >/dev/null || fail "the drags did not solve the puzzle"
+import -window root "$work/solved.png" 2>/dev/null || true
+echo "solved by dragging"
+kill "$gift_pid"
+wait "$gift_pid" 2>/dev/null || true
+
+inode=$(stat -c %i "$folder/bin/quillmere-gift")
+start_hidden_gift
+[[ $(stat -c %i "$folder/bin/quillmere-gift") == "$inode" ]] || fail "the second start unpacked again"
+echo "the second start reused $folder"
+xdotool key Return  # leaves the "Play..." screen
+sleep 1
+xdotool windowfocus --sync "$(wait_for_window "Quillmere Gift" 5)"
+xdotool key alt+f x  # File, Exit: the closing screen with "Save game..." ticked
+sleep 2
+xdotool key Return
+for _ in $(seq 50); do [[ -f "$work/gift.sav" ]] && break; sleep 0.2; done
+[[ -f "$work/gift.sav" ]] || fail "no saved game beside the gift"
+[[ -z $(find "$work/cache" -name '*.sav') ]] || fail "a saved game went into the cache"
+echo "the game was saved beside the gift: $work/gift.sav"

@@ -1,0 +1,154 @@
+// The two views that live beside the board for the whole run, shown and hidden by
+// the main window: the picture window TOverlayForm (F3), the puzzle picture at its
+// aspect in a small always-on-top window whose size keeps that aspect when the user
+// drags it; and the loupe TLoupeForm (F4), a magnifier of the screen around the
+// pointer with its factor buttons 2x to 5x. Both first show beside the main window.
+// Closing either with its close box unticks its item (Picture, Loupe) in the main
+// form.
+#pragma once
+#include <QButtonGroup>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "common/picture_fit.h"
+#include "raster/bitmap.h"
+#include "ui/ui_state.h"
+
+namespace quill {
+
+class SkinnedPanel;
+
+// ---- The picture window ----
+
+// The picture to show, or none while no game is played.
+using PictureSource = std::function<const Bitmap*()>;
+
+// The picture window's PaintBox1: the picture at its aspect, centred on black.
+class PicturePaintBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PicturePaintBox(QWidget* parent = nullptr);
+  void SetPictureSource(PictureSource source) { source_ = std::move(source); }
+  // Where the picture lies in the box; empty without a picture.
+  QRect PictureRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  PictureSource source_;
+};
+
+class TOverlayForm : public QWidget {
+  Q_OBJECT
+ public:
+  // The form belongs to `owner` and is hidden; `mainForm` holds the Picture item.
+  TOverlayForm(UiState& mainForm, QWidget* owner);
+
+  void SetPictureSource(PictureSource source);
+  // When a layout is made: the client height follows the picture at the present width.
+  void FitHeightToPicture();
+  PicturePaintBox& PaintBox1() { return *paintBox_; }
+  FittedSize LastFitted() const { return lastFitted_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  UiState& mainForm_;
+  bool placed_ = false;  // shown once beside the main window
+  PictureSource source_;
+  PicturePaintBox* paintBox_;
+  FittedSize lastFitted_;  // the client size fitted last, kept for the whole run
+};
+
+// ---- The loupe ----
+
+// The screen enlarged (the loupe's CoolLoupe1). While active it grabs, every
+// refresh interval, the part of the screen around the pointer (dynamic mode) or
+// around a stored point (static mode) and shows it enlarged by the zoom ratio.
+// Inactive it does nothing at all. Where the platform refuses to hand out the
+// screen's pixels it says so in place of the view.
+class Magnifier : public QWidget {
+  Q_OBJECT
+ public:
+  enum class Mode { Dynamic, Static };
+  static constexpr int kRefreshMilliseconds = 30;
+  // Reads an area of a screen (in screen coordinates, within the screen); a null
+  // pixmap when the platform refuses.
+  using ScreenGrab = std::function<QPixmap(QScreen& screen, const QRect& area)>;
+
+  explicit Magnifier(QWidget* parent = nullptr);
+  // Replaces the grab through Qt (for tests).
+  void SetScreenGrab(ScreenGrab grab) { grab_ = std::move(grab); }
+
+  void SetActive(bool active);
+  bool Active() const { return timer_.isActive(); }
+  void SetZoom(int percent);
+  int Zoom() const { return zoom_; }
+  void SetMode(Mode mode) { mode_ = mode; }
+  Mode CurrentMode() const { return mode_; }
+  // The point shown in static mode, in screen coordinates.
+  void SetStaticPoint(QPoint point) { staticPoint_ = point; }
+  QPoint StaticPoint() const { return staticPoint_; }
+  // Grabs the screen around the point now and repaints.
+  void Refresh();
+  // The screen area shown last, in screen coordinates.
+  QRect SourceRect() const { return source_; }
+  bool GrabRefused() const { return refused_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QTimer timer_;
+  ScreenGrab grab_;
+  int zoom_ = 300;
+  Mode mode_ = Mode::Dynamic;
+  QPoint staticPoint_;
+  QRect source_;
+  QPixmap view_;  // the source area as grabbed, black where it leaves the screen
+  bool refused_ = false;
+};
+
+class TLoupeForm : public QWidget {
+  Q_OBJECT
+ public:
+  // The form belongs to `owner` (the main window, whose centre the loupe shows while
+  // the pointer rests on it) and is hidden; `mainForm` holds the Loupe item.
+  TLoupeForm(UiState& mainForm, QWidget* owner);
+
+  Magnifier& CoolLoupe1() { return *loupe_; }
+  QWidget& ZoomPanel();
+  // The factor button of a zoom ratio (200, 300, 400 or 500), or none.
+  QAbstractButton* FactorButton(int percent) const { return factors_.button(percent); }
+  // The pointer has come over the window or has left it (at the screen point given).
+  void PointerEntered();
+  void PointerLeft(QPoint pointer);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void SetFactor(int percent);
+  void ShowCaption();
+
+  UiState& mainForm_;
+  QPointer<QWidget> owner_;
+  bool placed_ = false;  // shown once beside the main window
+  Magnifier* loupe_;
+  SkinnedPanel* zoomPanel_;
+  QButtonGroup factors_;
+};
+
+}  // namespace quill

@@ -1,0 +1,211 @@
+// The picture window and the loupe on the offscreen platform: the picture shown at
+// its aspect, resizing that keeps the aspect of the dragged dimension and its 80 ×
+// 80 minimum, the close box unticking its item; the loupe's caption and factor
+// buttons, its magnifier working only while shown, and its view holding still on
+// the main window while the pointer rests on it.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <vector>
+
+#include "app/picture_views.h"
+#include "shell_support.h"
+#include "ui/form_layouts.h"
+
+namespace quill::testing {
+namespace {
+
+class PictureViewsTest : public ::testing::Test {
+ protected:
+  PictureViewsTest() { DefineMainForm(mainForm); }
+
+  // Waits until the form has the client size given.
+  static bool HasSize(QWidget& form, QSize size) {
+    return WaitUntil([&] { return form.size() == size; });
+  }
+
+  QuillApplication& app = TestApplication();
+  UiState mainForm;
+  QWidget owner;
+  Bitmap picture = BandedPicture(400, 300);
+};
+
+// A user's drag arrives as a resize of the window to the size the user left.
+TEST_F(PictureViewsTest, ResizingThePictureWindowKeepsThePicturesAspect) {
+  struct Case {
+    const char* what;
+    QSize dragged;
+    QSize expected;
+  };
+  for (const Case& c : {
+           Case{"bottom edge: the width follows", {240, 240}, {320, 240}},
+           Case{"side edge: the height follows", {300, 180}, {300, 225}},
+           Case{"corner: the height follows the width", {300, 400}, {300, 225}},
+           Case{"side edge stops at 80 pixels", {40, 180}, {80, 60}},
+           Case{"bottom edge stops at 80 pixels", {240, 20}, {106, 80}},
+       }) {
+    SCOPED_TRACE(c.what);
+    TOverlayForm form(mainForm, &owner);
+    form.SetPictureSource([this] { return &picture; });
+    form.FitHeightToPicture();
+    form.show();
+    ASSERT_TRUE(HasSize(form, {240, 180})) << "a new layout fits the height to the width";
+    form.resize(c.dragged);
+    EXPECT_TRUE(HasSize(form, c.expected)) << form.width() << "x" << form.height();
+    EXPECT_EQ(form.LastFitted(), (FittedSize{c.expected.width(), c.expected.height()}));
+  }
+}
+
+TEST_F(PictureViewsTest, PictureWindowIsLeftAsItIsWhileNoGameIsPlayed) {
+  const Bitmap* shown = nullptr;
+  TOverlayForm form(mainForm, &owner);
+  form.SetPictureSource([&] { return shown; });
+  form.show();
+  form.resize(300, 100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.size(), QSize(300, 100));
+  const QImage shot = form.PaintBox1().grab().toImage();
+  EXPECT_EQ(shot.pixelColor(150, 50), QColor(Qt::black));
+}
+
+// Under a window manager that refuses the fitted size the picture is letter-boxed,
+// never stretched: a 400 × 300 picture in a 300 × 300 box.
+TEST_F(PictureViewsTest, PicturePaintsAtItsAspect) {
+  PicturePaintBox box;
+  box.SetPictureSource([this] { return &picture; });
+  box.resize(300, 300);
+  EXPECT_EQ(box.PictureRect(), QRect(0, 37, 300, 225));
+  const QImage shot = box.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(150, 10), QColor(Qt::black));
+  EXPECT_EQ(shot.pixelColor(150, 290), QColor(Qt::black));
+  EXPECT_EQ(shot.pixelColor(150, 37 + 30), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(150, 37 + 112), QColor(0, 255, 0));
+  EXPECT_EQ(shot.pixelColor(150, 37 + 200), QColor(0, 0, 255));
+}
+
+TEST_F(PictureViewsTest, CloseBoxUnticksItsItemAndHidingDoesNot) {
+  TOverlayForm overlay(mainForm, &owner);
+  TLoupeForm loupe(mainForm, &owner);
+  const struct {
+    const char* item;
+    QWidget* form;
+  } cases[] = {{"Picture", &overlay}, {"Loupe", &loupe}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    mainForm.SetChecked(c.item, true);
+    c.form->show();
+    c.form->hide();
+    EXPECT_TRUE(mainForm.Checked(c.item)) << "hidden by a command, as Mystery mode does";
+    c.form->show();
+    c.form->close();
+    EXPECT_FALSE(mainForm.Checked(c.item));
+    EXPECT_FALSE(c.form->isVisible());
+  }
+}
+
+TEST_F(PictureViewsTest, LoupeShowsItsFactorInTheCaptionAndWorksOnlyWhileShown) {
+  TLoupeForm loupe(mainForm, &owner);
+  EXPECT_FALSE(loupe.CoolLoupe1().Active()) << "nothing runs before it is shown";
+  loupe.show();
+  EXPECT_EQ(loupe.windowTitle(), "Loupe: 3x");
+  EXPECT_TRUE(loupe.CoolLoupe1().Active());
+  EXPECT_EQ(loupe.CoolLoupe1().Zoom(), 300);
+  EXPECT_TRUE(loupe.FactorButton(300)->isChecked());
+  EXPECT_FALSE(loupe.ZoomPanel().isVisible()) << "the factor buttons show while the pointer rests on the loupe";
+
+  for (int percent : {400, 200, 500, 300}) {
+    SCOPED_TRACE(percent);
+    loupe.FactorButton(percent)->click();
+    EXPECT_EQ(loupe.CoolLoupe1().Zoom(), percent);
+    EXPECT_EQ(loupe.windowTitle(), QString("Loupe: %1x").arg(percent / 100));
+    EXPECT_TRUE(loupe.FactorButton(percent)->isChecked());
+    for (int other : {200, 300, 400, 500}) {
+      if (other == percent) continue;
+      EXPECT_FALSE(loupe.FactorButton(other)->isChecked()) << other;
+    }
+  }
+
+  loupe.hide();
+  EXPECT_FALSE(loupe.CoolLoupe1().Active()) << "hidden, it costs nothing";
+}
+
+// The view is as large as the loupe's view divided by the factor, around the point.
+TEST_F(PictureViewsTest, LoupeHoldsStillOnTheMainWindowWhileThePointerRestsOnIt) {
+  owner.setGeometry(100, 50, 400, 300);
+  TLoupeForm loupe(mainForm, &owner);
+  loupe.show();
+  Magnifier& view = loupe.CoolLoupe1();
+  EXPECT_EQ(view.CurrentMode(), Magnifier::Mode::Dynamic);
+
+  loupe.PointerEntered();
+  EXPECT_EQ(view.CurrentMode(), Magnifier::Mode::Static);
+  const QRect main = owner.frameGeometry();
+  EXPECT_EQ(view.StaticPoint(), QPoint(main.left() + main.width() / 2, main.top() + main.height() / 2));
+  EXPECT_TRUE(loupe.ZoomPanel().isVisible());
+  view.Refresh();
+  const QRect source = view.SourceRect();
+  EXPECT_EQ(source.topLeft() + QPoint(source.width() / 2, source.height() / 2), view.StaticPoint());
+  EXPECT_EQ(view.SourceRect().width(), (view.width() + 2) / 3);
+
+  loupe.PointerLeft(loupe.frameGeometry().center());
+  EXPECT_EQ(view.CurrentMode(), Magnifier::Mode::Static) << "onto one of the loupe's own controls";
+  EXPECT_TRUE(loupe.ZoomPanel().isVisible());
+
+  loupe.PointerLeft(loupe.frameGeometry().bottomRight() + QPoint(5, 5));
+  EXPECT_EQ(view.CurrentMode(), Magnifier::Mode::Dynamic);
+  EXPECT_FALSE(loupe.ZoomPanel().isVisible());
+}
+
+// What the screen hands out, seen through the loupe at 3x: red where the screen is
+// read, black beyond the screen's edge; where the platform refuses to hand out the
+// screen's pixels the loupe says so rather than showing black.
+TEST_F(PictureViewsTest, LoupeEnlargesTheScreenAroundItsPointOrSaysItCannot) {
+  QScreen& screen = *QGuiApplication::primaryScreen();
+  const QPoint middle = screen.geometry().center();
+  const QPoint corner = screen.geometry().topLeft();
+  struct Case {
+    const char* what;
+    QPoint point;
+    bool refuse;
+    QColor centre, topLeft, bottomRight;
+  };
+  for (const Case& c : {
+           Case{"the screen read", middle, false, Qt::red, Qt::red, Qt::red},
+           Case{"at the screen's corner", corner, false, Qt::red, Qt::black, Qt::red},
+       }) {
+    SCOPED_TRACE(c.what);
+    TLoupeForm loupe(mainForm, &owner);
+    Magnifier& view = loupe.CoolLoupe1();
+    std::vector<QRect> asked;
+    view.SetScreenGrab([&](QScreen&, const QRect& area) {
+      asked.push_back(area);
+      QPixmap pixels(area.size());
+      pixels.fill(Qt::red);
+      return pixels;
+    });
+    view.SetMode(Magnifier::Mode::Static);
+    view.SetStaticPoint(c.point);
+    loupe.show();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_TRUE(screen.geometry().contains(asked.back())) << "only the screen is asked for";
+    const QImage shot = view.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(view.width() / 2 + 2, view.height() / 2 + 2), c.centre);
+    EXPECT_EQ(shot.pixelColor(0, 0), c.topLeft);
+    EXPECT_EQ(shot.pixelColor(view.width() - 1, view.height() - 1), c.bottomRight);
+    EXPECT_FALSE(view.GrabRefused());
+  }
+
+  TLoupeForm loupe(mainForm, &owner);
+  Magnifier& view = loupe.CoolLoupe1();
+  view.SetScreenGrab([](QScreen&, const QRect&) { return QPixmap(); });
+  loupe.show();
+  EXPECT_TRUE(view.GrabRefused());
+  const QImage shot = view.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(0, 0), view.palette().window().color()) << "a message on the window colour";
+}
+
+}  // namespace
+}  // namespace quill::testing

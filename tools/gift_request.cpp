@@ -1,0 +1,246 @@
+#include "gift_request.h"
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "common/colour_names.h"
+#include "common/text_codec.h"
+#include "game/jigsaw.h"
+#include "gift_maker.h"
+
+namespace quill {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The longest texts the header's fields hold, in Windows-1252 characters.
+constexpr size_t kVersionLength = 15;
+constexpr size_t kNameLength = 64;
+constexpr size_t kMessageLength = 1024;  // a line break takes two: CR LF
+constexpr size_t kFontNameLength = 31;
+constexpr size_t kColourNameLength = 32;
+constexpr size_t kMusicExtensionLength = 4;
+
+struct TextField {
+  const char* Field;
+  std::string GiftHeader::*Text;
+  size_t Capacity;
+};
+
+constexpr TextField kTextFields[] = {
+    {"Settings.CreatorVersion", &GiftHeader::CreatorVersion, kVersionLength},
+    {"Settings.Title", &GiftHeader::Title, kNameLength},
+    {"Settings.CreatorName", &GiftHeader::CreatorName, kNameLength},
+    {"Settings.Description", &GiftHeader::Description, kMessageLength},
+    {"Settings.OpeningMessage", &GiftHeader::OpeningMessage, kMessageLength},
+    {"Settings.ClosingMessage", &GiftHeader::ClosingMessage, kMessageLength},
+    {"Settings.OpeningColourName", &GiftHeader::OpeningColourName, kColourNameLength},
+    {"Settings.ClosingColourName", &GiftHeader::ClosingColourName, kColourNameLength},
+};
+
+struct FontField {
+  const char* Field;
+  GiftFont GiftHeader::*Font;
+};
+
+constexpr FontField kFontFields[] = {{"Settings.OpeningFont", &GiftHeader::OpeningFont},
+                                     {"Settings.ClosingFont", &GiftHeader::ClosingFont}};
+
+// A text as the gift stores it: Windows-1252 with CR LF line breaks.
+std::string Stored(const std::string& utf8) { return Utf8ToWindows1252(LfToCrLf(CrLfToLf(utf8))); }
+
+std::string CodePointName(char32_t cp) {
+  char number[16];
+  std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(cp));
+  if (cp == 0xFFFD) return std::string(number) + " (bytes that are not UTF-8)";
+  return "\"" + Utf8OfCodePoint(cp) + "\" " + number;
+}
+
+class Checker {
+ public:
+  std::vector<FieldError> Errors;
+
+  void Add(const std::string& field, const std::string& message) { Errors.push_back({field, message}); }
+
+  void Text(const std::string& field, const std::string& utf8, size_t capacity) {
+    const std::vector<char32_t> outside = CharactersOutsideWindows1252(utf8);
+    if (!outside.empty()) {
+      std::string names;
+      for (char32_t cp : outside) names += (names.empty() ? "" : ", ") + CodePointName(cp);
+      Add(field, "has characters a gift cannot hold (its texts are Windows-1252): " + names);
+      return;
+    }
+    const size_t length = Stored(utf8).size();
+    if (length > capacity)
+      Add(field, "is " + std::to_string(length) + " characters long, " + std::to_string(length - capacity) +
+                     " more than the " + std::to_string(capacity) + " a gift holds" +
+                     (capacity == kMessageLength ? " (a line break counts two)" : ""));
+  }
+
+  void Range(const std::string& field, int64_t value, int64_t low, int64_t high) {
+    if (value < low || value > high)
+      Add(field,
+          "is " + std::to_string(value) + "; it must be from " + std::to_string(low) + " to " + std::to_string(high));
+  }
+
+  void ColourName(const std::string& field, const std::string& name) {
+    if (!StringToColour(name)) Add(field, "\"" + name + "\" is neither a colour name such as clCream nor a number");
+  }
+
+  void ReadableFile(const std::string& field, const std::string& path, bool required) {
+    if (path.empty()) {
+      if (required) Add(field, "is needed");
+      return;
+    }
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
+      Add(field, "\"" + path + "\" is not a file");
+    } else if (!std::ifstream(path, std::ios::binary)) {
+      Add(field, "\"" + path + "\" cannot be read");
+    }
+  }
+};
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return !a.empty() && !b.empty() && fs::equivalent(a, b, error);
+}
+
+void CheckFiles(const GiftRequest& r, Checker& check) {
+  check.ReadableFile("PlayerPath", r.PlayerPath, true);
+  check.ReadableFile("PicturePath", r.PicturePath, true);
+  check.ReadableFile("MusicPath", r.MusicPath, false);
+  check.ReadableFile("SkinPath", r.SkinPath, false);
+  check.ReadableFile("TemplatesPath", r.TemplatesPath, false);
+  if (r.OutputPath.empty()) {
+    check.Add("OutputPath", "is needed");
+  } else {
+    const fs::path folder = fs::absolute(r.OutputPath).parent_path();
+    std::error_code error;
+    if (!fs::is_directory(folder, error))
+      check.Add("OutputPath", "the folder \"" + folder.string() + "\" does not exist");
+    for (const std::string* input : {&r.PlayerPath, &r.PicturePath, &r.MusicPath, &r.SkinPath, &r.TemplatesPath})
+      if (SameFile(r.OutputPath, *input))
+        check.Add("OutputPath", "would overwrite \"" + *input + "\", which the gift is made from");
+  }
+  if (r.TemplateCount < 0 || (r.TemplateCount == 0) != r.TemplatesPath.empty())
+    check.Add("TemplateCount", "a template block needs its number of templates, and a number needs the block");
+}
+
+std::string MusicExtensionOf(const GiftRequest& r) {
+  return !r.MusicExtension.empty() ? r.MusicExtension : fs::path(r.MusicPath).extension().string();
+}
+
+void CheckMusicExtension(const GiftRequest& r, Checker& check) {
+  if (r.MusicPath.empty()) return;
+  const std::string extension = MusicExtensionOf(r);
+  bool fits = extension.size() >= 2 && extension.size() <= kMusicExtensionLength && extension[0] == '.';
+  for (size_t i = 1; fits && i < extension.size(); ++i) fits = std::isalnum(static_cast<unsigned char>(extension[i]));
+  if (!fits)
+    check.Add(
+        r.MusicExtension.empty() ? "MusicPath" : "MusicExtension",
+        "the music's extension \"" + extension + "\" must be a dot and one to three letters or digits, such as .ogg");
+}
+
+void CheckFitting(const PictureFitting& fitting, Checker& check) {
+  if (fitting.KeepSize) return;
+  check.Range("Fitting.MaxWidth", fitting.MaxWidth, kMinFitSide, kMaxPictureSide);
+  check.Range("Fitting.MaxHeight", fitting.MaxHeight, kMinFitSide, kMaxPictureSide);
+}
+
+void CheckSettings(const GiftHeader& s, Checker& check) {
+  for (const TextField& field : kTextFields) check.Text(field.Field, s.*field.Text, field.Capacity);
+  check.ColourName("Settings.OpeningColourName", s.OpeningColourName);
+  check.ColourName("Settings.ClosingColourName", s.ClosingColourName);
+  for (const FontField& field : kFontFields) {
+    const GiftFont& font = s.*field.Font;
+    const std::string prefix = field.Field;
+    check.Text(prefix + ".Name", font.Name, kFontNameLength);
+    check.Range(prefix + ".Pitch", font.Pitch, 0, 2);
+    check.Range(prefix + ".Style", font.Style, 0, 15);
+  }
+  check.Range("Settings.Oddness", s.Oddness, 0, 10);
+  check.Range("Settings.PieceStyle", s.PieceStyle, 1, 6);
+  check.Range("Settings.OutlineIndex", s.OutlineIndex, 0, 4);
+  check.Range("Settings.FunPieces", s.FunPieces, 0, 10);
+  check.Range("Settings.OpeningAlignment", s.OpeningAlignment, 0, 2);
+  check.Range("Settings.ClosingAlignment", s.ClosingAlignment, 0, 2);
+}
+
+// The header as the gift stores it; offsets and sizes follow when it is appended.
+GiftHeader StoredHeader(const GiftRequest& r) {
+  GiftHeader header = r.Settings;
+  for (const TextField& field : kTextFields) header.*field.Text = Stored(header.*field.Text);
+  for (const FontField& field : kFontFields) (header.*field.Font).Name = Stored((header.*field.Font).Name);
+  header.MusicExtension = r.MusicPath.empty() ? "" : MusicExtensionOf(r);
+  header.TemplateCount = r.TemplateCount;
+  return header;
+}
+
+std::string JoinedMessages(const std::vector<FieldError>& errors) {
+  std::string text;
+  for (const FieldError& e : errors) text += (text.empty() ? "" : "\n") + e.Field + ": " + e.Message;
+  return text;
+}
+
+// A picture file imported for the field that names it; its faults become that
+// field's error.
+ImportedPicture ImportFor(const char* field, const std::string& path, const PictureFitting& fitting,
+                          const ImportProgress& progress) {
+  try {
+    return ImportPicture(ReadWholeFile(path), fitting, progress);
+  } catch (const UserError& e) {
+    throw GiftRequestError(std::vector<FieldError>{{field, e.what()}});
+  }
+}
+
+std::vector<uint8_t> ReadOptional(const std::string& path) {
+  return path.empty() ? std::vector<uint8_t>{} : ReadWholeFile(path);
+}
+
+}  // namespace
+
+GiftRequest::GiftRequest() : Settings(DefaultGiftHeader()) {}
+
+GiftRequestError::GiftRequestError(std::vector<FieldError> errors)
+    : UserError(JoinedMessages(errors)), errors_(std::move(errors)) {}
+
+std::vector<FieldError> ValidateGiftRequest(const GiftRequest& request) {
+  Checker check;
+  CheckFiles(request, check);
+  CheckMusicExtension(request, check);
+  CheckFitting(request.Fitting, check);
+  CheckSettings(request.Settings, check);
+  return check.Errors;
+}
+
+MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
+  auto report = [&progress](double percent, const std::string& step) {
+    if (progress) progress(static_cast<int>(percent), step);
+  };
+  if (auto errors = ValidateGiftRequest(request); !errors.empty()) throw GiftRequestError(std::move(errors));
+  MadeGift made;
+  GiftParts parts;
+  // The picture is the long step: 0..70 %, the skin 70..80 %, the rest after.
+  made.Picture = ImportFor("PicturePath", request.PicturePath, request.Fitting,
+                           [&](double fraction, const std::string& step) { report(70 * fraction, step); });
+  parts.Picture = made.Picture.Jpeg;
+  if (!request.SkinPath.empty()) {
+    PictureFitting ownSize;
+    ownSize.KeepSize = true;
+    parts.Skin = ImportFor("SkinPath", request.SkinPath, ownSize, [&](double fraction, const std::string&) {
+                   report(70 + 10 * fraction, "Reading the skin");
+                 }).Jpeg;
+  }
+  report(80, "Reading the music and templates");
+  parts.Music = ReadOptional(request.MusicPath);
+  parts.Templates = ReadOptional(request.TemplatesPath);
+  report(90, "Writing the gift");
+  made.FileSize = WriteGift(request.PlayerPath, parts, StoredHeader(request), request.OutputPath);
+  report(100, "Done");
+  return made;
+}
+
+}  // namespace quill

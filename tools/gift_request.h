@@ -1,0 +1,75 @@
+// Making a gift from what a person chose: the files, how the picture is fitted, and
+// the puzzle's settings and messages. One request is filled by either face of the
+// gift maker (the quillmere-wrap command, a window); `ValidateGiftRequest` judges it
+// field by field before anything is read, and `MakeGift` imports the picture and the
+// skin, builds the header and writes the gift, reporting its progress.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "game/gift_header.h"
+#include "picture_import.h"
+
+namespace quill {
+
+struct GiftRequest {
+  std::string PlayerPath;      // the player the gift is appended to
+  std::string PicturePath;     // any picture file the maker reads
+  std::string OutputPath;      // the gift to write
+  std::string MusicPath;       // optional: any audio file
+  std::string MusicExtension;  // with its dot; empty: the music file's own
+  std::string SkinPath;        // optional: the tool bar's picture, any picture file
+  std::string TemplatesPath;   // optional: a block of `TemplateCount` piece templates
+  int32_t TemplateCount = 0;
+  PictureFitting Fitting;
+  // The puzzle's settings and messages as the header holds them, except that the
+  // texts here (creator version, title, creator name, description, messages, font
+  // and colour names) are UTF-8 with "\n" line breaks. Offsets, sizes, the music
+  // extension and the template count are filled in when the gift is written.
+  GiftHeader Settings;
+
+  GiftRequest();
+};
+
+// A field of the request and what is wrong with it. Fields are named as the request
+// names them: "PicturePath", "Fitting.MaxWidth", "Title", "OpeningFont.Name", ...
+struct FieldError {
+  std::string Field;
+  std::string Message;
+  friend bool operator==(const FieldError&, const FieldError&) = default;
+};
+
+// Every problem found without reading the picture: missing or unreadable files,
+// texts that a gift cannot hold (too long for their field, or with characters
+// outside Windows-1252, which are named), unknown colour names, settings out of
+// range, a fitting bound the player cannot use. Empty when the request can be made.
+std::vector<FieldError> ValidateGiftRequest(const GiftRequest& request);
+
+// Raised by MakeGift: the fields at fault (a picture that does not import is one).
+class GiftRequestError : public UserError {
+ public:
+  explicit GiftRequestError(std::vector<FieldError> errors);
+  const std::vector<FieldError>& Errors() const { return errors_; }
+
+ private:
+  std::vector<FieldError> errors_;
+};
+
+// How far making the gift has come: 0..100 and the step under way.
+using GiftProgress = std::function<void(int percent, const std::string& step)>;
+
+struct MadeGift {
+  ImportedPicture Picture;  // what became of the picture (DescribeImport tells it)
+  int64_t FileSize = 0;
+};
+
+// Validates, imports the picture (and the skin, keeping its size), reads the other
+// files, and writes player + payload to OutputPath through a temporary file, so a
+// failure leaves no half-written gift. Raises GiftRequestError for the fields at
+// fault and UserError when the gift cannot be written.
+MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress = {});
+
+}  // namespace quill
