@@ -16,7 +16,10 @@ namespace quill::testing {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { host.SetQuiet(true); }
+  void SetUp() override {
+    host.SetQuiet(true);
+    ReportedErrors().clear();  // errors of tests run before in the same process
+  }
 
   // A window reading the given gift, on the fixture's host or another.
   std::unique_ptr<MainWindow> Open(const std::filesystem::path& gift) { return Open(gift, host); }
