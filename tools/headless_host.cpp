@@ -32,7 +32,7 @@ bool HeadlessHost::AskYesNo(const std::string& question) {
 // A fixed, recognisable colour per system colour index.
 Colour HeadlessHost::SystemColour(int index) { return 0x101010u * static_cast<Colour>(index % 16); }
 
-std::string HeadlessHost::TempDirectory() { return tempAvailable ? temp_.string() + "/" : ""; }
+std::string HeadlessHost::PrivateTempDirectory() { return tempAvailable ? temp_.string() + "/" : ""; }
 
 void HeadlessHost::SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) {
   skin = std::move(picture);

@@ -21,7 +21,7 @@ class HeadlessHost : public Host {
   void ShowMessage(const std::string& text, MessageKind kind) override;
   bool AskYesNo(const std::string& question) override;
   Colour SystemColour(int index) override;
-  std::string TempDirectory() override;
+  std::string PrivateTempDirectory() override;
   int ScreenColourDepth() override { return 24; }
   void SetMusicFile(const std::string& path) override { musicFile = path; }
   void SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) override;

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/main_window.h"
+#include "app/media_backend.h"
 #include "app/qt_host.h"
 #include "app/window_placement.h"
 #include "common/start_marks.h"
@@ -95,7 +96,10 @@ std::string TakeGiftFilePath() {
 }
 
 int RunPlayer(int argc, char** argv) {
+  if (qEnvironmentVariableIsSet(kMediaTrialVariable)) return RunMediaTrial(argc, argv);
   MarkStartStep("main");
+  ChooseMediaBackend();
+  SetMediaTrialCommand(OwnCommandLine());
   const std::string giftFile = TakeGiftFilePath();
   // The board is a window of its own; its neighbours need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);

@@ -4,8 +4,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QGuiApplication>
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -345,7 +343,7 @@ void MainWindow::FormShow() {
 }
 
 void MainWindow::CheckMusicDevice() {
-  if (!QMediaDevices::audioOutputs().isEmpty()) return;
+  if (MusicCanPlay()) return;
   UiState& form = host_.MainForm();
   form.SetChecked("Music", false);
   form.SetEnabled("Music", false);

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <cmath>
 #include <iostream>
 
@@ -90,11 +91,12 @@ bool QtHost::AskYesNo(const std::string& question) {
 
 Colour QtHost::SystemColour(int index) { return FromQColor(SystemQColor(index)); }
 
-std::string QtHost::TempDirectory() {
-  QString path = QDir::tempPath();
-  if (path.isEmpty()) return "";
-  if (!path.endsWith('/')) path += '/';
-  return path.toStdString();
+// QTemporaryDir makes the folder with a unique name, for this user only, and removes
+// it with its contents when the host is destroyed.
+std::string QtHost::PrivateTempDirectory() {
+  if (!privateTemp_) privateTemp_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/quillmere-gift-XXXXXX");
+  if (!privateTemp_->isValid()) return "";
+  return privateTemp_->path().toStdString() + "/";
 }
 
 int QtHost::ScreenColourDepth() {

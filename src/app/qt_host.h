@@ -1,6 +1,6 @@
 // The window system as the game code sees it (Host), on Qt: the main window's and
 // the splash form's component states, message boxes and questions, desktop colours,
-// the temporary folder, the screen depth, the music file and the skin picture.
+// a private temporary folder, the screen depth, the music file and the skin picture.
 // Created by the program entry (or a test) before the main window, which uses it.
 #pragma once
 #include <QDialog>
@@ -14,6 +14,7 @@
 #include "ui/host.h"
 #include "ui/ui_state.h"
 
+class QTemporaryDir;
 class QWidget;
 
 namespace quill {
@@ -34,7 +35,7 @@ class QtHost : public Host {
   void ShowMessage(const std::string& text, MessageKind kind) override;
   bool AskYesNo(const std::string& question) override;
   Colour SystemColour(int index) override;
-  std::string TempDirectory() override;
+  std::string PrivateTempDirectory() override;
   int ScreenColourDepth() override;
   void SetMusicFile(const std::string& path) override { musicFile_ = path; }
   void SetSkin(std::unique_ptr<Bitmap> picture, int toolbarHeight) override;
@@ -112,6 +113,7 @@ class QtHost : public Host {
   QPointer<QWidget> dialogParent_;
   QPointer<BoardWidget> board_;
   std::string musicFile_;
+  std::unique_ptr<QTemporaryDir> privateTemp_;  // made on first use
   std::unique_ptr<Bitmap> skin_;
   int skinToolbarHeight_ = 0;
   Colour skinColour_ = kSystemButtonFace;

@@ -1,13 +1,16 @@
 #include "app/sounds.h"
 
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QAudioOutput>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPointer>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <charconv>
@@ -16,6 +19,8 @@
 
 #include "common/errors.h"
 #include "common/resources.h"
+#include "common/wave_file.h"
+#include "app/media_backend.h"
 
 namespace quill {
 namespace {
@@ -28,40 +33,86 @@ bool HasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
 
 QUrl FileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
 
-// One QSoundEffect per file, loaded on its first use and kept for the next.
+// The samples of a PCM wave file and the format to play them in.
+struct WaveSamples {
+  QAudioFormat Format;
+  QByteArray Samples;
+  int64_t LengthMs = 0;
+};
+
+QAudioFormat::SampleFormat SampleFormatOf(const WaveFormat& wave) {
+  constexpr uint16_t kPcm = 1, kFloat = 3;
+  if (wave.FormatTag == kPcm && wave.BitsPerSample == 8) return QAudioFormat::UInt8;
+  if (wave.FormatTag == kPcm && wave.BitsPerSample == 16) return QAudioFormat::Int16;
+  if (wave.FormatTag == kPcm && wave.BitsPerSample == 32) return QAudioFormat::Int32;
+  if (wave.FormatTag == kFloat && wave.BitsPerSample == 32) return QAudioFormat::Float;
+  return QAudioFormat::Unknown;
+}
+
+// The wave file at `path`, or nothing when it cannot be read or is no PCM wave.
+std::optional<WaveSamples> ReadWaveSamples(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  const std::optional<WaveFormat> wave =
+      ReadWaveFormat({reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
+  if (!wave || wave->Channels == 0 || SampleFormatOf(*wave) == QAudioFormat::Unknown) return std::nullopt;
+  WaveSamples samples;
+  samples.Format.setSampleRate(static_cast<int>(wave->SampleRate));
+  samples.Format.setChannelCount(wave->Channels);
+  samples.Format.setSampleFormat(SampleFormatOf(*wave));
+  samples.Samples = bytes.mid(static_cast<qsizetype>(wave->DataOffset), static_cast<qsizetype>(wave->DataSize));
+  samples.LengthMs = PlayingMilliseconds(*wave);
+  return samples;
+}
+
+// Plays each sound through a new audio sink fed from the file's samples, read once
+// and kept. Qt's QSoundEffect is not used: with a sound server it falls silent after
+// a few plays while it goes on reporting that it plays, and a reused sink does the
+// same. A sound counts as playing until its length has passed since it started.
 class QtWaveOutput : public WaveOutput {
  public:
+  ~QtWaveOutput() override { Stop(); }
   void Start(const std::string& path) override {
     Stop();
-    std::unique_ptr<QSoundEffect>& effect = effects_[path];
-    if (!effect) {
-      effect = std::make_unique<QSoundEffect>();
-      effect->setSource(FileUrl(path));
-    }
-    current_ = effect.get();
-    current_->play();
+    const WaveSamples* wave = Samples(path);
+    if (!wave) return;
+    buffer_ = std::make_unique<QBuffer>();
+    buffer_->setData(wave->Samples);
+    buffer_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), wave->Format);
+    sink_->start(buffer_.get());
+    lengthMs_ = wave->LengthMs;
+    started_.start();
   }
   void Stop() override {
-    if (current_) current_->stop();
+    if (sink_) sink_->stop();
+    sink_.reset();  // before the buffer it reads
+    buffer_.reset();
+    lengthMs_ = 0;
   }
-  bool IsPlaying() const override {
-    return current_ && (current_->isPlaying() || current_->status() == QSoundEffect::Loading);
-  }
+  bool IsPlaying() const override { return RemainingMs() > 0; }
   void WaitUntilDone() override {
-    if (!IsPlaying()) return;
+    const int64_t remaining = RemainingMs();
+    if (remaining <= 0) return;
     QEventLoop loop;
-    auto check = [this, &loop] {
-      if (!IsPlaying()) loop.quit();
-    };
-    QObject::connect(current_, &QSoundEffect::playingChanged, &loop, check);
-    QObject::connect(current_, &QSoundEffect::statusChanged, &loop, check);
-    QTimer::singleShot(kLongestWaitMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(std::min<int64_t>(remaining, kLongestWaitMs)), &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
 
  private:
-  std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
-  QSoundEffect* current_ = nullptr;
+  const WaveSamples* Samples(const std::string& path) {
+    auto it = waves_.find(path);
+    if (it == waves_.end()) it = waves_.emplace(path, ReadWaveSamples(path)).first;
+    return it->second ? &*it->second : nullptr;
+  }
+  int64_t RemainingMs() const { return sink_ ? lengthMs_ - started_.elapsed() : 0; }
+
+  std::map<std::string, std::optional<WaveSamples>> waves_;
+  std::unique_ptr<QBuffer> buffer_;
+  std::unique_ptr<QAudioSink> sink_;
+  int64_t lengthMs_ = 0;
+  QElapsedTimer started_;
 };
 
 class SilentWaveOutput : public WaveOutput {
@@ -126,8 +177,10 @@ std::unique_ptr<WaveOutput> MakeWaveOutput() {
   return std::make_unique<SilentWaveOutput>();
 }
 
+bool MusicCanPlay() { return HasAudioOutput() && MediaPlayerUsable(); }
+
 std::unique_ptr<MusicOutput> MakeMusicOutput() {
-  if (HasAudioOutput()) return std::make_unique<QtMusicOutput>();
+  if (MusicCanPlay()) return std::make_unique<QtMusicOutput>();
   return std::make_unique<SilentMusicOutput>();
 }
 

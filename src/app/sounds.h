@@ -1,7 +1,8 @@
 // Sound effects and background music. TSounds plays the six effects of play (the
 // embedded waves WAVE1..WAVE6) for the configuration's PlaySound; MusicPlayer is the
 // main window's MediaPlayer1, which plays the gift's music while Music is ticked and
-// starts it again each time it ends. Both play through Qt Multimedia; on a machine
+// starts it again each time it ends. Both play through Qt Multimedia (see
+// media_backend.h for the music's back end); on a machine
 // without an audio output they stay silent and report nothing. The main window
 // creates both in FormCreate as its children and frees them when it is destroyed.
 #pragma once
@@ -18,21 +19,21 @@
 
 namespace quill {
 
-// What plays wave files for TSounds: Qt's sound effects, or silence without an audio
-// output; tests put a recorder in its place.
+// What plays wave files for TSounds: Qt's audio output, or silence without an audio
+// device; tests put a recorder in its place.
 class WaveOutput {
  public:
   virtual ~WaveOutput() = default;
   // Starts the wave file at `path`, cutting off any sound that is playing.
   virtual void Start(const std::string& path) = 0;
   virtual void Stop() = 0;
-  // A sound is playing, or loading to be played.
+  // The sound started last has not yet played for its whole length.
   virtual bool IsPlaying() const = 0;
   // Returns when the sound that was started last has ended.
   virtual void WaitUntilDone() = 0;
 };
 
-// Qt's sound effects when the system has an audio output, else silence.
+// PCM wave files through Qt's audio output when the system has one, else silence.
 std::unique_ptr<WaveOutput> MakeWaveOutput();
 
 // Play modes of TSounds::Play.
@@ -93,8 +94,12 @@ class MusicOutput {
   std::function<void()> OnEnded;
 };
 
-// Qt's media player when the system has an audio output, else silence. The player
-// is made when the music first plays.
+// Whether the gift's music can play here: the system has an audio output and Qt's
+// media back end can make a player (see media_backend.h).
+bool MusicCanPlay();
+
+// Qt's media player when the music can play, else silence. The player is made when
+// the music first plays.
 std::unique_ptr<MusicOutput> MakeMusicOutput();
 
 inline constexpr const char* kNoMusicMessage = "No music was included in this jigsaw gift file.";

@@ -204,9 +204,10 @@ void TJigsaw::LoadJpegBlock(Bitmap& target, int32_t offset, int32_t size) {
 
 std::string TJigsaw::ExtractMusic(const ProgramFile& source) {
   if (FHeader.MusicSize <= 0 || !source.Holds(FHeader.MusicOffset, FHeader.MusicSize)) return "";
-  const std::string folder = host_.TempDirectory();
+  const std::string folder = host_.PrivateTempDirectory();
   if (folder.empty()) return "";
-  // The same name every run, as the system's "jig" + 1 temporary name gives it.
+  // "jig1" and the extension, inside this process's own folder: two copies of the
+  // player each have their file, and closing one leaves the other's music alone.
   const std::string path = folder + "jig1" + SafeExtension(FHeader.MusicExtension);
   if (!WriteBlockToFile(source, FHeader.MusicOffset, FHeader.MusicSize, path)) {
     host_.ShowMessage("File " + path + " could not be written. The disk may be full, read-only or off-line",

@@ -45,8 +45,10 @@ class Host {
 
   // The desktop's colour for a Windows system colour index (clWindow = 5, ...).
   virtual Colour SystemColour(int index) = 0;
-  // The system's temporary folder, with a trailing '/'; empty when it cannot be had.
-  virtual std::string TempDirectory() = 0;
+  // A folder of this process alone inside the system's temporary folder, with a
+  // trailing '/': made on first use, readable by this user only, and removed with
+  // its contents when the host goes. Empty when it cannot be made.
+  virtual std::string PrivateTempDirectory() = 0;
   // The screen's colour depth in bits (bits per pixel × planes).
   virtual int ScreenColourDepth() = 0;
 

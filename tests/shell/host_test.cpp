@@ -12,6 +12,8 @@
 #include <QWindow>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,7 +63,25 @@ TEST(QtHostTest, QuietHostWritesMessagesToStandardErrorAndAnswersNo) {
   host.ShowMessage("Something went wrong", MessageKind::Error);
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Something went wrong\n");
   EXPECT_FALSE(host.AskYesNo("Really?"));
-  EXPECT_EQ(host.TempDirectory(), QDir::tempPath().toStdString() + "/");
+}
+
+// Two players running at once each write their music into a folder of their own,
+// which only its user can enter and which goes with its host, contents and all.
+TEST(QtHostTest, EachHostHasItsOwnTemporaryFolderRemovedWithIt) {
+  TestApplication();
+  auto first = std::make_unique<QtHost>();
+  QtHost second;
+  const std::filesystem::path folder = first->PrivateTempDirectory();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(first->PrivateTempDirectory(), folder.string()) << "the same folder for the whole run";
+  EXPECT_NE(second.PrivateTempDirectory(), folder.string());
+  EXPECT_EQ(folder.parent_path().parent_path(), std::filesystem::path(QDir::tempPath().toStdString()));
+  EXPECT_EQ(std::filesystem::status(folder).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_all);
+  std::ofstream(folder / "jig1.mid") << "music";
+  first.reset();
+  EXPECT_FALSE(std::filesystem::exists(folder));
+  EXPECT_TRUE(std::filesystem::is_directory(second.PrivateTempDirectory()));
 }
 
 // A widget noting the input that reaches it.

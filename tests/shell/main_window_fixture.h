@@ -16,24 +16,31 @@ namespace quill::testing {
 
 class MainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { host.SetQuiet(true); }
+  void SetUp() override {
+    host.SetQuiet(true);
+    ReportedErrors().clear();  // errors of tests run before in the same process
+  }
 
-  // A window reading the given gift.
-  std::unique_ptr<MainWindow> Open(const std::filesystem::path& gift) {
-    auto window = std::make_unique<MainWindow>(host, gift.string());
+  // A window reading the given gift, on the fixture's host or another.
+  std::unique_ptr<MainWindow> Open(const std::filesystem::path& gift) { return Open(gift, host); }
+  static std::unique_ptr<MainWindow> Open(const std::filesystem::path& gift, QtHost& on) {
+    auto window = std::make_unique<MainWindow>(on, gift.string());
     window->CreateSplashForm();
     window->CreateAuxiliaryForms();
     return window;
   }
 
   // A gift of a small picture that the player can cut and lay out.
-  std::unique_ptr<MainWindow> OpenGift(const GiftHeader& header, GiftParts parts = {}) {
+  std::filesystem::path MakeGift(const GiftHeader& header, GiftParts parts = {}) {
     if (parts.Picture.empty()) {
       Bitmap picture(160, 120, PixelFormat::Rgb24);
       PaintDemoScene(picture, 1);
       WriteJpeg(picture, 85, parts.Picture);
     }
-    return Open(MakeGiftFile(folder.Path(), header, std::move(parts)));
+    return MakeGiftFile(folder.Path(), header, std::move(parts));
+  }
+  std::unique_ptr<MainWindow> OpenGift(const GiftHeader& header, GiftParts parts = {}) {
+    return Open(MakeGift(header, std::move(parts)));
   }
 
   // Shows the window and waits for the start sequence to finish.

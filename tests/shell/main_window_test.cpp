@@ -394,19 +394,46 @@ TEST_F(MainWindowTest, StartingFromScratchStartsANewGameAlsoWhenTheSaveCannotBeR
   }
 }
 
-TEST_F(MainWindowTest, MusicFileIsDeletedWithTheWindow) {
-  GiftParts parts;
-  parts.Music = std::vector<uint8_t>(64, 7);
-  GiftHeader header = DefaultGiftHeader();
-  header.MusicExtension = ".mid";
-  auto window = OpenGift(header, parts);
-  window->show();
-  ASSERT_TRUE(WaitUntil([&] { return window->Playing(); }));
+class MusicFileTest : public MainWindowTest {
+ protected:
+  std::filesystem::path GiftWithMusic() {
+    GiftParts parts;
+    parts.Music = std::vector<uint8_t>(64, 7);
+    GiftHeader header = DefaultGiftHeader();
+    header.MusicExtension = ".mid";
+    return MakeGift(header, std::move(parts));
+  }
+  // A player of `gift` on `playerHost`, started.
+  std::unique_ptr<MainWindow> Play(QtHost& playerHost, const std::filesystem::path& gift) {
+    playerHost.SetQuiet(true);
+    auto window = Open(gift, playerHost);
+    window->show();
+    EXPECT_TRUE(WaitUntil([&] { return window->Playing(); }));
+    return window;
+  }
+};
+
+TEST_F(MusicFileTest, MusicFileIsDeletedWithTheWindow) {
+  auto window = Play(host, GiftWithMusic());
   const std::string music = host.MusicFile();
   ASSERT_FALSE(music.empty());
   EXPECT_TRUE(std::filesystem::exists(music));
   window.reset();
   EXPECT_FALSE(std::filesystem::exists(music));
+}
+
+// Two copies of one gift play at once; closing the first leaves the second its music.
+TEST_F(MusicFileTest, TwoCopiesOfThePlayerKeepTheirOwnMusicFiles) {
+  const std::filesystem::path gift = GiftWithMusic();
+  auto first = Play(host, gift);
+  QtHost otherHost;
+  auto second = Play(otherHost, gift);
+  const std::string music = otherHost.MusicFile();
+  ASSERT_FALSE(music.empty());
+  EXPECT_NE(host.MusicFile(), music);
+  first.reset();
+  EXPECT_TRUE(std::filesystem::exists(music));
+  EXPECT_EQ(ReadWholeFile(music), std::vector<uint8_t>(64, 7));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "../unit/gift_fixture.h"
 #include "app/application.h"
+#include "app/media_backend.h"
 #include "raster/bitmap.h"
 
 namespace quill::testing {
@@ -28,6 +29,7 @@ inline QuillApplication& TestApplication() {
   static char* argv[] = {name, nullptr};
   static QuillApplication* app = [] {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseMediaBackend();  // the player's media back end, named before the application object
     auto* created = new QuillApplication(argc, argv);
     created->SetErrorHandler([](const std::string& text) { ReportedErrors().push_back(text); });
     return created;

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QSoundEffect>
-#include <QUrl>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -141,25 +139,6 @@ TEST_F(SoundsTest, EntriesNameAResourceOrAnExistingFileElseNothingPlays) {
   }
   sounds.Play(2, kPlayCutOff);
   EXPECT_EQ(log->Started.back(), wave.string());
-}
-
-// Qt reads every embedded effect as a wave it can play (no audio output needed),
-// and refuses a file that is no wave.
-TEST_F(SoundsTest, QtLoadsEveryEmbeddedEffect) {
-  auto loads = [](const std::string& path) {
-    QSoundEffect effect;
-    effect.setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-    EXPECT_TRUE(WaitUntil([&] { return effect.status() != QSoundEffect::Loading && effect.status() != QSoundEffect::Null; }));
-    return effect.status() == QSoundEffect::Ready;
-  };
-  for (int n = 1; n <= TSounds::kSoundCount; ++n) {
-    SCOPED_TRACE(n);
-    sounds.Play(n, kPlayCutOff);
-    EXPECT_TRUE(loads(log->Started.back()));
-  }
-  const std::filesystem::path noWave = folder.Path() / "no.wav";
-  std::ofstream(noWave, std::ios::binary) << "RIFF-but-nothing-more";
-  EXPECT_FALSE(loads(noWave.string()));
 }
 
 // The configuration's switch: nothing while Sound is off, not even the completion
