@@ -1,5 +1,5 @@
 // The screen cursors the program shows: the hourglass while long steps run and the
-// closed hand (the design's GrabCursor, screen cursor 1) while pieces are dragged.
+// closed hand (`GrabCursor`, screen cursor 1) while pieces are dragged.
 #pragma once
 #include <Qt>
 

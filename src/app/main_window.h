@@ -1,4 +1,4 @@
-// The main window (the design's TMainForm): menus, the tool bar SpeedBar, the status
+// The main window (`TMainForm`): menus, the tool bar SpeedBar, the status
 // line and the board PaintBox1, and the spine of the program: creating the game
 // object, loading the gift when first shown, the start sequence on the first timer
 // tick with the splash as loading and "Play..." screen, and the closing sequence

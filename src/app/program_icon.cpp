@@ -25,7 +25,7 @@ QRectF KnobCircle(QPointF centre) {
 }
 
 // A piece filling (3, 7)..(25, 29), drawn clockwise from its top-left corner,
-// with a knob at the top and on the right (reaching the design square's edges)
+// with a knob at the top and on the right (reaching the icon square's edges)
 // and a socket in the bottom edge.
 QPainterPath PieceOutline() {
   const QRectF body(3, 7, 22, 22);
