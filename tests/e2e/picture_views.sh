@@ -3,11 +3,7 @@
 # "Loupe: 3x", which shows the screen around the pointer three times enlarged.
 source "$(dirname "$0")/xvfb_session.sh"
 make_gift "$work/gift" --pieces 12 --rotation off
-"$work/gift" >"$work/out.log" 2>&1 &
-pids+=($!)
-main=$(wait_for_window "Quillmere Gift" 20) || { echo "no main window"; cat "$work/out.log"; exit 1; }
-sleep 2
-xdotool key Return  # leaves the "Play..." screen
+play_gift "$work/gift"
 sleep 1
 
 # The RMSE of two pictures of one size, normalised to 0..1.

@@ -4,11 +4,7 @@
 # the board. The saved game written at exit holds the new scale.
 source "$(dirname "$0")/xvfb_session.sh"
 make_gift "$work/gift" --pieces 20 --rotation off
-"$work/gift" >"$work/out.log" 2>&1 &
-pids+=($!)
-main=$(wait_for_window "Quillmere Gift" 20) || { echo "no main window"; cat "$work/out.log"; exit 1; }
-sleep 2
-xdotool key Return  # leaves the "Play..." screen
+play_gift "$work/gift"
 sleep 2
 
 read -r width height left top < <(board_geometry "Quillmere Gift")

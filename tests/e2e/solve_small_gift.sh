@@ -7,11 +7,7 @@
 source "$(dirname "$0")/xvfb_session.sh"
 inspect=$5
 make_gift "$work/gift" --pieces 4 --rotation off
-"$work/gift" >"$work/out.log" 2>&1 &
-pids+=($!)
-wait_for_window "Quillmere Gift" 20 >/dev/null || { echo "no main window"; cat "$work/out.log"; exit 1; }
-sleep 2
-xdotool key Return  # leaves the "Play..." screen
+play_gift "$work/gift"
 sleep 2
 
 # The board is the largest window inside the main window: its size and place, in

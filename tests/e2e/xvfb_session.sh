@@ -57,6 +57,16 @@ replay_drags() {
   done
 }
 
+# play_gift GIFT: starts the gift, waits for its main window (its id in $main) and
+# leaves the "Play..." screen.
+play_gift() {
+  "$1" >"$work/out.log" 2>&1 &
+  pids+=($!)
+  main=$(wait_for_window "Quillmere Gift" 20) || { echo "no main window"; cat "$work/out.log"; exit 1; }
+  sleep 2
+  xdotool key Return
+}
+
 make_gift() {  # make_gift OUTPUT [wrap options...]
   local out=$1; shift
   [[ -f "$work/picture.jpg" ]] || "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
