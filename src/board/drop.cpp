@@ -46,6 +46,17 @@ struct Candidate {
   int32_t Size = 0;
 };
 
+// The order of the collection's group sort (by group, then by index), reached
+// without its general sort: the index makes the order total, so any sort gives the
+// same list, and after a drop only the few pieces that changed group are out of
+// place among thousands.
+void SortByGroup(TPieceList& list) {
+  const auto before = [](const TFormPiece* a, const TFormPiece* b) {
+    return a->Group != b->Group ? a->Group < b->Group : a->Index < b->Index;
+  };
+  if (!std::is_sorted(list.begin(), list.end(), before)) std::sort(list.begin(), list.end(), before);
+}
+
 }  // namespace
 
 void TMove::DropSelection(TBox* tray, bool connect) {
@@ -56,7 +67,7 @@ void TMove::DropSelection(TBox* tray, bool connect) {
   OffsetList(FSelection, FDragRect.Left - FDragOrigin.X, FDragRect.Top - FDragOrigin.Y);
   if (connect) ConnectDropped(FSelection, FDragRect);
 
-  SortPieces(target.FPieces, kSortByGroup);
+  SortByGroup(target.FPieces);
   StoreTrayPlaces(target);
   if (!target.IsBoard()) {
     FitTrayGroups(target);

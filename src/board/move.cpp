@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "board/drag_backdrop.h"
 #include "board/wait_cursor.h"
 #include "common/records.h"
 #include "common/util.h"
@@ -187,6 +188,7 @@ void TMove::LiftSelection() {
   }
   OffsetList(FSelection, FDragOrigin.X, FDragOrigin.Y - thickness);
   SetHidden(FSelection, true);
+  FDragBackdrop = DragBackdropRuns(FDragMask, FDragSprite);
 
   Rect under = FDragRect;
   under.Top -= thickness;
@@ -359,9 +361,12 @@ void TMove::HoldGroupOnBoard() {
   KeepInArea(FDragRect, board);
 }
 
+// The last frame is taken off only where the new one does not reach; inside it the
+// new frame restores what it reads and pastes over the rest.
 void TMove::MoveSpriteTo(int32_t x, int32_t y) {
-  FDirty.Erase();
   FDragRect = FDragRect.Offset(x - FDragRect.Left, y - FDragRect.Top);
+  FDirty.EraseOutside(FDragRect);
+  FDirty.RestoreRuns({FDragRect.Left, FDragRect.Top}, FDragBackdrop);
   DrawSpriteFrame();
   FlushFrame();
 }

@@ -162,6 +162,7 @@ class TMove : public TBoxes {
   bool FGrabPending = false;
   SpriteBlock FShadowSprite;
   SpriteBlock FDragSprite;
+  RowRuns FDragBackdrop;  // where a frame of the selection reads the board beneath it
   TMural FMural;
   uint8_t FDragState = kDragIdle;
   bool FAutoSolving = false;

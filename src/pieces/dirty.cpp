@@ -1,6 +1,7 @@
 // Dirty rectangles of sprite frames: restoring, recording and merging.
 #include "pieces/dirty.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -71,6 +72,23 @@ bool PasteMasked(Bitmap& target, const Rect& rect, const Bitmap& image, const Re
 
 bool IsLive(const Rect& r) { return r.Left != TDirty::kDeadLeft; }
 
+// Calls `part` with the up to four bands of `rect` that lie outside `hole`: above,
+// below, then left and right of it.
+template <class Part>
+void ForEachPartOutside(const Rect& rect, const Rect& hole, Part&& part) {
+  const Rect inside = Intersection(rect, hole);
+  if (inside.IsEmpty()) {
+    part(rect);
+    return;
+  }
+  const Rect bands[] = {{rect.Left, rect.Top, rect.Right, inside.Top},
+                        {rect.Left, inside.Bottom, rect.Right, rect.Bottom},
+                        {rect.Left, inside.Top, inside.Left, inside.Bottom},
+                        {inside.Right, inside.Top, rect.Right, inside.Bottom}};
+  for (const Rect& band : bands)
+    if (!band.IsEmpty()) part(band);
+}
+
 }  // namespace
 
 void BitmapFlushTarget::ShowRect(const Bitmap& board, const Rect& rect) {
@@ -97,10 +115,56 @@ void TDirty::Erase() {
   for (int i = 0; i < currentCount_; ++i) {
     const Rect& r = current_[i];
     previous_[i] = r;
-    if (target_ != nullptr) BitBlt(*target_, r.Left, r.Top, r.Width(), r.Height(), clean_, r.Left, r.Top);
+    Restore(r);
   }
   previousCount_ = currentCount_;
   currentCount_ = 0;
+}
+
+void TDirty::EraseOutside(const Rect& next) {
+  for (int i = 0; i < currentCount_; ++i) {
+    previous_[i] = current_[i];
+    ForEachPartOutside(current_[i], next, [this](const Rect& band) { Restore(band); });
+  }
+  previousCount_ = currentCount_;
+  currentCount_ = 0;
+}
+
+void TDirty::RestoreRuns(Point origin, const RowRuns& runs) {
+  if (target_ == nullptr) return;
+  const Rect bounds = Intersection(target_->Bounds(), clean_.Bounds());
+  const int32_t first = std::max(0, bounds.Top - origin.Y);
+  const int32_t last = std::min(runs.Rows(), bounds.Bottom - origin.Y);
+  const bool rgb = target_->Format() == PixelFormat::Rgb24 && clean_.Format() == PixelFormat::Rgb24;
+  for (int32_t row = first; row < last; ++row) {
+    const int32_t y = origin.Y + row;
+    uint8_t* to = target_->ScanLine(y);
+    const uint8_t* from = clean_.ScanLine(y);
+    for (uint32_t i = runs.RowStart[row]; i < runs.RowStart[row + 1]; ++i) {
+      const int32_t left = std::max(bounds.Left, origin.X + runs.Runs[i].Left);
+      const int32_t right = std::min(bounds.Right, origin.X + runs.Runs[i].Right);
+      if (left >= right) continue;
+      if (rgb) std::memcpy(to + 3 * left, from + 3 * left, 3 * static_cast<size_t>(right - left));
+      else Restore({left, y, right, y + 1});
+    }
+  }
+}
+
+void TDirty::Restore(const Rect& rect) {
+  if (target_ != nullptr) BitBlt(*target_, rect.Left, rect.Top, rect.Width(), rect.Height(), clean_, rect.Left, rect.Top);
+}
+
+void RowRuns::AddRow(const uint8_t* row, int32_t width) {
+  for (int32_t x = 0; x < width;) {
+    if (row[x] == 0) {
+      ++x;
+      continue;
+    }
+    const int32_t left = x;
+    while (x < width && row[x] != 0) ++x;
+    Runs.push_back({left, x});
+  }
+  RowStart.push_back(static_cast<uint32_t>(Runs.size()));
 }
 
 void TDirty::Add(const Rect& rect, const Bitmap* source, const Rect& sourceRect) {

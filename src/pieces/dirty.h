@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "raster/bitmap.h"
 #include "raster/rect.h"
@@ -31,6 +32,21 @@ class BitmapFlushTarget : public FlushTarget {
   Bitmap* screen_;
 };
 
+// Pixel runs on the rows of a rectangle, relative to its top-left: row y holds
+// Runs[RowStart[y]] up to Runs[RowStart[y + 1]], each from Left up to Right.
+struct RowRuns {
+  struct Run {
+    int32_t Left = 0;
+    int32_t Right = 0;
+  };
+  std::vector<uint32_t> RowStart{0};
+  std::vector<Run> Runs;
+
+  int32_t Rows() const { return static_cast<int32_t>(RowStart.size()) - 1; }
+  // Appends a row made of the runs of `row` (true = in a run), `width` pixels long.
+  void AddRow(const uint8_t* row, int32_t width);
+};
+
 class TDirty {
  public:
   static constexpr int kFrameCapacity = 16;
@@ -49,6 +65,13 @@ class TDirty {
   // Restores this frame's rectangles from the clean copy; they become the previous
   // frame's.
   void Erase();
+  // A sprite frame about to be drawn over `next`: restores this frame's rectangles
+  // from the clean copy only where they lie outside `next`; they become the previous
+  // frame's. The frame must restore what it reads inside `next` (RestoreRuns) and
+  // cover the rest.
+  void EraseOutside(const Rect& next);
+  // Restores `runs`, placed with their top-left at `origin`, from the clean copy.
+  void RestoreRuns(Point origin, const RowRuns& runs);
   // Records `rect`, first copying `sourceRect` of `source` to it when a source is
   // given (stretched when the sizes differ). Ignored once 16 are recorded.
   void Add(const Rect& rect, const Bitmap* source = nullptr, const Rect& sourceRect = {});
@@ -71,6 +94,7 @@ class TDirty {
   bool Full() const { return currentCount_ >= kFrameCapacity; }
   void Record(const Rect& rect) { current_[currentCount_++] = rect; }
   void MergeIn(const Rect& rect);
+  void Restore(const Rect& rect);
 
   int currentCount_ = 0;
   int previousCount_ = 0;

@@ -190,6 +190,12 @@ uint8_t SpritePixel(std::span<const uint8_t> block, int x, int y) {
   return value;
 }
 
+void ForEachOpaqueRun(std::span<const uint8_t> block, int width, int height,
+                      const std::function<void(int row, int from, int count)>& run) {
+  ForEachOpaqueSpan(block, Window{0, 0, width, height, 0, 0},
+                    [&](int row, int from, const uint8_t*, int count) { run(row, from, count); });
+}
+
 TSprite::TSprite(uint8_t transparent) : transparent_(transparent) {}
 
 void TSprite::SetPalette(const std::array<Colour, 256>& palette) {

@@ -5,6 +5,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -32,6 +33,11 @@ constexpr int kHalfCoverage = 8;
 // The byte of the sprite pixel (x, y) of `block`; the transparent value 0 for a
 // transparent pixel or one outside the sprite.
 uint8_t SpritePixel(std::span<const uint8_t> block, int x, int y);
+
+// Calls run(row, from, count) for each opaque run of `block`, a sprite `width` pixels
+// wide, within its first `height` rows.
+void ForEachOpaqueRun(std::span<const uint8_t> block, int width, int height,
+                      const std::function<void(int row, int from, int count)>& run);
 
 class TSprite {
  public:

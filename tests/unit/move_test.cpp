@@ -95,6 +95,49 @@ TEST_F(MoveTest, SpriteFramesLeaveNoTrails) {
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, clean), 0);
 }
 
+// A frame restores the last one only where it does not reach itself. Each frame of a
+// drag must show what a frame drawn over the clean board shows (the lift's own
+// frame, or one that came from a place clear of it): moves that overlap the last
+// frame wholly or partly, none, and frames cut by each edge of the board, for a
+// group with the board showing between its pieces and a wood piece with the wood
+// below it.
+TEST_F(MoveTest, DragFramesShowWhatAFrameOverTheCleanBoardShows) {
+  const auto frameFromClean = [this](Point to) {
+    const int32_t width = game->FDragRect.Width();
+    game->MoveSpriteTo(to.X < kBoardWidth / 2 ? to.X + width + 10 : to.X - width - 10, to.Y);
+    game->MoveSpriteTo(to.X, to.Y);
+    return game->BoardBitmap;
+  };
+  for (const int style : {0, kOutlineWood}) {
+    Build(style);
+    if (style == 0) FormGroup(5, {6, 9});
+    // Pieces beneath the sprite's path, so a pixel left over from the last frame
+    // would differ from the board beneath.
+    P(7).X = P(5).X + 30;
+    P(7).Y = P(5).Y + 20;
+    Recompose();
+    game->PickGroup(&P(5));
+    const Point origin = game->FDragOrigin;
+    const Bitmap lifted = game->BoardBitmap;
+    game->MoveSpriteTo(origin.X, origin.Y);
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, lifted), 0) << "style " << style << ", frame in place";
+
+    const int32_t w = game->FDragRect.Width(), h = game->FDragRect.Height();
+    const Point path[] = {{origin.X + 3, origin.Y + 2},   {origin.X - 7, origin.Y + 5},  {origin.X + w / 2, origin.Y},
+                          {origin.X + w / 2, origin.Y - h / 3}, {origin.X + 2 * w, origin.Y}, {-w / 3, 100},
+                          {-w / 3 + 4, -h / 4},          {kBoardWidth - w / 2, -h / 4 + 3},
+                          {kBoardWidth - w / 2 - 5, kBoardHeight - h / 2}, {10, kBoardHeight - h / 3},
+                          {origin.X, origin.Y}};
+    for (const Point& to : path) {
+      game->MoveSpriteTo(to.X, to.Y);
+      const Bitmap dragged = game->BoardBitmap;
+      EXPECT_EQ(DifferingPixels(dragged, frameFromClean(to)), 0) << "style " << style << ", at " << to.X << "," << to.Y;
+    }
+    game->DropSelection(&game->BoardTray(), false);
+    EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0) << "style " << style;
+  }
+}
+
 TEST_F(MoveTest, CancelledDragShowsThePiecesWhereTheyWere) {
   const Bitmap before = game->BoardBitmap;
   game->PickGroup(&P(5));
