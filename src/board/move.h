@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 
+#include "board/board_look.h"
 #include "board/boxes.h"
 #include "board/mural.h"
 #include "pieces/dirty.h"
@@ -67,6 +68,13 @@ class TMove : public TBoxes {
   void RepaintRect(const Rect& rect) override;
   // The clean copy of the sprite frames becomes a copy of the whole board bitmap.
   void FlushDirty();
+  // What the board shows now: its pieces, trays, backdrop and bitmap.
+  BoardLook LookOfBoard();
+  // With the backdrop, the trays and the board's size as they were in `before`, the
+  // board bitmap `before` showed comes back and only the places of the pieces that
+  // look different are drawn again, and true. False, with nothing done, when the
+  // whole board must be drawn.
+  bool RedrawChangesSince(const BoardLook& before);
   // The backdrop's colour, a system colour (such as clBtnFace) as the host gives it;
   // it takes effect at the next render.
   void SetBackdropColour(Colour colour) { FMural.SetColour(ResolveColour(colour) & 0xFFFFFFu); }

@@ -129,7 +129,9 @@ class TJigsaw : public TMove {
   // Stores the state; playing enables the play commands and shows the status panels.
   void SetGameState(GameState state);
   // Sizes the board to width × height and redraws it; while idle only the backdrop.
-  void FitBoard(int32_t width, int32_t height);
+  // Given how the board looked `before` a change, only what changed is drawn when
+  // the backdrop and the trays are as they were.
+  void FitBoard(int32_t width, int32_t height, const BoardLook* before = nullptr);
   // Rescales the picture to percent of its own size and cuts every piece again;
   // nothing for 0. Raises UserError, changing nothing, for a negative percent or one
   // that makes the picture larger than kMaxPictureSide.

@@ -47,7 +47,7 @@ void TJigsaw::SetGameState(GameState state) {
   form.SetVisible("SolvedStatus", form.Checked("ShowNum"));
 }
 
-void TJigsaw::FitBoard(int32_t width, int32_t height) {
+void TJigsaw::FitBoard(int32_t width, int32_t height, const BoardLook* before) {
   width = std::clamp<int32_t>(width, 0, UINT16_MAX);
   height = std::clamp<int32_t>(height, 0, UINT16_MAX);
   const Colour windowColour = MainForm().Get(kMainFormName).Color;
@@ -66,7 +66,7 @@ void TJigsaw::FitBoard(int32_t width, int32_t height) {
   // Pieces lying on their solved places go where the ghost now is.
   const Rect ghost = FMural.GhostRect();
   MoveHomePieces(BoardTray().FPieces, ghost.Left, ghost.Top, BoardTray().BoxRect());
-  RedrawBoard();
+  if (before == nullptr || !RedrawChangesSince(*before)) RedrawBoard();
   LayoutBar(true);
 }
 

@@ -163,6 +163,7 @@ void TJigsaw::TakeSnapshot(TUndoEvent& event) {
 
 void TJigsaw::ApplySnapshot(const TUndoEvent& event) {
   const PieceShape before = CurrentPieceShape();
+  const BoardLook shown = LookOfBoard();
   const PieceShape shape{event.Scale, event.Style, event.Oddness, event.Fun};
   ByteReader stream(event.Stream);
   PuzzleRecord = ParsePuzzleRecord(stream.Read(kPuzzleRecordSize).data(), kPuzzleRecordSize);
@@ -190,10 +191,12 @@ void TJigsaw::ApplySnapshot(const TUndoEvent& event) {
     RotatePieces(pending, 0, true, true, StatusProgress.Report());
     CutPieces(pending, false);
   }
+  // Undoing a move changes a few pieces of thousands: only their places are drawn
+  // again, unless pieces turned or took another shape.
   if (shape != before)
     CutAtShape(shape, before);
   else
-    FitBoard(Config().BoardWidth, Config().BoardHeight);
+    FitBoard(Config().BoardWidth, Config().BoardHeight, pending.empty() ? &shown : nullptr);
   UpdateAtHome();
 }
 

@@ -258,6 +258,38 @@ TEST_F(UndoGameTest, DragThatJoinedIsUndoneAndRedone) {
   EXPECT_EQ(Trails(), 0);
 }
 
+// Undo draws again only the places of the pieces that changed: a piece dragged onto
+// another and one lifted from beneath a third (which brings it to the top) go back
+// under them, each frame of the board as a whole redraw would show it, and nothing
+// else of the board is shown again.
+TEST_F(UndoGameTest, UndoOfAMoveDrawsOnlyThePiecesPlacesAgain) {
+  StartSpread();
+  P(7).X = P(3).X + 25;
+  P(7).Y = P(3).Y + 30;
+  Recompose();
+  const Point onThree = OnPiece(P(3));
+  Run("drag " + PointText(OnPiece(P(5))) + " " + PointText({onThree.X + 10, onThree.Y}) + " left\n");
+  const Point grabThree = OnPiece(P(3));
+  Run("drag " + PointText(grabThree) + " " + PointText({grabThree.X + 1, grabThree.Y}) + " left\n");
+  const auto moved = Places(*game);
+  const Bitmap movedBoard = game->BoardBitmap;
+
+  for (int step = 0; step < 2; ++step) {
+    host.shown.clear();
+    Undo();
+    EXPECT_EQ(Trails(), 0) << "undo " << step;
+    ASSERT_FALSE(host.shown.empty());
+    for (const Rect& rect : host.shown)
+      EXPECT_LT(int64_t{rect.Width()} * rect.Height(), int64_t{game->BoardBitmap.Width()} * game->BoardBitmap.Height() / 4)
+          << "undo " << step << " showed the whole board";
+  }
+  Redo();
+  EXPECT_EQ(Trails(), 0);
+  Redo();
+  EXPECT_EQ(Places(*game), moved);
+  EXPECT_EQ(DifferingPixels(game->BoardBitmap, movedBoard), 0);
+}
+
 TEST_F(UndoGameTest, DeletedTrayComesBackWithItsPieces) {
   StartSpread();
   TrayWith({0, 1, 7});
