@@ -224,3 +224,57 @@ TEST(Dirty, ResetForgetsTheFrames) {
 
 }  // namespace
 }  // namespace quill
+
+namespace quill {
+namespace {
+
+// The last frame is restored only outside the next one: whatever lies inside stays
+// for the next frame to draw over, whether the two overlap partly, wholly or not at
+// all, and at the board's edges. Runs restore the pixels of the next frame they name.
+TEST(Dirty, EraseOutsideRestoresOnlyWhatTheNextFrameDoesNotReach) {
+  struct Case {
+    const char* what;
+    Rect last, next;
+    Rows board;
+  };
+  const Case cases[] = {
+      {"partly", {1, 0, 5, 3}, {3, 1, 7, 4}, {"RGBYCMRG", "GBYWWWWB", "BYCWWWWY", "YCMWWWWC"}},
+      {"not at all", {0, 0, 2, 2}, {5, 2, 8, 4}, {"RGBYCMRG", "GBYCMRGB", "BYCMRWWW", "YCMRGWWW"}},
+      {"inside", {0, 0, 8, 4}, {2, 1, 4, 3}, {"RGBYCMRG", "GBWWMRGB", "BYWWRGBY", "YCMRGBYC"}},
+      {"cut by the edges", {-2, -1, 3, 2}, {6, 2, 10, 6}, {"RGBYCMRG", "GBYCMRGB", "BYCMRGWW", "YCMRGBWW"}},
+  };
+  for (const Case& c : cases) {
+    Bitmap board = Picture(kBoard);
+    TDirty dirty;
+    dirty.Attach(board);
+    const Bitmap white = Picture({"WWWWWWWWWWWW", "WWWWWWWWWWWW", "WWWWWWWWWWWW", "WWWWWWWWWWWW"});
+    dirty.Add(c.last, &white, {0, 0, c.last.Width(), c.last.Height()});
+    dirty.Add(c.next, &white, {0, 0, c.next.Width(), c.next.Height()});
+    dirty.Erase();
+    // Both white: the last frame is the first rectangle, the next one's pixels stay.
+    dirty.Add(c.last);
+    BitBlt(board, c.next.Left, c.next.Top, c.next.Width(), c.next.Height(), white, 0, 0);
+    BitBlt(board, c.last.Left, c.last.Top, c.last.Width(), c.last.Height(), white, 0, 0);
+    dirty.EraseOutside(c.next);
+    EXPECT_EQ(Text(board), c.board) << c.what;
+    EXPECT_EQ(Listed(dirty.Previous()), (std::vector<Rect>{c.last})) << c.what;
+    EXPECT_TRUE(dirty.Current().empty()) << c.what;
+  }
+}
+
+TEST(Dirty, RestoreRunsCopiesTheNamedPixelsFromTheCleanCopy) {
+  Bitmap board = Picture(kBoard);
+  TDirty dirty;
+  dirty.Attach(board);
+  const Bitmap white = Picture({"WWWWWWWW", "WWWWWWWW", "WWWWWWWW", "WWWWWWWW"});
+  BitBlt(board, 0, 0, 8, 4, white, 0, 0);
+  RowRuns runs;
+  const uint8_t rows[3][4] = {{1, 0, 0, 1}, {0, 0, 0, 0}, {0, 1, 1, 0}};
+  for (const auto& row : rows) runs.AddRow(row, 4);
+  dirty.RestoreRuns({5, 2}, runs);  // the last column and row lie off the board
+  EXPECT_EQ(Text(board), (Rows{"WWWWWWWW", "WWWWWWWW", "WWWWWGWW", "WWWWWWWW"}));
+  EXPECT_EQ(runs.Rows(), 3);
+}
+
+}  // namespace
+}  // namespace quill
