@@ -11,12 +11,10 @@
 #include <functional>
 #include <memory>
 
-#include "common/random.h"
+#include "bench_boards.h"
 #include "common/records.h"
-#include "demo_scene.h"
-#include "game/fit_grid.h"
-#include "game/jigsaw.h"
 #include "game/board_mouse.h"
+#include "game/jigsaw.h"
 #include "game/undo.h"
 #include "headless_host.h"
 
@@ -28,7 +26,6 @@ constexpr int kBoardHeight = 1080;
 constexpr int kPictureWidth = 6928;
 constexpr int kPictureHeight = 4619;
 constexpr int kRequestedPieces = 20000;
-constexpr uint32_t kCardStyle = 3;
 
 // A host whose clock can run on its calls instead of time: each reading is a
 // millisecond later, so a glide's waits cost nothing and its paced length is the
@@ -58,27 +55,10 @@ BigBoard& TheBigBoard() {
   static BigBoard* shared = [] {
     auto* big = new BigBoard;
     auto& game = big->game;
-    game = std::make_unique<TJigsaw>(big->host, (big->host.Temp() / "big-gift").string());
-    game->Picture = Bitmap(kPictureWidth, kPictureHeight);
-    PaintDemoScene(game->Picture, 1);
-    PuzzleRecord = TPuzzleRecord{};
     BoardRecord = TBoardRecord{};
-    PuzzleRecord.PieceStyle = 1;
-    PuzzleRecord.Oddness = 5;
-    PuzzleRecord.Seed = 1;
-    PuzzleRecord.PictureWidth = PuzzleRecord.ScaledWidth = kPictureWidth;
-    PuzzleRecord.PictureHeight = PuzzleRecord.ScaledHeight = kPictureHeight;
-    PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(kRequestedPieces, kPictureWidth, kPictureHeight));
-    game->Config().OutlineStyle = kCardStyle;
-    game->Config().Shadows = true;
-    game->Config().Ghost = false;
-    game->Config().Cheating = true;
-    game->CreatePieceList();
-    game->CreateTrays();
-    SetRandSeed(PuzzleRecord.Seed);
-    game->CutPieces(game->AllPieces(), true);
-    game->RenderAtlases(game->MaskBuffer);
-    game->NewLayout(kBoardWidth, kBoardHeight);
+    game = bench::ScatteredBoard(big->host, (big->host.Temp() / "big-gift").string(), kRequestedPieces, kPictureWidth,
+                                 kPictureHeight, kBoardWidth, kBoardHeight);
+    game->Config().Cheating = true;  // auto-solve is a cheat
     game->SetGameState(GameState::Playing);
     game->RepaintBoard(game->BoardBitmap.Bounds());
     game->FlushDirty();
@@ -161,19 +141,7 @@ void BM_BigDropWithJoin(benchmark::State& state) {
   const Point start{900, 600};
   for (auto _ : state) {
     state.PauseTiming();
-    anchor.X = 200;
-    anchor.Y = 200;
-    moved.X = start.X;
-    moved.Y = start.Y;
-    anchor.Joined = moved.Joined = false;
-    anchor.JoinedSides = moved.JoinedSides = 0;
-    anchor.Group = PuzzleRecord.NextGroup++;
-    moved.Group = PuzzleRecord.NextGroup++;
-    PuzzleRecord.JoinedCount = 0;
-    TPieces::SortPieces(game.BoardTray().FPieces, kSortByGroup);
-    game.PickGroup(&moved);
-    const Point fit = TPieces::FitPosition(moved, anchor);
-    game.MoveSpriteTo(game.FDragOrigin.X + fit.X + 3 - start.X, game.FDragOrigin.Y + fit.Y - 2 - start.Y);
+    bench::PrepareJoiningDrop(game, anchor, moved, start);
     state.ResumeTiming();
     game.DropSelection(&game.BoardTray(), true);
   }

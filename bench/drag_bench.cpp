@@ -11,10 +11,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "common/random.h"
+#include "bench_boards.h"
 #include "common/records.h"
-#include "demo_scene.h"
-#include "game/fit_grid.h"
 #include "game/jigsaw.h"
 #include "headless_host.h"
 
@@ -23,31 +21,9 @@ namespace {
 
 constexpr int kBoardWidth = 1920;
 constexpr int kBoardHeight = 1080;
-constexpr uint32_t kCardStyle = 3;
 
-// A puzzle of about `requested` pieces cut from a picture of width × height, laid out
-// on the board: every piece in a group of its own, scattered.
 std::unique_ptr<TJigsaw> BoardOf(HeadlessHost& host, int requested, int width, int height) {
-  auto game = std::make_unique<TJigsaw>(host, "");
-  game->Picture = Bitmap(width, height);
-  PaintDemoScene(game->Picture, 1);
-  PuzzleRecord = TPuzzleRecord{};
-  PuzzleRecord.PieceStyle = 1;
-  PuzzleRecord.Oddness = 5;
-  PuzzleRecord.Seed = 1;
-  PuzzleRecord.PictureWidth = PuzzleRecord.ScaledWidth = static_cast<uint16_t>(width);
-  PuzzleRecord.PictureHeight = PuzzleRecord.ScaledHeight = static_cast<uint16_t>(height);
-  PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(requested, width, height));
-  game->Config().OutlineStyle = kCardStyle;
-  game->Config().Shadows = true;
-  game->Config().Ghost = false;
-  game->CreatePieceList();
-  game->CreateTrays();
-  SetRandSeed(PuzzleRecord.Seed);
-  game->CutPieces(game->AllPieces(), true);
-  game->RenderAtlases(game->MaskBuffer);
-  game->NewLayout(kBoardWidth, kBoardHeight);
-  return game;
+  return bench::ScatteredBoard(host, "", requested, width, height, kBoardWidth, kBoardHeight);
 }
 
 // The first `count` pieces of the grid, joined in their solved shape with the
@@ -104,18 +80,7 @@ void BM_DropWithJoin(benchmark::State& state) {
   game->FlushDirty();
   for (auto _ : state) {
     state.PauseTiming();
-    anchor.X = 200;
-    anchor.Y = 200;
-    moved.X = start.X;
-    moved.Y = start.Y;
-    anchor.Joined = moved.Joined = false;
-    anchor.JoinedSides = moved.JoinedSides = 0;
-    anchor.Group = PuzzleRecord.NextGroup++;
-    moved.Group = PuzzleRecord.NextGroup++;
-    PuzzleRecord.JoinedCount = 0;
-    game->PickGroup(&moved);
-    const Point fit = TPieces::FitPosition(moved, anchor);
-    game->MoveSpriteTo(game->FDragOrigin.X + fit.X + 3 - start.X, game->FDragOrigin.Y + fit.Y - 2 - start.Y);
+    bench::PrepareJoiningDrop(*game, anchor, moved, start);
     state.ResumeTiming();
     game->DropSelection(&game->BoardTray(), true);
   }
