@@ -147,6 +147,13 @@ void BM_BigDropWithJoin(benchmark::State& state) {
   }
   if (!moved.Joined) state.SkipWithError("the dropped piece did not join");
   state.counters["pieces"] = game.Count();
+  // The drop draws the board again where the frame and the joined pieces lay: every
+  // piece reaching into that rectangle is drawn (clipped) once more.
+  int redrawn = 0;
+  for (const TFormPiece* piece : game.BoardTray().FPieces)
+    redrawn += Intersection(piece->BoardRect(), game.FDragRect).IsEmpty() ? 0 : 1;
+  state.counters["redrawn"] = redrawn;
+  state.counters["area"] = game.FDragRect.Width() * game.FDragRect.Height();
   anchor = anchorWas;
   moved = movedWas;
   TPieces::SortPieces(game.BoardTray().FPieces, kSortByGroup);
