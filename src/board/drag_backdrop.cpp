@@ -10,10 +10,10 @@ namespace quill {
 
 RowRuns DragBackdropRuns(const Bitmap& mask, std::span<const uint8_t> edgeSprite) {
   const int32_t width = mask.Width(), height = mask.Height();
-  const bool coversAll = (mask.Palette()[0] & 0xFFFFFF) == kBlack;
+  const bool pasteReplaces = (mask.Palette()[0] & 0xFFFFFF) == kBlack;
   std::vector<uint8_t> needed(static_cast<size_t>(width) * static_cast<size_t>(std::max(height, 0)),
-                              coversAll ? 0 : 1);
-  if (coversAll) {
+                              pasteReplaces ? 0 : 1);
+  if (pasteReplaces) {
     for (int32_t y = 0; y < height; ++y) {
       const uint8_t* bits = mask.ScanLine(y);
       uint8_t* row = needed.data() + static_cast<size_t>(y) * width;
