@@ -243,7 +243,7 @@ void TPieces::RotatePieces(const TPieceList& list, int extraTurns, bool showWait
     // Callers keep the sum within 0..3; any other sum counts modulo 4.
     const int turns = ((extraTurns + piece.PendingTurns) % 4 + 4) % 4;
     if (turns == 0) continue;
-    TurnAtlasCells(piece, turns);
+    TurnMaskCell(piece, turns);
     if (turns % 2 == 1) std::swap(piece.Width, piece.Height);
     if (wood) RebuildTurnedSolidSprite(piece, woodScratch);
     piece.Rotation = static_cast<uint8_t>((piece.Rotation + turns) % 4);
@@ -254,21 +254,17 @@ void TPieces::RotatePieces(const TPieceList& list, int extraTurns, bool showWait
   }
 }
 
-void TPieces::TurnAtlasCells(const TFormPiece& piece, int turns) {
+void TPieces::TurnMaskCell(const TFormPiece& piece, int turns) {
   const int32_t width = piece.Width;
   const int32_t height = piece.Height;
   const int32_t square = std::max(width, height);
   // The square copied back covers the piece's box before and after the turn; the
-  // scratch is cleared first so the cell stays black (mask white) outside the piece.
-  EnsureScratchSize(RotateImage, square);
+  // scratch is cleared first so the mask stays white (outside) where the piece is not.
   EnsureScratchSize(RotateMask, square);
-  ClearRows(RotateImage, square, 0x00);
   ClearRows(RotateMask, square, 0xFF);
   const Rect source{piece.AtlasX, piece.AtlasY, piece.AtlasX + width, piece.AtlasY + height};
   const Rect turned = turns % 2 == 1 ? Rect{0, 0, height, width} : Rect{0, 0, width, height};
-  RotateCopy24(ImageAtlas, RotateImage, source, turns, turned);
   RotateCopy1(MaskAtlas, RotateMask, source, turns, turned);
-  BitBlt(ImageAtlas, piece.AtlasX, piece.AtlasY, square, square, RotateImage, 0, 0);
   BitBlt(MaskAtlas, piece.AtlasX, piece.AtlasY, square, square, RotateMask, 0, 0);
 }
 
