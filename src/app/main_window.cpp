@@ -338,7 +338,17 @@ void MainWindow::FormShow() {
     if (splash_) splash_->hide();
     throw;
   }
-  if (splash_) splash_->ApplySkin(host_.SkinPicture());
+  if (splash_) {
+    splash_->ApplySkin(host_.SkinPicture());
+    // The puzzle is built at the first tick; it comes as soon as the loading screen
+    // is on the screen, rather than a whole interval later.
+    connect(
+        splash_, &SplashForm::OnScreen, this,
+        [this] {
+          if (FirstTick) Guarded([this] { Timer1Timer(); });
+        },
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+  }
   FTimer.start();
 }
 
@@ -357,6 +367,7 @@ void MainWindow::Timer1Timer() {
     return;
   }
   FirstTick = false;
+  MarkStartStep("first-tick");
   FTimer.setInterval(1000);
   // The start sequence runs outside the timer's handler, so the timer keeps ticking
   // behind the modal "Play..." screen.
