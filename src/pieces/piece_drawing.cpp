@@ -236,7 +236,37 @@ void TPieces::BuildPieceSprites(int32_t index, int32_t width, const uint8_t* edg
 
 // ---- TPieces: drawing ----
 
+// Composing a large area with many pieces is shared among threads by bands of rows:
+// each band draws the whole list clipped to itself, with a sprite and scratch cell
+// of its own. A pixel sees the same pieces drawn in the same order as when the area
+// is drawn whole, so the result does not depend on the number of bands.
+int TPieces::DrawingBands(size_t pieces, const Rect& area) const {
+  constexpr size_t kFewestPieces = 64;
+  constexpr int64_t kFewestPixels = 256 * 1024;
+  constexpr int kBandsPerThread = 2;  // so that a band crowded with pieces does not hold up the rest
+  const int threads = ImagingThreadCount();
+  if (threads < 2 || pieces < kFewestPieces || int64_t{area.Width()} * area.Height() < kFewestPixels) return 1;
+  return std::min(threads * kBandsPerThread, area.Height());
+}
+
 void TPieces::DrawPieces(const TPieceList& list, Bitmap& target, const Rect* clip) {
+  const Rect area = clip ? Intersection(*clip, target.Bounds()) : target.Bounds();
+  const int bands = DrawingBands(list.size(), area);
+  if (bands <= 1) {
+    DrawPiecesWith(list, target, clip, Sprite, CellBackup);
+    return;
+  }
+  ForEachOnThreads(static_cast<size_t>(bands), ImagingThreadCount(), [&](int, size_t k) {
+    const auto row = [&](size_t n) { return area.Top + static_cast<int32_t>(n * area.Height() / bands); };
+    const Rect band{area.Left, row(k), area.Right, row(k + 1)};
+    TSprite sprite = Sprite;
+    Bitmap backup(CellBackup.Width(), CellBackup.Height());
+    DrawPiecesWith(list, target, &band, sprite, backup);
+  });
+}
+
+void TPieces::DrawPiecesWith(const TPieceList& list, Bitmap& target, const Rect* clip, TSprite& sprite,
+                             Bitmap& backup) const {
   const bool wood = Config().IsWoodStyle();
   Rect test;
   if (clip != nullptr) {
@@ -249,7 +279,7 @@ void TPieces::DrawPieces(const TPieceList& list, Bitmap& target, const Rect* cli
   };
   if (!wood) {
     for (const TFormPiece* piece : list)
-      if (passes(piece)) DrawPiece(*piece, target, clip);
+      if (passes(piece)) DrawPieceWith(*piece, target, clip, sprite, backup);
     return;
   }
   // A group's wood edges go under its own faces, and a later group covers an
@@ -258,19 +288,24 @@ void TPieces::DrawPieces(const TPieceList& list, Bitmap& target, const Rect* cli
     size_t end = start + 1;
     while (end < list.size() && list[end]->Group == list[start]->Group) ++end;
     for (size_t i = start; i < end; ++i)
-      if (passes(list[i])) DrawPieceSolid(*list[i], target, clip);
+      if (passes(list[i])) DrawPieceSolidWith(*list[i], target, clip, sprite);
     for (size_t i = start; i < end; ++i)
-      if (passes(list[i])) DrawPiece(*list[i], target, clip);
+      if (passes(list[i])) DrawPieceWith(*list[i], target, clip, sprite, backup);
     start = end;
   }
 }
 
 void TPieces::DrawPiece(const TFormPiece& piece, Bitmap& target, const Rect* clip) {
+  DrawPieceWith(piece, target, clip, Sprite, CellBackup);
+}
+
+void TPieces::DrawPieceWith(const TFormPiece& piece, Bitmap& target, const Rect* clip, TSprite& sprite,
+                            Bitmap& backup) const {
   if (piece.Hidden) return;
   const TJigConfig& config = Config();
   const int32_t width = piece.Width, height = piece.Height;
   // What lies beneath, for blending the edge.
-  BitBlt(CellBackup, 0, 0, width, height, target, piece.X, piece.Y);
+  BitBlt(backup, 0, 0, width, height, target, piece.X, piece.Y);
 
   // The piece's pixels replace the target's inside the piece.
   Rect area = Intersection(piece.BoardRect(), target.Bounds());
@@ -280,16 +315,21 @@ void TPieces::DrawPiece(const TFormPiece& piece, Bitmap& target, const Rect* cli
                        PictureWalkOf(piece), Point{piece.X, piece.Y});
 
   if (config.OutlineStyle != kOutlineNone && (!piece.Joined || !config.AutoHide))
-    Sprite.Draw(SpriteMode::Brightness, piece.ShadeSprite, nullptr, clip, height, width, piece.Y, piece.X, target);
+    sprite.Draw(SpriteMode::Brightness, piece.ShadeSprite, nullptr, clip, height, width, piece.Y, piece.X, target);
   // Joined sides meet their neighbour with hard edges, without a blended seam.
-  if (config.OutlineStyle == kOutlineNone || config.AutoHide) Sprite.SetHiddenSides(piece.JoinedSides);
-  Sprite.Draw(SpriteMode::Edge, piece.EdgeSprite, &CellBackup, clip, height, width, piece.Y, piece.X, target);
-  Sprite.SetHiddenSides(0);
+  if (config.OutlineStyle == kOutlineNone || config.AutoHide) sprite.SetHiddenSides(piece.JoinedSides);
+  sprite.Draw(SpriteMode::Edge, piece.EdgeSprite, &backup, clip, height, width, piece.Y, piece.X, target);
+  sprite.SetHiddenSides(0);
 }
 
 void TPieces::DrawPieceSolid(const TFormPiece& piece, Bitmap& target, const Rect* clip) {
+  DrawPieceSolidWith(piece, target, clip, Sprite);
+}
+
+void TPieces::DrawPieceSolidWith(const TFormPiece& piece, Bitmap& target, const Rect* clip,
+                                 const TSprite& sprite) const {
   if (piece.Hidden) return;
-  Sprite.Draw(SpriteMode::Palette, piece.SolidSprite, nullptr, clip, piece.Height + Thickness, piece.Width, piece.Y,
+  sprite.Draw(SpriteMode::Palette, piece.SolidSprite, nullptr, clip, piece.Height + Thickness, piece.Width, piece.Y,
               piece.X, target);
 }
 

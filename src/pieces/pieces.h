@@ -178,8 +178,23 @@ class TPieces {
   // shapes in black.
   void DrawPieceMasks(const TPieceList& list, Bitmap& target) const;
 
-  // Threads that cutting and atlas rendering share their per-piece work among; 0 or
-  // less: one per processor core. The pieces come out the same whatever the number.
+ private:
+  // How many bands of rows DrawPieces shares `area` among: 1 (drawn by the calling
+  // thread) unless the area is large and the pieces many.
+  int DrawingBands(size_t pieces, const Rect& area) const;
+  // The drawing of pieces with a sprite and a scratch cell (what lies beneath an
+  // edge) that no other thread uses at the same time.
+  void DrawPiecesWith(const TPieceList& list, Bitmap& target, const Rect* clip, TSprite& sprite,
+                      Bitmap& backup) const;
+  void DrawPieceWith(const TFormPiece& piece, Bitmap& target, const Rect* clip, TSprite& sprite,
+                     Bitmap& backup) const;
+  void DrawPieceSolidWith(const TFormPiece& piece, Bitmap& target, const Rect* clip, const TSprite& sprite) const;
+
+ public:
+
+  // Threads that cutting, atlas rendering and composing large areas share their work
+  // among; 0 or less: one per processor core. The pieces and the composed pixels come
+  // out the same whatever the number.
   int ImagingThreads = 0;
   int ImagingThreadCount() const;  // ImagingThreads, or the number of cores
   Bitmap SolidTexture = LoadSolidTexture();  // 8-bit wood texture
