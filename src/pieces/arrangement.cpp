@@ -10,6 +10,7 @@
 #include "common/records.h"
 #include "common/random.h"
 #include "common/util.h"
+#include "pieces/parallel.h"
 #include "pieces/piece_drawing.h"
 #include "pieces/pieces.h"
 #include "pieces/tab_codes.h"
@@ -179,9 +180,10 @@ void RankColourChain(std::span<int32_t> colours, const ProgressReport& progress)
 }
 
 void TPieces::SortByColour(const Bitmap& picture, const ProgressReport& progress) {
-  std::vector<int32_t> colours;
-  colours.reserve(PieceList.size());
-  for (const auto& piece : PieceList) colours.push_back(SampleAverageColour(picture, piece->HomeBox()));
+  // Each piece's samples are its own: they are taken on several threads.
+  std::vector<int32_t> colours(PieceList.size());
+  ForEachOnThreads(PieceList.size(), ImagingThreadCount(),
+                   [&](int, size_t k) { colours[k] = SampleAverageColour(picture, PieceList[k]->HomeBox()); });
   RankColourChain(colours, progress);
   for (size_t i = 0; i < colours.size(); ++i) PieceList[i]->Colour = colours[i];
 }
