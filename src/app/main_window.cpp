@@ -329,7 +329,6 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::FormShow() {
   if (auxForms_) auxForms_->PieceSizeDlg().HelpButton().hide();
-  CheckMusicDevice();
   try {
     game_->LoadGift();
     MarkStartStep("gift-loaded");
@@ -396,6 +395,9 @@ void MainWindow::RunStartSequence() {
     RestartFromScratch();
   }
   if (failure) std::rethrow_exception(failure);
+  // Whether music can play here is found out only now, once the player has chosen to
+  // play: it may take a trial player, which would otherwise hold up the start.
+  CheckMusicDevice();
   StartMusic();
 }
 
