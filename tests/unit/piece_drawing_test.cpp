@@ -185,15 +185,30 @@ TEST_F(HandMadePiece, MasksDrawTheShapeInBlack) {
 }
 
 // The piece's pixels come from the picture: where the box reaches past the picture's
-// edge, the pixels inside the mask are black.
+// edge (its last row and column), the pixels inside the mask are black, at every
+// rotation of the piece.
 TEST_F(HandMadePiece, PixelsPastThePicturesEdgeAreBlack) {
   Options(0, false, false);
   pieces->Picture = Bitmap(3, 3);
   pieces->Picture.Fill(0xFF);  // white
   P(0).EdgeSprite.clear();
-  pieces->DrawPiece(P(0), board, nullptr);
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(At(x, y), x < 3 && y < 3 ? kWhite : kBlack) << x << "," << y;
+  struct Case {
+    int rotation;
+    bool (*past)(int x, int y);
+  };
+  const Case cases[] = {
+      {0, [](int x, int y) { return x == 3 || y == 3; }},
+      {1, [](int x, int y) { return x == 0 || y == 3; }},
+      {2, [](int x, int y) { return x == 0 || y == 0; }},
+      {3, [](int x, int y) { return x == 3 || y == 0; }},
+  };
+  for (const Case& c : cases) {
+    P(0).Rotation = static_cast<uint8_t>(c.rotation);
+    pieces->DrawPiece(P(0), board, nullptr);
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(At(x, y), c.past(x, y) ? kBlack : kWhite) << "turn " << c.rotation << " at " << x << "," << y;
+  }
 }
 
 // A turned piece shows the picture of its home box turned as the quarter-turn copy
