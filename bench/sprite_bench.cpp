@@ -1,5 +1,5 @@
 // Drawing costs of one drag frame: a 100 × 100 piece's edge and shade sprites drawn
-// onto the board, and a dirty-rectangle frame (Erase, three Adds, Flush) on a
+// onto the board (and their encoding when the piece is cut), and a dirty-rectangle frame (Erase, three Adds, Flush) on a
 // 1920 × 1080 board.
 #include <benchmark/benchmark.h>
 
@@ -92,6 +92,20 @@ void BM_ShadeSprite(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ShadeSprite);
+
+// Encoding a cut piece's edge and shade images, as cutting does for every piece.
+void BM_EncodePieceSprites(benchmark::State& state) {
+  const TSprite sprite;
+  const PieceMaps maps = DiscPiece();
+  SpriteBlock edge, shade;
+  for (auto _ : state) {
+    sprite.Encode(edge, kPieceSize, maps.edge.data(), kPieceSize, kPieceSize);
+    sprite.Encode(shade, kPieceSize, maps.shade.data(), kPieceSize, kPieceSize);
+    benchmark::DoNotOptimize(edge.data());
+    benchmark::DoNotOptimize(shade.data());
+  }
+}
+BENCHMARK(BM_EncodePieceSprites);
 
 class CountingScreen : public FlushTarget {
  public:

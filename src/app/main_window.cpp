@@ -329,7 +329,6 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::FormShow() {
   if (auxForms_) auxForms_->PieceSizeDlg().HelpButton().hide();
-  CheckMusicDevice();
   try {
     game_->LoadGift();
     MarkStartStep("gift-loaded");
@@ -338,7 +337,17 @@ void MainWindow::FormShow() {
     if (splash_) splash_->hide();
     throw;
   }
-  if (splash_) splash_->ApplySkin(host_.SkinPicture());
+  if (splash_) {
+    splash_->ApplySkin(host_.SkinPicture());
+    // The puzzle is built at the first tick; it comes as soon as the loading screen
+    // is on the screen, rather than a whole interval later.
+    connect(
+        splash_, &SplashForm::OnScreen, this,
+        [this] {
+          if (FirstTick) Guarded([this] { Timer1Timer(); });
+        },
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+  }
   FTimer.start();
 }
 
@@ -357,6 +366,7 @@ void MainWindow::Timer1Timer() {
     return;
   }
   FirstTick = false;
+  MarkStartStep("first-tick");
   FTimer.setInterval(1000);
   // The start sequence runs outside the timer's handler, so the timer keeps ticking
   // behind the modal "Play..." screen.
@@ -385,6 +395,9 @@ void MainWindow::RunStartSequence() {
     RestartFromScratch();
   }
   if (failure) std::rethrow_exception(failure);
+  // Whether music can play here is found out only now, once the player has chosen to
+  // play: it may take a trial player, which would otherwise hold up the start.
+  CheckMusicDevice();
   StartMusic();
 }
 

@@ -123,11 +123,16 @@ class SilentWaveOutput : public WaveOutput {
   void WaitUntilDone() override {}
 };
 
-// The media player with its audio output, made on the first Play.
+// The media player with its audio output, made on the first Play when music can play
+// here (else the output stays silent). Finding that out may start a trial player, so
+// it waits until the music is first wanted rather than slowing the window's opening.
 class QtMusicOutput : public MusicOutput {
  public:
   void Play(const std::string& path) override {
-    if (!player_) MakePlayer();
+    if (!player_) {
+      if (!MusicCanPlay()) return;
+      MakePlayer();
+    }
     player_->setSource(FileUrl(path));
     player_->setPosition(0);
     player_->play();
@@ -155,13 +160,6 @@ class QtMusicOutput : public MusicOutput {
   std::unique_ptr<QMediaPlayer> player_;
 };
 
-class SilentMusicOutput : public MusicOutput {
- public:
-  void Play(const std::string&) override {}
-  void Stop() override {}
-  bool IsPlaying() const override { return false; }
-};
-
 // The whole of `text` as an integer, or nothing.
 std::optional<int> WholeNumber(const std::string& text) {
   int value = 0;
@@ -179,10 +177,7 @@ std::unique_ptr<WaveOutput> MakeWaveOutput() {
 
 bool MusicCanPlay() { return HasAudioOutput() && MediaPlayerUsable(); }
 
-std::unique_ptr<MusicOutput> MakeMusicOutput() {
-  if (MusicCanPlay()) return std::make_unique<QtMusicOutput>();
-  return std::make_unique<SilentMusicOutput>();
-}
+std::unique_ptr<MusicOutput> MakeMusicOutput() { return std::make_unique<QtMusicOutput>(); }
 
 // ---- TSounds --------------------------------------------------------------------
 

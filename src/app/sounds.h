@@ -98,8 +98,8 @@ class MusicOutput {
 // media back end can make a player (see media_backend.h).
 bool MusicCanPlay();
 
-// Qt's media player when the music can play, else silence. The player is made when
-// the music first plays.
+// Qt's media player, made when the music first plays if the music can play here;
+// silence otherwise.
 std::unique_ptr<MusicOutput> MakeMusicOutput();
 
 inline constexpr const char* kNoMusicMessage = "No music was included in this jigsaw gift file.";

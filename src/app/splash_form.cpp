@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QWindow>
 
 #include "app/bevel_panel.h"
 #include "app/glyph_button.h"
@@ -98,9 +99,18 @@ QWidget* SplashForm::Component(const std::string& name) const {
 
 void SplashForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (QWindow* window = windowHandle()) window->installEventFilter(this);
   widgets_.at("OkBtn")->setFocus();
   if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
     move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+bool SplashForm::eventFilter(QObject* watched, QEvent* event) {
+  // The window system shows the form: the expose event paints it there and then.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    emit OnScreen();
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void SplashForm::keyPressEvent(QKeyEvent* event) {

@@ -38,8 +38,13 @@ class SplashForm : public QDialog {
   // The widget of a component, for tests and the main window.
   QWidget* Component(const std::string& name) const;
 
+ signals:
+  // The window system has shown the form, painted.
+  void OnScreen();
+
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -3,6 +3,7 @@
 // of the picture and rendering the atlases they are drawn from.
 #include <algorithm>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <stdexcept>
 
@@ -42,10 +43,16 @@ void TJigsaw::BuildPuzzle() {
   if (size.Width > kMaxPictureSide || size.Height > kMaxPictureSide)
     throw UserError("The picture of this jigsaw is too large: at most " + std::to_string(kMaxPictureSide) +
                     " pixels wide and high can be cut into pieces");
-  DecodeJpeg(jpeg.data(), jpeg.size(), Picture);
-  MarkStartStep("decoded");
+  // The shapes need only the picture's size, so the pixels are decoded on a thread
+  // of their own while the pieces are cut: decoding is one core's work, and the
+  // cutting keeps the others busy meanwhile.
+  std::future<Bitmap> decoding = std::async(std::launch::async, [&jpeg] {
+    Bitmap picture;
+    DecodeJpeg(jpeg.data(), jpeg.size(), picture);
+    return picture;
+  });
   FUnscaled = Bitmap();  // the picture is its own unscaled copy until rescaled
-  PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(PuzzleRecord.RequestedCount, Picture.Width(), Picture.Height()));
+  PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(PuzzleRecord.RequestedCount, size.Width, size.Height));
   CreatePieceList();
   CreateTrays();
   // Random rotations come from the seed too, but must not change the shapes: the
@@ -54,6 +61,8 @@ void TJigsaw::BuildPuzzle() {
   RandomiseRotation(AllPieces(), true);
   Regenerate();
   MarkStartStep("cut");
+  Picture = decoding.get();
+  MarkStartStep("decoded");
   RenderAtlases(MaskBuffer, StatusProgress.Report());
   MarkStartStep("atlases");
   SortByColour(Picture, StatusProgress.Report());

@@ -10,6 +10,7 @@
 #include "common/records.h"
 #include "common/random.h"
 #include "common/util.h"
+#include "pieces/parallel.h"
 #include "pieces/piece_drawing.h"
 #include "pieces/pieces.h"
 #include "pieces/tab_codes.h"
@@ -179,9 +180,10 @@ void RankColourChain(std::span<int32_t> colours, const ProgressReport& progress)
 }
 
 void TPieces::SortByColour(const Bitmap& picture, const ProgressReport& progress) {
-  std::vector<int32_t> colours;
-  colours.reserve(PieceList.size());
-  for (const auto& piece : PieceList) colours.push_back(SampleAverageColour(picture, piece->HomeBox()));
+  // Each piece's samples are its own: they are taken on several threads.
+  std::vector<int32_t> colours(PieceList.size());
+  ForEachOnThreads(PieceList.size(), ImagingThreadCount(),
+                   [&](int, size_t k) { colours[k] = SampleAverageColour(picture, PieceList[k]->HomeBox()); });
   RankColourChain(colours, progress);
   for (size_t i = 0; i < colours.size(); ++i) PieceList[i]->Colour = colours[i];
 }
@@ -243,7 +245,7 @@ void TPieces::RotatePieces(const TPieceList& list, int extraTurns, bool showWait
     // Callers keep the sum within 0..3; any other sum counts modulo 4.
     const int turns = ((extraTurns + piece.PendingTurns) % 4 + 4) % 4;
     if (turns == 0) continue;
-    TurnAtlasCells(piece, turns);
+    TurnMaskCell(piece, turns);
     if (turns % 2 == 1) std::swap(piece.Width, piece.Height);
     if (wood) RebuildTurnedSolidSprite(piece, woodScratch);
     piece.Rotation = static_cast<uint8_t>((piece.Rotation + turns) % 4);
@@ -254,21 +256,17 @@ void TPieces::RotatePieces(const TPieceList& list, int extraTurns, bool showWait
   }
 }
 
-void TPieces::TurnAtlasCells(const TFormPiece& piece, int turns) {
+void TPieces::TurnMaskCell(const TFormPiece& piece, int turns) {
   const int32_t width = piece.Width;
   const int32_t height = piece.Height;
   const int32_t square = std::max(width, height);
   // The square copied back covers the piece's box before and after the turn; the
-  // scratch is cleared first so the cell stays black (mask white) outside the piece.
-  EnsureScratchSize(RotateImage, square);
+  // scratch is cleared first so the mask stays white (outside) where the piece is not.
   EnsureScratchSize(RotateMask, square);
-  ClearRows(RotateImage, square, 0x00);
   ClearRows(RotateMask, square, 0xFF);
   const Rect source{piece.AtlasX, piece.AtlasY, piece.AtlasX + width, piece.AtlasY + height};
   const Rect turned = turns % 2 == 1 ? Rect{0, 0, height, width} : Rect{0, 0, width, height};
-  RotateCopy24(ImageAtlas, RotateImage, source, turns, turned);
   RotateCopy1(MaskAtlas, RotateMask, source, turns, turned);
-  BitBlt(ImageAtlas, piece.AtlasX, piece.AtlasY, square, square, RotateImage, 0, 0);
   BitBlt(MaskAtlas, piece.AtlasX, piece.AtlasY, square, square, RotateMask, 0, 0);
 }
 

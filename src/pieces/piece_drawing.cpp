@@ -51,75 +51,54 @@ void SizeBitmap(Bitmap& bitmap, int32_t width, int32_t height, PixelFormat forma
   bitmap.SetSize(width, height);
 }
 
-// Copies the picture's pixels inside the piece (mask bit 0) into its atlas cell; the
-// cell's other pixels stay as they are (black in a freshly made atlas).
-void CopyInsideMask(const Bitmap& source, int32_t sx, int32_t sy, Bitmap& atlas, const TFormPiece& piece,
-                    std::span<const uint8_t> maskBuffer, size_t maskRowBytes) {
-  for (int32_t y = 0; y < piece.Height; ++y) {
-    const uint8_t* mask = maskBuffer.data() + static_cast<size_t>(piece.AtlasY + y) * maskRowBytes;
-    const uint8_t* from = source.ScanLine(sy + y) + static_cast<ptrdiff_t>(sx) * kBytesPerPixel;
-    uint8_t* to = atlas.ScanLine(piece.AtlasY + y) + static_cast<ptrdiff_t>(piece.AtlasX) * kBytesPerPixel;
-    for (int32_t x = 0; x < piece.Width;) {
-      const int32_t ax = piece.AtlasX + x;
-      // Cells start on whole mask bytes: take eight pixels at a time where possible.
-      if ((ax & 7) == 0 && x + 8 <= piece.Width) {
-        const uint8_t bits = mask[ax >> 3];
-        if (bits == 0x00) {
-          std::memcpy(to + x * kBytesPerPixel, from + x * kBytesPerPixel, 8 * kBytesPerPixel);
-          x += 8;
-          continue;
-        }
-        if (bits == 0xFF) {
-          x += 8;
-          continue;
-        }
-      }
-      if (!MaskBitSet(mask, ax)) std::memcpy(to + x * kBytesPerPixel, from + x * kBytesPerPixel, kBytesPerPixel);
-      ++x;
-    }
-  }
-}
-
-// Clears the pixels of the piece's cell that lie outside its mask (after a turned
-// copy, which brings the whole box).
-void ClearOutsideMask(Bitmap& atlas, const TFormPiece& piece, std::span<const uint8_t> maskBuffer,
-                      size_t maskRowBytes) {
-  for (int32_t y = 0; y < piece.Height; ++y) {
-    const uint8_t* mask = maskBuffer.data() + static_cast<size_t>(piece.AtlasY + y) * maskRowBytes;
-    uint8_t* to = atlas.ScanLine(piece.AtlasY + y) + static_cast<ptrdiff_t>(piece.AtlasX) * kBytesPerPixel;
-    for (int32_t x = 0; x < piece.Width; ++x)
-      if (MaskBitSet(mask, piece.AtlasX + x)) std::memset(to + x * kBytesPerPixel, 0, kBytesPerPixel);
-  }
-}
-
-// target = (target AND mask) OR image over `area` of the target, the mask (1 bit,
-// white = keep) and image (24 bit) read (dx, dy) further on. Where eight pixels
-// share one mask byte that is all inside or all outside they are done at once.
-void ComposeThroughMask(Bitmap& target, const Rect& area, const Bitmap& mask, const Bitmap& image, int32_t dx,
-                        int32_t dy) {
-  const auto composePixel = [](uint8_t* t, const uint8_t* s, bool keep) {
-    const uint8_t k = keep ? 0xFF : 0x00;
-    for (int c = 0; c < kBytesPerPixel; ++c) t[c] = static_cast<uint8_t>((t[c] & k) | s[c]);
-  };
+// A piece's pixels inside its mask (bit 0) replace the target's over `area` of the
+// target; the mask is read (dx, dy) further on and the pixels come from the picture
+// along `walk` (box pixel (x, y) is target pixel (x + left, y + top)). Picture pixels
+// the walk does not find are black. Eight pixels that share one mask byte all
+// outside are passed over at once, and all inside copied at once when the piece
+// lies unturned.
+void ComposeFromPicture(Bitmap& target, const Rect& area, const Bitmap& mask, int32_t dx, int32_t dy,
+                        const Bitmap& picture, const PictureWalk& walk, Point boxOrigin) {
+  const Rect box{area.Left - boxOrigin.X, area.Top - boxOrigin.Y, area.Right - boxOrigin.X,
+                 area.Bottom - boxOrigin.Y};
+  const Point first = walk.At(box.Left, box.Top), last = walk.At(box.Right - 1, box.Bottom - 1);
+  const Rect reached{std::min(first.X, last.X), std::min(first.Y, last.Y), std::max(first.X, last.X) + 1,
+                     std::max(first.Y, last.Y) + 1};
+  const bool whole = Intersection(reached, picture.Bounds()) == reached;
+  const bool unturned = walk.AlongRow == Point{1, 0};
+  const ptrdiff_t stride = picture.Stride();
+  const ptrdiff_t step = walk.AlongRow.Y * stride + walk.AlongRow.X * kBytesPerPixel;
+  const uint8_t kBlack[kBytesPerPixel] = {0, 0, 0};
   for (int32_t y = area.Top; y < area.Bottom; ++y) {
     const uint8_t* bits = mask.ScanLine(y + dy);
-    const uint8_t* from = image.ScanLine(y + dy);
     uint8_t* to = target.ScanLine(y);
+    const Point start = walk.At(box.Left, y - boxOrigin.Y);
+    const uint8_t* from = whole ? picture.ScanLine(start.Y) + static_cast<ptrdiff_t>(start.X) * kBytesPerPixel
+                                : nullptr;
     for (int32_t x = area.Left; x < area.Right;) {
       const int32_t ax = x + dx;
       uint8_t* t = to + static_cast<ptrdiff_t>(x) * kBytesPerPixel;
-      const uint8_t* s = from + static_cast<ptrdiff_t>(ax) * kBytesPerPixel;
-      if ((ax & 7) == 0 && x + 8 <= area.Right && (bits[ax >> 3] == 0x00 || bits[ax >> 3] == 0xFF)) {
-        if (bits[ax >> 3] == 0x00) {
-          std::memcpy(t, s, 8 * kBytesPerPixel);
-        } else {
-          for (int i = 0; i < 8 * kBytesPerPixel; ++i) t[i] |= s[i];
+      if ((ax & 7) == 0 && x + 8 <= area.Right) {
+        const uint8_t byte = bits[ax >> 3];
+        if (byte == 0xFF || (byte == 0x00 && whole && unturned)) {
+          if (byte == 0x00) std::memcpy(t, from, 8 * kBytesPerPixel);
+          x += 8;
+          if (from) from += 8 * step;
+          continue;
         }
-        x += 8;
-        continue;
       }
-      composePixel(t, s, MaskBitSet(bits, ax));
+      if (!MaskBitSet(bits, ax)) {
+        const uint8_t* s = from;
+        if (!whole) {
+          const Point p = walk.At(x - boxOrigin.X, y - boxOrigin.Y);
+          s = picture.Bounds().Contains(p.X, p.Y)
+                  ? picture.ScanLine(p.Y) + static_cast<ptrdiff_t>(p.X) * kBytesPerPixel
+                  : kBlack;
+        }
+        std::memcpy(t, s, kBytesPerPixel);
+      }
       ++x;
+      if (from) from += step;
     }
   }
 }
@@ -198,6 +177,16 @@ void BuildWoodEdge(const TSprite& sprite, const Bitmap& texture, const MaskCell&
   std::fill_n(scratch.begin(), used, uint8_t{0});
 }
 
+PictureWalk PictureWalkOf(const TFormPiece& piece) {
+  const int32_t x = piece.HomeX, y = piece.HomeY, w = piece.Width, h = piece.Height;
+  switch (piece.Rotation & 3) {
+    case 1: return {{x, y + w - 1}, {0, -1}, {1, 0}};
+    case 2: return {{x + w - 1, y + h - 1}, {-1, 0}, {0, -1}};
+    case 3: return {{x + h - 1, y}, {0, 1}, {-1, 0}};
+    default: return {{x, y}, {1, 0}, {0, 1}};
+  }
+}
+
 void PlaceAtlasCells(const TPieceList& pieces) {
   const int32_t columns = std::max<int32_t>(PuzzleRecord.Columns, 1);
   for (TFormPiece* piece : pieces) {
@@ -212,46 +201,14 @@ int TPieces::ImagingThreadCount() const { return ImagingThreads > 0 ? ImagingThr
 
 void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress) {
   const int32_t cellWidth = PuzzleRecord.CellWidth, cellHeight = PuzzleRecord.CellHeight;
-  const int32_t atlasWidth = PuzzleRecord.AtlasWidth, atlasHeight = PuzzleRecord.AtlasHeight;
-  const size_t maskRowBytes = static_cast<size_t>(atlasWidth) / 8;
-  const ProgressSteps steps(progress, Count(), kDrawingCaption);
-
-  // Resized in place, all zero (black), so a new cutting reuses the memory of the last.
-  SizeBitmap(ImageAtlas, atlasWidth, atlasHeight, PixelFormat::Rgb24);
+  const ProgressSteps steps(progress, 1, kDrawingCaption);
   SizeBitmap(CellBackup, cellWidth, cellHeight, PixelFormat::Rgb24);
-  SizeBitmap(RotateImage, cellWidth, cellHeight, PixelFormat::Rgb24);
   SizeBitmap(RotateMask, cellWidth, cellHeight, PixelFormat::Mono1);
   SizeBitmap(MaskAtlas, 0, 0, PixelFormat::Mono1);
-  BitsToBitmap(atlasWidth, atlasHeight, MaskAtlas, maskBuffer);
+  BitsToBitmap(PuzzleRecord.AtlasWidth, PuzzleRecord.AtlasHeight, MaskAtlas, maskBuffer);
   PlaceAtlasCells(AllPieces());
   BuildSolidSprites(maskBuffer);
-
-  // Each cell takes the picture inside the piece and stays black outside it: the
-  // picture ANDed with the inverted mask. Cells do not overlap, so the pieces can
-  // be drawn on several threads.
-  const auto renderCell = [&](int, size_t k) {
-    const TFormPiece& piece = *PieceList[k];
-    if (piece.Rotation == 0) {
-      const Rect box{piece.HomeX, piece.HomeY, piece.HomeX + piece.Width, piece.HomeY + piece.Height};
-      if (Intersection(box, Picture.Bounds()) == box) {
-        CopyInsideMask(Picture, piece.HomeX, piece.HomeY, ImageAtlas, piece, maskBuffer, maskRowBytes);
-      } else {
-        // A box reaching past the picture: copy what there is, then clear outside.
-        BitBlt(ImageAtlas, piece.AtlasX, piece.AtlasY, piece.Width, piece.Height, Picture, piece.HomeX, piece.HomeY);
-        ClearOutsideMask(ImageAtlas, piece, maskBuffer, maskRowBytes);
-      }
-    } else {
-      // The unturned box of a turned piece has width and height exchanged.
-      const bool odd = piece.Rotation % 2 == 1;
-      const int32_t w = odd ? piece.Height : piece.Width, h = odd ? piece.Width : piece.Height;
-      RotateCopy24(Picture, ImageAtlas, Rect{piece.HomeX, piece.HomeY, piece.HomeX + w, piece.HomeY + h},
-                   piece.Rotation, Rect{piece.AtlasX, piece.AtlasY, piece.AtlasX + piece.Width,
-                                        piece.AtlasY + piece.Height});
-      ClearOutsideMask(ImageAtlas, piece, maskBuffer, maskRowBytes);
-    }
-  };
-  ForEachOnThreads(PieceList.size(), ImagingThreadCount(), renderCell,
-                   [&](size_t done) { steps.Step(static_cast<int>(done)); });
+  steps.Step(1);
 }
 
 void TPieces::BuildSolidSprites(std::span<const uint8_t> maskBuffer) {
@@ -279,7 +236,37 @@ void TPieces::BuildPieceSprites(int32_t index, int32_t width, const uint8_t* edg
 
 // ---- TPieces: drawing ----
 
+// Composing a large area with many pieces is shared among threads by bands of rows:
+// each band draws the whole list clipped to itself, with a sprite and scratch cell
+// of its own. A pixel sees the same pieces drawn in the same order as when the area
+// is drawn whole, so the result does not depend on the number of bands.
+int TPieces::DrawingBands(size_t pieces, const Rect& area) const {
+  constexpr size_t kFewestPieces = 64;
+  constexpr int64_t kFewestPixels = 256 * 1024;
+  constexpr int kBandsPerThread = 2;  // so that a band crowded with pieces does not hold up the rest
+  const int threads = ImagingThreadCount();
+  if (threads < 2 || pieces < kFewestPieces || int64_t{area.Width()} * area.Height() < kFewestPixels) return 1;
+  return std::min(threads * kBandsPerThread, area.Height());
+}
+
 void TPieces::DrawPieces(const TPieceList& list, Bitmap& target, const Rect* clip) {
+  const Rect area = clip ? Intersection(*clip, target.Bounds()) : target.Bounds();
+  const int bands = DrawingBands(list.size(), area);
+  if (bands <= 1) {
+    DrawPiecesWith(list, target, clip, Sprite, CellBackup);
+    return;
+  }
+  ForEachOnThreads(static_cast<size_t>(bands), ImagingThreadCount(), [&](int, size_t k) {
+    const auto row = [&](size_t n) { return area.Top + static_cast<int32_t>(n * area.Height() / bands); };
+    const Rect band{area.Left, row(k), area.Right, row(k + 1)};
+    TSprite sprite = Sprite;
+    Bitmap backup(CellBackup.Width(), CellBackup.Height());
+    DrawPiecesWith(list, target, &band, sprite, backup);
+  });
+}
+
+void TPieces::DrawPiecesWith(const TPieceList& list, Bitmap& target, const Rect* clip, TSprite& sprite,
+                             Bitmap& backup) const {
   const bool wood = Config().IsWoodStyle();
   Rect test;
   if (clip != nullptr) {
@@ -292,7 +279,7 @@ void TPieces::DrawPieces(const TPieceList& list, Bitmap& target, const Rect* cli
   };
   if (!wood) {
     for (const TFormPiece* piece : list)
-      if (passes(piece)) DrawPiece(*piece, target, clip);
+      if (passes(piece)) DrawPieceWith(*piece, target, clip, sprite, backup);
     return;
   }
   // A group's wood edges go under its own faces, and a later group covers an
@@ -301,38 +288,48 @@ void TPieces::DrawPieces(const TPieceList& list, Bitmap& target, const Rect* cli
     size_t end = start + 1;
     while (end < list.size() && list[end]->Group == list[start]->Group) ++end;
     for (size_t i = start; i < end; ++i)
-      if (passes(list[i])) DrawPieceSolid(*list[i], target, clip);
+      if (passes(list[i])) DrawPieceSolidWith(*list[i], target, clip, sprite);
     for (size_t i = start; i < end; ++i)
-      if (passes(list[i])) DrawPiece(*list[i], target, clip);
+      if (passes(list[i])) DrawPieceWith(*list[i], target, clip, sprite, backup);
     start = end;
   }
 }
 
 void TPieces::DrawPiece(const TFormPiece& piece, Bitmap& target, const Rect* clip) {
+  DrawPieceWith(piece, target, clip, Sprite, CellBackup);
+}
+
+void TPieces::DrawPieceWith(const TFormPiece& piece, Bitmap& target, const Rect* clip, TSprite& sprite,
+                            Bitmap& backup) const {
   if (piece.Hidden) return;
   const TJigConfig& config = Config();
   const int32_t width = piece.Width, height = piece.Height;
   // What lies beneath, for blending the edge.
-  BitBlt(CellBackup, 0, 0, width, height, target, piece.X, piece.Y);
+  BitBlt(backup, 0, 0, width, height, target, piece.X, piece.Y);
 
-  // The mask ANDed in (black inside, white outside), then the image ORed in (black
-  // outside): the piece's pixels replace the target's inside the piece.
+  // The piece's pixels replace the target's inside the piece.
   Rect area = Intersection(piece.BoardRect(), target.Bounds());
   if (clip != nullptr) area = Intersection(area, *clip);
   if (target.Format() == PixelFormat::Rgb24 && !area.IsEmpty())
-    ComposeThroughMask(target, area, MaskAtlas, ImageAtlas, piece.AtlasX - piece.X, piece.AtlasY - piece.Y);
+    ComposeFromPicture(target, area, MaskAtlas, piece.AtlasX - piece.X, piece.AtlasY - piece.Y, Picture,
+                       PictureWalkOf(piece), Point{piece.X, piece.Y});
 
   if (config.OutlineStyle != kOutlineNone && (!piece.Joined || !config.AutoHide))
-    Sprite.Draw(SpriteMode::Brightness, piece.ShadeSprite, nullptr, clip, height, width, piece.Y, piece.X, target);
+    sprite.Draw(SpriteMode::Brightness, piece.ShadeSprite, nullptr, clip, height, width, piece.Y, piece.X, target);
   // Joined sides meet their neighbour with hard edges, without a blended seam.
-  if (config.OutlineStyle == kOutlineNone || config.AutoHide) Sprite.SetHiddenSides(piece.JoinedSides);
-  Sprite.Draw(SpriteMode::Edge, piece.EdgeSprite, &CellBackup, clip, height, width, piece.Y, piece.X, target);
-  Sprite.SetHiddenSides(0);
+  if (config.OutlineStyle == kOutlineNone || config.AutoHide) sprite.SetHiddenSides(piece.JoinedSides);
+  sprite.Draw(SpriteMode::Edge, piece.EdgeSprite, &backup, clip, height, width, piece.Y, piece.X, target);
+  sprite.SetHiddenSides(0);
 }
 
 void TPieces::DrawPieceSolid(const TFormPiece& piece, Bitmap& target, const Rect* clip) {
+  DrawPieceSolidWith(piece, target, clip, Sprite);
+}
+
+void TPieces::DrawPieceSolidWith(const TFormPiece& piece, Bitmap& target, const Rect* clip,
+                                 const TSprite& sprite) const {
   if (piece.Hidden) return;
-  Sprite.Draw(SpriteMode::Palette, piece.SolidSprite, nullptr, clip, piece.Height + Thickness, piece.Width, piece.Y,
+  sprite.Draw(SpriteMode::Palette, piece.SolidSprite, nullptr, clip, piece.Height + Thickness, piece.Width, piece.Y,
               piece.X, target);
 }
 

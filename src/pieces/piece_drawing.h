@@ -1,6 +1,6 @@
-// Drawing pieces: the image and mask atlases rendered from the picture after a
-// cutting, the pieces' sprites (bevel shading, edge coverage and the wood edge), and
-// the composition of a piece onto the board in its outline style. The operations on
+// Drawing pieces: the mask atlas rendered after a cutting, the pieces' sprites (bevel
+// shading, edge coverage and the wood edge), and the composition of a piece onto the
+// board in its outline style, its pixels taken from the picture as the piece lies. The operations on
 // the whole collection are members of TPieces (piece_drawing.cpp); this header holds
 // the parts that work on one piece's data, which turning pieces reuses.
 #pragma once
@@ -11,6 +11,7 @@
 #include "pieces/piece.h"
 #include "pieces/sprite.h"
 #include "raster/bitmap.h"
+#include "raster/rect.h"
 
 namespace quill {
 
@@ -32,6 +33,19 @@ TSprite MakePieceSprite(const Bitmap& texture, bool smooth);
 // Sets every piece's `AtlasX` and `AtlasY`: the top-left of its cell (column Index
 // mod columns, row Index div columns) at the cell size of the puzzle record.
 void PlaceAtlasCells(const TPieceList& pieces);
+
+// Where the pixels of a piece's box, as the piece now lies, are in the picture: box
+// pixel (x, y) shows picture pixel Origin + x × AlongRow + y × DownColumn. A turned
+// piece walks its unturned box (at its home place) turned back.
+struct PictureWalk {
+  Point Origin;
+  Point AlongRow;
+  Point DownColumn;
+  Point At(int32_t x, int32_t y) const {
+    return {Origin.X + x * AlongRow.X + y * DownColumn.X, Origin.Y + x * AlongRow.Y + y * DownColumn.Y};
+  }
+};
+PictureWalk PictureWalkOf(const TFormPiece& piece);
 
 // A 1-bit mask in memory (0 = inside, most significant bit first) and the pixel of
 // it where a piece's box starts. The texture is read from the same column.

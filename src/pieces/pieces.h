@@ -112,7 +112,7 @@ class TPieces {
   // With rotating pieces on, gives every loose piece of the list a random quarter
   // turn: into `Rotation` when direct, else into `PendingTurns`.
   void RandomiseRotation(const TPieceList& list, bool direct) const;
-  // Turns each piece of the list by extraTurns + its pending turns: its atlas cells,
+  // Turns each piece of the list by extraTurns + its pending turns: its mask cell,
   // size, rotation and tab code. Callers cut the pieces' sprites again afterwards.
   void RotatePieces(const TPieceList& list, int extraTurns, bool showWaitCursor, bool showProgress,
                     const ProgressReport& progress = {});
@@ -123,8 +123,8 @@ class TPieces {
   void ScatterPieces(const TPieceList& list, const Rect& area) const;
 
  private:
-  // Turns one piece's atlas cells by 1..3 quarter turns through the scratch bitmaps.
-  void TurnAtlasCells(const TFormPiece& piece, int turns);
+  // Turns one piece's mask cell by 1..3 quarter turns through `RotateMask`.
+  void TurnMaskCell(const TFormPiece& piece, int turns);
   // Rebuilds a wood-style piece's thickness image from the turned mask left in
   // `RotateMask`.
   void RebuildTurnedSolidSprite(TFormPiece& piece, WoodTurnScratch& scratch);
@@ -137,12 +137,10 @@ class TPieces {
   // Every piece in index order; never re-sorted.
   std::vector<std::unique_ptr<TFormPiece>> PieceList;
   Bitmap Picture;                                 // the whole puzzle picture, 24 bit
-  Bitmap ImageAtlas;                              // each piece's image in its cell
   Bitmap CellBackup;                              // one cell
-  Bitmap MaskAtlas{1, 1, PixelFormat::Mono1};     // each piece's mask: black inside
+  Bitmap MaskAtlas{1, 1, PixelFormat::Mono1};     // each piece's mask as it lies: black inside
   Bitmap BoardBitmap;                             // the composed board
-  Bitmap RotateImage;                             // one-cell scratch for turning
-  Bitmap RotateMask{1, 1, PixelFormat::Mono1};
+  Bitmap RotateMask{1, 1, PixelFormat::Mono1};    // one-cell scratch for turning
 
  private:
   void StoreNormalisedPiece(TFormPiece& piece, const Rect& area) const;
@@ -155,10 +153,10 @@ class TPieces {
   // ---- Piece images and drawing (piece_drawing.cpp) ----
   // Declared after the configuration, which the sprite takes its smoothing from.
  public:
-  // Makes `ImageAtlas` (each piece's picture in its cell, black outside the piece),
-  // `MaskAtlas` (black inside) and the one-cell scratch bitmaps from the picture and
-  // the packed masks of the last cutting, at the cell and atlas sizes of the puzzle
-  // record; also builds the wood edges. Reports progress with "Drawing: ".
+  // Makes `MaskAtlas` (black inside) and the one-cell scratch bitmaps from the packed
+  // masks of the last cutting, at the cell and atlas sizes of the puzzle record; also
+  // builds the wood edges. Reports progress with "Drawing: ". Pieces take their
+  // pixels from `Picture` as they are drawn, so there is no image of them to render.
   void RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress = {});
   // With the Wood style builds every piece's SolidSprite from the packed masks;
   // otherwise releases them.
@@ -180,8 +178,23 @@ class TPieces {
   // shapes in black.
   void DrawPieceMasks(const TPieceList& list, Bitmap& target) const;
 
-  // Threads that cutting and atlas rendering share their per-piece work among; 0 or
-  // less: one per processor core. The pieces come out the same whatever the number.
+ private:
+  // How many bands of rows DrawPieces shares `area` among: 1 (drawn by the calling
+  // thread) unless the area is large and the pieces many.
+  int DrawingBands(size_t pieces, const Rect& area) const;
+  // The drawing of pieces with a sprite and a scratch cell (what lies beneath an
+  // edge) that no other thread uses at the same time.
+  void DrawPiecesWith(const TPieceList& list, Bitmap& target, const Rect* clip, TSprite& sprite,
+                      Bitmap& backup) const;
+  void DrawPieceWith(const TFormPiece& piece, Bitmap& target, const Rect* clip, TSprite& sprite,
+                     Bitmap& backup) const;
+  void DrawPieceSolidWith(const TFormPiece& piece, Bitmap& target, const Rect* clip, const TSprite& sprite) const;
+
+ public:
+
+  // Threads that cutting, atlas rendering and composing large areas share their work
+  // among; 0 or less: one per processor core. The pieces and the composed pixels come
+  // out the same whatever the number.
   int ImagingThreads = 0;
   int ImagingThreadCount() const;  // ImagingThreads, or the number of cores
   Bitmap SolidTexture = LoadSolidTexture();  // 8-bit wood texture

@@ -6,6 +6,7 @@
 #include "pieces/sprite.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <stdexcept>
 
@@ -32,27 +33,41 @@ uint8_t* WriteWord(uint8_t* p, uint32_t value) {
   return p + kWordBytes;
 }
 
-// The end of the run of same-kind pixels that starts at x.
+uint64_t Load64(const uint8_t* p) {
+  uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+constexpr uint64_t kEachByte = 0x0101010101010101ull;
+constexpr uint64_t kLowSevenBits = kEachByte * 0x7F;
+constexpr uint64_t kHighBits = kEachByte * 0x80;
+
+// The top bit of every byte of v that is not zero, and nothing else.
+uint64_t NonZeroBytes(uint64_t v) { return (((v & kLowSevenBits) + kLowSevenBits) | v) & kHighBits; }
+
+// The end of the run of same-kind pixels that starts at x. Sprites are mostly long
+// runs, so eight pixels are looked at a time.
 int RunEnd(const uint8_t* row, int x, int width, uint8_t transparent) {
+  static_assert(std::endian::native == std::endian::little, "the first pixel is the lowest byte of a word");
   const bool opaque = row[x] != transparent;
-  do ++x;
-  while (x < width && (row[x] != transparent) == opaque);
+  const uint64_t pattern = kEachByte * transparent;
+  ++x;
+  for (; x + 8 <= width; x += 8) {
+    const uint64_t opaqueBytes = NonZeroBytes(Load64(row + x) ^ pattern);
+    const uint64_t otherKind = opaque ? ~opaqueBytes & kHighBits : opaqueBytes;
+    if (otherKind != 0) return x + std::countr_zero(otherKind) / 8;
+  }
+  while (x < width && (row[x] != transparent) == opaque) ++x;
   return x;
 }
 
-// Byte length of one row record; rows whose record does not fit the 16-bit length
-// field are rejected.
-size_t RowRecordBytes(const uint8_t* row, int width, uint8_t transparent) {
-  size_t bytes = kWordBytes;
-  for (int x = 0, end = 0; x < width; x = end) {
-    end = RunEnd(row, x, width, transparent);
-    bytes += kWordBytes;
-    if (row[x] != transparent) bytes += static_cast<size_t>(end - x);
-  }
-  if (bytes > kFieldLimit) throw std::length_error("sprite row too long to encode");
-  return bytes;
-}
+// The most bytes the record of a row of `width` pixels can take: a run of one pixel
+// each, all opaque.
+size_t LongestRowRecord(int width) { return kWordBytes + static_cast<size_t>(width) * (kWordBytes + 1); }
 
+// Writes the record of one row at `out` and returns its end; rows whose record does
+// not fit the 16-bit length field are rejected.
 uint8_t* WriteRowRecord(uint8_t* out, const uint8_t* row, int width, uint8_t transparent) {
   uint8_t* const rowStart = out;
   out += kWordBytes;
@@ -66,7 +81,9 @@ uint8_t* WriteRowRecord(uint8_t* out, const uint8_t* row, int width, uint8_t tra
       out += length;
     }
   }
-  WriteWord(rowStart, static_cast<uint32_t>(out - rowStart));
+  const auto bytes = static_cast<size_t>(out - rowStart);
+  if (bytes > kFieldLimit) throw std::length_error("sprite row too long to encode");
+  WriteWord(rowStart, static_cast<uint32_t>(bytes));
   return out;
 }
 
@@ -217,15 +234,18 @@ void TSprite::Encode(SpriteBlock& block, int width, const uint8_t* source, int s
     block.clear();
     return;
   }
-  // Measuring first gives the exact size, so the block is allocated once and every
-  // row record is known to fit before anything is written.
-  size_t total = 0;
-  for (int y = 0; y < height; ++y)
-    total += RowRecordBytes(source + static_cast<ptrdiff_t>(y) * sourceStride, width, transparent_);
-  block.assign(total, 0);
-  uint8_t* out = block.data();
-  for (int y = 0; y < height; ++y)
-    out = WriteRowRecord(out, source + static_cast<ptrdiff_t>(y) * sourceStride, width, transparent_);
+  // Each row is written into room for its longest encoding, then the block takes
+  // exactly what the rows used: one pass over the pixels, and a row that does not fit
+  // leaves the block as it was. The room is kept for the next sprite of this thread.
+  thread_local std::vector<uint8_t> scratch;
+  const size_t longestRow = LongestRowRecord(width);
+  size_t used = 0;
+  for (int y = 0; y < height; ++y) {
+    if (scratch.size() < used + longestRow) scratch.resize(std::max(2 * scratch.size(), used + longestRow));
+    const uint8_t* const row = source + static_cast<ptrdiff_t>(y) * sourceStride;
+    used = static_cast<size_t>(WriteRowRecord(scratch.data() + used, row, width, transparent_) - scratch.data());
+  }
+  block.assign(scratch.data(), scratch.data() + used);
 }
 
 void TSprite::Draw(SpriteMode mode, std::span<const uint8_t> block, Bitmap* background, const Rect* clip,

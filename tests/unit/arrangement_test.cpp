@@ -276,22 +276,22 @@ TEST_F(ArrangementRotation, PendingTurnsAreListedInIndexOrder) {
   EXPECT_EQ(Indexes(list), (std::vector<int>{4, 0, 2, 5}));
 }
 
-// Two cells of 4 × 4 side by side. Piece 1 is 3 × 2 in the right cell: image RGB / YCM,
-// mask 001 / 011 (0 inside); the rest of its cell holds white pixels and 0 bits.
-// Piece 0 fills the left cell with green and an all-inside mask.
+// Two cells of 4 × 4 side by side. Piece 1 is 3 × 2 in the right cell: its picture
+// RGB / YCM at (4, 0), mask 001 / 011 (0 inside); the rest of its cell holds 0 bits.
+// Piece 0 fills the left cell with an all-inside mask.
 class ArrangementAtlasTurns : public PiecesFixture {
  protected:
   ArrangementAtlasTurns() {
     Build(2, 1);
     PuzzleRecord.CellWidth = PuzzleRecord.CellHeight = 4;
     P(0).SetHome(0, 0, 4, 4);
+    pieces->Picture = test::Picture({"GGGGRGBW", "GGGGYCMW", "GGGGWWWW", "GGGGWWWW"});
     Reset();
   }
   void Reset() {
     P(1).SetHome(4, 0, 3, 2);
     P(1).AtlasX = 4;
     P(1).Rotation = 0;
-    pieces->ImageAtlas = test::Picture({"GGGGRGBW", "GGGGYCMW", "GGGGWWWW", "GGGGWWWW"});
     pieces->MaskAtlas = test::Picture(PixelFormat::Mono1, {"00000010", "00000110", "00000000", "00000000"});
   }
   static Rows Cell(const Bitmap& atlas, int left) {
@@ -299,28 +299,35 @@ class ArrangementAtlasTurns : public PiecesFixture {
     BitBlt(cell, 0, 0, 4, 4, atlas, left, 0);
     return test::Text(cell);
   }
+  // Piece 1 drawn at the top-left of a black 4 × 4 board.
+  Rows Drawn() {
+    Bitmap board(4, 4);
+    pieces->CellBackup = Bitmap(4, 4);
+    P(1).X = P(1).Y = 0;
+    pieces->DrawPiece(P(1), board, nullptr);
+    return test::Text(board);
+  }
 };
 
-TEST_F(ArrangementAtlasTurns, TurnsTheCellsPixelsAndMaskBits) {
+TEST_F(ArrangementAtlasTurns, TurnsTheMaskBitsAndThePiecesPixels) {
   struct Case {
     int turns;
-    Rows image;
     Rows mask;
+    Rows drawn;
   };
   // Only the 3 × 3 square that holds the piece before and after the turn is written
-  // back: black with a white (1) mask where the turned piece does not reach. The last
+  // back, with a white (1) mask where the turned piece does not reach. The last
   // column and row keep what the cell held.
   const Case cases[] = {
-      {1, {"YR.W", "CG.W", "MB.W", "WWWW"}, {"0010", "1010", "1110", "0000"}},
-      {2, {"MCYW", "BGRW", "...W", "WWWW"}, {"1100", "1000", "1110", "0000"}},
-      {3, {"BM.W", "GC.W", "RY.W", "WWWW"}, {"1110", "0110", "0010", "0000"}},
+      {1, {"0010", "1010", "1110", "0000"}, {"YR..", ".G..", "....", "...."}},
+      {2, {"1100", "1000", "1110", "0000"}, {"..Y.", ".GR.", "....", "...."}},
+      {3, {"1110", "0110", "0010", "0000"}, {"....", "G...", "RY..", "...."}},
   };
   for (const Case& c : cases) {
     Reset();
     pieces->RotatePieces(List({1}), c.turns, false, false);
-    EXPECT_EQ(Cell(pieces->ImageAtlas, 4), c.image) << "turns " << c.turns;
     EXPECT_EQ(Cell(pieces->MaskAtlas, 4), c.mask) << "turns " << c.turns;
-    EXPECT_EQ(Cell(pieces->ImageAtlas, 0), Rows(4, "GGGG")) << "turns " << c.turns;
+    EXPECT_EQ(Drawn(), c.drawn) << "turns " << c.turns;
     EXPECT_EQ(Cell(pieces->MaskAtlas, 0), Rows(4, "0000")) << "turns " << c.turns;
   }
 }
@@ -330,8 +337,8 @@ TEST_F(ArrangementAtlasTurns, TurningTwiceByOneEqualsAHalfTurn) {
   pieces->RotatePieces(List({1}), 1, false, false);
   EXPECT_EQ(P(1).Width, 3);
   EXPECT_EQ(P(1).Rotation, 2);
-  EXPECT_EQ(Cell(pieces->ImageAtlas, 4), (Rows{"MCYW", "BGRW", "...W", "WWWW"}));
   EXPECT_EQ(Cell(pieces->MaskAtlas, 4), (Rows{"1100", "1000", "1110", "0000"}));
+  EXPECT_EQ(Drawn(), (Rows{"..Y.", ".GR.", "....", "...."}));
 }
 
 TEST_F(ArrangementAtlasTurns, ReportsTheWaitCursorAndProgressWhenAsked) {

@@ -253,8 +253,10 @@ TEST_F(MoveTest, PressTakesThePieceSeenAtThePixel) {
       const uint8_t grey = piece == &back ? 40 : 200;
       for (int y = 0; y < piece->Height; ++y)
         for (int x = 0; x < piece->Width; ++x)
-          if (game->MaskAtlas.PixelAt(piece->AtlasX + x, piece->AtlasY + y) != kWhite)
-            game->ImageAtlas.SetPixel(piece->AtlasX + x, piece->AtlasY + y, MakeColour(grey, grey, grey));
+          if (game->MaskAtlas.PixelAt(piece->AtlasX + x, piece->AtlasY + y) != kWhite) {
+            const Point p = PictureWalkOf(*piece).At(x, y);
+            game->Picture.SetPixel(p.X, p.Y, MakeColour(grey, grey, grey));
+          }
     }
     game->FMural.SetColour(MakeColour(0, 160, 0));
     game->FMural.Render(false);

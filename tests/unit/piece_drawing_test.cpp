@@ -22,6 +22,8 @@
 #include "game/jigsaw.h"
 #include "pieces/cutting.h"
 #include "pieces_fixture.h"
+#include "raster/blit.h"
+#include "raster/quarter_turns.h"
 
 namespace quill {
 namespace {
@@ -67,13 +69,13 @@ class HandMadePiece : public testing::PiecesFixture {
     TFormPiece& piece = P(0);
     piece.SetHome(0, 0, 4, 4);
     piece.X = piece.Y = 2;
-    pieces->ImageAtlas = Bitmap(8, 8);
+    pieces->Picture = Bitmap(8, 8);
     pieces->MaskAtlas = Bitmap(8, 8, PixelFormat::Mono1);
     pieces->MaskAtlas.Fill(0xFF);
     pieces->CellBackup = Bitmap(8, 8);
     for (int y = 0; y < 4; ++y) {
       for (int x = 0; x < 4; ++x) {
-        pieces->ImageAtlas.SetPixel(x, y, kPiece);
+        pieces->Picture.SetPixel(x, y, kPiece);
         pieces->MaskAtlas.SetPixel(x, y, 0);
       }
     }
@@ -180,6 +182,59 @@ TEST_F(HandMadePiece, MasksDrawTheShapeInBlack) {
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
       EXPECT_EQ(target.PixelAt(x, y), x >= 2 && x < 6 && y >= 2 && y < 6 ? kBlack : kWhite) << x << "," << y;
+}
+
+// The piece's pixels come from the picture: where the box reaches past the picture's
+// edge (its last row and column), the pixels inside the mask are black, at every
+// rotation of the piece.
+TEST_F(HandMadePiece, PixelsPastThePicturesEdgeAreBlack) {
+  Options(0, false, false);
+  pieces->Picture = Bitmap(3, 3);
+  pieces->Picture.Fill(0xFF);  // white
+  P(0).EdgeSprite.clear();
+  struct Case {
+    int rotation;
+    bool (*past)(int x, int y);
+  };
+  const Case cases[] = {
+      {0, [](int x, int y) { return x == 3 || y == 3; }},
+      {1, [](int x, int y) { return x == 0 || y == 3; }},
+      {2, [](int x, int y) { return x == 0 || y == 0; }},
+      {3, [](int x, int y) { return x == 3 || y == 0; }},
+  };
+  for (const Case& c : cases) {
+    P(0).Rotation = static_cast<uint8_t>(c.rotation);
+    pieces->DrawPiece(P(0), board, nullptr);
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(At(x, y), c.past(x, y) ? kBlack : kWhite) << "turn " << c.rotation << " at " << x << "," << y;
+  }
+}
+
+// A turned piece shows the picture of its home box turned as the quarter-turn copy
+// turns it, pixel for pixel, at every rotation, wide and tall.
+TEST(PictureWalk, FollowsTheQuarterTurnCopy) {
+  Bitmap picture(23, 17);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      picture.SetPixel(x, y, MakeColour(static_cast<uint8_t>(x * 11), static_cast<uint8_t>(y * 13), 7));
+  for (const auto& [w, h] : {std::pair{5, 3}, std::pair{4, 7}}) {
+    for (int rotation = 0; rotation < 4; ++rotation) {
+      TFormPiece piece;
+      const bool odd = rotation % 2 == 1;
+      piece.SetHome(6, 4, odd ? h : w, odd ? w : h);
+      piece.Rotation = static_cast<uint8_t>(rotation);
+      Bitmap turned(piece.Width, piece.Height);
+      if (rotation == 0) BitBlt(turned, 0, 0, w, h, picture, 6, 4);
+      else RotateCopy24(picture, turned, Rect{6, 4, 6 + w, 4 + h}, rotation, turned.Bounds());
+      const PictureWalk walk = PictureWalkOf(piece);
+      for (int y = 0; y < piece.Height; ++y)
+        for (int x = 0; x < piece.Width; ++x) {
+          const Point p = walk.At(x, y);
+          ASSERT_EQ(picture.PixelAt(p.X, p.Y), turned.PixelAt(x, y)) << w << "x" << h << " turn " << rotation;
+        }
+    }
+  }
 }
 
 // ---- Wood ----
@@ -393,7 +448,6 @@ TEST_F(CutPuzzle, CellsAreSquareEvenForWidePieces) {
     EXPECT_EQ(piece->AtlasX, piece->Index * cell);
   }
   EXPECT_EQ(cell, (widest + 7) / 8 * 8);
-  EXPECT_EQ(game->ImageAtlas.Width(), PuzzleRecord.AtlasWidth);
   EXPECT_EQ(PuzzleRecord.ImageBufferSize, PuzzleRecord.AtlasWidth / 8 * (cell + game->Thickness));
 }
 
@@ -419,12 +473,42 @@ TEST_F(CutPuzzle, ThreadsMakeNoDifference) {
   Cut(320, 240, 6, 5, kWood, 1, true);
   const std::vector<PieceData> alone = Pieces();
   const std::vector<uint8_t> masks = game->MaskBuffer;
-  const Bitmap atlas = game->ImageAtlas;
   Cut(320, 240, 6, 5, kWood, 3, true);
   EXPECT_TRUE(Pieces() == alone);
   EXPECT_EQ(game->MaskBuffer, masks);
-  ASSERT_EQ(game->ImageAtlas.Height(), atlas.Height());
-  EXPECT_TRUE(std::equal(atlas.Bits(), atlas.Bits() + atlas.Stride() * atlas.Height(), game->ImageAtlas.Bits()));
+}
+
+// A large board of many overlapping pieces is composed by bands of rows on several
+// threads: every pixel comes out as when one thread draws it all, in the Card and
+// Wood styles (whose edges hang into the next band), with turned and joined pieces,
+// auto hide and a clip that cuts bands unevenly.
+TEST_F(CutPuzzle, ComposingInBandsMakesNoDifference) {
+  for (const uint32_t style : {3u, kWood}) {
+    SCOPED_TRACE(style);
+    Cut(640, 480, 12, 9, style, 1, true);
+    game->Config().AutoHide = true;
+    TPieceList list = game->AllPieces();
+    SetRandSeed(7);
+    for (TFormPiece* piece : list) {
+      piece->X = Random(700) - 40;
+      piece->Y = Random(560) - 40;
+      piece->Group = piece->Index / 3;  // runs of three, drawn in list order
+      piece->Joined = piece->Index % 3 != 0;
+      piece->JoinedSides = static_cast<uint8_t>(piece->Index % 16);
+    }
+    const auto compose = [&](int threads, const Rect* clip) {
+      game->ImagingThreads = threads;
+      Bitmap board(660, 520);
+      board.Fill(0x5A);
+      game->DrawPieces(list, board, clip);
+      return board;
+    };
+    const Rect clip{13, 7, 651, 517};
+    for (const Rect* area : {static_cast<const Rect*>(nullptr), &clip}) {
+      const Bitmap alone = compose(1, area), banded = compose(3, area);
+      ASSERT_TRUE(std::equal(alone.Bits(), alone.Bits() + alone.Stride() * alone.Height(), banded.Bits()));
+    }
+  }
 }
 
 // After a piece is turned its bevel must still be bright at the top and left.

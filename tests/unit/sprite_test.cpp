@@ -111,6 +111,42 @@ TEST(SpriteEncode, HandMadeRowsByteForByte) {
   }
 }
 
+// Long rows are scanned eight pixels at a time: runs of every length from 1 to 19
+// that start and end anywhere within the words come out whole, of one kind each and
+// alternating, with a transparent value that is not zero too.
+TEST(SpriteEncode, LongRowsKeepEveryRunWhole) {
+  for (const uint8_t transparent : {uint8_t{0}, uint8_t{9}}) {
+    std::vector<Bytes> rows;
+    for (int phase = 0; phase < 8; ++phase) {
+      Bytes row(static_cast<size_t>(phase), transparent);
+      for (int length = 1; length < 20; ++length) {
+        row.insert(row.end(), static_cast<size_t>(length), static_cast<uint8_t>(transparent + 1 + length % 3));
+        row.insert(row.end(), static_cast<size_t>(21 - length), transparent);
+      }
+      row.resize(420, transparent);
+      rows.push_back(row);
+    }
+    const SpriteBlock block = Encode(TSprite(transparent), rows, 5);
+    std::vector<Token> expected;
+    for (const Bytes& row : rows) {
+      std::vector<Token> runs;
+      for (size_t x = 0; x < row.size();) {
+        size_t end = x;
+        while (end < row.size() && (row[end] == transparent) == (row[x] == transparent)) ++end;
+        runs.push_back(row[x] == transparent ? T(static_cast<uint32_t>(end - x))
+                                             : O(Bytes(row.begin() + static_cast<ptrdiff_t>(x),
+                                                       row.begin() + static_cast<ptrdiff_t>(end))));
+        x = end;
+      }
+      size_t bytes = 4;
+      for (const Token& run : runs) bytes += Expand({run}).size();
+      expected.push_back(R(static_cast<uint32_t>(bytes)));
+      expected.insert(expected.end(), runs.begin(), runs.end());
+    }
+    EXPECT_EQ(block, Expand(expected)) << "transparent " << int{transparent};
+  }
+}
+
 // Reading one pixel back walks the runs of its row: every pixel of a sprite with
 // runs of both kinds comes back, and points off the sprite read as transparent.
 TEST(SpritePixel, ReadsEveryPixelBackAndZeroOffTheSprite) {
