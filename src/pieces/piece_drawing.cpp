@@ -7,6 +7,7 @@
 #include "common/records.h"
 #include "common/resources.h"
 #include "common/util.h"
+#include "pieces/cover_map.h"
 #include "pieces/cutting.h"
 #include "pieces/parallel.h"
 #include "pieces/pieces.h"
@@ -274,12 +275,18 @@ void TPieces::DrawPiecesWith(const TPieceList& list, Bitmap& target, const Rect*
     // A wood edge hangs below its piece: pieces just above the clip reach into it.
     if (wood) test.Top -= Thickness;
   }
-  const auto passes = [&](const TFormPiece* piece) {
-    return clip == nullptr || !Intersection(piece->BoardRect(), test).IsEmpty();
+  // Pieces that others drawn after them cover wholly are passed over. Captured edge
+  // pixels are kept even where a later piece covers them, so then all are drawn.
+  const Rect area = clip != nullptr ? Intersection(*clip, target.Bounds()) : target.Bounds();
+  const std::vector<bool> covered =
+      sprite.Capturing() ? std::vector<bool>{} : PiecesCoveredInArea(list, area, MaskAtlas, wood ? Thickness : 0);
+  const auto passes = [&](size_t i) {
+    return (covered.empty() || !covered[i]) &&
+           (clip == nullptr || !Intersection(list[i]->BoardRect(), test).IsEmpty());
   };
   if (!wood) {
-    for (const TFormPiece* piece : list)
-      if (passes(piece)) DrawPieceWith(*piece, target, clip, sprite, backup);
+    for (size_t i = 0; i < list.size(); ++i)
+      if (passes(i)) DrawPieceWith(*list[i], target, clip, sprite, backup);
     return;
   }
   // A group's wood edges go under its own faces, and a later group covers an
@@ -288,9 +295,9 @@ void TPieces::DrawPiecesWith(const TPieceList& list, Bitmap& target, const Rect*
     size_t end = start + 1;
     while (end < list.size() && list[end]->Group == list[start]->Group) ++end;
     for (size_t i = start; i < end; ++i)
-      if (passes(list[i])) DrawPieceSolidWith(*list[i], target, clip, sprite);
+      if (passes(i)) DrawPieceSolidWith(*list[i], target, clip, sprite);
     for (size_t i = start; i < end; ++i)
-      if (passes(list[i])) DrawPieceWith(*list[i], target, clip, sprite, backup);
+      if (passes(i)) DrawPieceWith(*list[i], target, clip, sprite, backup);
     start = end;
   }
 }
@@ -304,12 +311,12 @@ void TPieces::DrawPieceWith(const TFormPiece& piece, Bitmap& target, const Rect*
   if (piece.Hidden) return;
   const TJigConfig& config = Config();
   const int32_t width = piece.Width, height = piece.Height;
-  // What lies beneath, for blending the edge.
-  BitBlt(backup, 0, 0, width, height, target, piece.X, piece.Y);
-
-  // The piece's pixels replace the target's inside the piece.
   Rect area = Intersection(piece.BoardRect(), target.Bounds());
   if (clip != nullptr) area = Intersection(area, *clip);
+  // What lies beneath, for blending the edge, which is drawn within the same area.
+  BitBlt(backup, area.Left - piece.X, area.Top - piece.Y, area.Width(), area.Height(), target, area.Left, area.Top);
+
+  // The piece's pixels replace the target's inside the piece.
   if (target.Format() == PixelFormat::Rgb24 && !area.IsEmpty())
     ComposeFromPicture(target, area, MaskAtlas, piece.AtlasX - piece.X, piece.AtlasY - piece.Y, Picture,
                        PictureWalkOf(piece), Point{piece.X, piece.Y});

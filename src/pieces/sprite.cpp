@@ -213,6 +213,15 @@ void ForEachOpaqueRun(std::span<const uint8_t> block, int width, int height,
                     [&](int row, int from, const uint8_t*, int count) { run(row, from, count); });
 }
 
+void ForEachOpaqueRunIn(std::span<const uint8_t> block, const Rect& area,
+                        const std::function<void(int row, int from, int count)>& run) {
+  if (area.Left < 0 || area.Top < 0 || area.IsEmpty()) return;
+  ForEachOpaqueSpan(block, Window{area.Left, area.Top, area.Width(), area.Height(), 0, 0},
+                    [&](int row, int from, const uint8_t*, int count) {
+                      run(row + area.Top, from + area.Left, count);
+                    });
+}
+
 TSprite::TSprite(uint8_t transparent) : transparent_(transparent) {}
 
 void TSprite::SetPalette(const std::array<Colour, 256>& palette) {

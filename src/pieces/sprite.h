@@ -38,6 +38,10 @@ uint8_t SpritePixel(std::span<const uint8_t> block, int x, int y);
 // wide, within its first `height` rows.
 void ForEachOpaqueRun(std::span<const uint8_t> block, int width, int height,
                       const std::function<void(int row, int from, int count)>& run);
+// The same for the runs within `area` (sprite coordinates), cut to it; rows and
+// columns are sprite coordinates too.
+void ForEachOpaqueRunIn(std::span<const uint8_t> block, const Rect& area,
+                        const std::function<void(int row, int from, int count)>& run);
 
 class TSprite {
  public:
@@ -51,6 +55,7 @@ class TSprite {
   // write their coverage into the capture output instead of the target.
   void SetCapture(bool on, const uint8_t* maskBase, int stride, uint8_t* outputBase);
   void CaptureOff() { capture_ = false; }
+  bool Capturing() const { return capture_; }
   // Sides (bit d for side d) whose edge pixels are not blended.
   void SetHiddenSides(uint8_t sides) { hiddenSides_ = sides & 0x0F; }
 

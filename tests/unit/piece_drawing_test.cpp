@@ -20,6 +20,7 @@
 #include "demo_scene.h"
 #include "fake_host.h"
 #include "game/jigsaw.h"
+#include "pieces/cover_map.h"
 #include "pieces/cutting.h"
 #include "pieces_fixture.h"
 #include "raster/blit.h"
@@ -507,6 +508,50 @@ TEST_F(CutPuzzle, ComposingInBandsMakesNoDifference) {
     for (const Rect* area : {static_cast<const Rect*>(nullptr), &clip}) {
       const Bitmap alone = compose(1, area), banded = compose(3, area);
       ASSERT_TRUE(std::equal(alone.Bits(), alone.Bits() + alone.Stride() * alone.Height(), banded.Bits()));
+    }
+  }
+}
+
+// Pieces piled deep: composing passes over the pieces that those drawn after them
+// cover, and the pixels are those of drawing every piece in turn, in each style, with
+// smoothing on and off, auto hide on joined pieces, and clipped.
+TEST_F(CutPuzzle, PiecesCoveredByOthersAreLeftOutUnseen) {
+  struct Case {
+    uint32_t style;
+    bool smooth;
+  };
+  for (const Case c : {Case{3, true}, Case{0, false}, Case{kWood, true}, Case{1, false}}) {
+    SCOPED_TRACE(c.style);
+    Cut(640, 480, 10, 8, c.style, 1, true);  // wood edges 4 pixels deep
+    game->Config().AutoHide = true;
+    game->Sprite.SetSmooth(c.smooth);
+    TPieceList list = game->AllPieces();
+    SetRandSeed(11);
+    for (TFormPiece* piece : list) {
+      piece->X = Random(160) - 20;
+      piece->Y = Random(120) - 20;
+      piece->Group = piece->Index / 2;
+      piece->Joined = piece->Index % 2 == 1;
+      piece->JoinedSides = static_cast<uint8_t>(piece->Index % 16);
+    }
+    list[40]->Hidden = true;
+    const Rect area{0, 0, 300, 220};
+    const std::vector<bool> covered = PiecesCoveredInArea(list, area, game->MaskAtlas, game->Thickness);
+    ASSERT_GT(std::count(covered.begin(), covered.end(), true), 12) << "the pile is not deep enough to test";
+    const Rect clip{7, 5, 201, 157};
+    for (const Rect* within : {static_cast<const Rect*>(nullptr), &clip}) {
+      Bitmap composed(300, 220), oneByOne(300, 220);
+      composed.Fill(0x5A);
+      oneByOne.Fill(0x5A);
+      game->DrawPieces(list, composed, within);
+      // Every piece drawn, group by group: wood edges first, then the faces.
+      for (size_t start = 0; start < list.size(); start += 2) {
+        if (c.style == kWood)
+          for (size_t i = start; i < start + 2; ++i) game->DrawPieceSolid(*list[i], oneByOne, within);
+        for (size_t i = start; i < start + 2; ++i) game->DrawPiece(*list[i], oneByOne, within);
+      }
+      ASSERT_TRUE(std::equal(composed.Bits(), composed.Bits() + composed.Stride() * composed.Height(),
+                             oneByOne.Bits()));
     }
   }
 }
