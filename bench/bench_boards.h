@@ -17,9 +17,9 @@ constexpr uint32_t kCardStyle = 3;
 
 // A puzzle of about `requested` pieces cut from a demo picture of width × height in
 // the Card style with shadows on, laid out on a board of boardWidth × boardHeight:
-// every piece in a group of its own, scattered.
+// every piece in a group of its own, scattered; turned at random when `turned`.
 inline std::unique_ptr<TJigsaw> ScatteredBoard(Host& host, const std::string& programPath, int requested, int width,
-                                               int height, int boardWidth, int boardHeight) {
+                                               int height, int boardWidth, int boardHeight, bool turned = false) {
   auto game = std::make_unique<TJigsaw>(host, programPath);
   game->Picture = Bitmap(width, height);
   PaintDemoScene(game->Picture, 1);
@@ -36,6 +36,7 @@ inline std::unique_ptr<TJigsaw> ScatteredBoard(Host& host, const std::string& pr
   game->CreatePieceList();
   game->CreateTrays();
   SetRandSeed(PuzzleRecord.Seed);
+  if (turned) game->RandomiseRotation(game->AllPieces(), true);
   game->CutPieces(game->AllPieces(), true);
   game->RenderAtlases(game->MaskBuffer);
   game->NewLayout(boardWidth, boardHeight);
