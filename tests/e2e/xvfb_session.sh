@@ -7,7 +7,7 @@ player=$1 wrap=$2 picture_tool=$3 work=$4
 rm -rf "$work" && mkdir -p "$work"
 
 display_number=$((90 + RANDOM % 400))
-Xvfb ":$display_number" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb ":$display_number" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display_number"
 export QT_QPA_PLATFORM=xcb
