@@ -10,7 +10,7 @@ namespace quill {
 namespace {
 
 // Below this many pieces in the area every piece is drawn.
-constexpr size_t kFewestPiecesToSort = 8;
+constexpr size_t kFewestPiecesWorthSifting = 8;
 
 // The eight bytes, first pixel lowest, that the mask byte `bits` gives: 1 inside
 // (bit 0), 0 outside.
@@ -94,7 +94,7 @@ std::vector<bool> PiecesCoveredInArea(const TPieceList& list, const Rect& area, 
   size_t inArea = 0;
   for (const TFormPiece* piece : list)
     if (!piece->Hidden && !Reach(*piece, area, woodDepth).IsEmpty()) ++inArea;
-  if (inArea < kFewestPiecesToSort) return {};
+  if (inArea < kFewestPiecesWorthSifting) return {};
   CoverMap cover(area);
   std::vector<bool> covered(list.size(), false);
   for (size_t i = list.size(); i-- > 0;) {
