@@ -661,10 +661,16 @@ void MakerWindow::MakeGiftAs() {
   showFolder_->setVisible(true);
 }
 
+QString NextTryItGift(const QString& folder, int32_t seed) {
+  QDir dir(folder);
+  dir.mkpath(".");
+  for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) dir.remove(name);
+  return dir.filePath(QString::number(seed) + "-gift");
+}
+
 void MakerWindow::TryIt() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/try-it";
-  QDir().mkpath(folder);
-  const QString path = folder + "/" + QString::number(seed_) + "-gift";
+  const QString path =
+      NextTryItGift(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/try-it", seed_);
   if (!WriteGift(path)) return;
   QProcess::startDetached(path, {});
 }

@@ -56,6 +56,12 @@ struct MessageControls {
   MessagePreview* Preview = nullptr;
 };
 
+// Where the next "Try it" gift of `seed` goes in `folder`: the folder is made if
+// missing and emptied of earlier tries and their saved games, so that only the newest
+// try (a portable one is some 75 MB) stays in the user's cache. A try still running
+// keeps its open program.
+QString NextTryItGift(const QString& folder, int32_t seed);
+
 // The kinds of player a gift can carry.
 struct MakerPlayers {
   std::string Plain;     // empty: none found

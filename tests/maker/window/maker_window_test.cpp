@@ -250,5 +250,18 @@ TEST_F(MakerWindowTest, ErrorsShowBesideTheirFieldAndWriteNothing) {
   EXPECT_FALSE(window.ErrorOf("PicturePath").isEmpty());
 }
 
+// "Try it" keeps only the newest try in the cache: earlier gifts and the games saved
+// beside them go, and a missing folder is made.
+TEST(TryItGift, OnlyTheNewestTryStays) {
+  const fs::path folder = fs::temp_directory_path() / ("try_it_" + std::to_string(::getpid())) / "try-it";
+  EXPECT_EQ(NextTryItGift(QString::fromStdString(folder.string()), 5).toStdString(), (folder / "5-gift").string());
+  ASSERT_TRUE(fs::is_directory(folder));
+  for (const char* name : {"1-gift", "1-gift.sav", "7-gift", "7-gift.sav.partial-Ab12Cd"})
+    std::ofstream(folder / name) << "an earlier try";
+  EXPECT_EQ(NextTryItGift(QString::fromStdString(folder.string()), 9).toStdString(), (folder / "9-gift").string());
+  EXPECT_TRUE(fs::is_empty(folder));
+  fs::remove_all(folder.parent_path());
+}
+
 }  // namespace
 }  // namespace quill::testing
