@@ -23,7 +23,12 @@ player="$prefix/lib/quillmere/quillmere-gift"
 if readelf -S --wide "$player" | grep -qE '\.debug_|\.symtab'; then fail "the installed player is not stripped"; fi
 echo "the player gifts carry is stripped: $(stat -c %s "$player") bytes"
 
-for page in quillmere-wrap quillmere-inspect; do
+pages=(quillmere-wrap quillmere-inspect)
+if [[ -f "$prefix/bin/quillmere-maker" ]]; then
+  [[ -f "$prefix/share/man/man1/quillmere-maker.1.gz" ]] || fail "quillmere-maker's man page was not installed"
+  pages+=(quillmere-maker)
+fi
+for page in "${pages[@]}"; do
   warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
   [[ -z "$warnings" ]] || fail "$page.1: $warnings"
 done
