@@ -127,6 +127,30 @@ void MoveIntoPlace(const std::string& fresh, const std::string& folder) {
   }
 }
 
+void MarkUsed(const std::string& folder) { ::utimensat(AT_FDCWD, folder.c_str(), nullptr, 0); }
+
+void RemoveUnusedCopies(const std::string& keep, std::chrono::seconds lifetime) {
+  const fs::path kept(keep);
+  const auto oldest = fs::file_time_type::clock::now() - lifetime;
+  std::error_code error;
+  std::vector<fs::path> unused;
+  for (const auto& entry : fs::directory_iterator(kept.parent_path(), error)) {
+    std::error_code entryError;
+    if (entry.path() == kept || !entry.is_directory(entryError) || entry.is_symlink(entryError)) continue;
+    const auto lastUsed = fs::last_write_time(entry.path(), entryError);
+    if (!entryError && lastUsed < oldest) unused.push_back(entry.path());
+  }
+  for (const fs::path& folder : unused) {
+    std::string aside = (folder.parent_path() / ".removing.XXXXXX").string();
+    if (!::mkdtemp(aside.data())) return;
+    if (::rename(folder.c_str(), (aside + "/copy").c_str()) != 0) {
+      ::rmdir(aside.c_str());
+      continue;
+    }
+    RemoveQuietly(aside);
+  }
+}
+
 std::vector<std::string> PlayerCommand(const std::string& folder, const std::string& argv0,
                                        const std::vector<std::string>& arguments) {
   std::vector<std::string> command = {folder + "/" + kBundledLoader, "--library-path", folder + "/lib", "--argv0",

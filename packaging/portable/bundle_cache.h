@@ -2,6 +2,7 @@
 // from there: the start-up program's whole work, kept apart from its main() so
 // tests can drive it.
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,6 +37,20 @@ LocatedBundle LocateBundle(int fd);
 // folder beside it that is renamed into place once complete, so a start that
 // fails, or runs at the same time as another, never leaves a half copy in use.
 std::string EnsureUnpacked(const std::string& portableFile, const std::string& cacheRoot);
+
+// How long the copy of another bundle may go unused before a start removes it.
+inline constexpr std::chrono::hours kUnusedCopyLifetime{24 * 60};
+
+// Marks the unpacked copy `folder` as used now (its time of last change), so that
+// starts of other gifts leave it in place.
+void MarkUsed(const std::string& folder);
+
+// Removes, as far as it can and without a word, the copies beside `keep` that have
+// gone unused for longer than `lifetime`, and as old leftovers of unpacking (hidden
+// folders): each is renamed aside first, so a start of its gift meanwhile unpacks
+// anew. `keep` is never touched. A copy of every player version would otherwise
+// stay in the user's cache (some 200 MB each).
+void RemoveUnusedCopies(const std::string& keep, std::chrono::seconds lifetime);
 
 // Moves the copy unpacked into `fresh` to `folder`. When another start of a gift
 // with the same bundle put a complete copy there first, that copy stays and `fresh`

@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
   try {
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     const std::string folder = EnsureUnpacked(self, CacheRoot(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
+    MarkUsed(folder);
+    RemoveUnusedCopies(folder, kUnusedCopyLifetime);
     const std::vector<std::string> command =
         PlayerCommand(folder, argc > 0 ? argv[0] : "quillmere-gift", std::vector<std::string>(argv + 1, argv + argc));
     std::vector<char*> args;

@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -186,6 +188,39 @@ TEST_F(BundleCacheTest, GiftsWithTheSameBundleShareOneCopyAndOtherBundlesGetThei
   MakePortable(work_ / "newer", newer);
   EXPECT_NE(EnsureUnpacked((work_ / "newer").string(), cache_), folder);
   EXPECT_EQ(CacheEntries().size(), 2u);
+}
+
+// Each player version leaves its own copy; a start removes the copies of other
+// bundles and leftovers of unpacking that went unused for longer than the lifetime,
+// and keeps its own copy, recently used ones and plain files.
+TEST_F(BundleCacheTest, CopiesUnusedForLongAreRemovedAtTheNextStart) {
+  MakePortable(work_ / "old", player_);
+  std::vector<FileEntry> newer = player_;
+  newer[0].content = "the newer player";
+  MakePortable(work_ / "current", newer);
+  const fs::path old = EnsureUnpacked((work_ / "old").string(), cache_);
+  std::vector<FileEntry> other = player_;
+  other[0].content = "a player used last week";
+  MakePortable(work_ / "used", other);
+  const fs::path used = EnsureUnpacked((work_ / "used").string(), cache_);
+  const fs::path current = EnsureUnpacked((work_ / "current").string(), cache_);
+  const fs::path folder = current.parent_path();
+  fs::create_directories(folder / ".leftover.Ab12Cd/bin");
+  std::ofstream(folder / "notes") << "not a copy";
+
+  const auto daysAgo = [](int days) { return fs::file_time_type::clock::now() - std::chrono::hours(24 * days); };
+  for (const fs::path& path : {old, folder / ".leftover.Ab12Cd", current, folder / "notes"})
+    fs::last_write_time(path, daysAgo(61));
+  fs::last_write_time(used, daysAgo(61));
+  MarkUsed(used.string());
+
+  RemoveUnusedCopies(current.string(), kUnusedCopyLifetime);
+  std::vector<std::string> left = CacheEntries();
+  std::sort(left.begin(), left.end());
+  std::vector<std::string> expected{current.filename().string(), used.filename().string(), "notes"};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(left, expected);
+  EXPECT_TRUE(fs::is_regular_file(current / kBundledPlayer)) << "the copy in use stays whole";
 }
 
 TEST_F(BundleCacheTest, ACopyWithPartsMissingIsUnpackedAgain) {
