@@ -43,7 +43,7 @@ void Bitmap::Allocate() {
   const int64_t total = stride * height_;
   if (total > (int64_t{1} << 34)) throw std::length_error("bitmap too large");
   stride_ = static_cast<int>(stride);
-  pixels_.assign(static_cast<size_t>(total), 0);
+  pixels_.AssignZeros(static_cast<size_t>(total));
 }
 
 void Bitmap::Fill(uint8_t byte) { std::fill(pixels_.begin(), pixels_.end(), byte); }

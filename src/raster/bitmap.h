@@ -5,9 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
-
 #include "raster/colour.h"
+#include "raster/pixel_buffer.h"
 #include "raster/rect.h"
 
 namespace quill {
@@ -66,7 +65,7 @@ class Bitmap {
   int height_ = 0;
   int stride_ = 0;
   PixelFormat format_ = PixelFormat::Rgb24;
-  std::vector<uint8_t> pixels_;
+  PixelBuffer pixels_;
   std::array<Colour, 256> palette_{};
 };
 
