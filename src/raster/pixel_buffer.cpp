@@ -1,6 +1,7 @@
 #include "raster/pixel_buffer.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -9,61 +10,58 @@
 
 namespace quill {
 
-uint8_t *PixelBuffer::AllocateZeroed(size_t size) {
-  if (size == 0)
-    return nullptr;
-  if (size < kMappedFrom) {
-    void *block = std::calloc(size, 1);
-    if (block == nullptr)
-      throw std::bad_alloc();
-    return static_cast<uint8_t *>(block);
-  }
-  void *pages = mmap(nullptr, size, PROT_READ | PROT_WRITE,
-                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (pages == MAP_FAILED)
-    throw std::bad_alloc();
+namespace {
+
+// Asks for huge pages for the whole pages inside the block. Only a hint: where huge
+// pages are off, ordinary pages serve as before.
+void AdviseHugePages(void* block, size_t size) {
 #ifdef MADV_HUGEPAGE
-  // Only a hint: where huge pages are off, ordinary pages serve as before.
-  madvise(pages, size, MADV_HUGEPAGE);
+  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const uintptr_t first = (reinterpret_cast<uintptr_t>(block) + page - 1) & ~(page - 1);
+  const uintptr_t last = (reinterpret_cast<uintptr_t>(block) + size) & ~(page - 1);
+  if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#else
+  (void)block;
+  (void)size;
 #endif
-  return static_cast<uint8_t *>(pages);
+}
+
+}  // namespace
+
+uint8_t* PixelBuffer::AllocateZeroed(size_t size) {
+  if (size == 0) return nullptr;
+  void* block = std::calloc(size, 1);
+  if (block == nullptr) throw std::bad_alloc();
+  if (size >= kHugePagesFrom) AdviseHugePages(block, size);
+  return static_cast<uint8_t*>(block);
 }
 
 void PixelBuffer::Release() {
-  if (data_ == nullptr)
-    return;
-  if (size_ < kMappedFrom)
-    std::free(data_);
-  else
-    munmap(data_, size_);
+  std::free(data_);
   data_ = nullptr;
   size_ = 0;
 }
 
-PixelBuffer::PixelBuffer(const PixelBuffer &other)
-    : data_(AllocateZeroed(other.size_)), size_(other.size_) {
-  if (size_ != 0)
-    std::memcpy(data_, other.data_, size_);
+PixelBuffer::PixelBuffer(const PixelBuffer& other) : data_(AllocateZeroed(other.size_)), size_(other.size_) {
+  if (size_ != 0) std::memcpy(data_, other.data_, size_);
 }
 
-PixelBuffer::PixelBuffer(PixelBuffer &&other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)) {}
+PixelBuffer::PixelBuffer(PixelBuffer&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
 
-PixelBuffer &PixelBuffer::operator=(const PixelBuffer &other) {
-  if (this == &other)
-    return *this;
+PixelBuffer& PixelBuffer::operator=(const PixelBuffer& other) {
+  if (this == &other) return *this;
   if (size_ != other.size_) {
+    uint8_t* fresh = AllocateZeroed(other.size_);
     Release();
-    data_ = AllocateZeroed(other.size_);
+    data_ = fresh;
     size_ = other.size_;
   }
-  if (size_ != 0)
-    std::memcpy(data_, other.data_, size_);
+  if (size_ != 0) std::memcpy(data_, other.data_, size_);
   return *this;
 }
 
-PixelBuffer &PixelBuffer::operator=(PixelBuffer &&other) noexcept {
+PixelBuffer& PixelBuffer::operator=(PixelBuffer&& other) noexcept {
   if (this != &other) {
     Release();
     data_ = std::exchange(other.data_, nullptr);
@@ -76,15 +74,14 @@ PixelBuffer::~PixelBuffer() { Release(); }
 
 void PixelBuffer::AssignZeros(size_t size) {
   if (size == size_) {
-    if (size_ != 0)
-      std::memset(data_, 0, size_);
+    if (size_ != 0) std::memset(data_, 0, size_);
     return;
   }
-  // A new block rather than a resize: fresh pages are zero already.
-  uint8_t *fresh = AllocateZeroed(size);
+  // A new block rather than a resize: calloc need not clear fresh pages.
+  uint8_t* fresh = AllocateZeroed(size);
   Release();
   data_ = fresh;
   size_ = size;
 }
 
-} // namespace quill
+}  // namespace quill

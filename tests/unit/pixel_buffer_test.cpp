@@ -1,19 +1,19 @@
-// A bitmap's bytes: zero when sized, whatever was there before, on the heap and
-// in mapped pages alike; copies own their bytes.
+// A bitmap's bytes: zero when sized, whatever was there before, in small blocks
+// and large ones alike; copies own their bytes.
+#include "raster/pixel_buffer.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <utility>
 
 #include "raster/bitmap.h"
-#include "raster/pixel_buffer.h"
 
 namespace quill {
 namespace {
 
 bool AllZero(const PixelBuffer &buffer) {
-  return std::all_of(buffer.data(), buffer.data() + buffer.size(),
-                     [](uint8_t b) { return b == 0; });
+  return std::all_of(buffer.data(), buffer.data() + buffer.size(), [](uint8_t b) { return b == 0; });
 }
 
 class PixelBufferSizes : public ::testing::TestWithParam<size_t> {};
@@ -25,10 +25,10 @@ TEST_P(PixelBufferSizes, SizingAgainGivesZerosAtTheSameAndAtOtherSizes) {
   ASSERT_EQ(buffer.size(), size);
   EXPECT_TRUE(AllZero(buffer));
   std::fill(buffer.begin(), buffer.end(), uint8_t{0xA5});
-  buffer.AssignZeros(size); // the same block, written before
+  buffer.AssignZeros(size);  // the same block, written before
   EXPECT_TRUE(AllZero(buffer));
   std::fill(buffer.begin(), buffer.end(), uint8_t{0x5A});
-  buffer.AssignZeros(size + 4096); // a new block
+  buffer.AssignZeros(size + 4096);  // a new block
   ASSERT_EQ(buffer.size(), size + 4096);
   EXPECT_TRUE(AllZero(buffer));
 }
@@ -37,8 +37,7 @@ TEST_P(PixelBufferSizes, CopiesOwnTheirBytesAndMovesLeaveNothingBehind) {
   const size_t size = GetParam();
   PixelBuffer original;
   original.AssignZeros(size);
-  for (size_t i = 0; i < size; ++i)
-    original.data()[i] = static_cast<uint8_t>(i * 7);
+  for (size_t i = 0; i < size; ++i) original.data()[i] = static_cast<uint8_t>(i * 7);
   PixelBuffer copy(original);
   ASSERT_EQ(copy.size(), size);
   EXPECT_TRUE(std::equal(copy.begin(), copy.end(), original.begin()));
@@ -53,17 +52,15 @@ TEST_P(PixelBufferSizes, CopiesOwnTheirBytesAndMovesLeaveNothingBehind) {
   PixelBuffer moved(std::move(original));
   EXPECT_EQ(moved.size(), size);
   EXPECT_EQ(original.size(),
-            0u); // NOLINT(bugprone-use-after-move): moved-from state is defined
+            0u);  // NOLINT(bugprone-use-after-move): moved-from state is defined
   EXPECT_EQ(original.data(), nullptr);
   assigned = std::move(moved);
   EXPECT_EQ(assigned.data()[size - 1], static_cast<uint8_t>((size - 1) * 7));
 }
 
 INSTANTIATE_TEST_SUITE_P(HeapAndMapped, PixelBufferSizes,
-                         ::testing::Values(size_t{1}, size_t{4096},
-                                           PixelBuffer::kMappedFrom - 1,
-                                           PixelBuffer::kMappedFrom,
-                                           size_t{36000000}));
+                         ::testing::Values(size_t{1}, size_t{4096}, PixelBuffer::kHugePagesFrom - 1,
+                                           PixelBuffer::kHugePagesFrom, size_t{36000000}));
 
 TEST(PixelBuffer, ABitmapResizedToItsOwnSizeIsBlackAgain) {
   Bitmap bitmap(2000, 1000);
@@ -75,5 +72,5 @@ TEST(PixelBuffer, ABitmapResizedToItsOwnSizeIsBlackAgain) {
   EXPECT_EQ(empty.Bits(), nullptr);
 }
 
-} // namespace
-} // namespace quill
+}  // namespace
+}  // namespace quill
