@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+
 #include "raster/colour.h"
 #include "raster/pixel_buffer.h"
 #include "raster/rect.h"
