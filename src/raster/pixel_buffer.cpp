@@ -28,9 +28,9 @@ void AdviseHugePages(void* block, size_t size) {
 
 }  // namespace
 
-uint8_t* PixelBuffer::AllocateZeroed(size_t size) {
+uint8_t* PixelBuffer::Allocate(size_t size, bool zeroed) {
   if (size == 0) return nullptr;
-  void* block = std::calloc(size, 1);
+  void* block = zeroed ? std::calloc(size, 1) : std::malloc(size);
   if (block == nullptr) throw std::bad_alloc();
   if (size >= kHugePagesFrom) AdviseHugePages(block, size);
   return static_cast<uint8_t*>(block);
@@ -42,7 +42,7 @@ void PixelBuffer::Release() {
   size_ = 0;
 }
 
-PixelBuffer::PixelBuffer(const PixelBuffer& other) : data_(AllocateZeroed(other.size_)), size_(other.size_) {
+PixelBuffer::PixelBuffer(const PixelBuffer& other) : data_(Allocate(other.size_, false)), size_(other.size_) {
   if (size_ != 0) std::memcpy(data_, other.data_, size_);
 }
 
@@ -52,7 +52,7 @@ PixelBuffer::PixelBuffer(PixelBuffer&& other) noexcept
 PixelBuffer& PixelBuffer::operator=(const PixelBuffer& other) {
   if (this == &other) return *this;
   if (size_ != other.size_) {
-    uint8_t* fresh = AllocateZeroed(other.size_);
+    uint8_t* fresh = Allocate(other.size_, false);
     Release();
     data_ = fresh;
     size_ = other.size_;
@@ -78,7 +78,7 @@ void PixelBuffer::AssignZeros(size_t size) {
     return;
   }
   // A new block rather than a resize: calloc need not clear fresh pages.
-  uint8_t* fresh = AllocateZeroed(size);
+  uint8_t* fresh = Allocate(size, true);
   Release();
   data_ = fresh;
   size_ = size;

@@ -32,8 +32,9 @@ class PixelBuffer {
 
  private:
   void Release();
-  // A zeroed block of `size` bytes (nullptr for 0); throws std::bad_alloc.
-  static uint8_t* AllocateZeroed(size_t size);
+  // A block of `size` bytes (nullptr for 0), zeroed if asked: copies overwrite
+  // theirs at once. Throws std::bad_alloc.
+  static uint8_t* Allocate(size_t size, bool zeroed);
 
   uint8_t* data_ = nullptr;
   size_t size_ = 0;
