@@ -51,14 +51,13 @@ TEST_P(PixelBufferSizes, CopiesOwnTheirBytesAndMovesLeaveNothingBehind) {
 
   PixelBuffer moved(std::move(original));
   EXPECT_EQ(moved.size(), size);
-  EXPECT_EQ(original.size(),
-            0u);  // NOLINT(bugprone-use-after-move): moved-from state is defined
+  EXPECT_EQ(original.size(), 0u);  // NOLINT(bugprone-use-after-move): a moved-from buffer is empty
   EXPECT_EQ(original.data(), nullptr);
   assigned = std::move(moved);
   EXPECT_EQ(assigned.data()[size - 1], static_cast<uint8_t>((size - 1) * 7));
 }
 
-INSTANTIATE_TEST_SUITE_P(HeapAndMapped, PixelBufferSizes,
+INSTANTIATE_TEST_SUITE_P(SmallAndLarge, PixelBufferSizes,
                          ::testing::Values(size_t{1}, size_t{4096}, PixelBuffer::kHugePagesFrom - 1,
                                            PixelBuffer::kHugePagesFrom, size_t{36000000}));
 
