@@ -12,7 +12,7 @@
 namespace quill {
 namespace {
 
-bool AllZero(const PixelBuffer &buffer) {
+bool AllZero(const PixelBuffer& buffer) {
   return std::all_of(buffer.data(), buffer.data() + buffer.size(), [](uint8_t b) { return b == 0; });
 }
 
