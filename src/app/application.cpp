@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <iostream>
 
 #include "app/main_window.h"
@@ -12,6 +13,7 @@
 #include "app/qt_host.h"
 #include "app/window_placement.h"
 #include "common/start_marks.h"
+#include "game/cut_ahead.h"
 
 namespace quill {
 namespace {
@@ -101,6 +103,9 @@ int RunPlayer(int argc, char** argv) {
   ChooseMediaBackend();
   SetMediaTrialCommand(OwnCommandLine());
   const std::string giftFile = TakeGiftFilePath();
+  // The window system takes a while to start on one core; the puzzle is cut on the
+  // others meanwhile.
+  std::future<std::unique_ptr<CutAhead>> cutting = StartCuttingAhead(giftFile);
   // The board is a window of its own; its neighbours need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
@@ -112,6 +117,7 @@ int RunPlayer(int argc, char** argv) {
   if (!CheckDisplayDepth(host)) return 0;
 
   MainWindow main(host, giftFile);
+  main.Game().TakeCuttingAhead(std::move(cutting));
   main.CreateSplashForm();
   main.CreateAuxiliaryForms();
   PlaceOnScreen(main);

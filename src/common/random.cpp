@@ -3,7 +3,9 @@
 namespace quill {
 namespace {
 
-uint32_t gSeed = 0;
+// Each thread draws from a generator of its own, so a puzzle cut ahead on another
+// thread leaves the game's sequence of draws as it was.
+thread_local uint32_t gSeed = 0;
 
 }  // namespace
 

@@ -1,6 +1,6 @@
-// The program's one random number generator, a 32-bit linear congruential generator.
-// Its sequence from a puzzle's seed is part of the puzzle (outlines, first layout),
-// so it is seeded from the puzzle and never from the clock.
+// The program's random number generator, a 32-bit linear congruential generator, one
+// per thread. Its sequence from a puzzle's seed is part of the puzzle (outlines,
+// first layout), so it is seeded from the puzzle and never from the clock.
 #pragma once
 #include <cstdint>
 

@@ -12,6 +12,7 @@
 #include "common/random.h"
 #include "common/records.h"
 #include "common/start_marks.h"
+#include "game/cut_ahead.h"
 #include "game/fit_grid.h"
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
@@ -28,29 +29,48 @@ namespace {
 
 constexpr const char* kGeneratingCaption = "Generating: ";
 
-// A piece may reach over three cells of the grid, as far as a piece of any style
-// does; only a damaged template makes it larger.
-int32_t LargestPieceExtent(int32_t width4, int32_t height4, int32_t columns, int32_t rows) {
-  return 3 * std::max(width4 / std::max(columns, 1), height4 / std::max(rows, 1));
-}
-
 }  // namespace
 
+void TJigsaw::TakeCuttingAhead(std::future<std::unique_ptr<CutAhead>> cutting) { cuttingAhead_ = std::move(cutting); }
+
+std::unique_ptr<CutAhead> TJigsaw::CollectCutAhead() {
+  if (!cuttingAhead_.valid()) return nullptr;
+  return cuttingAhead_.get();
+}
+
 void TJigsaw::BuildPuzzle() {
-  const std::vector<uint8_t> jpeg = ReadJpegBlock(FHeader.PictureOffset, FHeader.PictureSize);
+  // Whatever was cut ahead serves this building only, and is let go when it ends.
+  const std::unique_ptr<CutAhead> ahead = CollectCutAhead();
+  cutAhead_ = ahead.get();
+  struct Withdraw {
+    CutAhead*& offered;
+    ~Withdraw() { offered = nullptr; }
+  } const withdraw{cutAhead_};
+
+  std::vector<uint8_t> jpeg;
+  JpegInfo size;
+  const bool decodedAhead = ahead != nullptr && ahead->HoldsPicture(FHeader.PictureOffset, FHeader.PictureSize);
+  if (decodedAhead) {
+    size = {ahead->Picture.Width(), ahead->Picture.Height()};
+  } else {
+    jpeg = ReadJpegBlock(FHeader.PictureOffset, FHeader.PictureSize);
+    size = ReadJpegInfo(jpeg.data(), jpeg.size());
+  }
   MarkStartStep("picture-read");
-  const JpegInfo size = ReadJpegInfo(jpeg.data(), jpeg.size());
   if (size.Width > kMaxPictureSide || size.Height > kMaxPictureSide)
     throw UserError("The picture of this jigsaw is too large: at most " + std::to_string(kMaxPictureSide) +
                     " pixels wide and high can be cut into pieces");
   // The shapes need only the picture's size, so the pixels are decoded on a thread
   // of their own while the pieces are cut: decoding is one core's work, and the
   // cutting keeps the others busy meanwhile.
-  std::future<Bitmap> decoding = std::async(std::launch::async, [&jpeg] {
-    Bitmap picture;
-    DecodeJpeg(jpeg.data(), jpeg.size(), picture);
-    return picture;
-  });
+  std::future<Bitmap> decoding;
+  if (!decodedAhead) {
+    decoding = std::async(std::launch::async, [&jpeg] {
+      Bitmap picture;
+      DecodeJpeg(jpeg.data(), jpeg.size(), picture);
+      return picture;
+    });
+  }
   FUnscaled = Bitmap();  // the picture is its own unscaled copy until rescaled
   PuzzleRecord.PieceCount = static_cast<uint16_t>(FitGrid(PuzzleRecord.RequestedCount, size.Width, size.Height));
   CreatePieceList();
@@ -61,7 +81,7 @@ void TJigsaw::BuildPuzzle() {
   RandomiseRotation(AllPieces(), true);
   Regenerate();
   MarkStartStep("cut");
-  Picture = decoding.get();
+  Picture = decodedAhead ? std::move(ahead->Picture) : decoding.get();
   MarkStartStep("decoded");
   RenderAtlases(MaskBuffer, StatusProgress.Report());
   MarkStartStep("atlases");
@@ -90,23 +110,25 @@ void TJigsaw::ForEachPieceOutline(const TPieceList& list,
                                   const std::function<void(TFormPiece&, const PieceSides&)>& each) {
   PieceSides sides;
   for (TFormPiece* piece : list) {
-    const int pattern = FLattice->BuildPieceSides(piece->Index, sides);
-    piece->TabCode = RotateTabCode(TabCodeOfPattern(static_cast<uint8_t>(pattern)), piece->Rotation);
+    SetTabCode(*piece, FLattice->BuildPieceSides(piece->Index, sides));
     each(*piece, sides);
   }
 }
 
-// The outlines come from the lattice one after another; the pieces are then
-// rasterised independently of each other, on as many threads as there are cores.
+void TJigsaw::SetTabCode(TFormPiece& piece, int pattern) {
+  piece.TabCode = RotateTabCode(TabCodeOfPattern(static_cast<uint8_t>(pattern)), piece.Rotation);
+}
+
 void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressReport& progress) {
   const int32_t columns = PuzzleRecord.Columns, rows = PuzzleRecord.Rows;
   const int32_t width4 = kSupersampling * PuzzleRecord.ScaledWidth;
-  const int32_t height4 = kSupersampling * PuzzleRecord.ScaledHeight;
   const ProgressReport silent;
   const ProgressSteps steps(regenerate ? progress : silent, static_cast<int>(list.size()), kGeneratingCaption);
+  int32_t latticeSeed = 0;
   if (regenerate) {
     Thickness = WoodThickness(width4, columns);
     PuzzleRecord.CellWidth = PuzzleRecord.CellHeight = 0;
+    latticeSeed = RandSeed();
     MakeLattice();
   } else if (!FLattice) {
     // No cutting yet to take the shapes from: make the puzzle's lattice without
@@ -117,6 +139,46 @@ void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressR
     SetRandSeed(seed);
   }
 
+  std::vector<uint8_t> rotations(list.size());
+  for (size_t k = 0; k < list.size(); ++k) rotations[k] = list[k]->Rotation;
+  const int32_t bevelWidth = BevelWidth(Config().OutlineStyle, width4, columns);
+  CutAhead* const ahead = regenerate && cutAhead_ != nullptr &&
+                                  cutAhead_->CutFrom({LatticeSettings::FromPuzzleRecord(PuzzleRecord), latticeSeed,
+                                                      Templates, rotations, bevelWidth, Thickness})
+                              ? cutAhead_
+                              : nullptr;
+  std::vector<CutPiece> cut;
+  if (ahead != nullptr) {
+    for (size_t k = 0; k < list.size(); ++k) SetTabCode(*list[k], ahead->Patterns[k]);
+    cut = std::move(ahead->Pieces);
+    steps.Step(static_cast<int>(cut.size()));
+  } else {
+    cut = CutOutlinesOf(list, rotations, bevelWidth, steps);
+  }
+  for (size_t k = 0; k < list.size(); ++k) {
+    TFormPiece& piece = *list[k];
+    piece.ShadeSprite.swap(cut[k].Shade);
+    piece.EdgeSprite.swap(cut[k].Edge);
+    if (regenerate) piece.SetHome(cut[k].X, cut[k].Y, cut[k].Mask.Width, cut[k].Mask.Height);
+  }
+  if (!regenerate) return;
+
+  const AtlasLayout layout = ahead != nullptr ? ahead->Layout : LayoutAtlasOf(cut, columns, rows);
+  if (layout.AtlasWidth > UINT16_MAX || layout.AtlasHeight > UINT16_MAX)
+    throw std::length_error("piece atlas too large");
+  PuzzleRecord.CellWidth = static_cast<uint16_t>(layout.CellWidth);
+  PuzzleRecord.CellHeight = static_cast<uint16_t>(layout.CellHeight);
+  PuzzleRecord.AtlasWidth = static_cast<uint16_t>(layout.AtlasWidth);
+  PuzzleRecord.AtlasHeight = static_cast<uint16_t>(layout.AtlasHeight);
+  MaskBuffer = ahead != nullptr ? std::move(ahead->MaskBuffer) : AssembleMasks(layout, columns, Thickness, cut);
+  PuzzleRecord.ImageBufferSize = static_cast<int32_t>(MaskBuffer.size());
+  PlaceAtlasCells(list);
+}
+
+// The outlines come from the lattice one after another; the pieces are then
+// rasterised independently of each other, on as many threads as there are cores.
+std::vector<CutPiece> TJigsaw::CutOutlinesOf(const TPieceList& list, std::span<const uint8_t> rotations,
+                                             int32_t bevelWidth, const ProgressSteps& steps) {
   std::vector<PieceSides> outlines;
   outlines.reserve(list.size());
   int32_t extent = 0;
@@ -124,43 +186,11 @@ void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressR
     outlines.push_back(sides);
     extent = std::max(extent, PieceExtent(sides));
   });
-  if (extent > LargestPieceExtent(width4, height4, columns, rows)) throw UserError(kDamagedGiftMessage);
-
-  std::vector<PieceMask> masks(regenerate ? PieceList.size() : 0);  // by piece index
-  const int threads = ImagingThreadCount();
-  std::vector<std::unique_ptr<TPieceCutter>> cutters(static_cast<size_t>(threads));
-  const int32_t bevelWidth = BevelWidth(Config().OutlineStyle, width4, columns);
-  const auto cutOne = [&](int worker, size_t k) {
-    auto& cutter = cutters[static_cast<size_t>(worker)];
-    if (!cutter) {
-      cutter = std::make_unique<TPieceCutter>(bevelWidth);
-      cutter->Reserve(extent);
-    }
-    TFormPiece& piece = *list[k];
-    const PieceImage image = cutter->RasterisePiece(outlines[k], piece.Rotation);
-    BuildPieceSprites(piece.Index, image.Width, image.Edge.data(), image.Shade.data(), image.Width, image.Height);
-    if (!regenerate) return;
-    piece.SetHome(image.X, image.Y, image.Width, image.Height);
-    masks[static_cast<size_t>(piece.Index)] = {image.Width, image.Height, {image.Mask.begin(), image.Mask.end()}};
-  };
-  ForEachOnThreads(list.size(), threads, cutOne, [&](size_t done) { steps.Step(static_cast<int>(done)); });
-  if (!regenerate) return;
-
-  int32_t widest = 0, tallest = 0;
-  for (const TFormPiece* piece : list) {
-    widest = std::max<int32_t>(widest, piece->Width);
-    tallest = std::max<int32_t>(tallest, piece->Height);
-  }
-  const AtlasLayout layout = LayoutAtlas(widest, tallest, columns, rows);
-  if (layout.AtlasWidth > UINT16_MAX || layout.AtlasHeight > UINT16_MAX)
-    throw std::length_error("piece atlas too large");
-  PuzzleRecord.CellWidth = static_cast<uint16_t>(layout.CellWidth);
-  PuzzleRecord.CellHeight = static_cast<uint16_t>(layout.CellHeight);
-  PuzzleRecord.AtlasWidth = static_cast<uint16_t>(layout.AtlasWidth);
-  PuzzleRecord.AtlasHeight = static_cast<uint16_t>(layout.AtlasHeight);
-  MaskBuffer = AssembleMasks(layout, columns, Thickness, masks);
-  PuzzleRecord.ImageBufferSize = static_cast<int32_t>(MaskBuffer.size());
-  PlaceAtlasCells(list);
+  if (extent > LargestPieceExtent(kSupersampling * PuzzleRecord.ScaledWidth, kSupersampling * PuzzleRecord.ScaledHeight,
+                                  PuzzleRecord.Columns, PuzzleRecord.Rows))
+    throw UserError(kDamagedGiftMessage);
+  return CutOutlines(outlines, rotations, bevelWidth, ImagingThreadCount(),
+                     [&](size_t done) { steps.Step(static_cast<int>(done)); });
 }
 
 }  // namespace quill

@@ -36,15 +36,15 @@ int32_t GridPieceCount(int32_t count, int32_t width, int32_t height) {
   return CellsAlong(width, n) * CellsAlong(height, n);
 }
 
-int32_t FitGrid(int32_t count, int32_t width, int32_t height) {
-  PuzzleRecord.PictureWidth = static_cast<uint16_t>(width);
-  PuzzleRecord.PictureHeight = static_cast<uint16_t>(height);
-  PuzzleRecord.ScaledWidth = static_cast<uint16_t>(width);
-  PuzzleRecord.ScaledHeight = static_cast<uint16_t>(height);
+int32_t FitGrid(TPuzzleRecord& record, int32_t count, int32_t width, int32_t height) {
+  record.PictureWidth = static_cast<uint16_t>(width);
+  record.PictureHeight = static_cast<uint16_t>(height);
+  record.ScaledWidth = static_cast<uint16_t>(width);
+  record.ScaledHeight = static_cast<uint16_t>(height);
   const int32_t n = GridCellSize(count, width, height);
-  PuzzleRecord.Columns = static_cast<uint16_t>(CellsAlong(width, n));
-  PuzzleRecord.Rows = static_cast<uint16_t>(CellsAlong(height, n));
-  return PuzzleRecord.Columns * PuzzleRecord.Rows;
+  record.Columns = static_cast<uint16_t>(CellsAlong(width, n));
+  record.Rows = static_cast<uint16_t>(CellsAlong(height, n));
+  return record.Columns * record.Rows;
 }
 
 }  // namespace quill

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "common/records.h"
+
 namespace quill {
 
 // The square cell size, 8..513 pixels, whose grid comes nearest to `count` pieces;
@@ -18,8 +20,12 @@ int32_t CellsAlong(int32_t length, int32_t n);
 // its columns times its rows, at least 1.
 int32_t GridPieceCount(int32_t count, int32_t width, int32_t height);
 
-// Stores width and height as the picture and scaled sizes of PuzzleRecord, sets its
+// Stores width and height as the picture and scaled sizes of `record`, sets its
 // Columns and Rows, and returns Columns × Rows (at least 1).
-int32_t FitGrid(int32_t count, int32_t width, int32_t height);
+int32_t FitGrid(TPuzzleRecord& record, int32_t count, int32_t width, int32_t height);
+// The same for the game's PuzzleRecord.
+inline int32_t FitGrid(int32_t count, int32_t width, int32_t height) {
+  return FitGrid(PuzzleRecord, count, width, height);
+}
 
 }  // namespace quill

@@ -137,34 +137,37 @@ void TJigsaw::ApplySkin(const ProgramFile& file) {
 
 // The template block runs from its offset up to the header. Its records come from
 // someone else's file: anything that runs past the block is refused as damaged.
-void TJigsaw::LoadTemplates(const ProgramFile& file, int64_t blockEnd) {
-  if (FHeader.TemplateCount <= 0) {
-    Templates.Clear();
+void LoadGiftTemplates(const ProgramFile& file, const GiftHeader& header, int64_t blockEnd, TTemplates& templates) {
+  if (header.TemplateCount <= 0) {
+    templates.Clear();
     return;
   }
-  if (FHeader.TemplatesOffset < 0 || FHeader.TemplatesOffset > blockEnd) {
-    Templates.Clear();
+  if (header.TemplatesOffset < 0 || header.TemplatesOffset > blockEnd) {
+    templates.Clear();
     throw TemplateReadError();
   }
-  const std::vector<uint8_t> block = file.ReadBlock(FHeader.TemplatesOffset, blockEnd - FHeader.TemplatesOffset);
+  const std::vector<uint8_t> block = file.ReadBlock(header.TemplatesOffset, blockEnd - header.TemplatesOffset);
   ByteReader reader(block);
-  Templates.Load(FHeader.TemplateCount, reader);
+  templates.Load(header.TemplateCount, reader);
 }
 
-void TJigsaw::CopySettingsToPuzzleRecord() {
-  TPuzzleRecord& r = PuzzleRecord;
-  r.RequestedCount = FHeader.RequestedCount;
-  r.Oddness = FHeader.Oddness;
-  r.Seed = FHeader.Seed;
-  r.CreatorVersion = FHeader.CreatorVersion.substr(0, 15);
-  r.Created = FHeader.Created;
-  r.Title = FHeader.Title.substr(0, 64);
-  r.CreatorName = FHeader.CreatorName.substr(0, 64);
+void TJigsaw::LoadTemplates(const ProgramFile& file, int64_t blockEnd) {
+  LoadGiftTemplates(file, FHeader, blockEnd, Templates);
+}
+
+void CopyGiftSettings(const GiftHeader& header, TPuzzleRecord& r) {
+  r.RequestedCount = header.RequestedCount;
+  r.Oddness = header.Oddness;
+  r.Seed = header.Seed;
+  r.CreatorVersion = header.CreatorVersion.substr(0, 15);
+  r.Created = header.Created;
+  r.Title = header.Title.substr(0, 64);
+  r.CreatorName = header.CreatorName.substr(0, 64);
   r.Description.fill(0);
-  std::copy_n(FHeader.Description.begin(), std::min(FHeader.Description.size(), kTextFieldSize - 1),
+  std::copy_n(header.Description.begin(), std::min(header.Description.size(), kTextFieldSize - 1),
               r.Description.begin());
-  r.PieceStyle = FHeader.PieceStyle;
-  r.FunPieces = FHeader.FunPieces;
+  r.PieceStyle = header.PieceStyle;
+  r.FunPieces = header.FunPieces;
   r.Scale = 100;
   r.FormatNo = 5;
   r.Unused4284 = 24;
@@ -178,6 +181,8 @@ void TJigsaw::CopySettingsToPuzzleRecord() {
   r.Unused4388 = 0;
   r.Unused4455 = 0;
 }
+
+void TJigsaw::CopySettingsToPuzzleRecord() { CopyGiftSettings(FHeader, PuzzleRecord); }
 
 void TJigsaw::ApplyOptionsToMenus() {
   UiState& menus = host_.MainForm();

@@ -1,5 +1,7 @@
 #include "game/jigsaw.h"
 
+#include "game/cut_ahead.h"
+
 namespace quill {
 
 TJigsaw::TJigsaw(Host& host, std::string programPath)

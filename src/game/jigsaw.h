@@ -5,25 +5,30 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "board/move.h"
 #include "game/board_mouse.h"
+#include "game/gift_header.h"
+#include "game/program_file.h"
 #include "game/status_progress.h"
 #include "game/undo.h"
 #include "pieces/band.h"
-#include "raster/canvas.h"
-#include "game/gift_header.h"
-#include "game/program_file.h"
 #include "pieces/lattice.h"
 #include "pieces/pieces.h"
 #include "pieces/side_points.h"
 #include "raster/bitmap.h"
+#include "raster/canvas.h"
 #include "ui/host.h"
 
 namespace quill {
+
+struct CutAhead;
+struct CutPiece;
+class ProgressSteps;
 
 enum class GameState : uint8_t { Idle = 0, Playing = 2 };
 
@@ -68,6 +73,9 @@ class TJigsaw : public TMove {
   // missing, does not decode or is too large; the size is judged from the JPEG's
   // header, before any memory is taken for the pixels.
   void BuildPuzzle();
+  // The gift cut on other threads since the program started (StartCuttingAhead):
+  // the next BuildPuzzle waits for it and takes what matches its own cutting.
+  void TakeCuttingAhead(std::future<std::unique_ptr<CutAhead>> cutting);
   // Generates the lattice from the puzzle record (the caller has seeded the random
   // generator with the puzzle's seed), sets every piece's template number, shape
   // class and tab code, and hands each piece's four side lists to `each`.
@@ -427,11 +435,29 @@ class TJigsaw : public TMove {
   // Lifts the pieces of list and puts them down in target without joining.
   void MovePiecesWithoutJoining(const TPieceList& list, int filter, TBox& target);
 
+  // Sets the piece's tab code from its tab pattern and rotation.
+  static void SetTabCode(TFormPiece& piece, int pattern);
+  // Cuts the pieces of `list` from their outlines in the lattice; raises UserError
+  // for an outline larger than a damaged template could make it.
+  std::vector<CutPiece> CutOutlinesOf(const TPieceList& list, std::span<const uint8_t> rotations, int32_t bevelWidth,
+                                      const ProgressSteps& steps);
+  // The cutting ahead, until BuildPuzzle collects it; nothing on a failure.
+  std::unique_ptr<CutAhead> CollectCutAhead();
+  std::future<std::unique_ptr<CutAhead>> cuttingAhead_;
+  CutAhead* cutAhead_ = nullptr;  // offered to CutPieces while BuildPuzzle runs
+
   Host& host_;
   GameState FState = GameState::Idle;
   GiftHeader FHeader{};
   std::string FProgramPath;
 };
+
+// The puzzle's settings from the gift's header into a puzzle record, as a new game
+// starts with them.
+void CopyGiftSettings(const GiftHeader& header, TPuzzleRecord& record);
+// Reads the gift's piece templates, whose block ends where the header starts;
+// raises TemplateReadError for a block that does not hold them.
+void LoadGiftTemplates(const ProgramFile& file, const GiftHeader& header, int64_t blockEnd, TTemplates& templates);
 
 // The gift label of the splash form for a creator version such as "v6.13".
 std::string GiftLabelText(const std::string& creatorVersion);

@@ -4,10 +4,12 @@
 #include <bit>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
 #include "common/util.h"
+#include "pieces/parallel.h"
 
 namespace quill {
 namespace {
@@ -113,6 +115,10 @@ int32_t BevelWidth(uint32_t outlineStyle, int32_t width4, int32_t columns) {
 
 int32_t WoodThickness(int32_t width4, int32_t columns) {
   return std::clamp(width4 / (std::max(columns, 1) * 60), 1, 20);
+}
+
+int32_t LargestPieceExtent(int32_t width4, int32_t height4, int32_t columns, int32_t rows) {
+  return 3 * std::max(width4 / std::max(columns, 1), height4 / std::max(rows, 1));
 }
 
 uint8_t BevelValue(int side, int dx, int dy) {
@@ -348,6 +354,35 @@ void ReduceSubPixels(const uint8_t* raster, ptrdiff_t stride, int32_t width, int
   }
 }
 
+// ---- Cutting many pieces ----
+
+std::vector<CutPiece> CutOutlines(std::span<const PieceSides> outlines, std::span<const uint8_t> rotations,
+                                  int32_t bevelWidth, int threads, const std::function<void(size_t)>& done) {
+  int32_t extent = 0;
+  for (const PieceSides& sides : outlines) extent = std::max(extent, PieceExtent(sides));
+  std::vector<CutPiece> pieces(outlines.size());
+  std::vector<std::unique_ptr<TPieceCutter>> cutters(static_cast<size_t>(std::max(threads, 1)));
+  const TSprite encoder;
+  ForEachOnThreads(
+      outlines.size(), threads,
+      [&](int worker, size_t k) {
+        auto& cutter = cutters[static_cast<size_t>(worker)];
+        if (!cutter) {
+          cutter = std::make_unique<TPieceCutter>(bevelWidth);
+          cutter->Reserve(extent);
+        }
+        const PieceImage image = cutter->RasterisePiece(outlines[k], rotations[k]);
+        CutPiece& piece = pieces[k];
+        piece.X = image.X;
+        piece.Y = image.Y;
+        piece.Mask = {image.Width, image.Height, {image.Mask.begin(), image.Mask.end()}};
+        encoder.Encode(piece.Shade, image.Width, image.Shade.data(), image.Width, image.Height);
+        encoder.Encode(piece.Edge, image.Width, image.Edge.data(), image.Width, image.Height);
+      },
+      done);
+  return pieces;
+}
+
 // ---- Mask assembly ----
 
 AtlasLayout LayoutAtlas(int32_t widest, int32_t tallest, int32_t columns, int32_t rows) {
@@ -359,12 +394,15 @@ AtlasLayout LayoutAtlas(int32_t widest, int32_t tallest, int32_t columns, int32_
   return layout;
 }
 
-std::vector<uint8_t> AssembleMasks(const AtlasLayout& layout, int32_t columns, int32_t thickness,
-                                   std::span<PieceMask> masks) {
+namespace {
+
+// Packs masks(0) .. masks(count − 1), releasing their bits.
+std::vector<uint8_t> PackMasks(const AtlasLayout& layout, int32_t columns, int32_t thickness, size_t count,
+                               const std::function<PieceMask&(size_t)>& masks) {
   const size_t rowBytes = static_cast<size_t>(layout.AtlasWidth) / 8;
   std::vector<uint8_t> buffer(rowBytes * static_cast<size_t>(layout.AtlasHeight + std::max(thickness, 0)), 0xFF);
-  for (size_t i = 0; i < masks.size(); ++i) {
-    PieceMask& mask = masks[i];
+  for (size_t i = 0; i < count; ++i) {
+    PieceMask& mask = masks(i);
     const size_t maskRowBytes = static_cast<size_t>(RoundUp8(mask.Width)) / 8;
     const size_t column = i % static_cast<size_t>(columns), row = i / static_cast<size_t>(columns);
     uint8_t* cell = buffer.data() + row * static_cast<size_t>(layout.CellHeight) * rowBytes +
@@ -375,6 +413,27 @@ std::vector<uint8_t> AssembleMasks(const AtlasLayout& layout, int32_t columns, i
     mask.Bits = {};
   }
   return buffer;
+}
+
+}  // namespace
+
+std::vector<uint8_t> AssembleMasks(const AtlasLayout& layout, int32_t columns, int32_t thickness,
+                                   std::span<PieceMask> masks) {
+  return PackMasks(layout, columns, thickness, masks.size(), [&](size_t i) -> PieceMask& { return masks[i]; });
+}
+
+std::vector<uint8_t> AssembleMasks(const AtlasLayout& layout, int32_t columns, int32_t thickness,
+                                   std::span<CutPiece> pieces) {
+  return PackMasks(layout, columns, thickness, pieces.size(), [&](size_t i) -> PieceMask& { return pieces[i].Mask; });
+}
+
+AtlasLayout LayoutAtlasOf(std::span<const CutPiece> pieces, int32_t columns, int32_t rows) {
+  int32_t widest = 0, tallest = 0;
+  for (const CutPiece& piece : pieces) {
+    widest = std::max(widest, piece.Mask.Width);
+    tallest = std::max(tallest, piece.Mask.Height);
+  }
+  return LayoutAtlas(widest, tallest, columns, rows);
 }
 
 }  // namespace quill

@@ -6,12 +6,14 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
 
 #include "pieces/bezier.h"
 #include "pieces/polyfill.h"
 #include "pieces/side_points.h"
+#include "pieces/sprite.h"
 
 namespace quill {
 
@@ -33,6 +35,9 @@ constexpr int32_t kLightScale = 5376;
 int32_t BevelWidth(uint32_t outlineStyle, int32_t width4, int32_t columns);
 // The wood edge's thickness in pixels (`Thickness`).
 int32_t WoodThickness(int32_t width4, int32_t columns);
+// The largest extent (PieceExtent) a piece may have: three cells of the grid, as far
+// as a piece of any style reaches; only a damaged template makes it larger.
+int32_t LargestPieceExtent(int32_t width4, int32_t height4, int32_t columns, int32_t rows);
 // The value a bevel segment of `side` running (dx, dy) writes into the raster: bits
 // 6–7 the side, bits 0–5 the brightness 32 + l for sides 0 and 1 and 32 − l for
 // sides 2 and 3, with l = (dx − dy) × kLightScale ÷ the segment's length in 1/256
@@ -129,11 +134,33 @@ struct PieceMask {
   std::vector<uint8_t> Bits;
 };
 
+// One piece as cut: its box in the picture (X, Y and the mask's size), its mask and
+// its bevel shading and edge coverage encoded as sprites.
+struct CutPiece {
+  int32_t X = 0;
+  int32_t Y = 0;
+  PieceMask Mask;
+  SpriteBlock Shade;
+  SpriteBlock Edge;
+};
+
+// Cuts outline k turned by rotations[k] quarter turns, for every k, on `threads`
+// threads; `done` hears how many pieces are cut so far (from the calling thread).
+// The pieces depend on nothing but the outlines, the turns and the bevel width.
+std::vector<CutPiece> CutOutlines(std::span<const PieceSides> outlines, std::span<const uint8_t> rotations,
+                                  int32_t bevelWidth, int threads,
+                                  const std::function<void(size_t finished)>& done = {});
+
 // The packed masks of all pieces (`MaskBuffer`): AtlasWidth ÷ 8 bytes a row,
 // AtlasHeight + thickness rows, all ones (outside) except where piece i's mask is
 // copied to its cell (column i mod columns, row i div columns). The masks are
 // released as they are packed.
 std::vector<uint8_t> AssembleMasks(const AtlasLayout& layout, int32_t columns, int32_t thickness,
                                    std::span<PieceMask> masks);
+// The same for pieces as cut, in index order; their masks' bits are released.
+std::vector<uint8_t> AssembleMasks(const AtlasLayout& layout, int32_t columns, int32_t thickness,
+                                   std::span<CutPiece> pieces);
+// The layout for pieces as cut: from the widest and the tallest mask.
+AtlasLayout LayoutAtlasOf(std::span<const CutPiece> pieces, int32_t columns, int32_t rows);
 
 }  // namespace quill

@@ -49,6 +49,7 @@ struct LatticeSettings {
   // From the puzzle record outside a cutting (when ScaledWidth and ScaledHeight are
   // in pixels of the cut picture).
   static LatticeSettings FromPuzzleRecord(const TPuzzleRecord& record);
+  friend bool operator==(const LatticeSettings&, const LatticeSettings&) = default;
 };
 
 // Shrinks two shoulders of a knob proportionally so that together they fit `length`;

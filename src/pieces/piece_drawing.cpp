@@ -228,13 +228,6 @@ void TPieces::BuildSolidSprites(std::span<const uint8_t> maskBuffer) {
   });
 }
 
-void TPieces::BuildPieceSprites(int32_t index, int32_t width, const uint8_t* edge, const uint8_t* shade,
-                                int32_t stride, int32_t height) {
-  TFormPiece& piece = Piece(index);
-  Sprite.Encode(piece.ShadeSprite, width, shade, stride, height);
-  Sprite.Encode(piece.EdgeSprite, width, edge, stride, height);
-}
-
 // ---- TPieces: drawing ----
 
 // Composing a large area with many pieces is shared among threads by bands of rows:

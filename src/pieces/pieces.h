@@ -161,11 +161,6 @@ class TPieces {
   // With the Wood style builds every piece's SolidSprite from the packed masks;
   // otherwise releases them.
   void BuildSolidSprites(std::span<const uint8_t> maskBuffer);
-  // Encodes a cut piece's shade and edge images (width × height, rows `stride`
-  // apart) into its ShadeSprite and EdgeSprite. Safe to call for different pieces
-  // at the same time.
-  void BuildPieceSprites(int32_t index, int32_t width, const uint8_t* edge, const uint8_t* shade, int32_t stride,
-                         int32_t height);
   // Draws the pieces of a list, in its order (back to front), onto target within
   // clip (nullptr: anywhere); with the Wood style each group's wood edges first.
   void DrawPieces(const TPieceList& list, Bitmap& target, const Rect* clip);

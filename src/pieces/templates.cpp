@@ -1,5 +1,6 @@
 #include "pieces/templates.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/util.h"
@@ -91,5 +92,10 @@ void TTemplates::Load(int32_t count, ByteReader& stream) {
 }
 
 void TTemplates::Clear() { list_.clear(); }
+
+bool TTemplates::SameAs(const TTemplates& other) const {
+  return std::equal(list_.begin(), list_.end(), other.list_.begin(), other.list_.end(),
+                    [](const auto& a, const auto& b) { return *a == *b; });
+}
 
 }  // namespace quill

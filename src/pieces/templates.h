@@ -28,6 +28,7 @@ class TemplateReadError : public UserError {
 struct TemplatePoint {
   float X = 0;
   float Y = 0;
+  friend bool operator==(const TemplatePoint&, const TemplatePoint&) = default;
 };
 
 // One template. Sides are indexed 0 top, 1 right, 2 bottom, 3 left; top and bottom
@@ -48,6 +49,8 @@ class TTemplate {
   static std::unique_ptr<TTemplate> Read(ByteReader& stream);
   // Writes the record as Read reads it (for the gift maker and tests).
   void Write(ByteWriter& out) const;
+
+  friend bool operator==(const TTemplate&, const TTemplate&) = default;
 };
 
 class TTemplates {
@@ -67,6 +70,8 @@ class TTemplates {
   // Template number t counts from 1.
   const TTemplate& Template(int t) const { return *list_.at(static_cast<size_t>(t - 1)); }
   std::span<const TemplatePoint> Side(int t, int side) const { return Template(t).Sides.at(static_cast<size_t>(side)); }
+  // Whether both hold the same templates in the same order.
+  bool SameAs(const TTemplates& other) const;
 
  private:
   std::vector<std::string> strings_;  // kept empty; the player does not use it
