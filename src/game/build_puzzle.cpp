@@ -85,7 +85,9 @@ void TJigsaw::BuildPuzzle() {
   MarkStartStep("decoded");
   RenderAtlases(MaskBuffer, StatusProgress.Report());
   MarkStartStep("atlases");
-  SortByColour(Picture, StatusProgress.Report());
+  // Ranks taken from the same picture and the same pieces are the same.
+  if (decodedAhead && ahead->PiecesTaken) SetColourRanks(ahead->ColourRanks);
+  else SortByColour(Picture, StatusProgress.Report());
   MarkStartStep("sorted");
 }
 
@@ -151,6 +153,7 @@ void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressR
   if (ahead != nullptr) {
     for (size_t k = 0; k < list.size(); ++k) SetTabCode(*list[k], ahead->Patterns[k]);
     cut = std::move(ahead->Pieces);
+    ahead->PiecesTaken = true;
     steps.Step(static_cast<int>(cut.size()));
   } else {
     cut = CutOutlinesOf(list, rotations, bevelWidth, steps);

@@ -12,6 +12,7 @@
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
 #include "game/program_file.h"
+#include "pieces/arrangement.h"
 #include "pieces/parallel.h"
 
 namespace quill {
@@ -87,6 +88,12 @@ std::unique_ptr<CutAhead> CutGiftAhead(const std::string& path, int threads) {
     const bool cut = CutNewGame(header, size.Width, size.Height, threads, *ahead);
     decoding.get();
     if (!cut) return nullptr;
+    std::vector<PieceBox> homes(ahead->Pieces.size());
+    for (size_t k = 0; k < homes.size(); ++k) {
+      const CutPiece& piece = ahead->Pieces[k];
+      homes[k] = {piece.X, piece.Y, piece.Mask.Width, piece.Mask.Height};
+    }
+    ahead->ColourRanks = ColourRanks(ahead->Picture, homes, threads);
     MarkStartStep("cut-ahead");
     return ahead;
   } catch (const std::exception&) {

@@ -49,6 +49,10 @@ struct CutAhead {
   std::vector<CutPiece> Pieces;
   AtlasLayout Layout;
   std::vector<uint8_t> MaskBuffer;
+  // Every piece's rank by colour in the picture (ColourRanks of their solved places).
+  std::vector<int32_t> ColourRanks;
+  // Set by the puzzle that took the pieces.
+  bool PiecesTaken = false;
 
   bool HoldsPicture(int32_t offset, int32_t size) const;
   // Whether the pieces were cut from this source.

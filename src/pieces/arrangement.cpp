@@ -179,13 +179,23 @@ void RankColourChain(std::span<int32_t> colours, const ProgressReport& progress)
   }
 }
 
-void TPieces::SortByColour(const Bitmap& picture, const ProgressReport& progress) {
+std::vector<int32_t> ColourRanks(const Bitmap& picture, std::span<const PieceBox> homes, int threads,
+                                 const ProgressReport& progress) {
   // Each piece's samples are its own: they are taken on several threads.
-  std::vector<int32_t> colours(PieceList.size());
-  ForEachOnThreads(PieceList.size(), ImagingThreadCount(),
-                   [&](int, size_t k) { colours[k] = SampleAverageColour(picture, PieceList[k]->HomeBox()); });
+  std::vector<int32_t> colours(homes.size());
+  ForEachOnThreads(homes.size(), threads, [&](int, size_t k) { colours[k] = SampleAverageColour(picture, homes[k]); });
   RankColourChain(colours, progress);
-  for (size_t i = 0; i < colours.size(); ++i) PieceList[i]->Colour = colours[i];
+  return colours;
+}
+
+void TPieces::SortByColour(const Bitmap& picture, const ProgressReport& progress) {
+  std::vector<PieceBox> homes(PieceList.size());
+  for (size_t i = 0; i < homes.size(); ++i) homes[i] = PieceList[i]->HomeBox();
+  SetColourRanks(ColourRanks(picture, homes, ImagingThreadCount(), progress));
+}
+
+void TPieces::SetColourRanks(std::span<const int32_t> ranks) {
+  for (size_t i = 0; i < ranks.size() && i < PieceList.size(); ++i) PieceList[i]->Colour = ranks[i];
 }
 
 // ---- Sorting ----

@@ -45,6 +45,11 @@ int32_t SampleAverageColour(const Bitmap& picture, const PieceBox& box);
 // threshold that grows by one whenever a search finds nothing that close.
 void RankColourChain(std::span<int32_t> colours, const ProgressReport& progress = {});
 
+// Every piece's rank by colour similarity (RankColourChain of the average colours of
+// their solved places `homes` in `picture`); the samples are taken on `threads` threads.
+std::vector<int32_t> ColourRanks(const Bitmap& picture, std::span<const PieceBox> homes, int threads,
+                                 const ProgressReport& progress = {});
+
 // Work space for rebuilding the wood-thickness image of a turned piece:
 // cell width × (cell width + Thickness) bytes.
 struct WoodTurnScratch {

@@ -109,6 +109,8 @@ class TPieces {
   // Ranks every piece by colour similarity: `Colour` becomes the piece's position in
   // a chain of close colours that starts with piece 0. `picture` is the cut picture.
   void SortByColour(const Bitmap& picture, const ProgressReport& progress = {});
+  // Sets every piece's `Colour` from ranks by piece index (as ColourRanks gives them).
+  void SetColourRanks(std::span<const int32_t> ranks);
   // With rotating pieces on, gives every loose piece of the list a random quarter
   // turn: into `Rotation` when direct, else into `PendingTurns`.
   void RandomiseRotation(const TPieceList& list, bool direct) const;

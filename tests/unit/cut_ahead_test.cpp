@@ -1,7 +1,7 @@
 // The puzzle cut ahead on another thread must be the puzzle that building cuts
-// itself: the same pieces, masks, picture and draws of the random generator after
-// it, whatever the gift's style and turning; and what does not fit the game is
-// left alone.
+// itself: the same pieces, masks, colour ranks, picture and draws of the random
+// generator after it, whatever the gift's style and turning; and what does not fit
+// the game is left alone.
 #include "game/cut_ahead.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +51,7 @@ struct BuiltPuzzle {
     uint8_t Rotation, TabCode;
     int16_t TemplateNo;
     int32_t AtlasX, AtlasY;
+    int32_t Colour;
     std::vector<uint8_t> Shade, Edge, Solid;
     friend bool operator==(const Piece&, const Piece&) = default;
   };
@@ -65,7 +66,7 @@ BuiltPuzzle Take(const TJigsaw& game) {
   }
   for (const auto& p : game.PieceList)
     built.Pieces.push_back({p->HomeX, p->HomeY, p->Width, p->Height, p->Rotation, p->TabCode, p->TemplateNo, p->AtlasX,
-                            p->AtlasY, p->ShadeSprite, p->EdgeSprite, p->SolidSprite});
+                            p->AtlasY, p->Colour, p->ShadeSprite, p->EdgeSprite, p->SolidSprite});
   return built;
 }
 
