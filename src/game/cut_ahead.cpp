@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <optional>
 
 #include "common/jpeg_decode.h"
 #include "common/random.h"
@@ -48,18 +49,25 @@ bool CutNewGame(const GiftHeader& header, int32_t width, int32_t height, int thr
   TLattice lattice(ahead.Settings, ahead.Templates);
   lattice.Generate();
 
-  std::vector<PieceSides> outlines(count);
-  ahead.Patterns.resize(count);
-  int32_t extent = 0;
-  for (size_t k = 0; k < count; ++k) {
-    ahead.Patterns[k] = static_cast<uint8_t>(lattice.BuildPieceSides(static_cast<int>(k), outlines[k]));
-    extent = std::max(extent, PieceExtent(outlines[k]));
-  }
+  // Each worker draws the outlines from a lattice of its own.
   const int32_t width4 = kSupersampling * record.ScaledWidth, height4 = kSupersampling * record.ScaledHeight;
-  if (extent > LargestPieceExtent(width4, height4, record.Columns, record.Rows)) return false;
   ahead.BevelWidth = BevelWidth(static_cast<uint32_t>(header.OutlineIndex), width4, record.Columns);
   ahead.Thickness = WoodThickness(width4, record.Columns);
-  ahead.Pieces = CutOutlines(outlines, ahead.Rotations, ahead.BevelWidth, threads);
+  ahead.Patterns.resize(count);
+  std::vector<std::optional<TLattice>> lattices(static_cast<size_t>(std::max(threads, 1)));
+  std::vector<int32_t> extents(lattices.size(), 0);
+  ahead.Pieces = CutOutlines(
+      [&](int worker, size_t k, PieceSides& sides) {
+        auto& own = lattices[static_cast<size_t>(worker)];
+        if (!own) own.emplace(lattice);
+        ahead.Patterns[k] = static_cast<uint8_t>(own->BuildPieceSides(static_cast<int>(k), sides));
+        int32_t& extent = extents[static_cast<size_t>(worker)];
+        extent = std::max(extent, PieceExtent(sides));
+      },
+      ahead.Rotations, ahead.BevelWidth, threads);
+  if (*std::max_element(extents.begin(), extents.end()) >
+      LargestPieceExtent(width4, height4, record.Columns, record.Rows))
+    return false;
 
   ahead.Layout = LayoutAtlasOf(ahead.Pieces, record.Columns, record.Rows);
   if (ahead.Layout.AtlasWidth > UINT16_MAX || ahead.Layout.AtlasHeight > UINT16_MAX) return false;

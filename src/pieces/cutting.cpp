@@ -356,22 +356,25 @@ void ReduceSubPixels(const uint8_t* raster, ptrdiff_t stride, int32_t width, int
 
 // ---- Cutting many pieces ----
 
-std::vector<CutPiece> CutOutlines(std::span<const PieceSides> outlines, std::span<const uint8_t> rotations,
-                                  int32_t bevelWidth, int threads, const std::function<void(size_t)>& done) {
-  int32_t extent = 0;
-  for (const PieceSides& sides : outlines) extent = std::max(extent, PieceExtent(sides));
-  std::vector<CutPiece> pieces(outlines.size());
+namespace {
+
+std::vector<CutPiece> CutEach(const OutlineSource& outline, std::span<const uint8_t> rotations, int32_t bevelWidth,
+                              int32_t extent, int threads, const std::function<void(size_t)>& done) {
+  std::vector<CutPiece> pieces(rotations.size());
   std::vector<std::unique_ptr<TPieceCutter>> cutters(static_cast<size_t>(std::max(threads, 1)));
+  std::vector<PieceSides> sides(cutters.size());
   const TSprite encoder;
   ForEachOnThreads(
-      outlines.size(), threads,
+      pieces.size(), threads,
       [&](int worker, size_t k) {
         auto& cutter = cutters[static_cast<size_t>(worker)];
         if (!cutter) {
           cutter = std::make_unique<TPieceCutter>(bevelWidth);
           cutter->Reserve(extent);
         }
-        const PieceImage image = cutter->RasterisePiece(outlines[k], rotations[k]);
+        PieceSides& shape = sides[static_cast<size_t>(worker)];
+        outline(worker, k, shape);
+        const PieceImage image = cutter->RasterisePiece(shape, rotations[k]);
         CutPiece& piece = pieces[k];
         piece.X = image.X;
         piece.Y = image.Y;
@@ -381,6 +384,22 @@ std::vector<CutPiece> CutOutlines(std::span<const PieceSides> outlines, std::spa
       },
       done);
   return pieces;
+}
+
+}  // namespace
+
+std::vector<CutPiece> CutOutlines(std::span<const PieceSides> outlines, std::span<const uint8_t> rotations,
+                                  int32_t bevelWidth, int threads, const std::function<void(size_t)>& done) {
+  int32_t extent = 0;
+  for (const PieceSides& sides : outlines) extent = std::max(extent, PieceExtent(sides));
+  return CutEach([&](int, size_t k, PieceSides& sides) { sides = outlines[k]; }, rotations.first(outlines.size()),
+                 bevelWidth, extent, threads, done);
+}
+
+std::vector<CutPiece> CutOutlines(const OutlineSource& outline, std::span<const uint8_t> rotations,
+                                  int32_t bevelWidth, int threads, const std::function<void(size_t)>& done) {
+  // The raster grows with the pieces, as their size is not known beforehand.
+  return CutEach(outline, rotations, bevelWidth, 1, threads, done);
 }
 
 // ---- Mask assembly ----

@@ -150,6 +150,12 @@ struct CutPiece {
 std::vector<CutPiece> CutOutlines(std::span<const PieceSides> outlines, std::span<const uint8_t> rotations,
                                   int32_t bevelWidth, int threads,
                                   const std::function<void(size_t finished)>& done = {});
+// The same with the outlines made by the workers themselves: outline(worker, k,
+// sides) fills piece k's outline; rotations.size() pieces are cut.
+using OutlineSource = std::function<void(int worker, size_t k, PieceSides& sides)>;
+std::vector<CutPiece> CutOutlines(const OutlineSource& outline, std::span<const uint8_t> rotations,
+                                  int32_t bevelWidth, int threads,
+                                  const std::function<void(size_t finished)>& done = {});
 
 // The packed masks of all pieces (`MaskBuffer`): AtlasWidth ÷ 8 bytes a row,
 // AtlasHeight + thickness rows, all ones (outside) except where piece i's mask is
