@@ -83,10 +83,11 @@ void TJigsaw::BuildPuzzle() {
   MarkStartStep("cut");
   Picture = decodedAhead ? std::move(ahead->Picture) : decoding.get();
   MarkStartStep("decoded");
-  RenderAtlases(MaskBuffer, StatusProgress.Report());
+  const bool cutAhead = ahead != nullptr && ahead->PiecesTaken;
+  RenderAtlases(MaskBuffer, StatusProgress.Report(), cutAhead ? &ahead->MaskAtlas : nullptr);
   MarkStartStep("atlases");
   // Ranks taken from the same picture and the same pieces are the same.
-  if (decodedAhead && ahead->PiecesTaken) SetColourRanks(ahead->ColourRanks);
+  if (decodedAhead && cutAhead) SetColourRanks(ahead->ColourRanks);
   else SortByColour(Picture, StatusProgress.Report());
   MarkStartStep("sorted");
 }

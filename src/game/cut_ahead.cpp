@@ -9,6 +9,7 @@
 #include "common/random.h"
 #include "common/records.h"
 #include "common/start_marks.h"
+#include "common/util.h"
 #include "game/fit_grid.h"
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
@@ -72,6 +73,7 @@ bool CutNewGame(const GiftHeader& header, int32_t width, int32_t height, int thr
   ahead.Layout = LayoutAtlasOf(ahead.Pieces, record.Columns, record.Rows);
   if (ahead.Layout.AtlasWidth > UINT16_MAX || ahead.Layout.AtlasHeight > UINT16_MAX) return false;
   ahead.MaskBuffer = AssembleMasks(ahead.Layout, record.Columns, ahead.Thickness, ahead.Pieces);
+  BitsToBitmap(ahead.Layout.AtlasWidth, ahead.Layout.AtlasHeight, ahead.MaskAtlas, ahead.MaskBuffer);
   return true;
 }
 

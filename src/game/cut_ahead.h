@@ -49,6 +49,7 @@ struct CutAhead {
   std::vector<CutPiece> Pieces;
   AtlasLayout Layout;
   std::vector<uint8_t> MaskBuffer;
+  Bitmap MaskAtlas;  // made from MaskBuffer
   // Every piece's rank by colour in the picture (ColourRanks of their solved places).
   std::vector<int32_t> ColourRanks;
   // Set by the puzzle that took the pieces.

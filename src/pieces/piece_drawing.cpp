@@ -200,13 +200,17 @@ void PlaceAtlasCells(const TPieceList& pieces) {
 
 int TPieces::ImagingThreadCount() const { return ImagingThreads > 0 ? ImagingThreads : DefaultImagingThreads(); }
 
-void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress) {
+void TPieces::RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress, Bitmap* maskAtlas) {
   const int32_t cellWidth = PuzzleRecord.CellWidth, cellHeight = PuzzleRecord.CellHeight;
   const ProgressSteps steps(progress, 1, kDrawingCaption);
   SizeBitmap(CellBackup, cellWidth, cellHeight, PixelFormat::Rgb24);
   SizeBitmap(RotateMask, cellWidth, cellHeight, PixelFormat::Mono1);
-  SizeBitmap(MaskAtlas, 0, 0, PixelFormat::Mono1);
-  BitsToBitmap(PuzzleRecord.AtlasWidth, PuzzleRecord.AtlasHeight, MaskAtlas, maskBuffer);
+  if (maskAtlas != nullptr) {
+    MaskAtlas = std::move(*maskAtlas);
+  } else {
+    SizeBitmap(MaskAtlas, 0, 0, PixelFormat::Mono1);
+    BitsToBitmap(PuzzleRecord.AtlasWidth, PuzzleRecord.AtlasHeight, MaskAtlas, maskBuffer);
+  }
   PlaceAtlasCells(AllPieces());
   BuildSolidSprites(maskBuffer);
   steps.Step(1);

@@ -159,7 +159,10 @@ class TPieces {
   // masks of the last cutting, at the cell and atlas sizes of the puzzle record; also
   // builds the wood edges. Reports progress with "Drawing: ". Pieces take their
   // pixels from `Picture` as they are drawn, so there is no image of them to render.
-  void RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress = {});
+  // `maskAtlas`, when given, is the mask atlas already made from maskBuffer, and is
+  // taken as it is.
+  void RenderAtlases(std::span<const uint8_t> maskBuffer, const ProgressReport& progress = {},
+                     Bitmap* maskAtlas = nullptr);
   // With the Wood style builds every piece's SolidSprite from the packed masks;
   // otherwise releases them.
   void BuildSolidSprites(std::span<const uint8_t> maskBuffer);

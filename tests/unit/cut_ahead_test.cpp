@@ -45,6 +45,7 @@ struct BuiltPuzzle {
   int32_t Thickness = 0;
   std::vector<uint8_t> MaskBuffer;
   std::vector<uint8_t> PictureBytes;
+  std::vector<uint8_t> MaskAtlasBytes;
   struct Piece {
     int32_t HomeX, HomeY;
     uint16_t Width, Height;
@@ -59,10 +60,14 @@ struct BuiltPuzzle {
 };
 
 BuiltPuzzle Take(const TJigsaw& game) {
-  BuiltPuzzle built{PuzzleRecord, RandSeed(), game.Thickness, game.MaskBuffer, {}, {}};
+  BuiltPuzzle built{PuzzleRecord, RandSeed(), game.Thickness, game.MaskBuffer, {}, {}, {}};
   for (int32_t y = 0; y < game.Picture.Height(); ++y) {
     const uint8_t* row = game.Picture.ScanLine(y);
     built.PictureBytes.insert(built.PictureBytes.end(), row, row + 3 * game.Picture.Width());
+  }
+  for (int32_t y = 0; y < game.MaskAtlas.Height(); ++y) {
+    const uint8_t* row = game.MaskAtlas.ScanLine(y);
+    built.MaskAtlasBytes.insert(built.MaskAtlasBytes.end(), row, row + (game.MaskAtlas.Width() + 7) / 8);
   }
   for (const auto& p : game.PieceList)
     built.Pieces.push_back({p->HomeX, p->HomeY, p->Width, p->Height, p->Rotation, p->TabCode, p->TemplateNo, p->AtlasX,
@@ -80,6 +85,7 @@ void ExpectSame(const BuiltPuzzle& a, const BuiltPuzzle& b) {
   EXPECT_EQ(a.Thickness, b.Thickness);
   EXPECT_TRUE(a.MaskBuffer == b.MaskBuffer) << "masks differ";
   EXPECT_TRUE(a.PictureBytes == b.PictureBytes) << "pictures differ";
+  EXPECT_TRUE(a.MaskAtlasBytes == b.MaskAtlasBytes) << "mask atlases differ";
   ASSERT_EQ(a.Pieces.size(), b.Pieces.size());
   for (size_t k = 0; k < a.Pieces.size(); ++k) EXPECT_TRUE(a.Pieces[k] == b.Pieces[k]) << "piece " << k;
 }
