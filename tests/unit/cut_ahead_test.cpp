@@ -120,44 +120,44 @@ class CutAheadTest : public ::testing::TestWithParam<GiftCase> {
     return testing::MakeGiftFile(folder, header, parts).string();
   }
 
-  // Loads and builds the gift at `path`, with `ahead` handed over first when given.
-  BuiltPuzzle Build(const std::string& path, std::unique_ptr<CutAhead> ahead) {
+  // Loads and builds the gift at `path`, taking over `cutting` first when it is valid.
+  BuiltPuzzle Build(const std::string& path, std::future<std::unique_ptr<CutAhead>> cutting = {}) {
     TJigsaw game(host, path);
-    if (ahead) {
-      std::promise<std::unique_ptr<CutAhead>> done;
-      done.set_value(std::move(ahead));
-      game.TakeCuttingAhead(done.get_future());
-    }
+    if (cutting.valid()) game.TakeCuttingAhead(std::move(cutting));
     game.LoadGift();
     SetRandSeed(12345);
     game.BuildPuzzle();
     return Take(game);
   }
 
+  static std::future<std::unique_ptr<CutAhead>> Ready(std::unique_ptr<CutAhead> ahead) {
+    std::promise<std::unique_ptr<CutAhead>> done;
+    done.set_value(std::move(ahead));
+    return done.get_future();
+  }
+
   FakeHost host;
 };
 
+// The gift is loaded while the cutting ahead runs on its own thread, as at the start.
 TEST_P(CutAheadTest, BuildingWithTheCutAheadGivesThePuzzleBuiltAlone) {
   const std::string gift = MakeGift(4711);
-  const BuiltPuzzle alone = Build(gift, nullptr);
-  std::unique_ptr<CutAhead> ahead = CutGiftAhead(gift, 2);
-  ASSERT_NE(ahead, nullptr);
-  ASSERT_EQ(ahead->Pieces.size(), alone.Pieces.size());
-  const BuiltPuzzle withAhead = Build(gift, std::move(ahead));
-  ExpectSame(alone, withAhead);
+  const BuiltPuzzle alone = Build(gift);
+  ExpectSame(alone, Build(gift, StartCuttingAhead(gift)));
 
   // And the pieces are indeed the ones cut ahead: a mark on one of them shows.
   std::unique_ptr<CutAhead> marked = CutGiftAhead(gift, 1);
   ASSERT_NE(marked, nullptr);
+  ASSERT_EQ(marked->Pieces.size(), alone.Pieces.size());
   marked->Pieces[0].Shade = {1, 2, 3};
-  EXPECT_EQ(Build(gift, std::move(marked)).Pieces[0].Shade, (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(Build(gift, Ready(std::move(marked))).Pieces[0].Shade, (std::vector<uint8_t>{1, 2, 3}));
 }
 
 // The cut of one gift offered to another (another seed) is not taken.
 TEST_P(CutAheadTest, ACutOfAnotherPuzzleIsNotTaken) {
   const std::string gift = MakeGift(4711), other = MakeGift(99);
-  const BuiltPuzzle alone = Build(gift, nullptr);
-  ExpectSame(alone, Build(gift, CutGiftAhead(other, 1)));
+  const BuiltPuzzle alone = Build(gift);
+  ExpectSame(alone, Build(gift, StartCuttingAhead(other)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, CutAheadTest,
