@@ -3,25 +3,15 @@
 #include "common/errors.h"
 #include "common/random.h"
 #include "common/records.h"
-#include "demo_scene.h"
 #include "fake_host.h"
 #include "game/jigsaw.h"
 #include "gift_fixture.h"
 #include "jpeg_samples.h"
-#include "jpeg_writer.h"
 
 namespace quill {
 namespace {
 
 using testing::FakeHost;
-
-std::vector<uint8_t> PictureJpeg(int width, int height) {
-  Bitmap picture(width, height, PixelFormat::Rgb24);
-  PaintDemoScene(picture, 7);
-  std::vector<uint8_t> jpeg;
-  WriteJpeg(picture, 80, jpeg);
-  return jpeg;
-}
 
 class BuildPuzzleTest : public ::testing::Test {
  protected:
@@ -29,7 +19,7 @@ class BuildPuzzleTest : public ::testing::Test {
     GiftHeader header = DefaultGiftHeader();
     header.RequestedCount = pieces;
     GiftParts parts;
-    parts.Picture = PictureJpeg(width, height);
+    parts.Picture = testing::SceneJpeg(width, height, 7, 80);
     auto game = std::make_unique<TJigsaw>(host, testing::MakeGiftFile(host.Temp(), header, parts).string());
     game->LoadGift();
     game->BuildPuzzle();
@@ -98,7 +88,7 @@ TEST_F(BuildPuzzleTest, PictureThatDoesNotDecodeFailsClearly) {
 TEST_F(BuildPuzzleTest, TooLargePictureIsRefusedByItsDeclaredSize) {
   for (const auto& [width, height] : {std::pair{30000, 30000}, std::pair{8192, 64}, std::pair{64, 9000}}) {
     GiftParts parts;
-    parts.Picture = testing::WithDeclaredSize(PictureJpeg(64, 64), static_cast<uint16_t>(width),
+    parts.Picture = testing::WithDeclaredSize(testing::SceneJpeg(64, 64, 7, 80), static_cast<uint16_t>(width),
                                               static_cast<uint16_t>(height));
     TJigsaw game(host, testing::MakeGiftFile(host.Temp(), DefaultGiftHeader(), parts).string());
     game.LoadGift();

@@ -9,24 +9,15 @@
 #include "common/byte_stream.h"
 #include "common/random.h"
 #include "common/records.h"
-#include "demo_scene.h"
 #include "fake_host.h"
 #include "game/jigsaw.h"
 #include "gift_fixture.h"
-#include "jpeg_writer.h"
+#include "jpeg_samples.h"
 
 namespace quill {
 namespace {
 
 using testing::FakeHost;
-
-std::vector<uint8_t> PictureJpeg(int width, int height) {
-  Bitmap picture(width, height, PixelFormat::Rgb24);
-  PaintDemoScene(picture, 3);
-  std::vector<uint8_t> jpeg;
-  WriteJpeg(picture, 85, jpeg);
-  return jpeg;
-}
 
 std::vector<uint8_t> FunTemplates(int count) {
   ByteWriter out;
@@ -110,7 +101,7 @@ class CutAheadTest : public ::testing::TestWithParam<GiftCase> {
     header.FunPieces = c.funPieces;
     header.PieceStyle = c.style;
     GiftParts parts;
-    parts.Picture = PictureJpeg(420, 300);
+    parts.Picture = testing::SceneJpeg(420, 300, 3, 85);
     if (c.funPieces > 0) {
       header.TemplateCount = 3;
       parts.Templates = FunTemplates(3);

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "common/errors.h"
-#include "demo_scene.h"
 #include "jpeg_samples.h"
 #include "jpeg_writer.h"
 
@@ -50,16 +49,8 @@ INSTANTIATE_TEST_SUITE_P(PrintWorkFlows, CmykDecodeTest,
                                            CmykCase{"YcckDarkGreen", CmykStorage::AdobeYcck, MakeColour(20, 90, 40)}),
                          [](const auto& param) { return std::string(param.param.name); });
 
-std::vector<uint8_t> ScenePicture(int width, int height) {
-  Bitmap picture(width, height, PixelFormat::Rgb24);
-  PaintDemoScene(picture, 3);
-  std::vector<uint8_t> jpeg;
-  WriteJpeg(picture, 85, jpeg);
-  return jpeg;
-}
-
 TEST(JpegInfo, SizeComesFromTheHeaderEvenWhenThePixelsCouldNotBeDecoded) {
-  const std::vector<uint8_t> jpeg = ScenePicture(120, 80);
+  const std::vector<uint8_t> jpeg = testing::SceneJpeg(120, 80, 3, 85);
   EXPECT_EQ(ReadJpegInfo(jpeg.data(), jpeg.size()), (JpegInfo{120, 80, 3}));
   // A header claiming a picture far larger than any the player takes is still read.
   const std::vector<uint8_t> huge = testing::WithDeclaredSize(jpeg, 30000, 30000);
@@ -79,7 +70,7 @@ class CutPictureTest : public ::testing::TestWithParam<CutCase> {};
 // The player shows what it can of a picture cut short; the gift maker, asking for
 // the whole picture, is refused.
 TEST_P(CutPictureTest, IsShownByThePlayerAndRefusedWhenTheWholePictureIsRequired) {
-  const std::vector<uint8_t> whole = ScenePicture(200, 150);
+  const std::vector<uint8_t> whole = testing::SceneJpeg(200, 150, 3, 85);
   const auto kept = static_cast<size_t>(static_cast<double>(whole.size()) * GetParam().keptFraction);
   Bitmap shown;
   DecodeJpeg(whole.data(), kept, shown, JpegCompleteness::Lenient);
@@ -97,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Cuts, CutPictureTest, ::testing::Values(CutCase{"Half",
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(JpegCompleteness, AWholePictureDecodesTheSameEitherWay) {
-  const std::vector<uint8_t> jpeg = ScenePicture(64, 48);
+  const std::vector<uint8_t> jpeg = testing::SceneJpeg(64, 48, 3, 85);
   Bitmap lenient, whole;
   DecodeJpeg(jpeg.data(), jpeg.size(), lenient, JpegCompleteness::Lenient);
   DecodeJpeg(jpeg.data(), jpeg.size(), whole, JpegCompleteness::Whole);

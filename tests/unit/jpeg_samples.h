@@ -1,10 +1,12 @@
-// JPEG pictures made by tests: a picture of one colour, and a frame header whose
-// declared size is changed after encoding, so a picture can claim any size.
+// JPEG pictures made by tests: a picture of one colour, the demo scene as a JPEG, and
+// a frame header whose declared size is changed after encoding, so a picture can
+// claim any size.
 #pragma once
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
 
+#include "demo_scene.h"
 #include "jpeg_writer.h"
 #include "raster/bitmap.h"
 
@@ -15,6 +17,15 @@ inline Bitmap SolidPicture(int width, int height, Colour colour) {
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) picture.SetPixel(x, y, colour);
   return picture;
+}
+
+// The demo scene drawn with `seed` at width × height, written as a JPEG of `quality`.
+inline std::vector<uint8_t> SceneJpeg(int width, int height, uint32_t seed, int quality) {
+  Bitmap picture(width, height, PixelFormat::Rgb24);
+  PaintDemoScene(picture, seed);
+  std::vector<uint8_t> jpeg;
+  WriteJpeg(picture, quality, jpeg);
+  return jpeg;
 }
 
 // Rewrites the height and width of the first frame header (SOF0..SOF2).
