@@ -1,6 +1,6 @@
 // Building the puzzle from the gift's picture: the grid, the pieces and their
-// outlines, all fixed by the puzzle's seed; cutting the pieces' images and masks out
-// of the picture and rendering the atlases they are drawn from.
+// outlines, all fixed by the puzzle's seed; cutting the pieces' sprites and masks
+// (or taking those cut ahead at the start) and rendering the mask atlas.
 #include <algorithm>
 #include <cstdint>
 #include <future>

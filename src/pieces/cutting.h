@@ -1,8 +1,9 @@
 // Cutting pieces out of the picture: one piece outline at a time is drawn, filled and
 // bevelled at four times the picture's resolution in a scratch raster, then reduced
 // 4 × 4 → 1 into the piece's mask, bevel shading and edge coverage; the masks of all
-// pieces are then packed into one buffer at their atlas cells. The game object's
-// CutPieces drives it; the piece drawing reads what it leaves behind.
+// pieces are then packed into one buffer at their atlas cells. CutOutlines runs it
+// for many pieces on several threads, for the game object's CutPieces and for the
+// cut made ahead at the start; the piece drawing reads what it leaves behind.
 #pragma once
 #include <cstddef>
 #include <cstdint>
