@@ -12,6 +12,9 @@ where Qt is not installed; quillmere-inspect shows what a gift holds.")
 # Loaded while running, so dpkg-shlibdeps cannot see them: Qt's Wayland platform
 # plugin, and fonts metric-compatible with the ones gifts name.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation")
+# Qt's WebP and TIFF readers, which the gift maker loads as plugins (libheif, for HEIC
+# and AVIF, is linked and found by dpkg-shlibdeps).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quillmere.example)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -9,6 +9,7 @@
 #include "common/text_codec.h"
 #include "game/jigsaw.h"
 #include "gift_maker.h"
+#include "gift_zip.h"
 
 namespace quill {
 namespace {
@@ -201,7 +202,34 @@ std::vector<uint8_t> ReadOptional(const std::string& path) {
   return path.empty() ? std::vector<uint8_t>{} : ReadWholeFile(path);
 }
 
+int64_t FileSizeOrNothing(const std::string& path) {
+  std::error_code error;
+  const auto size = path.empty() ? 0 : fs::file_size(path, error);
+  return error ? 0 : static_cast<int64_t>(size);
+}
+
 }  // namespace
+
+int64_t EstimateGiftSize(const GiftRequest& request, const std::vector<uint8_t>& pictureJpeg) {
+  GiftParts parts;
+  parts.Picture = pictureJpeg;
+  // The header and anything else the payload adds around the picture.
+  const int64_t payload = static_cast<int64_t>(BuildGiftPayload(0, parts, StoredHeader(request)).size());
+  return FileSizeOrNothing(request.PlayerPath) + payload + FileSizeOrNothing(request.MusicPath) +
+         FileSizeOrNothing(request.SkinPath) + FileSizeOrNothing(request.TemplatesPath);
+}
+
+std::string ReadableSize(int64_t bytes) {
+  char text[32];
+  if (bytes < 1000000) {
+    std::snprintf(text, sizeof text, "%lld KB", static_cast<long long>((bytes + 999) / 1000));
+  } else if (bytes < 10000000) {
+    std::snprintf(text, sizeof text, "%.1f MB", double(bytes) / 1e6);
+  } else {
+    std::snprintf(text, sizeof text, "%lld MB", static_cast<long long>((bytes + 500000) / 1000000));
+  }
+  return text;
+}
 
 GiftRequest::GiftRequest() : Settings(DefaultGiftHeader()) {}
 
@@ -244,7 +272,16 @@ MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
   parts.Music = ReadOptional(request.MusicPath);
   parts.Templates = ReadOptional(request.TemplatesPath);
   report(90, "Writing the gift");
-  made.FileSize = WriteGift(request.PlayerPath, parts, StoredHeader(request), request.OutputPath);
+  if (IsZipPath(request.OutputPath)) {
+    std::vector<uint8_t> gift = ReadWholeFile(request.PlayerPath);
+    const std::vector<uint8_t> payload = BuildGiftPayload(gift.size(), parts, StoredHeader(request));
+    gift.insert(gift.end(), payload.begin(), payload.end());
+    made.GiftSize = static_cast<int64_t>(gift.size());
+    report(95, "Packing the gift in a zip archive");
+    made.FileSize = WriteExecutableZip(request.OutputPath, ZipEntryName(request.OutputPath), gift);
+  } else {
+    made.FileSize = made.GiftSize = WriteGift(request.PlayerPath, parts, StoredHeader(request), request.OutputPath);
+  }
   report(100, "Done");
   return made;
 }

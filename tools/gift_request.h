@@ -18,7 +18,7 @@ namespace quill {
 struct GiftRequest {
   std::string PlayerPath;      // the player the gift is appended to
   std::string PicturePath;     // any picture file the maker reads
-  std::string OutputPath;      // the gift to write
+  std::string OutputPath;      // the gift to write; a name ending in .zip writes a zip archive holding it
   std::string MusicPath;       // optional: any audio file
   std::string MusicExtension;  // with its dot; empty: the music file's own
   std::string SkinPath;        // optional: the tool bar's picture, any picture file
@@ -63,12 +63,24 @@ using GiftProgress = std::function<void(int percent, const std::string& step)>;
 
 struct MadeGift {
   ImportedPicture Picture;  // what became of the picture (DescribeImport tells it)
-  int64_t FileSize = 0;
+  int64_t FileSize = 0;     // of the file written: the gift, or the zip archive holding it
+  int64_t GiftSize = 0;     // of the gift itself
 };
+
+// The size in bytes of the gift `request` makes with a picture already imported as
+// `pictureJpeg`, without writing it: the player, the picture, the music, skin and
+// templates files and the header. A skin that is not a JPEG is counted at its file's
+// size. Files that cannot be read count nothing. A zip archive of the gift is smaller.
+int64_t EstimateGiftSize(const GiftRequest& request, const std::vector<uint8_t>& pictureJpeg);
+
+// "850 KB", "1.3 MB", "17 MB": a size as a person reads it (1 MB = 1,000,000 bytes,
+// as file managers count).
+std::string ReadableSize(int64_t bytes);
 
 // Validates, imports the picture (and the skin, keeping its size), reads the other
 // files, and writes player + payload to OutputPath through a temporary file, so a
-// failure leaves no half-written gift. Raises GiftRequestError for the fields at
+// failure leaves no half-written gift. An OutputPath ending in .zip gets a zip
+// archive holding the gift, executable, under the archive's name less ".zip". Raises GiftRequestError for the fields at
 // fault and UserError when the gift cannot be written.
 MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress = {});
 

@@ -14,6 +14,7 @@
 #include "common/jpeg_decode.h"
 #include "game/jigsaw.h"
 #include "gift_maker.h"
+#include "heif_reader.h"
 #include "jpeg_writer.h"
 
 namespace quill {
@@ -83,6 +84,11 @@ Bitmap ToBitmap(const QImage& image) {
   return bitmap;
 }
 
+// The formats named to a person: libheif's and those of Qt's readers.
+std::string ReadableFormats() {
+  return "heic, avif, " + QImageReader::supportedImageFormats().join(", ").toStdString();
+}
+
 void RefuseOversized(PixelSize size) {
   if (int64_t{size.Width} * size.Height > kMaxJpegPixels)
     throw UserError("The picture is " + SizeText(size) + " pixels: more than the " +
@@ -102,25 +108,38 @@ QImage Decode(const std::vector<uint8_t>& file, ImportedPicture& picture) {
     DecodeJpeg(file.data(), file.size(), decoded, JpegCompleteness::Whole);
     return ToQImage(decoded);
   }
+  if (LooksLikeHeif(file)) {
+    HeifPicture heif = ReadHeif(file, [&picture](int width, int height) {
+      picture.SourceSize = {width, height};
+      RefuseOversized(picture.SourceSize);
+    });
+    picture.SourceFormat = heif.Format;
+    picture.SourceSize = {heif.Image.width(), heif.Image.height()};
+    return Opaque(heif.Image);
+  }
   QByteArray bytes(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
   QBuffer buffer(&bytes);
   QImageReader reader(&buffer);
   reader.setAutoTransform(false);
   if (!reader.canRead())
-    throw UserError("This is not a picture the gift maker can read (it reads " +
-                    QImageReader::supportedImageFormats().join(", ").toStdString() + ")");
+    throw UserError("This is not a picture the gift maker can read (it reads " + ReadableFormats() +
+                    "): save it as JPEG or PNG first");
   picture.SourceFormat = reader.format().toStdString();
   picture.SourceSize = {reader.size().width(), reader.size().height()};
   RefuseOversized(picture.SourceSize);
   QImageReader::setAllocationLimit(kReaderAllocationLimitMb);
   const QImage image = reader.read();
-  if (image.isNull()) throw UserError("The picture could not be read: " + reader.errorString().toStdString());
+  if (image.isNull())
+    throw UserError("The picture could not be read (" + reader.errorString().toStdString() +
+                    "): save it as JPEG or PNG first");
   picture.SourceSize = {image.width(), image.height()};
   return Opaque(image);
 }
 
-// The EXIF orientation the file carries, read by Qt's handler of its format.
+// The EXIF orientation the file carries, read by Qt's handler of its format. A HEIF
+// picture comes from libheif already turned.
 QImageIOHandler::Transformations StoredOrientation(const std::vector<uint8_t>& file) {
+  if (LooksLikeHeif(file)) return QImageIOHandler::TransformationNone;
   QByteArray bytes(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
   QBuffer buffer(&bytes);
   QImageReader reader(&buffer);

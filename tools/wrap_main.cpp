@@ -11,17 +11,21 @@
 #include "game/jigsaw.h"
 #include "gift_maker.h"
 #include "gift_request.h"
+#include "gift_zip.h"
 #include "installed_player.h"
 
 namespace quill {
 namespace {
 
 constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
   --portable              copy the portable player: the gift also runs where Qt is not installed
   --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
-  --picture FILE          the puzzle's picture: JPEG (CMYK too), PNG, BMP, GIF or any
-                          other picture file this system's Qt reads; turned upright
-                          as its EXIF orientation says and stored as JPEG
+  --picture FILE          the puzzle's picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system's
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
   --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
                           a 1920 x 1080 screen less the window's title, menus, tool bar,
                           tray bar and status bar leaves a board of about 1700 x 850,
@@ -49,7 +53,7 @@ constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIF
   --templates FILE --template-count N
 Texts are UTF-8; a gift keeps them in Windows-1252, so characters outside it and texts
 longer than their field are refused with the field named. Prints the size the picture
-was stored at and why.
+was stored at and why, the gift's size and what its recipient does to open it.
 )";
 
 template <typename T>
@@ -210,6 +214,21 @@ int ReportFieldErrors(const std::map<std::string, Option>& options, const std::v
   return 1;
 }
 
+// The gift's size and what its recipient does: a downloaded file loses its execute
+// bit, which a zip archive keeps.
+std::string RecipientNote(const std::string& output, const MadeGift& made) {
+  const std::string name = std::filesystem::path(output).filename().string();
+  std::string note = "Wrote " + name + " (" + ReadableSize(made.FileSize) + ")";
+  if (IsZipPath(output))
+    note += ", holding the gift " + ZipEntryName(output) + " (" + ReadableSize(made.GiftSize) + ").\n" +
+            "The recipient extracts it and double-clicks " + ZipEntryName(output) + ".\n";
+  else
+    note += ".\nThe recipient double-clicks it. Sent as it is, it arrives without its execute bit:\n"
+            "send " + std::filesystem::path(output).stem().string() + ".zip (-o NAME.zip) to keep it.\n";
+  return note + "Where a desktop does not start it, Properties > Allow executing as program\n"
+                "(or chmod +x in a terminal) lets it run.\n";
+}
+
 int Wrap(int argc, char** argv) {
   const auto options = Options();
   GiftRequest request;
@@ -239,6 +258,7 @@ int Wrap(int argc, char** argv) {
   try {
     const MadeGift made = MakeGift(request);
     std::cout << "Picture stored at " << DescribeImport(made.Picture) << '\n';
+    std::cout << RecipientNote(request.OutputPath, made);
   } catch (const GiftRequestError& e) {
     return ReportFieldErrors(options, e.Errors());
   }
