@@ -1,5 +1,6 @@
 // Taking pictures into gifts: fitting to the bound, turning upright by the EXIF
-// orientation, converting other formats, and refusing what the player cannot show.
+// orientation (or a HEIF picture's own boxes), converting other formats (phones'
+// HEIC, the web's AVIF and WebP, TIFF, ...), and refusing what the player cannot show.
 #include "picture_import.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
+#include "heif_samples.h"
 #include "picture_samples.h"
 
 namespace quill {
@@ -119,6 +121,24 @@ TEST_P(OrientationTest, TheStoredPictureIsUpright) {
   ExpectNear(static_cast<Colour>(stored.PixelAt(right, bottom)), c.bottomRight, 16, "bottom right");
 }
 
+// A phone's HEIC picture is stored as the sensor saw it, with boxes that say how to
+// turn it and an EXIF orientation that says the same: it is turned once, not twice.
+TEST_P(OrientationTest, AHeicPictureIsTurnedByItsBoxesOnce) {
+  const OrientationCase& c = GetParam();
+  const ImportedPicture picture = ImportPicture(
+      HeifOf(Quadrants(80, 60), heif_compression_HEVC, c.orientation, /*exifOrientationToo=*/true), PictureFitting{});
+  EXPECT_EQ(picture.SourceFormat, "heic");
+  EXPECT_EQ(picture.StoredSize, c.upright);
+  const Bitmap stored = Decoded(picture.Jpeg);
+  ASSERT_EQ(stored.Width(), c.upright.Width);
+  ASSERT_EQ(stored.Height(), c.upright.Height);
+  const int right = stored.Width() - 10, bottom = stored.Height() - 10;
+  ExpectNear(static_cast<Colour>(stored.PixelAt(10, 10)), c.topLeft, 24, "top left");
+  ExpectNear(static_cast<Colour>(stored.PixelAt(right, 10)), c.topRight, 24, "top right");
+  ExpectNear(static_cast<Colour>(stored.PixelAt(10, bottom)), c.bottomLeft, 24, "bottom left");
+  ExpectNear(static_cast<Colour>(stored.PixelAt(right, bottom)), c.bottomRight, 24, "bottom right");
+}
+
 INSTANTIATE_TEST_SUITE_P(Exif, OrientationTest,
                          ::testing::Values(OrientationCase{1, {80, 60}, kRed, kGreen, kBlue, kWhite},
                                            OrientationCase{2, {80, 60}, kGreen, kRed, kWhite, kBlue},
@@ -152,6 +172,7 @@ class FormatTest : public ::testing::TestWithParam<FormatCase> {};
 // change keeps its own bytes.
 TEST_P(FormatTest, BecomesTheJpegThePlayerDecodes) {
   const FormatCase& c = GetParam();
+  ASSERT_FALSE(c.file.empty()) << "this system could not write the picture";
   const ImportedPicture picture = ImportPicture(c.file, PictureFitting{});
   EXPECT_EQ(picture.Reencoded, c.reencoded);
   if (!c.reencoded) {
@@ -180,6 +201,10 @@ INSTANTIATE_TEST_SUITE_P(Formats, FormatTest,
                                            FormatCase{"Png", EncodedAs(QuadrantImage(), "PNG"), true},
                                            FormatCase{"Bmp", EncodedAs(QuadrantImage(), "BMP"), true},
                                            FormatCase{"Ppm", EncodedAs(QuadrantImage(), "PPM"), true},
+                                           FormatCase{"WebP", EncodedAs(QuadrantImage(), "WEBP"), true},
+                                           FormatCase{"Tiff", EncodedAs(QuadrantImage(), "TIFF"), true},
+                                           FormatCase{"Heic", HeifOf(Quadrants(80, 60), heif_compression_HEVC), true},
+                                           FormatCase{"Avif", HeifOf(Quadrants(80, 60), heif_compression_AV1), true},
                                            FormatCase{"AdobeCmyk", CmykOf(CmykStorage::AdobeInverted), true},
                                            FormatCase{"Ycck", CmykOf(CmykStorage::AdobeYcck), true}),
                          [](const auto& param) { return std::string(param.param.name); });
@@ -226,7 +251,9 @@ PictureFitting KeepSize() {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, RefusalTest,
-    ::testing::Values(RefusalCase{"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, {}, "not a picture the gift maker can read"},
+    ::testing::Values(RefusalCase{"Text", {'h', 'e', 'l', 'l', 'o', '\n'}, {}, "save it as JPEG or PNG first"},
+                      RefusalCase{"HeicCutShort", CutShort(HeifOf(ScenePicture(64, 48), heif_compression_HEVC)), {},
+                                  "save it as JPEG or PNG first"},
                       RefusalCase{"Empty", {}, {}, "empty"},
                       RefusalCase{"JpegCutShort", CutShort(JpegOf(ScenePicture(300, 200))), {}, "could not be read"},
                       RefusalCase{"PngCutShort",
