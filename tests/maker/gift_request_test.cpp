@@ -13,6 +13,7 @@
 #include "common/jpeg_decode.h"
 #include "game/gift_scan.h"
 #include "game/program_file.h"
+#include "gift_maker.h"
 #include "picture_samples.h"
 
 namespace quill {
@@ -145,6 +146,59 @@ TEST_F(GiftRequestTest, APictureThatDoesNotImportLeavesTheOlderGiftAlone) {
   }
   EXPECT_EQ(fs::file_size(request.OutputPath), 3u);
   EXPECT_FALSE(fs::exists(request.OutputPath + ".part"));
+}
+
+// The size told before the gift is made is the size of the gift made, whatever it
+// carries, and a .zip holds that gift under the archive's name.
+TEST_F(GiftRequestTest, TheSizeToldBeforehandIsTheGiftsSize) {
+  WriteFile(folder / "skin.jpg", JpegOf(ScenePicture(64, 32)));
+  struct Case {
+    const char* name;
+    std::function<void(GiftRequest&)> choose;
+  };
+  const Case cases[] = {
+      {"picture only", [](GiftRequest&) {}},
+      {"music, skin and texts",
+       [&](GiftRequest& r) {
+         r.MusicPath = (folder / "song.ogg").string();
+         r.SkinPath = (folder / "skin.jpg").string();
+         r.Settings.OpeningMessage = std::string(900, 'w');
+       }},
+      {"own size", [](GiftRequest& r) { r.Fitting.KeepSize = true; }},
+  };
+  for (const Case& c : cases) {
+    GiftRequest r = request;
+    c.choose(r);
+    const ImportedPicture picture = ImportPicture(ReadWholeFile(r.PicturePath), r.Fitting);
+    const int64_t told = EstimateGiftSize(r, picture.Jpeg);
+    const MadeGift made = MakeGift(r);
+    EXPECT_EQ(told, made.GiftSize) << c.name;
+    EXPECT_EQ(made.FileSize, static_cast<int64_t>(fs::file_size(r.OutputPath))) << c.name;
+  }
+}
+
+TEST_F(GiftRequestTest, AZipNameWritesTheGiftInsideAnArchive) {
+  const MadeGift plain = MakeGift(request);
+  request.OutputPath = (folder / "Garden.zip").string();
+  const MadeGift zipped = MakeGift(request);
+  EXPECT_EQ(zipped.GiftSize, plain.GiftSize);
+  EXPECT_EQ(zipped.FileSize, static_cast<int64_t>(fs::file_size(request.OutputPath)));
+  EXPECT_LT(zipped.FileSize, zipped.GiftSize) << "the player part compresses";
+  const std::vector<uint8_t> zip = ReadWholeFile(request.OutputPath);
+  ASSERT_GT(zip.size(), 36u);
+  EXPECT_EQ(std::string(zip.begin() + 30, zip.begin() + 36), "Garden") << "the entry's name";
+  EXPECT_FALSE(fs::exists(request.OutputPath + ".part"));
+}
+
+TEST(ReadableSize, SaysSizesAsFileManagersDo) {
+  struct Case {
+    int64_t bytes;
+    const char* text;
+  };
+  for (const Case& c : {Case{0, "0 KB"}, Case{1, "1 KB"}, Case{999000, "999 KB"}, Case{1300000, "1.3 MB"},
+                        Case{9949999, "9.9 MB"}, Case{17200000, "17 MB"}}) {
+    EXPECT_EQ(ReadableSize(c.bytes), c.text) << c.bytes;
+  }
 }
 
 }  // namespace
