@@ -1,5 +1,5 @@
 // quillmere-maker: the gift maker's window. The first argument, if any, is the
-// picture to start with.
+// picture to start with; without one, the last session's picture.
 #include <QApplication>
 
 #include "installed_player.h"
@@ -24,7 +24,10 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(quill::MakerIcon());
   quill::MakerWindow window({PlayerOrNothing(quill::PlayerKind::Plain), PlayerOrNothing(quill::PlayerKind::Portable)});
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) window.OpenPicture(arguments.at(1));
+  if (arguments.size() > 1)
+    window.OpenPicture(arguments.at(1));
+  else
+    window.OpenLastPicture();
   window.show();
   return QApplication::exec();
 }

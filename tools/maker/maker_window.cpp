@@ -1,6 +1,8 @@
 #include "maker_window.h"
 
 #include <QAudioOutput>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -36,12 +38,19 @@
 #include "common/byte_stream.h"
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
+#include "gift_zip.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
 namespace {
 
 constexpr int kMaxPieces = 65535;
+constexpr int kRecentPictures = 8;
+// Texts are checked and the gift's size told this long after the last change, so
+// typing stays smooth.
+constexpr int kSettleMs = 400;
+const char* const kPictureFilter =
+    "Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)";
 constexpr double kScreenDpi = 96;  // font heights in a gift are pixels at 96 dpi
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
@@ -82,7 +91,8 @@ std::string ToStd(const QString& text) { return text.toStdString(); }
 
 GiftFont FontOf(const MessageControls& c) {
   GiftFont font;
-  font.Name = ToStd(c.Font->currentFont().family());
+  // The family the box shows, which is the one the preview draws with.
+  font.Name = ToStd(c.Font->currentText());
   font.Height = static_cast<int16_t>(-std::lround(c.Size->value() * kScreenDpi / 72));
   font.Style = static_cast<uint8_t>((c.Bold->isChecked() ? 1 : 0) | (c.Italic->isChecked() ? 2 : 0) |
                                     (c.Underline->isChecked() ? 4 : 0));
@@ -94,6 +104,24 @@ GiftFont FontOf(const MessageControls& c) {
 std::string ColourName(Colour colour) { return std::to_string(colour); }
 
 }  // namespace
+
+const std::vector<FittingChoice>& FittingChoices() {
+  static const std::vector<FittingChoice> choices = [] {
+    auto bound = [](int32_t width, int32_t height) {
+      PictureFitting fitting;
+      fitting.MaxWidth = width;
+      fitting.MaxHeight = height;
+      return fitting;
+    };
+    PictureFitting own;
+    own.KeepSize = true;
+    return std::vector<FittingChoice>{{"Fit for screens up to 1280 \u00D7 800", bound(1280, 800)},
+                                      {"Fit for screens up to 1920 \u00D7 1080", bound(1920, 1080)},
+                                      {"Fit for screens up to 2560 \u00D7 1440", bound(2560, 1440)},
+                                      {"Keep its own size", own}};
+  }();
+  return choices;
+}
 
 // ---- Colour button ----------------------------------------------------------------
 
@@ -163,39 +191,45 @@ MakerWindow::MakerWindow(MakerPlayers players, QWidget* parent)
   preview_->setToolTip(tr("The picture with the pieces as the gift will cut them"));
   columns->addWidget(preview_, 1);
   setCentralWidget(central);
-  FitToScreen();
+  BuildMenus();
 
   progress_ = new QProgressBar(this);
   progress_->setVisible(false);
   progress_->setToolTip(tr("How far writing the gift has come"));
   statusBar()->addPermanentWidget(progress_);
-  showFolder_ = new QPushButton(tr("Show &folder"), this);
-  showFolder_->setToolTip(tr("Opens the folder the gift was saved in"));
-  showFolder_->setVisible(false);
-  connect(showFolder_, &QPushButton::clicked, this,
-          [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(savedFolder_)); });
-  statusBar()->addPermanentWidget(showFolder_);
+  FitToScreen();
+
+  textCheck_.setSingleShot(true);
+  textCheck_.setInterval(kSettleMs);
+  connect(&textCheck_, &QTimer::timeout, this, &MakerWindow::CheckTexts);
+  sizeUpdate_.setSingleShot(true);
+  sizeUpdate_.setInterval(kSettleMs);
+  connect(&sizeUpdate_, &QTimer::timeout, this, &MakerWindow::UpdateSize);
 
   Recall();
   UpdateCut();
   UpdateMessages();
+  UpdateSize();
+  RememberOnChange();
 }
 
 MakerWindow::~MakerWindow() = default;
 
 // As large as the tallest and widest tab wants, the preview beside it, within the
 // screen; the tabs scroll when they need more.
-void MakerWindow::FitToScreen() {
+void MakerWindow::FitToScreen() { FitTo(screen()->availableGeometry()); }
+
+void MakerWindow::FitTo(const QRect& screenRoom) {
   QSize pages;
   for (int i = 0; i < tabs_->count(); ++i)
     pages = pages.expandedTo(static_cast<QScrollArea*>(tabs_->widget(i))->widget()->sizeHint());
   const QSize chrome = tabs_->tabBar()->sizeHint() + QSize(40, 40 + 4 * fontMetrics().height());
   const QSize wanted(pages.width() + preview_->sizeHint().width() + chrome.width(), pages.height() + chrome.height());
-  const QRect screenRoom = screen()->availableGeometry();
   // The tabs take the width their pages need (up to most of the screen); the preview
   // takes the rest.
   tabs_->setMinimumWidth(std::min(pages.width() + chrome.width(), screenRoom.width() * 3 / 5));
-  resize(wanted.boundedTo(screenRoom.size() * 0.95));
+  const QSize bars(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  resize((wanted + bars).boundedTo(screenRoom.size() * 0.95));
 }
 
 QLabel* MakerWindow::ErrorLabel(const std::string& field) {
@@ -230,22 +264,28 @@ QWidget* MakerWindow::BuildPictureTab() {
   auto* tab = new QWidget(this);
   auto* layout = new QVBoxLayout(tab);
   auto* open = new QPushButton(tr("&Open picture..."), tab);
-  open->setToolTip(tr("Chooses the picture of the puzzle (you can also drop a picture on the window)"));
-  open->setShortcut(QKeySequence::Open);
-  connect(open, &QPushButton::clicked, this, [this] {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open picture"), picturePath_, tr("Pictures (*.jpg *.jpeg *.png *.bmp *.gif *.webp *.tif *.tiff);;All files (*)"),
-        nullptr, QFileDialog::DontUseNativeDialog);
-    if (!path.isEmpty()) OpenPicture(path);
-  });
+  open->setToolTip(tr("Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)"));
+  connect(open, &QPushButton::clicked, this, &MakerWindow::ChoosePicture);
   layout->addWidget(open);
+  fieldWidgets_["PicturePath"] = open;
   pictureName_ = new QLabel(tr("No picture yet"), tab);
   pictureName_->setToolTip(tr("The picture file"));
   pictureName_->setWordWrap(true);
   pictureSize_ = new QLabel(tab);
   pictureSize_->setToolTip(tr("The picture's size and the size the gift stores"));
   pictureSize_->setWordWrap(true);
+  fitting_ = new QComboBox(tab);
+  for (const FittingChoice& choice : FittingChoices()) fitting_->addItem(tr(choice.Text));
+  fitting_->setToolTip(tr("The size the gift stores the picture at: a smaller picture makes a smaller gift "
+                          "and fits smaller screens"));
+  auto* fittingRow = new QHBoxLayout;
+  fittingRow->addWidget(BuddyLabel(tr("Stored si&ze:"), fitting_));
+  fittingRow->addWidget(fitting_, 1);
+  connect(fitting_, &QComboBox::currentIndexChanged, this, [this] {
+    if (!picturePath_.isEmpty()) OpenPicture(picturePath_);
+  });
   layout->addWidget(pictureName_);
+  layout->addLayout(fittingRow);
   layout->addWidget(pictureSize_);
   layout->addWidget(ErrorLabel("PicturePath"));
   auto* info = new QGroupBox(tr("About the gift"), tab);
@@ -257,6 +297,9 @@ QWidget* MakerWindow::BuildPictureTab() {
   description_ = new QPlainTextEdit(info);
   description_->setToolTip(tr("A few words about the picture"));
   description_->setTabChangesFocus(true);
+  fieldWidgets_["Settings.Title"] = title_;
+  fieldWidgets_["Settings.CreatorName"] = creator_;
+  fieldWidgets_["Settings.Description"] = description_;
   form->addRow(tr("&Title:"), title_);
   form->addRow(ErrorLabel("Settings.Title"));
   form->addRow(tr("C&reator:"), creator_);
@@ -348,6 +391,8 @@ QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) 
   auto* fontRow = new QHBoxLayout;
   c.Font = new QFontComboBox(box);
   c.Font->setToolTip(tr("The message's font"));
+  // The box shows the family the default font resolves to; that family is chosen.
+  c.Font->setCurrentFont(QFont(c.Font->currentText()));
   c.Size = new QSpinBox(box);
   c.Size->setRange(6, 72);
   c.Size->setValue(12);
@@ -374,7 +419,7 @@ QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) 
   for (QWidget* w : std::initializer_list<QWidget*>{c.TextColour, c.Background, c.Alignment}) colourRow->addWidget(w);
   layout->addLayout(colourRow);
   c.Preview = new MessagePreview(box);
-  layout->addWidget(c.Preview);
+  layout->addWidget(c.Preview, 0, Qt::AlignHCenter);
 
   connect(c.Text, &QPlainTextEdit::textChanged, this, &MakerWindow::UpdateMessages);
   connect(c.Font, &QFontComboBox::currentFontChanged, this, &MakerWindow::UpdateMessages);
@@ -388,10 +433,14 @@ QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) 
 QWidget* MakerWindow::BuildMessagesTab() {
   auto* tab = new QWidget(this);
   auto* layout = new QVBoxLayout(tab);
-  layout->addWidget(BuildMessageBox(tr("Opening message"), opening_));
+  layout->addWidget(BuildMessageBox(tr("Opening message: shown when the gift starts"), opening_));
   layout->addWidget(ErrorLabel("Settings.OpeningMessage"));
-  layout->addWidget(BuildMessageBox(tr("Closing message"), closing_));
+  layout->addWidget(
+      BuildMessageBox(tr("Closing message: your farewell, shown every time the gift is closed"), closing_));
   layout->addWidget(ErrorLabel("Settings.ClosingMessage"));
+  fieldWidgets_["Settings.OpeningMessage"] = opening_.Text;
+  fieldWidgets_["Settings.ClosingMessage"] = closing_.Text;
+  layout->addStretch();
   return tab;
 }
 
@@ -426,10 +475,16 @@ QWidget* MakerWindow::BuildButtons() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  portable_ = new QCheckBox(tr("Runs on computers &without Qt"), box);
-  portable_->setToolTip(tr("The gift brings the libraries it needs (a larger file)"));
+  portable_ = new QCheckBox(tr("&Include everything it needs to run (larger file)"), box);
+  portable_->setToolTip(tr("The gift brings the libraries it needs, so it runs on any Linux computer; most "
+                           "recipients need this"));
   portable_->setEnabled(!players_.Portable.empty());
+  portable_->setChecked(portable_->isEnabled());
   layout->addWidget(portable_);
+  sizeText_ = new QLabel(box);
+  sizeText_->setWordWrap(true);
+  sizeText_->setToolTip(tr("How large the gift will be"));
+  layout->addWidget(sizeText_);
   layout->addWidget(ErrorLabel("PlayerPath"));
   layout->addWidget(ErrorLabel("OutputPath"));
   layout->addWidget(ErrorLabel(""));
@@ -440,13 +495,59 @@ QWidget* MakerWindow::BuildButtons() {
   auto* make = new QPushButton(tr("&Make gift..."), box);
   make->setToolTip(tr("Saves the gift (Ctrl+S)"));
   connect(make, &QPushButton::clicked, this, &MakerWindow::MakeGiftAs);
-  auto* save = new QShortcut(QKeySequence::Save, this);
-  connect(save, &QShortcut::activated, this, &MakerWindow::MakeGiftAs);
   row->addStretch();
   row->addWidget(tryIt);
   row->addWidget(make);
   layout->addLayout(row);
   return box;
+}
+
+void MakerWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* open = file->addAction(tr("&Open picture..."), this, &MakerWindow::ChoosePicture);
+  open->setShortcut(QKeySequence::Open);
+  recentMenu_ = file->addMenu(tr("&Recent pictures"));
+  connect(recentMenu_, &QMenu::aboutToShow, this, [this] {
+    recentMenu_->clear();
+    for (const QString& path : QSettings().value("recentPictures").toStringList())
+      recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { OpenPicture(path); })->setToolTip(path);
+    if (recentMenu_->isEmpty()) recentMenu_->addAction(tr("(none yet)"))->setEnabled(false);
+  });
+  file->addSeparator();
+  file->addAction(tr("Tr&y it"), this, &MakerWindow::TryIt);
+  QAction* make = file->addAction(tr("&Make gift..."), this, &MakerWindow::MakeGiftAs);
+  make->setShortcut(QKeySequence::Save);
+  file->addAction(tr("&Text to send with the gift..."), this, [this] {
+    if (!ShowGiftMade())
+      QMessageBox::information(this, tr("Text to send"),
+                               LastSendingText().isEmpty() ? tr("Make a gift first.") : LastSendingText());
+  });
+  file->addSeparator();
+  QAction* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
+  quit->setShortcut(QKeySequence::Quit);
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  QAction* steps = help->addAction(tr("&How to make a gift"), this, &MakerWindow::ShowHelp);
+  steps->setShortcut(QKeySequence::HelpContents);
+}
+
+void MakerWindow::ShowHelp() {
+  QMessageBox::information(
+      this, tr("How to make a gift"),
+      tr("<ol>"
+         "<li><b>Picture</b>: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, "
+         "AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name "
+         "and a few words go with it.</li>"
+         "<li><b>Pieces</b>: how many, their shape and style; the preview shows the cut.</li>"
+         "<li><b>Messages</b>: the opening message greets the recipient when the gift starts; the closing "
+         "message is your farewell, shown every time the gift is closed.</li>"
+         "<li><b>Music and skin</b>: optional music while solving and a picture for the tool bar.</li>"
+         "<li><b>Try it</b> starts the gift as the recipient will see it.</li>"
+         "<li><b>Make gift</b> saves it, best as a .zip archive: sent as a bare file, a gift loses the right "
+         "to run on its way. The window then gives a short text to send with it that tells the recipient how "
+         "to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, "
+         "Allow executing as program.</li>"
+         "</ol>"
+         "<p>Include everything it needs to run, unless you know the recipient has Qt 6 installed.</p>"));
 }
 
 // ---- Picture and previews ------------------------------------------------------------
@@ -456,9 +557,9 @@ QString MakerWindow::GridText(const GridSize& grid) {
 }
 
 bool MakerWindow::OpenPicture(const QString& path) {
-  ClearErrors();
+  errors_.at("PicturePath")->setVisible(false);
   try {
-    ImportedPicture picture = ImportPicture(ReadWholeFile(ToStd(path)), PictureFitting{});
+    ImportedPicture picture = ImportPicture(ReadWholeFile(ToStd(path)), ChosenFitting());
     Bitmap stored;
     DecodeJpeg(picture.Jpeg.data(), picture.Jpeg.size(), stored);
     picture_ = std::move(picture);
@@ -469,12 +570,80 @@ bool MakerWindow::OpenPicture(const QString& path) {
                               .arg(picture_->UprightSize.Height)
                               .arg(FromStd(DescribeImport(*picture_))));
     preview_->SetPicture(std::move(stored));
+    AddRecentPicture(path);
     UpdateCut();
+    UpdateSize();
+    Remember();
     return true;
   } catch (const std::exception& e) {
     ShowErrors({{"PicturePath", e.what()}});
     return false;
   }
+}
+
+void MakerWindow::OpenLastPicture() {
+  const QString last = QSettings().value("picture").toString();
+  if (!last.isEmpty() && QFileInfo::exists(last)) OpenPicture(last);
+}
+
+void MakerWindow::ChoosePicture() {
+  const QString path = QFileDialog::getOpenFileName(this, tr("Open picture"), StartFolder(), tr(kPictureFilter),
+                                                    nullptr, QFileDialog::DontUseNativeDialog);
+  if (path.isEmpty()) return;
+  QSettings().setValue("lastFolder", QFileInfo(path).absolutePath());
+  OpenPicture(path);
+}
+
+// The folder file dialogs start in: the last one a file was chosen from, else the
+// Pictures folder.
+QString MakerWindow::StartFolder() const {
+  const QString last = QSettings().value("lastFolder").toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+void MakerWindow::AddRecentPicture(const QString& path) {
+  QSettings settings;
+  QStringList recent = settings.value("recentPictures").toStringList();
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  recent.removeAll(absolute);
+  recent.prepend(absolute);
+  while (recent.size() > kRecentPictures) recent.removeLast();
+  settings.setValue("recentPictures", recent);
+}
+
+PictureFitting MakerWindow::ChosenFitting() const {
+  const int chosen = std::clamp(fitting_->currentIndex(), 0, static_cast<int>(FittingChoices().size()) - 1);
+  return FittingChoices()[static_cast<size_t>(chosen)].Fitting;
+}
+
+int64_t MakerWindow::EstimatedSize() const {
+  if (!picture_) return 0;
+  return EstimateGiftSize(Request(""), picture_->Jpeg);
+}
+
+// "about 1.3 MB; 17 MB with everything it needs to run on any Linux computer", for
+// the kind of gift chosen first.
+void MakerWindow::UpdateSize() {
+  if (!picture_) {
+    sizeText_->setText(tr("Choose a picture to see how large the gift will be."));
+    return;
+  }
+  GiftRequest request = Request("");
+  request.PlayerPath = players_.Plain;
+  const QString plain = FromStd(ReadableSize(EstimateGiftSize(request, picture_->Jpeg)));
+  if (players_.Portable.empty()) {
+    sizeText_->setText(tr("The gift: about %1 (it runs where Qt 6 is installed).").arg(plain));
+    return;
+  }
+  request.PlayerPath = players_.Portable;
+  const QString portable = FromStd(ReadableSize(EstimateGiftSize(request, picture_->Jpeg)));
+  sizeText_->setText(portable_->isChecked()
+                         ? tr("The gift: about %1 with everything it needs to run on any Linux computer; "
+                              "%2 without.")
+                               .arg(portable, plain)
+                         : tr("The gift: about %1; %2 with everything it needs to run on any Linux computer.")
+                               .arg(plain, portable));
 }
 
 void MakerWindow::UpdateCut() {
@@ -511,7 +680,7 @@ void MakerWindow::UpdateMessages() {
 }
 
 void MakerWindow::ShowSkin() {
-  const QImage skin(skin_->text());
+  const QImage skin = skin_->text().isEmpty() ? QImage() : QImage(skin_->text());
   if (skin.isNull()) {
     skinPreview_->setPixmap({});
     return;
@@ -552,24 +721,51 @@ void MakerWindow::ClearErrors() {
   for (auto& [field, label] : errors_) label->setVisible(false);
 }
 
-// Each error goes beside its field; the font, colour and alignment of a message
-// beside the message, anything else under the buttons.
+// The field whose error label shows an error of `field`: the font, colour and
+// alignment of a message show beside the message, anything without a label of its
+// own under the buttons ("").
+std::string MakerWindow::ShownField(const std::string& field) const {
+  std::string shown = field;
+  for (const char* message : {"Settings.Opening", "Settings.Closing"})
+    if (shown.rfind(message, 0) == 0) shown = std::string(message) + "Message";
+  if (shown == "TemplateCount") shown = "TemplatesPath";
+  if (shown == "MusicExtension") shown = "MusicPath";
+  if (shown.rfind("Fitting.", 0) == 0) shown = "PicturePath";
+  return errors_.count(shown) ? shown : "";
+}
+
 void MakerWindow::ShowErrors(const std::vector<FieldError>& errors) {
   std::map<QLabel*, QStringList> texts;
-  for (const FieldError& error : errors) {
-    std::string field = error.Field;
-    for (const char* message : {"Settings.Opening", "Settings.Closing"})
-      if (field.rfind(message, 0) == 0) field = std::string(message) + "Message";
-    if (field == "TemplateCount") field = "TemplatesPath";
-    if (field == "MusicExtension") field = "MusicPath";
-    if (field.rfind("Fitting.", 0) == 0) field = "PicturePath";
-    const auto found = errors_.find(field);
-    texts[found != errors_.end() ? found->second : errors_.at("")] << FromStd(error.Message);
-  }
+  for (const FieldError& error : errors) texts[errors_.at(ShownField(error.Field))] << FromStd(error.Message);
   for (auto& [label, lines] : texts) {
     label->setText(lines.join('\n'));
     label->setVisible(true);
   }
+}
+
+// The texts' errors as they are typed: those of the request's settings, the only
+// ones typing can cause. An error whose text is mended goes.
+void MakerWindow::CheckTexts() {
+  std::vector<FieldError> found;
+  for (FieldError& error : ValidateGiftRequest(Request("")))
+    if (error.Field.rfind("Settings.", 0) == 0) found.push_back(std::move(error));
+  for (auto& [field, label] : errors_)
+    if (field.rfind("Settings.", 0) == 0) label->setVisible(false);
+  ShowErrors(found);
+}
+
+// Shows the tab of a field with an error, scrolls to the field and puts the cursor in it.
+void MakerWindow::FocusField(const std::string& field) {
+  const auto found = fieldWidgets_.find(ShownField(field));
+  QWidget* widget = found != fieldWidgets_.end() ? found->second : nullptr;
+  if (!widget) return;
+  for (int i = 0; i < tabs_->count(); ++i) {
+    auto* area = static_cast<QScrollArea*>(tabs_->widget(i));
+    if (!area->widget()->isAncestorOf(widget)) continue;
+    tabs_->setCurrentIndex(i);
+    area->ensureWidgetVisible(widget);
+  }
+  widget->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- Making the gift ------------------------------------------------------------------
@@ -622,12 +818,13 @@ bool MakerWindow::WriteGift(const QString& outputPath) {
   }
   if (auto errors = ValidateGiftRequest(request); !errors.empty()) {
     ShowErrors(errors);
+    FocusField(errors.front().Field);
     return false;
   }
   progress_->setValue(0);
   progress_->setVisible(true);
   try {
-    MakeGift(request, [this](int percent, const std::string& step) {
+    made_ = MakeGift(request, [this](int percent, const std::string& step) {
       progress_->setValue(percent);
       progress_->setFormat(FromStd(step) + " %p%");
       QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -635,6 +832,7 @@ bool MakerWindow::WriteGift(const QString& outputPath) {
   } catch (const GiftRequestError& e) {
     progress_->setVisible(false);
     ShowErrors(e.Errors());
+    if (!e.Errors().empty()) FocusField(e.Errors().front().Field);
     return false;
   } catch (const std::exception& e) {
     progress_->setVisible(false);
@@ -642,23 +840,49 @@ bool MakerWindow::WriteGift(const QString& outputPath) {
     return false;
   }
   progress_->setVisible(false);
+  madePath_ = outputPath;
   Remember();
   return true;
 }
 
+QString MakerWindow::LastSendingText() const { return QSettings().value("lastGift/sendingText").toString(); }
+
+GiftMadeDialog* MakerWindow::ShowGiftMade() {
+  if (!made_) return nullptr;
+  const QString text = SendingText(QFileInfo(madePath_).fileName());
+  QSettings().setValue("lastGift/sendingText", text);
+  auto* dialog = new GiftMadeDialog(madePath_, made_->FileSize, made_->GiftSize, text, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &GiftMadeDialog::TextEdited, this,
+          [](const QString& edited) { QSettings().setValue("lastGift/sendingText", edited); });
+  dialog->show();
+  return dialog;
+}
+
+// A gift sent as it is loses its execute bit on the way; a zip archive keeps it, so
+// the save dialog offers the archive first.
 void MakerWindow::MakeGiftAs() {
   QFileDialog dialog(this, tr("Save gift"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::AnyFile);
+  const QString zipFilter = tr("Zip archive, ready to send (*.zip)");
+  dialog.setNameFilters({zipFilter, tr("The gift program alone (*)")});
+  const QString folder = QSettings().value("giftFolder").toString();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
   const QString suggested = title_->text().isEmpty() ? QFileInfo(picturePath_).completeBaseName() : title_->text();
-  dialog.selectFile(suggested);
+  dialog.selectFile(suggested + ".zip");
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, zipFilter](const QString& filter) {
+    dialog.setDefaultSuffix(filter == zipFilter ? "zip" : "");
+  });
+  dialog.setDefaultSuffix("zip");
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().first();
+  QSettings().setValue("giftFolder", QFileInfo(path).absolutePath());
   if (!WriteGift(path)) return;
-  savedFolder_ = QFileInfo(path).absolutePath();
-  statusBar()->showMessage(tr("The gift is saved as %1").arg(QFileInfo(path).fileName()));
-  showFolder_->setVisible(true);
+  statusBar()->showMessage(tr("The gift is saved as %1 (%2)")
+                               .arg(QFileInfo(path).fileName(), FromStd(ReadableSize(made_->FileSize))));
+  ShowGiftMade();
 }
 
 QString NextTryItGift(const QString& folder, int32_t seed) {
@@ -691,8 +915,35 @@ void MakerWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+// Every change is written at once, so a crash or a killed session loses nothing.
+void MakerWindow::RememberOnChange() {
+  recalled_ = true;
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) connect(edit, &QLineEdit::textChanged, this, &MakerWindow::Changed);
+  for (QPlainTextEdit* edit : findChildren<QPlainTextEdit*>())
+    connect(edit, &QPlainTextEdit::textChanged, this, &MakerWindow::Changed);
+  for (QSpinBox* box : findChildren<QSpinBox*>()) connect(box, &QSpinBox::valueChanged, this, &MakerWindow::Changed);
+  for (QSlider* slider : findChildren<QSlider*>())
+    connect(slider, &QSlider::valueChanged, this, &MakerWindow::Changed);
+  for (QComboBox* box : findChildren<QComboBox*>())
+    connect(box, &QComboBox::currentIndexChanged, this, &MakerWindow::Changed);
+  for (QCheckBox* box : findChildren<QCheckBox*>()) connect(box, &QCheckBox::toggled, this, &MakerWindow::Changed);
+  for (ColourButton* button : findChildren<ColourButton*>())
+    connect(button, &ColourButton::Changed, this, &MakerWindow::Changed);
+}
+
+void MakerWindow::Changed() {
+  if (!recalled_) return;
+  Remember();
+  textCheck_.start();
+  sizeUpdate_.start();
+}
+
 void MakerWindow::Remember() const {
   QSettings settings;
+  if (!picturePath_.isEmpty()) settings.setValue("picture", QFileInfo(picturePath_).absoluteFilePath());
+  settings.setValue("fitting", fitting_->currentIndex());
+  settings.setValue("title", title_->text());
+  settings.setValue("description", description_->toPlainText());
   settings.setValue("pieces", pieceCount_->value());
   settings.setValue("style", style_->currentIndex());
   settings.setValue("oddness", oddness_->value());
@@ -706,7 +957,7 @@ void MakerWindow::Remember() const {
   settings.setValue("creator", creator_->text());
   settings.setValue("music", music_->text());
   settings.setValue("skin", skin_->text());
-  settings.setValue("portable", portable_->isChecked());
+  if (portable_->isEnabled()) settings.setValue("portable", portable_->isChecked());
   for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
     settings.beginGroup(key);
     settings.setValue("text", c->Text->toPlainText());
@@ -724,6 +975,9 @@ void MakerWindow::Remember() const {
 
 void MakerWindow::Recall() {
   QSettings settings;
+  fitting_->setCurrentIndex(settings.value("fitting", 0).toInt());
+  title_->setText(settings.value("title").toString());
+  description_->setPlainText(settings.value("description").toString());
   pieceCount_->setValue(settings.value("pieces", pieceCount_->value()).toInt());
   style_->setCurrentIndex(settings.value("style", 0).toInt());
   oddness_->setValue(settings.value("oddness", oddness_->value()).toInt());
@@ -737,7 +991,7 @@ void MakerWindow::Recall() {
   creator_->setText(settings.value("creator").toString());
   music_->setText(settings.value("music").toString());
   skin_->setText(settings.value("skin").toString());
-  portable_->setChecked(portable_->isEnabled() && settings.value("portable", false).toBool());
+  portable_->setChecked(portable_->isEnabled() && settings.value("portable", true).toBool());
   for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
     settings.beginGroup(key);
     c->Text->setPlainText(settings.value("text").toString());

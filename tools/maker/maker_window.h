@@ -15,16 +15,19 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <optional>
 
 #include "cut_preview.h"
+#include "gift_made_dialog.h"
 #include "gift_request.h"
 #include "message_preview.h"
 
 class QMediaPlayer;
 class QAudioOutput;
+class QMenu;
 
 namespace quill {
 
@@ -62,6 +65,14 @@ struct MessageControls {
 // keeps its open program.
 QString NextTryItGift(const QString& folder, int32_t seed);
 
+// The sizes the window offers to fit the stored picture to, as quillmere-wrap's
+// --max-size takes them; the last choice keeps the picture's own size.
+struct FittingChoice {
+  const char* Text;
+  PictureFitting Fitting;
+};
+const std::vector<FittingChoice>& FittingChoices();
+
 // The kinds of player a gift can carry.
 struct MakerPlayers {
   std::string Plain;     // empty: none found
@@ -76,10 +87,27 @@ class MakerWindow : public QMainWindow {
 
   // Reads, fits and shows a picture; false with the error beside the picture field.
   bool OpenPicture(const QString& path);
+  // Opens the picture of the last session, when it is still there.
+  void OpenLastPicture();
   // Everything chosen, as a request for a gift at `outputPath`.
   GiftRequest Request(const std::string& outputPath) const;
-  // Writes the gift; false with the errors beside their fields and nothing written.
+  // Writes the gift (a zip archive holding it when the name ends in .zip); false with
+  // the errors beside their fields, the first one scrolled to and focused, and
+  // nothing written.
   bool WriteGift(const QString& outputPath);
+  // Shows the gift last written, its size and the text to send with it.
+  GiftMadeDialog* ShowGiftMade();
+  // The text to send with the last gift made, kept across sessions ("" before any).
+  QString LastSendingText() const;
+  // The size of the gift the window would make now, with the kind of player chosen;
+  // 0 without a picture.
+  int64_t EstimatedSize() const;
+  // Sizes the window for a screen's free `room`: the tabs without scrolling where it
+  // allows, within it always.
+  void FitTo(const QRect& room);
+  // Checks the texts as typed and shows what a gift cannot hold beside its field;
+  // runs a moment after the last key.
+  void CheckTexts();
   // Asks where to save the gift and writes it (Ctrl+S).
   void MakeGiftAs();
   // Writes the gift to a private folder and starts it.
@@ -105,6 +133,11 @@ class MakerWindow : public QMainWindow {
   const MessageControls& Closing() const { return closing_; }
   CutPreview& Preview() const { return *preview_; }
   QTabWidget& Tabs() const { return *tabs_; }
+  QComboBox& Fitting() const { return *fitting_; }
+  QLabel& PictureSize() const { return *pictureSize_; }
+  QLabel& SizeText() const { return *sizeText_; }
+  QCheckBox& Portable() const { return *portable_; }
+  QTimer& TextCheckTimer() { return textCheck_; }
   // The error shown beside a request field ("" when none).
   QString ErrorOf(const std::string& field) const;
   int32_t Seed() const { return seed_; }
@@ -123,6 +156,16 @@ class MakerWindow : public QMainWindow {
   QWidget* BuildButtons();
   QLabel* ErrorLabel(const std::string& field);
   QLineEdit* FileField(const QString& tip, const QString& dialogTitle, const QString& filter, QLayout* row);
+  void BuildMenus();
+  void ChoosePicture();
+  void ShowHelp();
+  void RememberOnChange();
+  void Changed();
+  void UpdateSize();
+  void FocusField(const std::string& field);
+  std::string ShownField(const std::string& field) const;
+  QString StartFolder() const;
+  void AddRecentPicture(const QString& path);
 
   void FitToScreen();
   void UpdateCut();
@@ -135,6 +178,7 @@ class MakerWindow : public QMainWindow {
   void ClearErrors();
   void Remember() const;
   void Recall();
+  PictureFitting ChosenFitting() const;
 
   MakerPlayers players_;
   int32_t seed_ = 1;
@@ -144,6 +188,15 @@ class MakerWindow : public QMainWindow {
   QTabWidget* tabs_ = nullptr;
   QLabel* pictureName_ = nullptr;
   QLabel* pictureSize_ = nullptr;
+  QComboBox* fitting_ = nullptr;
+  QLabel* sizeText_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QTimer textCheck_;
+  QTimer sizeUpdate_;
+  bool recalled_ = false;  // changes are remembered only after the remembered settings are shown
+  std::optional<MadeGift> made_;
+  QString madePath_;
+  std::map<std::string, QWidget*> fieldWidgets_;
   QSpinBox* pieceCount_ = nullptr;
   QLabel* gridText_ = nullptr;
   QComboBox* style_ = nullptr;
@@ -167,8 +220,6 @@ class MakerWindow : public QMainWindow {
   QLabel* skinPreview_ = nullptr;
   QCheckBox* portable_ = nullptr;
   QProgressBar* progress_ = nullptr;
-  QPushButton* showFolder_ = nullptr;
-  QString savedFolder_;
   std::map<std::string, QLabel*> errors_;
   QMediaPlayer* player_ = nullptr;
   QAudioOutput* audio_ = nullptr;

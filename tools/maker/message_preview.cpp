@@ -9,10 +9,16 @@
 
 namespace quill {
 
+namespace {
+constexpr int kFrame = 3;
+}
+
 MessagePreview::MessagePreview(QWidget* parent) : QWidget(parent), memo_(NewSplashMemo(this)) {
+  // As large as the box and a thin frame of the form's colour around it: no wider.
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(memo_, 0, Qt::AlignHCenter);
+  layout->setContentsMargins(kFrame, kFrame, kFrame, kFrame);
+  layout->addWidget(memo_);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   memo_->setFocusPolicy(Qt::NoFocus);
   memo_->setToolTip(tr("The message as the gift's splash screen shows it"));
   Show("", "clWhite", 0, GiftFont{});
@@ -25,6 +31,7 @@ void MessagePreview::Show(const std::string& text, const std::string& colourName
   // The box keeps its designed size: an empty message hides it on the splash.
   const ComponentState& designed = splash_.Get("Memo1");
   memo_->setFixedSize(designed.Width, designed.Height);
+  setFixedSize(designed.Width + 2 * kFrame, designed.Height + 2 * kFrame);
   const std::string stored = LfToCrLf(Utf8ToWindows1252(text));
   const GiftFont storedFont = [&] {
     GiftFont f = font;

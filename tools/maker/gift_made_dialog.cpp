@@ -1,0 +1,72 @@
+#include "gift_made_dialog.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "gift_request.h"
+#include "gift_zip.h"
+
+namespace quill {
+
+QString SendingText(const QString& fileName) {
+  const bool zip = IsZipPath(fileName.toStdString());
+  const QString gift = zip ? QString::fromStdString(ZipEntryName(fileName.toStdString())) : fileName;
+  QString text = QObject::tr("I made you a jigsaw puzzle! To open it:\n");
+  if (zip)
+    text += QObject::tr("1. Save %1 and extract it (right-click it, Extract Here).\n"
+                        "2. Double-click %2 to start the puzzle.\n")
+                .arg(fileName, gift);
+  else
+    text += QObject::tr("1. Save %1.\n2. Double-click it to start the puzzle.\n").arg(fileName);
+  text += QObject::tr("If double-clicking does nothing, right-click %1, choose Properties and tick "
+                      "\"Allow executing as program\" (or type chmod +x %1 in a terminal), then double-click "
+                      "it again. It runs on Linux.")
+              .arg(gift);
+  return text;
+}
+
+GiftMadeDialog::GiftMadeDialog(const QString& path, int64_t fileSize, int64_t giftSize, const QString& text,
+                               QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(tr("Gift made"));
+  const QFileInfo file(path);
+  auto* layout = new QVBoxLayout(this);
+  QString saved = tr("The gift is saved as <b>%1</b> (%2) in %3.")
+                      .arg(file.fileName().toHtmlEscaped(), QString::fromStdString(ReadableSize(fileSize)),
+                           file.absolutePath().toHtmlEscaped());
+  if (giftSize != fileSize)
+    saved += tr(" The zip archive holds the gift %1 (%2).")
+                 .arg(QString::fromStdString(ZipEntryName(path.toStdString())).toHtmlEscaped(),
+                      QString::fromStdString(ReadableSize(giftSize)));
+  auto* savedLabel = new QLabel(saved, this);
+  savedLabel->setWordWrap(true);
+  layout->addWidget(savedLabel);
+  auto* textLabel = new QLabel(tr("&Send this text with the gift:"), this);
+  text_ = new QPlainTextEdit(text, this);
+  text_->setToolTip(tr("How the recipient opens the gift; you can change it"));
+  text_->setTabChangesFocus(true);
+  text_->setMinimumSize(fontMetrics().averageCharWidth() * 64, fontMetrics().height() * 8);
+  textLabel->setBuddy(text_);
+  layout->addWidget(textLabel);
+  layout->addWidget(text_);
+  connect(text_, &QPlainTextEdit::textChanged, this, [this] { emit TextEdited(text_->toPlainText()); });
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  copy_ = buttons->addButton(tr("&Copy text"), QDialogButtonBox::ActionRole);
+  copy_->setToolTip(tr("Copies the text, to paste it into a mail or a message"));
+  connect(copy_, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(text_->toPlainText()); });
+  showFolder_ = buttons->addButton(tr("Show &folder"), QDialogButtonBox::ActionRole);
+  showFolder_->setToolTip(tr("Opens the folder the gift was saved in"));
+  const QString folder = file.absolutePath();
+  connect(showFolder_, &QPushButton::clicked, this, [folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+}  // namespace quill
