@@ -775,6 +775,7 @@ GiftRequest MakerWindow::Request(const std::string& outputPath) const {
   r.PlayerPath = portable_->isChecked() ? players_.Portable : players_.Plain;
   r.PicturePath = ToStd(picturePath_);
   r.OutputPath = outputPath;
+  r.Fitting = ChosenFitting();
   r.MusicPath = ToStd(music_->text());
   r.SkinPath = ToStd(skin_->text());
   if (templateCount_->value() > 0) {

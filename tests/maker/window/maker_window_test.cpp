@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QImage>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,12 +20,14 @@
 #include "app/qt_host.h"
 #include "app/splash_form.h"
 #include "common/colour_names.h"
+#include "common/jpeg_decode.h"
 #include "common/random.h"
 #include "common/records.h"
 #include "game/program_file.h"
 #include "common/text_codec.h"
 #include "game/gift_scan.h"
 #include "headless_host.h"
+#include "gift_maker.h"
 #include "maker_window.h"
 
 namespace quill::testing {
@@ -248,6 +254,172 @@ TEST_F(MakerWindowTest, ErrorsShowBesideTheirFieldAndWriteNothing) {
   }
   EXPECT_FALSE(window.OpenPicture(QString::fromStdString(player.string())));
   EXPECT_FALSE(window.ErrorOf("PicturePath").isEmpty());
+}
+
+// Spins the event loop until `done` holds (or a generous limit passes, so a fault
+// fails instead of hanging).
+bool WaitFor(const std::function<bool()>& done) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  return done();
+}
+
+// Each choice of stored size fits the picture as quillmere-wrap's --max-size and
+// --keep-size do, says so, and the gift stores it so.
+TEST_F(MakerWindowTest, TheStoredSizeChosenIsShownAndStored) {
+  ASSERT_TRUE(window.OpenPicture(QString::fromStdString(Picture(3000, 2000))));
+  struct Case {
+    int Choice;
+    const char* Shown;
+    int Width, Height;
+  };
+  for (const Case& c : {Case{0, "1200 × 800", 1200, 800}, Case{1, "1620 × 1080", 1620, 1080},
+                        Case{2, "2160 × 1440", 2160, 1440}, Case{3, "3000 × 2000", 3000, 2000}}) {
+    window.Fitting().setCurrentIndex(c.Choice);
+    EXPECT_TRUE(window.PictureSize().text().contains(QString::fromUtf8(c.Shown))) << window.PictureSize().text().toStdString();
+    const std::string gift = (dir / "gift").string();
+    ASSERT_TRUE(window.WriteGift(QString::fromStdString(gift))) << c.Choice;
+    ProgramFile file(gift);
+    const GiftHeader h = FindGiftHeader(file);
+    const std::vector<uint8_t> stored = file.ReadBlock(h.PictureOffset, h.PictureSize);
+    EXPECT_EQ(ReadJpegInfo(stored.data(), stored.size()), (JpegInfo{c.Width, c.Height, 3})) << c.Choice;
+  }
+}
+
+// The size told before the gift is made is the size of the file made, as the
+// settings change; a zip archive is told by its own size once made.
+TEST_F(MakerWindowTest, TheGiftsSizeIsToldBeforeItIsMade) {
+  EXPECT_EQ(window.EstimatedSize(), 0);
+  ASSERT_TRUE(window.OpenPicture(QString::fromStdString(Picture(1600, 1200))));
+  const std::string gift = (dir / "gift").string();
+  for (const char* opening : {"", "A longer opening message that the header carries"}) {
+    window.Opening().Text->setPlainText(opening);
+    const int64_t told = window.EstimatedSize();
+    ASSERT_TRUE(WaitFor([&] {
+      return window.SizeText().text().contains(QString::fromStdString(ReadableSize(told)));
+    })) << window.SizeText().text().toStdString();
+    ASSERT_TRUE(window.WriteGift(QString::fromStdString(gift)));
+    EXPECT_EQ(told, static_cast<int64_t>(fs::file_size(gift))) << opening;
+  }
+  const QString zip = QString::fromStdString((dir / "Garden.zip").string());
+  ASSERT_TRUE(window.WriteGift(zip));
+  GiftMadeDialog* made = window.ShowGiftMade();
+  ASSERT_NE(made, nullptr);
+  EXPECT_TRUE(made->findChild<QLabel*>()->text().contains(
+      QString::fromStdString(ReadableSize(static_cast<int64_t>(fs::file_size(zip.toStdString()))))));
+  made->close();
+}
+
+// What a gift cannot hold shows beside its field while typing, and goes once mended.
+TEST_F(MakerWindowTest, TextErrorsShowAsTypedAndGoWhenMended) {
+  struct Case {
+    const char* Name;
+    std::function<void(const char*)> Type;
+    std::string Field;
+  };
+  const Case cases[] = {
+      {"title", [&](const char* text) { window.Title().setText(QString::fromUtf8(text)); }, "Settings.Title"},
+      {"closing message", [&](const char* text) { window.Closing().Text->setPlainText(QString::fromUtf8(text)); },
+       "Settings.ClosingMessage"},
+  };
+  for (const Case& c : cases) {
+    c.Type("Snow ☃");
+    EXPECT_TRUE(WaitFor([&] { return !window.ErrorOf(c.Field).isEmpty(); })) << c.Name;
+    EXPECT_TRUE(window.ErrorOf(c.Field).contains("☃")) << c.Name;
+    c.Type("Snow");
+    EXPECT_TRUE(WaitFor([&] { return window.ErrorOf(c.Field).isEmpty(); })) << c.Name;
+  }
+}
+
+// Make gift with a fault shows the tab of the field at fault, with the cursor in it.
+TEST_F(MakerWindowTest, TheFieldAtFaultIsShownAndFocused) {
+  ASSERT_TRUE(window.OpenPicture(QString::fromStdString(Picture(320, 240))));
+  window.Tabs().setCurrentIndex(0);
+  window.Closing().Text->setPlainText("Ω");
+  EXPECT_FALSE(window.WriteGift(QString::fromStdString((dir / "gift").string())));
+  EXPECT_EQ(window.Tabs().tabText(window.Tabs().currentIndex()), "M&essages");
+  EXPECT_EQ(window.focusWidget(), window.Closing().Text);
+}
+
+// The font the box shows is the font the gift names and the preview draws.
+TEST_F(MakerWindowTest, TheFontStoredIsTheFontShown) {
+  const MessageControls& opening = window.Opening();
+  const std::string shown = opening.Font->currentText().toStdString();
+  EXPECT_EQ(window.Request("unused").Settings.OpeningFont.Name, shown);
+  EXPECT_EQ(opening.Preview->Memo().font().family().toStdString(), shown);
+}
+
+// Everything typed is written as it changes: a session that ends without closing its
+// window (a crash) leaves it for the next.
+TEST_F(MakerWindowTest, SettingsAreKeptAsTheyChange) {
+  ASSERT_TRUE(window.OpenPicture(QString::fromStdString(Picture(320, 240))));
+  window.Title().setText("Garden");
+  window.Opening().Text->setPlainText("Happy birthday");
+  window.Fitting().setCurrentIndex(2);
+  window.PieceCount().setValue(250);
+  const MakerWindow next({player.string(), ""});
+  EXPECT_EQ(next.Title().text(), "Garden");
+  EXPECT_EQ(next.Opening().Text->toPlainText(), "Happy birthday");
+  EXPECT_EQ(next.Fitting().currentIndex(), 2);
+  EXPECT_EQ(next.PieceCount().value(), 250);
+  MakerWindow third({player.string(), ""});
+  third.OpenLastPicture();
+  EXPECT_EQ(third.Request("unused").PicturePath, (dir / "picture.png").string());
+}
+
+// The text to send says how to open the gift; it is copied whole and kept for the
+// next session.
+TEST_F(MakerWindowTest, TheTextToSendIsCopiedAndKept) {
+  ASSERT_TRUE(window.OpenPicture(QString::fromStdString(Picture(320, 240))));
+  ASSERT_TRUE(window.WriteGift(QString::fromStdString((dir / "Garden.zip").string())));
+  GiftMadeDialog* made = window.ShowGiftMade();
+  ASSERT_NE(made, nullptr);
+  made->Text().appendPlainText("Love, Ann");
+  made->Copy().click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), made->Text().toPlainText());
+  made->close();
+  const MakerWindow next({player.string(), ""});
+  EXPECT_TRUE(next.LastSendingText().endsWith("Love, Ann"));
+  EXPECT_TRUE(next.LastSendingText().contains("extract")) << next.LastSendingText().toStdString();
+}
+
+TEST(SendingText, TellsHowToOpenTheGift) {
+  struct Case {
+    const char* File;
+    std::vector<const char*> Says;
+    const char* NeverSays;
+  };
+  for (const Case& c : {Case{"Garden.zip", {"Save Garden.zip and extract it", "Double-click Garden", "Allow executing as program", "chmod +x Garden"}, nullptr},
+                        Case{"Garden", {"Save Garden.", "Double-click it", "Allow executing as program"}, "extract"}}) {
+    const QString text = SendingText(c.File);
+    for (const char* part : c.Says) EXPECT_TRUE(text.contains(part)) << c.File << ": " << part;
+    if (c.NeverSays) EXPECT_FALSE(text.contains(c.NeverSays)) << c.File;
+  }
+}
+
+// The window fits a 1366 × 768 screen, and on a 1920 × 1080 one no tab scrolls.
+TEST_F(MakerWindowTest, TheWindowFitsTheScreen) {
+  struct Case {
+    QRect Room;  // the screen less a panel
+    bool TabsWhole;
+  };
+  for (const Case& c : {Case{QRect(0, 0, 1366, 740), false}, Case{QRect(0, 0, 1920, 1050), true}}) {
+    window.FitTo(c.Room);
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_LE(window.frameGeometry().width(), c.Room.width());
+    EXPECT_LE(window.frameGeometry().height(), c.Room.height());
+    if (!c.TabsWhole) continue;
+    for (int i = 0; i < window.Tabs().count(); ++i) {
+      window.Tabs().setCurrentIndex(i);
+      QCoreApplication::processEvents();
+      auto* area = static_cast<QScrollArea*>(window.Tabs().widget(i));
+      EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << window.Tabs().tabText(i).toStdString();
+      EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << window.Tabs().tabText(i).toStdString();
+    }
+  }
+  window.hide();
 }
 
 // "Try it" keeps only the newest try in the cache: earlier gifts and the games saved
