@@ -14,6 +14,7 @@
 #include "game/gift_scan.h"
 #include "game/program_file.h"
 #include "gift_maker.h"
+#include "heif_samples.h"
 #include "picture_samples.h"
 
 namespace quill {
@@ -188,6 +189,39 @@ TEST_F(GiftRequestTest, AZipNameWritesTheGiftInsideAnArchive) {
   ASSERT_GT(zip.size(), 36u);
   EXPECT_EQ(std::string(zip.begin() + 30, zip.begin() + 36), "Garden") << "the entry's name";
   EXPECT_FALSE(fs::exists(request.OutputPath + ".part"));
+}
+
+// A phone's or the web's picture makes a gift like a JPEG does: fitted to the bound,
+// upright (a sideways-stored HEIC turned by its own boxes).
+TEST_F(GiftRequestTest, EachPictureFormatMakesAFittedGift) {
+  // Small, as HEVC and AV1 encoders are slow, and fitted to a small bound.
+  const Bitmap photo = PhotoSizedPicture(640, 480);
+  const QImage image = QImage(photo.Bits(), 640, 480, photo.Stride(), QImage::Format_BGR888).copy();
+  request.Fitting.MaxWidth = 400;
+  request.Fitting.MaxHeight = 300;
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> file;
+    PixelSize stored;
+  };
+  const Case cases[] = {
+      {"picture.heic", HeifOf(photo, heif_compression_HEVC), {400, 300}},
+      {"sideways.heic", HeifOf(photo, heif_compression_HEVC, 6, true), {225, 300}},
+      {"picture.avif", HeifOf(photo, heif_compression_AV1), {400, 300}},
+      {"picture.webp", EncodedAs(image, "WEBP"), {400, 300}},
+      {"picture.tiff", EncodedAs(image, "TIFF"), {400, 300}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_FALSE(c.file.empty()) << c.name;
+    WriteFile(folder / c.name, c.file);
+    request.PicturePath = (folder / c.name).string();
+    const MadeGift made = MakeGift(request);
+    EXPECT_EQ(made.Picture.StoredSize, c.stored) << c.name;
+    ProgramFile file(request.OutputPath);
+    const GiftHeader header = FindGiftHeader(file);
+    const std::vector<uint8_t> stored = file.ReadBlock(header.PictureOffset, header.PictureSize);
+    EXPECT_EQ(ReadJpegInfo(stored.data(), stored.size()), (JpegInfo{c.stored.Width, c.stored.Height, 3})) << c.name;
+  }
 }
 
 TEST(ReadableSize, SaysSizesAsFileManagersDo) {
