@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# The gift maker's window: opened with a picture, it shows the cut; Ctrl+S asks for
-# a name in its own file dialog, Enter writes the gift, the inspector reads back the
-# choices and the gift plays. Screenshots of the window in two piece styles are left
-# in the work folder. Arguments: PLAYER WRAP PICTURE_TOOL WORKDIR INSPECT MAKER.
+# The gift maker's window on a 1366 x 768 screen: opened with a picture, it fits the
+# screen and shows the cut; Ctrl+S asks for a name in its own file dialog, which
+# offers a zip archive; Enter writes it, the window says how large it is and what to
+# send with it; the archive's gift is executable, the inspector reads back the
+# choices and the gift plays. The maker killed without closing starts again with what
+# was typed. Screenshots are left in the work folder. Arguments: PLAYER WRAP
+# PICTURE_TOOL WORKDIR INSPECT MAKER.
+export XVFB_SCREEN=1366x768x24
 source "$(dirname "$0")/xvfb_session.sh"
 inspect=$5 maker=$6
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_CACHE_HOME="$work/home/cache"
@@ -10,11 +14,18 @@ mkdir -p "$HOME"
 "$picture_tool" "$work/picture.jpg" --width 800 --height 600 >/dev/null
 
 "$maker" "$work/picture.jpg" >"$work/maker.log" 2>&1 &
-pids+=($!)
+maker_pid=$!
+pids+=($maker_pid)
 window=$(wait_for_window "Quillmere Gift Maker" 20) || { echo "no maker window"; cat "$work/maker.log"; exit 1; }
 xdotool windowfocus --sync "$window"
 sleep 1
 import -window root "$work/maker-classic.png"
+read -r width height _ < <(window_geometry "Quillmere Gift Maker")
+((width <= 1366 && height <= 768)) || { echo "the window ($width x $height) is larger than the screen"; exit 1; }
+
+# The title, typed on the Picture tab.
+xdotool key alt+p alt+t
+xdotool type "Garden"
 
 # The Pieces tab, its piece count, then the style: two down from Classic is Squares.
 xdotool key alt+i
@@ -31,14 +42,37 @@ xdotool windowfocus --sync "$dialog"
 xdotool key ctrl+a
 xdotool type "$work/made-gift"
 xdotool key Return
-for _ in $(seq 100); do [[ -f "$work/made-gift" ]] && break; sleep 0.1; done
-[[ -f "$work/made-gift" ]] || { echo "no gift written"; cat "$work/maker.log"; exit 1; }
+for _ in $(seq 100); do [[ -f "$work/made-gift.zip" ]] && break; sleep 0.1; done
+[[ -f "$work/made-gift.zip" ]] || { echo "no zip archive written"; ls "$work"; cat "$work/maker.log"; exit 1; }
+wait_for_window "Gift made" 10 >/dev/null || { echo "no word that the gift is made"; exit 1; }
 sleep 0.5
 import -window root "$work/maker-saved.png"
+
+listing=$(zipinfo "$work/made-gift.zip")
+grep -q -- "^-rwxr-xr-x .* unx .* made-gift$" <<<"$listing" || { echo "the gift is not executable in the zip"; echo "$listing"; exit 1; }
+(cd "$work" && unzip -q made-gift.zip)
+[[ -x "$work/made-gift" ]] || { echo "the extracted gift does not run"; exit 1; }
 
 header=$("$inspect" --header "$work/made-gift")
 grep -q "^RequestedCount=300$" <<<"$header" || { echo "piece count not in the header"; echo "$header"; exit 1; }
 grep -q "^PieceStyle=3$" <<<"$header" || { echo "style not in the header"; echo "$header"; exit 1; }
+
+# Killed without closing, the maker starts again with the title typed and the picture.
+xdotool key Escape
+xdotool windowfocus --sync "$window"
+xdotool key alt+p alt+t ctrl+a
+xdotool type "Garden at dusk"
+sleep 0.5
+kill -9 "$maker_pid"
+wait "$maker_pid" 2>/dev/null || true
+"$maker" >"$work/maker-again.log" 2>&1 &
+pids+=($!)
+window=$(wait_for_window "Quillmere Gift Maker" 20) || { echo "the maker does not start again"; exit 1; }
+sleep 1
+import -window root "$work/maker-again.png"
+grep -q "^title=Garden at dusk$" "$XDG_CONFIG_HOME/Quillmere/quillmere-maker.conf" || {
+  echo "the title typed was not kept"; cat "$XDG_CONFIG_HOME/Quillmere/quillmere-maker.conf"; exit 1; }
+grep -q "QFSFileEngine" "$work/maker.log" "$work/maker-again.log" && { echo "noise at start"; exit 1; }
 
 "$work/made-gift" >"$work/gift.log" 2>&1 &
 pids+=($!)
