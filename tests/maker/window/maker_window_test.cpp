@@ -311,6 +311,24 @@ TEST_F(MakerWindowTest, TheGiftsSizeIsToldBeforeItIsMade) {
   made->close();
 }
 
+// Where the portable player is installed, gifts carry it unless the person says
+// otherwise: most recipients do not have Qt 6. Both sizes are told.
+TEST_F(MakerWindowTest, GiftsRunAnywhereByDefaultWhereThePortablePlayerIsInstalled) {
+  const fs::path portable = dir / "portable";
+  std::ofstream(portable, std::ios::binary) << std::string(300000, 'p');
+  MakerWindow both({player.string(), portable.string()});
+  EXPECT_TRUE(both.Portable().isChecked());
+  EXPECT_FALSE(window.Portable().isEnabled()) << "none installed";
+  ASSERT_TRUE(both.OpenPicture(QString::fromStdString(Picture(640, 480))));
+  EXPECT_TRUE(both.SizeText().text().contains("with everything it needs to run on any Linux computer"))
+      << both.SizeText().text().toStdString();
+  const int64_t told = both.EstimatedSize();
+  const std::string gift = (dir / "gift").string();
+  ASSERT_TRUE(both.WriteGift(QString::fromStdString(gift)));
+  EXPECT_EQ(told, static_cast<int64_t>(fs::file_size(gift)));
+  EXPECT_EQ(ReadWholeFile(gift).front(), 'p') << "the portable player was copied";
+}
+
 // What a gift cannot hold shows beside its field while typing, and goes once mended.
 TEST_F(MakerWindowTest, TextErrorsShowAsTypedAndGoWhenMended) {
   struct Case {
