@@ -248,9 +248,11 @@ QLineEdit* MakerWindow::FileField(const QString& tip, const QString& dialogTitle
   auto* browse = new QPushButton(tr("Choose..."), this);
   browse->setToolTip(dialogTitle);
   connect(browse, &QPushButton::clicked, this, [this, edit, dialogTitle, filter] {
-    const QString path = QFileDialog::getOpenFileName(this, dialogTitle, edit->text(), filter, nullptr,
-                                                      QFileDialog::DontUseNativeDialog);
+    const QString start = edit->text().isEmpty() ? StartFolder() : edit->text();
+    const QString path =
+        QFileDialog::getOpenFileName(this, dialogTitle, start, filter, nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty()) {
+      QSettings().setValue("lastFolder", QFileInfo(path).absolutePath());
       edit->setText(path);
       emit edit->editingFinished();
     }
@@ -458,7 +460,7 @@ QWidget* MakerWindow::BuildMusicTab() {
   form->addRow(ErrorLabel("MusicPath"));
   auto* skinRow = new QHBoxLayout;
   skin_ = FileField(tr("A picture for the tool bar and panels"), tr("Choose a skin"),
-                    tr("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)"), skinRow);
+                    tr(kPictureFilter), skinRow);
   connect(skin_, &QLineEdit::editingFinished, this, &MakerWindow::ShowSkin);
   form->addRow(BuddyLabel(tr("S&kin:"), skin_), skinRow);
   form->addRow(ErrorLabel("SkinPath"));
