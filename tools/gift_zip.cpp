@@ -42,7 +42,7 @@ class LittleEndian {
 // Raw deflate (no zlib header), as zip stores it; empty when it does not shrink the data.
 std::vector<uint8_t> Deflated(const std::vector<uint8_t>& data) {
   z_stream stream{};
-  if (deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
     throw UserError("The zip archive could not be made (zlib did not start)");
   std::vector<uint8_t> out(deflateBound(&stream, static_cast<uLong>(data.size())));
   stream.next_in = const_cast<Bytef*>(data.data());

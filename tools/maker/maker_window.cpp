@@ -477,7 +477,7 @@ QWidget* MakerWindow::BuildButtons() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  portable_ = new QCheckBox(tr("&Include everything it needs to run (larger file)"), box);
+  portable_ = new QCheckBox(tr("Include e&verything it needs to run (larger file)"), box);
   portable_->setToolTip(tr("The gift brings the libraries it needs, so it runs on any Linux computer; most "
                            "recipients need this"));
   portable_->setEnabled(!players_.Portable.empty());
