@@ -211,6 +211,7 @@ MakerWindow::MakerWindow(MakerPlayers players, QWidget* parent)
   UpdateMessages();
   UpdateSize();
   RememberOnChange();
+  CheckTexts();  // a remembered text may hold what a gift cannot
 }
 
 MakerWindow::~MakerWindow() = default;

@@ -345,6 +345,8 @@ TEST_F(MakerWindowTest, TextErrorsShowAsTypedAndGoWhenMended) {
     c.Type("Snow ☃");
     EXPECT_TRUE(WaitFor([&] { return !window.ErrorOf(c.Field).isEmpty(); })) << c.Name;
     EXPECT_TRUE(window.ErrorOf(c.Field).contains("☃")) << c.Name;
+    const MakerWindow next({player.string(), ""});
+    EXPECT_TRUE(next.ErrorOf(c.Field).contains("☃")) << c.Name << ": a remembered text is checked at start";
     c.Type("Snow");
     EXPECT_TRUE(WaitFor([&] { return window.ErrorOf(c.Field).isEmpty(); })) << c.Name;
   }
