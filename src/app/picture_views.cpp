@@ -13,6 +13,7 @@
 
 #include "app/qt_colours.h"
 #include "app/skin.h"
+#include "app/window_placement.h"
 
 namespace quill {
 namespace {
@@ -66,9 +67,9 @@ PicturePaintBox::PicturePaintBox(QWidget* parent) : QWidget(parent) {
 QRect PicturePaintBox::PictureRect() const {
   const Bitmap* picture = source_ ? source_() : nullptr;
   if (!picture || picture->Empty()) return {};
-  // No margin: the picture is never stretched out of its aspect.
-  const Rect fit = FitRect(picture->Width(), picture->Height(), width(), height(), 0);
-  return QRect(fit.Left, fit.Top, fit.Width(), fit.Height());
+  // The window keeps the picture's aspect where the platform lets it; the picture
+  // covers the whole client whatever size the window was given.
+  return rect();
 }
 
 void PicturePaintBox::paintEvent(QPaintEvent* event) {
@@ -106,7 +107,9 @@ void TOverlayForm::FitHeightToPicture() {
 void TOverlayForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const Bitmap* picture = source_ ? source_() : nullptr;
-  if (!picture) return;
+  // Answering a Wayland compositor's size with the fitted one makes the window jump
+  // between the two at every change of focus; there it keeps the size it is given.
+  if (!picture || !PlatformObeysWindowGeometry()) return;
   const std::optional<FittedSize> fit =
       ResizeOverlay({width(), height()}, lastFitted_, picture->Width(), picture->Height());
   // The resize this causes comes back here with the fitted size and ends the chain.
@@ -136,6 +139,21 @@ QPixmap GrabThroughQt(QScreen& screen, const QRect& area) {
 }
 
 }  // namespace
+
+bool OneColour(const QImage& picture) {
+  if (picture.isNull()) return false;
+  const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+  const QRgb first = pixels.pixel(0, 0);
+  for (int y = 0; y < pixels.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    if (std::any_of(row, row + pixels.width(), [first](QRgb pixel) { return pixel != first; })) return false;
+  }
+  return true;
+}
+
+bool GrabShowsNothing(const QImage& grabbed, const QImage& drawn) {
+  return OneColour(grabbed) && !drawn.isNull() && !OneColour(drawn);
+}
 
 Magnifier::Magnifier(QWidget* parent) : QWidget(parent), grab_(GrabThroughQt) {
   setObjectName("CoolLoupe1");
@@ -173,11 +191,20 @@ void Magnifier::Refresh() {
   refused_ = false;
   if (!onScreen.isEmpty()) {
     const QPixmap grabbed = grab_(*screen, onScreen);
-    refused_ = grabbed.isNull();
+    refused_ = grabbed.isNull() || SeesNothing(grabbed, onScreen);
     QPainter painter(&view_);
     painter.drawPixmap(QRect(onScreen.topLeft() - source_.topLeft(), onScreen.size()), grabbed);
   }
   update();
+}
+
+bool Magnifier::SeesNothing(const QPixmap& grabbed, const QRect& area) {
+  const QImage pixels = grabbed.toImage();
+  if (!OneColour(pixels))
+    emptyGrabs_ = false;
+  else if (!emptyGrabs_ && ownDrawing_)
+    emptyGrabs_ = GrabShowsNothing(pixels, ownDrawing_(area));
+  return emptyGrabs_;
 }
 
 void Magnifier::paintEvent(QPaintEvent* event) {
@@ -230,6 +257,7 @@ TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner)
   layout->addWidget(zoomPanel_);
   layout->addWidget(loupe_, 1);
   loupe_->SetZoom(kFirstFactor);
+  loupe_->SetOwnDrawing([this](const QRect& area) { return OwnerDrawing(area); });
   ShowCaption();
   resize(kLoupeSize);
   hide();
@@ -240,6 +268,14 @@ QWidget& TLoupeForm::ZoomPanel() { return *zoomPanel_; }
 void TLoupeForm::SetFactor(int percent) {
   loupe_->SetZoom(percent);
   ShowCaption();
+}
+
+// The main window's part of a screen area, as the main window paints it.
+QImage TLoupeForm::OwnerDrawing(const QRect& area) const {
+  if (!owner_ || !owner_->isVisible()) return {};
+  const QRect within = QRect(owner_->mapFromGlobal(area.topLeft()), area.size()).intersected(owner_->rect());
+  if (within.isEmpty()) return {};
+  return owner_->grab(within).toImage();
 }
 
 void TLoupeForm::ShowCaption() { setWindowTitle(QString("Loupe: %1x").arg(loupe_->Zoom() / 100)); }

@@ -23,4 +23,6 @@ void PlaceOnScreen(QWidget& window) {
   window.setGeometry(StartGeometry(screen->availableGeometry(), window.size()));
 }
 
+bool PlatformObeysWindowGeometry() { return !QGuiApplication::platformName().startsWith("wayland"); }
+
 }  // namespace quill

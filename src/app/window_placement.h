@@ -21,4 +21,10 @@ QRect StartGeometry(const QRect& available, const QSize& designed);
 // Gives the window that rectangle on its screen (or the primary screen).
 void PlaceOnScreen(QWidget& window);
 
+// Whether windows get the places and sizes the program asks for. A Wayland compositor
+// places every window itself and sends each its size (again whenever its focus or
+// state changes): there a window takes the size it is given rather than answering
+// with a size of its own, which the compositor would undo.
+bool PlatformObeysWindowGeometry();
+
 }  // namespace quill
