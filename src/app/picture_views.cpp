@@ -33,28 +33,6 @@ constexpr int kFirstFactor = 300;
 constexpr const char* kGrabRefusedText =
     "This desktop does not let programs read the screen, so the loupe cannot magnify it here.";
 
-// Room between a view and the main window.
-constexpr int kGap = 8;
-
-// Where a view shows first: beside the main window's right edge (its left edge when
-// the screen has no room on the right), at the top or the bottom of the window; on
-// a screen too small for either, inside the window's corner. Later the view stays
-// wherever the user left it.
-void PlaceBesideOwner(QWidget& view, const QWidget* owner, bool atBottom) {
-  if (!owner) return;
-  const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect room = screen->availableGeometry();
-  const QRect main = owner->frameGeometry();
-  const QSize size = view.frameGeometry().size();
-  int x = main.right() + 1 + kGap;
-  if (x + size.width() > room.right() + 1) x = main.left() - kGap - size.width();
-  if (x < room.left()) x = owner->geometry().right() + 1 - kGap - size.width();
-  const int y = atBottom ? main.bottom() + 1 - size.height() : owner->geometry().top();
-  view.move(std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - size.width())),
-            std::clamp(y, room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-}
-
 }  // namespace
 
 // ---- The picture window --------------------------------------------------------------
@@ -118,7 +96,7 @@ void TOverlayForm::resizeEvent(QResizeEvent* event) {
 
 void TOverlayForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!placed_) PlaceBesideOwner(*this, parentWidget(), false);
+  if (!placed_ && parentWidget()) PlaceView(*this, *parentWidget(), ViewPlace::TopBeside);
   placed_ = true;
 }
 
@@ -282,7 +260,7 @@ void TLoupeForm::ShowCaption() { setWindowTitle(QString("Loupe: %1x").arg(loupe_
 
 void TLoupeForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!placed_) PlaceBesideOwner(*this, owner_, true);
+  if (!placed_ && owner_) PlaceView(*this, *owner_, ViewPlace::BottomBeside);
   placed_ = true;
   loupe_->SetActive(true);
   ShowCaption();
