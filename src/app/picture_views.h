@@ -1,8 +1,10 @@
 // The two views that live beside the board for the whole run, shown and hidden by
-// the main window: the picture window TOverlayForm (F3), the puzzle picture at its
-// aspect in a small always-on-top window whose size keeps that aspect when the user
-// drags it; and the loupe TLoupeForm (F4), a magnifier of the screen around the
-// pointer with its factor buttons 2x to 5x. Both first show beside the main window.
+// the main window: the picture window TOverlayForm (F3), the puzzle picture over the
+// whole client of a small always-on-top window whose size keeps the picture's aspect
+// when the user drags it (under Wayland it keeps the size the compositor gives); and
+// the loupe TLoupeForm (F4), a magnifier of the screen around the pointer with its
+// factor buttons 2x to 5x. Both first show beside the main window, or over the
+// board's right edge when it leaves no room (window_placement.h).
 // Closing either with its close box unticks its item (Picture, Loupe) in the main
 // form.
 #pragma once
