@@ -33,7 +33,10 @@ EOF
   sway -c "$work/sway.config" >"$work/sway.log" 2>&1 &
 sway_pid=$!
 pids=("$sway_pid")
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+cleanup() {
+  in_session swaymsg exit >/dev/null 2>&1 || true
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+}
 trap cleanup EXIT
 for _ in $(seq 100); do
   [[ -S "$work/runtime/wayland-1" ]] && in_session swaymsg -t get_version >/dev/null 2>&1 && break

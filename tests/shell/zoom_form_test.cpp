@@ -1,6 +1,6 @@
 // The zoom window on the offscreen platform: it covers the screen, shows the picture
 // at its aspect centred on black (stretched where the bars would be thin), and any
-// key or a click closes it.
+// key or a click closes it, and so does another modal window.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -98,6 +98,23 @@ TEST(ZoomFormTest, AnyKeyOrAClickClosesIt) {
     ASSERT_TRUE(form.isVisible());
     c.send(form);
     EXPECT_FALSE(form.isVisible());
+  }
+}
+
+// The exit screen or a message box opening while the zoom shows comes on top: the
+// zoom gives way. A window that is not modal leaves it open.
+TEST(ZoomFormTest, AnotherModalWindowClosesIt) {
+  TestApplication();
+  const Bitmap picture = BandedPicture(30, 30);
+  for (const bool modal : {false, true}) {
+    SCOPED_TRACE(modal ? "modal" : "not modal");
+    ZoomForm form(picture);
+    form.open();
+    ASSERT_TRUE(form.isVisible());
+    QDialog other;
+    other.setModal(modal);
+    other.show();
+    EXPECT_EQ(form.isVisible(), !modal);
   }
 }
 
