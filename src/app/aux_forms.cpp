@@ -1,13 +1,27 @@
 #include "app/aux_forms.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <algorithm>
+
 namespace quill {
 namespace {
+
+// Room a title bar takes beside its caption: the window's icon and buttons.
+constexpr int kTitleBarButtons = 96;
+
+// A window wide enough for its whole caption in the title bar, as the desktop shows
+// it (some append the program's name).
+int TitleBarWidth(const QString& caption) {
+  const QString shown = caption + QString::fromUtf8(" \u2014 ") + QGuiApplication::applicationDisplayName();
+  return QFontMetrics(QApplication::font()).horizontalAdvance(shown) + kTitleBarButtons;
+}
 
 QWidget* NewToolWindow(QWidget* owner, const char* name, const char* caption, QSize size) {
   auto* window = new QWidget(owner, Qt::Tool);
   window->setObjectName(name);
   window->setWindowTitle(caption);
-  window->resize(size);
+  window->resize(std::max(size.width(), TitleBarWidth(window->windowTitle())), size.height());
   window->hide();
   return window;
 }

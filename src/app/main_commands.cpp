@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -22,6 +23,7 @@
 #include "app/about_jig_dialog.h"
 #include "app/quick_help_dialog.h"
 #include "app/about_box.h"
+#include "app/window_placement.h"
 #include "app/zoom_form.h"
 
 namespace quill {
@@ -39,7 +41,8 @@ constexpr int kDimmestGhost = 1;
 constexpr int kBrightestGhost = 10;
 
 // The auto-solve speed dialog's controls: the gauge of the share solved, the speed
-// track bar (1 slow .. 10 fastest, 5 at first) and "Stop!", which closes it.
+// track bar (1 slow .. 10 fastest, 5 at first, its ends labelled "slow" and "fast")
+// and "Stop!", which closes it.
 struct SolveDialogControls {
   QProgressBar* Gauge = nullptr;
   QSlider* Speed = nullptr;
@@ -80,6 +83,11 @@ SolveDialogControls SolveDialogOf(QWidget& dialog, const std::function<void()>& 
   row->addWidget(stop);
   layout->addLayout(row);
   layout->addWidget(controls.Speed);
+  auto* ends = new QHBoxLayout;
+  ends->addWidget(new QLabel("slow", &dialog));
+  ends->addStretch();
+  ends->addWidget(new QLabel("fast", &dialog));
+  layout->addLayout(ends);
   dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
   dialog.installEventFilter(new CloseWatcher(&dialog, onClose));
   return controls;
@@ -185,6 +193,7 @@ void MainWindow::ConnectSolvingAids(const std::function<void(const char*, std::f
       if (game_) game_->StopAutoSolve();
     });
     controls.Gauge->setValue(0);
+    PlaceView(dialog, *this, ViewPlace::OverBoardLeft);
     dialog.show();
     FSolving = true;
     struct Done {

@@ -13,6 +13,7 @@
 
 #include "app/qt_colours.h"
 #include "app/skin.h"
+#include "app/window_placement.h"
 
 namespace quill {
 namespace {
@@ -32,28 +33,6 @@ constexpr int kFirstFactor = 300;
 constexpr const char* kGrabRefusedText =
     "This desktop does not let programs read the screen, so the loupe cannot magnify it here.";
 
-// Room between a view and the main window.
-constexpr int kGap = 8;
-
-// Where a view shows first: beside the main window's right edge (its left edge when
-// the screen has no room on the right), at the top or the bottom of the window; on
-// a screen too small for either, inside the window's corner. Later the view stays
-// wherever the user left it.
-void PlaceBesideOwner(QWidget& view, const QWidget* owner, bool atBottom) {
-  if (!owner) return;
-  const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect room = screen->availableGeometry();
-  const QRect main = owner->frameGeometry();
-  const QSize size = view.frameGeometry().size();
-  int x = main.right() + 1 + kGap;
-  if (x + size.width() > room.right() + 1) x = main.left() - kGap - size.width();
-  if (x < room.left()) x = owner->geometry().right() + 1 - kGap - size.width();
-  const int y = atBottom ? main.bottom() + 1 - size.height() : owner->geometry().top();
-  view.move(std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - size.width())),
-            std::clamp(y, room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-}
-
 }  // namespace
 
 // ---- The picture window --------------------------------------------------------------
@@ -66,9 +45,9 @@ PicturePaintBox::PicturePaintBox(QWidget* parent) : QWidget(parent) {
 QRect PicturePaintBox::PictureRect() const {
   const Bitmap* picture = source_ ? source_() : nullptr;
   if (!picture || picture->Empty()) return {};
-  // No margin: the picture is never stretched out of its aspect.
-  const Rect fit = FitRect(picture->Width(), picture->Height(), width(), height(), 0);
-  return QRect(fit.Left, fit.Top, fit.Width(), fit.Height());
+  // The window keeps the picture's aspect where the platform lets it; the picture
+  // covers the whole client whatever size the window was given.
+  return rect();
 }
 
 void PicturePaintBox::paintEvent(QPaintEvent* event) {
@@ -106,7 +85,9 @@ void TOverlayForm::FitHeightToPicture() {
 void TOverlayForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const Bitmap* picture = source_ ? source_() : nullptr;
-  if (!picture) return;
+  // Answering a Wayland compositor's size with the fitted one makes the window jump
+  // between the two at every change of focus; there it keeps the size it is given.
+  if (!picture || !PlatformObeysWindowGeometry()) return;
   const std::optional<FittedSize> fit =
       ResizeOverlay({width(), height()}, lastFitted_, picture->Width(), picture->Height());
   // The resize this causes comes back here with the fitted size and ends the chain.
@@ -115,7 +96,7 @@ void TOverlayForm::resizeEvent(QResizeEvent* event) {
 
 void TOverlayForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!placed_) PlaceBesideOwner(*this, parentWidget(), false);
+  if (!placed_ && parentWidget()) PlaceView(*this, *parentWidget(), ViewPlace::TopBeside);
   placed_ = true;
 }
 
@@ -136,6 +117,21 @@ QPixmap GrabThroughQt(QScreen& screen, const QRect& area) {
 }
 
 }  // namespace
+
+bool OneColour(const QImage& picture) {
+  if (picture.isNull()) return false;
+  const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+  const QRgb first = pixels.pixel(0, 0);
+  for (int y = 0; y < pixels.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    if (std::any_of(row, row + pixels.width(), [first](QRgb pixel) { return pixel != first; })) return false;
+  }
+  return true;
+}
+
+bool GrabShowsNothing(const QImage& grabbed, const QImage& drawn) {
+  return OneColour(grabbed) && !drawn.isNull() && !OneColour(drawn);
+}
 
 Magnifier::Magnifier(QWidget* parent) : QWidget(parent), grab_(GrabThroughQt) {
   setObjectName("CoolLoupe1");
@@ -173,11 +169,20 @@ void Magnifier::Refresh() {
   refused_ = false;
   if (!onScreen.isEmpty()) {
     const QPixmap grabbed = grab_(*screen, onScreen);
-    refused_ = grabbed.isNull();
+    refused_ = grabbed.isNull() || SeesNothing(grabbed, onScreen);
     QPainter painter(&view_);
     painter.drawPixmap(QRect(onScreen.topLeft() - source_.topLeft(), onScreen.size()), grabbed);
   }
   update();
+}
+
+bool Magnifier::SeesNothing(const QPixmap& grabbed, const QRect& area) {
+  const QImage pixels = grabbed.toImage();
+  if (!OneColour(pixels))
+    emptyGrabs_ = false;
+  else if (!emptyGrabs_ && ownDrawing_)
+    emptyGrabs_ = GrabShowsNothing(pixels, ownDrawing_(area));
+  return emptyGrabs_;
 }
 
 void Magnifier::paintEvent(QPaintEvent* event) {
@@ -230,6 +235,7 @@ TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner)
   layout->addWidget(zoomPanel_);
   layout->addWidget(loupe_, 1);
   loupe_->SetZoom(kFirstFactor);
+  loupe_->SetOwnDrawing([this](const QRect& area) { return OwnerDrawing(area); });
   ShowCaption();
   resize(kLoupeSize);
   hide();
@@ -242,11 +248,19 @@ void TLoupeForm::SetFactor(int percent) {
   ShowCaption();
 }
 
+// The main window's part of a screen area, as the main window paints it.
+QImage TLoupeForm::OwnerDrawing(const QRect& area) const {
+  if (!owner_ || !owner_->isVisible()) return {};
+  const QRect within = QRect(owner_->mapFromGlobal(area.topLeft()), area.size()).intersected(owner_->rect());
+  if (within.isEmpty()) return {};
+  return owner_->grab(within).toImage();
+}
+
 void TLoupeForm::ShowCaption() { setWindowTitle(QString("Loupe: %1x").arg(loupe_->Zoom() / 100)); }
 
 void TLoupeForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!placed_) PlaceBesideOwner(*this, owner_, true);
+  if (!placed_ && owner_) PlaceView(*this, *owner_, ViewPlace::BottomBeside);
   placed_ = true;
   loupe_->SetActive(true);
   ShowCaption();

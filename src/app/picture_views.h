@@ -1,8 +1,10 @@
 // The two views that live beside the board for the whole run, shown and hidden by
-// the main window: the picture window TOverlayForm (F3), the puzzle picture at its
-// aspect in a small always-on-top window whose size keeps that aspect when the user
-// drags it; and the loupe TLoupeForm (F4), a magnifier of the screen around the
-// pointer with its factor buttons 2x to 5x. Both first show beside the main window.
+// the main window: the picture window TOverlayForm (F3), the puzzle picture over the
+// whole client of a small always-on-top window whose size keeps the picture's aspect
+// when the user drags it (under Wayland it keeps the size the compositor gives); and
+// the loupe TLoupeForm (F4), a magnifier of the screen around the pointer with its
+// factor buttons 2x to 5x. Both first show beside the main window, or over the
+// board's right edge when it leaves no room (window_placement.h).
 // Closing either with its close box unticks its item (Picture, Loupe) in the main
 // form.
 #pragma once
@@ -27,7 +29,7 @@ class SkinnedPanel;
 // The picture to show, or none while no game is played.
 using PictureSource = std::function<const Bitmap*()>;
 
-// The picture window's PaintBox1: the picture at its aspect, centred on black.
+// The picture window's PaintBox1: the picture stretched over the whole box.
 class PicturePaintBox : public QWidget {
   Q_OBJECT
  public:
@@ -70,11 +72,20 @@ class TOverlayForm : public QWidget {
 
 // ---- The loupe ----
 
+// Whether every pixel of the picture has one colour (a null picture has none).
+bool OneColour(const QImage& picture);
+
+// Whether a screen grab came back empty: one colour all over, where the program
+// itself draws more than one (`drawn`, the same area as the program paints it, null
+// where it paints nothing). Under XWayland the grab succeeds but hands out black.
+bool GrabShowsNothing(const QImage& grabbed, const QImage& drawn);
+
 // The screen enlarged (the loupe's CoolLoupe1). While active it grabs, every
 // refresh interval, the part of the screen around the pointer (dynamic mode) or
 // around a stored point (static mode) and shows it enlarged by the zoom ratio.
 // Inactive it does nothing at all. Where the platform refuses to hand out the
-// screen's pixels it says so in place of the view.
+// screen's pixels, or hands out one colour where the program draws a picture, it
+// says so in place of the view.
 class Magnifier : public QWidget {
   Q_OBJECT
  public:
@@ -83,10 +94,14 @@ class Magnifier : public QWidget {
   // Reads an area of a screen (in screen coordinates, within the screen); a null
   // pixmap when the platform refuses.
   using ScreenGrab = std::function<QPixmap(QScreen& screen, const QRect& area)>;
+  // An area of the screen as the program itself paints it (null where it paints
+  // nothing), to tell an empty grab from a plain area of the screen.
+  using OwnDrawing = std::function<QImage(const QRect& area)>;
 
   explicit Magnifier(QWidget* parent = nullptr);
   // Replaces the grab through Qt (for tests).
   void SetScreenGrab(ScreenGrab grab) { grab_ = std::move(grab); }
+  void SetOwnDrawing(OwnDrawing drawing) { ownDrawing_ = std::move(drawing); }
 
   void SetActive(bool active);
   bool Active() const { return timer_.isActive(); }
@@ -107,14 +122,19 @@ class Magnifier : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  bool SeesNothing(const QPixmap& grabbed, const QRect& area);
+
   QTimer timer_;
   ScreenGrab grab_;
+  OwnDrawing ownDrawing_;
   int zoom_ = 300;
   Mode mode_ = Mode::Dynamic;
   QPoint staticPoint_;
   QRect source_;
   QPixmap view_;  // the source area as grabbed, black where it leaves the screen
   bool refused_ = false;
+  // A grab came back empty: the message stays until one shows more than one colour.
+  bool emptyGrabs_ = false;
 };
 
 class TLoupeForm : public QWidget {
@@ -142,6 +162,7 @@ class TLoupeForm : public QWidget {
  private:
   void SetFactor(int percent);
   void ShowCaption();
+  QImage OwnerDrawing(const QRect& area) const;
 
   UiState& mainForm_;
   QPointer<QWidget> owner_;

@@ -21,4 +21,30 @@ QRect StartGeometry(const QRect& available, const QSize& designed);
 // Gives the window that rectangle on its screen (or the primary screen).
 void PlaceOnScreen(QWidget& window);
 
+// Where a window that lives beside the main window opens first.
+enum class ViewPlace {
+  TopBeside,      // the picture window: beside the main window, level with its top
+  BottomBeside,   // the loupe: beside the main window, level with its bottom
+  OverBoardLeft,  // the auto-solve speed window: over the board's top left corner
+};
+
+// The frame's top left for a window of frame size `size` on a screen whose available
+// area is `screen`, given the main window's frame `main` and its board `board` (all in
+// screen coordinates). The beside places take the room right of the main window, else
+// left of it; a main window that leaves no room either side (as at 1920 x 1080, where
+// it fills 90 % of the screen) gets the view inside the board's right edge, at the
+// board's top or bottom, so it covers neither the tool bar nor the tray bar and the
+// status bar's clock and counters, nor the middle of the board. Always on the screen.
+QPoint ViewPosition(ViewPlace place, const QRect& screen, const QRect& main, const QRect& board, QSize size);
+
+// Moves `view` there beside or over `owner` (a main window with a central board, or
+// any window). A window not shown yet has no frame: its title bar is allowed for.
+void PlaceView(QWidget& view, const QWidget& owner, ViewPlace place);
+
+// Whether windows get the places and sizes the program asks for. A Wayland compositor
+// places every window itself and sends each its size (again whenever its focus or
+// state changes): there a window takes the size it is given rather than answering
+// with a size of its own, which the compositor would undo.
+bool PlatformObeysWindowGeometry();
+
 }  // namespace quill

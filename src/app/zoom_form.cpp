@@ -1,5 +1,6 @@
 #include "app/zoom_form.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,8 +14,9 @@
 namespace quill {
 namespace {
 
-// The picture keeps its aspect: bars of any width are left black, never stretched away.
-constexpr int kMarginPercent = 0;
+// Letter-box bars narrower than a tenth of the screen are not drawn: the picture is
+// stretched over that dimension instead.
+constexpr int kMarginPercent = 10;
 
 }  // namespace
 
@@ -54,6 +56,28 @@ void ZoomForm::mousePressEvent(QMouseEvent* event) {
 void ZoomForm::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
   accept();
+}
+
+// While the zoom shows, the application's events pass here first: another modal
+// window opening (a message box, the exit screen) closes the zoom, which would
+// otherwise cover it, full screen, and leave the user facing a picture that answers
+// no key.
+void ZoomForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  qApp->installEventFilter(this);
+}
+
+void ZoomForm::hideEvent(QHideEvent* event) {
+  qApp->removeEventFilter(this);
+  QDialog::hideEvent(event);
+}
+
+bool ZoomForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+    const auto* widget = static_cast<QWidget*>(watched);
+    if (widget->isWindow() && widget->isModal()) reject();
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void ShowZoomForm(QtHost& host, QWidget* parent, const Bitmap& picture) {

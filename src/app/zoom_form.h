@@ -1,7 +1,10 @@
 // The zoom window (TZoomForm): the puzzle picture as loaded from the gift, as large as
-// the screen holds it at its own aspect, centred between black bars. Borderless and
-// modal; any click or key closes it. Shown by the Zoom command and after the
-// congratulation.
+// the screen holds it at its own aspect, centred between black bars, or stretched
+// edge to edge in a dimension whose bars would each be narrower than a tenth of the
+// screen. Borderless and modal; any click or key closes it, and so does any other
+// modal window or message box that opens while it shows (the exit screen when the
+// desktop closes the main window), so none of them opens hidden behind it. Shown by
+// the Zoom command and after the congratulation.
 #pragma once
 #include <QDialog>
 #include <QImage>
@@ -27,6 +30,9 @@ class ZoomForm : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QImage picture_;

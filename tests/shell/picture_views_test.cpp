@@ -8,10 +8,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <vector>
 
 #include "app/picture_views.h"
+#include "app/qt_colours.h"
 #include "shell_support.h"
 #include "ui/form_layouts.h"
 
@@ -71,19 +74,17 @@ TEST_F(PictureViewsTest, PictureWindowIsLeftAsItIsWhileNoGameIsPlayed) {
   EXPECT_EQ(shot.pixelColor(150, 50), QColor(Qt::black));
 }
 
-// Under a window manager that refuses the fitted size the picture is letter-boxed,
-// never stretched: a 400 × 300 picture in a 300 × 300 box.
-TEST_F(PictureViewsTest, PicturePaintsAtItsAspect) {
+// Under a window manager that refuses the fitted size the picture still covers the
+// whole client, stretched: a 400 x 300 picture in a 300 x 300 box.
+TEST_F(PictureViewsTest, PictureCoversTheWholeClient) {
   PicturePaintBox box;
   box.SetPictureSource([this] { return &picture; });
   box.resize(300, 300);
-  EXPECT_EQ(box.PictureRect(), QRect(0, 37, 300, 225));
+  EXPECT_EQ(box.PictureRect(), QRect(0, 0, 300, 300));
   const QImage shot = box.grab().toImage();
-  EXPECT_EQ(shot.pixelColor(150, 10), QColor(Qt::black));
-  EXPECT_EQ(shot.pixelColor(150, 290), QColor(Qt::black));
-  EXPECT_EQ(shot.pixelColor(150, 37 + 30), QColor(255, 0, 0));
-  EXPECT_EQ(shot.pixelColor(150, 37 + 112), QColor(0, 255, 0));
-  EXPECT_EQ(shot.pixelColor(150, 37 + 200), QColor(0, 0, 255));
+  EXPECT_EQ(shot.pixelColor(150, 10), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(150, 150), QColor(0, 255, 0));
+  EXPECT_EQ(shot.pixelColor(150, 290), QColor(0, 0, 255));
 }
 
 TEST_F(PictureViewsTest, CloseBoxUnticksItsItemAndHidingDoesNot) {
@@ -205,6 +206,57 @@ TEST_F(PictureViewsTest, LoupeEnlargesTheScreenAroundItsPointOrSaysItCannot) {
   EXPECT_TRUE(view.GrabRefused());
   const QImage shot = view.grab().toImage();
   EXPECT_EQ(shot.pixelColor(0, 0), view.palette().window().color()) << "a message on the window colour";
+}
+
+// Under XWayland the grab succeeds but hands out one colour: the loupe tells it from
+// a plain area of the screen by how the main window paints the same place.
+TEST_F(PictureViewsTest, GrabOfOneColourIsEmptyOnlyWhereTheProgramDrawsMore) {
+  QImage black(40, 30, QImage::Format_RGB32);
+  black.fill(Qt::black);
+  QImage blue = black;
+  blue.fill(Qt::blue);
+  const QImage banded = ToQImage(picture).scaled(40, 30);
+  struct Case {
+    const char* what;
+    QImage grabbed, drawn;
+    bool empty;
+  };
+  for (const Case& c : {
+           Case{"black over a picture", black, banded, true},
+           Case{"black over a black board", black, black, false},
+           Case{"one colour over another plain colour", black, blue, false},
+           Case{"black where the program draws nothing", black, QImage(), false},
+           Case{"the picture read", banded, banded, false},
+       }) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(GrabShowsNothing(c.grabbed, c.drawn), c.empty);
+  }
+}
+
+TEST_F(PictureViewsTest, LoupeSaysSoWhenTheScreenComesBackBlackOverTheBoard) {
+  QLabel board;
+  board.setPixmap(QPixmap::fromImage(ToQImage(picture)));
+  board.resize(400, 300);
+  board.show();
+  ASSERT_TRUE(WaitUntil([&] { return board.isVisible(); }));
+  TLoupeForm loupe(mainForm, &board);
+  Magnifier& view = loupe.CoolLoupe1();
+  bool black = true;
+  view.SetScreenGrab([&](QScreen&, const QRect& area) {
+    QPixmap pixels(area.size());
+    pixels.fill(black ? QColor(Qt::black) : QColor(Qt::red));
+    if (!black) QPainter(&pixels).fillRect(0, 0, 1, 1, Qt::green);
+    return pixels;
+  });
+  view.SetMode(Magnifier::Mode::Static);
+  view.SetStaticPoint(board.mapToGlobal(QPoint(200, 100)));  // where red meets green
+  loupe.show();
+  EXPECT_TRUE(view.GrabRefused());
+  EXPECT_EQ(view.grab().toImage().pixelColor(0, 0), view.palette().window().color()) << "the message, not black";
+
+  black = false;
+  view.Refresh();
+  EXPECT_FALSE(view.GrabRefused()) << "a grab with a picture in it shows again";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The zoom window on the offscreen platform: it covers the screen, shows the picture
-// at its aspect centred on black, and any key or a click closes it.
+// at its aspect centred on black (stretched where the bars would be thin), and any
+// key or a click closes it, and so does another modal window.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -23,7 +24,7 @@ TEST(ZoomFormTest, CoversTheScreenAndShowsATallPictureCentredOnBlack) {
   EXPECT_EQ(form.geometry(), screen);
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
 
-  const Rect fit = FitRect(60, 180, screen.width(), screen.height(), 0);
+  const Rect fit = FitRect(60, 180, screen.width(), screen.height(), 10);
   ASSERT_EQ(form.PictureRect(), QRect(fit.Left, fit.Top, fit.Width(), fit.Height()));
   ASSERT_GT(fit.Left, 0) << "a 1:3 picture is letter-boxed on any usual screen";
 
@@ -48,18 +49,17 @@ TEST(ZoomFormTest, PictureOfTheScreensShapeFillsIt) {
   EXPECT_EQ(shot.pixelColor(screen.width() - 1, screen.height() - 1), QColor(0, 0, 255));
 }
 
-// Bars a twentieth of the screen high stay: the picture is never stretched.
-TEST(ZoomFormTest, PictureSlightlyWiderThanTheScreenKeepsItsAspect) {
+// Bars each a fortieth of the screen high are not drawn: the picture is stretched
+// over the screen's height.
+TEST(ZoomFormTest, PictureSlightlyWiderThanTheScreenIsStretchedOverIt) {
   TestApplication();
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const int height = screen.height() * 9 / 10;
-  const Bitmap picture = BandedPicture(screen.width(), height);
+  const Bitmap picture = BandedPicture(screen.width(), screen.height() * 19 / 20);
   ZoomForm form(picture);
-  const int bar = (screen.height() - height) / 2;
-  EXPECT_EQ(form.PictureRect(), QRect(0, bar, screen.width(), height));
+  EXPECT_EQ(form.PictureRect(), QRect(QPoint(0, 0), screen.size()));
   const QImage shot = form.grab().toImage();
-  EXPECT_EQ(shot.pixelColor(screen.width() / 2, bar / 2), QColor(Qt::black));
-  EXPECT_EQ(shot.pixelColor(screen.width() / 2, bar + 2), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(screen.width() / 2, 0), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(screen.width() / 2, screen.height() - 1), QColor(0, 0, 255));
 }
 
 TEST(ZoomFormTest, AnyKeyOrAClickClosesIt) {
@@ -98,6 +98,23 @@ TEST(ZoomFormTest, AnyKeyOrAClickClosesIt) {
     ASSERT_TRUE(form.isVisible());
     c.send(form);
     EXPECT_FALSE(form.isVisible());
+  }
+}
+
+// The exit screen or a message box opening while the zoom shows comes on top: the
+// zoom gives way. A window that is not modal leaves it open.
+TEST(ZoomFormTest, AnotherModalWindowClosesIt) {
+  TestApplication();
+  const Bitmap picture = BandedPicture(30, 30);
+  for (const bool modal : {false, true}) {
+    SCOPED_TRACE(modal ? "modal" : "not modal");
+    ZoomForm form(picture);
+    form.open();
+    ASSERT_TRUE(form.isVisible());
+    QDialog other;
+    other.setModal(modal);
+    other.show();
+    EXPECT_EQ(form.isVisible(), !modal);
   }
 }
 

@@ -47,6 +47,8 @@ TEST(PictureFit, RectStretchesWhereBarsWouldBeNarrowerThanTheMargin) {
            Case{"bar one narrower than the margin goes", 802, 600, 1000, 600, {0, 0, 1000, 600}},
            Case{"odd bar width rounds toward zero", 100, 300, 801, 600, {300, 0, 500, 600}},
            Case{"very tall picture does not overflow", 4, 3000000, 800, 600, {400, 0, 400, 600}},
+           Case{"640 x 400 on 1920 x 1080: bars of 96 < 192 go", 640, 400, 1920, 1080, {0, 0, 1920, 1080}},
+           Case{"4:3 on 1920 x 1080: bars of 240 >= 192 stay", 640, 480, 1920, 1080, {240, 0, 1680, 1080}},
        }) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(FitRect(c.sourceWidth, c.sourceHeight, c.targetWidth, c.targetHeight, 10), c.expected);
