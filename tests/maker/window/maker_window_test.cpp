@@ -234,9 +234,10 @@ TEST_F(MakerWindowTest, ErrorsShowBesideTheirFieldAndWriteNothing) {
     std::string Field;
   };
   const Case cases[] = {
-      {"text outside Windows-1252", [&] { window.Title().setText("Snow ☃"); }, gift, "Settings.Title"},
-      {"message outside Windows-1252",
-       [&] { window.Closing().Text->setPlainText("Ω"); }, gift, "Settings.ClosingMessage"},
+      {"text holding the header's marker", [&] { window.Title().setText("Snow $#GiftHdrStart#$"); }, gift,
+       "Settings.Title"},
+      {"message longer than a gift holds",
+       [&] { window.Closing().Text->setPlainText(QString(2049, QChar(0x03A9))); }, gift, "Settings.ClosingMessage"},
       {"unwritable folder", [] {}, (dir / "missing" / "gift").string(), "OutputPath"},
   };
   for (const Case& c : cases) {
