@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the gift loader as the player's own file: the header scan,
-// the header fields, the messages, the music, the skin decoder and the picture's
+// the header fields, the text block and its trailer, the messages, the music, the skin decoder and the picture's
 // header and decoder (asked for the whole picture, so data that ends early is
 // judged too) must cope with anything without crashing or reading outside the file.
 #include <sys/mman.h>
@@ -10,11 +10,14 @@
 
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
+#include "game/gift_texts.h"
 #include "game/jigsaw.h"
 #include "headless_host.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static quill::HeadlessHost host;
+  // The same bytes as a text block on their own, past the trailer's checksum.
+  quill::ParseGiftTextBlock(std::span<const uint8_t>(data, size));
   const int fd = memfd_create("gift", 0);
   if (fd < 0) return 0;
   for (size_t done = 0; done < size;) {
@@ -26,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     quill::TJigsaw game(host, path);
     game.LoadGift();
+    (void)quill::ReadGiftLanguage(path);
     const std::vector<uint8_t> jpeg = game.ReadJpegBlock(game.Header().PictureOffset, game.Header().PictureSize);
     quill::ReadJpegInfo(jpeg.data(), jpeg.size());
     quill::Bitmap picture;

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   const std::vector<uint8_t> jpeg = {0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10, 'J', 'F', 'I', 'F', 0, 0xFF, 0xD9};
-  for (int variant = 0; variant < 3; ++variant) {
+  for (int variant = 0; variant < 4; ++variant) {
     quill::GiftHeader header = quill::DefaultGiftHeader();
     header.OpeningMessage = variant == 0 ? "" : "Hello\r\nthere";
     header.OpeningColourName = variant == 2 ? "$00FF00" : "clWindow";
@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
       header.MusicExtension = ".mp3";
       parts.Skin = jpeg;
     }
+    if (variant == 3)  // with the text block and its trailer
+      parts.Texts = quill::GiftTexts{"Tytu\u0142", "\u0141ukasz", "", "\u304A\u8A95\u751F\u65E5", "\u0639\u064A\u062F", "pl"};
     std::vector<uint8_t> file(64, 'P');
     const auto payload = quill::BuildGiftPayload(file.size(), parts, header);
     file.insert(file.end(), payload.begin(), payload.end());

@@ -31,6 +31,8 @@ int32_t AppendBlock(std::vector<uint8_t>& payload, size_t playerSize, const std:
 
 }  // namespace
 
+bool HoldsGiftMarker(std::string_view text) { return text.find(kGiftMarker) != std::string_view::npos; }
+
 std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts, GiftHeader header) {
   if (parts.Picture.empty()) throw UserError("A gift needs a picture");
   if (!LooksLikeJpeg(parts.Picture)) throw UserError("The picture is not a JPEG file");
@@ -43,10 +45,22 @@ std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts,
   if (parts.Music.empty()) header.MusicExtension.clear();
   header.SkinOffset = AppendBlock(payload, playerSize, parts.Skin);
   header.SkinSize = static_cast<int32_t>(parts.Skin.size());
+  std::vector<uint8_t> textBlock;
+  int32_t textBlockOffset = 0;
+  if (parts.Texts) {
+    textBlock = SerializeGiftTextBlock(*parts.Texts);
+    if (HoldsGiftMarker(std::string_view(reinterpret_cast<const char*>(textBlock.data()), textBlock.size())))
+      throw UserError(std::string("A text of the gift holds \"") + kGiftMarker + "\", which marks the gift's header");
+    textBlockOffset = AppendBlock(payload, playerSize, textBlock);
+  }
   header.TemplatesOffset = AppendBlock(payload, playerSize, parts.Templates);
   if (parts.Templates.empty()) header.TemplateCount = 0;
   const GiftHeaderBytes bytes = SerializeGiftHeader(header);
   payload.insert(payload.end(), bytes.begin(), bytes.end());
+  if (parts.Texts) {
+    const auto trailer = SerializeGiftTextTrailer(textBlockOffset, textBlock);
+    payload.insert(payload.end(), trailer.begin(), trailer.end());
+  }
   payload.insert(payload.end(), parts.Trailer.begin(), parts.Trailer.end());
   return payload;
 }

@@ -3,10 +3,13 @@
 // and tests that need gift files.
 #pragma once
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
 #include "game/gift_header.h"
+#include "game/gift_texts.h"
 
 namespace quill {
 
@@ -16,13 +19,20 @@ struct GiftParts {
   std::vector<uint8_t> Skin;       // a JPEG file; empty for none
   std::vector<uint8_t> Templates;  // the template block, `header.TemplateCount` records
   std::vector<uint8_t> Trailer;    // other data after the header (tests)
+  // The texts in UTF-8: written as the text block, found through a trailer after the
+  // header. Without them the gift is laid out as before the block existed.
+  std::optional<GiftTexts> Texts;
 };
+
+// True when the text holds the header's marker, which no block before the header
+// may hold: the header search would take it for the header.
+bool HoldsGiftMarker(std::string_view text);
 
 bool LooksLikeJpeg(const std::vector<uint8_t>& data);
 
 // The payload that follows a player of `playerSize` bytes: the blocks in order, then
-// the header with their offsets filled in. Raises UserError when the picture is
-// missing or not a JPEG.
+// the header with their offsets filled in, and the text block's trailer. Raises
+// UserError when the picture is missing or not a JPEG, or a text holds the marker.
 std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts, GiftHeader header);
 
 // Writes player + payload to `outputPath` and makes it executable; returns the

@@ -10,6 +10,7 @@
 #include "game/jigsaw.h"
 #include "gift_maker.h"
 #include "gift_zip.h"
+#include "windows1252_fallback.h"
 
 namespace quill {
 namespace {
@@ -30,15 +31,31 @@ struct TextField {
   size_t Capacity;
 };
 
-constexpr TextField kTextFields[] = {
+// Texts only the header holds: Windows-1252.
+constexpr TextField kHeaderTextFields[] = {
     {"Settings.CreatorVersion", &GiftHeader::CreatorVersion, kVersionLength},
-    {"Settings.Title", &GiftHeader::Title, kNameLength},
-    {"Settings.CreatorName", &GiftHeader::CreatorName, kNameLength},
-    {"Settings.Description", &GiftHeader::Description, kMessageLength},
-    {"Settings.OpeningMessage", &GiftHeader::OpeningMessage, kMessageLength},
-    {"Settings.ClosingMessage", &GiftHeader::ClosingMessage, kMessageLength},
     {"Settings.OpeningColourName", &GiftHeader::OpeningColourName, kColourNameLength},
     {"Settings.ClosingColourName", &GiftHeader::ClosingColourName, kColourNameLength},
+};
+
+// Texts in any script: whole in the text block (its limits), their closest
+// Windows-1252 form cut to the header's field.
+struct ScriptField {
+  const char* Field;
+  std::string GiftHeader::*Text;
+  std::string GiftTexts::*Whole;
+  size_t Capacity;
+  size_t Limit;
+};
+
+constexpr ScriptField kScriptFields[] = {
+    {"Settings.Title", &GiftHeader::Title, &GiftTexts::Title, kNameLength, kGiftNameBytes},
+    {"Settings.CreatorName", &GiftHeader::CreatorName, &GiftTexts::CreatorName, kNameLength, kGiftNameBytes},
+    {"Settings.Description", &GiftHeader::Description, &GiftTexts::Description, kMessageLength, kGiftMessageBytes},
+    {"Settings.OpeningMessage", &GiftHeader::OpeningMessage, &GiftTexts::OpeningMessage, kMessageLength,
+     kGiftMessageBytes},
+    {"Settings.ClosingMessage", &GiftHeader::ClosingMessage, &GiftTexts::ClosingMessage, kMessageLength,
+     kGiftMessageBytes},
 };
 
 struct FontField {
@@ -49,8 +66,12 @@ struct FontField {
 constexpr FontField kFontFields[] = {{"Settings.OpeningFont", &GiftHeader::OpeningFont},
                                      {"Settings.ClosingFont", &GiftHeader::ClosingFont}};
 
-// A text as the gift stores it: Windows-1252 with CR LF line breaks.
+// A text as the header stores it: Windows-1252 with CR LF line breaks.
 std::string Stored(const std::string& utf8) { return Utf8ToWindows1252(LfToCrLf(CrLfToLf(utf8))); }
+// A text in any script as the header stores it: its closest Windows-1252 form.
+std::string StoredFallback(const std::string& utf8, size_t capacity) {
+  return CutToCapacity(LfToCrLf(Windows1252Fallback(CrLfToLf(utf8))), capacity);
+}
 
 std::string CodePointName(char32_t cp) {
   char number[16];
@@ -76,8 +97,25 @@ class Checker {
     const size_t length = Stored(utf8).size();
     if (length > capacity)
       Add(field, "is " + std::to_string(length) + " characters long, " + std::to_string(length - capacity) +
-                     " more than the " + std::to_string(capacity) + " a gift holds" +
-                     (capacity == kMessageLength ? " (a line break counts two)" : ""));
+                     " more than the " + std::to_string(capacity) + " a gift holds");
+  }
+
+  // A text in any script, as the text block holds it: UTF-8 with "\n" line breaks.
+  void ScriptText(const std::string& field, const std::string& utf8, size_t limit) {
+    if (!IsUtf8(utf8)) {
+      Add(field, "has bytes that are not UTF-8 text");
+      return;
+    }
+    if (utf8.find(kGiftMarker) != std::string::npos) {
+      Add(field, std::string("may not hold \"") + kGiftMarker + "\": it marks where the gift's settings start");
+      return;
+    }
+    const size_t length = CrLfToLf(utf8).size();
+    if (length > limit)
+      Add(field, "is too long: " + std::to_string(length) + " bytes of UTF-8, " + std::to_string(length - limit) +
+                     " more than the " + std::to_string(limit) +
+                     " a gift holds (a letter takes one byte in English, two in Polish or Russian, three in "
+                     "Japanese, four for an emoji)");
   }
 
   void Range(const std::string& field, int64_t value, int64_t low, int64_t high) {
@@ -152,7 +190,8 @@ void CheckFitting(const PictureFitting& fitting, Checker& check) {
 }
 
 void CheckSettings(const GiftHeader& s, Checker& check) {
-  for (const TextField& field : kTextFields) check.Text(field.Field, s.*field.Text, field.Capacity);
+  for (const TextField& field : kHeaderTextFields) check.Text(field.Field, s.*field.Text, field.Capacity);
+  for (const ScriptField& field : kScriptFields) check.ScriptText(field.Field, s.*field.Text, field.Limit);
   check.ColourName("Settings.OpeningColourName", s.OpeningColourName);
   check.ColourName("Settings.ClosingColourName", s.ClosingColourName);
   for (const FontField& field : kFontFields) {
@@ -174,11 +213,21 @@ void CheckSettings(const GiftHeader& s, Checker& check) {
 // The header as the gift stores it; offsets and sizes follow when it is appended.
 GiftHeader StoredHeader(const GiftRequest& r) {
   GiftHeader header = r.Settings;
-  for (const TextField& field : kTextFields) header.*field.Text = Stored(header.*field.Text);
+  for (const TextField& field : kHeaderTextFields) header.*field.Text = Stored(header.*field.Text);
+  for (const ScriptField& field : kScriptFields)
+    header.*field.Text = StoredFallback(header.*field.Text, field.Capacity);
   for (const FontField& field : kFontFields) (header.*field.Font).Name = Stored((header.*field.Font).Name);
   header.MusicExtension = r.MusicPath.empty() ? "" : MusicExtensionOf(r);
   header.TemplateCount = r.TemplateCount;
   return header;
+}
+
+// The texts whole, as the text block holds them.
+GiftTexts WholeTexts(const GiftRequest& r) {
+  GiftTexts texts;
+  for (const ScriptField& field : kScriptFields) texts.*field.Whole = CrLfToLf(r.Settings.*field.Text);
+  texts.Language = r.Language;
+  return texts;
 }
 
 std::string JoinedMessages(const std::vector<FieldError>& errors) {
@@ -242,6 +291,8 @@ std::vector<FieldError> ValidateGiftRequest(const GiftRequest& request) {
   CheckMusicExtension(request, check);
   CheckFitting(request.Fitting, check);
   CheckSettings(request.Settings, check);
+  if (!IsGiftLanguageCode(request.Language))
+    check.Add("Language", "\"" + request.Language + "\" is not a language code such as de, pl or pt-BR");
   return check.Errors;
 }
 
@@ -271,6 +322,7 @@ MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
   report(80, "Reading the music and templates");
   parts.Music = ReadOptional(request.MusicPath);
   parts.Templates = ReadOptional(request.TemplatesPath);
+  parts.Texts = WholeTexts(request);
   report(90, "Writing the gift");
   if (IsZipPath(request.OutputPath)) {
     std::vector<uint8_t> gift = ReadWholeFile(request.PlayerPath);

@@ -29,7 +29,13 @@ struct GiftRequest {
   // texts here (creator version, title, creator name, description, messages, font
   // and colour names) are UTF-8 with "\n" line breaks. Offsets, sizes, the music
   // extension and the template count are filled in when the gift is written.
+  // The title, creator name, description and messages may be in any script: the
+  // gift keeps them whole in its text block, and their closest Windows-1252 form in
+  // the header for older players.
   GiftHeader Settings;
+  // The language the player shows its own texts in, such as "de" or "pl"; empty:
+  // the recipient's own.
+  std::string Language;
 
   GiftRequest();
 };
@@ -43,9 +49,11 @@ struct FieldError {
 };
 
 // Every problem found without reading the picture: missing or unreadable files,
-// texts that a gift cannot hold (too long for their field, or with characters
-// outside Windows-1252, which are named), unknown colour names, settings out of
-// range, a fitting bound the player cannot use. Empty when the request can be made.
+// texts that a gift cannot hold (longer than the text block holds, not UTF-8, or
+// holding the header's marker; font and colour names, which only the header holds,
+// also with characters outside Windows-1252, which are named), an unknown language
+// code, unknown colour names, settings out of range, a fitting bound the player
+// cannot use. Empty when the request can be made.
 std::vector<FieldError> ValidateGiftRequest(const GiftRequest& request);
 
 // Raised by MakeGift: the fields at fault (a picture that does not import is one).

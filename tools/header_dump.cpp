@@ -10,15 +10,18 @@
 namespace quill {
 namespace {
 
-std::string Shown(const std::string& text) {
+// A UTF-8 text on one line.
+std::string OneLine(const std::string& utf8) {
   std::string out;
-  for (char c : Windows1252ToUtf8(CrLfToLf(text))) {
+  for (char c : CrLfToLf(utf8)) {
     if (c == '\n') out += "\\n";
     else if (c == '\\') out += "\\\\";
     else out += c;
   }
   return out;
 }
+
+std::string Shown(const std::string& text) { return OneLine(Windows1252ToUtf8(text)); }
 
 std::string Number(double value) {
   char buffer[64];
@@ -34,9 +37,18 @@ void DumpFont(std::ostringstream& out, const char* prefix, const GiftFont& font)
       << prefix << "Name=" << Shown(font.Name) << '\n';
 }
 
+void DumpHeaderForms(std::ostringstream& out, const GiftHeader& h) {
+  out << "HeaderTitle=" << Shown(h.Title) << '\n'
+      << "HeaderCreatorName=" << Shown(h.CreatorName) << '\n'
+      << "HeaderDescription=" << Shown(h.Description) << '\n'
+      << "HeaderOpeningMessage=" << Shown(h.OpeningMessage) << '\n'
+      << "HeaderClosingMessage=" << Shown(h.ClosingMessage) << '\n';
+}
+
 }  // namespace
 
-std::string DumpGiftHeader(const GiftHeader& h) {
+std::string DumpGiftHeader(const GiftHeader& h, const std::optional<GiftTexts>& block) {
+  const GiftTexts texts = block ? *block : HeaderTexts(h);
   std::ostringstream out;
   out << "HeaderSize=" << h.HeaderSize << '\n'
       << "PictureOffset=" << h.PictureOffset << '\n'
@@ -45,15 +57,15 @@ std::string DumpGiftHeader(const GiftHeader& h) {
       << "MusicSize=" << h.MusicSize << '\n'
       << "CreatorVersion=" << Shown(h.CreatorVersion) << '\n'
       << "Created=" << Number(h.Created) << '\n'
-      << "Title=" << Shown(h.Title) << '\n'
-      << "CreatorName=" << Shown(h.CreatorName) << '\n'
-      << "Description=" << Shown(h.Description) << '\n'
+      << "Title=" << OneLine(texts.Title) << '\n'
+      << "CreatorName=" << OneLine(texts.CreatorName) << '\n'
+      << "Description=" << OneLine(texts.Description) << '\n'
       << "BoardColour=" << h.BoardColour << '\n'
       << "RequestedCount=" << h.RequestedCount << '\n'
       << "Oddness=" << h.Oddness << '\n'
       << "Seed=" << h.Seed << '\n'
-      << "OpeningMessage=" << Shown(h.OpeningMessage) << '\n'
-      << "ClosingMessage=" << Shown(h.ClosingMessage) << '\n';
+      << "OpeningMessage=" << OneLine(texts.OpeningMessage) << '\n'
+      << "ClosingMessage=" << OneLine(texts.ClosingMessage) << '\n';
   DumpFont(out, "OpeningFont", h.OpeningFont);
   DumpFont(out, "ClosingFont", h.ClosingFont);
   out << "OpeningColourName=" << Shown(h.OpeningColourName) << '\n'
@@ -69,7 +81,10 @@ std::string DumpGiftHeader(const GiftHeader& h) {
       << "TemplatesOffset=" << h.TemplatesOffset << '\n'
       << "TemplateCount=" << h.TemplateCount << '\n'
       << "FunPieces=" << h.FunPieces << '\n'
-      << "MysteryMode=" << h.MysteryMode << '\n';
+      << "MysteryMode=" << h.MysteryMode << '\n'
+      << "TextBlock=" << (block ? "yes" : "no") << '\n'
+      << "Language=" << OneLine(texts.Language) << '\n';
+  if (block) DumpHeaderForms(out, h);
   return out.str();
 }
 

@@ -117,8 +117,9 @@ int Run(int argc, char** argv) {
   const Request request = ParseArguments(argc, argv);
   if (request.header) {
     ProgramFile file(request.gift);
-    const GiftHeader header = FindGiftHeader(file);
-    std::cout << DumpGiftHeader(header) << DumpPictureSize(file, header);
+    const FoundGiftHeader found = LocateGiftHeader(file);
+    std::cout << DumpGiftHeader(found.Header, ReadGiftTexts(file, found.Position))
+              << DumpPictureSize(file, found.Header);
   }
   if (!request.NeedsPuzzle()) return 0;
   ScriptHost host;

@@ -42,6 +42,8 @@ constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIF
   --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
   --title T  --creator T  --description T
   --opening T  --closing T            the sender's messages ("\n" breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient's own)
   --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
   --opening-align A  --closing-align A     left, right or centre
   --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
@@ -51,8 +53,10 @@ constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIF
   --music FILE  [--music-extension .EXT]
   --skin FILE             the tool bar's picture, any picture file (stored as JPEG)
   --templates FILE --template-count N
-Texts are UTF-8; a gift keeps them in Windows-1252, so characters outside it and texts
-longer than their field are refused with the field named. Prints the size the picture
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
 was stored at and why, the gift's size and what its recipient does to open it.
 )";
 
@@ -180,6 +184,7 @@ void AddTextOptions(std::map<std::string, Option>& o) {
     auto text = target.second;
     o[option] = {target.first, [text](GiftRequest& r, auto&, auto& v) { r.Settings.*text = CommandLineText(v); }};
   }
+  o["--language"] = {"Language", [](GiftRequest& r, auto&, auto& v) { r.Language = v; }};
   o["--opening-align"] = {
       "Settings.OpeningAlignment", [](GiftRequest& r, auto& k, auto& v) {
         r.Settings.OpeningAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));

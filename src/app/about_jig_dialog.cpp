@@ -156,8 +156,8 @@ void AboutJigDialog::showEvent(QShowEvent* event) {
   FollowSchemeInMemo();
 }
 
-void ShowAboutJigDialog(QtHost& host, QWidget* parent, const TPuzzleRecord& puzzle) {
-  AboutJigDialog dialog(AboutTexts(puzzle), host.SkinPicture(), parent);
+void ShowAboutJigDialog(QtHost& host, QWidget* parent, const TPuzzleRecord& puzzle, const GiftTexts& gift) {
+  AboutJigDialog dialog(AboutTexts(puzzle, gift), host.SkinPicture(), parent);
   host.RunModal(dialog);
 }
 

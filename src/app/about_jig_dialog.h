@@ -34,7 +34,8 @@ class AboutJigDialog : public SkinnedDialog {
   QMenu* popup_ = nullptr;
 };
 
-// Shows the dialog modally through the host with the texts of `puzzle`; frees it after.
-void ShowAboutJigDialog(QtHost& host, QWidget* parent, const TPuzzleRecord& puzzle);
+// Shows the dialog modally through the host with the texts of `puzzle` and the
+// gift's own title, creator and description; frees it after.
+void ShowAboutJigDialog(QtHost& host, QWidget* parent, const TPuzzleRecord& puzzle, const GiftTexts& gift);
 
 }  // namespace quill

@@ -263,7 +263,7 @@ void MainWindow::ConnectDialogCommands() {
       if (FPlaying) TrayRenameClick();
     });
   // Hidden until the game plays.
-  OnItem("HelpAboutJigItem", [this] { ShowAboutJigDialog(host_, this, PuzzleRecord); });
+  OnItem("HelpAboutJigItem", [this] { ShowAboutJigDialog(host_, this, PuzzleRecord, game_->Texts()); });
   OnItem("HelpQuickItem", [this] { ShowQuickHelpDialog(host_, this); });
   OnButton("SpeedHelp", [this] { ShowQuickHelpDialog(host_, this); });
   OnItem("HelpAboutItem", [this] { ShowAboutBox(host_, this); });

@@ -1,5 +1,6 @@
 #include "app/splash_memo.h"
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
@@ -17,6 +18,10 @@ Qt::Alignment ToQtAlignment(TextAlignment alignment) {
   return Qt::AlignLeft;
 }
 
+Qt::LayoutDirection ParagraphDirection(const QString& paragraph) {
+  return paragraph.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
 QTextEdit* NewSplashMemo(QWidget* parent) {
   auto* memo = new QTextEdit(parent);
   memo->setReadOnly(true);
@@ -32,11 +37,12 @@ void ShowSplashMemo(QTextEdit& memo, const ComponentState& c) {
   palette.setColor(QPalette::Text, ToQColor(c.Font.Color));
   memo.setPalette(palette);
   if (memo.toPlainText() != ToQString(c.Text)) memo.setPlainText(ToQString(c.Text));
-  QTextCursor all(memo.document());
-  all.select(QTextCursor::Document);
-  QTextBlockFormat format;
-  format.setAlignment(ToQtAlignment(c.Alignment));
-  all.mergeBlockFormat(format);
+  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+    QTextBlockFormat format;
+    format.setAlignment(ToQtAlignment(c.Alignment));
+    format.setLayoutDirection(ParagraphDirection(block.text()));
+    QTextCursor(block).mergeBlockFormat(format);
+  }
 }
 
 }  // namespace quill

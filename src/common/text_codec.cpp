@@ -84,6 +84,25 @@ std::vector<char32_t> CharactersOutsideWindows1252(std::string_view text) {
   return outside;
 }
 
+bool IsUtf8(std::string_view text) {
+  static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+  for (size_t i = 0; i < text.size();) {
+    const uint8_t lead = static_cast<uint8_t>(text[i]);
+    const size_t extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
+                                                                 : (lead & 0xF8) == 0xF0 ? 3 : 4;
+    if (extra > 3 || i + extra >= text.size()) return false;
+    char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (size_t k = 1; k <= extra; ++k) {
+      const uint8_t next = static_cast<uint8_t>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    if (cp < kLeast[extra] || (cp >= 0xD800 && cp < 0xE000) || cp > 0x10FFFF) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
 std::string Utf8OfCodePoint(char32_t cp) {
   std::string out;
   AppendUtf8(out, cp);

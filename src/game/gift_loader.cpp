@@ -76,7 +76,7 @@ std::string GiftLabelText(const std::string& creatorVersion) {
 }
 
 void ApplyGiftMessage(UiState& splash, const GiftMessage& message) {
-  splash.SetText("Memo1", Windows1252ToUtf8(CrLfToLf(message.Text)));
+  splash.SetText("Memo1", CrLfToLf(message.Text));
   const auto colour = StringToColour(message.ColourName);
   splash.Update("Memo1", [&](ComponentState& memo) {
     if (colour) {
@@ -100,11 +100,12 @@ void TJigsaw::LoadGift() {
   ProgramFile file(FProgramPath);
   const FoundGiftHeader found = LocateGiftHeader(file);
   FHeader = found.Header;
+  FTexts = ShownGiftTexts(file, FHeader, found.Position);
   UiState& splash = host_.SplashForm();
   UiState& menus = host_.MainForm();
 
   splash.SetCaption("GiftLab", GiftLabelText(FHeader.CreatorVersion));
-  ApplyGiftMessage(splash, {FHeader.OpeningMessage, FHeader.OpeningColourName, FHeader.OpeningAlignment,
+  ApplyGiftMessage(splash, {FTexts.OpeningMessage, FHeader.OpeningColourName, FHeader.OpeningAlignment,
                             FHeader.OpeningFont});
 
   const std::string music = ExtractMusic(file);
@@ -225,7 +226,7 @@ std::string TJigsaw::ExtractMusic(const ProgramFile& source) {
 void TJigsaw::ShowClosingMessage() {
   UiState& splash = host_.SplashForm();
   splash.SetCaption("GiftLab", GiftLabelText(FHeader.CreatorVersion));
-  ApplyGiftMessage(splash, {FHeader.ClosingMessage, FHeader.ClosingColourName, FHeader.ClosingAlignment,
+  ApplyGiftMessage(splash, {FTexts.ClosingMessage, FHeader.ClosingColourName, FHeader.ClosingAlignment,
                             FHeader.ClosingFont});
 }
 

@@ -13,6 +13,7 @@
 #include "board/move.h"
 #include "game/board_mouse.h"
 #include "game/gift_header.h"
+#include "game/gift_texts.h"
 #include "game/program_file.h"
 #include "game/status_progress.h"
 #include "game/undo.h"
@@ -380,6 +381,12 @@ class TJigsaw : public TMove {
 
   bool IsPlaying() const { return FState == GameState::Playing; }
   const GiftHeader& Header() const { return FHeader; }
+  // The gift's texts in UTF-8: its text block's, or the header's for a gift without
+  // one. Filled by LoadGift.
+  const GiftTexts& Texts() const { return FTexts; }
+  // The language the sender fixed for the player ("pl", "de", ...); empty: the
+  // recipient's own.
+  const std::string& GiftLanguage() const { return FTexts.Language; }
   const std::string& ProgramPath() const { return FProgramPath; }
   Colour GiftBoardColour() const { return FHeader.BoardColour; }
 
@@ -449,6 +456,7 @@ class TJigsaw : public TMove {
   Host& host_;
   GameState FState = GameState::Idle;
   GiftHeader FHeader{};
+  GiftTexts FTexts;
   std::string FProgramPath;
 };
 
@@ -467,7 +475,7 @@ std::string MajorVersion(const std::string& creatorVersion);
 // Puts a sender's message into the splash form's memo with its colour, alignment
 // and font; an empty message hides the memo and shortens the form.
 struct GiftMessage {
-  const std::string& Text;        // Windows-1252, CR LF line breaks
+  const std::string& Text;        // UTF-8; "\n" or CR LF line breaks
   const std::string& ColourName;
   uint8_t Alignment;
   const GiftFont& Font;

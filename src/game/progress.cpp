@@ -123,6 +123,14 @@ AboutDialogTexts AboutTexts(const TPuzzleRecord& puzzle) {
   return texts;
 }
 
+AboutDialogTexts AboutTexts(const TPuzzleRecord& puzzle, const GiftTexts& gift) {
+  AboutDialogTexts texts = AboutTexts(puzzle);
+  texts.TitleName = gift.Title;
+  texts.CreatorName = gift.CreatorName;
+  if (texts.Memo) texts.Memo = gift.Description;
+  return texts;
+}
+
 // ---- Status line texts ----
 
 int32_t ShownSeconds(int32_t elapsed, const TBoardRecord& board) {

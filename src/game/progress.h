@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "common/records.h"
+#include "game/gift_texts.h"
 #include "ui/ui_state.h"
 
 namespace quill {
@@ -53,6 +54,9 @@ struct AboutDialogTexts {
   std::string PuzzleStats;          // "35 pieces 5x7, (540x670)"
 };
 AboutDialogTexts AboutTexts(const TPuzzleRecord& puzzle);
+// The same with the title, creator and description of the gift's own texts, which
+// hold any script where the record keeps Windows-1252.
+AboutDialogTexts AboutTexts(const TPuzzleRecord& puzzle, const GiftTexts& gift);
 
 // A day number (days since 30 December 1899, any fraction being the time of day) in
 // the system's short date format (strftime "%x" of the current locale). Empty when

@@ -12,6 +12,7 @@
 
 #include "common/jpeg_decode.h"
 #include "game/gift_scan.h"
+#include "game/gift_texts.h"
 #include "game/program_file.h"
 #include "gift_maker.h"
 #include "heif_samples.h"
@@ -72,19 +73,26 @@ INSTANTIATE_TEST_SUITE_P(
                   "would overwrite"},
         FaultCase{"NoOutputFolder", [](GiftRequest& r) { r.OutputPath += "-folder/gift"; }, "OutputPath",
                   "does not exist"},
-        FaultCase{"TitleTooLong", [](GiftRequest& r) { r.Settings.Title = std::string(70, 't'); }, "Settings.Title",
-                  "70 characters long, 6 more than the 64"},
-        FaultCase{"AccentsCountOnce",
-                  [](GiftRequest& r) { r.Settings.CreatorName = "Zo\u00E9" + std::string(62, 'e'); },
-                  "Settings.CreatorName", "65 characters long, 1 more than the 64"},
-        FaultCase{"LineBreaksCountTwo",
-                  [](GiftRequest& r) { r.Settings.Description = std::string(1020, 'd') + "\n\n\n"; },
-                  "Settings.Description", "1026 characters long, 2 more than the 1024"},
-        FaultCase{"CharactersOutsideTheCodePage",
-                  [](GiftRequest& r) { r.Settings.OpeningMessage = "Sto lat, \u0141ukasz! \U0001F382 \u0141"; },
-                  "Settings.OpeningMessage", "\"\u0141\" U+0141, \"\U0001F382\" U+1F382"},
+        FaultCase{"TitleTooLong", [](GiftRequest& r) { r.Settings.Title = std::string(300, 't'); }, "Settings.Title",
+                  "300 bytes of UTF-8, 44 more than the 256"},
+        FaultCase{"LettersCountTheirBytes",
+                  [](GiftRequest& r) {
+                    for (int i = 0; i < 2049; ++i) r.Settings.OpeningMessage += "\u0142";
+                  },
+                  "Settings.OpeningMessage", "4098 bytes of UTF-8, 2 more than the 4096"},
+        FaultCase{"LineBreaksCountOnce",
+                  [](GiftRequest& r) { r.Settings.Description = std::string(4095, 'd') + "\r\n\r\n"; },
+                  "Settings.Description", "4097 bytes of UTF-8, 1 more than the 4096"},
+        FaultCase{"FontNameOutsideTheCodePage",
+                  [](GiftRequest& r) { r.Settings.OpeningFont.Name = "\u0141\u00F3d\u017A Sans \U0001F382"; },
+                  "Settings.OpeningFont.Name", "\"\u0141\" U+0141, \"\u017A\" U+017A, \"\U0001F382\" U+1F382"},
         FaultCase{"NotUtf8", [](GiftRequest& r) { r.Settings.ClosingMessage = "caf\xE9"; }, "Settings.ClosingMessage",
-                  "U+FFFD (bytes that are not UTF-8)"},
+                  "has bytes that are not UTF-8 text"},
+        FaultCase{"HoldsTheHeaderMarker",
+                  [](GiftRequest& r) { r.Settings.Description = "see $#GiftHdrStart#$ here"; },
+                  "Settings.Description", "may not hold \"$#GiftHdrStart#$\""},
+        FaultCase{"LanguageThatIsNoCode", [](GiftRequest& r) { r.Language = "pl pl"; }, "Language",
+                  "\"pl pl\" is not a language code"},
         FaultCase{"FontNameTooLong", [](GiftRequest& r) { r.Settings.ClosingFont.Name = std::string(32, 'f'); },
                   "Settings.ClosingFont.Name", "1 more than the 31"},
         FaultCase{"UnknownColourName", [](GiftRequest& r) { r.Settings.OpeningColourName = "clSunset"; },
@@ -128,6 +136,36 @@ TEST_F(GiftRequestTest, TheGiftHoldsTheFittedPictureAndTheTextsInItsCodePage) {
   EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
   ASSERT_FALSE(percents.empty());
   EXPECT_EQ(percents.back(), 100);
+}
+
+// Texts in any script: whole in the text block, which the player reads; their closest
+// Windows-1252 form, cut to the field, in the header for older players.
+TEST_F(GiftRequestTest, TextsInAnyScriptAreKeptWholeWithTheirClosestFormInTheHeader) {
+  request.Settings.Title = "Wszystkiego najlepszego, \u0141ukasz! \u0105\u0119\u015B\u0107 \u017C\u00F3\u0142w";
+  request.Settings.CreatorName = "\u0410\u043D\u044F \U0001F600";
+  request.Settings.OpeningMessage = "Wszystkiego najlepszego!\r\n\u0421 \u0434\u043D\u0451\u043C!\n\u304A\u8A95\u751F\u65E5";
+  request.Settings.ClosingMessage = "\uFB01n e\u0301t\u00E9 \u00C6r\u00F8 \u2460";
+  request.Settings.Description = std::string(1200, 'd');
+  request.Language = "pl";
+  MakeGift(request);
+
+  const ProgramFile file(request.OutputPath);
+  const FoundGiftHeader found = LocateGiftHeader(file);
+  const std::optional<GiftTexts> texts = ReadGiftTexts(file, found.Position);
+  ASSERT_TRUE(texts.has_value());
+  EXPECT_EQ(texts->Title, request.Settings.Title);
+  EXPECT_EQ(texts->CreatorName, request.Settings.CreatorName);
+  EXPECT_EQ(texts->OpeningMessage, "Wszystkiego najlepszego!\n\u0421 \u0434\u043D\u0451\u043C!\n\u304A\u8A95\u751F\u65E5");
+  EXPECT_EQ(texts->ClosingMessage, request.Settings.ClosingMessage);
+  EXPECT_EQ(texts->Description, request.Settings.Description);
+  EXPECT_EQ(texts->Language, "pl");
+
+  const GiftHeader& h = found.Header;
+  EXPECT_EQ(h.Title, "Wszystkiego najlepszego, Lukasz! aesc z\xF3lw");
+  EXPECT_EQ(h.CreatorName, "??? ?");
+  EXPECT_EQ(h.OpeningMessage, "Wszystkiego najlepszego!\r\n? ????" "!\r\n????");
+  EXPECT_EQ(h.ClosingMessage, "fin et\xE9 \xC6r\xF8 1");
+  EXPECT_EQ(h.Description, std::string(1024, 'd'));
 }
 
 // A picture that cannot be stored is blamed on its field, and a gift of the same

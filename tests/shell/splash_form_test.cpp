@@ -4,7 +4,9 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QGlyphRun>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -118,6 +120,80 @@ TEST_F(SplashFormTest, CheckBoxAndButtonsFollowTheState) {
   EXPECT_FALSE(splash.Component("WebBtn")->isEnabled());
   splash.BorrowExitButton();
   EXPECT_EQ(ok->text(), "Exit...");
+}
+
+struct ScriptMessage {
+  const char* name;
+  const char* text;  // UTF-8
+  Qt::LayoutDirection direction;
+};
+
+class SplashScriptTest : public SplashFormTest, public ::testing::WithParamInterface<ScriptMessage> {};
+
+// Glyph 0 of a font is the box it draws for a character it lacks.
+int MissingGlyphs(const QTextDocument& document) {
+  int missing = 0;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+    for (const QGlyphRun& run : block.layout()->glyphRuns())
+      for (quint32 glyph : run.glyphIndexes()) missing += glyph == 0;
+  return missing;
+}
+
+// Where the memo's ink lies across its width: the mean column of pixels that differ
+// from the background, as a fraction of the width; -1 without ink.
+double InkCentre(const QImage& image, const QColor& background) {
+  double sum = 0;
+  long count = 0;
+  // Past the frame, short of the scroll bar.
+  for (int y = 4; y < image.height() - 4; ++y)
+    for (int x = 4; x < image.width() - 24; ++x)
+      if (image.pixelColor(x, y) != background) sum += x, ++count;
+  return count ? sum / count / image.width() : -1;
+}
+
+// A message in any script is drawn with real glyphs (letters the memo's font lacks
+// come from the system's fonts), each paragraph in its own direction: left-aligned
+// Arabic starts at the right edge.
+TEST_P(SplashScriptTest, MessageIsDrawnInItsScriptAndDirection) {
+  GiftFont font;
+  font.Name = "Arial";
+  font.Height = -18;
+  ApplyMessage(GetParam().text, "clWhite", 0, font);
+  auto* memo = static_cast<QTextEdit*>(splash.Component("Memo1"));
+  EXPECT_EQ(memo->toPlainText(), QString::fromUtf8(GetParam().text));
+  EXPECT_EQ(MissingGlyphs(*memo->document()), 0);
+  const QTextBlock first = memo->document()->firstBlock();
+  EXPECT_EQ(first.textDirection(), GetParam().direction);
+  splash.show();
+  const double centre = InkCentre(memo->grab().toImage(), Qt::white);
+  ASSERT_GE(centre, 0) << "nothing drawn";
+  if (GetParam().direction == Qt::RightToLeft) EXPECT_GT(centre, 0.5);
+  else EXPECT_LT(centre, 0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, SplashScriptTest,
+    ::testing::Values(ScriptMessage{"Polish", "Wszystkiego najlepszego, \u0141ukasz!", Qt::LeftToRight},
+                      ScriptMessage{"Russian", "\u0421 \u0434\u043D\u0451\u043C \u0440\u043E\u0436\u0434\u0435\u043D\u0438\u044F!",
+                                    Qt::LeftToRight},
+                      ScriptMessage{"Japanese", "\u304A\u8A95\u751F\u65E5\u304A\u3081\u3067\u3068\u3046", Qt::LeftToRight},
+                      ScriptMessage{"Arabic", "\u0639\u064A\u062F \u0645\u064A\u0644\u0627\u062F \u0633\u0639\u064A\u062F",
+                                    Qt::RightToLeft},
+                      ScriptMessage{"Hebrew", "\u05D9\u05D5\u05DD \u05D4\u05D5\u05DC\u05D3\u05EA \u05E9\u05DE\u05D7", Qt::RightToLeft},
+                      ScriptMessage{"Emoji", "\U0001F382 \U0001F389", Qt::LeftToRight}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(SplashFormTest, EachParagraphTakesItsOwnDirection) {
+  ApplyMessage("Sto lat!\n\u0639\u064A\u062F \u0645\u064A\u0644\u0627\u062F\n\n12 \u05E9\u05DE\u05D7", "clWhite", 2,
+               GiftFont{});
+  const auto* memo = static_cast<QTextEdit*>(splash.Component("Memo1"));
+  std::vector<Qt::LayoutDirection> directions;
+  for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+    directions.push_back(block.textDirection());
+    EXPECT_EQ(block.blockFormat().alignment(), Qt::AlignHCenter);
+  }
+  EXPECT_EQ(directions, (std::vector<Qt::LayoutDirection>{Qt::LeftToRight, Qt::RightToLeft, Qt::LeftToRight,
+                                                           Qt::RightToLeft}));
 }
 
 }  // namespace

@@ -54,10 +54,24 @@ refused() {  # refused EXPECTED-MESSAGE wrap-options...
 }
 refused "--picture: This is not a picture the gift maker can read" --picture "$work/song.ogg"
 refused "--picture: is needed"
-refused "--title: is 70 characters long, 6 more than the 64 a gift holds" \
-  --picture "$work/picture.jpg" --title "$(printf 'x%.0s' {1..70})"
-refused "--creator: has characters a gift cannot hold (its texts are Windows-1252): \"$l_stroke\" U+0141" \
-  --picture "$work/picture.jpg" --creator "${l_stroke}ukasz"
+refused "--title: is too long: 300 bytes of UTF-8, 44 more than the 256 a gift holds" \
+  --picture "$work/picture.jpg" --title "$(printf 'x%.0s' {1..300})"
+refused "--opening-font-name: has characters a gift cannot hold (its texts are Windows-1252): \"$l_stroke\" U+0141" \
+  --picture "$work/picture.jpg" --opening-font-name "${l_stroke}ukasz Sans"
+refused "--language: \"de DE\" is not a language code" --picture "$work/picture.jpg" --language "de DE"
+
+# Texts in any script and the gift's language come back whole from the text block;
+# the header keeps their closest Windows-1252 form for older players.
+polish="Wszystkiego najlepszego, ${l_stroke}ukasz!"
+russian=$(printf '\xd0\xa1 \xd0\xb4\xd0\xbd\xd1\x91\xd0\xbc \xd1\x80\xd0\xbe\xd0\xb6\xd0\xb4\xd0\xb5\xd0\xbd\xd0\xb8\xd1\x8f!')
+japanese=$(printf '\xe3\x81\x8a\xe8\xaa\x95\xe7\x94\x9f\xe6\x97\xa5\xe3\x81\x8a\xe3\x82\x81\xe3\x81\xa7\xe3\x81\xa8\xe3\x81\x86')
+"$wrap" --player "$work/player" --picture "$work/picture.jpg" -o "$work/scripts" --pieces 6 \
+  --title "$polish" --opening "$polish\\n$russian\\n$japanese" --language pl >/dev/null
+"$inspect" --header "$work/scripts" >"$work/scripts.txt"
+for line in "Title=$polish" "OpeningMessage=$polish\\n$russian\\n$japanese" TextBlock=yes Language=pl \
+  "HeaderTitle=Wszystkiego najlepszego, Lukasz!" 'HeaderOpeningMessage=Wszystkiego najlepszego, Lukasz!\n? ???? ????????!\n?????????'; do
+  grep -qxF -- "$line" "$work/scripts.txt" || { echo "missing: $line"; cat "$work/scripts.txt"; exit 1; }
+done
 
 # A puzzle of a single piece is refused: too few pieces asked for, or a picture so
 # small that the grid for the count asked for has one cell.

@@ -77,6 +77,21 @@ TEST(AboutTexts, FillsEveryLabelFromTheRecord) {
   EXPECT_FALSE(AboutTexts(p).Memo.has_value());
 }
 
+// The gift's own texts, in any script, stand for the record's Windows-1252 forms.
+TEST(AboutTexts, TakeTheGiftsOwnTexts) {
+  TPuzzleRecord p = Puzzle35(7);
+  p.Title = "Urodziny Lukasza";
+  p.HasDescription = true;
+  const GiftTexts gift{"Urodziny \u0141ukasza", "\u82B1\u5B50", "\u0421 \u043B\u044E\u0431\u043E\u0432\u044C\u044E", "", "", "pl"};
+  const AboutDialogTexts texts = AboutTexts(p, gift);
+  EXPECT_EQ(texts.TitleName, gift.Title);
+  EXPECT_EQ(texts.CreatorName, gift.CreatorName);
+  EXPECT_EQ(texts.Memo, gift.Description);
+  EXPECT_EQ(texts.JigStatus, AboutTexts(p).JigStatus);
+  p.HasDescription = false;
+  EXPECT_FALSE(AboutTexts(p, gift).Memo.has_value());
+}
+
 TEST(ShortDateText, CountsDaysFromTheEndOf1899) {
   struct Case {
     double days;

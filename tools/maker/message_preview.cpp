@@ -32,13 +32,14 @@ void MessagePreview::Show(const std::string& text, const std::string& colourName
   const ComponentState& designed = splash_.Get("Memo1");
   memo_->setFixedSize(designed.Width, designed.Height);
   setFixedSize(designed.Width + 2 * kFrame, designed.Height + 2 * kFrame);
-  const std::string stored = LfToCrLf(Utf8ToWindows1252(text));
+  // The player shows the text block's text, any script as typed; the font name is
+  // the header's.
   const GiftFont storedFont = [&] {
     GiftFont f = font;
     f.Name = Utf8ToWindows1252(font.Name);
     return f;
   }();
-  ApplyGiftMessage(splash_, {stored, colourName, alignment, storedFont});
+  ApplyGiftMessage(splash_, {text, colourName, alignment, storedFont});
   // The box takes its frame from the form around it, as on the splash.
   QPalette form = palette();
   form.setColor(QPalette::Window, ToQColor(splash_.Get(kSplashFormName).Color));

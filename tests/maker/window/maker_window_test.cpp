@@ -143,7 +143,9 @@ TEST_F(MakerWindowTest, MessagePreviewLooksAsTheSplashShowsTheMessage) {
   };
   for (const Case& c : {Case{"Happy birthday!\nFrom all of us", 2, true, MakeColour(255, 251, 240)},
                         Case{"Left and plain", 0, false, MakeColour(200, 230, 255)},
-                        Case{"Café crème, à bientôt", 1, false, MakeColour(255, 255, 255)}}) {
+                        Case{"Café crème, à bientôt", 1, false, MakeColour(255, 255, 255)},
+                        Case{"Wszystkiego najlepszego, Łukasz!\nお誕生日おめでとう", 2, false, MakeColour(255, 255, 255)},
+                        Case{"عيد ميلاد سعيد", 0, false, MakeColour(255, 255, 255)}}) {
     const MessageControls& opening = window.Opening();
     opening.Text->setPlainText(QString::fromUtf8(c.Text));
     opening.Alignment->setCurrentIndex(c.Alignment);
@@ -153,8 +155,7 @@ TEST_F(MakerWindowTest, MessagePreviewLooksAsTheSplashShowsTheMessage) {
 
     const GiftHeader settings = window.Request("unused").Settings;
     QtHost host;
-    const std::string text = LfToCrLf(Utf8ToWindows1252(settings.OpeningMessage));
-    ApplyGiftMessage(host.SplashForm(), {text, settings.OpeningColourName, settings.OpeningAlignment,
+    ApplyGiftMessage(host.SplashForm(), {settings.OpeningMessage, settings.OpeningColourName, settings.OpeningAlignment,
                                          settings.OpeningFont});
     SplashForm splash(host);
     QWidget* splashMemo = splash.Component("Memo1");
@@ -239,9 +240,10 @@ TEST_F(MakerWindowTest, ErrorsShowBesideTheirFieldAndWriteNothing) {
     std::string Field;
   };
   const Case cases[] = {
-      {"text outside Windows-1252", [&] { window.Title().setText("Snow ☃"); }, gift, "Settings.Title"},
-      {"message outside Windows-1252",
-       [&] { window.Closing().Text->setPlainText("Ω"); }, gift, "Settings.ClosingMessage"},
+      {"text holding the header's marker", [&] { window.Title().setText("Snow $#GiftHdrStart#$"); }, gift,
+       "Settings.Title"},
+      {"message longer than a gift holds",
+       [&] { window.Closing().Text->setPlainText(QString(2049, QChar(0x03A9))); }, gift, "Settings.ClosingMessage"},
       {"unwritable folder", [] {}, (dir / "missing" / "gift").string(), "OutputPath"},
   };
   for (const Case& c : cases) {
