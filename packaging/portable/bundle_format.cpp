@@ -55,7 +55,8 @@ std::string SystemError(const std::string& what, const std::string& path) {
 // Copies `size` bytes of the stream into a new file at `path`.
 void ExtractFile(ByteSource& source, const std::string& path, bool executable, uint64_t size) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, executable ? 0755 : 0644);
-  if (fd < 0) throw BundleError(SystemError("cannot create", path));
+  if (fd < 0 && errno == EEXIST) throw BundleError("the bundle is damaged: it names " + path + " twice");
+  if (fd < 0) throw PlaceError(SystemError("cannot create", path));
   std::vector<uint8_t> buffer(1 << 16);
   try {
     while (size > 0) {
@@ -64,7 +65,7 @@ void ExtractFile(ByteSource& source, const std::string& path, bool executable, u
       for (size_t done = 0; done < chunk;) {
         const ssize_t n = ::write(fd, buffer.data() + done, chunk - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw BundleError(SystemError("cannot write", path));
+        if (n <= 0) throw PlaceError(SystemError("cannot write", path));
         done += size_t(n);
       }
       size -= chunk;
@@ -73,7 +74,7 @@ void ExtractFile(ByteSource& source, const std::string& path, bool executable, u
     ::close(fd);
     throw;
   }
-  if (::close(fd) != 0) throw BundleError(SystemError("cannot write", path));
+  if (::close(fd) != 0) throw PlaceError(SystemError("cannot write", path));
 }
 
 }  // namespace
@@ -145,7 +146,8 @@ bool IsSafeArchivePath(const std::string& path) {
   }
 }
 
-void ExtractArchive(ByteSource& source, const std::string& folder) {
+std::vector<ExtractedFile> ExtractArchive(ByteSource& source, const std::string& folder) {
+  std::vector<ExtractedFile> files;
   uint8_t magic[8];
   ReadExactly(source, magic, 8);
   if (std::memcmp(magic, kArchiveMagic, 8) != 0) throw BundleError("the bundle holds no archive");
@@ -162,11 +164,13 @@ void ExtractArchive(ByteSource& source, const std::string& folder) {
     const std::filesystem::path target = std::filesystem::path(folder) / path;
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
-    if (error) throw BundleError("cannot create " + target.parent_path().string() + ": " + error.message());
+    if (error) throw PlaceError("cannot create " + target.parent_path().string() + ": " + error.message());
     ExtractFile(source, target.string(), mode == 0755, size);
+    files.push_back({path, size});
   }
   uint8_t extra;
   if (source.Read(&extra, 1) != 0) throw BundleError("the bundle is damaged: data after its end");
+  return files;
 }
 
 }  // namespace quill::portable
