@@ -54,9 +54,11 @@ BundleHeader DecodeBundleHeader(std::span<const uint8_t, kBundleHeaderSize> byte
 // Raises BundleError for anything else.
 uint64_t ElfImageEnd(std::span<const uint8_t, 64> header);
 
-// The uncompressed archive: "QMARCHV1", then for each file a 32-bit path length,
-// the path ('/'-separated, relative), a 32-bit mode (0644 or 0755) and a 64-bit
-// size followed by the bytes; a zero path length ends it.
+// The uncompressed archive: "QMARCHV2", then for each file a 32-bit path length,
+// the path ('/'-separated, relative), a 32-bit mode (0644 or 0755, plus 0x10000
+// when the bytes went through FilterBranches) and a 64-bit size, for filtered
+// files the 64-bit begin and end of the filtered range, then the bytes; a zero
+// path length ends it. x86-64 ELF files are filtered (branch_filter.h).
 class ByteSink {
  public:
   virtual ~ByteSink() = default;

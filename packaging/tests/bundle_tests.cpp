@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "branch_filter.h"
 #include "bundle_cache.h"
 #include "bundle_format.h"
 #include "error_window.h"
@@ -32,6 +33,11 @@ std::string Hex(const Sha256::Digest& digest) {
 }
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::string ReadFileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 std::vector<uint8_t> ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -70,6 +76,39 @@ TEST(ElfImageEndTest, TheStartUpProgramEndsWithItsSectionHeaders) {
   std::vector<uint8_t> notElf = stub;
   notElf[1] = 'X';
   EXPECT_THROW(ElfImageEnd(std::span<const uint8_t, 64>(notElf.data(), 64)), BundleError);
+}
+
+// Branches made absolute and back give the bytes they started from, in real
+// programs and in made-up code where calls follow one another and sit at the end.
+TEST(BranchFilterTest, DecodingGivesBackTheBytes) {
+  std::vector<uint8_t> madeUp;
+  for (int i = 0; i < 4000; ++i) {
+    const uint8_t pattern[] = {0xE8, uint8_t(i), 0x10, 0x00, 0x00, 0xE9, 0xE8, 0xE8, 0xFF, 0xFF, 0x90, 0xE8, 0x01,
+                               0x02, 0x03, 0x04};
+    madeUp.insert(madeUp.end(), std::begin(pattern), std::end(pattern));
+  }
+  madeUp.insert(madeUp.end(), {0xE8, 0x00, 0x00});
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    CodeRange range;
+  };
+  const std::vector<uint8_t> stub = ReadFile(QUILL_PORTABLE_STUB);
+  const std::vector<uint8_t> self = ReadFile("/proc/self/exe");
+  const Case cases[] = {
+      {"the start-up program", stub, X86CodeRange(stub)},
+      {"this test program", self, X86CodeRange(self)},
+      {"made-up code", madeUp, {3, madeUp.size()}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_LT(c.range.Begin, c.range.End) << c.what << ": no code found";
+    std::vector<uint8_t> bytes = c.bytes;
+    FilterBranches(bytes, c.range, true);
+    EXPECT_NE(bytes, c.bytes) << c.what << ": no branch was changed";
+    FilterBranches(bytes, c.range, false);
+    EXPECT_EQ(bytes, c.bytes) << c.what;
+  }
+  EXPECT_EQ(X86CodeRange(Bytes("not a program")).End, 0u);
 }
 
 TEST(ArchivePathTest, OnlyPlainRelativePathsAreSafe) {
@@ -148,6 +187,7 @@ class BundleCacheTest : public ::testing::Test {
 
   const std::vector<FileEntry> player_ = {
       {"bin/quillmere-gift", true, "the player"},
+      {"bin/a-real-program", true, std::string(ReadFileText(QUILL_PORTABLE_STUB))},
       {"lib/ld-linux-x86-64.so.2", true, "the loader"},
       {"lib/libQt6Core.so.6", false, std::string(100000, 'q')},
       {"plugins/platforms/libqxcb.so", false, "xcb"},
