@@ -5,14 +5,16 @@
 # library from outside its unpacked copy, whose copy holds no media plugin, is
 # solved with mouse drags, reuses its copy on the next start, opens again after a
 # library of its copy was emptied, and saves its game beside the received file.
-# usage: hidden_libraries.sh PLAYER WRAP PICTURE_TOOL WORKDIR INSPECT
+# Qt's sorting, case mapping, named encodings and text layout in Polish, Russian,
+# Japanese and Arabic are checked on the copy's libraries (its trimmed ICU data).
+# usage: hidden_libraries.sh PLAYER WRAP PICTURE_TOOL WORKDIR INSPECT TEXT_PROBE
 here=$(cd "$(dirname "$0")" && pwd)
 if [[ $(id -u) != 0 ]] || ! unshare -m true 2>/dev/null; then
   echo "SKIP: hiding libraries needs a private mount namespace (root)"
   exit 77
 fi
 source "$here/../../tests/e2e/xvfb_session.sh"
-inspect=$5
+inspect=$5 text_probe=$6
 fail() { echo "FAIL: $*"; tail -n 30 "$work/gift.log" 2>/dev/null; exit 1; }
 
 "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
@@ -45,6 +47,9 @@ echo "every library comes from $folder"
 media=$(find "$folder" -path '*/multimedia/*' -o -name 'libav*' -o -name 'libgst*' -o -name 'libsw*')
 [[ -z "$media" ]] || fail "media plugins and their libraries in the copy: $media"
 echo "the copy holds no media plugin, FFmpeg or GStreamer library"
+QT_PLUGIN_PATH="$folder/plugins" "${hidden[@]}" "$folder/lib/ld-linux-x86-64.so.2" --library-path "$folder/lib" \
+  "$text_probe" >"$work/text.log" 2>&1 || { cat "$work/text.log"; fail "texts on the copy's libraries"; }
+grep -v "^hidden:" "$work/text.log"
 
 xdotool key Return  # leaves the "Play..." screen
 sleep 2
