@@ -64,7 +64,7 @@ std::string PlainErrorMessage(const std::exception& error) {
   std::string advice;
   if (dynamic_cast<const NoPlaceError*>(&error))
     advice = "This gift could not be opened: there is no folder where its player can be unpacked "
-             "(it needs about 70 MB). Free some disk space in your home folder and open the gift again.";
+             "(it needs about 60 MB). Free some disk space in your home folder and open the gift again.";
   else if (dynamic_cast<const BundleError*>(&error))
     advice = "This gift could not be opened: the file is damaged or incomplete. "
              "Download it again, or ask the sender to send it once more.";
