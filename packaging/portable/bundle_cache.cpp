@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -41,20 +42,47 @@ void ReadAt(int fd, uint64_t offset, std::array<uint8_t, N>& out) {
   }
 }
 
+std::string SystemError(const std::string& what, const std::string& path) {
+  return what + " " + path + ": " + std::strerror(errno);
+}
+
 // Creates `path` and its missing parents, private to the user as cache folders
-// should be.
+// should be. `path` must end up a folder of this user's that nobody else can write
+// to: in a shared temporary folder another user could have made it first.
 void MakePrivateFolders(const fs::path& path) {
   fs::path built;
   for (const fs::path& part : path) {
     built /= part;
-    if (::mkdir(built.c_str(), 0700) != 0 && errno != EEXIST)
-      throw BundleError("cannot create " + built.string() + ": " + std::strerror(errno));
+    if (::mkdir(built.c_str(), 0700) != 0 && errno != EEXIST) throw PlaceError(SystemError("cannot create", built));
   }
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) throw PlaceError(SystemError("cannot use", path));
+  if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 022) != 0)
+    throw PlaceError("cannot use " + path.string() + ": it is not a private folder of this user");
 }
 
-bool IsComplete(const fs::path& folder) {
+// The nearest folder of `path` or its parents that exists.
+fs::path ExistingPart(fs::path path) {
   std::error_code error;
-  return fs::is_regular_file(folder / kBundledPlayer, error) && fs::is_regular_file(folder / kBundledLoader, error);
+  while (!fs::exists(path, error) && path.has_relative_path()) path = path.parent_path();
+  return path;
+}
+
+// Whether programs can run from files under `path`: not on a noexec mount.
+bool AllowsPrograms(const fs::path& path) {
+  struct statvfs info {};
+  if (::statvfs(ExistingPart(path).c_str(), &info) != 0) return true;
+  return (info.f_flag & ST_NOEXEC) == 0;
+}
+
+void WriteStamp(const fs::path& folder, const std::vector<ExtractedFile>& files) {
+  std::string bytes;
+  for (const ExtractedFile& file : files) bytes += std::to_string(file.Size) + ' ' + file.Path + '\n';
+  const fs::path path = folder / kContentsStamp;
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) throw PlaceError(SystemError("cannot create", path));
+  const bool written = ::write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size());
+  if (::close(fd) != 0 || !written) throw PlaceError(SystemError("cannot write", path));
 }
 
 void RemoveQuietly(const fs::path& path) {
@@ -70,19 +98,28 @@ void DiscardIncomplete(const fs::path& folder) {
   else RemoveQuietly(aside);
 }
 
-// Unpacks into a fresh folder beside `folder` and moves it into place.
+// Unpacks into a fresh folder beside `folder`, writes the stamp last and moves it
+// into place.
 void Unpack(const OpenFile& file, const LocatedBundle& bundle, const fs::path& folder) {
   std::string fresh = (folder.parent_path() / ("." + folder.filename().string() + ".XXXXXX")).string();
-  if (!::mkdtemp(fresh.data()))
-    throw BundleError("cannot create a folder in " + folder.parent_path().string() + ": " + std::strerror(errno));
+  if (!::mkdtemp(fresh.data())) throw PlaceError(SystemError("cannot create a folder in", folder.parent_path()));
   try {
     ZstdFileSource source(file.Fd(), bundle.ArchiveOffset, bundle.Header.CompressedSize);
-    ExtractArchive(source, fresh);
+    WriteStamp(fresh, ExtractArchive(source, fresh));
     MoveIntoPlace(fresh, folder.string());
   } catch (...) {
     RemoveQuietly(fresh);
     throw;
   }
+}
+
+fs::path CopyFolder(const std::string& root, const LocatedBundle& bundle) {
+  return fs::path(root) / "quillmere-gift" / bundle.Header.Key();
+}
+
+void UnpackAt(const OpenFile& file, const LocatedBundle& bundle, const fs::path& folder) {
+  MakePrivateFolders(folder.parent_path());
+  Unpack(file, bundle, folder);
 }
 
 }  // namespace
@@ -105,20 +142,83 @@ LocatedBundle LocateBundle(int fd) {
   return bundle;
 }
 
+bool IsComplete(const std::string& folder) {
+  // iostreams would add their locale machinery to the static start-up program.
+  const int fd = ::open((fs::path(folder) / kContentsStamp).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  std::string stamp;
+  char buffer[16384];
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) stamp.append(buffer, size_t(n));
+  ::close(fd);
+  if (stamp.empty() || stamp.back() != '\n') return false;
+  for (size_t start = 0; start < stamp.size();) {
+    const size_t end = stamp.find('\n', start);
+    const std::string line = stamp.substr(start, end - start);
+    start = end + 1;
+    const size_t space = line.find(' ');
+    if (space == 0 || space == std::string::npos || line.find_first_not_of("0123456789") != space) return false;
+    const std::string path = line.substr(space + 1);
+    struct stat info {};
+    if (!IsSafeArchivePath(path) || ::lstat((fs::path(folder) / path).c_str(), &info) != 0 ||
+        !S_ISREG(info.st_mode) || std::to_string(info.st_size) != line.substr(0, space))
+      return false;
+  }
+  return true;
+}
+
 std::string EnsureUnpacked(const std::string& portableFile, const std::string& cacheRoot) {
   const OpenFile file(portableFile);
   const LocatedBundle bundle = LocateBundle(file.Fd());
-  const fs::path folder = fs::path(cacheRoot) / "quillmere-gift" / bundle.Header.Key();
-  if (IsComplete(folder)) return folder.string();
-  MakePrivateFolders(folder.parent_path());
-  Unpack(file, bundle, folder);
+  const fs::path folder = CopyFolder(cacheRoot, bundle);
+  if (!IsComplete(folder)) UnpackAt(file, bundle, folder);
   return folder.string();
+}
+
+std::vector<std::string> UnpackRoots(const char* xdgCacheHome, const char* home, const char* runtimeDir,
+                                     const char* tmpDir) {
+  std::vector<std::string> roots;
+  try {
+    roots.push_back(CacheRoot(xdgCacheHome, home));
+  } catch (const BundleError&) {
+  }
+  if (runtimeDir && runtimeDir[0] == '/') roots.push_back(runtimeDir);
+  const std::string own = "/quillmere-" + std::to_string(::geteuid());
+  if (tmpDir && tmpDir[0] == '/') roots.push_back(tmpDir + own);
+  for (const char* shared : {"/tmp", "/var/tmp", "/dev/shm"}) roots.push_back(shared + own);
+  return roots;
+}
+
+std::string EnsureUnpackedSomewhere(const std::string& portableFile, const std::vector<std::string>& roots) {
+  const OpenFile file(portableFile);
+  const LocatedBundle bundle = LocateBundle(file.Fd());
+  // A copy made earlier in any usable place comes first: a place that failed then
+  // (full, read-only) would only fail again.
+  for (const std::string& root : roots) {
+    const fs::path folder = CopyFolder(root, bundle);
+    if (!AllowsPrograms(folder)) DiscardIncomplete(folder);
+    else if (IsComplete(folder)) return folder.string();
+  }
+  std::string failures;
+  for (const std::string& root : roots) {
+    const fs::path folder = CopyFolder(root, bundle);
+    if (!AllowsPrograms(folder)) {
+      failures += "\n" + root + ": programs may not run from there (mounted noexec)";
+      continue;
+    }
+    try {
+      UnpackAt(file, bundle, folder);
+      return folder.string();
+    } catch (const PlaceError& error) {
+      failures += "\n" + std::string(error.what());
+    }
+  }
+  throw NoPlaceError("no folder could take the player" + failures);
 }
 
 void MoveIntoPlace(const std::string& fresh, const std::string& folder) {
   for (int attempt = 0; ::rename(fresh.c_str(), folder.c_str()) != 0; ++attempt) {
     if ((errno != EEXIST && errno != ENOTEMPTY) || attempt > 0)
-      throw BundleError("cannot move the player into " + folder + ": " + std::strerror(errno));
+      throw PlaceError("cannot move the player into " + folder + ": " + std::strerror(errno));
     if (IsComplete(folder)) {
       RemoveQuietly(fresh);
       return;

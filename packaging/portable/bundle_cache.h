@@ -31,12 +31,40 @@ struct LocatedBundle {
 // Finds the bundle in the open portable file `fd` right after its ELF image.
 LocatedBundle LocateBundle(int fd);
 
+// The stamp in an unpacked copy, written after every other file: one line
+// "<size> <path>" for each file of the bundle. A copy counts as complete only when
+// every file it lists is there with its size, so a copy that a cleaner emptied,
+// cut short or thinned out is unpacked again instead of failing at each start.
+inline constexpr const char* kContentsStamp = ".contents";
+
+// Whether the copy in `folder` holds every file its stamp lists, each with its size.
+bool IsComplete(const std::string& folder);
+
 // The folder <cacheRoot>/quillmere-gift/<key> holding the unpacked bundle of the
-// portable file `portableFile`. A copy already there is used as it is when its
-// player and loader are present; otherwise the bundle is unpacked into a fresh
-// folder beside it that is renamed into place once complete, so a start that
-// fails, or runs at the same time as another, never leaves a half copy in use.
+// portable file `portableFile`. A complete copy already there is used as it is;
+// otherwise the bundle is unpacked into a fresh folder beside it that is renamed
+// into place once complete, so a start that fails, or runs at the same time as
+// another, never leaves a half copy in use. Raises PlaceError when `cacheRoot`
+// cannot take the copy (nothing is left behind then) and BundleError when the
+// bundle is damaged.
 std::string EnsureUnpacked(const std::string& portableFile, const std::string& cacheRoot);
+
+// The folders a copy may go into, in the order they are tried: the user's cache
+// (CacheRoot), $XDG_RUNTIME_DIR, then a folder of this user's own in the temporary
+// folders ($TMPDIR, /tmp, /var/tmp, /dev/shm). Unusable variables are passed over.
+std::vector<std::string> UnpackRoots(const char* xdgCacheHome, const char* home, const char* runtimeDir,
+                                     const char* tmpDir);
+
+// Raised when no place could take the copy; says what went wrong at each.
+struct NoPlaceError : BundleError {
+  using BundleError::BundleError;
+};
+
+// EnsureUnpacked at the first of `roots` that has a complete copy or can take one
+// and allows running programs (not mounted noexec). A copy in a place that does
+// not allow running programs is removed. Raises NoPlaceError when every place
+// fails and BundleError when the bundle is damaged.
+std::string EnsureUnpackedSomewhere(const std::string& portableFile, const std::vector<std::string>& roots);
 
 // How long the copy of another bundle may go unused before a start removes it.
 inline constexpr std::chrono::hours kUnusedCopyLifetime{24 * 60};

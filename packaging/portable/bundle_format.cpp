@@ -9,11 +9,18 @@
 #include <filesystem>
 #include <vector>
 
+#include "branch_filter.h"
+
 namespace quill::portable {
 namespace {
 
 constexpr char kBundleMagic[] = "QUILLMERE-BUNDLE";
-constexpr char kArchiveMagic[] = "QMARCHV1";
+constexpr char kArchiveMagic[] = "QMARCHV2";
+// Set in an entry's mode when its bytes went through FilterBranches; the range
+// follows the size.
+constexpr uint32_t kBranchesFiltered = 0x10000;
+// A filtered file is decoded in memory: no file of the bundle comes near this.
+constexpr uint64_t kMaxFilteredSize = uint64_t(1) << 30;
 constexpr uint32_t kMaxPathLength = 4096;
 
 void PutLittle(uint8_t* out, uint64_t value, int bytes) {
@@ -52,28 +59,42 @@ std::string SystemError(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
 
-// Copies `size` bytes of the stream into a new file at `path`.
-void ExtractFile(ByteSource& source, const std::string& path, bool executable, uint64_t size) {
+void WriteAll(int fd, const uint8_t* data, size_t size, const std::string& path) {
+  for (size_t done = 0; done < size;) {
+    const ssize_t n = ::write(fd, data + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) throw PlaceError(SystemError("cannot write", path));
+    done += size_t(n);
+  }
+}
+
+// Copies `size` bytes of the stream into a new file at `path`, turning the
+// branches of `filtered` back when it is given.
+void ExtractFile(ByteSource& source, const std::string& path, bool executable, uint64_t size,
+                 const CodeRange* filtered) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, executable ? 0755 : 0644);
-  if (fd < 0) throw BundleError(SystemError("cannot create", path));
-  std::vector<uint8_t> buffer(1 << 16);
+  if (fd < 0 && errno == EEXIST) throw BundleError("the bundle is damaged: it names " + path + " twice");
+  if (fd < 0) throw PlaceError(SystemError("cannot create", path));
   try {
-    while (size > 0) {
-      const size_t chunk = size < buffer.size() ? size_t(size) : buffer.size();
-      ReadExactly(source, buffer.data(), chunk);
-      for (size_t done = 0; done < chunk;) {
-        const ssize_t n = ::write(fd, buffer.data() + done, chunk - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw BundleError(SystemError("cannot write", path));
-        done += size_t(n);
+    if (filtered) {
+      std::vector<uint8_t> bytes(size);
+      ReadExactly(source, bytes.data(), bytes.size());
+      FilterBranches(bytes, *filtered, false);
+      WriteAll(fd, bytes.data(), bytes.size(), path);
+    } else {
+      std::vector<uint8_t> buffer(1 << 16);
+      while (size > 0) {
+        const size_t chunk = size < buffer.size() ? size_t(size) : buffer.size();
+        ReadExactly(source, buffer.data(), chunk);
+        WriteAll(fd, buffer.data(), chunk, path);
+        size -= chunk;
       }
-      size -= chunk;
     }
   } catch (...) {
     ::close(fd);
     throw;
   }
-  if (::close(fd) != 0) throw BundleError(SystemError("cannot write", path));
+  if (::close(fd) != 0) throw PlaceError(SystemError("cannot write", path));
 }
 
 }  // namespace
@@ -123,11 +144,21 @@ ArchiveWriter::ArchiveWriter(ByteSink& sink) : sink_(sink) {
 
 void ArchiveWriter::Add(const std::string& path, bool executable, std::span<const uint8_t> data) {
   if (!IsSafeArchivePath(path)) throw BundleError("unsafe path in a bundle: " + path);
+  const CodeRange code = X86CodeRange(data);
+  const bool filtered = code.Begin < code.End;
   WriteLittle(sink_, path.size(), 4);
   sink_.Write(reinterpret_cast<const uint8_t*>(path.data()), path.size());
-  WriteLittle(sink_, executable ? 0755 : 0644, 4);
+  WriteLittle(sink_, (executable ? 0755 : 0644) | (filtered ? kBranchesFiltered : 0), 4);
   WriteLittle(sink_, data.size(), 8);
-  sink_.Write(data.data(), data.size());
+  if (!filtered) {
+    sink_.Write(data.data(), data.size());
+    return;
+  }
+  WriteLittle(sink_, code.Begin, 8);
+  WriteLittle(sink_, code.End, 8);
+  std::vector<uint8_t> bytes(data.begin(), data.end());
+  FilterBranches(bytes, code, true);
+  sink_.Write(bytes.data(), bytes.size());
 }
 
 void ArchiveWriter::Finish() { WriteLittle(sink_, 0, 4); }
@@ -145,7 +176,8 @@ bool IsSafeArchivePath(const std::string& path) {
   }
 }
 
-void ExtractArchive(ByteSource& source, const std::string& folder) {
+std::vector<ExtractedFile> ExtractArchive(ByteSource& source, const std::string& folder) {
+  std::vector<ExtractedFile> files;
   uint8_t magic[8];
   ReadExactly(source, magic, 8);
   if (std::memcmp(magic, kArchiveMagic, 8) != 0) throw BundleError("the bundle holds no archive");
@@ -155,18 +187,29 @@ void ExtractArchive(ByteSource& source, const std::string& folder) {
     if (pathLength > kMaxPathLength) throw BundleError("the bundle is damaged: a path is too long");
     std::string path(pathLength, '\0');
     ReadExactly(source, reinterpret_cast<uint8_t*>(path.data()), path.size());
-    const uint64_t mode = ReadLittle(source, 4);
+    const uint64_t flags = ReadLittle(source, 4);
+    const uint64_t mode = flags & ~uint64_t(kBranchesFiltered);
     const uint64_t size = ReadLittle(source, 8);
     if (!IsSafeArchivePath(path)) throw BundleError("unsafe path in the bundle: " + path);
     if (mode != 0644 && mode != 0755) throw BundleError("the bundle is damaged: bad mode of " + path);
+    CodeRange code;
+    const bool filtered = (flags & kBranchesFiltered) != 0;
+    if (filtered) {
+      code.Begin = ReadLittle(source, 8);
+      code.End = ReadLittle(source, 8);
+      if (size > kMaxFilteredSize || code.Begin > code.End || code.End > size)
+        throw BundleError("the bundle is damaged: bad code range of " + path);
+    }
     const std::filesystem::path target = std::filesystem::path(folder) / path;
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
-    if (error) throw BundleError("cannot create " + target.parent_path().string() + ": " + error.message());
-    ExtractFile(source, target.string(), mode == 0755, size);
+    if (error) throw PlaceError("cannot create " + target.parent_path().string() + ": " + error.message());
+    ExtractFile(source, target.string(), mode == 0755, size, filtered ? &code : nullptr);
+    files.push_back({path, size});
   }
   uint8_t extra;
   if (source.Read(&extra, 1) != 0) throw BundleError("the bundle is damaged: data after its end");
+  return files;
 }
 
 }  // namespace quill::portable

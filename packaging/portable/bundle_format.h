@@ -13,11 +13,18 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quill::portable {
 
 struct BundleError : std::runtime_error {
   using std::runtime_error::runtime_error;
+};
+
+// A folder the bundle cannot be unpacked into (read-only, full, not ours): another
+// place may do.
+struct PlaceError : BundleError {
+  using BundleError::BundleError;
 };
 
 // Bundle header, 64 bytes, little-endian:
@@ -47,9 +54,11 @@ BundleHeader DecodeBundleHeader(std::span<const uint8_t, kBundleHeaderSize> byte
 // Raises BundleError for anything else.
 uint64_t ElfImageEnd(std::span<const uint8_t, 64> header);
 
-// The uncompressed archive: "QMARCHV1", then for each file a 32-bit path length,
-// the path ('/'-separated, relative), a 32-bit mode (0644 or 0755) and a 64-bit
-// size followed by the bytes; a zero path length ends it.
+// The uncompressed archive: "QMARCHV2", then for each file a 32-bit path length,
+// the path ('/'-separated, relative), a 32-bit mode (0644 or 0755, plus 0x10000
+// when the bytes went through FilterBranches) and a 64-bit size, for filtered
+// files the 64-bit begin and end of the filtered range, then the bytes; a zero
+// path length ends it. x86-64 ELF files are filtered (branch_filter.h).
 class ByteSink {
  public:
   virtual ~ByteSink() = default;
@@ -77,9 +86,15 @@ class ArchiveWriter {
 // True for a relative path of plain names: no empty, "." or ".." parts, no NUL.
 bool IsSafeArchivePath(const std::string& path);
 
-// Writes every file of the archive under `folder`, creating folders as needed.
-// Raises BundleError when the archive is damaged, names an unsafe path or a file
-// twice, or goes on after its end.
-void ExtractArchive(ByteSource& source, const std::string& folder);
+struct ExtractedFile {
+  std::string Path;  // as the archive names it
+  uint64_t Size = 0;
+};
+
+// Writes every file of the archive under `folder`, creating folders as needed, and
+// returns them in archive order. Raises BundleError when the archive is damaged,
+// names an unsafe path or a file twice, or goes on after its end; PlaceError when
+// the folder cannot take the files.
+std::vector<ExtractedFile> ExtractArchive(ByteSource& source, const std::string& folder);
 
 }  // namespace quill::portable

@@ -14,9 +14,12 @@ ZstdFileSink::ZstdFileSink(int fd, int level) : fd_(fd), context_(ZSTD_createCCt
   CheckZstd(ZSTD_CCtx_setParameter(context_, ZSTD_c_checksumFlag, 1), "checksum");
   CheckZstd(ZSTD_CCtx_setParameter(context_, ZSTD_c_enableLongDistanceMatching, 1), "long matching");
   CheckZstd(ZSTD_CCtx_setParameter(context_, ZSTD_c_windowLog, kZstdWindowLog), "window");
-  // Two workers where the library has threads. The cache key hashes the files, not
-  // this output, so it does not depend on how they were compressed.
+  // Two workers where the library has threads, on jobs small enough to share the
+  // bundle between them (each job still reaches back a whole window). The cache key
+  // hashes the files, not this output, so it does not depend on how they were
+  // compressed.
   ZSTD_CCtx_setParameter(context_, ZSTD_c_nbWorkers, 2);
+  ZSTD_CCtx_setParameter(context_, ZSTD_c_jobSize, 16 << 20);
 }
 
 ZstdFileSink::~ZstdFileSink() { ZSTD_freeCCtx(context_); }

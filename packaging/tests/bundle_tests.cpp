@@ -13,8 +13,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "branch_filter.h"
 #include "bundle_cache.h"
 #include "bundle_format.h"
+#include "error_window.h"
 #include "sha256.h"
 #include "zstd_streams.h"
 
@@ -31,6 +33,11 @@ std::string Hex(const Sha256::Digest& digest) {
 }
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::string ReadFileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 std::vector<uint8_t> ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -69,6 +76,39 @@ TEST(ElfImageEndTest, TheStartUpProgramEndsWithItsSectionHeaders) {
   std::vector<uint8_t> notElf = stub;
   notElf[1] = 'X';
   EXPECT_THROW(ElfImageEnd(std::span<const uint8_t, 64>(notElf.data(), 64)), BundleError);
+}
+
+// Branches made absolute and back give the bytes they started from, in real
+// programs and in made-up code where calls follow one another and sit at the end.
+TEST(BranchFilterTest, DecodingGivesBackTheBytes) {
+  std::vector<uint8_t> madeUp;
+  for (int i = 0; i < 4000; ++i) {
+    const uint8_t pattern[] = {0xE8, uint8_t(i), 0x10, 0x00, 0x00, 0xE9, 0xE8, 0xE8, 0xFF, 0xFF, 0x90, 0xE8, 0x01,
+                               0x02, 0x03, 0x04};
+    madeUp.insert(madeUp.end(), std::begin(pattern), std::end(pattern));
+  }
+  madeUp.insert(madeUp.end(), {0xE8, 0x00, 0x00});
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    CodeRange range;
+  };
+  const std::vector<uint8_t> stub = ReadFile(QUILL_PORTABLE_STUB);
+  const std::vector<uint8_t> self = ReadFile("/proc/self/exe");
+  const Case cases[] = {
+      {"the start-up program", stub, X86CodeRange(stub)},
+      {"this test program", self, X86CodeRange(self)},
+      {"made-up code", madeUp, {3, madeUp.size()}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_LT(c.range.Begin, c.range.End) << c.what << ": no code found";
+    std::vector<uint8_t> bytes = c.bytes;
+    FilterBranches(bytes, c.range, true);
+    EXPECT_NE(bytes, c.bytes) << c.what << ": no branch was changed";
+    FilterBranches(bytes, c.range, false);
+    EXPECT_EQ(bytes, c.bytes) << c.what;
+  }
+  EXPECT_EQ(X86CodeRange(Bytes("not a program")).End, 0u);
 }
 
 TEST(ArchivePathTest, OnlyPlainRelativePathsAreSafe) {
@@ -147,6 +187,7 @@ class BundleCacheTest : public ::testing::Test {
 
   const std::vector<FileEntry> player_ = {
       {"bin/quillmere-gift", true, "the player"},
+      {"bin/a-real-program", true, std::string(ReadFileText(QUILL_PORTABLE_STUB))},
       {"lib/ld-linux-x86-64.so.2", true, "the loader"},
       {"lib/libQt6Core.so.6", false, std::string(100000, 'q')},
       {"plugins/platforms/libqxcb.so", false, "xcb"},
@@ -223,12 +264,83 @@ TEST_F(BundleCacheTest, CopiesUnusedForLongAreRemovedAtTheNextStart) {
   EXPECT_TRUE(fs::is_regular_file(current / kBundledPlayer)) << "the copy in use stays whole";
 }
 
-TEST_F(BundleCacheTest, ACopyWithPartsMissingIsUnpackedAgain) {
+// What cleaners, full disks and stopped copies do to a copy in the cache: each
+// copy is unpacked again at the next start, and a whole copy is left alone.
+TEST_F(BundleCacheTest, ACopyWithAFileMissingEmptiedOrCutShortIsUnpackedAgain) {
+  struct Damage {
+    const char* what;
+    std::function<void(const fs::path&)> apply;
+  };
+  const Damage damages[] = {
+      {"the player removed", [](const fs::path& f) { fs::remove(f / kBundledPlayer); }},
+      {"a library removed", [](const fs::path& f) { fs::remove(f / "lib/libQt6Core.so.6"); }},
+      {"a library emptied", [](const fs::path& f) { fs::resize_file(f / "lib/libQt6Core.so.6", 0); }},
+      {"a library cut short", [](const fs::path& f) { fs::resize_file(f / "lib/libQt6Core.so.6", 4096); }},
+      {"a plugin made longer", [](const fs::path& f) { fs::resize_file(f / "plugins/platforms/libqxcb.so", 9); }},
+      {"the stamp removed (a copy of an older start-up program)",
+       [](const fs::path& f) { fs::remove(f / kContentsStamp); }},
+      {"the stamp cut short", [](const fs::path& f) { fs::resize_file(f / kContentsStamp, 10); }},
+  };
   MakePortable(work_ / "gift", player_);
+  for (const Damage& damage : damages) {
+    const std::string folder = EnsureUnpacked((work_ / "gift").string(), cache_);
+    ASSERT_TRUE(IsComplete(folder)) << damage.what;
+    damage.apply(folder);
+    EXPECT_FALSE(IsComplete(folder)) << damage.what;
+    EXPECT_EQ(EnsureUnpacked((work_ / "gift").string(), cache_), folder) << damage.what;
+    for (const FileEntry& f : player_) EXPECT_EQ(ReadFile(fs::path(folder) / f.path), Bytes(f.content)) << damage.what;
+    EXPECT_EQ(CacheEntries().size(), 1u) << damage.what << ": the damaged copy was left beside the new one";
+  }
   const std::string folder = EnsureUnpacked((work_ / "gift").string(), cache_);
-  fs::remove(fs::path(folder) / "bin/quillmere-gift");
-  EXPECT_EQ(EnsureUnpacked((work_ / "gift").string(), cache_), folder);
-  EXPECT_EQ(ReadFile(fs::path(folder) / "bin/quillmere-gift"), Bytes("the player"));
+  struct stat before {};
+  ::stat((fs::path(folder) / kBundledPlayer).c_str(), &before);
+  EnsureUnpacked((work_ / "gift").string(), cache_);
+  struct stat after {};
+  ::stat((fs::path(folder) / kBundledPlayer).c_str(), &after);
+  EXPECT_EQ(before.st_ino, after.st_ino) << "a whole copy was unpacked again";
+}
+
+// The cache may be unusable (here: its path goes through a plain file, as it does
+// through a read-only or full disk for the writes): the copy goes to the next
+// place, later starts find it there, and nothing is left in the places that failed.
+TEST_F(BundleCacheTest, PlacesThatCannotTakeTheCopyArePassedOver) {
+  MakePortable(work_ / "gift", player_);
+  const fs::path blocked = work_ / "blocked";
+  WriteFile(blocked, Bytes("a file where the cache's folder should be"));
+  const std::vector<std::string> roots = {(blocked / "cache").string(), (work_ / "runtime").string(),
+                                          (work_ / "tmp").string()};
+  const std::string folder = EnsureUnpackedSomewhere((work_ / "gift").string(), roots);
+  EXPECT_EQ(fs::path(folder).parent_path().parent_path(), work_ / "runtime");
+  EXPECT_TRUE(IsComplete(folder));
+  EXPECT_FALSE(fs::exists(work_ / "tmp")) << "a place after the one used was touched";
+
+  struct stat before {};
+  ::stat((fs::path(folder) / kBundledPlayer).c_str(), &before);
+  const std::vector<std::string> cacheFirst = {cache_, (work_ / "runtime").string()};
+  EXPECT_EQ(EnsureUnpackedSomewhere((work_ / "gift").string(), cacheFirst), folder)
+      << "a copy in a later place is used before unpacking into an earlier one";
+  struct stat after {};
+  ::stat((fs::path(folder) / kBundledPlayer).c_str(), &after);
+  EXPECT_EQ(before.st_ino, after.st_ino);
+  EXPECT_FALSE(fs::exists(cache_));
+
+  try {
+    EnsureUnpackedSomewhere((work_ / "gift").string(), {(blocked / "a").string(), (blocked / "b").string()});
+    ADD_FAILURE() << "no place could take the copy, yet it was unpacked";
+  } catch (const NoPlaceError& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find((blocked / "a").string()), std::string::npos) << message;
+    EXPECT_NE(message.find((blocked / "b").string()), std::string::npos) << message;
+  }
+}
+
+TEST(UnpackRootsTest, CacheThenRuntimeFolderThenTemporaryFolders) {
+  const std::string own = "/quillmere-" + std::to_string(::geteuid());
+  EXPECT_EQ(UnpackRoots("/c", "/home/ann", "/run/user/7", "/scratch"),
+            (std::vector<std::string>{"/c", "/run/user/7", "/scratch" + own, "/tmp" + own, "/var/tmp" + own,
+                                      "/dev/shm" + own}));
+  EXPECT_EQ(UnpackRoots(nullptr, nullptr, "relative", ""),
+            (std::vector<std::string>{"/tmp" + own, "/var/tmp" + own, "/dev/shm" + own}));
 }
 
 TEST_F(BundleCacheTest, DamagedBundlesAreRefusedAndLeaveNothing) {
@@ -307,8 +419,9 @@ TEST_F(BundleCacheTest, AFreshCopyGivesWayToACompleteOneAndReplacesABrokenOne) {
   };
   const Case cases[] = {
       {"nothing there", {}, "fresh"},
-      {"a complete copy", {kBundledPlayer, kBundledLoader}, "earlier"},
-      {"a copy without its player", {kBundledLoader}, "fresh"},
+      {"a complete copy", {kBundledPlayer, kBundledLoader, kContentsStamp}, "earlier"},
+      {"a copy without its stamp", {kBundledPlayer, kBundledLoader}, "fresh"},
+      {"a copy without its player", {kBundledLoader, kContentsStamp}, "fresh"},
   };
   for (const Case& c : cases) {
     const fs::path parent = fs::path(cache_) / "quillmere-gift";
@@ -323,10 +436,109 @@ TEST_F(BundleCacheTest, AFreshCopyGivesWayToACompleteOneAndReplacesABrokenOne) {
       fs::create_directories((folder / file).parent_path());
       WriteFile(folder / file, Bytes("earlier"));
     }
+    if (fs::exists(folder / kContentsStamp)) {
+      std::string stamp;
+      for (const char* file : {kBundledPlayer, kBundledLoader}) stamp += "7 " + std::string(file) + "\n";
+      WriteFile(folder / kContentsStamp, Bytes(stamp));
+    }
     MoveIntoPlace(fresh.string(), folder.string());
     EXPECT_EQ(ReadFile(folder / kBundledPlayer), Bytes(c.expectedPlayer)) << c.what;
     EXPECT_EQ(CacheEntries(), std::vector<std::string>{"key"}) << c.what;
   }
+}
+
+// The error window: the dialog tools are tried in turn from PATH until one shows
+// the message; here each is a script that records its arguments.
+class ErrorWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    bin_ = fs::path(::testing::TempDir()) / "error_window_bin";
+    fs::remove_all(bin_);
+    fs::create_directories(bin_);
+    const char* path = std::getenv("PATH");
+    savedPath_ = path ? path : "";
+    ::setenv("PATH", bin_.c_str(), 1);
+  }
+  void TearDown() override {
+    ::setenv("PATH", savedPath_.c_str(), 1);
+    fs::remove_all(bin_);
+  }
+  // A tool that writes its arguments, one a line, to <name>.args and exits with `status`.
+  void FakeTool(const std::string& name, int status) {
+    const fs::path tool = bin_ / name;
+    std::ofstream(tool) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\nexit " << status << "\n";
+    fs::permissions(tool, fs::perms::owner_all);
+  }
+  std::vector<std::string> ArgumentsOf(const std::string& name) const {
+    std::ifstream in(bin_ / (name + ".args"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+  fs::path bin_;
+  std::string savedPath_;
+};
+
+TEST_F(ErrorWindowTest, TheFirstToolThatShowsTheWindowIsUsed) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, int>> tools;  // installed, with their exit status
+    std::string shown;                               // the tool that showed it, if any
+  };
+  const Case cases[] = {
+      {"zenity, closed with OK", {{"zenity", 0}, {"kdialog", 0}}, "zenity"},
+      {"zenity, window closed", {{"zenity", 1}, {"xmessage", 0}}, "zenity"},
+      {"zenity failing to open a display", {{"zenity", 255}, {"kdialog", 0}}, "kdialog"},
+      {"only xmessage", {{"xmessage", 0}}, "xmessage"},
+      {"only notify-send", {{"notify-send", 0}}, "notify-send"},
+      {"no tool at all", {}, ""},
+  };
+  const std::string text = "The gift is damaged; \"quotes\", $HOME and `back ticks` stay as they are";
+  for (const Case& c : cases) {
+    for (const auto& entry : fs::directory_iterator(bin_)) fs::remove(entry.path());
+    for (const auto& [name, status] : c.tools) FakeTool(name, status);
+    EXPECT_EQ(ShowErrorWindow(ErrorWindowCommands("Quillmere Gift", text)), !c.shown.empty()) << c.what;
+    for (const auto& [name, status] : c.tools) {
+      const std::vector<std::string> arguments = ArgumentsOf(name);
+      const bool tried = !arguments.empty();
+      const bool shouldBeTried = status != 0 && status != 1 ? true : name == c.shown;
+      if (name == c.shown) {
+        ASSERT_TRUE(tried) << c.what;
+        EXPECT_NE(std::find_if(arguments.begin(), arguments.end(),
+                               [&](const std::string& a) { return a.find(text) != std::string::npos; }),
+                  arguments.end())
+            << c.what << ": the text did not reach " << name << " whole";
+      } else if (!shouldBeTried) {
+        EXPECT_FALSE(tried) << c.what << ": " << name << " was run after the window was shown";
+      }
+    }
+  }
+  EXPECT_EQ(ErrorWindowCommands("T", "x")[0],
+            (std::vector<std::string>{"zenity", "--error", "--no-markup", "--title=T", "--text=x"}));
+}
+
+TEST(ShouldShowErrorWindowTest, OnlyWithADisplayAndNoTerminal) {
+  struct Case {
+    const char* display;
+    const char* wayland;
+    bool terminal;
+    bool shown;
+  };
+  const Case cases[] = {
+      {":0", nullptr, false, true},   {nullptr, "wayland-0", false, true}, {":0", "wayland-0", true, false},
+      {nullptr, nullptr, false, false}, {"", "", false, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ShouldShowErrorWindow(c.display, c.wayland, c.terminal), c.shown)
+        << (c.display ? c.display : "-") << " " << (c.wayland ? c.wayland : "-") << " " << c.terminal;
+}
+
+TEST(PlainErrorMessageTest, SaysWhatToDoAndKeepsTheDetails) {
+  const std::string damaged = PlainErrorMessage(BundleError("the bundle is cut short"));
+  EXPECT_NE(damaged.find("damaged or incomplete"), std::string::npos) << damaged;
+  EXPECT_NE(damaged.find("the bundle is cut short"), std::string::npos) << damaged;
+  const std::string noPlace = PlainErrorMessage(NoPlaceError("no folder could take the player"));
+  EXPECT_NE(noPlace.find("Free some disk space"), std::string::npos) << noPlace;
 }
 
 }  // namespace

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# A portable gift played as it will be received: with the system's Qt, libjpeg and
-# ICU hidden (run_hidden.sh in a private mount namespace). The plain player cannot
-# start there; the portable gift opens its window, maps no library from outside
-# its unpacked copy, is solved with mouse drags, reuses its copy on the next start,
-# and saves its game beside the received file.
-# usage: hidden_libraries.sh PLAYER WRAP PICTURE_TOOL WORKDIR INSPECT
+# A portable gift played as it will be received: with the system's Qt, libjpeg,
+# ICU, FFmpeg and GStreamer hidden (run_hidden.sh in a private mount namespace).
+# The plain player cannot start there; the portable gift opens its window, maps no
+# library from outside its unpacked copy, whose copy holds no media plugin, is
+# solved with mouse drags, reuses its copy on the next start, opens again after a
+# library of its copy was emptied, and saves its game beside the received file.
+# Qt's sorting, case mapping, named encodings and text layout in Polish, Russian,
+# Japanese and Arabic are checked on the copy's libraries (its trimmed ICU data).
+# usage: hidden_libraries.sh PLAYER WRAP PICTURE_TOOL WORKDIR INSPECT TEXT_PROBE
 here=$(cd "$(dirname "$0")" && pwd)
 if [[ $(id -u) != 0 ]] || ! unshare -m true 2>/dev/null; then
   echo "SKIP: hiding libraries needs a private mount namespace (root)"
   exit 77
 fi
 source "$here/../../tests/e2e/xvfb_session.sh"
-inspect=$5
+inspect=$5 text_probe=$6
 fail() { echo "FAIL: $*"; tail -n 30 "$work/gift.log" 2>/dev/null; exit 1; }
 
 "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
@@ -41,6 +44,12 @@ folder=$(echo "$work"/cache/quillmere-gift/*)
 foreign=$(awk '$6 ~ /\.so/ { print $6 }' "/proc/$gift_pid/maps" | sort -u | grep -v "^$folder/" || true)
 [[ -z "$foreign" ]] || fail "libraries from outside the bundle: $foreign"
 echo "every library comes from $folder"
+media=$(find "$folder" -path '*/multimedia/*' -o -name 'libav*' -o -name 'libgst*' -o -name 'libsw*')
+[[ -z "$media" ]] || fail "media plugins and their libraries in the copy: $media"
+echo "the copy holds no media plugin, FFmpeg or GStreamer library"
+QT_PLUGIN_PATH="$folder/plugins" "${hidden[@]}" "$folder/lib/ld-linux-x86-64.so.2" --library-path "$folder/lib" \
+  "$text_probe" >"$work/text.log" 2>&1 || { cat "$work/text.log"; fail "texts on the copy's libraries"; }
+grep -v "^hidden:" "$work/text.log"
 
 xdotool key Return  # leaves the "Play..." screen
 sleep 2
@@ -58,6 +67,16 @@ inode=$(stat -c %i "$folder/bin/quillmere-gift")
 start_hidden_gift
 [[ $(stat -c %i "$folder/bin/quillmere-gift") == "$inode" ]] || fail "the second start unpacked again"
 echo "the second start reused $folder"
+kill "$gift_pid"
+wait "$gift_pid" 2>/dev/null || true
+
+# A cleaner emptied a library of the copy: the next start unpacks it again.
+widgets=$(echo "$folder"/lib/libQt6Widgets.so.*)
+size=$(stat -c %s "$widgets")
+: >"$widgets"
+start_hidden_gift
+[[ $(stat -c %s "$widgets") == "$size" ]] || fail "the emptied library was not unpacked again"
+echo "after $widgets was emptied the gift opened again"
 xdotool key Return  # leaves the "Play..." screen
 sleep 1
 xdotool windowfocus --sync "$(wait_for_window "Quillmere Gift" 5)"
