@@ -43,7 +43,14 @@ inline constexpr const char* kGiftFileVariable = "QUILLMERE_GIFT_FILE";
 // it. Call before any thread starts: it changes the environment.
 std::string TakeGiftFilePath();
 
-// Checks the display, creates the forms and runs the message loop.
+// The program's name for the system: its application name, the Wayland app id and
+// the class of its X11 windows. No display name is set: Qt would append it to every
+// window's title, so "Loupe: 3x" would lose its factor to " — Quillmere Gift".
+inline constexpr const char* kProgramName = "quillmere-gift";
+void NameApplication();
+
+// Claims the gift (a second start of an open gift brings its window forward and
+// ends), checks the display, creates the forms and runs the message loop.
 int RunPlayer(int argc, char** argv);
 
 }  // namespace quill
