@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QProcess>
 #include <cmath>
@@ -99,6 +100,28 @@ std::string TakeGiftFilePath() {
   return std::filesystem::read_symlink("/proc/self/exe").string();
 }
 
+bool WaylandBufferIntegrationLoads(const QStringList& pluginFolders) {
+  for (const QString& folder : pluginFolders) {
+    const QDir integrations(folder + "/wayland-graphics-integration-client");
+    if (!integrations.entryList({"*wayland-egl*"}, QDir::Files).isEmpty()) return true;
+  }
+  return false;
+}
+
+bool QuietWaylandStart::Begin() {
+  if (QGuiApplication::platformName() != "wayland" || qEnvironmentVariableIsSet(kNoDecorationsVariable) ||
+      WaylandBufferIntegrationLoads(QCoreApplication::libraryPaths()))
+    return false;
+  qputenv(kNoDecorationsVariable, "1");
+  set_ = true;
+  return true;
+}
+
+void QuietWaylandStart::End() {
+  if (set_) qunsetenv(kNoDecorationsVariable);
+  set_ = false;
+}
+
 void NameApplication() {
   QApplication::setApplicationName(kProgramName);
   // The window system's name of the program (the Wayland app id), whatever file runs
@@ -134,12 +157,15 @@ int RunPlayer(int argc, char** argv) {
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });
   if (!CheckDisplayDepth(host)) return 0;
 
+  QuietWaylandStart quietWayland;
+  quietWayland.Begin();
   MainWindow main(host, giftFile);
   main.Game().TakeCuttingAhead(std::move(cutting));
   main.CreateSplashForm();
   main.CreateAuxiliaryForms();
   PlaceOnScreen(main);
   main.show();
+  quietWayland.End();
   MarkStartStep("window-shown");
   std::optional<ForwardRequestWatcher> forwardRequests;
   if (claim.Lock && claim.Lock->Listener() >= 0)
