@@ -170,7 +170,12 @@ int RunPlayer(int argc, char** argv) {
   std::optional<ForwardRequestWatcher> forwardRequests;
   if (claim.Lock && claim.Lock->Listener() >= 0)
     forwardRequests.emplace(claim.Lock->Listener(), [&main](const std::string& token) { BringForward(main, token); });
-  return app.exec();
+  const int status = app.exec();
+  // The window is gone: a start from now on waits for the lock, which this process
+  // holds until it has ended.
+  forwardRequests.reset();
+  if (claim.Lock) claim.Lock->StopListening();
+  return status;
 }
 
 }  // namespace quill

@@ -134,12 +134,15 @@ InstanceLock::InstanceLock(InstanceLock&& other) noexcept
       listenFd_(std::exchange(other.listenFd_, -1)),
       socketPath_(std::move(other.socketPath_)) {}
 
+void InstanceLock::StopListening() {
+  if (listenFd_ < 0) return;
+  ::unlink(socketPath_.c_str());
+  ::close(std::exchange(listenFd_, -1));
+}
+
 InstanceLock::~InstanceLock() {
   if (lockFd_ < 0) return;
-  if (listenFd_ >= 0) {
-    ::unlink(socketPath_.c_str());
-    ::close(listenFd_);
-  }
+  StopListening();
   ::close(lockFd_);
 }
 

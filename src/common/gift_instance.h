@@ -42,6 +42,9 @@ class InstanceLock {
   // The listening socket (non-blocking), or -1 when none could be made: the lock
   // then still keeps second copies out, they only cannot ask this one forward.
   int Listener() const { return listenFd_; }
+  // Takes no more requests: for a copy that is ending, so that a start meanwhile
+  // waits for the lock instead of asking a window that is gone.
+  void StopListening();
 
  private:
   int lockFd_;

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <thread>
 
 #include "common/gift_instance.h"
 
@@ -94,13 +96,26 @@ TEST_F(GiftInstanceTest, KilledHolderLeavesTheGiftFreeAndItsSocketIsReplaced) {
   EXPECT_TRUE(TakeRequestLine(next.Lock->Listener())) << "the new holder listens on the replaced socket";
 }
 
-TEST_F(GiftInstanceTest, HolderWithoutSocketYetIsNeverJoined) {
-  // A holder that has taken its lock and not yet listens: the second start waits,
-  // then gives up rather than play beside it.
+TEST_F(GiftInstanceTest, HolderThatTakesNoRequestsIsNeverJoined) {
+  // A holder that has stopped listening (it is ending) or does not listen yet: the
+  // second start waits, then gives up rather than play beside it.
   GiftClaim first = Claim("aaaa");
-  ::close(first.Lock->Listener());
-  std::filesystem::remove(folder + "/aaaa.socket");
+  first.Lock->StopListening();
+  EXPECT_EQ(first.Lock->Listener(), -1);
+  EXPECT_FALSE(std::filesystem::exists(folder + "/aaaa.socket"));
   EXPECT_EQ(Claim("aaaa", "", milliseconds(100)).Outcome, ClaimOutcome::NoAnswer);
+}
+
+TEST_F(GiftInstanceTest, StartWaitingForAnEndingHolderPlaysOnceItHasEnded) {
+  std::optional<GiftClaim> first = Claim("aaaa");
+  first->Lock->StopListening();
+  std::thread ending([&] {
+    std::this_thread::sleep_for(milliseconds(100));
+    first.reset();
+  });
+  const GiftClaim next = Claim("aaaa", "", std::chrono::seconds(30));
+  ending.join();
+  EXPECT_EQ(next.Outcome, ClaimOutcome::Holder);
 }
 
 TEST_F(GiftInstanceTest, LockFolderOpenToOthersIsRefused) {
