@@ -9,7 +9,13 @@
 set -euo pipefail
 player=$1 wrap=$2 picture_tool=$3 work=$4
 command -v sway >/dev/null || { echo "sway is not installed"; exit 77; }
-rm -rf "$work" && mkdir -p "$work/runtime"
+rm -rf "$work" && mkdir -p "$work"
+# What "nobody" reads lies under /tmp, which every user can reach (the build folder
+# may lie in a folder only root can enter); the build folder keeps a link to it.
+shared=$(mktemp -d /tmp/quill-wayland.XXXXXX)
+ln -s "$shared" "$work/shared"
+work=$shared
+mkdir "$work/runtime"
 chmod 755 "$work" && chmod 700 "$work/runtime"
 as_user=()
 if [[ $(id -u) == 0 ]]; then
@@ -21,7 +27,11 @@ run() { "${as_user[@]}" "${session[@]}" "$@"; }
 
 run WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c /dev/null >"$work/sway.log" 2>&1 &
 pids=($!)
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$shared"
+}
 trap cleanup EXIT
 for _ in $(seq 100); do compgen -G "$work/runtime/sway-ipc.*.sock" >/dev/null && break; sleep 0.1; done
 socket=$(compgen -G "$work/runtime/sway-ipc.*.sock" | head -n1) || { echo "sway did not start"; cat "$work/sway.log"; exit 1; }
