@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QProcess>
 #include <cmath>
@@ -7,10 +8,12 @@
 #include <filesystem>
 #include <future>
 #include <iostream>
+#include <optional>
 
 #include "app/main_window.h"
 #include "app/media_backend.h"
 #include "app/qt_host.h"
+#include "app/single_gift.h"
 #include "app/window_placement.h"
 #include "common/start_marks.h"
 #include "game/cut_ahead.h"
@@ -77,7 +80,7 @@ bool CheckDisplayDepth(QtHost& host) {
   const std::string text = DisplayDepthMessage(depth);
   std::cerr << text << std::endl;
   if (host.Quiet()) return false;
-  const auto answer = QMessageBox::warning(nullptr, QApplication::applicationDisplayName(),
+  const auto answer = QMessageBox::warning(nullptr, kProgramTitle,
                                            QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel);
   if (answer == QMessageBox::Ok) {
     const std::string failure = OpenDisplaySettings();
@@ -97,33 +100,82 @@ std::string TakeGiftFilePath() {
   return std::filesystem::read_symlink("/proc/self/exe").string();
 }
 
+bool WaylandBufferIntegrationLoads(const QStringList& pluginFolders) {
+  for (const QString& folder : pluginFolders) {
+    const QDir integrations(folder + "/wayland-graphics-integration-client");
+    if (!integrations.entryList({"*wayland-egl*"}, QDir::Files).isEmpty()) return true;
+  }
+  return false;
+}
+
+bool QuietWaylandStart::Begin() {
+  if (QGuiApplication::platformName() != "wayland" || qEnvironmentVariableIsSet(kNoDecorationsVariable) ||
+      WaylandBufferIntegrationLoads(QCoreApplication::libraryPaths()))
+    return false;
+  qputenv(kNoDecorationsVariable, "1");
+  set_ = true;
+  return true;
+}
+
+void QuietWaylandStart::End() {
+  if (set_) qunsetenv(kNoDecorationsVariable);
+  set_ = false;
+}
+
+void NameApplication() {
+  QApplication::setApplicationName(kProgramName);
+  // The window system's name of the program (the Wayland app id), whatever file runs
+  // it: a portable gift's player runs through its bundled loader, whose name Qt would
+  // take otherwise.
+  QGuiApplication::setDesktopFileName(kProgramName);
+}
+
 int RunPlayer(int argc, char** argv) {
   if (qEnvironmentVariableIsSet(kMediaTrialVariable)) return RunMediaTrial(argc, argv);
   MarkStartStep("main");
   ChooseMediaBackend();
   SetMediaTrialCommand(OwnCommandLine());
   const std::string giftFile = TakeGiftFilePath();
+  // A second start of an open gift asks the open copy forward and ends, before it
+  // spends anything on the gift.
+  GiftClaim claim = ClaimGiftFile(giftFile);
+  if (claim.Outcome == ClaimOutcome::Forwarded) return 0;
+  if (claim.Outcome == ClaimOutcome::NoAnswer) {
+    std::cerr << "quillmere-gift: this gift is already open in another window" << std::endl;
+    return 1;
+  }
+  MarkStartStep("gift-claimed");
   // The window system takes a while to start on one core; the puzzle is cut on the
   // others meanwhile.
   std::future<std::unique_ptr<CutAhead>> cutting = StartCuttingAhead(giftFile);
   // The board is a window of its own; its neighbours need not be.
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
-  QApplication::setApplicationName("quillmere-gift");
-  QApplication::setApplicationDisplayName("Quillmere Gift");
+  NameApplication();
   MarkStartStep("qt-started");
   QtHost host;
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });
   if (!CheckDisplayDepth(host)) return 0;
 
+  QuietWaylandStart quietWayland;
+  quietWayland.Begin();
   MainWindow main(host, giftFile);
   main.Game().TakeCuttingAhead(std::move(cutting));
   main.CreateSplashForm();
   main.CreateAuxiliaryForms();
   PlaceOnScreen(main);
   main.show();
+  quietWayland.End();
   MarkStartStep("window-shown");
-  return app.exec();
+  std::optional<ForwardRequestWatcher> forwardRequests;
+  if (claim.Lock && claim.Lock->Listener() >= 0)
+    forwardRequests.emplace(claim.Lock->Listener(), [&main](const std::string& token) { BringForward(main, token); });
+  const int status = app.exec();
+  // The window is gone: a start from now on waits for the lock, which this process
+  // holds until it has ended.
+  forwardRequests.reset();
+  if (claim.Lock) claim.Lock->StopListening();
+  return status;
 }
 
 }  // namespace quill

@@ -43,7 +43,38 @@ inline constexpr const char* kGiftFileVariable = "QUILLMERE_GIFT_FILE";
 // it. Call before any thread starts: it changes the environment.
 std::string TakeGiftFilePath();
 
-// Checks the display, creates the forms and runs the message loop.
+// The program's name for the system: its application name, the Wayland app id and
+// the class of its X11 windows. No display name is set: Qt would append it to every
+// window's title, so "Loupe: 3x" would lose its factor to " — Quillmere Gift".
+inline constexpr const char* kProgramName = "quillmere-gift";
+void NameApplication();
+
+// Qt's Wayland plugin looks up its OpenGL buffer integration when the first window
+// is shown, only to learn whether it may draw window decorations itself. A portable
+// gift's player carries no OpenGL integration (the player draws without OpenGL), and
+// the failed look-up printed "Failed to load client buffer integration". Without
+// that plugin Qt draws no decorations in any case, so Begin switches the look-up off
+// through QT_WAYLAND_DISABLE_WINDOWDECORATION, which Qt reads once, when it shows
+// the first window; End, once the windows are shown, removes the variable again, so
+// the programs the player starts do not inherit it. A variable the user set stays.
+inline constexpr const char* kNoDecorationsVariable = "QT_WAYLAND_DISABLE_WINDOWDECORATION";
+class QuietWaylandStart {
+ public:
+  // On Wayland without the buffer integration plugin: sets the variable (true).
+  bool Begin();
+  void End();
+  ~QuietWaylandStart() { End(); }
+
+ private:
+  bool set_ = false;
+};
+
+// Whether Qt's Wayland OpenGL buffer integration plugin lies in one of the plugin
+// folders.
+bool WaylandBufferIntegrationLoads(const QStringList& pluginFolders);
+
+// Claims the gift (a second start of an open gift brings its window forward and
+// ends), checks the display, creates the forms and runs the message loop.
 int RunPlayer(int argc, char** argv);
 
 }  // namespace quill

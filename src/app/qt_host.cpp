@@ -68,7 +68,7 @@ UiState& QtHost::NewSplashForm() {
 void QtHost::ShowMessage(const std::string& text, MessageKind kind) {
   std::cerr << text << std::endl;
   if (quiet_) return;
-  QMessageBox box(IconOf(kind), QGuiApplication::applicationDisplayName(), ToQString(text), QMessageBox::Ok,
+  QMessageBox box(IconOf(kind), kProgramTitle, ToQString(text), QMessageBox::Ok,
                   dialogParent_);
   // In front of the splash form, which stays on top while the gift loads.
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -82,7 +82,7 @@ ChoiceAnswer QtHost::QuietAnswer(const std::string& question) {
 
 bool QtHost::AskYesNo(const std::string& question) {
   if (quiet_) return QuietAnswer(question) == ChoiceAnswer::Yes;
-  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
                   QMessageBox::Yes | QMessageBox::No, dialogParent_);
   box.setEscapeButton(QMessageBox::No);
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -204,7 +204,7 @@ void QtHost::DrawText(Bitmap& target, const Rect& clip, int x, int y, const std:
 
 bool QtHost::AskOkCancel(const std::string& question) {
   if (quiet_) return QuietAnswer(question) == ChoiceAnswer::Yes;
-  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
                   QMessageBox::Ok | QMessageBox::Cancel, dialogParent_);
   box.setEscapeButton(QMessageBox::Cancel);
   return box.exec() == QMessageBox::Ok;
@@ -212,7 +212,7 @@ bool QtHost::AskOkCancel(const std::string& question) {
 
 ChoiceAnswer QtHost::AskYesNoCancel(const std::string& question) {
   if (quiet_) return QuietAnswer(question);
-  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent_);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
@@ -224,7 +224,7 @@ ChoiceAnswer QtHost::AskYesNoCancel(const std::string& question) {
 
 ChoiceAnswer QtHost::AskYesNoCancelAll(const std::string& question) {
   if (quiet_) return QuietAnswer(question);
-  QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll, dialogParent_);
   box.button(QMessageBox::YesToAll)->setText("All");
   // Closing the question counts as No.

@@ -21,6 +21,9 @@ namespace quill {
 
 class BoardWidget;
 
+// The title of the program's message boxes and questions.
+inline constexpr const char* kProgramTitle = "Quillmere Gift";
+
 class QtHost : public Host {
  public:
   QtHost();

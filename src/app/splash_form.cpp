@@ -51,6 +51,8 @@ SplashForm::SplashForm(QtHost& host, QWidget* parent)
       mirror_(host.SplashForm()),
       okGlyph_(PlayGlyph()) {
   setObjectName(kSplashFormName);
+  // Frameless, but the task switcher names it.
+  setWindowTitle(kProgramTitle);
   DefineSplashForm(design_);
   setAutoFillBackground(true);
   UiState& state = State();

@@ -30,8 +30,10 @@ wait_for_window() {
 }
 
 # window_geometry NAME: prints "width height left top" of the largest window of that
-# name; board_geometry NAME the same of the largest one inside it below its top (the
-# board, a native window of its own).
+# name; board_geometry the same of the largest window at the left edge of its parent
+# below its top (the board, a native window of its own: untitled, so Qt names it
+# after the program, "quillmere-gift"). Callers may name the main window; the board
+# is found by its own name.
 largest_window() {  # largest_window NAME INNER(0|1)
   xwininfo -root -tree | awk -v name="\"$1\":" -v inner="$2" '
     index($0, name) && match($0, /[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+ +\+-?[0-9]+\+-?[0-9]+/) {
@@ -40,7 +42,7 @@ largest_window() {  # largest_window NAME INNER(0|1)
     END { print w, h, x, y }'
 }
 window_geometry() { largest_window "$1" 0; }
-board_geometry() { largest_window "$1" 1; }
+board_geometry() { largest_window quillmere-gift 1; }
 
 # replay_drags LEFT TOP < SCRIPT: does each "drag X1 Y1 X2 Y2" line of the inspector's
 # solving script with the mouse, on a board whose top left is at LEFT, TOP.

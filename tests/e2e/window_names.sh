@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# What the window system is told of each window (run by with_sound_server.sh, as on
+# a desktop with sound): the title (_NET_WM_NAME, which title bars and task
+# switchers show) is the window's caption alone — "Picture", "Loupe: 3x", "Set Piece
+# Size and Shape", the main window's "Quillmere Gift" — with no program name added;
+# the window class is the program's own, "quillmere-gift", also for a player started
+# under another name; and a normal start prints nothing on standard error.
+source "$(dirname "$0")/xvfb_session.sh"
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+make_gift "$work/gift" --pieces 12 --rotation off
+(exec -a started-as-birthday "$work/gift") >"$work/out.log" 2>&1 &
+pids+=($!)
+main=$(wait_for_window "Quillmere Gift" 20) || { echo "no main window"; cat "$work/out.log"; exit 1; }
+sleep 2
+xdotool key Return
+sleep 1
+
+check_names() {  # check_names WINDOW CAPTION
+  local title class
+  title=$(xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+  class=$(xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')
+  echo "$2: title \"$title\", class \"$class\""
+  [[ "$title" == "$2" ]] || { echo "the title is not \"$2\""; exit 1; }
+  [[ "$class" == quillmere-gift ]] || { echo "the class is not quillmere-gift"; exit 1; }
+}
+main=$(xdotool search --onlyvisible --name "^Quillmere Gift\$" | head -n1)
+check_names "$main" "Quillmere Gift"
+
+xdotool windowfocus --sync "$main" key F3
+picture=$(wait_for_window "Picture" 10) || { echo "no picture window"; exit 1; }
+check_names "$picture" "Picture"
+xdotool windowfocus --sync "$main" key F4
+loupe=$(wait_for_window "Loupe: 3x" 10) || { echo "no loupe"; exit 1; }
+check_names "$loupe" "Loupe: 3x"
+
+# The tool button "Piece size and shape" (see piece_size_dialog.sh).
+read -r _ _ left top < <(board_geometry "Quillmere Gift")
+xdotool mousemove $((left + 13 + 205 + 17)) $((top - 25)) click 1
+dialog=$(wait_for_window "Set Piece Size and Shape" 10) || { echo "no piece size dialog"; import -window root "$work/no-dialog.png"; exit 1; }
+check_names "$dialog" "Set Piece Size and Shape"
+import -window root "$work/windows.png"
+
+# Qt's FFmpeg media back end, which plays the music while it is loaded, prints a
+# line of its own whenever it loads; that line alone is let through.
+noise=$(grep -v '^>>>> listing codecs$' "$work/out.log" || true)
+[[ -z "$noise" ]] || { echo "the player printed:"; echo "$noise"; exit 1; }
+echo "nothing on standard error"
