@@ -8,6 +8,7 @@
 #include <future>
 #include <iostream>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/media_backend.h"
 #include "app/qt_host.h"
@@ -111,6 +112,7 @@ int RunPlayer(int argc, char** argv) {
   QuillApplication app(argc, argv);
   QApplication::setApplicationName("quillmere-gift");
   QApplication::setApplicationDisplayName("Quillmere Gift");
+  InstallTranslations(InterfaceLanguageFromEnvironment());
   MarkStartStep("qt-started");
   QtHost host;
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });

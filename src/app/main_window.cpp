@@ -20,6 +20,7 @@
 #include "app/web_site.h"
 #include "common/errors.h"
 #include "common/start_marks.h"
+#include "common/translate.h"
 #include "game/progress.h"
 #include "ui/form_layouts.h"
 
@@ -107,7 +108,7 @@ void MainWindow::BuildStatusLine() {
   statusLine_->setObjectName("StatusLine");
   statusBar()->addWidget(statusLine_, 1);
   statusMirror_->Watch("StatusLine", [this](const ComponentState& c) {
-    statusLine_->setText(ToQString(c.Caption));
+    statusLine_->setText(ToQString(Shown(kMessagesContext, c.Caption)));
     statusBar()->setVisible(c.Visible);
   });
   for (const char* name : {"TimerStatus", "SolvedStatus"}) {
@@ -120,7 +121,7 @@ void MainWindow::BuildStatusLine() {
     statusMirror_->Watch(name, [panel](const ComponentState& c) {
       panel->setText(ToQString(c.Text));
       panel->setAlignment(c.Alignment == TextAlignment::Right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
-      panel->setStatusTip(ToQString(LongHint(c.Hint)));
+      panel->setStatusTip(ToQString(LongHint(Shown(kMainFormName, c.Hint))));
       panel->setMinimumWidth(c.Width);
       panel->setVisible(c.Visible);
     });
