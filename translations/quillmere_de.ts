@@ -1195,6 +1195,40 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Sie haben %1 von %n Teil gelegt</numerusform><numerusform>Sie haben %1 von %n Teilen gelegt</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Sie sind im Rätselmodus und das Bild ist verborgen!
+
+Wählen Sie „Ja“, um den Rätselmodus zu verlassen und das Puzzle zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Wählen Sie „Ja“, um den Rätselmodus zu verlassen. Danach können Sie die Vorschauwerkzeuge benutzen.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Wählen Sie „Ja“, um in den Rätselmodus zu wechseln und alle Vorschaubilder zu verbergen.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Wählen Sie „Ja“, um alle Teile richtig herum zu drehen.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Das Puzzle beginnt damit ganz von vorn. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Das Spiel wurde nicht gespeichert. Das Puzzle schließen, ohne es zu speichern?
+Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     <message>
         <source>Exit...</source>
         <translation>Beenden...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Spiel fortsetzen...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Spiel speichern...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Kostenlose Geschenkausgabe – teilen Sie sie mit Ihren Freunden!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Ersteller:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stand:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Über dieses Puzzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Den markierten Text in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Die Beschreibung des Puzzles bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles markieren</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Den ganzen Beschreibungstext markieren</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Geschafft!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Herzlichen Glückwunsch!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Ablagenbeschreibung</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Geben Sie einen Namen oder eine kurze Beschreibung für die Ablage ein:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 </TS>

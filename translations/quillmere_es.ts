@@ -1195,6 +1195,40 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Ha colocado %1 de %n pieza</numerusform><numerusform>Ha colocado %1 de %n piezas</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>¡Está en modo misterio y la imagen está oculta!
+
+Pulse «Sí» para salir del modo misterio y descubrir el puzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Pulse «Sí» para salir del modo misterio. Después podrá usar las herramientas de vista previa.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Pulse «Sí» para entrar en el modo misterio y ocultar todas las imágenes de vista previa.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Pulse «Sí» para poner todas las piezas del derecho.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>El puzle volverá a empezar desde el principio. ¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+La partida no se ha guardado. ¿Cerrar el puzle sin guardarlo?
+Elija «No» para volver a la partida.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
     <message>
         <source>Exit...</source>
         <translation>Salir...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Reanudar partida...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Guardar partida...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Edición de regalo gratuita: ¡compártala con sus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Información:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Acerca de este puzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copiar el texto seleccionado al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Editar la descripción del puzle</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Seleccionar todo el texto de la descripción</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>¡Lo ha resuelto!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Descripción de la bandeja</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Escriba un nombre o una breve descripción para la bandeja:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 </TS>

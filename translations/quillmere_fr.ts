@@ -1195,6 +1195,40 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Pièces placées : %1 sur %n</numerusform><numerusform>Pièces placées : %1 sur %n</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Vous êtes en mode mystère et l'image est masquée !
+
+Choisissez « Oui » pour quitter le mode mystère et dévoiler le puzzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Choisissez « Oui » pour quitter le mode mystère. Vous pourrez alors utiliser les outils d'aperçu.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Choisissez « Oui » pour passer en mode mystère et masquer toutes les images d'aperçu.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Choisissez « Oui » pour remettre toutes les pièces à l'endroit.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Le puzzle va recommencer depuis le début. Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+La partie n'a pas été enregistrée. Fermer le puzzle sans l'enregistrer ?
+Choisissez « Non » pour revenir à la partie.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     <message>
         <source>Exit...</source>
         <translation>Quitter...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Reprendre la partie...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Enregistrer la partie...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis !</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Auteur :</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Infos :</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>À propos de ce puzzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copier le texte sélectionné dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Modifier la description du puzzle</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Sélectionner tout le texte de la description</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Réussi !</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations !</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Description du bac</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Saisissez un nom ou une courte description pour le bac :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 </TS>

@@ -1195,6 +1195,40 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Hai collocato %1 tessere su %n</numerusform><numerusform>Hai collocato %1 tessere su %n</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Sei in modalità mistero e l'immagine è nascosta!
+
+Premi «Sì» per uscire dalla modalità mistero e svelare il puzzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Premi «Sì» per uscire dalla modalità mistero. Potrai poi usare gli strumenti di anteprima.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Premi «Sì» per entrare in modalità mistero e nascondere tutte le immagini di anteprima.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Premi «Sì» per raddrizzare tutte le tessere.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Il puzzle ricomincerà da capo. Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+La partita non è stata salvata. Chiudere il puzzle senza salvarlo?
+Scegli «No» per tornare alla partita.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
     <message>
         <source>Exit...</source>
         <translation>Esci...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Riprendi partita...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Salva partita...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Edizione regalo gratuita: condividila con i tuoi amici!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titolo:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autore:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Informazioni su questo puzzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copia il testo selezionato negli appunti</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Modifica la descrizione del puzzle</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Seleziona tutto il testo della descrizione</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Ce l'hai fatta!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Congratulazioni!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Descrizione del vassoio</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Inserisci un nome o una breve descrizione per il vassoio:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
     </message>
 </context>
 </TS>

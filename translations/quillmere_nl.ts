@@ -1195,6 +1195,40 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Je hebt %1 van %n stukje gelegd</numerusform><numerusform>Je hebt %1 van %n stukjes gelegd</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Je zit in de mysteriemodus en de afbeelding is verborgen!
+
+Kies 'Ja' om de mysteriemodus te verlaten en de puzzel te tonen.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Kies 'Ja' om de mysteriemodus te verlaten. Daarna kun je de voorbeeldhulpmiddelen gebruiken.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Kies 'Ja' om naar de mysteriemodus te gaan en alle voorbeeldafbeeldingen te verbergen.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Kies 'Ja' om alle stukjes rechtop te draaien.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>De puzzel begint dan helemaal opnieuw. Weet je het zeker?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Het spel is niet opgeslagen. De puzzel sluiten zonder op te slaan?
+Kies 'Nee' om terug te gaan naar het spel.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     <message>
         <source>Exit...</source>
         <translation>Afsluiten...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Spel hervatten...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Spel opslaan...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Gratis cadeau-editie – deel hem met je vrienden!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Maker:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stand:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Over deze puzzel</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>De geselecteerde tekst naar het klembord kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bewerken...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>De beschrijving van de puzzel bewerken</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>De hele beschrijving selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Gelukt!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Gefeliciteerd!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Beschrijving bakje</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Geef een naam of korte beschrijving voor het bakje:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
     </message>
 </context>
 </TS>

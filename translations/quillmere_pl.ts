@@ -1195,6 +1195,40 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Ułożono %1 z %n elementu</numerusform><numerusform>Ułożono %1 z %n elementów</numerusform><numerusform>Ułożono %1 z %n elementów</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Jesteś w trybie zagadki i obraz jest ukryty!
+
+Wybierz „Tak”, aby wyjść z trybu zagadki i odsłonić puzzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Wybierz „Tak”, aby wyjść z trybu zagadki. Potem możesz używać narzędzi podglądu.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Wybierz „Tak”, aby przejść do trybu zagadki i ukryć wszystkie obrazy podglądu.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Wybierz „Tak”, aby obrócić wszystkie elementy właściwą stroną do góry.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Puzzle zostaną rozpoczęte od nowa. Czy na pewno?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Gra nie została zapisana. Zamknąć puzzle bez zapisywania?
+Wybierz „Nie”, aby wrócić do gry.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     <message>
         <source>Exit...</source>
         <translation>Zakończ...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Wznów grę...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Zapisz grę...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Darmowa edycja prezentowa – podziel się nią ze znajomymi!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Tytuł:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Informacje:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stan:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>O tych puzzlach</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Skopiuj zaznaczony tekst do schowka</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Edytuj...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Edytuj opis puzzli</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Zaznacz &amp;wszystko</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Zaznacz cały tekst opisu</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Ułożone!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Gratulacje!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Opis tacki</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Wpisz nazwę lub krótki opis tacki:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
     </message>
 </context>
 </TS>

@@ -1195,6 +1195,40 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Você encaixou %1 de %n peça</numerusform><numerusform>Você encaixou %1 de %n peças</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Você está no modo mistério e a imagem está oculta!
+
+Clique em "Sim" para sair do modo mistério e revelar o quebra-cabeça.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Clique em "Sim" para sair do modo mistério. Depois você poderá usar as ferramentas de prévia.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Clique em "Sim" para entrar no modo mistério e ocultar todas as imagens de prévia.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Clique em "Sim" para virar todas as peças para cima.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>O quebra-cabeça vai recomeçar do zero. Tem certeza?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+O jogo não foi salvo. Fechar o quebra-cabeça sem salvar?
+Escolha "Não" para voltar ao jogo.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     <message>
         <source>Exit...</source>
         <translation>Sair...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Continuar jogo...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Salvar jogo...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Edição de presente gratuita: compartilhe com seus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Informações:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Situação:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Sobre este quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copiar o texto selecionado para a área de transferência</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Editar a descrição do quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Selecionar &amp;tudo</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Selecionar todo o texto da descrição</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Você conseguiu!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Parabéns!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Descrição da bandeja</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Digite um nome ou uma breve descrição para a bandeja:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
     </message>
 </context>
 </TS>

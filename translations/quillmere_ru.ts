@@ -1195,6 +1195,40 @@ Click on our home page below for a free demo of all the other great features of 
         <comment>pieces of the puzzle</comment>
         <translation><numerusform>Собрано %1 из %n детали</numerusform><numerusform>Собрано %1 из %n деталей</numerusform><numerusform>Собрано %1 из %n деталей</numerusform></translation>
     </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Вы в режиме загадки, и картинка скрыта!
+
+Нажмите «Да», чтобы выйти из режима загадки и открыть пазл.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Нажмите «Да», чтобы выйти из режима загадки. После этого можно пользоваться средствами предпросмотра.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Нажмите «Да», чтобы перейти в режим загадки и скрыть все картинки предпросмотра.</translation>
+    </message>
+    <message>
+        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <translation>Нажмите «Да», чтобы повернуть все детали как надо.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Пазл начнётся с самого начала. Вы уверены?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Игра не сохранена. Закрыть пазл без сохранения?
+Нажмите «Нет», чтобы вернуться к игре.</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1228,6 +1262,107 @@ Click on our home page below for a free demo of all the other great features of 
     <message>
         <source>Exit...</source>
         <translation>Выход...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Продолжить игру...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Сохранить игру...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Бесплатная подарочная версия — поделитесь ею с друзьями!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Автор:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Сведения:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Об этом пазле</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Скопировать выделенный текст в буфер обмена</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Изменить...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Изменить описание пазла</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Выделить &amp;всё</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Выделить весь текст описания</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Пазл собран!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Поздравляем!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Описание лотка</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Введите название или краткое описание лотка:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
     </message>
 </context>
 </TS>

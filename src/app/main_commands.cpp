@@ -23,17 +23,22 @@
 #include "app/quick_help_dialog.h"
 #include "app/about_box.h"
 #include "app/zoom_form.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
 
 constexpr const char* kPreviewInMysteryQuestion =
-    "You are in Mystery Mode and the picture is hidden!\n\nPress Yes to exit Mystery Mode and reveal the jigsaw.";
+    TextMark("Messages",
+             "You are in Mystery Mode and the picture is hidden!\n\nPress Yes to exit Mystery Mode and reveal the jigsaw.");
 constexpr const char* kLeaveMysteryQuestion =
-    "Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.";
-constexpr const char* kEnterMysteryQuestion = "Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.";
-constexpr const char* kRightWayUpQuestion = "Press 'Yes' to turn all pieces the right way up.";
-constexpr const char* kRestartQuestion = "This will restart the jigsaw from scratch. Are you sure?";
+    TextMark("Messages", "Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.");
+constexpr const char* kEnterMysteryQuestion =
+    TextMark("Messages", "Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.");
+constexpr const char* kRightWayUpQuestion =
+    TextMark("Messages", "Press 'Yes' to turn all pieces the right way up.");
+constexpr const char* kRestartQuestion =
+    TextMark("Messages", "This will restart the jigsaw from scratch. Are you sure?");
 
 constexpr int kDimmestGhost = 1;
 constexpr int kBrightestGhost = 10;

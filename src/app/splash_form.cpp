@@ -43,6 +43,17 @@ QToolButton* NewLinkButton(QWidget* parent) {
   return button;
 }
 
+// A line longer in another language than in the design's English gets a smaller
+// font until it fits the label's designed width.
+void ShrinkFontToWidth(QLabel& label, int width) {
+  constexpr int kSmallestPixels = 7;
+  QFont font = label.font();
+  while (label.sizeHint().width() > width && font.pixelSize() > kSmallestPixels) {
+    font.setPixelSize(font.pixelSize() - 1);
+    label.setFont(font);
+  }
+}
+
 }  // namespace
 
 SplashForm::SplashForm(QtHost& host, QWidget* parent)
@@ -56,7 +67,7 @@ SplashForm::SplashForm(QtHost& host, QWidget* parent)
   UiState& state = State();
   state.SetCaption("Product", "Quillmere Gift");
   state.SetCaption("ProductShad", "Quillmere Gift");
-  state.SetCaption("Copyrite", VersionText(kProgramVersion) + ".  " + kNoticeText);
+  state.SetCaption("Copyrite", VersionText(kProgramVersion) + ".  " + Shown(kSplashFormName, kNoticeText));
   state.SetCaption("WebBtn", kProductWebSite);
   BuildComponents();
   ApplySkin(host_.SkinPicture());
@@ -217,6 +228,7 @@ void SplashForm::WatchLabel(const std::string& name, QLabel* label) {
   mirror_.Watch(name, [label](const ComponentState& c) {
     label->setText(ToQString(Shown(kSplashFormName, c.Caption)));
     label->setFont(ToQFont(c.Font));
+    if (!label->wordWrap()) ShrinkFontToWidth(*label, c.Width);
     SetTextColour(*label, ToQColor(c.Font.Color));
     label->setAlignment(ToQtAlignment(c.Alignment) | Qt::AlignVCenter);
   });
