@@ -1343,6 +1343,260 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Klassisch|Die traditionelle Form der Puzzleteile</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Knubbel|Gerade Kanten und runde Nasen</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Quadrate|Gerade Kanten und keine Nasen</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Sterne|Gerade Kanten und spitze Nasen</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Blasen|Gebogene Kanten und keine Nasen</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mischung|Eine zufällige Mischung aller Formen</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Größe und Form der Teile</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Die Größe der Teile einstellen</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Unregelmäßigkeit:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Wie unregelmäßig die Formen sind</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Spaßteile:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Den Anteil der Spaßteile im Puzzle einstellen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Änderungen anwenden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK wendet die neue Größe an</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Hilfe zu diesem Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Teil bewegen</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Teil-Kontextmenü</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Nachbar holen</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Nachbar zeigen</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Teil nach links drehen</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Teil nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Dieses Teil legen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Lösung des Teils zeigen</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Klick mit dem Mausrad</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Teil festhalten</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Mausrad drehen</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Teil drehen</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Rahmen ziehen, um Teile zu wählen</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Kontextmenü der Spielfläche</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Linke Maustaste (3 Sekunden halten)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Geisterbild verschieben</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Teil zum Geisterbild holen</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Passendes Teil zum Geisterbild finden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Bild zoomen</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Bildfenster</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Lupenfenster</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Geisterbild im Hintergrund</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Erweiterte Optionen</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Tipp!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Mausklick auf ein Teil:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Mausklick auf den Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Mausklick auf das Geisterbild:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Tastatur:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Kurzhilfe – Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mehr...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>

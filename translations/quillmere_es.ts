@@ -1343,6 +1343,260 @@ Elija «No» para volver a la partida.</translation>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Clásica|La forma tradicional de las piezas de puzle</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Botones|Bordes rectos y salientes redondos</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Cuadrados|Bordes rectos sin salientes</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Estrellas|Bordes rectos y salientes en punta</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Burbujas|Bordes curvos sin salientes</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mezcla|Una mezcla al azar de todas las formas</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Tamaño y forma de las piezas</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Fijar el tamaño de las piezas</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irregularidad:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Fijar cuán irregulares son las formas</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Piezas divertidas:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Fijar el porcentaje de piezas divertidas del puzle</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Aplicar los cambios</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|Aceptar aplica el nuevo tamaño</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Ayuda sobre esta ventana</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Mover pieza</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Botón derecho</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menú de la pieza</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Traer vecina</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+botón derecho</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Mostrar vecina</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Girar pieza a la izquierda</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+botón derecho</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Girar pieza a la derecha</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Colocar esta pieza</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+botón derecho</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Mostrar el sitio de la pieza</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clic con la rueda</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Sujetar pieza</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Girar la rueda</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Girar pieza</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Arrastrar un marco para elegir piezas</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menú del tablero</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Botón izquierdo (mantener 3 segundos)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Mover el fantasma</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Traer pieza al fantasma</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Encontrar la pieza del fantasma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Ampliar imagen</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Ventana de la imagen</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Ventana de la lupa</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Imagen fantasma de fondo</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>¡Pista!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clic sobre una pieza:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clic sobre el fondo:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clic sobre el fantasma:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Teclado:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Ayuda rápida: atajos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Más...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>

@@ -1343,6 +1343,260 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Classique|La forme traditionnelle des pièces de puzzle</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Boutons|Bords droits et tenons ronds</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Carrés|Bords droits sans tenons</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Étoiles|Bords droits et tenons pointus</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bulles|Bords courbes sans tenons</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mélange|Un mélange au hasard de toutes les formes</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Taille et forme des pièces</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Régler la taille des pièces</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irrégularité :</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Régler l'irrégularité des formes</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Pièces fantaisie :</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Régler la part de pièces fantaisie dans le puzzle</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Appliquer les modifications</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK applique la nouvelle taille</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Aide sur cette fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Déplacer la pièce</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu de la pièce</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+bouton gauche</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Apporter une voisine</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+bouton droit</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Montrer une voisine</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+bouton gauche</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Tourner la pièce à gauche</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+bouton droit</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Tourner la pièce à droite</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+bouton gauche</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Placer cette pièce</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+bouton droit</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Montrer la place de la pièce</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clic de la molette</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Tenir la pièce</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Rotation de la molette</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Tourner la pièce</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Tracer un cadre pour choisir des pièces</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu du plateau</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Bouton gauche (maintenu 3 secondes)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Déplacer le fantôme</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Apporter la pièce sur le fantôme</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Trouver la pièce du fantôme</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Zoom sur l'image</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Fenêtre de l'image</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Fenêtre de la loupe</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Image fantôme en fond</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Options avancées</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Indice !</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clic sur une pièce :</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clic sur le fond :</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clic sur le fantôme :</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Clavier :</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Aide rapide – raccourcis</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Plus...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>

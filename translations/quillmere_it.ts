@@ -1343,6 +1343,260 @@ Scegli «No» per tornare alla partita.</translation>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Classica|La forma tradizionale delle tessere del puzzle</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Bottoni|Bordi dritti e incastri rotondi</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Quadrati|Bordi dritti senza incastri</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Stelle|Bordi dritti e incastri a punta</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bolle|Bordi curvi senza incastri</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Miscuglio|Un miscuglio casuale di tutte le forme</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Dimensione e forma delle tessere</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Dimensione:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Imposta la dimensione delle tessere</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irregolarità:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Imposta quanto sono irregolari le forme</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Tessere divertenti:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Imposta la percentuale di tessere divertenti nel puzzle</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Applica le modifiche</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK applica la nuova dimensione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Aiuto su questa finestra</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Sposta la tessera</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Tasto destro</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu della tessera</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Porta una vicina</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+tasto destro</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Mostra una vicina</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Ruota la tessera a sinistra</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+tasto destro</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Ruota la tessera a destra</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Colloca questa tessera</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+tasto destro</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Mostra il posto della tessera</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clic della rotellina</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Tieni la tessera</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Giro della rotellina</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Ruota la tessera</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Trascina un riquadro per scegliere tessere</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu del tavolo</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Tasto sinistro (tieni premuto 3 secondi)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Sposta il fantasma</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Porta la tessera sul fantasma</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Trova la tessera del fantasma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Zoom dell'immagine</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Finestra dell'immagine</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Finestra della lente</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Immagine fantasma sullo sfondo</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opzioni avanzate</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Salva la partita</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Suggerimento!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clic su una tessera:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clic sullo sfondo:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clic sul fantasma:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Tastiera:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Guida rapida – scorciatoie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Altro...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>

@@ -1343,6 +1343,260 @@ Kies 'Nee' om terug te gaan naar het spel.</translation>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Klassiek|De traditionele vorm van puzzelstukjes</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Noppen|Rechte randen en ronde lipjes</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Vierkanten|Rechte randen zonder lipjes</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Sterren|Rechte randen en puntige lipjes</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bellen|Gebogen randen zonder lipjes</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mengeling|Een willekeurige mengeling van alle vormen</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Grootte en vorm van de stukjes</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Grootte:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|De grootte van de stukjes instellen</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Grilligheid:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Instellen hoe grillig de vormen zijn</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Fantasiestukjes:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Het aandeel fantasiestukjes in de puzzel instellen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Wijzigingen toepassen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK past de nieuwe grootte toe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Help bij dit venster</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Stukje verplaatsen</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu van het stukje</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Buur halen</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Buur tonen</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Stukje linksom draaien</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Stukje rechtsom draaien</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Dit stukje plaatsen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Plaats van het stukje tonen</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Klik met het muiswiel</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Stukje vasthouden</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Muiswiel draaien</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Stukje draaien</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Een kader slepen om stukjes te kiezen</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu van het speelveld</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Linkermuisknop (3 seconden ingedrukt)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Spookbeeld verplaatsen</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Stukje naar het spookbeeld halen</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Stukje bij het spookbeeld vinden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Afbeelding zoomen</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Afbeeldingsvenster</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Loepvenster</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Spookbeeld op de achtergrond</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Geavanceerde opties</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Hint!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw uitvoeren</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Klik op een stukje:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Klik op de achtergrond:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Klik op het spookbeeld:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Toetsenbord:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Snelle hulp – sneltoetsen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Meer...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>

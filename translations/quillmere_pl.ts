@@ -1343,6 +1343,260 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Klasyczne|Tradycyjny kształt elementów puzzli</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Guziki|Proste krawędzie i okrągłe wypustki</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Kwadraty|Proste krawędzie bez wypustek</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Gwiazdy|Proste krawędzie i spiczaste wypustki</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bąbelki|Zaokrąglone krawędzie bez wypustek</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mieszanka|Losowa mieszanka wszystkich kształtów</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Rozmiar i kształt elementów</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Ustaw rozmiar elementów</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Nieregularność:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Ustaw, jak nieregularne są kształty</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Zabawne elementy:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Ustaw odsetek zabawnych elementów w puzzlach</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Zastosuj zmiany</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK stosuje nowy rozmiar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Pomoc do tego okna</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Przesuń element</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu elementu</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Przynieś sąsiada</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Pokaż sąsiada</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Obróć element w lewo</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Obróć element w prawo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Ułóż ten element</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Pokaż miejsce elementu</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Kliknięcie kółkiem myszy</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Przytrzymaj element</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Obrót kółka myszy</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Obróć element</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Przeciągnij ramkę, aby zaznaczyć elementy</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu planszy</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Lewy przycisk myszy (przytrzymaj 3 sekundy)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Przesuń widmo</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Przynieś element na widmo</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Znajdź element pasujący do widma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Powiększenie obrazu</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Okno obrazu</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Okno lupy</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Obraz-widmo w tle</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opcje zaawansowane</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Podpowiedź!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Kliknięcie na elemencie:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Kliknięcie na tle:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Kliknięcie na widmie:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Klawiatura:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Szybka pomoc – skróty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Więcej...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>

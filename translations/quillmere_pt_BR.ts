@@ -1343,6 +1343,260 @@ Escolha "Não" para voltar ao jogo.</translation>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Clássica|A forma tradicional das peças de quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Botões|Bordas retas e encaixes redondos</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Quadrados|Bordas retas sem encaixes</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Estrelas|Bordas retas e encaixes pontudos</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bolhas|Bordas curvas sem encaixes</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mistura|Uma mistura aleatória de todas as formas</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Tamanho e forma das peças</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Definir o tamanho das peças</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irregularidade:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Definir quão irregulares são as formas</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Peças divertidas:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Definir a porcentagem de peças divertidas no quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Aplicar as alterações</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK aplica o novo tamanho</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Ajuda sobre esta janela</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Mover a peça</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Botão direito</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu da peça</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Trazer vizinha</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+botão direito</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Mostrar vizinha</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Girar a peça à esquerda</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+botão direito</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Girar a peça à direita</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Encaixar esta peça</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+botão direito</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Mostrar o lugar da peça</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clique da roda</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Segurar a peça</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Giro da roda</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Girar a peça</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Arrastar um quadro para selecionar peças</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu do tabuleiro</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Botão esquerdo (segurar 3 segundos)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Mover o fantasma</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Trazer a peça ao fantasma</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Encontrar a peça do fantasma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Zoom da imagem</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Janela da imagem</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Janela da lupa</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Imagem fantasma ao fundo</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opções avançadas</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Salvar o jogo</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Dica!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clique sobre uma peça:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clique sobre o fundo:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clique sobre o fantasma:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Teclado:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Ajuda rápida – atalhos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mais...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>

@@ -1343,6 +1343,260 @@ Choose No to go back to the game.</source>
     </message>
 </context>
 <context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Классика|Традиционная форма деталей пазла</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Кнопки|Прямые края и круглые выступы</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Квадраты|Прямые края без выступов</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Звёзды|Прямые края и острые выступы</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Пузыри|Изогнутые края без выступов</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Смесь|Случайная смесь всех форм</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Размер и форма деталей</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Задать размер деталей</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Неровность:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Задать, насколько неровны формы</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Забавные детали:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Задать долю забавных деталей в пазле</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Применить изменения</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK применяет новый размер</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Справка по этому окну</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Передвинуть деталь</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Меню детали</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Принести соседа</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Показать соседа</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Повернуть деталь влево</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Повернуть деталь вправо</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Поставить эту деталь</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Показать место детали</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Щелчок колёсиком</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Удерживать деталь</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Прокрутка колёсика</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Повернуть деталь</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Протянуть рамку, чтобы выбрать детали</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Меню поля</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Левая кнопка мыши (держать 3 секунды)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Передвинуть призрак</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Принести деталь к призраку</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Найти деталь для призрака</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Увеличить картинку</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Окно картинки</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Окно лупы</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Картинка-призрак на фоне</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Дополнительные параметры</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Сохранить игру</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Подсказка!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Щелчок по детали:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Щелчок по фону:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Щелчок по призраку:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Клавиатура:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Краткая справка — сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Ещё...</translation>
+    </message>
+</context>
+<context>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>
