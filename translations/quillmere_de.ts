@@ -728,7 +728,7 @@
         <translation>|Die Hilfe durchsuchen</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Was ist neu</translation>
     </message>
     <message>
@@ -764,7 +764,7 @@
         <translation>Über dieses &amp;Puzzle...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
         <translation>|Titel, Ersteller und Fortschritt des Puzzles zeigen</translation>
     </message>
     <message>
@@ -936,11 +936,11 @@
         <translation>|Die einzelnen Spaßteile sammeln</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|Die Teile dieser Ablage rund um ihren Rand anordnen</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|Die Teile dieser Ablage in einem Raster anordnen</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>Ablage &amp;durcheinander</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|Die Teile dieser Ablage zufällig verstreuen</translation>
     </message>
     <message>
@@ -1051,7 +1051,7 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
         <translation>Diese Puzzle-Geschenkdatei ist beschädigt und kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
         <translation>Das Puzzle hat gedrehte Teile, aber Drehen ist zurzeit ausgeschaltet. Wählen Sie „Ja“, um alle Teile richtig herum zu drehen, oder „Nein“, um Drehen wieder einzuschalten.</translation>
     </message>
     <message>
@@ -1065,7 +1065,10 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n Teil</numerusform><numerusform>%n Teile</numerusform></translation>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1178,22 +1181,34 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform>, mit %n-mal Schummeln!</numerusform><numerusform>, mit %n-mal Schummeln!</numerusform></translation>
+        <translation>
+            <numerusform>, mit %n-mal Schummeln!</numerusform>
+            <numerusform>, mit %n-mal Schummeln!</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n Minute</numerusform><numerusform>%n Minuten</numerusform></translation>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n Sekunde</numerusform><numerusform>%n Sekunden</numerusform></translation>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Sie haben %1 von %n Teil gelegt</numerusform><numerusform>Sie haben %1 von %n Teilen gelegt</numerusform></translation>
+        <translation>
+            <numerusform>Sie haben %1 von %n Teil gelegt</numerusform>
+            <numerusform>Sie haben %1 von %n Teilen gelegt</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
@@ -1212,7 +1227,7 @@ Wählen Sie „Ja“, um den Rätselmodus zu verlassen und das Puzzle zu zeigen.
         <translation>Wählen Sie „Ja“, um in den Rätselmodus zu wechseln und alle Vorschaubilder zu verbergen.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
         <translation>Wählen Sie „Ja“, um alle Teile richtig herum zu drehen.</translation>
     </message>
     <message>
@@ -1229,12 +1244,27 @@ Choose No to go back to the game.</source>
 Das Spiel wurde nicht gespeichert. Das Puzzle schließen, ohne es zu speichern?
 Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um %1 zu zeigen</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>All</source>
         <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Prozent fertig</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Stopp!</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1304,23 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Kostenlose Geschenkausgabe – teilen Sie sie mit Ihren Freunden!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Kostenlose Geschenkausgabe – teilen Sie sie mit Ihren Freunden!
+Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Über Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Dies ist ein kostenloses Geschenk – nicht für Verkauf oder Vertrieb.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1387,13 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     <message>
         <source>Congratulations!</source>
         <translation>Herzlichen Glückwunsch!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Dieser Desktop lässt Programme den Bildschirm nicht lesen, daher kann die Lupe ihn hier nicht vergrößern.</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1648,20 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     <message>
         <source>More...</source>
         <translation>Mehr...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupe: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>

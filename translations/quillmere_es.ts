@@ -728,7 +728,7 @@
         <translation>|Buscar en la ayuda</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Novedades</translation>
     </message>
     <message>
@@ -764,7 +764,7 @@
         <translation>Acerca de este p&amp;uzle...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
         <translation>|Mostrar el título, el autor y el progreso del puzle</translation>
     </message>
     <message>
@@ -936,11 +936,11 @@
         <translation>|Reunir las piezas divertidas sueltas</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|Ordenar las piezas de esta bandeja alrededor de su borde</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|Ordenar las piezas de esta bandeja en una cuadrícula</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>Des&amp;ordenar bandeja</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|Esparcir al azar las piezas de esta bandeja</translation>
     </message>
     <message>
@@ -1051,7 +1051,7 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
         <translation>Este archivo de puzle de regalo está dañado y no se puede abrir</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
         <translation>El puzle tiene piezas giradas pero la rotación está desactivada. Pulse «Sí» para poner todas las piezas del derecho o «No» para volver a activar la rotación.</translation>
     </message>
     <message>
@@ -1065,7 +1065,10 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n pieza</numerusform><numerusform>%n piezas</numerusform></translation>
+        <translation>
+            <numerusform>%n pieza</numerusform>
+            <numerusform>%n piezas</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1178,22 +1181,34 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform> ¡con %n trampa!</numerusform><numerusform> ¡con %n trampas!</numerusform></translation>
+        <translation>
+            <numerusform> ¡con %n trampa!</numerusform>
+            <numerusform> ¡con %n trampas!</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n minuto</numerusform><numerusform>%n minutos</numerusform></translation>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n segundo</numerusform><numerusform>%n segundos</numerusform></translation>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Ha colocado %1 de %n pieza</numerusform><numerusform>Ha colocado %1 de %n piezas</numerusform></translation>
+        <translation>
+            <numerusform>Ha colocado %1 de %n pieza</numerusform>
+            <numerusform>Ha colocado %1 de %n piezas</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
@@ -1212,7 +1227,7 @@ Pulse «Sí» para salir del modo misterio y descubrir el puzle.</translation>
         <translation>Pulse «Sí» para entrar en el modo misterio y ocultar todas las imágenes de vista previa.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
         <translation>Pulse «Sí» para poner todas las piezas del derecho.</translation>
     </message>
     <message>
@@ -1229,12 +1244,27 @@ Choose No to go back to the game.</source>
 La partida no se ha guardado. ¿Cerrar el puzle sin guardarlo?
 Elija «No» para volver a la partida.</translation>
     </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>No se pudo abrir ningún navegador web para mostrar %1</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>All</source>
         <translation>Todas</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Porcentaje completado</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>¡Parar!</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1304,23 @@ Elija «No» para volver a la partida.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Edición de regalo gratuita: ¡compártala con sus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Edición de regalo gratuita: ¡compártala con sus amigos!
+Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Acerca de Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Esto es un regalo gratuito: no está destinado a la venta ni a la distribución.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1387,13 @@ Elija «No» para volver a la partida.</translation>
     <message>
         <source>Congratulations!</source>
         <translation>¡Enhorabuena!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Este escritorio no permite a los programas leer la pantalla, así que la lupa no puede ampliarla aquí.</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1648,20 @@ Elija «No» para volver a la partida.</translation>
     <message>
         <source>More...</source>
         <translation>Más...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupa: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
     </message>
 </context>
 <context>

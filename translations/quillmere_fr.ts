@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Picture|Toggle the picture overlay (F3)</source>
-        <translation>Image|Afficher ou masquer la fenêtre de l'image (F3)</translation>
+        <translation>Image|Afficher ou masquer la fenêtre de l&apos;image (F3)</translation>
     </message>
     <message>
         <source>Loupe|Toggle the magnifying glass (F4)</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Ghost Picture|Toggle the ghost picture backdrop</source>
-        <translation>Image fantôme|Afficher ou masquer l'image fantôme en fond</translation>
+        <translation>Image fantôme|Afficher ou masquer l&apos;image fantôme en fond</translation>
     </message>
     <message>
         <source>Zoom|Display the jigsaw image full-screen (F2)</source>
-        <translation>Zoom|Afficher l'image du puzzle en plein écran (F2)</translation>
+        <translation>Zoom|Afficher l&apos;image du puzzle en plein écran (F2)</translation>
     </message>
     <message>
         <source>Board color|Choose a new background board color</source>
@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>Brighten ghost|Increase the ghost picture brightness</source>
-        <translation>Fantôme plus clair|Augmenter la luminosité de l'image fantôme</translation>
+        <translation>Fantôme plus clair|Augmenter la luminosité de l&apos;image fantôme</translation>
     </message>
     <message>
         <source>Fade ghost|Decrease the ghost picture brightness</source>
-        <translation>Fantôme plus pâle|Diminuer la luminosité de l'image fantôme</translation>
+        <translation>Fantôme plus pâle|Diminuer la luminosité de l&apos;image fantôme</translation>
     </message>
     <message>
         <source>|Time in hours and minutes since jigsaw started</source>
@@ -141,11 +141,11 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Enregistrer comme économiseur d'&amp;écran...</translation>
+        <translation>Enregistrer comme économiseur d&apos;&amp;écran...</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
-        <translation>|Enregistrer le puzzle comme économiseur d'écran</translation>
+        <translation>|Enregistrer le puzzle comme économiseur d&apos;écran</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
@@ -161,15 +161,15 @@
     </message>
     <message>
         <source>|Print the picture</source>
-        <translation>|Imprimer l'image</translation>
+        <translation>|Imprimer l&apos;image</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Configuration de l'imp&amp;rimante...</translation>
+        <translation>Configuration de l&apos;imp&amp;rimante...</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
-        <translation>|Configurer l'imprimante</translation>
+        <translation>|Configurer l&apos;imprimante</translation>
     </message>
     <message>
         <source>Re&amp;start...</source>
@@ -197,19 +197,19 @@
     </message>
     <message>
         <source>&amp;Tool bar</source>
-        <translation>Barre d'&amp;outils</translation>
+        <translation>Barre d&apos;&amp;outils</translation>
     </message>
     <message>
         <source>|Show or hide the tool bar</source>
-        <translation>|Afficher ou masquer la barre d'outils</translation>
+        <translation>|Afficher ou masquer la barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status bar</source>
-        <translation>Barre d'é&amp;tat</translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>|Show or hide the status bar</source>
-        <translation>|Afficher ou masquer la barre d'état</translation>
+        <translation>|Afficher ou masquer la barre d&apos;état</translation>
     </message>
     <message>
         <source>T&amp;ray bar</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>|Show the picture window</source>
-        <translation>|Afficher la fenêtre de l'image</translation>
+        <translation>|Afficher la fenêtre de l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Loupe</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>|Display the picture full-screen</source>
-        <translation>|Afficher l'image en plein écran</translation>
+        <translation>|Afficher l&apos;image en plein écran</translation>
     </message>
     <message>
         <source>&amp;Board Color</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>|Pick any colour for the board</source>
-        <translation>|Choisir n'importe quelle couleur pour le plateau</translation>
+        <translation>|Choisir n&apos;importe quelle couleur pour le plateau</translation>
     </message>
     <message>
         <source>Matching</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>|A board colour that matches the picture</source>
-        <translation>|Une couleur de plateau assortie à l'image</translation>
+        <translation>|Une couleur de plateau assortie à l&apos;image</translation>
     </message>
     <message>
         <source>Contrasting</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>|A board colour that contrasts with the picture</source>
-        <translation>|Une couleur de plateau qui contraste avec l'image</translation>
+        <translation>|Une couleur de plateau qui contraste avec l&apos;image</translation>
     </message>
     <message>
         <source>Default</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>|Redo the step just undone</source>
-        <translation>|Rétablir l'étape qui vient d'être annulée</translation>
+        <translation>|Rétablir l&apos;étape qui vient d&apos;être annulée</translation>
     </message>
     <message>
         <source>&amp;Demo</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Plus d'a&amp;stuces...</translation>
+        <translation>Plus d&apos;a&amp;stuces...</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
@@ -361,19 +361,19 @@
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>É&amp;conomiseur d'écran...</translation>
+        <translation>É&amp;conomiseur d&apos;écran...</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
-        <translation>|Utiliser l'image comme économiseur d'écran</translation>
+        <translation>|Utiliser l&apos;image comme économiseur d&apos;écran</translation>
     </message>
     <message>
         <source>&amp;Wallpaper</source>
-        <translation>&amp;Fond d'écran</translation>
+        <translation>&amp;Fond d&apos;écran</translation>
     </message>
     <message>
         <source>|Use the picture as the desktop wallpaper</source>
-        <translation>|Utiliser l'image comme fond d'écran du bureau</translation>
+        <translation>|Utiliser l&apos;image comme fond d&apos;écran du bureau</translation>
     </message>
     <message>
         <source>T&amp;rays</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>|Choose the look of the piece edges</source>
-        <translation>|Choisir l'aspect des bords des pièces</translation>
+        <translation>|Choisir l&apos;aspect des bords des pièces</translation>
     </message>
     <message>
         <source>&amp;None</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>|Put edge pieces first when arranging</source>
-        <translation>|Mettre d'abord les pièces de bord lors du rangement</translation>
+        <translation>|Mettre d&apos;abord les pièces de bord lors du rangement</translation>
     </message>
     <message>
         <source>Sort by &amp;Color</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>|Hide the jigsaw preview pictures</source>
-        <translation>|Masquer les images d'aperçu du puzzle</translation>
+        <translation>|Masquer les images d&apos;aperçu du puzzle</translation>
     </message>
     <message>
         <source>Time &amp;Limit...</source>
@@ -661,11 +661,11 @@
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
-        <translation>Tout à l'&amp;endroit !</translation>
+        <translation>Tout à l&apos;&amp;endroit !</translation>
     </message>
     <message>
         <source>|Turn every piece the right way up</source>
-        <translation>|Remettre chaque pièce à l'endroit</translation>
+        <translation>|Remettre chaque pièce à l&apos;endroit</translation>
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
@@ -717,18 +717,18 @@
     </message>
     <message>
         <source>|Show the help contents</source>
-        <translation>|Afficher le sommaire de l'aide</translation>
+        <translation>|Afficher le sommaire de l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Rechercher dans l'aide...</translation>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
     </message>
     <message>
         <source>|Search the help</source>
-        <translation>|Rechercher dans l'aide</translation>
+        <translation>|Rechercher dans l&apos;aide</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Nouveautés</translation>
     </message>
     <message>
@@ -764,8 +764,8 @@
         <translation>À propos de ce pu&amp;zzle...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
-        <translation>|Afficher le titre, l'auteur et l'avancement du puzzle</translation>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Afficher le titre, l&apos;auteur et l&apos;avancement du puzzle</translation>
     </message>
     <message>
         <source>&amp;About...</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>|Move the ghost picture to another place</source>
-        <translation>|Déplacer l'image fantôme à un autre endroit</translation>
+        <translation>|Déplacer l&apos;image fantôme à un autre endroit</translation>
     </message>
     <message>
         <source>&amp;Find piece!</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>|Flash where this piece belongs</source>
-        <translation>|Faire clignoter l'endroit où va cette pièce</translation>
+        <translation>|Faire clignoter l&apos;endroit où va cette pièce</translation>
     </message>
     <message>
         <source>S&amp;olve Piece!</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>|Turn the piece a quarter turn clockwise</source>
-        <translation>|Tourner la pièce d'un quart de tour dans le sens horaire</translation>
+        <translation>|Tourner la pièce d&apos;un quart de tour dans le sens horaire</translation>
     </message>
     <message>
         <source>Rotate &amp;Left</source>
@@ -829,15 +829,15 @@
     </message>
     <message>
         <source>|Turn the piece a quarter turn anticlockwise</source>
-        <translation>|Tourner la pièce d'un quart de tour dans le sens antihoraire</translation>
+        <translation>|Tourner la pièce d&apos;un quart de tour dans le sens antihoraire</translation>
     </message>
     <message>
         <source>Right &amp;Way Up!</source>
-        <translation>Remettre à l'&amp;endroit !</translation>
+        <translation>Remettre à l&apos;&amp;endroit !</translation>
     </message>
     <message>
         <source>|Turn this piece the right way up</source>
-        <translation>|Remettre cette pièce à l'endroit</translation>
+        <translation>|Remettre cette pièce à l&apos;endroit</translation>
     </message>
     <message>
         <source>&amp;Unlock</source>
@@ -849,7 +849,7 @@
     </message>
     <message>
         <source>Send To &amp;Back</source>
-        <translation>Mettre à l'&amp;arrière-plan</translation>
+        <translation>Mettre à l&apos;&amp;arrière-plan</translation>
     </message>
     <message>
         <source>|Put the piece behind all others</source>
@@ -861,7 +861,7 @@
     </message>
     <message>
         <source>|Flash a piece that fits this one</source>
-        <translation>|Faire clignoter une pièce qui s'emboîte avec celle-ci</translation>
+        <translation>|Faire clignoter une pièce qui s&apos;emboîte avec celle-ci</translation>
     </message>
     <message>
         <source>&amp;Fetch Neighbor!</source>
@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>|Bring a piece that fits this one</source>
-        <translation>|Apporter une pièce qui s'emboîte avec celle-ci</translation>
+        <translation>|Apporter une pièce qui s&apos;emboîte avec celle-ci</translation>
     </message>
     <message>
         <source>Se&amp;lect all pieces</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>&amp;Send Tray to Back</source>
-        <translation>Bac à l'&amp;arrière-plan</translation>
+        <translation>Bac à l&apos;&amp;arrière-plan</translation>
     </message>
     <message>
         <source>|Put this tray behind the others</source>
@@ -936,11 +936,11 @@
         <translation>|Rassembler les pièces fantaisie isolées</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|Ranger les pièces de ce bac tout autour de son bord</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|Ranger les pièces de ce bac en grille</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>É&amp;parpiller le bac</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|Éparpiller au hasard les pièces de ce bac</translation>
     </message>
     <message>
@@ -961,15 +961,15 @@
     </message>
     <message>
         <source>|Pick any colour for the tray</source>
-        <translation>|Choisir n'importe quelle couleur pour le bac</translation>
+        <translation>|Choisir n&apos;importe quelle couleur pour le bac</translation>
     </message>
     <message>
         <source>|A tray colour that matches the picture</source>
-        <translation>|Une couleur de bac assortie à l'image</translation>
+        <translation>|Une couleur de bac assortie à l&apos;image</translation>
     </message>
     <message>
         <source>|A tray colour that contrasts with the picture</source>
-        <translation>|Une couleur de bac qui contraste avec l'image</translation>
+        <translation>|Une couleur de bac qui contraste avec l&apos;image</translation>
     </message>
     <message>
         <source>|The tray takes the board colour</source>
@@ -1030,7 +1030,7 @@ Supprimer ce bac ?</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
-        <translation>Activez l'image fantôme pour utiliser ces raccourcis</translation>
+        <translation>Activez l&apos;image fantôme pour utiliser ces raccourcis</translation>
     </message>
     <message>
         <source>Generating: </source>
@@ -1044,15 +1044,15 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
-        <translation>Le fichier %1 n'a pas pu être écrit. Le disque est peut-être plein, en lecture seule ou déconnecté</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit. Le disque est peut-être plein, en lecture seule ou déconnecté</translation>
     </message>
     <message>
         <source>This jigsaw gift file is damaged and cannot be opened</source>
         <translation>Ce fichier de puzzle cadeau est endommagé et ne peut pas être ouvert</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
-        <translation>Le puzzle a des pièces tournées mais la rotation est désactivée. Choisissez « Oui » pour remettre toutes les pièces à l'endroit ou « Non » pour réactiver la rotation.</translation>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>Le puzzle a des pièces tournées mais la rotation est désactivée. Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit ou « Non » pour réactiver la rotation.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
@@ -1060,12 +1060,15 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Ressources graphiques insuffisantes pour une taille de pièce aussi grande – réduire le nombre de couleurs du bureau peut aider. Retour à l'échelle de 100%...</translation>
+        <translation>Ressources graphiques insuffisantes pour une taille de pièce aussi grande – réduire le nombre de couleurs du bureau peut aider. Retour à l&apos;échelle de 100%...</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n pièce</numerusform><numerusform>%n pièces</numerusform></translation>
+        <translation>
+            <numerusform>%n pièce</numerusform>
+            <numerusform>%n pièces</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1097,7 +1100,7 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
-        <translation>La partie enregistrée %1 ne peut pas être supprimée. %2. La nouvelle partie commence quand même ; l'ancienne sera de nouveau proposée au prochain démarrage, sauf si cette partie l'écrase.</translation>
+        <translation>La partie enregistrée %1 ne peut pas être supprimée. %2. La nouvelle partie commence quand même ; l&apos;ancienne sera de nouveau proposée au prochain démarrage, sauf si cette partie l&apos;écrase.</translation>
     </message>
     <message>
         <source>%1 A new game is started instead.</source>
@@ -1145,7 +1148,7 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>right way up</source>
-        <translation>remise à l'endroit</translation>
+        <translation>remise à l&apos;endroit</translation>
     </message>
     <message>
         <source>cheat</source>
@@ -1178,42 +1181,54 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform> en trichant %n fois !</numerusform><numerusform> en trichant %n fois !</numerusform></translation>
+        <translation>
+            <numerusform> en trichant %n fois !</numerusform>
+            <numerusform> en trichant %n fois !</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n minute</numerusform><numerusform>%n minutes</numerusform></translation>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n seconde</numerusform><numerusform>%n secondes</numerusform></translation>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Pièces placées : %1 sur %n</numerusform><numerusform>Pièces placées : %1 sur %n</numerusform></translation>
+        <translation>
+            <numerusform>Pièces placées : %1 sur %n</numerusform>
+            <numerusform>Pièces placées : %1 sur %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
 
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
-        <translation>Vous êtes en mode mystère et l'image est masquée !
+        <translation>Vous êtes en mode mystère et l&apos;image est masquée !
 
 Choisissez « Oui » pour quitter le mode mystère et dévoiler le puzzle.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Choisissez « Oui » pour quitter le mode mystère. Vous pourrez alors utiliser les outils d'aperçu.</translation>
+        <translation>Choisissez « Oui » pour quitter le mode mystère. Vous pourrez alors utiliser les outils d&apos;aperçu.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
-        <translation>Choisissez « Oui » pour passer en mode mystère et masquer toutes les images d'aperçu.</translation>
+        <translation>Choisissez « Oui » pour passer en mode mystère et masquer toutes les images d&apos;aperçu.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
-        <translation>Choisissez « Oui » pour remettre toutes les pièces à l'endroit.</translation>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
@@ -1226,8 +1241,12 @@ The game has not been saved. Close the jigsaw without saving it?
 Choose No to go back to the game.</source>
         <translation>
 
-La partie n'a pas été enregistrée. Fermer le puzzle sans l'enregistrer ?
+La partie n&apos;a pas été enregistrée. Fermer le puzzle sans l&apos;enregistrer ?
 Choisissez « Non » pour revenir à la partie.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher %1</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1254,17 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <message>
         <source>All</source>
         <translation>Tout</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Pourcentage terminé</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Arrêter !</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1304,23 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Édition cadeau gratuite – partagez-la avec vos amis !</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis !
+Toutes les images et tous les sons ont été créés pour Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>À propos de Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Ceci est un cadeau gratuit – ni à vendre ni à distribuer.</translation>
     </message>
 </context>
 <context>
@@ -1343,6 +1390,13 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
 </context>
 <context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Ce bureau ne permet pas aux programmes de lire l&apos;écran : la loupe ne peut pas l&apos;agrandir ici.</translation>
+    </message>
+</context>
+<context>
     <name>quill::PieceSizeDialog</name>
     <message>
         <source>Classic|The traditional jigsaw piece style</source>
@@ -1386,7 +1440,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>|Set the amount of shape irregularity</source>
-        <translation>|Régler l'irrégularité des formes</translation>
+        <translation>|Régler l&apos;irrégularité des formes</translation>
     </message>
     <message>
         <source>Fun pieces:</source>
@@ -1533,11 +1587,11 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Zoom picture</source>
-        <translation>Zoom sur l'image</translation>
+        <translation>Zoom sur l&apos;image</translation>
     </message>
     <message>
         <source>Picture window</source>
-        <translation>Fenêtre de l'image</translation>
+        <translation>Fenêtre de l&apos;image</translation>
     </message>
     <message>
         <source>Loupe window</source>
@@ -1594,6 +1648,20 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <message>
         <source>More...</source>
         <translation>Plus...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Loupe : %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
     </message>
 </context>
 <context>

@@ -13,19 +13,19 @@
     </message>
     <message>
         <source>Picture|Toggle the picture overlay (F3)</source>
-        <translation>Immagine|Mostra o nascondi la finestra dell'immagine (F3)</translation>
+        <translation>Immagine|Mostra o nascondi la finestra dell&apos;immagine (F3)</translation>
     </message>
     <message>
         <source>Loupe|Toggle the magnifying glass (F4)</source>
-        <translation>Lente|Mostra o nascondi la lente d'ingrandimento (F4)</translation>
+        <translation>Lente|Mostra o nascondi la lente d&apos;ingrandimento (F4)</translation>
     </message>
     <message>
         <source>Ghost Picture|Toggle the ghost picture backdrop</source>
-        <translation>Immagine fantasma|Mostra o nascondi l'immagine fantasma sullo sfondo</translation>
+        <translation>Immagine fantasma|Mostra o nascondi l&apos;immagine fantasma sullo sfondo</translation>
     </message>
     <message>
         <source>Zoom|Display the jigsaw image full-screen (F2)</source>
-        <translation>Zoom|Mostra l'immagine del puzzle a schermo intero (F2)</translation>
+        <translation>Zoom|Mostra l&apos;immagine del puzzle a schermo intero (F2)</translation>
     </message>
     <message>
         <source>Board color|Choose a new background board color</source>
@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>Brighten ghost|Increase the ghost picture brightness</source>
-        <translation>Fantasma più chiaro|Aumenta la luminosità dell'immagine fantasma</translation>
+        <translation>Fantasma più chiaro|Aumenta la luminosità dell&apos;immagine fantasma</translation>
     </message>
     <message>
         <source>Fade ghost|Decrease the ghost picture brightness</source>
-        <translation>Fantasma più tenue|Diminuisci la luminosità dell'immagine fantasma</translation>
+        <translation>Fantasma più tenue|Diminuisci la luminosità dell&apos;immagine fantasma</translation>
     </message>
     <message>
         <source>|Time in hours and minutes since jigsaw started</source>
-        <translation>|Tempo in ore e minuti dall'inizio del puzzle</translation>
+        <translation>|Tempo in ore e minuti dall&apos;inizio del puzzle</translation>
     </message>
     <message>
         <source>|Number of pieces solved out of total</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>|Print the picture</source>
-        <translation>|Stampa l'immagine</translation>
+        <translation>|Stampa l&apos;immagine</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>|Show the picture window</source>
-        <translation>|Mostra la finestra dell'immagine</translation>
+        <translation>|Mostra la finestra dell&apos;immagine</translation>
     </message>
     <message>
         <source>&amp;Loupe</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>|Show the magnifying glass</source>
-        <translation>|Mostra la lente d'ingrandimento</translation>
+        <translation>|Mostra la lente d&apos;ingrandimento</translation>
     </message>
     <message>
         <source>&amp;Ghost picture</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>|Show a faded picture on the board</source>
-        <translation>|Mostra un'immagine sbiadita sul tavolo</translation>
+        <translation>|Mostra un&apos;immagine sbiadita sul tavolo</translation>
     </message>
     <message>
         <source>&amp;Zoom picture</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>|Display the picture full-screen</source>
-        <translation>|Mostra l'immagine a schermo intero</translation>
+        <translation>|Mostra l&apos;immagine a schermo intero</translation>
     </message>
     <message>
         <source>&amp;Board Color</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>|A board colour that matches the picture</source>
-        <translation>|Un colore del tavolo abbinato all'immagine</translation>
+        <translation>|Un colore del tavolo abbinato all&apos;immagine</translation>
     </message>
     <message>
         <source>Contrasting</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>|A board colour that contrasts with the picture</source>
-        <translation>|Un colore del tavolo in contrasto con l'immagine</translation>
+        <translation>|Un colore del tavolo in contrasto con l&apos;immagine</translation>
     </message>
     <message>
         <source>Default</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>|Undo the last step</source>
-        <translation>|Annulla l'ultimo passo</translation>
+        <translation>|Annulla l&apos;ultimo passo</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
-        <translation>|Usa l'immagine come salvaschermo</translation>
+        <translation>|Usa l&apos;immagine come salvaschermo</translation>
     </message>
     <message>
         <source>&amp;Wallpaper</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>|Use the picture as the desktop wallpaper</source>
-        <translation>|Usa l'immagine come sfondo del desktop</translation>
+        <translation>|Usa l&apos;immagine come sfondo del desktop</translation>
     </message>
     <message>
         <source>T&amp;rays</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>|Moving pieces cast a shadow</source>
-        <translation>|Le tessere in movimento proiettano un'ombra</translation>
+        <translation>|Le tessere in movimento proiettano un&apos;ombra</translation>
     </message>
     <message>
         <source>&amp;Outlines</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>|Choose the look of the piece edges</source>
-        <translation>|Scegli l'aspetto dei bordi delle tessere</translation>
+        <translation>|Scegli l&apos;aspetto dei bordi delle tessere</translation>
     </message>
     <message>
         <source>&amp;None</source>
@@ -728,7 +728,7 @@
         <translation>|Cerca nella guida</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Novità</translation>
     </message>
     <message>
@@ -764,7 +764,7 @@
         <translation>Informazioni su questo &amp;puzzle...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
         <translation>|Mostra titolo, autore e avanzamento del puzzle</translation>
     </message>
     <message>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>|Move the ghost picture to another place</source>
-        <translation>|Sposta l'immagine fantasma in un altro punto</translation>
+        <translation>|Sposta l&apos;immagine fantasma in un altro punto</translation>
     </message>
     <message>
         <source>&amp;Find piece!</source>
@@ -936,11 +936,11 @@
         <translation>|Raccogli le tessere divertenti singole</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|Disponi le tessere di questo vassoio lungo il suo bordo</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|Disponi le tessere di questo vassoio in una griglia</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>S&amp;parpaglia vassoio</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|Sparpaglia a caso le tessere di questo vassoio</translation>
     </message>
     <message>
@@ -965,11 +965,11 @@
     </message>
     <message>
         <source>|A tray colour that matches the picture</source>
-        <translation>|Un colore del vassoio abbinato all'immagine</translation>
+        <translation>|Un colore del vassoio abbinato all&apos;immagine</translation>
     </message>
     <message>
         <source>|A tray colour that contrasts with the picture</source>
-        <translation>|Un colore del vassoio in contrasto con l'immagine</translation>
+        <translation>|Un colore del vassoio in contrasto con l&apos;immagine</translation>
     </message>
     <message>
         <source>|The tray takes the board colour</source>
@@ -1030,7 +1030,7 @@ Eliminare questo vassoio?</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
-        <translation>Attiva l'immagine fantasma per usare queste scorciatoie</translation>
+        <translation>Attiva l&apos;immagine fantasma per usare queste scorciatoie</translation>
     </message>
     <message>
         <source>Generating: </source>
@@ -1051,7 +1051,7 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
         <translation>Questo file di puzzle regalo è danneggiato e non può essere aperto</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
         <translation>Il puzzle ha tessere ruotate ma la rotazione è disattivata. Premi «Sì» per raddrizzare tutte le tessere o «No» per riattivare la rotazione.</translation>
     </message>
     <message>
@@ -1065,7 +1065,10 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n tessera</numerusform><numerusform>%n tessere</numerusform></translation>
+        <translation>
+            <numerusform>%n tessera</numerusform>
+            <numerusform>%n tessere</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1178,28 +1181,40 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform> con %n trucco!</numerusform><numerusform> con %n trucchi!</numerusform></translation>
+        <translation>
+            <numerusform> con %n trucco!</numerusform>
+            <numerusform> con %n trucchi!</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n minuto</numerusform><numerusform>%n minuti</numerusform></translation>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n secondo</numerusform><numerusform>%n secondi</numerusform></translation>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Hai collocato %1 tessere su %n</numerusform><numerusform>Hai collocato %1 tessere su %n</numerusform></translation>
+        <translation>
+            <numerusform>Hai collocato %1 tessere su %n</numerusform>
+            <numerusform>Hai collocato %1 tessere su %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
 
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
-        <translation>Sei in modalità mistero e l'immagine è nascosta!
+        <translation>Sei in modalità mistero e l&apos;immagine è nascosta!
 
 Premi «Sì» per uscire dalla modalità mistero e svelare il puzzle.</translation>
     </message>
@@ -1212,7 +1227,7 @@ Premi «Sì» per uscire dalla modalità mistero e svelare il puzzle.</translati
         <translation>Premi «Sì» per entrare in modalità mistero e nascondere tutte le immagini di anteprima.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
         <translation>Premi «Sì» per raddrizzare tutte le tessere.</translation>
     </message>
     <message>
@@ -1229,12 +1244,27 @@ Choose No to go back to the game.</source>
 La partita non è stata salvata. Chiudere il puzzle senza salvarlo?
 Scegli «No» per tornare alla partita.</translation>
     </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Impossibile avviare un browser web per mostrare %1</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>All</source>
         <translation>Tutti</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Percentuale completata</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Ferma!</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1304,23 @@ Scegli «No» per tornare alla partita.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Edizione regalo gratuita: condividila con i tuoi amici!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Edizione regalo gratuita: condividila con i tuoi amici!
+Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Informazioni su Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Questo è un regalo gratuito: non destinato alla vendita né alla distribuzione.</translation>
     </message>
 </context>
 <context>
@@ -1335,11 +1382,18 @@ Scegli «No» per tornare alla partita.</translation>
     <name>quill::CongratsDialog</name>
     <message>
         <source>You solved it!</source>
-        <translation>Ce l'hai fatta!</translation>
+        <translation>Ce l&apos;hai fatta!</translation>
     </message>
     <message>
         <source>Congratulations!</source>
         <translation>Congratulazioni!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Questo desktop non permette ai programmi di leggere lo schermo, quindi la lente non può ingrandirlo qui.</translation>
     </message>
 </context>
 <context>
@@ -1533,11 +1587,11 @@ Scegli «No» per tornare alla partita.</translation>
     </message>
     <message>
         <source>Zoom picture</source>
-        <translation>Zoom dell'immagine</translation>
+        <translation>Zoom dell&apos;immagine</translation>
     </message>
     <message>
         <source>Picture window</source>
-        <translation>Finestra dell'immagine</translation>
+        <translation>Finestra dell&apos;immagine</translation>
     </message>
     <message>
         <source>Loupe window</source>
@@ -1594,6 +1648,20 @@ Scegli «No» per tornare alla partita.</translation>
     <message>
         <source>More...</source>
         <translation>Altro...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lente: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
     </message>
 </context>
 <context>

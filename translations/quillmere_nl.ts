@@ -728,7 +728,7 @@
         <translation>|In de help zoeken</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Wat is er nieuw</translation>
     </message>
     <message>
@@ -764,7 +764,7 @@
         <translation>Over deze &amp;puzzel...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
         <translation>|Titel, maker en voortgang van de puzzel tonen</translation>
     </message>
     <message>
@@ -936,11 +936,11 @@
         <translation>|De losse fantasiestukjes verzamelen</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|De stukjes van dit bakje rondom langs de rand schikken</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|De stukjes van dit bakje in een raster schikken</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>Bakje &amp;door elkaar</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|De stukjes van dit bakje willekeurig verspreiden</translation>
     </message>
     <message>
@@ -1051,8 +1051,8 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
         <translation>Dit puzzelcadeaubestand is beschadigd en kan niet worden geopend</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
-        <translation>De puzzel heeft gedraaide stukjes, maar draaien staat uit. Kies 'Ja' om alle stukjes rechtop te draaien of 'Nee' om draaien weer aan te zetten.</translation>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>De puzzel heeft gedraaide stukjes, maar draaien staat uit. Kies &apos;Ja&apos; om alle stukjes rechtop te draaien of &apos;Nee&apos; om draaien weer aan te zetten.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
@@ -1060,12 +1060,15 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Onvoldoende grafische middelen voor zo'n grote stukjesgrootte – minder kleuren op het bureaublad kan helpen. De schaal gaat terug naar 100%...</translation>
+        <translation>Onvoldoende grafische middelen voor zo&apos;n grote stukjesgrootte – minder kleuren op het bureaublad kan helpen. De schaal gaat terug naar 100%...</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n stukje</numerusform><numerusform>%n stukjes</numerusform></translation>
+        <translation>
+            <numerusform>%n stukje</numerusform>
+            <numerusform>%n stukjes</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1178,22 +1181,34 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform> met %n keer valsspelen!</numerusform><numerusform> met %n keer valsspelen!</numerusform></translation>
+        <translation>
+            <numerusform> met %n keer valsspelen!</numerusform>
+            <numerusform> met %n keer valsspelen!</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n minuut</numerusform><numerusform>%n minuten</numerusform></translation>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n seconde</numerusform><numerusform>%n seconden</numerusform></translation>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Je hebt %1 van %n stukje gelegd</numerusform><numerusform>Je hebt %1 van %n stukjes gelegd</numerusform></translation>
+        <translation>
+            <numerusform>Je hebt %1 van %n stukje gelegd</numerusform>
+            <numerusform>Je hebt %1 van %n stukjes gelegd</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
@@ -1201,19 +1216,19 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
         <translation>Je zit in de mysteriemodus en de afbeelding is verborgen!
 
-Kies 'Ja' om de mysteriemodus te verlaten en de puzzel te tonen.</translation>
+Kies &apos;Ja&apos; om de mysteriemodus te verlaten en de puzzel te tonen.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Kies 'Ja' om de mysteriemodus te verlaten. Daarna kun je de voorbeeldhulpmiddelen gebruiken.</translation>
+        <translation>Kies &apos;Ja&apos; om de mysteriemodus te verlaten. Daarna kun je de voorbeeldhulpmiddelen gebruiken.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
-        <translation>Kies 'Ja' om naar de mysteriemodus te gaan en alle voorbeeldafbeeldingen te verbergen.</translation>
+        <translation>Kies &apos;Ja&apos; om naar de mysteriemodus te gaan en alle voorbeeldafbeeldingen te verbergen.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
-        <translation>Kies 'Ja' om alle stukjes rechtop te draaien.</translation>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Kies &apos;Ja&apos; om alle stukjes rechtop te draaien.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
@@ -1227,7 +1242,11 @@ Choose No to go back to the game.</source>
         <translation>
 
 Het spel is niet opgeslagen. De puzzel sluiten zonder op te slaan?
-Kies 'Nee' om terug te gaan naar het spel.</translation>
+Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Er kon geen webbrowser worden gestart om %1 te tonen</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1254,17 @@ Kies 'Nee' om terug te gaan naar het spel.</translation>
     <message>
         <source>All</source>
         <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Percentage voltooid</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Stop!</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1304,23 @@ Kies 'Nee' om terug te gaan naar het spel.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Gratis cadeau-editie – deel hem met je vrienden!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Gratis cadeau-editie – deel hem met je vrienden!
+Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Over Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Dit is een gratis cadeau – niet bestemd voor verkoop of verspreiding.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1387,13 @@ Kies 'Nee' om terug te gaan naar het spel.</translation>
     <message>
         <source>Congratulations!</source>
         <translation>Gefeliciteerd!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Dit bureaublad laat programma&apos;s het scherm niet lezen, dus de loep kan het hier niet vergroten.</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1648,20 @@ Kies 'Nee' om terug te gaan naar het spel.</translation>
     <message>
         <source>More...</source>
         <translation>Meer...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Loep: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
     </message>
 </context>
 <context>

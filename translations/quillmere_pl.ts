@@ -728,7 +728,7 @@
         <translation>|Przeszukaj pomoc</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Co nowego</translation>
     </message>
     <message>
@@ -764,7 +764,7 @@
         <translation>O tych &amp;puzzlach...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
         <translation>|Pokaż tytuł, autora i postęp puzzli</translation>
     </message>
     <message>
@@ -936,11 +936,11 @@
         <translation>|Zbierz pojedyncze elementy zabawne</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|Ułóż elementy tej tacki wokół jej krawędzi</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|Ułóż elementy tej tacki w siatce</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>R&amp;ozrzuć tackę</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|Rozrzuć losowo elementy tej tacki</translation>
     </message>
     <message>
@@ -1051,7 +1051,7 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
         <translation>Ten plik prezentu z puzzlami jest uszkodzony i nie można go otworzyć</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
         <translation>Puzzle mają obrócone elementy, ale obracanie jest obecnie wyłączone. Wybierz „Tak”, aby obrócić wszystkie elementy właściwą stroną do góry, lub „Nie”, aby znów włączyć obracanie.</translation>
     </message>
     <message>
@@ -1065,7 +1065,11 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n element</numerusform><numerusform>%n elementy</numerusform><numerusform>%n elementów</numerusform></translation>
+        <translation>
+            <numerusform>%n element</numerusform>
+            <numerusform>%n elementy</numerusform>
+            <numerusform>%n elementów</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1178,22 +1182,38 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform>, oszukując %n raz!</numerusform><numerusform>, oszukując %n razy!</numerusform><numerusform>, oszukując %n razy!</numerusform></translation>
+        <translation>
+            <numerusform>, oszukując %n raz!</numerusform>
+            <numerusform>, oszukując %n razy!</numerusform>
+            <numerusform>, oszukując %n razy!</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n minutę</numerusform><numerusform>%n minuty</numerusform><numerusform>%n minut</numerusform></translation>
+        <translation>
+            <numerusform>%n minutę</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n sekundę</numerusform><numerusform>%n sekundy</numerusform><numerusform>%n sekund</numerusform></translation>
+        <translation>
+            <numerusform>%n sekundę</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Ułożono %1 z %n elementu</numerusform><numerusform>Ułożono %1 z %n elementów</numerusform><numerusform>Ułożono %1 z %n elementów</numerusform></translation>
+        <translation>
+            <numerusform>Ułożono %1 z %n elementu</numerusform>
+            <numerusform>Ułożono %1 z %n elementów</numerusform>
+            <numerusform>Ułożono %1 z %n elementów</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
@@ -1212,7 +1232,7 @@ Wybierz „Tak”, aby wyjść z trybu zagadki i odsłonić puzzle.</translation
         <translation>Wybierz „Tak”, aby przejść do trybu zagadki i ukryć wszystkie obrazy podglądu.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
         <translation>Wybierz „Tak”, aby obrócić wszystkie elementy właściwą stroną do góry.</translation>
     </message>
     <message>
@@ -1229,12 +1249,27 @@ Choose No to go back to the game.</source>
 Gra nie została zapisana. Zamknąć puzzle bez zapisywania?
 Wybierz „Nie”, aby wrócić do gry.</translation>
     </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Nie udało się uruchomić przeglądarki, aby pokazać %1</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>All</source>
         <translation>Wszystkie</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Procent ukończenia</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Stop!</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1309,23 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Darmowa edycja prezentowa – podziel się nią ze znajomymi!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Darmowa edycja prezentowa – podziel się nią ze znajomymi!
+Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>O programie Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>To darmowy prezent – nie do sprzedaży ani dystrybucji.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1392,13 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     <message>
         <source>Congratulations!</source>
         <translation>Gratulacje!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Ten pulpit nie pozwala programom odczytywać ekranu, więc lupa nie może go tu powiększyć.</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1653,20 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     <message>
         <source>More...</source>
         <translation>Więcej...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupa: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
     </message>
 </context>
 <context>

@@ -728,7 +728,7 @@
         <translation>|Pesquisar na ajuda</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Novidades</translation>
     </message>
     <message>
@@ -764,7 +764,7 @@
         <translation>Sobre este &amp;quebra-cabeça...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
         <translation>|Mostrar o título, o autor e o progresso do quebra-cabeça</translation>
     </message>
     <message>
@@ -936,11 +936,11 @@
         <translation>|Juntar as peças divertidas soltas</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|Organizar as peças desta bandeja ao redor da borda</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|Organizar as peças desta bandeja em uma grade</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>Es&amp;palhar bandeja</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|Espalhar ao acaso as peças desta bandeja</translation>
     </message>
     <message>
@@ -1051,8 +1051,8 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
         <translation>Este arquivo de quebra-cabeça de presente está danificado e não pode ser aberto</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
-        <translation>O quebra-cabeça tem peças giradas, mas a rotação está desativada. Clique em "Sim" para virar todas as peças para cima ou em "Não" para reativar a rotação.</translation>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>O quebra-cabeça tem peças giradas, mas a rotação está desativada. Clique em &quot;Sim&quot; para virar todas as peças para cima ou em &quot;Não&quot; para reativar a rotação.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
@@ -1065,7 +1065,10 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n peça</numerusform><numerusform>%n peças</numerusform></translation>
+        <translation>
+            <numerusform>%n peça</numerusform>
+            <numerusform>%n peças</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1178,22 +1181,34 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform> trapaceando %n vez!</numerusform><numerusform> trapaceando %n vezes!</numerusform></translation>
+        <translation>
+            <numerusform> trapaceando %n vez!</numerusform>
+            <numerusform> trapaceando %n vezes!</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n minuto</numerusform><numerusform>%n minutos</numerusform></translation>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n segundo</numerusform><numerusform>%n segundos</numerusform></translation>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Você encaixou %1 de %n peça</numerusform><numerusform>Você encaixou %1 de %n peças</numerusform></translation>
+        <translation>
+            <numerusform>Você encaixou %1 de %n peça</numerusform>
+            <numerusform>Você encaixou %1 de %n peças</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
@@ -1201,19 +1216,19 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
         <translation>Você está no modo mistério e a imagem está oculta!
 
-Clique em "Sim" para sair do modo mistério e revelar o quebra-cabeça.</translation>
+Clique em &quot;Sim&quot; para sair do modo mistério e revelar o quebra-cabeça.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Clique em "Sim" para sair do modo mistério. Depois você poderá usar as ferramentas de prévia.</translation>
+        <translation>Clique em &quot;Sim&quot; para sair do modo mistério. Depois você poderá usar as ferramentas de prévia.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
-        <translation>Clique em "Sim" para entrar no modo mistério e ocultar todas as imagens de prévia.</translation>
+        <translation>Clique em &quot;Sim&quot; para entrar no modo mistério e ocultar todas as imagens de prévia.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
-        <translation>Clique em "Sim" para virar todas as peças para cima.</translation>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Clique em &quot;Sim&quot; para virar todas as peças para cima.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
@@ -1227,7 +1242,11 @@ Choose No to go back to the game.</source>
         <translation>
 
 O jogo não foi salvo. Fechar o quebra-cabeça sem salvar?
-Escolha "Não" para voltar ao jogo.</translation>
+Escolha &quot;Não&quot; para voltar ao jogo.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Não foi possível abrir um navegador para mostrar %1</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1254,17 @@ Escolha "Não" para voltar ao jogo.</translation>
     <message>
         <source>All</source>
         <translation>Todas</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Porcentagem concluída</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Parar!</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1304,23 @@ Escolha "Não" para voltar ao jogo.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Edição de presente gratuita: compartilhe com seus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Edição de presente gratuita: compartilhe com seus amigos!
+Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Sobre o Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Este é um presente gratuito: não é para venda nem distribuição.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1387,13 @@ Escolha "Não" para voltar ao jogo.</translation>
     <message>
         <source>Congratulations!</source>
         <translation>Parabéns!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Esta área de trabalho não permite que programas leiam a tela, então a lupa não pode ampliá-la aqui.</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1648,20 @@ Escolha "Não" para voltar ao jogo.</translation>
     <message>
         <source>More...</source>
         <translation>Mais...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupa: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
     </message>
 </context>
 <context>

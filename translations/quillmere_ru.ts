@@ -728,7 +728,7 @@
         <translation>|Искать в справке</translation>
     </message>
     <message>
-        <source>&amp;What's New</source>
+        <source>&amp;What&apos;s New</source>
         <translation>&amp;Что нового</translation>
     </message>
     <message>
@@ -764,7 +764,7 @@
         <translation>Об этом п&amp;азле...</translation>
     </message>
     <message>
-        <source>|Show the jigsaw's title, creator and progress</source>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
         <translation>|Показать название, автора и ход сборки пазла</translation>
     </message>
     <message>
@@ -936,11 +936,11 @@
         <translation>|Собрать отдельные забавные детали</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces around its edge</source>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
         <translation>|Разложить детали этого лотка по его краю</translation>
     </message>
     <message>
-        <source>|Arrange this tray's pieces in a grid</source>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
         <translation>|Разложить детали этого лотка сеткой</translation>
     </message>
     <message>
@@ -948,7 +948,7 @@
         <translation>Пере&amp;мешать лоток</translation>
     </message>
     <message>
-        <source>|Scatter this tray's pieces at random</source>
+        <source>|Scatter this tray&apos;s pieces at random</source>
         <translation>|Разбросать детали этого лотка случайно</translation>
     </message>
     <message>
@@ -1051,7 +1051,7 @@ Click on our home page below for a free demo of all the other great features of 
         <translation>Этот файл пазла-подарка повреждён и не может быть открыт</translation>
     </message>
     <message>
-        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces the right way up or 'No' to re-enable rotation.</source>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
         <translation>В пазле есть повёрнутые детали, но вращение сейчас выключено. Нажмите «Да», чтобы повернуть все детали как надо, или «Нет», чтобы снова включить вращение.</translation>
     </message>
     <message>
@@ -1065,7 +1065,11 @@ Click on our home page below for a free demo of all the other great features of 
     <message numerus="yes">
         <source>%n pieces</source>
         <comment>a count of pieces</comment>
-        <translation><numerusform>%n деталь</numerusform><numerusform>%n детали</numerusform><numerusform>%n деталей</numerusform></translation>
+        <translation>
+            <numerusform>%n деталь</numerusform>
+            <numerusform>%n детали</numerusform>
+            <numerusform>%n деталей</numerusform>
+        </translation>
     </message>
     <message>
         <source>. You used Auto-solve!</source>
@@ -1178,22 +1182,38 @@ Click on our home page below for a free demo of all the other great features of 
     <message numerus="yes">
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
-        <translation><numerusform> с %n хитростью!</numerusform><numerusform> с %n хитростями!</numerusform><numerusform> с %n хитростями!</numerusform></translation>
+        <translation>
+            <numerusform> с %n хитростью!</numerusform>
+            <numerusform> с %n хитростями!</numerusform>
+            <numerusform> с %n хитростями!</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n минуту</numerusform><numerusform>%n минуты</numerusform><numerusform>%n минут</numerusform></translation>
+        <translation>
+            <numerusform>%n минуту</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>time taken</comment>
-        <translation><numerusform>%n секунду</numerusform><numerusform>%n секунды</numerusform><numerusform>%n секунд</numerusform></translation>
+        <translation>
+            <numerusform>%n секунду</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
-        <translation><numerusform>Собрано %1 из %n детали</numerusform><numerusform>Собрано %1 из %n деталей</numerusform><numerusform>Собрано %1 из %n деталей</numerusform></translation>
+        <translation>
+            <numerusform>Собрано %1 из %n детали</numerusform>
+            <numerusform>Собрано %1 из %n деталей</numerusform>
+            <numerusform>Собрано %1 из %n деталей</numerusform>
+        </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
@@ -1212,7 +1232,7 @@ Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
         <translation>Нажмите «Да», чтобы перейти в режим загадки и скрыть все картинки предпросмотра.</translation>
     </message>
     <message>
-        <source>Press 'Yes' to turn all pieces the right way up.</source>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
         <translation>Нажмите «Да», чтобы повернуть все детали как надо.</translation>
     </message>
     <message>
@@ -1229,12 +1249,27 @@ Choose No to go back to the game.</source>
 Игра не сохранена. Закрыть пазл без сохранения?
 Нажмите «Нет», чтобы вернуться к игре.</translation>
     </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Не удалось запустить браузер, чтобы показать %1</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>All</source>
         <translation>Все</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Процент готовности</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Стоп!</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1309,23 @@ Choose No to go back to the game.</source>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Бесплатная подарочная версия — поделитесь ею с друзьями!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Бесплатная подарочная версия — поделитесь ею с друзьями!
+Все картинки и звуки сделаны для Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>О программе Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Это бесплатный подарок — не для продажи и распространения.</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1392,13 @@ Choose No to go back to the game.</source>
     <message>
         <source>Congratulations!</source>
         <translation>Поздравляем!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Этот рабочий стол не разрешает программам читать экран, поэтому лупа не может его здесь увеличить.</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1653,20 @@ Choose No to go back to the game.</source>
     <message>
         <source>More...</source>
         <translation>Ещё...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Лупа: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
     </message>
 </context>
 <context>

@@ -71,13 +71,13 @@ SolveDialogControls SolveDialogOf(QWidget& dialog, const std::function<void()>& 
   layout->setContentsMargins(6, 6, 6, 6);
   controls.Gauge = new QProgressBar(&dialog);
   controls.Gauge->setObjectName("SolveGauge");
-  controls.Gauge->setToolTip("Percentage complete");
+  controls.Gauge->setToolTip(QCoreApplication::translate("SolveDialog", "Percentage complete"));
   controls.Gauge->setRange(0, 100);
   controls.Speed = new QSlider(Qt::Horizontal, &dialog);
   controls.Speed->setObjectName("SpeedBar");
   controls.Speed->setRange(1, 10);
   controls.Speed->setValue(5);
-  auto* stop = new QPushButton("Stop!", &dialog);
+  auto* stop = new QPushButton(QCoreApplication::translate("SolveDialog", "Stop!"), &dialog);
   stop->setObjectName("OKBtn");
   QObject::connect(stop, &QPushButton::clicked, &dialog, &QWidget::close);
   auto* row = new QHBoxLayout;
