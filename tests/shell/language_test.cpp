@@ -244,6 +244,15 @@ TEST_P(CatalogueTest, AcceleratorsAreUniqueWithinEachMenu) {
   }
 }
 
+// Qt's own texts (message box buttons) come with the program, trimmed from Qt's
+// catalogue of the language, for systems that have no Qt translations installed.
+TEST_P(CatalogueTest, QtsButtonTextsComeWithTheProgram) {
+  QTranslator qt;
+  ASSERT_TRUE(qt.load(QString("qtbase_") + GetParam(), ":/translations"));
+  for (const char* text : {"&Yes", "&No", "Cancel"})
+    EXPECT_FALSE(qt.translate("QPlatformTheme", text).isEmpty()) << text;
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, CatalogueTest,
                          ::testing::Values("de", "fr", "es", "it", "pt_BR", "pl", "nl", "ru"),
                          [](const ::testing::TestParamInfo<const char*>& language) {
