@@ -10,7 +10,9 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "common/translate.h"
@@ -61,6 +63,33 @@ TEST(LanguageChoice, FollowsTheLocaleVariablesAsGettextDoes) {
                 return it == variables.end() ? std::string() : it->second;
               }),
               expected);
+  }
+}
+
+// A language the gift names applies only when the locale names none.
+TEST(LanguageChoice, TheGiftsLanguageAppliesWhenTheLocaleNamesNone) {
+  TestApplication();
+  std::map<std::string, std::optional<std::string>> saved;
+  for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    saved[name] = value ? std::optional<std::string>(value) : std::nullopt;
+    ::unsetenv(name);
+  }
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"C.UTF-8", "pl_PL", "pl"}, {"C.UTF-8", "", ""}, {"C.UTF-8", "ja", ""},
+      {"de_DE.UTF-8", "pl", ""},  // the locale names German: the gift's language is not taken
+  };
+  for (const auto& [locale, gift, expected] : cases) {
+    SCOPED_TRACE(::testing::Message() << locale << " " << gift);
+    ::setenv("LANG", locale, 1);
+    InstallTranslations("");
+    ChooseLanguage(gift);
+    EXPECT_EQ(CurrentLanguage(), expected);
+  }
+  InstallTranslations("");
+  for (const auto& [name, value] : saved) {
+    if (value) ::setenv(name.c_str(), value->c_str(), 1);
+    else ::unsetenv(name.c_str());
   }
 }
 
