@@ -15,8 +15,8 @@
 
 namespace quill {
 
-const char* const kAboutNoticeText =
-    "Free gift edition - share it with your friends!\nAll pictures and sounds made for Quillmere Gift.";
+const char* const kAboutNoticeText = QT_TRANSLATE_NOOP(
+    "quill::AboutBox", "Free gift edition - share it with your friends!\nAll pictures and sounds made for Quillmere Gift.");
 
 namespace {
 
@@ -105,7 +105,7 @@ class ShadowedName : public QWidget {
 }  // namespace
 
 AboutBox::AboutBox(QtHost& host, QWidget* parent)
-    : SkinnedDialog("AboutBox", "About Quillmere Gift", host.SkinPicture(), parent), host_(host) {
+    : SkinnedDialog("AboutBox", tr("About Quillmere Gift"), host.SkinPicture(), parent), host_(host) {
   auto* panel = new BevelPanel(this);
   panel->setObjectName("Panel1");
   panel->SetBevel(BevelPanel::Bevel::Lowered, 1);
@@ -130,7 +130,8 @@ AboutBox::AboutBox(QtHost& host, QWidget* parent)
   inPanel->addLayout(top);
   inPanel->addSpacing(kCommentGap);
   inPanel->addStretch(1);
-  QLabel* comment = NewLabel(panel, "Comment", "This is a free gift - not for retail sale or distribution.");
+  QLabel* comment =
+      NewLabel(panel, "Comment", tr("This is a free gift - not for retail sale or distribution.").toStdString());
   comment->setWordWrap(true);
   comment->setMinimumSize(kCommentWidth, kCommentLines * comment->fontMetrics().lineSpacing());
   inPanel->addWidget(comment);
@@ -159,7 +160,7 @@ QLayout* AboutBox::BuildNameAndVersion(QWidget* panel) {
   QLabel* version = NewLabel(panel, "Version", VersionText(kProgramVersion));
   column->addWidget(version);
   column->addSpacing(version->sizeHint().height() / 2);
-  column->addWidget(NewLabel(panel, "Copyright", kAboutNoticeText));
+  column->addWidget(NewLabel(panel, "Copyright", tr(kAboutNoticeText).toStdString()));
   return column;
 }
 

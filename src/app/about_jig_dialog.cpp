@@ -39,8 +39,11 @@ struct InformationRow {
   int Lines;
 };
 constexpr InformationRow kInformationRows[] = {
-    {"Title:", "TitleName", 1}, {"Creator:", "CreatorName", 1}, {"Info:", "CreationStats", 1},
-    {"", "PuzzleStats", 1},     {"Status:", "JigStatus", 3},
+    {QT_TRANSLATE_NOOP("quill::AboutJigDialog", "Title:"), "TitleName", 1},
+    {QT_TRANSLATE_NOOP("quill::AboutJigDialog", "Creator:"), "CreatorName", 1},
+    {QT_TRANSLATE_NOOP("quill::AboutJigDialog", "Info:"), "CreationStats", 1},
+    {"", "PuzzleStats", 1},
+    {QT_TRANSLATE_NOOP("quill::AboutJigDialog", "Status:"), "JigStatus", 3},
 };
 
 QLabel* NewLabel(QWidget* parent, const std::string& text) {
@@ -58,7 +61,7 @@ const std::string& ValueOf(const AboutDialogTexts& texts, std::string_view name)
   return texts.JigStatus;
 }
 
-QAction* NewPopupItem(QMenu* menu, const char* name, const char* caption, const char* hint) {
+QAction* NewPopupItem(QMenu* menu, const char* name, const QString& caption, const QString& hint) {
   QAction* item = menu->addAction(caption);
   item->setObjectName(name);
   item->setStatusTip(hint);
@@ -68,7 +71,7 @@ QAction* NewPopupItem(QMenu* menu, const char* name, const char* caption, const 
 }  // namespace
 
 AboutJigDialog::AboutJigDialog(const AboutDialogTexts& texts, const Bitmap* skin, QWidget* parent)
-    : SkinnedDialog("AboutJigDlg", "About this jigsaw", skin, parent) {
+    : SkinnedDialog("AboutJigDlg", tr("About this jigsaw"), skin, parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(kMargins);
   column->setSpacing(kCaptionGap);
@@ -86,7 +89,7 @@ AboutJigDialog::AboutJigDialog(const AboutDialogTexts& texts, const Bitmap* skin
 }
 
 QWidget* AboutJigDialog::BuildInformation(const AboutDialogTexts& texts) {
-  auto* group = new QGroupBox("Information", this);
+  auto* group = new QGroupBox(tr("Information"), this);
   group->setObjectName("GroupBox1");
   group->setMinimumSize(kInformationSize);
   auto* grid = new QGridLayout(group);
@@ -95,7 +98,7 @@ QWidget* AboutJigDialog::BuildInformation(const AboutDialogTexts& texts) {
   grid->setColumnStretch(1, 1);
   int row = 0;
   for (const InformationRow& line : kInformationRows) {
-    if (*line.Caption) grid->addWidget(NewLabel(group, line.Caption), row, 0);
+    if (*line.Caption) grid->addWidget(NewLabel(group, tr(line.Caption).toStdString()), row, 0);
     QLabel* value = NewLabel(group, ValueOf(texts, line.Value));
     value->setObjectName(line.Value);
     value->setWordWrap(line.Lines > 1);
@@ -108,7 +111,7 @@ QWidget* AboutJigDialog::BuildInformation(const AboutDialogTexts& texts) {
 }
 
 QWidget* AboutJigDialog::BuildDescription(const AboutDialogTexts& texts) {
-  auto* group = new QGroupBox("Description", this);
+  auto* group = new QGroupBox(tr("Description"), this);
   group->setObjectName("GroupBox2");
   group->setMinimumSize(kDescriptionSize);
   memo_ = new QPlainTextEdit(group);
@@ -126,9 +129,9 @@ QWidget* AboutJigDialog::BuildDescription(const AboutDialogTexts& texts) {
 void AboutJigDialog::BuildPopup() {
   popup_ = new QMenu(this);
   popup_->setObjectName("ABoutJigPopup");
-  QAction* copy = NewPopupItem(popup_, "Copy1", "&Copy", "Copy the selected text to the Windows clipboard");
-  NewPopupItem(popup_, "Edit1", "&Edit...", "Edit the jigsaw description");
-  QAction* selectAll = NewPopupItem(popup_, "SelectAll1", "Select &All", "Select all the description text");
+  QAction* copy = NewPopupItem(popup_, "Copy1", tr("&Copy"), tr("Copy the selected text to the Windows clipboard"));
+  NewPopupItem(popup_, "Edit1", tr("&Edit..."), tr("Edit the jigsaw description"));
+  QAction* selectAll = NewPopupItem(popup_, "SelectAll1", tr("Select &All"), tr("Select all the description text"));
   connect(popup_, &QMenu::aboutToShow, this, [this, copy] { copy->setEnabled(memo_->textCursor().hasSelection()); });
   connect(copy, &QAction::triggered, memo_, &QPlainTextEdit::copy);
   connect(selectAll, &QAction::triggered, this, [this] {

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <optional>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/media_backend.h"
 #include "app/qt_host.h"
@@ -152,6 +153,7 @@ int RunPlayer(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
   NameApplication();
+  InstallTranslations(InterfaceLanguageFromEnvironment());
   MarkStartStep("qt-started");
   QtHost host;
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });

@@ -32,7 +32,7 @@ CongratsDialog::CongratsDialog(const std::string& status, const Bitmap* skin, QW
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       skin_(skin ? QPixmap::fromImage(ToQImage(*skin)) : QPixmap()) {
   setObjectName("CongratsDlg");
-  setWindowTitle("You solved it!");
+  setWindowTitle(tr("You solved it!"));
   setFixedSize(kClientSize);
   // The white copy first, so the navy heading lies over it and keeps a white edge
   // on its upper left.
@@ -48,7 +48,7 @@ QWidget* CongratsDialog::Component(const std::string& name) const {
 }
 
 QLabel* CongratsDialog::NewHeading(const char* name, const QColor& colour, QPoint at) {
-  auto* label = new QLabel("Congratulations!", this);
+  auto* label = new QLabel(tr("Congratulations!"), this);
   label->setObjectName(name);
   QFont font("Times New Roman");
   font.setStyleHint(QFont::Serif);

@@ -25,17 +25,22 @@
 #include "app/about_box.h"
 #include "app/window_placement.h"
 #include "app/zoom_form.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
 
 constexpr const char* kPreviewInMysteryQuestion =
-    "You are in Mystery Mode and the picture is hidden!\n\nPress Yes to exit Mystery Mode and reveal the jigsaw.";
+    TextMark("Messages",
+             "You are in Mystery Mode and the picture is hidden!\n\nPress Yes to exit Mystery Mode and reveal the jigsaw.");
 constexpr const char* kLeaveMysteryQuestion =
-    "Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.";
-constexpr const char* kEnterMysteryQuestion = "Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.";
-constexpr const char* kRightWayUpQuestion = "Press 'Yes' to turn all pieces the right way up.";
-constexpr const char* kRestartQuestion = "This will restart the jigsaw from scratch. Are you sure?";
+    TextMark("Messages", "Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.");
+constexpr const char* kEnterMysteryQuestion =
+    TextMark("Messages", "Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.");
+constexpr const char* kRightWayUpQuestion =
+    TextMark("Messages", "Press 'Yes' to turn all pieces the right way up.");
+constexpr const char* kRestartQuestion =
+    TextMark("Messages", "This will restart the jigsaw from scratch. Are you sure?");
 
 constexpr int kDimmestGhost = 1;
 constexpr int kBrightestGhost = 10;
@@ -69,13 +74,13 @@ SolveDialogControls SolveDialogOf(QWidget& dialog, const std::function<void()>& 
   layout->setContentsMargins(6, 6, 6, 6);
   controls.Gauge = new QProgressBar(&dialog);
   controls.Gauge->setObjectName("SolveGauge");
-  controls.Gauge->setToolTip("Percentage complete");
+  controls.Gauge->setToolTip(QCoreApplication::translate("SolveDialog", "Percentage complete"));
   controls.Gauge->setRange(0, 100);
   controls.Speed = new QSlider(Qt::Horizontal, &dialog);
   controls.Speed->setObjectName("SpeedBar");
   controls.Speed->setRange(1, 10);
   controls.Speed->setValue(5);
-  auto* stop = new QPushButton("Stop!", &dialog);
+  auto* stop = new QPushButton(QCoreApplication::translate("SolveDialog", "Stop!"), &dialog);
   stop->setObjectName("OKBtn");
   QObject::connect(stop, &QPushButton::clicked, &dialog, &QWidget::close);
   auto* row = new QHBoxLayout;

@@ -20,6 +20,7 @@
 #include "app/web_site.h"
 #include "common/errors.h"
 #include "common/start_marks.h"
+#include "common/translate.h"
 #include "game/progress.h"
 #include "ui/form_layouts.h"
 
@@ -34,9 +35,9 @@ constexpr std::array kUnofferedCommands = {
 };
 constexpr std::array kPopupMenus = {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"};
 // Follows the reason a save at exit failed.
-constexpr const char* kCloseUnsavedQuestion =
-    "\n\nThe game has not been saved. Close the jigsaw without saving it?\n"
-    "Choose No to go back to the game.";
+constexpr const char* kCloseUnsavedQuestion = TextMark("Messages",
+                                                      "\n\nThe game has not been saved. Close the jigsaw without "
+                                                      "saving it?\nChoose No to go back to the game.");
 
 // The hourglass over every window for as long as it lives.
 class WaitCursor {
@@ -107,7 +108,7 @@ void MainWindow::BuildStatusLine() {
   statusLine_->setObjectName("StatusLine");
   statusBar()->addWidget(statusLine_, 1);
   statusMirror_->Watch("StatusLine", [this](const ComponentState& c) {
-    statusLine_->setText(ToQString(c.Caption));
+    statusLine_->setText(ToQString(Shown(kMessagesContext, c.Caption)));
     statusBar()->setVisible(c.Visible);
   });
   for (const char* name : {"TimerStatus", "SolvedStatus"}) {
@@ -120,7 +121,7 @@ void MainWindow::BuildStatusLine() {
     statusMirror_->Watch(name, [panel](const ComponentState& c) {
       panel->setText(ToQString(c.Text));
       panel->setAlignment(c.Alignment == TextAlignment::Right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
-      panel->setStatusTip(ToQString(LongHint(c.Hint)));
+      panel->setStatusTip(ToQString(LongHint(Shown(kMainFormName, c.Hint))));
       panel->setMinimumWidth(c.Width);
       panel->setVisible(c.Visible);
     });
@@ -432,7 +433,7 @@ bool MainWindow::StartGame(bool resume) {
 
 void MainWindow::ShowSplashAsWelcome(bool resumed) {
   if (!splash_) return;
-  if (resumed) ArrangeSplashWithCheckBox("Resume game...");
+  if (resumed) ArrangeSplashWithCheckBox(QT_TRANSLATE_NOOP("SplashForm", "Resume game..."));
   if (!FPlaying) return;
   splash_->SetStayOnTop(false);
   // Runs once the screen's own loop has handled what was waiting, its showing too.
@@ -503,7 +504,7 @@ bool MainWindow::AskToSaveOnExit() {
   host_.NewSplashForm();
   splash_ = new SplashForm(host_, this);
   splash_->BorrowExitButton();
-  ArrangeSplashWithCheckBox("Save game...");
+  ArrangeSplashWithCheckBox(QT_TRANSLATE_NOOP("SplashForm", "Save game..."));
   game_->ShowClosingMessage();
   if (!FPlaying) splash_->State().SetCaption("GiftLab", GiftLabelText(""));
   host_.RunModal(*splash_);
@@ -516,7 +517,7 @@ bool MainWindow::SaveBeforeClosing() {
     game_->SaveGame();
     return true;
   } catch (const UserError& error) {
-    return host_.AskYesNo(error.what() + std::string(kCloseUnsavedQuestion));
+    return host_.AskYesNo(error.what() + Shown(kMessagesContext, kCloseUnsavedQuestion));
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/qt_colours.h"
+#include "ui/form_layouts.h"
 
 namespace quill {
 namespace {
@@ -83,9 +84,10 @@ void MenuBinding::Bind(QAction& action, const std::string& name) {
   action.setObjectName(ToQString(name));
   actions_[name] = &action;
   mirror_.Watch(name, [&action](const ComponentState& c) {
-    if (!c.Separator) action.setText(ToQString(c.Caption));
-    action.setStatusTip(ToQString(LongHint(c.Hint)));
-    action.setToolTip(ToQString(ShortHint(c.Hint)));
+    const std::string hint = Shown(kMainFormName, c.Hint);
+    if (!c.Separator) action.setText(ToQString(Shown(kMainFormName, c.Caption)));
+    action.setStatusTip(ToQString(LongHint(hint)));
+    action.setToolTip(ToQString(ShortHint(hint)));
     action.setShortcut(QKeySequence::fromString(ToQString(c.ShortCut), QKeySequence::PortableText));
     action.setEnabled(c.Enabled);
     action.setVisible(c.Visible);

@@ -30,8 +30,8 @@ constexpr QSize kLoupeViewMinimum(100, 80);
 constexpr int kFactors[] = {200, 300, 400, 500};
 constexpr int kFirstFactor = 300;
 
-constexpr const char* kGrabRefusedText =
-    "This desktop does not let programs read the screen, so the loupe cannot magnify it here.";
+constexpr const char* kGrabRefusedText = QT_TRANSLATE_NOOP(
+    "quill::Magnifier", "This desktop does not let programs read the screen, so the loupe cannot magnify it here.");
 
 }  // namespace
 
@@ -62,7 +62,7 @@ void PicturePaintBox::paintEvent(QPaintEvent* event) {
 TOverlayForm::TOverlayForm(UiState& mainForm, QWidget* owner)
     : QWidget(owner, kToolWindowFlags), mainForm_(mainForm), paintBox_(new PicturePaintBox(this)) {
   setObjectName("OverlayForm");
-  setWindowTitle("Picture");
+  setWindowTitle(tr("Picture"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(paintBox_);
@@ -190,7 +190,7 @@ void Magnifier::paintEvent(QPaintEvent* event) {
   if (refused_) {
     painter.fillRect(event->rect(), palette().window());
     painter.setPen(palette().windowText().color());
-    painter.drawText(rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, kGrabRefusedText);
+    painter.drawText(rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, tr(kGrabRefusedText));
     return;
   }
   painter.fillRect(event->rect(), Qt::black);
@@ -256,7 +256,7 @@ QImage TLoupeForm::OwnerDrawing(const QRect& area) const {
   return owner_->grab(within).toImage();
 }
 
-void TLoupeForm::ShowCaption() { setWindowTitle(QString("Loupe: %1x").arg(loupe_->Zoom() / 100)); }
+void TLoupeForm::ShowCaption() { setWindowTitle(tr("Loupe: %1x").arg(loupe_->Zoom() / 100)); }
 
 void TLoupeForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -65,12 +65,18 @@ struct StyleButton {
 };
 // Styles 1 to 6 in order.
 constexpr StyleButton kStyleButtons[] = {
-    {"BtnClassic", "LEDClassic", "Classic|The traditional jigsaw piece style"},
-    {"BtnBlip", "LEDBlip", "Blip|Straight edges and round tabs"},
-    {"BtnSquare", "LEDSquare", "Squares|Straight edges and no tabs"},
-    {"BtnStar", "LEDStar", "Stars|Straight edges and pointed tabs"},
-    {"BtnRound", "LEDRound", "Bubbles|Curved edges and no tabs"},
-    {"BtnMix", "LEDMix", "Mixture|A random mixture of all the different styles"},
+    {"BtnClassic", "LEDClassic",
+     QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Classic|The traditional jigsaw piece style")},
+    {"BtnBlip", "LEDBlip",
+     QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Blip|Straight edges and round tabs")},
+    {"BtnSquare", "LEDSquare",
+     QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Squares|Straight edges and no tabs")},
+    {"BtnStar", "LEDStar",
+     QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Stars|Straight edges and pointed tabs")},
+    {"BtnRound", "LEDRound",
+     QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Bubbles|Curved edges and no tabs")},
+    {"BtnMix", "LEDMix",
+     QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Mixture|A random mixture of all the different styles")},
 };
 
 }  // namespace
@@ -86,8 +92,9 @@ std::string PieceStyleHint(int style) {
 namespace {
 
 void SetHint(QWidget& widget, const std::string& hint) {
-  widget.setToolTip(ToQString(ShortHint(hint)));
-  widget.setStatusTip(ToQString(LongHint(hint)));
+  const std::string shown = Shown("quill::PieceSizeDialog", hint);
+  widget.setToolTip(ToQString(ShortHint(shown)));
+  widget.setStatusTip(ToQString(LongHint(shown)));
 }
 
 QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
@@ -115,7 +122,7 @@ QIcon StyleGlyph(int style) {
 }  // namespace
 
 PieceSizeDialog::PieceSizeDialog(QWidget* parent)
-    : SkinnedDialog("PieceSizeDlg", "Set Piece Size and Shape", nullptr, parent) {
+    : SkinnedDialog("PieceSizeDlg", tr("Set Piece Size and Shape"), nullptr, parent) {
   auto* columns = new QHBoxLayout;
   auto* controls = new QVBoxLayout;
   controls->addWidget(BuildScrollBars());
@@ -147,15 +154,19 @@ QWidget* PieceSizeDialog::BuildScrollBars() {
     QLabel*& Value;
   };
   const Row rows[] = {
-      {"PanelScale", "ScrollBarScale", "Size:", "LabelScale", "|Set the size of pieces", 10, 300, 100, 10, 20,
-       scrollBarScale_, labelScale_},
-      {"PanelOdd", "ScrollBarOdd", "Oddness:", "LabelOdd", "|Set the amount of shape irregularity", 0, 10, 0, 1, 1,
+      {"PanelScale", "ScrollBarScale", QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Size:"), "LabelScale",
+       QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "|Set the size of pieces"), 10, 300, 100, 10, 20, scrollBarScale_,
+       labelScale_},
+      {"PanelOdd", "ScrollBarOdd", QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Oddness:"), "LabelOdd",
+       QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "|Set the amount of shape irregularity"), 0, 10, 0, 1, 1,
        scrollBarOdd_, labelOdd_},
-      {"PanelCust", "ScrollBarCust", "Fun pieces:", "LabelCust", "", 0, 10, 0, 1, 1, scrollBarCust_, labelCust_},
+      {"PanelCust", "ScrollBarCust", QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Fun pieces:"), "LabelCust", "", 0,
+       10, 0, 1, 1, scrollBarCust_, labelCust_},
   };
+
   int r = 0;
   for (const Row& row : rows) {
-    grid->addWidget(NewLabel(nullptr, row.Caption, holder), r, 0);
+    grid->addWidget(NewLabel(nullptr, tr(row.Caption), holder), r, 0);
     auto* panel = new BevelPanel(holder);
     panel->setObjectName(row.Panel);
     panel->SetBevel(BevelPanel::Bevel::None, 0);
@@ -182,7 +193,8 @@ QWidget* PieceSizeDialog::BuildScrollBars() {
     connect(bar, &QScrollBar::valueChanged, this, [this] { ScrollBarScaleChange(); });
     ++r;
   }
-  SetHint(*scrollBarCust_, "|Set the percentage of custom pieces in jigsaw");
+  SetHint(*scrollBarCust_,
+          QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "|Set the percentage of custom pieces in jigsaw"));
   grid->setColumnStretch(1, 1);
   // The size is what the keyboard changes first.
   scrollBarScale_->setFocus();
@@ -207,7 +219,7 @@ QWidget* PieceSizeDialog::BuildStyleButtons() {
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setIcon(StyleGlyph(i + 1));
     button->setIconSize(kGlyphSize);
-    button->setText(ToQString(ShortHint(style.Hint)));
+    button->setText(ToQString(ShortHint(Shown("quill::PieceSizeDialog", style.Hint))));
     SetHint(*button, style.Hint);
     styleButtons_[static_cast<size_t>(i)] = button;
     connect(button, &QToolButton::clicked, this, [this, i] { BtnPieceClick(i + 1); });
@@ -234,19 +246,19 @@ QLayout* PieceSizeDialog::BuildButtonRow() {
   auto* row = new QHBoxLayout;
   auto* apply = new QToolButton(this);
   apply->setObjectName("ApplyBtn");
-  apply->setText("Apply");
+  apply->setText(tr("Apply"));
   apply->setFocusPolicy(Qt::NoFocus);
   apply->setMinimumWidth(75);
-  SetHint(*apply, "Apply changes");
+  SetHint(*apply, QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Apply changes"));
   connect(apply, &QToolButton::clicked, this, [this] { ApplyBtnClick(); });
   row->addWidget(apply);
   row->addStretch();
-  auto* ok = new QPushButton("OK", this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName("OKBtn");
   ok->setDefault(true);
-  SetHint(*ok, "|Press OK to apply the new size");
+  SetHint(*ok, QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "|Press OK to apply the new size"));
   connect(ok, &QPushButton::clicked, this, [this] { OKBtnClick(); });
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName("CancelBtn");
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // Only its glyph shows; this edition has no help for it to open, and the main
@@ -255,7 +267,7 @@ QLayout* PieceSizeDialog::BuildButtonRow() {
   helpBtn_->setObjectName("HelpBtn");
   helpBtn_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   helpBtn_->setEnabled(false);
-  SetHint(*helpBtn_, "Help on this screen");
+  SetHint(*helpBtn_, QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Help on this screen"));
   for (QPushButton* button : {ok, cancel, helpBtn_}) {
     button->setAutoDefault(false);
     row->addWidget(button);

@@ -18,7 +18,9 @@
 #include "app/cursors.h"
 #include "app/qt_colours.h"
 #include "app/zoom_form.h"
+#include "app/state_mirror.h"
 #include "common/average_colour.h"
+#include "common/translate.h"
 #include "ui/form_layouts.h"
 
 namespace quill {
@@ -48,6 +50,10 @@ Qt::CursorShape QtCursorOf(CursorShape shape) {
   return Qt::ArrowCursor;
 }
 
+// The core's messages are English; the catalogue has the fixed ones (the core
+// translates those it fills in before filling them).
+QString MessageText(const std::string& text) { return ToQString(Shown(kMessagesContext, text)); }
+
 QRect ToQRect(const Rect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
 
 }  // namespace
@@ -68,7 +74,7 @@ UiState& QtHost::NewSplashForm() {
 void QtHost::ShowMessage(const std::string& text, MessageKind kind) {
   std::cerr << text << std::endl;
   if (quiet_) return;
-  QMessageBox box(IconOf(kind), kProgramTitle, ToQString(text), QMessageBox::Ok,
+  QMessageBox box(IconOf(kind), kProgramTitle, MessageText(text), QMessageBox::Ok,
                   dialogParent_);
   // In front of the splash form, which stays on top while the gift loads.
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -82,7 +88,7 @@ ChoiceAnswer QtHost::QuietAnswer(const std::string& question) {
 
 bool QtHost::AskYesNo(const std::string& question) {
   if (quiet_) return QuietAnswer(question) == ChoiceAnswer::Yes;
-  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, MessageText(question),
                   QMessageBox::Yes | QMessageBox::No, dialogParent_);
   box.setEscapeButton(QMessageBox::No);
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -204,7 +210,7 @@ void QtHost::DrawText(Bitmap& target, const Rect& clip, int x, int y, const std:
 
 bool QtHost::AskOkCancel(const std::string& question) {
   if (quiet_) return QuietAnswer(question) == ChoiceAnswer::Yes;
-  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, MessageText(question),
                   QMessageBox::Ok | QMessageBox::Cancel, dialogParent_);
   box.setEscapeButton(QMessageBox::Cancel);
   return box.exec() == QMessageBox::Ok;
@@ -212,7 +218,7 @@ bool QtHost::AskOkCancel(const std::string& question) {
 
 ChoiceAnswer QtHost::AskYesNoCancel(const std::string& question) {
   if (quiet_) return QuietAnswer(question);
-  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, MessageText(question),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent_);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
@@ -224,9 +230,9 @@ ChoiceAnswer QtHost::AskYesNoCancel(const std::string& question) {
 
 ChoiceAnswer QtHost::AskYesNoCancelAll(const std::string& question) {
   if (quiet_) return QuietAnswer(question);
-  QMessageBox box(QMessageBox::Question, kProgramTitle, ToQString(question),
+  QMessageBox box(QMessageBox::Question, kProgramTitle, MessageText(question),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll, dialogParent_);
-  box.button(QMessageBox::YesToAll)->setText("All");
+  box.button(QMessageBox::YesToAll)->setText(QCoreApplication::translate("QtHost", "All"));
   // Closing the question counts as No.
   box.setEscapeButton(QMessageBox::No);
   switch (box.exec()) {

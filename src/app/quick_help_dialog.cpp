@@ -24,6 +24,7 @@ constexpr QSize kScrollBoxSize(428, 522);
 constexpr int kButtonRowHeight = 45;
 constexpr int kButtonTop = 10;
 constexpr QSize kButtonSize(75, 25);
+constexpr int kButtonPadding = 12;  // each side of a button's caption
 // Room kept between the dialog and the screen's edges when it grows with its rows.
 constexpr int kScreenMargin = 60;
 
@@ -34,30 +35,52 @@ struct HelpRow {
 };
 
 constexpr HelpRow kPieceRows[] = {
-    {"Left mouse", "Move piece"},
-    {"Right mouse", "Piece popup menu"},
-    {"Shift+left mouse", "Fetch neighbor"},
-    {"Shift+right mouse", "Show neighbor"},
-    {"Ctrl+left mouse", "Rotate piece left"},
-    {"Ctrl+right mouse", "Rotate piece right"},
-    {"Ctrl+Shift+left mouse", "Solve this piece"},
-    {"Ctrl+Shift+right mouse", "Show piece solution"},
-    {"Scroll wheel click", "Hold piece"},
-    {"Scroll wheel rotate", "Rotate piece"},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Left mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Move piece")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Right mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Piece popup menu")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Shift+left mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Fetch neighbor")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Shift+right mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Show neighbor")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Ctrl+left mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Rotate piece left")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Ctrl+right mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Rotate piece right")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Ctrl+Shift+left mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Solve this piece")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Ctrl+Shift+right mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Show piece solution")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Scroll wheel click"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Hold piece")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Scroll wheel rotate"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Rotate piece")},
 };
 constexpr HelpRow kBackgroundRows[] = {
-    {"Left mouse", "Drag band to select pieces"},
-    {"Right mouse", "Board popup menu"},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Left mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Drag band to select pieces")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Right mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Board popup menu")},
 };
 constexpr HelpRow kGhostRows[] = {
-    {"Left mouse (hold 3 seconds)", "Move ghost around"},
-    {"Ctrl+Shift+left mouse", "Fetch piece to ghost"},
-    {"Ctrl+Shift+right mouse", "Find piece to fit ghost"},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Left mouse (hold 3 seconds)"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Move ghost around")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Ctrl+Shift+left mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Fetch piece to ghost")},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Ctrl+Shift+right mouse"),
+     QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Find piece to fit ghost")},
 };
 constexpr HelpRow kKeyboardRows[] = {
-    {"F1", "Help"},           {"F2", "Zoom picture"},    {"F3", "Picture window"}, {"F4", "Loupe window"},
-    {"F5", "Ghost background"}, {"F8", "Advanced options"}, {"Ctrl+S", "Save game"},  {"Ctrl+F1", "Hint!"},
-    {"Ctrl+Z", "Undo"},       {"Ctrl+shift+Z", "Redo"},
+    {"F1", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Help")},
+    {"F2", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Zoom picture")},
+    {"F3", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Picture window")},
+    {"F4", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Loupe window")},
+    {"F5", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Ghost background")},
+    {"F8", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Advanced options")},
+    {"Ctrl+S", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Save game")},
+    {"Ctrl+F1", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Hint!")},
+    {"Ctrl+Z", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Undo")},
+    {"Ctrl+shift+Z", QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Redo")},
 };
 
 // A group of rows; the keyboard keys come in two columns of rows, F1 to F8 on the
@@ -68,37 +91,41 @@ struct HelpGroup {
   int RowsPerColumn;
 };
 const HelpGroup kGroups[] = {
-    {"Mouse click over a piece:", kPieceRows, std::size(kPieceRows)},
-    {"Mouse click over background:", kBackgroundRows, std::size(kBackgroundRows)},
-    {"Mouse click over ghost:", kGhostRows, std::size(kGhostRows)},
-    {"Keyboard:", kKeyboardRows, 6},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Mouse click over a piece:"), kPieceRows, std::size(kPieceRows)},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Mouse click over background:"), kBackgroundRows,
+     std::size(kBackgroundRows)},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Mouse click over ghost:"), kGhostRows, std::size(kGhostRows)},
+    {QT_TRANSLATE_NOOP("quill::QuickHelpDialog", "Keyboard:"), kKeyboardRows, 6},
 };
 
 QGroupBox* NewGroup(const HelpGroup& group, QWidget* parent) {
-  auto* box = new QGroupBox(group.Title, parent);
+  auto* box = new QGroupBox(QuickHelpDialog::tr(group.Title), parent);
   auto* grid = new QGridLayout(box);
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(2);
   for (size_t i = 0; i < group.Rows.size(); ++i) {
     const int row = static_cast<int>(i) % group.RowsPerColumn;
     const int column = 2 * (static_cast<int>(i) / group.RowsPerColumn);
-    grid->addWidget(new QLabel(group.Rows[i].Action, box), row, column);
-    grid->addWidget(new QLabel(group.Rows[i].Effect, box), row, column + 1);
+    grid->addWidget(new QLabel(QuickHelpDialog::tr(group.Rows[i].Action), box), row, column);
+    grid->addWidget(new QLabel(QuickHelpDialog::tr(group.Rows[i].Effect), box), row, column + 1);
   }
   return box;
 }
 
-QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
+// A button of the designed size, wider when its caption (in a longer language or a
+// larger font) needs more room.
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
-  button->resize(kButtonSize);
+  const int captionWidth = button->fontMetrics().horizontalAdvance(caption) + 2 * kButtonPadding;
+  button->resize(std::max(kButtonSize.width(), captionWidth), kButtonSize.height());
   return button;
 }
 
 }  // namespace
 
 QuickHelpDialog::QuickHelpDialog(const Bitmap* skin, QWidget* parent)
-    : SkinnedDialog("QuickHelpDlg", "Quick help - shortcuts", skin, parent) {
+    : SkinnedDialog("QuickHelpDlg", tr("Quick help - shortcuts"), skin, parent) {
   auto* scroll = new QScrollArea(this);
   scroll->setObjectName("ScrollBox1");
   scroll->setWidgetResizable(true);
@@ -112,12 +139,12 @@ QuickHelpDialog::QuickHelpDialog(const Bitmap* skin, QWidget* parent)
   auto* buttonRow = new QWidget(this);
   buttonRow->setObjectName("ButtonRow");
   buttonRow->setFixedHeight(kButtonRowHeight);
-  ok_ = NewButton(buttonRow, "OKBtn", "OK");
+  ok_ = NewButton(buttonRow, "OKBtn", tr("OK"));
   ok_->setDefault(true);
   ok_->move(0, kButtonTop);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   // This edition has no help system for "More..." to open.
-  NewButton(buttonRow, "MoreBtn", "More...")->hide();
+  NewButton(buttonRow, "MoreBtn", tr("More..."))->hide();
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);

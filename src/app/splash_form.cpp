@@ -43,6 +43,17 @@ QToolButton* NewLinkButton(QWidget* parent) {
   return button;
 }
 
+// A line longer in another language than in the design's English gets a smaller
+// font until it fits the label's designed width.
+void ShrinkFontToWidth(QLabel& label, int width) {
+  constexpr int kSmallestPixels = 7;
+  QFont font = label.font();
+  while (label.sizeHint().width() > width && font.pixelSize() > kSmallestPixels) {
+    font.setPixelSize(font.pixelSize() - 1);
+    label.setFont(font);
+  }
+}
+
 }  // namespace
 
 SplashForm::SplashForm(QtHost& host, QWidget* parent)
@@ -58,7 +69,7 @@ SplashForm::SplashForm(QtHost& host, QWidget* parent)
   UiState& state = State();
   state.SetCaption("Product", "Quillmere Gift");
   state.SetCaption("ProductShad", "Quillmere Gift");
-  state.SetCaption("Copyrite", VersionText(kProgramVersion) + ".  " + kNoticeText);
+  state.SetCaption("Copyrite", VersionText(kProgramVersion) + ".  " + Shown(kSplashFormName, kNoticeText));
   state.SetCaption("WebBtn", kProductWebSite);
   BuildComponents();
   ApplySkin(host_.SkinPicture());
@@ -167,7 +178,7 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
       font.setUnderline(true);
       button->setFont(font);
       SetTextColour(*button, kLinkBlue);
-      button->setText(ToQString(c.Caption));
+      button->setText(ToQString(Shown(kSplashFormName, c.Caption)));
     });
     return button;
   }
@@ -186,7 +197,7 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
     auto* box = new QCheckBox(parent);
     UiState& state = State();
     mirror_.Watch(name, [box](const ComponentState& c) {
-      box->setText(ToQString(c.Caption));
+      box->setText(ToQString(Shown(kSplashFormName, c.Caption)));
       box->setFont(ToQFont(c.Font));
       box->setChecked(c.Checked);
     });
@@ -207,8 +218,9 @@ void SplashForm::WatchGeometry(const std::string& name, QWidget* widget) {
     PlaceComponent(name);
     widget->setEnabled(c.Enabled);
     widget->setVisible(c.Visible);
-    widget->setToolTip(ToQString(ShortHint(c.Hint)));
-    widget->setStatusTip(ToQString(LongHint(c.Hint)));
+    const std::string hint = Shown(kSplashFormName, c.Hint);
+    widget->setToolTip(ToQString(ShortHint(hint)));
+    widget->setStatusTip(ToQString(LongHint(hint)));
     // Components anchored to the bottom of this one follow its height.
     for (const std::string& child : State().Children(name)) PlaceComponent(child);
   });
@@ -216,8 +228,9 @@ void SplashForm::WatchGeometry(const std::string& name, QWidget* widget) {
 
 void SplashForm::WatchLabel(const std::string& name, QLabel* label) {
   mirror_.Watch(name, [label](const ComponentState& c) {
-    label->setText(ToQString(c.Caption));
+    label->setText(ToQString(Shown(kSplashFormName, c.Caption)));
     label->setFont(ToQFont(c.Font));
+    if (!label->wordWrap()) ShrinkFontToWidth(*label, c.Width);
     SetTextColour(*label, ToQColor(c.Font.Color));
     label->setAlignment(ToQtAlignment(c.Alignment) | Qt::AlignVCenter);
   });
@@ -230,7 +243,7 @@ void SplashForm::WatchMemo(QTextEdit* memo) {
 void SplashForm::WatchOkButton(GlyphButton* button) {
   const int designHeight = design_.Get("OkBtn").Height;
   mirror_.Watch("OkBtn", [this, button, designHeight](const ComponentState& c) {
-    button->setText(ToQString(c.Caption));
+    button->setText(ToQString(Shown(kSplashFormName, c.Caption)));
     button->setFont(ToQFont(c.Font));
     button->setIcon(okGlyph_);
     // At full height the glyph sits above the caption; shrunk to make room for the

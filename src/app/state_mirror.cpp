@@ -1,5 +1,7 @@
 #include "app/state_mirror.h"
 
+#include <QCoreApplication>
+
 namespace quill {
 
 StateMirror::StateMirror(UiState& state) : state_(state) {
@@ -28,6 +30,11 @@ std::string ShortHint(const std::string& hint) {
 std::string LongHint(const std::string& hint) {
   const auto bar = hint.find('|');
   return bar == std::string::npos ? hint : hint.substr(bar + 1);
+}
+
+std::string Shown(const char* context, const std::string& text) {
+  if (text.empty()) return text;
+  return QCoreApplication::translate(context, text.c_str()).toStdString();
 }
 
 }  // namespace quill

@@ -36,4 +36,11 @@ class StateMirror {
 std::string ShortHint(const std::string& hint);
 std::string LongHint(const std::string& hint);
 
+// A text of a form's table as the user reads it: the tables are written in English
+// and translated in the context of their form's name (kMainFormName,
+// kSplashFormName); the core's own status texts in kMessagesContext. A text without
+// a translation (a tray's description, a text the core translated already) is shown
+// as it is.
+std::string Shown(const char* context, const std::string& text);
+
 }  // namespace quill

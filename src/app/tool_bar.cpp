@@ -3,6 +3,7 @@
 #include "app/bar_docking.h"
 #include "app/glyphs.h"
 #include "app/qt_colours.h"
+#include "ui/form_layouts.h"
 
 namespace quill {
 namespace {
@@ -11,7 +12,7 @@ constexpr int kRowMargin = 4;  // free pixels right of the last button
 
 // The text a glyph-less button shows: its caption, else the short hint.
 QString ButtonText(const ComponentState& c) {
-  return ToQString(c.Caption.empty() ? ShortHint(c.Hint) : c.Caption);
+  return ToQString(Shown(kMainFormName, c.Caption.empty() ? ShortHint(c.Hint) : c.Caption));
 }
 
 }  // namespace
@@ -55,8 +56,9 @@ QToolButton* ToolButtonRow::AddButton(const std::string& name) {
   mirror_.Watch(name, [this, button](const ComponentState& c) {
     button->setGeometry(c.Left, c.Top, c.Width, c.Height);
     button->setText(ButtonText(c));
-    button->setToolTip(ToQString(ShortHint(c.Hint)));
-    button->setStatusTip(ToQString(LongHint(c.Hint)));
+    const std::string hint = Shown(kMainFormName, c.Hint);
+    button->setToolTip(ToQString(ShortHint(hint)));
+    button->setStatusTip(ToQString(LongHint(hint)));
     button->setEnabled(c.Enabled);
     button->setVisible(c.Visible);
     if (button->isCheckable()) button->setChecked(c.Down);

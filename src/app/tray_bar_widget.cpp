@@ -6,6 +6,7 @@
 #include "app/bar_docking.h"
 #include "app/glyphs.h"
 #include "app/qt_colours.h"
+#include "ui/form_layouts.h"
 
 namespace quill {
 namespace {
@@ -57,8 +58,9 @@ void TrayBarRow::AddButton(const std::string& name) {
   mirror_.Watch(name, [this, button, tray](const ComponentState& c) {
     button->setGeometry(c.Left, c.Top, c.Width, c.Height);
     button->setText(ToQString(c.Caption));
-    button->setToolTip(ToQString(ShortHint(c.Hint)));
-    button->setStatusTip(ToQString(LongHint(c.Hint)));
+    const std::string hint = Shown(kMainFormName, c.Hint);
+    button->setToolTip(ToQString(ShortHint(hint)));
+    button->setStatusTip(ToQString(LongHint(hint)));
     button->setEnabled(c.Enabled);
     button->setVisible(c.Visible);
     if (tray) ApplyTrayButton(*button, c);

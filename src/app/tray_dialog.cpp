@@ -23,7 +23,7 @@ constexpr int kButtonGap = 17;
 constexpr QSize kButtonSize(75, 25);
 constexpr int kButtonSpacing = 8;
 
-QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
   button->setMinimumSize(kButtonSize);
@@ -33,21 +33,21 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
 }  // namespace
 
 TrayDialog::TrayDialog(const std::string& description, const Bitmap* skin, QWidget* parent)
-    : SkinnedDialog("TrayDlg", "Tray Description", skin, parent) {
-  auto* prompt = new QLabel("Enter a name or short description for tray:", this);
+    : SkinnedDialog("TrayDlg", tr("Tray Description"), skin, parent) {
+  auto* prompt = new QLabel(tr("Enter a name or short description for tray:"), this);
   prompt->setObjectName("Label1");
   descrip_ = new QLineEdit(this);
   descrip_->setObjectName("Descrip");
   descrip_->setMaxLength(static_cast<int>(kMaxTrayDescription));
   descrip_->setText(ToQString(description));
   descrip_->setMinimumWidth(kFieldWidth);
-  QPushButton* ok = NewButton(this, "OKBtn", "OK");
+  QPushButton* ok = NewButton(this, "OKBtn", tr("OK"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  QPushButton* cancel = NewButton(this, "CancelBtn", "Cancel");
+  QPushButton* cancel = NewButton(this, "CancelBtn", tr("Cancel"));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // This edition has no help system for the Help button to open.
-  QPushButton* help = NewButton(this, "HelpBtn", "Help");
+  QPushButton* help = NewButton(this, "HelpBtn", tr("Help"));
   help->setEnabled(false);
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(kButtonSpacing);

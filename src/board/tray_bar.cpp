@@ -1,5 +1,6 @@
 // The tray bar (one button per tray, scrolled when they do not all fit), the clicks
 // the shell reports on it, and the Trays menu's show, hide and delete commands.
+#include "common/translate.h"
 #include <algorithm>
 #include <cstdio>
 
@@ -34,8 +35,8 @@ bool TraysCommandTakes(int32_t tag, const TBox& tray) {
 }
 
 std::string DeleteQuestion(const TBox& tray) {
-  return "Tray " + std::to_string(tray.Number()) +
-         " contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?";
+  return FillArgs(Tr("Messages", "Tray %1 contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?"),
+                  {std::to_string(tray.Number())});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Values of the board's mouse control: buttons, held keys, the mouse options the
 // program keeps constant, and the status texts of refused actions.
 #pragma once
+#include "common/translate.h"
 #include <cstdint>
 
 namespace quill {
@@ -45,13 +46,19 @@ enum UndoKind : int32_t {
 };
 
 inline constexpr const char* kWheelDisabledText =
-    "To use the scroll wheel, enable it in the Advanced Mouse options screen";
-inline constexpr const char* kRotationDisabledText = "Rotation is currently disabled in the Options menu";
-inline constexpr const char* kCheatingDisabledText = "Cheating is currently disabled in the Options menu";
-inline constexpr const char* kNeighbourHelpText = "Mouse: Left=Fetch neighbor, Right=Show neighbor";
-inline constexpr const char* kRotateHelpText = "Mouse: Left=Rotate left, Right=Rotate right";
-inline constexpr const char* kGhostHelpText = "Mouse: Left=Solve piece onto ghost, Right=Flash solution";
-inline constexpr const char* kGhostNeededText = "Enable the background ghost to use these shortcuts";
+    TextMark("Messages", "To use the scroll wheel, enable it in the Advanced Mouse options screen");
+inline constexpr const char* kRotationDisabledText =
+    TextMark("Messages", "Rotation is currently disabled in the Options menu");
+inline constexpr const char* kCheatingDisabledText =
+    TextMark("Messages", "Cheating is currently disabled in the Options menu");
+inline constexpr const char* kNeighbourHelpText =
+    TextMark("Messages", "Mouse: Left=Fetch neighbor, Right=Show neighbor");
+inline constexpr const char* kRotateHelpText =
+    TextMark("Messages", "Mouse: Left=Rotate left, Right=Rotate right");
+inline constexpr const char* kGhostHelpText =
+    TextMark("Messages", "Mouse: Left=Solve piece onto ghost, Right=Flash solution");
+inline constexpr const char* kGhostNeededText =
+    TextMark("Messages", "Enable the background ghost to use these shortcuts");
 
 // The mouse help line for the held keys and buttons.
 const char* MouseHelpText(const ShiftState& held, bool cheating, bool rotating, bool ghost);

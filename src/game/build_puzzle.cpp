@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "common/errors.h"
+#include "common/translate.h"
 #include "common/jpeg_decode.h"
 #include "common/random.h"
 #include "common/records.h"
@@ -27,7 +28,7 @@ namespace quill {
 
 namespace {
 
-constexpr const char* kGeneratingCaption = "Generating: ";
+constexpr const char* kGeneratingCaption = TextMark("Messages", "Generating: ");
 
 }  // namespace
 

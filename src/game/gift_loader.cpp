@@ -12,6 +12,7 @@
 #include "common/jpeg_decode.h"
 #include "common/records.h"
 #include "common/text_codec.h"
+#include "common/translate.h"
 #include "common/util.h"
 #include "game/gift_scan.h"
 #include "game/jigsaw.h"
@@ -22,9 +23,10 @@ namespace quill {
 namespace {
 
 constexpr const char* kGiftLabelFormat =
-    "This free jigsaw gift was created by Quillmere version %s.\n"
-    "Click on our home page below for a free demo of all the other great features of the game. "
-    "Or order the full version now!";
+    TextMark("Messages",
+             "This free jigsaw gift was created by Quillmere version %s.\n"
+             "Click on our home page below for a free demo of all the other great features of the game. "
+             "Or order the full version now!");
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -70,7 +72,7 @@ std::string MajorVersion(const std::string& creatorVersion) {
 
 std::string GiftLabelText(const std::string& creatorVersion) {
   const std::string version = Windows1252ToUtf8(MajorVersion(creatorVersion));
-  std::string label = kGiftLabelFormat;
+  std::string label = Tr("Messages", kGiftLabelFormat);
   label.replace(label.find("%s"), 2, version);
   return label;
 }
@@ -216,7 +218,8 @@ std::string TJigsaw::ExtractMusic(const ProgramFile& source) {
   // player each have their file, and closing one leaves the other's music alone.
   const std::string path = folder + "jig1" + SafeExtension(FHeader.MusicExtension);
   if (!WriteBlockToFile(source, FHeader.MusicOffset, FHeader.MusicSize, path)) {
-    host_.ShowMessage("File " + path + " could not be written. The disk may be full, read-only or off-line",
+    host_.ShowMessage(FillArgs(Tr("Messages", "File %1 could not be written. The disk may be full, read-only or off-line"),
+                               {path}),
                       MessageKind::Error);
     return "";
   }

@@ -1,11 +1,13 @@
 // Finding the gift header at the end of a file by its marker.
 #pragma once
+#include "common/translate.h"
 #include "game/gift_header.h"
 #include "game/program_file.h"
 
 namespace quill {
 
-inline constexpr const char* kDamagedGiftMessage = "This jigsaw gift file is damaged and cannot be opened";
+inline constexpr const char* kDamagedGiftMessage =
+    TextMark("Messages", "This jigsaw gift file is damaged and cannot be opened");
 
 struct FoundGiftHeader {
   GiftHeader Header;

@@ -1,6 +1,7 @@
 // The layout of the board: the first of a new game, every piece scattered over the
 // board on its own, and the one restored from records.
 #include "common/records.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
 #include "ui/form_layouts.h"
 
@@ -8,8 +9,9 @@ namespace quill {
 namespace {
 
 constexpr const char* kTurnedPiecesQuestion =
-    "The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all pieces "
-    "the right way up or 'No' to re-enable rotation.";
+    TextMark("Messages",
+             "The puzzle has rotated pieces but the rotation option is currently disabled. Press 'Yes' to turn all "
+             "pieces the right way up or 'No' to re-enable rotation.");
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "game/jigsaw.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 constexpr const char* kCheatCommands[] = {"Hint1",        "Hint2",      "SpeedHint",    "RightWayUp1", "RightWayUp2",
                                           "Solve1",       "Solve2",     "ShowSolution", "SolvePiece",  "FindPiece",
                                           "FetchPiece",   "ShowNeighbor", "FetchNeighbor"};
-constexpr const char* kRotateSomeQuestion = "Would you like some pieces randomly rotated now?";
+constexpr const char* kRotateSomeQuestion = TextMark("Messages", "Would you like some pieces randomly rotated now?");
 
 }  // namespace
 

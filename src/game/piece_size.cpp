@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "common/records.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
 #include "pieces/shape_preview.h"
 
@@ -17,8 +18,9 @@ constexpr int64_t kSmallestCell = 8;
 constexpr int64_t kLargestCell = 512;
 
 constexpr const char* kScaleFallBackText =
-    "Insufficient graphics resources to set such a large piece size - reducing the number of colors of your "
-    "desktop may help. Setting scale factor back to 100%...";
+    TextMark("Messages",
+             "Insufficient graphics resources to set such a large piece size - reducing the number of colors of "
+             "your desktop may help. Setting scale factor back to 100%...");
 
 bool CellFits(int64_t cell) { return cell >= kSmallestCell && cell <= kLargestCell; }
 

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "common/text_codec.h"
+#include "common/translate.h"
 #include "common/util.h"
 
 namespace quill {
@@ -30,6 +31,9 @@ std::string Printf(const char* format, Args... args) {
 
 // Texts from the gift are Windows-1252 with CR LF line breaks.
 std::string ShownText(std::string_view text) { return CrLfToLf(Windows1252ToUtf8(text)); }
+
+// "35 pieces", in words of the interface's language.
+std::string PiecesText(int count) { return TrN("Messages", "%n pieces", "a count of pieces", count); }
 
 std::string DescriptionText(const TPuzzleRecord& puzzle) {
   const auto& field = puzzle.Description;
@@ -78,15 +82,18 @@ LocaleTexts SystemLocaleTexts() {
 // ---- Texts of the dialogs ----
 
 std::string CheatText(const TPuzzleRecord& puzzle) {
-  if (puzzle.AutoSolved) return ". You used Auto-solve!";
-  if (puzzle.CheatCount == 0) return " without cheating!";
-  if (puzzle.CheatCount == 1) return " by cheating once!";
-  return " by cheating " + Printf("%d times!", int{puzzle.CheatCount});
+  if (puzzle.AutoSolved) return Tr("Messages", ". You used Auto-solve!");
+  if (puzzle.CheatCount == 0) return Tr("Messages", " without cheating!");
+  if (puzzle.CheatCount == 1) return Tr("Messages", " by cheating once!");
+  const int cheats = puzzle.CheatCount;
+  return TrN("Messages", " by cheating %n times!", "more than once", cheats);
 }
 
 std::string CongratsText(const TPuzzleRecord& puzzle) {
-  return Printf("You solved all %d pieces in %d minutes and %d seconds", int{puzzle.PieceCount},
-                puzzle.Elapsed / 60, puzzle.Elapsed % 60) +
+  const int minutes = puzzle.Elapsed / 60, seconds = puzzle.Elapsed % 60;
+  return FillArgs(Tr("Messages", "You solved all %1 in %2 and %3"),
+                  {PiecesText(puzzle.PieceCount), TrN("Messages", "%n minutes", "time taken", minutes),
+                   TrN("Messages", "%n seconds", "time taken", seconds)}) +
          CheatText(puzzle);
 }
 
@@ -113,11 +120,13 @@ AboutDialogTexts AboutTexts(const TPuzzleRecord& puzzle) {
   AboutDialogTexts texts;
   texts.TitleName = ShownText(puzzle.Title);
   texts.CreatorName = ShownText(puzzle.CreatorName);
-  texts.PuzzleStats = Printf("%d pieces %dx%d, (%dx%d)", int{puzzle.PieceCount}, int{puzzle.Columns},
-                             int{puzzle.Rows}, int{puzzle.PictureWidth}, int{puzzle.PictureHeight});
-  texts.CreationStats = "Created " + ShortDateText(puzzle.Created) + " by version " +
-                        ShownText(VersionNumber(puzzle.CreatorVersion)) + " ";
-  texts.JigStatus = Printf("You have solved %d out of %d pieces", int{puzzle.JoinedCount}, int{puzzle.PieceCount}) +
+  texts.PuzzleStats = PiecesText(puzzle.PieceCount) + Printf(" %dx%d, (%dx%d)", int{puzzle.Columns}, int{puzzle.Rows},
+                                                            int{puzzle.PictureWidth}, int{puzzle.PictureHeight});
+  texts.CreationStats = FillArgs(Tr("Messages", "Created %1 by version %2 "),
+                                 {ShortDateText(puzzle.Created), ShownText(VersionNumber(puzzle.CreatorVersion))});
+  const int pieces = puzzle.PieceCount;
+  texts.JigStatus = FillArgs(TrN("Messages", "You have solved %1 out of %n pieces", "pieces of the puzzle", pieces),
+                             {std::to_string(puzzle.JoinedCount)}) +
                     CheatText(puzzle);
   if (puzzle.HasDescription) texts.Memo = DescriptionText(puzzle);
   return texts;
@@ -151,7 +160,8 @@ std::string ClockText(int32_t seconds, bool withSeconds, std::string_view separa
 }
 
 std::string SolvedText(const TPuzzleRecord& puzzle) {
-  return Printf("Solved %d of %d", int{puzzle.JoinedCount}, int{puzzle.PieceCount});
+  return FillArgs(Tr("Messages", "Solved %1 of %2"),
+                  {std::to_string(puzzle.JoinedCount), std::to_string(puzzle.PieceCount)});
 }
 
 std::string TenthsText(int64_t tenths, const LocaleTexts& locale) {
@@ -173,8 +183,8 @@ std::string SolvedHintText(const TPuzzleRecord& puzzle, const LocaleTexts& local
   // zero as the decimal text of the quotient rounds; exact in integers.
   const int64_t minutesDivisor = std::max<int64_t>(int64_t{puzzle.Elapsed} + 1, 1);
   const int64_t tenths = (2 * joined * 600 + minutesDivisor) / (2 * minutesDivisor);
-  return Printf("|Jigsaw is %d%% complete, ", static_cast<int>(percent)) + TenthsText(tenths, locale) +
-         " pieces solved per minute";
+  return FillArgs(Tr("Messages", "|Jigsaw is %1% complete, %2 pieces solved per minute"),
+                  {std::to_string(percent), TenthsText(tenths, locale)});
 }
 
 // ---- The clock's attendance ----

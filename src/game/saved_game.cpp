@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 
+#include "common/translate.h"
 #include "common/byte_stream.h"
 #include "common/config.h"
 #include "common/durable_file.h"
@@ -321,9 +322,10 @@ bool TJigsaw::DeleteSavedGame() {
     error = RemoveFile(fileName);
   }
   if (error == 0) return true;
-  TheHost().ShowMessage("The saved game " + Quoted(fileName) + " cannot be removed. " + SystemErrorText(error) +
-                            ". The new game starts all the same; the saved one is offered again at the next "
-                            "start unless this game is saved over it.",
+  TheHost().ShowMessage(FillArgs(Tr("Messages", "The saved game %1 cannot be removed. %2. The new game starts all the "
+                                                "same; the saved one is offered again at the next start unless this "
+                                                "game is saved over it."),
+                                 {Quoted(fileName), SystemErrorText(error)}),
                         MessageKind::Warning);
   return false;
 }
@@ -338,7 +340,8 @@ bool TJigsaw::ResumeGame(int32_t boardWidth, int32_t boardHeight) {
     else
       saved = OldSaveOfThisGift(FProgramPath);
   } catch (const SavedGameError& error) {
-    TheHost().ShowMessage(std::string(error.what()) + " A new game is started instead.", MessageKind::Warning);
+    TheHost().ShowMessage(FillArgs(Tr("Messages", "%1 A new game is started instead."), {error.what()}),
+                          MessageKind::Warning);
   }
   if (!saved) {
     StartWithoutSavedGame(boardWidth, boardHeight);

@@ -2,6 +2,7 @@
 // pointer at the last press or whose button was right-clicked.
 #include <cstdio>
 
+#include "common/translate.h"
 #include "game/jigsaw.h"
 
 namespace quill {
@@ -16,11 +17,8 @@ constexpr TJigsaw::ColourMenus kTrayColourItems = {{
 }};
 
 std::string DeleteQuestion(int32_t trayNumber) {
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "Tray %d contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?",
-                trayNumber);
-  return text;
+  return FillArgs(Tr("Messages", "Tray %1 contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?"),
+                  {std::to_string(trayNumber)});
 }
 
 }  // namespace

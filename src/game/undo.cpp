@@ -1,5 +1,6 @@
 // Undo and redo: the history of ten steps with the menu items that offer them, and
 // the game object's snapshots of the position and their restoring.
+#include "common/translate.h"
 #include "game/undo.h"
 
 #include "board/tray_records.h"
@@ -11,12 +12,19 @@ namespace quill {
 namespace {
 
 constexpr const char* kStepNames[] = {
-    "size/shape",      "arrange",          "arrange tray", "disarrange",    "disarrange tray", "tray operation",
-    "auto-solve",      "move ghost",       "move pieces",  "rotate pieces", "right way up",    "cheat",
+    TextMark("Messages", "size/shape"),    TextMark("Messages", "arrange"),
+    TextMark("Messages", "arrange tray"),  TextMark("Messages", "disarrange"),
+    TextMark("Messages", "disarrange tray"), TextMark("Messages", "tray operation"),
+    TextMark("Messages", "auto-solve"),    TextMark("Messages", "move ghost"),
+    TextMark("Messages", "move pieces"),   TextMark("Messages", "rotate pieces"),
+    TextMark("Messages", "right way up"),  TextMark("Messages", "cheat"),
 };
 
 constexpr const char* kUndoItem = "UndoItem";
 constexpr const char* kRedoItem = "RedoItem";
+// The items' hints: the verb and the name of the step.
+constexpr const char* kUndoHint = TextMark("Messages", "Undo %1");
+constexpr const char* kRedoHint = TextMark("Messages", "Redo %1");
 
 // The history's view of one game object.
 class GameUndoTarget final : public TUndoTarget {
@@ -52,9 +60,10 @@ TUndo& UndoHistory() {
 
 // ---- The history ----------------------------------------------------------------
 
-void TUndo::ShowItem(UiState& menus, const char* item, const char* verb, const TUndoEvent* step) {
+void TUndo::ShowItem(UiState& menus, const char* item, const char* hint, const TUndoEvent* step) {
   if (!menus.Has(item)) return;
-  menus.SetHint(item, step != nullptr ? std::string(verb) + " " + UndoStepName(step->Kind) : std::string());
+  menus.SetHint(item, step != nullptr ? FillArgs(Tr("Messages", hint), {Tr("Messages", UndoStepName(step->Kind))})
+                                      : std::string());
   menus.SetEnabled(item, step != nullptr);
 }
 
@@ -64,7 +73,7 @@ void TUndo::Record(TUndoTarget& game, int32_t kind) {
     FHead = FCursor;
     FCount -= FUndone;
     FUndone = 0;
-    ShowItem(menus, kRedoItem, "Redo", nullptr);
+    ShowItem(menus, kRedoItem, kRedoHint, nullptr);
   }
   TUndoEvent& step = FSlots[FHead];
   step.Kind = static_cast<uint8_t>(kind);
@@ -72,7 +81,7 @@ void TUndo::Record(TUndoTarget& game, int32_t kind) {
   if (FCount < kUndoSteps) ++FCount;
   FHead = Next(FHead);
   FCursor = FHead;
-  ShowItem(menus, kUndoItem, "Undo", &step);
+  ShowItem(menus, kUndoItem, kUndoHint, &step);
 }
 
 void TUndo::Undo(TUndoTarget& game) {
@@ -83,9 +92,9 @@ void TUndo::Undo(TUndoTarget& game) {
     ++FUndone;
     const TUndoEvent& step = FSlots[FCursor];
     game.ApplySnapshot(step);
-    ShowItem(menus, kRedoItem, "Redo", &step);
+    ShowItem(menus, kRedoItem, kRedoHint, &step);
   }
-  ShowItem(menus, kUndoItem, "Undo", FUndone < FCount ? &FSlots[Prev(FCursor)] : nullptr);
+  ShowItem(menus, kUndoItem, kUndoHint, FUndone < FCount ? &FSlots[Prev(FCursor)] : nullptr);
 }
 
 void TUndo::Redo(TUndoTarget& game) {
@@ -95,8 +104,8 @@ void TUndo::Redo(TUndoTarget& game) {
   const int32_t wasUndone = FUndone--;
   // The last redo returns to the position before the first undo.
   game.ApplySnapshot(wasUndone == 1 ? FSpare : FSlots[FCursor]);
-  ShowItem(menus, kRedoItem, "Redo", FUndone > 0 ? &FSlots[FCursor] : nullptr);
-  ShowItem(menus, kUndoItem, "Undo", &FSlots[Prev(FCursor)]);
+  ShowItem(menus, kRedoItem, kRedoHint, FUndone > 0 ? &FSlots[FCursor] : nullptr);
+  ShowItem(menus, kUndoItem, kUndoHint, &FSlots[Prev(FCursor)]);
 }
 
 void TUndo::Bind(const std::string& puzzle) {

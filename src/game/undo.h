@@ -69,9 +69,9 @@ class TUndo {
  private:
   static int32_t Next(int32_t slot) { return slot == kUndoSteps - 1 ? 0 : slot + 1; }
   static int32_t Prev(int32_t slot) { return slot == 0 ? kUndoSteps - 1 : slot - 1; }
-  // Enables the item with "<verb> " and the step's name as its hint, or disables it
-  // with no hint.
-  static void ShowItem(UiState& menus, const char* item, const char* verb, const TUndoEvent* step);
+  // Enables the item with the hint pattern ("Undo %1"), translated, filled with the
+  // step's name, or disables it with no hint.
+  static void ShowItem(UiState& menus, const char* item, const char* hint, const TUndoEvent* step);
 
   std::array<TUndoEvent, kUndoSteps> FSlots;
   TUndoEvent FSpare;     // the position at the first undo of a series

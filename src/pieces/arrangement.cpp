@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/translate.h"
 #include "common/records.h"
 #include "common/random.h"
 #include "common/util.h"
@@ -21,8 +22,8 @@ namespace quill {
 
 namespace {
 
-constexpr const char* kSortingColoursCaption = "Sorting colors: ";
-constexpr const char* kRotatingCaption = "Rotating: ";
+constexpr const char* kSortingColoursCaption = TextMark("Messages", "Sorting colors: ");
+constexpr const char* kRotatingCaption = TextMark("Messages", "Rotating: ");
 // Colour samples lie on a grid of this step, starting one step inside the box.
 constexpr int32_t kColourSampleStep = 4;
 // Only these bits of a sort key choose the order.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/translate.h"
 #include "common/jpeg_decode.h"
 #include "common/records.h"
 #include "common/resources.h"
@@ -18,7 +19,7 @@
 namespace quill {
 namespace {
 
-constexpr const char* kDrawingCaption = "Drawing: ";
+constexpr const char* kDrawingCaption = TextMark("Messages", "Drawing: ");
 constexpr int kBytesPerPixel = 3;
 
 bool MaskBitSet(const uint8_t* row, int32_t x) { return (row[x >> 3] >> (7 - (x & 7))) & 1; }

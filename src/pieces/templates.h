@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "common/translate.h"
 #include "common/byte_stream.h"
 #include "common/errors.h"
 
 namespace quill {
 
 inline constexpr const char* kDamagedTemplatesMessage =
-    "The custom piece shapes in this jigsaw gift are damaged";
+    TextMark("Messages", "The custom piece shapes in this jigsaw gift are damaged");
 
 // A template block that cannot be read: too short, a negative count or a side too
 // long for a piece outline.

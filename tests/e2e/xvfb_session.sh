@@ -11,6 +11,9 @@ Xvfb ":$display_number" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp -n
 xvfb_pid=$!
 export DISPLAY=":$display_number"
 export QT_QPA_PLATFORM=xcb
+# The players speak English here, whatever the locale of the machine running the tests.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 pids=("$xvfb_pid")
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT

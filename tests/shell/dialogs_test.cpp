@@ -28,6 +28,7 @@
 #include "app/web_site.h"
 #include "main_window_fixture.h"
 #include "modal_helpers.h"
+#include "language_support.h"
 #include "text_fit.h"
 
 namespace quill::testing {
@@ -410,7 +411,7 @@ TEST_F(AboutBoxTest, WebLabIsABlueUnderlinedLinkAndOkCloses) {
 // ---- Texts at the font sizes of common desktops -------------------------------------
 
 // At 96 dots per inch the dialogs look as designed; at 120 and 144 they grow, so every
-// text can still be read whole.
+// text can still be read whole, in every language of the interface.
 TEST(DialogTexts, EveryTextFitsAt96120And144DotsPerInch) {
   TestApplication();
   QtHost host;
@@ -424,15 +425,18 @@ TEST(DialogTexts, EveryTextFitsAt96120And144DotsPerInch) {
       {"congratulation", [&] { return std::make_unique<CongratsDialog>(status, nullptr); }},
       {"splash", [&] { return std::make_unique<SplashForm>(host); }},
   };
-  for (const int dpi : {96, 120, 144}) {
-    const FontDpi font(dpi);
-    for (const auto& [name, make] : dialogs) {
-      SCOPED_TRACE(::testing::Message() << name << " at " << dpi << " dpi");
-      const std::unique_ptr<QWidget> dialog = make();
-      dialog->show();
-      QCoreApplication::processEvents();  // the scroll box settles its scroll bar
-      EXPECT_EQ(CutTexts(*dialog), std::vector<std::string>{});
-      dialog->hide();
+  for (const char* language : kEveryLanguage) {
+    const LanguageScope scope(language);
+    for (const int dpi : {96, 120, 144}) {
+      const FontDpi font(dpi);
+      for (const auto& [name, make] : dialogs) {
+        SCOPED_TRACE(::testing::Message() << name << " at " << dpi << " dpi in \"" << language << "\"");
+        const std::unique_ptr<QWidget> dialog = make();
+        dialog->show();
+        QCoreApplication::processEvents();  // the scroll box settles its scroll bar
+        EXPECT_EQ(CutTexts(*dialog), std::vector<std::string>{});
+        dialog->hide();
+      }
     }
   }
 }

@@ -17,6 +17,7 @@
 #include "app/indicator_lamp.h"
 #include "app/piece_size_dialog.h"
 #include "common/records.h"
+#include "language_support.h"
 #include "main_window_fixture.h"
 #include "modal_helpers.h"
 #include "text_fit.h"
@@ -253,10 +254,11 @@ TEST_F(PieceSizeDialogTest, LongHintsGoToTheMainWindowsStatusLine) {
 }
 
 // At 120 and 144 dots per inch the dialog grows, so every caption, value and button
-// can still be read whole.
+// can still be read whole, in every language of the interface.
 TEST_F(PieceSizeDialogTest, EveryTextFitsAt96120And144DotsPerInch) {
-  for (const int dpi : {96, 120, 144}) {
-    SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+  for (const auto& [language, dpi] : LanguagesAndDpis()) {
+    SCOPED_TRACE(::testing::Message() << dpi << " dpi in \"" << language << "\"");
+    const LanguageScope scope(language);
     const FontDpi font(dpi);
     PieceSizeDialog dialog;
     dialog.Prepare(Game(), nullptr);

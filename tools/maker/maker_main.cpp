@@ -2,6 +2,7 @@
 // picture to start with; without one, the last session's picture.
 #include <QApplication>
 
+#include "app/language.h"
 #include "installed_player.h"
 #include "maker_window.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Quillmere");
   QApplication::setApplicationName("quillmere-maker");
+  quill::InstallTranslations(quill::InterfaceLanguageFromEnvironment());
   QApplication::setWindowIcon(quill::MakerIcon());
   quill::MakerWindow window({PlayerOrNothing(quill::PlayerKind::Plain), PlayerOrNothing(quill::PlayerKind::Portable)});
   const QStringList arguments = QApplication::arguments();

@@ -1,0 +1,1690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Öffnen|Ein Puzzle öffnen oder erstellen</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Speichern|Das laufende Puzzle speichern</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Bild|Das Bildfenster ein- oder ausblenden (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Lupe|Die Lupe ein- oder ausblenden (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Geisterbild|Das Geisterbild im Hintergrund ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Zoom|Das Puzzlebild bildschirmfüllend zeigen (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Spielflächenfarbe|Eine neue Farbe für die Spielfläche wählen</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Teilgröße und -form|Größe und Form der Teile ändern</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Am Rand anordnen|Die Teile am Rand anordnen</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>Im Raster anordnen|Die Teile in einem Raster anordnen</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Neue Ablage|Eine neue Ablage zum Aufbewahren von Teilen anlegen</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Klang|Klangeffekte ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Musik|Hintergrundmusik ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Tipp|Die nächsten zwei passenden Teile aufblinken lassen</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Kurzhilfe|Maus- und Tastatursteuerung anzeigen</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Geisterbild heller|Das Geisterbild heller machen</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Geisterbild blasser|Das Geisterbild blasser machen</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Zeit in Stunden und Minuten seit Beginn des Puzzles</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Anzahl der gelegten Teile von allen</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Nach links|Die Ablagen weiter links zeigen</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Nach rechts|Die Ablagen weiter rechts zeigen</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Nach oben|Die Ablagen weiter oben zeigen</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Nach unten|Die Ablagen weiter unten zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Erstellen...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Ein neues Puzzle erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Ein Puzzle öffnen oder erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|Das laufende Puzzle speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|Das Puzzle unter einem neuen Namen speichern</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Als &amp;Geschenk speichern...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|Das Puzzle als Geschenk speichern</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Als Bildschirmsc&amp;honer speichern...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|Das Puzzle als Bildschirmschoner speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Ein Puzzle löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|Das Bild drucken</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker ein&amp;richten...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|Den Drucker einrichten</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>&amp;Neu beginnen...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|Das Puzzle ganz von vorn beginnen</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Dieses zuletzt benutzte Puzzle öffnen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|Das Puzzle schließen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|Die Werkzeugleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|Die Statusleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>&amp;Ablageleiste</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|Die Ablageleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Das Bildfenster zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>&amp;Lupe</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Die Lupe zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>&amp;Geisterbild</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Ein blasses Bild auf der Spielfläche zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|Das Bild bildschirmfüllend zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>Spiel&amp;flächenfarbe</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|Die Farbe der Spielfläche wählen</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Eigene...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Eine beliebige Farbe für die Spielfläche wählen</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Eine Spielflächenfarbe, die zum Bild passt</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Eine Spielflächenfarbe, die sich vom Bild abhebt</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|Die Spielflächenfarbe, mit der das Puzzle kam</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Am &amp;Rand anordnen</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|Die losen Teile rund um den Rand anordnen</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>Im Ra&amp;ster anordnen</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|Die losen Teile in einem Raster anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Durcheinander</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|Die losen Teile zufällig verstreuen</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>&amp;Teilgröße...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|Größe und Form der Teile ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Rück&amp;gängig</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|Den letzten Schritt rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|Den eben rückgängig gemachten Schritt wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>&amp;Vorführung</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Zusehen, wie sich das Puzzle selbst löst</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Weitere T&amp;ipps...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Tipps zum Spielen lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>Bildschirms&amp;choner...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|Das Bild als Bildschirmschoner verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>&amp;Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|Das Bild als Desktop-Hintergrund verwenden</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>A&amp;blagen</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Neue Ablage</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Eine neue Ablage zum Aufbewahren von Teilen anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Öffnen</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Ablagen öffnen</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>&amp;Alle Ablagen öffnen</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Jede Ablage öffnen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>&amp;Volle Ablagen öffnen</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|Die Ablagen öffnen, die Teile enthalten</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>&amp;Leere Ablagen öffnen</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|Die leeren Ablagen öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Verkleinern</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Ablagen verkleinern</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>&amp;Alle Ablagen verkleinern</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Jede Ablage verkleinern</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>&amp;Volle Ablagen verkleinern</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|Die Ablagen verkleinern, die Teile enthalten</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>&amp;Leere Ablagen verkleinern</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|Die leeren Ablagen verkleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Ablagen löschen</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>&amp;Alle Ablagen löschen</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Jede Ablage löschen; ihre Teile kommen auf die Spielfläche</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>&amp;Volle Ablagen löschen</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|Die Ablagen löschen, die Teile enthalten</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>&amp;Leere Ablagen löschen</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|Die leeren Ablagen löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Klang</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Klangeffekte ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Musik</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Hintergrundmusik ein- oder ausschalten</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>&amp;Schatten</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|Bewegte Teile werfen einen Schatten</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Umrisse</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Das Aussehen der Teilkanten wählen</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Teile ohne Umriss</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Folie</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Teile aus dünner Folie</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Teile aus Papier</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>Kar&amp;ton</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Teile aus dickem Karton</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>&amp;Holz</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Teile aus klobigem Holz</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>&amp;Glätten</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Treppenstufen an den Umrissen durch Glätten entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>&amp;Automatisch ausblenden</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Umrisse gelegter Teile entfernen</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Nach &amp;Form sortieren</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|Beim Anordnen Randteile zuerst</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Nach F&amp;arbe sortieren</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|Beim Anordnen ähnliche Farben zusammenlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>&amp;Zeitanzeige</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|Die benötigte Zeit anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>Zä&amp;hleranzeige</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Die Anzahl der gelegten Teile anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>&amp;Drehbare Teile</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|Teile können gedreht werden</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>&amp;Rätselmodus</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|Die Vorschaubilder des Puzzles verbergen</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>Zeit&amp;limit...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Ein Zeitlimit für das Puzzle setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Erweitert...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|Die erweiterten Optionen ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Schummeln</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>Schummeln &amp;erlauben</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|Die Schummelbefehle erlauben</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>T&amp;ipp!</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|Die nächsten zwei passenden Teile aufblinken lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>&amp;Richtig herum!</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Jedes Teil richtig herum drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>&amp;Automatisch lösen!</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|Das Puzzle sich selbst lösen lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>Die Quillmere-Website besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Vollversion kaufen...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Unseren Online-Shop besuchen</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>Puzzle-&amp;Suche...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Im Web nach Puzzles suchen</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Nach einer neueren Version suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|Den Inhalt der Hilfe zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>Hilfe &amp;durchsuchen...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|Die Hilfe durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Was ist neu</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|Was in dieser Version neu ist</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;FAQ</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Häufig gestellte Fragen</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>&amp;Bestellen</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Wie man die Vollversion bestellt</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>&amp;Kurzhilfe!</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Maus- und Tastatursteuerung anzeigen</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>Über dieses &amp;Puzzle...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Titel, Ersteller und Fortschritt des Puzzles zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Über...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>Geisterbild &amp;verschieben</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Das Geisterbild an eine andere Stelle verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>Teil &amp;finden!</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Das Teil aufblinken lassen, das hierher gehört</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>Teil &amp;holen!</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Das Teil holen, das hierher gehört</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>&amp;Lösung zeigen!</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Aufblinken lassen, wohin dieses Teil gehört</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>Teil l&amp;egen!</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Dieses Teil an seinen Platz legen</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Nach &amp;rechts drehen</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Das Teil eine Vierteldrehung im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Nach lin&amp;ks drehen</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Das Teil eine Vierteldrehung gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>Richtig her&amp;um!</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Dieses Teil richtig herum drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>Lö&amp;sen</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Das Teil von seinen Nachbarn trennen</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>Nach &amp;hinten</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Das Teil hinter alle anderen legen</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>&amp;Nachbar zeigen!</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Ein Teil aufblinken lassen, das an dieses passt</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>Nachbar h&amp;olen!</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Ein Teil holen, das an dieses passt</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>Alle Teile aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Jedes Teil in dieser Ablage aufnehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Ablage nach &amp;hinten</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Diese Ablage hinter die anderen legen</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>Alle Teile a&amp;usleeren</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Diese Ablage auf die Spielfläche ausleeren</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>Teile sa&amp;mmeln</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Einzelne Teile in dieser Ablage sammeln</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Alle Teile</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Jedes einzelne Teil sammeln</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>&amp;Randteile</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|Die einzelnen Randteile sammeln</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>&amp;Mittelteile</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|Die einzelnen Mittelteile sammeln</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>&amp;Spaßteile</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|Die einzelnen Spaßteile sammeln</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|Die Teile dieser Ablage rund um ihren Rand anordnen</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|Die Teile dieser Ablage in einem Raster anordnen</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>Ablage &amp;durcheinander</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|Die Teile dieser Ablage zufällig verstreuen</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>Ablage&amp;farbe</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|Die Farbe dieser Ablage wählen</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Eine beliebige Farbe für die Ablage wählen</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Eine Ablagenfarbe, die zum Bild passt</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Eine Ablagenfarbe, die sich vom Bild abhebt</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|Die Ablage nimmt die Farbe der Spielfläche an</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>Ablage&amp;beschreibung...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Dieser Ablage einen Namen geben</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>Ablage l&amp;öschen!</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Diese Ablage löschen; ihre Teile kommen auf die Spielfläche</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>Ablage %1 enthält Teile, die auf die
+Spielfläche gelegt werden.
+
+Diese Ablage löschen?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Um das Mausrad zu benutzen, schalten Sie es in den erweiterten Mausoptionen ein</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>Drehen ist im Menü Optionen zurzeit ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>Schummeln ist im Menü Optionen zurzeit ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Maus: Links=Nachbar holen, Rechts=Nachbar zeigen</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Maus: Links=nach links drehen, Rechts=nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Maus: Links=Teil aufs Geisterbild legen, Rechts=Lösung aufblinken</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Schalten Sie das Geisterbild ein, um diese Kürzel zu nutzen</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Erzeugen: </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Dieses kostenlose Puzzle-Geschenk wurde mit Quillmere Version %s erstellt.
+Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen großartigen Funktionen des Spiels. Oder bestellen Sie jetzt die Vollversion!</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden. Der Datenträger ist vielleicht voll, schreibgeschützt oder nicht verbunden</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Diese Puzzle-Geschenkdatei ist beschädigt und kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>Das Puzzle hat gedrehte Teile, aber Drehen ist zurzeit ausgeschaltet. Wählen Sie „Ja“, um alle Teile richtig herum zu drehen, oder „Nein“, um Drehen wieder einzuschalten.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>Sollen jetzt einige Teile zufällig gedreht werden?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>Nicht genug Grafikressourcen für eine so große Teilgröße – weniger Farben auf dem Desktop können helfen. Der Maßstab wird auf 100% zurückgesetzt...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. Sie haben automatisch lösen lassen!</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation>, ohne zu schummeln!</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation>, mit einmal Schummeln!</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Sie haben alle %1 in %2 und %3 gelegt</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Erstellt am %1 mit Version %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>%1 von %2 gelegt</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|Das Puzzle ist zu %1% fertig, %2 Teile pro Minute gelegt</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>Der gespeicherte Spielstand %1 kann nicht entfernt werden. %2. Das neue Spiel beginnt trotzdem; der gespeicherte Stand wird beim nächsten Start wieder angeboten, wenn dieses Spiel ihn nicht überschreibt.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 Stattdessen beginnt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>Größe/Form</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>Anordnen</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>Ablage anordnen</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>Durcheinander</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>Ablage durcheinander</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>Ablagenaktion</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>Automatisch lösen</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>Geisterbild verschieben</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>Teile verschieben</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>Teile drehen</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>richtig herum</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>Schummeln</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Farben sortieren: </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Drehen: </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Zeichnen: </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>Die eigenen Teilformen in diesem Puzzle-Geschenk sind beschädigt</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform>, mit %n-mal Schummeln!</numerusform>
+            <numerusform>, mit %n-mal Schummeln!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Sie haben %1 von %n Teil gelegt</numerusform>
+            <numerusform>Sie haben %1 von %n Teilen gelegt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Sie sind im Rätselmodus und das Bild ist verborgen!
+
+Wählen Sie „Ja“, um den Rätselmodus zu verlassen und das Puzzle zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Wählen Sie „Ja“, um den Rätselmodus zu verlassen. Danach können Sie die Vorschauwerkzeuge benutzen.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Wählen Sie „Ja“, um in den Rätselmodus zu wechseln und alle Vorschaubilder zu verbergen.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Wählen Sie „Ja“, um alle Teile richtig herum zu drehen.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Das Puzzle beginnt damit ganz von vorn. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Das Spiel wurde nicht gespeichert. Das Puzzle schließen, ohne es zu speichern?
+Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um %1 zu zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Prozent fertig</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Stopp!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>Jetzt unsere Website besuchen!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Bestellen</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>Jetzt unseren Online-Shop besuchen!</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Spielen...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>Das Puzzle spielen</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Beenden...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Spiel fortsetzen...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Spiel speichern...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Kostenlose Geschenkausgabe – teilen Sie sie mit Ihren Freunden!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Kostenlose Geschenkausgabe – teilen Sie sie mit Ihren Freunden!
+Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Über Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Dies ist ein kostenloses Geschenk – nicht für Verkauf oder Vertrieb.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Ersteller:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stand:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Über dieses Puzzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informationen</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Den markierten Text in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Die Beschreibung des Puzzles bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles markieren</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Den ganzen Beschreibungstext markieren</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Geschafft!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Herzlichen Glückwunsch!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Dieser Desktop lässt Programme den Bildschirm nicht lesen, daher kann die Lupe ihn hier nicht vergrößern.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Klassisch|Die traditionelle Form der Puzzleteile</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Knubbel|Gerade Kanten und runde Nasen</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Quadrate|Gerade Kanten und keine Nasen</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Sterne|Gerade Kanten und spitze Nasen</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Blasen|Gebogene Kanten und keine Nasen</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mischung|Eine zufällige Mischung aller Formen</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Größe und Form der Teile</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Die Größe der Teile einstellen</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Unregelmäßigkeit:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Wie unregelmäßig die Formen sind</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Spaßteile:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Den Anteil der Spaßteile im Puzzle einstellen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Änderungen anwenden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK wendet die neue Größe an</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Hilfe zu diesem Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Teil bewegen</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Teil-Kontextmenü</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Nachbar holen</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Nachbar zeigen</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Teil nach links drehen</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Teil nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Dieses Teil legen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Lösung des Teils zeigen</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Klick mit dem Mausrad</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Teil festhalten</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Mausrad drehen</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Teil drehen</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Rahmen ziehen, um Teile zu wählen</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Kontextmenü der Spielfläche</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Linke Maustaste (3 Sekunden halten)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Geisterbild verschieben</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Teil zum Geisterbild holen</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Passendes Teil zum Geisterbild finden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Bild zoomen</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Bildfenster</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Lupenfenster</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Geisterbild im Hintergrund</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Erweiterte Optionen</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Tipp!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Mausklick auf ein Teil:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Mausklick auf den Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Mausklick auf das Geisterbild:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Tastatur:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Kurzhilfe – Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mehr...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupe: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Ablagenbeschreibung</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Geben Sie einen Namen oder eine kurze Beschreibung für die Ablage ein:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Abrir|Abrir o crear un puzle</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Guardar|Guardar el puzle en curso</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Imagen|Mostrar u ocultar la ventana de la imagen (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Lupa|Mostrar u ocultar la lupa (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Imagen fantasma|Mostrar u ocultar la imagen fantasma de fondo</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Zoom|Mostrar la imagen del puzle a pantalla completa (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Color del tablero|Elegir un nuevo color para el tablero</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Tamaño y forma de las piezas|Cambiar el tamaño y la forma de las piezas</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Ordenar en el borde|Ordenar las piezas alrededor del borde</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>Ordenar en cuadrícula|Ordenar las piezas en una cuadrícula</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Nueva bandeja|Crear una bandeja nueva para guardar piezas</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Sonido|Activar o desactivar los efectos de sonido</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Música|Activar o desactivar la música de fondo</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Pista|Hacer parpadear las dos siguientes piezas que encajan</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Ayuda rápida|Mostrar los controles del ratón y del teclado</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Fantasma más claro|Aumentar el brillo de la imagen fantasma</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Fantasma más tenue|Reducir el brillo de la imagen fantasma</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Tiempo en horas y minutos desde el comienzo del puzle</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Número de piezas colocadas del total</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Desplazar a la izquierda|Mostrar las bandejas más a la izquierda</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Desplazar a la derecha|Mostrar las bandejas más a la derecha</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Desplazar arriba|Mostrar las bandejas de más arriba</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Desplazar abajo|Mostrar las bandejas de más abajo</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Crear...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Crear un puzle nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Abrir o crear un puzle</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|Guardar el puzle en curso</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar co&amp;mo...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|Guardar el puzle con otro nombre</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Guardar como &amp;regalo...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|Guardar el puzle como regalo</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Guardar como &amp;salvapantallas...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|Guardar el puzle como salvapantallas</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Eliminar...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Eliminar un puzle</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|Imprimir la imagen</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configurar im&amp;presora...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|Configurar la impresora</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>Empe&amp;zar de nuevo...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|Empezar el puzle desde el principio</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Abrir este puzle reciente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|Cerrar el puzle</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|Mostrar u ocultar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|Mostrar u ocultar la barra de estado</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>Barra de &amp;bandejas</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|Mostrar u ocultar la barra de bandejas</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Mostrar la ventana de la imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>&amp;Lupa</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Mostrar la lupa</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>Imagen &amp;fantasma</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Mostrar una imagen tenue sobre el tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|Mostrar la imagen a pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>&amp;Color del tablero</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|Elegir el color del tablero</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Elegir cualquier color para el tablero</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>A juego</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Un color de tablero a juego con la imagen</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>Contrastado</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Un color de tablero que contrasta con la imagen</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|El color de tablero con el que llegó el puzle</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Ordenar en el &amp;borde</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|Ordenar las piezas sueltas alrededor del borde</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>Ordenar en &amp;cuadrícula</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|Ordenar las piezas sueltas en una cuadrícula</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Desordenar</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|Esparcir las piezas sueltas al azar</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>&amp;Tamaño de las piezas...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|Cambiar el tamaño y la forma de las piezas</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|Deshacer el último paso</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|Rehacer el paso recién deshecho</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>De&amp;mo</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Ver cómo el puzle se resuelve solo</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Más c&amp;onsejos...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Leer consejos para jugar</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>&amp;Salvapantallas...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|Usar la imagen como salvapantallas</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>&amp;Fondo de escritorio</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|Usar la imagen como fondo de escritorio</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>&amp;Bandejas</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Nueva bandeja</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Crear una bandeja nueva para guardar piezas</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Abrir bandejas</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>Mostrar &amp;todas las bandejas</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Abrir todas las bandejas</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>Mostrar las bandejas &amp;usadas</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|Abrir las bandejas que tienen piezas</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>Mostrar las bandejas &amp;vacías</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|Abrir las bandejas vacías</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Minimizar bandejas</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>Ocultar &amp;todas las bandejas</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Minimizar todas las bandejas</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>Ocultar las bandejas &amp;usadas</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|Minimizar las bandejas que tienen piezas</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>Ocultar las bandejas &amp;vacías</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|Minimizar las bandejas vacías</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Eliminar bandejas</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>Eliminar &amp;todas las bandejas</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Eliminar todas las bandejas; sus piezas pasan al tablero</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>Eliminar las bandejas &amp;usadas</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|Eliminar las bandejas que tienen piezas</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>Eliminar las bandejas &amp;vacías</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|Eliminar las bandejas vacías</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Activar o desactivar los efectos de sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Música</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Activar o desactivar la música de fondo</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>Som&amp;bras</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|Las piezas en movimiento proyectan sombra</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Contornos</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Elegir el aspecto de los bordes de las piezas</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Ninguno</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Piezas sin contorno</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Lámina</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Piezas de lámina metálica fina</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papel</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Piezas de papel</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>&amp;Cartón</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Piezas de cartón grueso</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>&amp;Madera</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Piezas de madera maciza</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>&amp;Suavizado</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Suavizar los contornos de las piezas para quitar los dientes de sierra</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>Ocultar &amp;automáticamente</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Quitar los contornos de las piezas colocadas</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Ordenar por &amp;forma</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|Poner primero las piezas de borde al ordenar</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Ordenar por co&amp;lor</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|Juntar los colores parecidos al ordenar</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>Mostrar &amp;tiempo</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|Mostrar el tiempo empleado</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>Mostrar &amp;número</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Mostrar el número de piezas colocadas</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>&amp;Rotación de piezas</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|Las piezas se pueden girar</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>Modo m&amp;isterio</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|Ocultar las imágenes de vista previa del puzle</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>Límite de tiem&amp;po...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Fijar un límite de tiempo para el puzle</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Avanzadas...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|Cambiar las opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Trampas</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>Permitir &amp;trampas</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|Permitir los comandos de trampa</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>¡&amp;Pista!</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|Hacer parpadear las dos siguientes piezas que encajan</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>¡Todas &amp;derechas!</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Poner todas las piezas del derecho</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>¡&amp;Resolver solo!</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|Dejar que el puzle se resuelva solo</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>Visitar el sitio web de Quillmere</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Comprar la versión completa...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Visitar nuestra tienda en línea</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>&amp;Buscar puzles...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Buscar puzles en la web</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Buscar &amp;actualizaciones...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Buscar una versión más reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|Mostrar el contenido de la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>&amp;Buscar en la ayuda...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|Buscar en la ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Novedades</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|Novedades de esta versión</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;Preguntas frecuentes</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Preguntas frecuentes</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>Cómo pe&amp;dir</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Cómo pedir la versión completa</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>¡Ayuda &amp;rápida!</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Mostrar los controles del ratón y del teclado</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>Acerca de este p&amp;uzle...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Mostrar el título, el autor y el progreso del puzle</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|Acerca de este programa</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>&amp;Mover el fantasma</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Mover la imagen fantasma a otro sitio</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>¡&amp;Encontrar pieza!</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Hacer parpadear la pieza que va aquí</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>¡Tr&amp;aer pieza!</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Traer la pieza que va aquí</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>¡Mostrar &amp;solución!</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Hacer parpadear el sitio de esta pieza</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>¡&amp;Colocar pieza!</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Poner esta pieza en su sitio</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Girar a la &amp;derecha</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Girar la pieza un cuarto de vuelta en el sentido del reloj</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Girar a la &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Girar la pieza un cuarto de vuelta en sentido contrario al reloj</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>¡&amp;Enderezar!</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Poner esta pieza del derecho</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>Se&amp;parar</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Separar la pieza de sus vecinas</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>Enviar al &amp;fondo</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Poner la pieza detrás de todas las demás</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>¡Mostrar &amp;vecina!</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Hacer parpadear una pieza que encaja con esta</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>¡Traer veci&amp;na!</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Traer una pieza que encaja con esta</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>Se&amp;leccionar todas las piezas</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Coger todas las piezas de esta bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Bandeja al &amp;fondo</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Poner esta bandeja detrás de las demás</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>&amp;Vaciar bandeja</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Vaciar esta bandeja sobre el tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>&amp;Recoger piezas</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Reunir piezas sueltas en esta bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Todas las piezas</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Reunir todas las piezas sueltas</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>Piezas de &amp;borde</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|Reunir las piezas de borde sueltas</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>Piezas del &amp;centro</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|Reunir las piezas del centro sueltas</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>Piezas &amp;divertidas</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|Reunir las piezas divertidas sueltas</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|Ordenar las piezas de esta bandeja alrededor de su borde</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|Ordenar las piezas de esta bandeja en una cuadrícula</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>Des&amp;ordenar bandeja</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|Esparcir al azar las piezas de esta bandeja</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>Color de la ban&amp;deja</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|Elegir el color de esta bandeja</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Elegir cualquier color para la bandeja</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Un color de bandeja a juego con la imagen</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Un color de bandeja que contrasta con la imagen</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|La bandeja toma el color del tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>Descri&amp;pción de la bandeja...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Dar un nombre a esta bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>¡&amp;Eliminar bandeja!</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Eliminar esta bandeja; sus piezas pasan al tablero</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>La bandeja %1 contiene piezas que se
+pondrán sobre el tablero.
+
+¿Eliminar esta bandeja?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Para usar la rueda del ratón, actívela en las opciones avanzadas del ratón</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>La rotación está desactivada en el menú Opciones</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>Las trampas están desactivadas en el menú Opciones</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Ratón: izquierdo=traer vecina, derecho=mostrar vecina</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Ratón: izquierdo=girar a la izquierda, derecho=girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Ratón: izquierdo=colocar la pieza en el fantasma, derecho=mostrar solución</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Active la imagen fantasma para usar estos atajos</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Generando: </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Este puzle de regalo gratuito se creó con Quillmere versión %s.
+Haga clic abajo en nuestra página para una demo gratuita de todas las demás funciones del juego. ¡O pida ya la versión completa!</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>No se pudo escribir el archivo %1. Puede que el disco esté lleno, sea de solo lectura o esté desconectado</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Este archivo de puzle de regalo está dañado y no se puede abrir</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>El puzle tiene piezas giradas pero la rotación está desactivada. Pulse «Sí» para poner todas las piezas del derecho o «No» para volver a activar la rotación.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>¿Quiere que se giren ahora algunas piezas al azar?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>No hay recursos gráficos suficientes para un tamaño de pieza tan grande; reducir el número de colores del escritorio puede ayudar. Volviendo a la escala del 100%...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n pieza</numerusform>
+            <numerusform>%n piezas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. ¡Ha usado la resolución automática!</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation> ¡sin trampas!</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation> ¡con una trampa!</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Ha colocado las %1 en %2 y %3</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Creado el %1 con la versión %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>%1 de %2 colocadas</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|Puzle completado al %1%, %2 piezas colocadas por minuto</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>No se puede quitar la partida guardada %1. %2. La partida nueva empieza igualmente; la guardada se volverá a ofrecer en el próximo inicio, salvo que esta partida la sobrescriba.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 En su lugar empieza una partida nueva.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>tamaño/forma</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>ordenar</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>ordenar bandeja</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>desordenar</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>desordenar bandeja</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>operación de bandeja</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>resolución automática</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>mover fantasma</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>mover piezas</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>girar piezas</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>enderezar</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>trampa</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Ordenando colores: </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Girando: </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Dibujando: </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>Las formas de pieza propias de este regalo están dañadas</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform> ¡con %n trampa!</numerusform>
+            <numerusform> ¡con %n trampas!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Ha colocado %1 de %n pieza</numerusform>
+            <numerusform>Ha colocado %1 de %n piezas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>¡Está en modo misterio y la imagen está oculta!
+
+Pulse «Sí» para salir del modo misterio y descubrir el puzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Pulse «Sí» para salir del modo misterio. Después podrá usar las herramientas de vista previa.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Pulse «Sí» para entrar en el modo misterio y ocultar todas las imágenes de vista previa.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Pulse «Sí» para poner todas las piezas del derecho.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>El puzle volverá a empezar desde el principio. ¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+La partida no se ha guardado. ¿Cerrar el puzle sin guardarlo?
+Elija «No» para volver a la partida.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>No se pudo abrir ningún navegador web para mostrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Porcentaje completado</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>¡Parar!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>¡Visite ahora nuestro sitio web!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedir</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>¡Visite ahora nuestra tienda en línea!</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Jugar...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>Jugar al puzle</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Salir...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Reanudar partida...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Guardar partida...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Edición de regalo gratuita: ¡compártala con sus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Edición de regalo gratuita: ¡compártala con sus amigos!
+Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Acerca de Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Esto es un regalo gratuito: no está destinado a la venta ni a la distribución.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Información:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Acerca de este puzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copiar el texto seleccionado al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Editar la descripción del puzle</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Seleccionar todo el texto de la descripción</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>¡Lo ha resuelto!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Este escritorio no permite a los programas leer la pantalla, así que la lupa no puede ampliarla aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Clásica|La forma tradicional de las piezas de puzle</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Botones|Bordes rectos y salientes redondos</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Cuadrados|Bordes rectos sin salientes</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Estrellas|Bordes rectos y salientes en punta</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Burbujas|Bordes curvos sin salientes</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mezcla|Una mezcla al azar de todas las formas</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Tamaño y forma de las piezas</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Fijar el tamaño de las piezas</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irregularidad:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Fijar cuán irregulares son las formas</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Piezas divertidas:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Fijar el porcentaje de piezas divertidas del puzle</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Aplicar los cambios</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|Aceptar aplica el nuevo tamaño</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Ayuda sobre esta ventana</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Mover pieza</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Botón derecho</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menú de la pieza</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Traer vecina</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+botón derecho</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Mostrar vecina</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Girar pieza a la izquierda</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+botón derecho</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Girar pieza a la derecha</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Colocar esta pieza</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+botón derecho</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Mostrar el sitio de la pieza</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clic con la rueda</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Sujetar pieza</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Girar la rueda</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Girar pieza</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Arrastrar un marco para elegir piezas</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menú del tablero</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Botón izquierdo (mantener 3 segundos)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Mover el fantasma</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Traer pieza al fantasma</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Encontrar la pieza del fantasma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Ampliar imagen</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Ventana de la imagen</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Ventana de la lupa</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Imagen fantasma de fondo</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>¡Pista!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clic sobre una pieza:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clic sobre el fondo:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clic sobre el fantasma:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Teclado:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Ayuda rápida: atajos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Más...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupa: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Descripción de la bandeja</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Escriba un nombre o una breve descripción para la bandeja:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+</TS>

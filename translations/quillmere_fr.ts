@@ -1,0 +1,1690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Ouvrir|Ouvrir ou créer un puzzle</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Enregistrer|Enregistrer le puzzle en cours</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Image|Afficher ou masquer la fenêtre de l&apos;image (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Loupe|Afficher ou masquer la loupe (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Image fantôme|Afficher ou masquer l&apos;image fantôme en fond</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Zoom|Afficher l&apos;image du puzzle en plein écran (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Couleur du plateau|Choisir une nouvelle couleur pour le plateau</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Taille et forme des pièces|Changer la taille et la forme des pièces</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Ranger en bordure|Ranger les pièces le long du bord</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>Ranger en grille|Ranger les pièces en grille</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Nouveau bac|Créer un nouveau bac pour ranger des pièces</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Son|Activer ou couper les effets sonores</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Musique|Activer ou couper la musique de fond</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Indice|Faire clignoter les deux prochaines pièces à placer</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Aide rapide|Afficher les commandes de la souris et du clavier</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Fantôme plus clair|Augmenter la luminosité de l&apos;image fantôme</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Fantôme plus pâle|Diminuer la luminosité de l&apos;image fantôme</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Temps en heures et minutes depuis le début du puzzle</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Nombre de pièces placées sur le total</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Défiler à gauche|Afficher les bacs plus à gauche</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Défiler à droite|Afficher les bacs plus à droite</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Défiler vers le haut|Afficher les bacs plus haut</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Défiler vers le bas|Afficher les bacs plus bas</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Créer...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Créer un nouveau puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Ouvrir ou créer un puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|Enregistrer le puzzle en cours</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|Enregistrer le puzzle sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Enregistrer comme ca&amp;deau...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|Enregistrer le puzzle comme cadeau</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Enregistrer comme économiseur d&apos;&amp;écran...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|Enregistrer le puzzle comme économiseur d&apos;écran</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>Su&amp;pprimer...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Supprimer un puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|Imprimer l&apos;image</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configuration de l&apos;imp&amp;rimante...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|Configurer l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>Reco&amp;mmencer...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|Recommencer le puzzle depuis le début</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Ouvrir ce puzzle récent</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|Fermer le puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>Barre d&apos;&amp;outils</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|Afficher ou masquer la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|Afficher ou masquer la barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>Barre des &amp;bacs</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|Afficher ou masquer la barre des bacs</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Afficher la fenêtre de l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>&amp;Loupe</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Afficher la loupe</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>Image &amp;fantôme</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Afficher une image pâlie sur le plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|Afficher l&apos;image en plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>&amp;Couleur du plateau</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|Choisir la couleur du plateau</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personnalisée...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Choisir n&apos;importe quelle couleur pour le plateau</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Assortie</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Une couleur de plateau assortie à l&apos;image</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>Contrastée</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Une couleur de plateau qui contraste avec l&apos;image</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|La couleur de plateau fournie avec le puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Ranger en &amp;bordure</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|Ranger les pièces libres tout autour du bord</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>Ranger en &amp;grille</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|Ranger les pièces libres en grille</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Éparpiller</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|Éparpiller les pièces libres au hasard</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>&amp;Taille des pièces...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|Changer la taille et la forme des pièces</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|Annuler la dernière étape</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|Rétablir l&apos;étape qui vient d&apos;être annulée</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>&amp;Démo</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Regarder le puzzle se faire tout seul</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Plus d&apos;a&amp;stuces...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Lire des astuces de jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>É&amp;conomiseur d&apos;écran...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|Utiliser l&apos;image comme économiseur d&apos;écran</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>&amp;Fond d&apos;écran</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|Utiliser l&apos;image comme fond d&apos;écran du bureau</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>&amp;Bacs</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Nouveau bac</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Créer un nouveau bac pour ranger des pièces</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Ouvrir des bacs</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>Afficher &amp;tous les bacs</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Ouvrir tous les bacs</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>Afficher les bacs &amp;utilisés</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|Ouvrir les bacs qui contiennent des pièces</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>Afficher les bacs &amp;vides</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|Ouvrir les bacs vides</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Masquer</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Réduire des bacs</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>Masquer &amp;tous les bacs</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Réduire tous les bacs</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>Masquer les bacs &amp;utilisés</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|Réduire les bacs qui contiennent des pièces</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>Masquer les bacs &amp;vides</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|Réduire les bacs vides</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Supprimer des bacs</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>Supprimer &amp;tous les bacs</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Supprimer tous les bacs ; leurs pièces vont sur le plateau</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>Supprimer les bacs &amp;utilisés</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|Supprimer les bacs qui contiennent des pièces</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>Supprimer les bacs &amp;vides</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|Supprimer les bacs vides</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>O&amp;ptions</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Activer ou couper les effets sonores</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Musique</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Activer ou couper la musique de fond</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>&amp;Ombres</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|Les pièces déplacées projettent une ombre</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Contours</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Choisir l&apos;aspect des bords des pièces</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Aucun</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Pièces sans contour</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Feuille</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Pièces en feuille de métal fine</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Pièces en papier</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>&amp;Carton</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Pièces en carton épais</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>&amp;Bois</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Pièces en bois massif</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>&amp;Lissage</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Lisser les contours des pièces pour effacer les crénelages</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>&amp;Masquage auto</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Effacer les contours des pièces placées</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Trier par &amp;forme</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|Mettre d&apos;abord les pièces de bord lors du rangement</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Trier par co&amp;uleur</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|Regrouper les couleurs proches lors du rangement</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>Affichage du &amp;temps</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|Afficher le temps écoulé</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>Affichage du &amp;nombre</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Afficher le nombre de pièces placées</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>&amp;Rotation des pièces</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|Les pièces peuvent être tournées</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>Mode m&amp;ystère</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|Masquer les images d&apos;aperçu du puzzle</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>&amp;Limite de temps...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Fixer une limite de temps pour le puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Avancées...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|Modifier les options avancées</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Triche</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>Autoriser la &amp;triche</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|Autoriser les commandes de triche</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>&amp;Indice !</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|Faire clignoter les deux prochaines pièces à placer</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>Tout à l&apos;&amp;endroit !</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Remettre chaque pièce à l&apos;endroit</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>&amp;Résolution auto !</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|Laisser le puzzle se faire tout seul</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>Visiter le site web de Quillmere</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Acheter la version complète...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Visiter notre boutique en ligne</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>&amp;Rechercher des puzzles...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Chercher des puzzles sur le web</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Chercher une version plus récente</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|Afficher le sommaire de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|Rechercher dans l&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Nouveautés</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|Les nouveautés de cette version</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;FAQ</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Questions fréquentes</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>&amp;Commander</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Comment commander la version complète</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>Aide ra&amp;pide !</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Afficher les commandes de la souris et du clavier</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>À propos de ce pu&amp;zzle...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Afficher le titre, l&apos;auteur et l&apos;avancement du puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À pr&amp;opos...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|À propos de ce programme</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>&amp;Déplacer le fantôme</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Déplacer l&apos;image fantôme à un autre endroit</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>Tr&amp;ouver la pièce !</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Faire clignoter la pièce qui va ici</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>A&amp;pporter la pièce !</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Apporter la pièce qui va ici</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>Montrer la &amp;solution !</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Faire clignoter l&apos;endroit où va cette pièce</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>&amp;Placer la pièce !</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Mettre cette pièce à sa place</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Tourner à &amp;droite</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Tourner la pièce d&apos;un quart de tour dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Tourner à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Tourner la pièce d&apos;un quart de tour dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>Remettre à l&apos;&amp;endroit !</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Remettre cette pièce à l&apos;endroit</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>Déta&amp;cher</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Détacher la pièce de ses voisines</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>Mettre à l&apos;&amp;arrière-plan</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Placer la pièce derrière toutes les autres</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>Montrer une &amp;voisine !</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Faire clignoter une pièce qui s&apos;emboîte avec celle-ci</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>Apporter une voisi&amp;ne !</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Apporter une pièce qui s&apos;emboîte avec celle-ci</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>Sé&amp;lectionner toutes les pièces</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Prendre toutes les pièces de ce bac</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Bac à l&apos;&amp;arrière-plan</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Placer ce bac derrière les autres</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>&amp;Vider le bac</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Vider ce bac sur le plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>&amp;Récupérer des pièces</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Rassembler des pièces isolées dans ce bac</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Toutes les pièces</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Rassembler toutes les pièces isolées</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>Pièces de &amp;bord</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|Rassembler les pièces de bord isolées</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>Pièces du &amp;milieu</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|Rassembler les pièces du milieu isolées</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>Pièces &amp;fantaisie</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|Rassembler les pièces fantaisie isolées</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|Ranger les pièces de ce bac tout autour de son bord</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|Ranger les pièces de ce bac en grille</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>É&amp;parpiller le bac</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|Éparpiller au hasard les pièces de ce bac</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>&amp;Couleur du bac</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|Choisir la couleur de ce bac</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Choisir n&apos;importe quelle couleur pour le bac</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Une couleur de bac assortie à l&apos;image</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Une couleur de bac qui contraste avec l&apos;image</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|Le bac prend la couleur du plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>&amp;Description du bac...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Donner un nom à ce bac</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>&amp;Supprimer le bac !</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Supprimer ce bac ; ses pièces vont sur le plateau</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>Le bac %1 contient des pièces qui seront
+posées sur le plateau.
+
+Supprimer ce bac ?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Pour utiliser la molette, activez-la dans les options avancées de la souris</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>La rotation est désactivée dans le menu Options</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>La triche est désactivée dans le menu Options</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Souris : gauche=apporter une voisine, droite=montrer une voisine</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Souris : gauche=tourner à gauche, droite=tourner à droite</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Souris : gauche=placer la pièce sur le fantôme, droite=montrer la solution</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Activez l&apos;image fantôme pour utiliser ces raccourcis</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Création : </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Ce puzzle offert gratuitement a été créé avec Quillmere version %s.
+Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres fonctions du jeu. Ou commandez la version complète dès maintenant !</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit. Le disque est peut-être plein, en lecture seule ou déconnecté</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Ce fichier de puzzle cadeau est endommagé et ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>Le puzzle a des pièces tournées mais la rotation est désactivée. Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit ou « Non » pour réactiver la rotation.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>Voulez-vous que quelques pièces soient tournées au hasard maintenant ?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>Ressources graphiques insuffisantes pour une taille de pièce aussi grande – réduire le nombre de couleurs du bureau peut aider. Retour à l&apos;échelle de 100%...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n pièce</numerusform>
+            <numerusform>%n pièces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. Vous avez utilisé la résolution auto !</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation> sans tricher !</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation> en trichant une fois !</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Vous avez placé les %1 en %2 et %3</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Créé le %1 avec la version %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>%1 sur %2 placées</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|Puzzle terminé à %1%, %2 pièces placées par minute</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>La partie enregistrée %1 ne peut pas être supprimée. %2. La nouvelle partie commence quand même ; l&apos;ancienne sera de nouveau proposée au prochain démarrage, sauf si cette partie l&apos;écrase.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 Une nouvelle partie commence à la place.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>taille/forme</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>rangement</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>rangement du bac</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>éparpillement</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>éparpillement du bac</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>opération sur un bac</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>résolution auto</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>déplacement du fantôme</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>déplacement de pièces</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>rotation de pièces</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>remise à l&apos;endroit</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>triche</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Tri des couleurs : </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Rotation : </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Dessin : </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>Les formes de pièces personnalisées de ce cadeau sont endommagées</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform> en trichant %n fois !</numerusform>
+            <numerusform> en trichant %n fois !</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Pièces placées : %1 sur %n</numerusform>
+            <numerusform>Pièces placées : %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Vous êtes en mode mystère et l&apos;image est masquée !
+
+Choisissez « Oui » pour quitter le mode mystère et dévoiler le puzzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Choisissez « Oui » pour quitter le mode mystère. Vous pourrez alors utiliser les outils d&apos;aperçu.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Choisissez « Oui » pour passer en mode mystère et masquer toutes les images d&apos;aperçu.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Le puzzle va recommencer depuis le début. Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+La partie n&apos;a pas été enregistrée. Fermer le puzzle sans l&apos;enregistrer ?
+Choisissez « Non » pour revenir à la partie.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Pourcentage terminé</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Arrêter !</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>Visitez notre site web !</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Commander</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>Visitez notre boutique en ligne !</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Jouer...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>Faire le puzzle</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Quitter...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Reprendre la partie...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Enregistrer la partie...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis !</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis !
+Toutes les images et tous les sons ont été créés pour Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>À propos de Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Ceci est un cadeau gratuit – ni à vendre ni à distribuer.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Auteur :</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Infos :</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>À propos de ce puzzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copier le texte sélectionné dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Modifier la description du puzzle</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Sélectionner tout le texte de la description</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Réussi !</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations !</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Ce bureau ne permet pas aux programmes de lire l&apos;écran : la loupe ne peut pas l&apos;agrandir ici.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Classique|La forme traditionnelle des pièces de puzzle</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Boutons|Bords droits et tenons ronds</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Carrés|Bords droits sans tenons</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Étoiles|Bords droits et tenons pointus</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bulles|Bords courbes sans tenons</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mélange|Un mélange au hasard de toutes les formes</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Taille et forme des pièces</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Régler la taille des pièces</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irrégularité :</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Régler l&apos;irrégularité des formes</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Pièces fantaisie :</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Régler la part de pièces fantaisie dans le puzzle</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Appliquer les modifications</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK applique la nouvelle taille</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Aide sur cette fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Déplacer la pièce</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu de la pièce</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+bouton gauche</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Apporter une voisine</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+bouton droit</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Montrer une voisine</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+bouton gauche</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Tourner la pièce à gauche</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+bouton droit</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Tourner la pièce à droite</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+bouton gauche</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Placer cette pièce</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+bouton droit</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Montrer la place de la pièce</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clic de la molette</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Tenir la pièce</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Rotation de la molette</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Tourner la pièce</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Tracer un cadre pour choisir des pièces</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu du plateau</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Bouton gauche (maintenu 3 secondes)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Déplacer le fantôme</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Apporter la pièce sur le fantôme</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Trouver la pièce du fantôme</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Zoom sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Fenêtre de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Fenêtre de la loupe</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Image fantôme en fond</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Options avancées</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Indice !</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clic sur une pièce :</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clic sur le fond :</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clic sur le fantôme :</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Clavier :</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Aide rapide – raccourcis</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Plus...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Loupe : %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Description du bac</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Saisissez un nom ou une courte description pour le bac :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+</TS>

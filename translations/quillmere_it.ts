@@ -1,0 +1,1690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Apri|Apri o crea un puzzle</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Salva|Salva il puzzle in corso</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Immagine|Mostra o nascondi la finestra dell&apos;immagine (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Lente|Mostra o nascondi la lente d&apos;ingrandimento (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Immagine fantasma|Mostra o nascondi l&apos;immagine fantasma sullo sfondo</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Zoom|Mostra l&apos;immagine del puzzle a schermo intero (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Colore del tavolo|Scegli un nuovo colore per il tavolo</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Dimensione e forma delle tessere|Cambia la dimensione e la forma delle tessere</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Disponi sul bordo|Disponi le tessere lungo il bordo</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>Disponi a griglia|Disponi le tessere in una griglia</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Nuovo vassoio|Crea un nuovo vassoio per conservare le tessere</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Suono|Attiva o disattiva gli effetti sonori</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Musica|Attiva o disattiva la musica di sottofondo</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Suggerimento|Fai lampeggiare le prossime due tessere da unire</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Guida rapida|Mostra i comandi del mouse e della tastiera</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Fantasma più chiaro|Aumenta la luminosità dell&apos;immagine fantasma</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Fantasma più tenue|Diminuisci la luminosità dell&apos;immagine fantasma</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Tempo in ore e minuti dall&apos;inizio del puzzle</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Numero di tessere collocate sul totale</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Scorri a sinistra|Mostra i vassoi più a sinistra</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Scorri a destra|Mostra i vassoi più a destra</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Scorri in alto|Mostra i vassoi più in alto</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Scorri in basso|Mostra i vassoi più in basso</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Crea...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Crea un nuovo puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Apri o crea un puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|Salva il puzzle in corso</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva con &amp;nome...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|Salva il puzzle con un nuovo nome</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Salva come &amp;regalo...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|Salva il puzzle come regalo</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Salva come sal&amp;vaschermo...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|Salva il puzzle come salvaschermo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>Eli&amp;mina...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Elimina un puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|Stampa l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Im&amp;posta stampante...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|Configura la stampante</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>Ric&amp;omincia...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|Ricomincia il puzzle da capo</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Apri questo puzzle recente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|Chiudi il puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>Barra degli &amp;strumenti</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|Mostra o nascondi la barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>Barra di s&amp;tato</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|Mostra o nascondi la barra di stato</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>Barra dei &amp;vassoi</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|Mostra o nascondi la barra dei vassoi</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Immagine</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Mostra la finestra dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>&amp;Lente</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Mostra la lente d&apos;ingrandimento</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>Immagine &amp;fantasma</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Mostra un&apos;immagine sbiadita sul tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|Mostra l&apos;immagine a schermo intero</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>&amp;Colore del tavolo</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|Scegli il colore del tavolo</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizzato...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Scegli un colore qualsiasi per il tavolo</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Abbinato</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Un colore del tavolo abbinato all&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>A contrasto</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Un colore del tavolo in contrasto con l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|Il colore del tavolo fornito con il puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Disponi sul &amp;bordo</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|Disponi le tessere sciolte lungo il bordo</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>Disponi a &amp;griglia</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|Disponi le tessere sciolte in una griglia</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Sparpaglia</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|Sparpaglia a caso le tessere sciolte</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>&amp;Dimensione tessere...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|Cambia la dimensione e la forma delle tessere</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|Annulla l&apos;ultimo passo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|Ripeti il passo appena annullato</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>D&amp;emo</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Guarda il puzzle risolversi da solo</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Altri &amp;consigli...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Leggi consigli di gioco</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>Salvasc&amp;hermo...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|Usa l&apos;immagine come salvaschermo</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>Sf&amp;ondo del desktop</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|Usa l&apos;immagine come sfondo del desktop</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>V&amp;assoi</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Nuovo vassoio</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Crea un nuovo vassoio per conservare le tessere</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostra</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Apri i vassoi</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>Mostra &amp;tutti i vassoi</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Apri tutti i vassoi</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>Mostra i vassoi &amp;usati</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|Apri i vassoi che contengono tessere</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>Mostra i vassoi &amp;vuoti</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|Apri i vassoi vuoti</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>Nascon&amp;di</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Riduci i vassoi</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>Nascondi &amp;tutti i vassoi</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Riduci tutti i vassoi</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>Nascondi i vassoi &amp;usati</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|Riduci i vassoi che contengono tessere</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>Nascondi i vassoi &amp;vuoti</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|Riduci i vassoi vuoti</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Elimina i vassoi</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>Elimina &amp;tutti i vassoi</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Elimina tutti i vassoi; le loro tessere vanno sul tavolo</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>Elimina i vassoi &amp;usati</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|Elimina i vassoi che contengono tessere</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>Elimina i vassoi &amp;vuoti</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|Elimina i vassoi vuoti</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Suono</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Attiva o disattiva gli effetti sonori</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Musica</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Attiva o disattiva la musica di sottofondo</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>&amp;Ombre</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|Le tessere in movimento proiettano un&apos;ombra</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Contorni</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Scegli l&apos;aspetto dei bordi delle tessere</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Nessuno</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Tessere senza contorno</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Lamina</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Tessere di lamina sottile</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Carta</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Tessere di carta</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>Cart&amp;one</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Tessere di cartone spesso</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>Le&amp;gno</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Tessere di legno massiccio</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>&amp;Smussatura</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Togli le scalettature dai contorni delle tessere smussandoli</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>Nascondi &amp;automaticamente</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Togli i contorni dalle tessere collocate</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Ordina per &amp;forma</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|Metti prima le tessere di bordo quando disponi</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Ordina per co&amp;lore</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|Raggruppa i colori simili quando disponi</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>Mostra &amp;tempo</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|Mostra il tempo impiegato</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>Mostra &amp;numero</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Mostra il numero di tessere collocate</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>&amp;Rotazione tessere</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|Le tessere si possono ruotare</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>Modalità m&amp;istero</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|Nascondi le immagini di anteprima del puzzle</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>Limite di tem&amp;po...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Imposta un limite di tempo per il puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Avanzate...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|Cambia le opzioni avanzate</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Trucchi</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>Consenti i &amp;trucchi</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|Consenti i comandi dei trucchi</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>S&amp;uggerimento!</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|Fai lampeggiare le prossime due tessere da unire</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>Tutte &amp;dritte!</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Raddrizza tutte le tessere</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>&amp;Risolvi da solo!</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|Lascia che il puzzle si risolva da solo</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>Visita il sito web di Quillmere</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Acquista la versione completa...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Visita il nostro negozio online</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>&amp;Cerca puzzle...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Cerca puzzle sul web</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Cerca a&amp;ggiornamenti...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Cerca una versione più recente</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;uto</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|Mostra il sommario della guida</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>&amp;Cerca nella guida...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|Cerca nella guida</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Novità</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|Le novità di questa versione</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;Domande frequenti</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Domande frequenti</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>Come &amp;ordinare</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Come ordinare la versione completa</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>&amp;Guida rapida!</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Mostra i comandi del mouse e della tastiera</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>Informazioni su questo &amp;puzzle...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Mostra titolo, autore e avanzamento del puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|Informazioni su questo programma</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>Sposta il &amp;fantasma</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Sposta l&apos;immagine fantasma in un altro punto</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>&amp;Trova tessera!</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Fai lampeggiare la tessera che va qui</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>&amp;Porta tessera!</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Porta qui la tessera che va qui</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>Mostra &amp;soluzione!</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Fai lampeggiare il punto in cui va questa tessera</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>&amp;Colloca tessera!</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Metti questa tessera al suo posto</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Ruota a des&amp;tra</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Ruota la tessera di un quarto di giro in senso orario</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Ruota a si&amp;nistra</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Ruota la tessera di un quarto di giro in senso antiorario</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>&amp;Raddrizza!</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Raddrizza questa tessera</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>Stacc&amp;a</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Stacca la tessera dalle vicine</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>Porta in &amp;fondo</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Metti la tessera dietro tutte le altre</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>Mostra &amp;vicina!</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Fai lampeggiare una tessera che combacia con questa</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>Porta v&amp;icina!</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Porta una tessera che combacia con questa</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>Se&amp;leziona tutte le tessere</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Prendi tutte le tessere di questo vassoio</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Vassoio in &amp;fondo</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Metti questo vassoio dietro gli altri</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>Svuota &amp;vassoio</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Svuota questo vassoio sul tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>&amp;Raccogli tessere</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Raccogli le tessere singole in questo vassoio</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Tutte le tessere</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Raccogli tutte le tessere singole</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>Tessere di &amp;bordo</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|Raccogli le tessere di bordo singole</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>Tessere &amp;centrali</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|Raccogli le tessere centrali singole</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>Tessere &amp;divertenti</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|Raccogli le tessere divertenti singole</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|Disponi le tessere di questo vassoio lungo il suo bordo</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|Disponi le tessere di questo vassoio in una griglia</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>S&amp;parpaglia vassoio</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|Sparpaglia a caso le tessere di questo vassoio</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>Colore del vass&amp;oio</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|Scegli il colore di questo vassoio</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Scegli un colore qualsiasi per il vassoio</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Un colore del vassoio abbinato all&apos;immagine</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Un colore del vassoio in contrasto con l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|Il vassoio prende il colore del tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>&amp;Descrizione vassoio...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Dai un nome a questo vassoio</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>&amp;Elimina vassoio!</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Elimina questo vassoio; le sue tessere vanno sul tavolo</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>Il vassoio %1 contiene tessere che saranno
+messe sul tavolo.
+
+Eliminare questo vassoio?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Per usare la rotellina, attivala nelle opzioni avanzate del mouse</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>La rotazione è disattivata nel menu Opzioni</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>I trucchi sono disattivati nel menu Opzioni</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Mouse: sinistro=porta vicina, destro=mostra vicina</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Mouse: sinistro=ruota a sinistra, destro=ruota a destra</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Mouse: sinistro=colloca la tessera sul fantasma, destro=mostra soluzione</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Attiva l&apos;immagine fantasma per usare queste scorciatoie</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Generazione: </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Questo puzzle regalo gratuito è stato creato con Quillmere versione %s.
+Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altre splendide funzioni del gioco. Oppure ordina subito la versione completa!</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>Impossibile scrivere il file %1. Il disco potrebbe essere pieno, di sola lettura o scollegato</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Questo file di puzzle regalo è danneggiato e non può essere aperto</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>Il puzzle ha tessere ruotate ma la rotazione è disattivata. Premi «Sì» per raddrizzare tutte le tessere o «No» per riattivare la rotazione.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>Vuoi che alcune tessere vengano ruotate a caso ora?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>Risorse grafiche insufficienti per una dimensione delle tessere così grande: ridurre il numero di colori del desktop può aiutare. Ritorno alla scala del 100%...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n tessera</numerusform>
+            <numerusform>%n tessere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. Hai usato la risoluzione automatica!</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation> senza trucchi!</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation> con un trucco!</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Hai collocato tutte le %1 in %2 e %3</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Creato il %1 con la versione %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>%1 di %2 collocate</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|Puzzle completo al %1%, %2 tessere collocate al minuto</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>Impossibile rimuovere la partita salvata %1. %2. La nuova partita inizia comunque; quella salvata sarà riproposta al prossimo avvio, a meno che questa partita la sovrascriva.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 Inizia invece una nuova partita.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>dimensione/forma</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>disposizione</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>disposizione del vassoio</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>sparpagliamento</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>sparpagliamento del vassoio</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>operazione sul vassoio</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>risoluzione automatica</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>spostamento del fantasma</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>spostamento di tessere</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>rotazione di tessere</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>raddrizzamento</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>trucco</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla %1</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Ordinamento colori: </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Rotazione: </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Disegno: </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>Le forme personalizzate delle tessere di questo regalo sono danneggiate</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform> con %n trucco!</numerusform>
+            <numerusform> con %n trucchi!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Hai collocato %1 tessere su %n</numerusform>
+            <numerusform>Hai collocato %1 tessere su %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Sei in modalità mistero e l&apos;immagine è nascosta!
+
+Premi «Sì» per uscire dalla modalità mistero e svelare il puzzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Premi «Sì» per uscire dalla modalità mistero. Potrai poi usare gli strumenti di anteprima.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Premi «Sì» per entrare in modalità mistero e nascondere tutte le immagini di anteprima.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Premi «Sì» per raddrizzare tutte le tessere.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Il puzzle ricomincerà da capo. Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+La partita non è stata salvata. Chiudere il puzzle senza salvarlo?
+Scegli «No» per tornare alla partita.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Impossibile avviare un browser web per mostrare %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Percentuale completata</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Ferma!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>Visita subito il nostro sito web!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordina</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>Visita subito il nostro negozio online!</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Gioca...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>Gioca il puzzle</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Esci...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Riprendi partita...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Salva partita...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Edizione regalo gratuita: condividila con i tuoi amici!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Edizione regalo gratuita: condividila con i tuoi amici!
+Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Informazioni su Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Questo è un regalo gratuito: non destinato alla vendita né alla distribuzione.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titolo:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autore:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Informazioni su questo puzzle</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copia il testo selezionato negli appunti</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifica...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Modifica la descrizione del puzzle</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Seleziona tutto il testo della descrizione</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Ce l&apos;hai fatta!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Congratulazioni!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Questo desktop non permette ai programmi di leggere lo schermo, quindi la lente non può ingrandirlo qui.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Classica|La forma tradizionale delle tessere del puzzle</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Bottoni|Bordi dritti e incastri rotondi</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Quadrati|Bordi dritti senza incastri</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Stelle|Bordi dritti e incastri a punta</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bolle|Bordi curvi senza incastri</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Miscuglio|Un miscuglio casuale di tutte le forme</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Dimensione e forma delle tessere</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Dimensione:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Imposta la dimensione delle tessere</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irregolarità:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Imposta quanto sono irregolari le forme</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Tessere divertenti:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Imposta la percentuale di tessere divertenti nel puzzle</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Applica le modifiche</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK applica la nuova dimensione</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Aiuto su questa finestra</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Sposta la tessera</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Tasto destro</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu della tessera</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Porta una vicina</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+tasto destro</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Mostra una vicina</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Ruota la tessera a sinistra</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+tasto destro</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Ruota la tessera a destra</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+tasto sinistro</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Colloca questa tessera</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+tasto destro</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Mostra il posto della tessera</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clic della rotellina</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Tieni la tessera</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Giro della rotellina</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Ruota la tessera</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Trascina un riquadro per scegliere tessere</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu del tavolo</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Tasto sinistro (tieni premuto 3 secondi)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Sposta il fantasma</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Porta la tessera sul fantasma</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Trova la tessera del fantasma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Zoom dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Finestra dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Finestra della lente</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Immagine fantasma sullo sfondo</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opzioni avanzate</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Salva la partita</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Suggerimento!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clic su una tessera:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clic sullo sfondo:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clic sul fantasma:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Tastiera:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Guida rapida – scorciatoie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Altro...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lente: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Descrizione del vassoio</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Inserisci un nome o una breve descrizione per il vassoio:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Openen|Een puzzel openen of maken</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Opslaan|De lopende puzzel opslaan</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Afbeelding|Het afbeeldingsvenster tonen of verbergen (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Loep|Het vergrootglas tonen of verbergen (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Spookbeeld|Het spookbeeld op de achtergrond tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Zoomen|De puzzelafbeelding schermvullend tonen (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Kleur speelveld|Een nieuwe kleur voor het speelveld kiezen</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Grootte en vorm van stukjes|De grootte en vorm van de stukjes wijzigen</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Langs de rand schikken|De stukjes langs de rand schikken</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>In een raster schikken|De stukjes in een raster schikken</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Nieuw bakje|Een nieuw bakje maken om stukjes te bewaren</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Geluid|Geluidseffecten aan- of uitzetten</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Muziek|Achtergrondmuziek aan- of uitzetten</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Hint|De volgende twee passende stukjes laten knipperen</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Snelle hulp|Muis- en toetsenbordbediening tonen</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Spookbeeld lichter|Het spookbeeld lichter maken</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Spookbeeld vager|Het spookbeeld vager maken</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Tijd in uren en minuten sinds het begin van de puzzel</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Aantal gelegde stukjes van het totaal</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Naar links|De bakjes verder naar links tonen</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Naar rechts|De bakjes verder naar rechts tonen</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Omhoog|De bakjes verder naar boven tonen</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Omlaag|De bakjes verder naar beneden tonen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Maken...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Een nieuwe puzzel maken</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Een puzzel openen of maken</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|De lopende puzzel opslaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|De puzzel onder een nieuwe naam opslaan</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Opslaan als &amp;cadeau...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|De puzzel als cadeau opslaan</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Opslaan als sc&amp;hermbeveiliging...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|De puzzel als schermbeveiliging opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Verwijderen...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Een puzzel verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Af&amp;drukken...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|De afbeelding afdrukken</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Printerinstellingen...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|De printer instellen</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>Opnieuw &amp;beginnen...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|De puzzel helemaal opnieuw beginnen</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Deze recente puzzel openen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|De puzzel sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>B&amp;eeld</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Werkbalk</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|De werkbalk tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>&amp;Statusbalk</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|De statusbalk tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>&amp;Bakjesbalk</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|De bakjesbalk tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Afbeelding</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Het afbeeldingsvenster tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>&amp;Loep</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Het vergrootglas tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>S&amp;pookbeeld</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Een vage afbeelding op het speelveld tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>&amp;Zoomen</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|De afbeelding schermvullend tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>&amp;Kleur speelveld</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|De kleur van het speelveld kiezen</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Aangepast...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Een willekeurige kleur voor het speelveld kiezen</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Een speelveldkleur die bij de afbeelding past</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>Contrasterend</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Een speelveldkleur die afsteekt tegen de afbeelding</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|De speelveldkleur waarmee de puzzel kwam</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtra</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Langs de &amp;rand schikken</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|De losse stukjes rondom langs de rand schikken</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>In een ras&amp;ter schikken</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|De losse stukjes in een raster schikken</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Door elkaar</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|De losse stukjes willekeurig verspreiden</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>&amp;Stukjesgrootte...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|De grootte en vorm van de stukjes wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|De laatste stap ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnieuw &amp;uitvoeren</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|De zojuist ongedaan gemaakte stap opnieuw uitvoeren</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>De&amp;mo</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Kijken hoe de puzzel zichzelf oplost</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Meer t&amp;ips...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Speltips lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>Sc&amp;hermbeveiliging...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|De afbeelding als schermbeveiliging gebruiken</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>&amp;Bureaubladachtergrond</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|De afbeelding als bureaubladachtergrond gebruiken</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>Ba&amp;kjes</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Nieuw bakje</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Een nieuw bakje maken om stukjes te bewaren</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Tonen</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Bakjes openen</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>&amp;Alle bakjes tonen</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Elk bakje openen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>&amp;Gevulde bakjes tonen</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|De bakjes met stukjes openen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>&amp;Lege bakjes tonen</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|De lege bakjes openen</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Verbergen</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Bakjes minimaliseren</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>&amp;Alle bakjes verbergen</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Elk bakje minimaliseren</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>&amp;Gevulde bakjes verbergen</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|De bakjes met stukjes minimaliseren</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>&amp;Lege bakjes verbergen</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|De lege bakjes minimaliseren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Bakjes verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>&amp;Alle bakjes verwijderen</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Elk bakje verwijderen; de stukjes gaan naar het speelveld</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>&amp;Gevulde bakjes verwijderen</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|De bakjes met stukjes verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>&amp;Lege bakjes verwijderen</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|De lege bakjes verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Geluid</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Geluidseffecten aan- of uitzetten</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Muziek</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Achtergrondmuziek aan- of uitzetten</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>&amp;Schaduwen</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|Bewegende stukjes werpen een schaduw</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Randen</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Het uiterlijk van de randen van de stukjes kiezen</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Geen</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Stukjes zonder rand</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Folie</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Stukjes van dunne folie</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Stukjes van papier</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>&amp;Karton</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Stukjes van dik karton</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>&amp;Hout</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Stukjes van stevig hout</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>G&amp;ladmaken</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Kartelranden van de stukjes wegwerken door gladmaken</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>&amp;Automatisch verbergen</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Randen van gelegde stukjes weghalen</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Sorteren op &amp;vorm</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|Bij het schikken eerst de randstukjes</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Sorteren op &amp;kleur</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|Bij het schikken gelijke kleuren bij elkaar</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>&amp;Tijd tonen</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|De gebruikte tijd tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>&amp;Aantal tonen</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Het aantal gelegde stukjes tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>&amp;Draaiende stukjes</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|Stukjes kunnen gedraaid worden</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>M&amp;ysteriemodus</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|De voorbeeldafbeeldingen van de puzzel verbergen</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>Tijd&amp;limiet...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Een tijdlimiet voor de puzzel instellen</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>G&amp;eavanceerd...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|De geavanceerde opties wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Valsspelen</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>&amp;Valsspelen toestaan</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|De valsspeelopdrachten toestaan</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>&amp;Hint!</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|De volgende twee passende stukjes laten knipperen</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>Alles &amp;rechtop!</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Elk stukje rechtop draaien</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>&amp;Zelf oplossen!</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|De puzzel zichzelf laten oplossen</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>De website van Quillmere bezoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Volledige versie kopen...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Onze webwinkel bezoeken</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>&amp;Puzzels zoeken...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Op het web naar puzzels zoeken</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Naar &amp;updates zoeken...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Naar een nieuwere versie zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|De inhoud van de help tonen</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>&amp;Zoeken in Help...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|In de help zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Wat is er nieuw</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|Wat er nieuw is in deze versie</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;Veelgestelde vragen</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Veelgestelde vragen</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>&amp;Bestellen</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Hoe je de volledige versie bestelt</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>&amp;Snelle hulp!</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Muis- en toetsenbordbediening tonen</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>Over deze &amp;puzzel...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Titel, maker en voortgang van de puzzel tonen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Over...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|Over dit programma</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>Spookbeeld &amp;verplaatsen</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Het spookbeeld naar een andere plek verplaatsen</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>Stukje v&amp;inden!</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Het stukje dat hier hoort laten knipperen</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>Stukje ha&amp;len!</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Het stukje dat hier hoort erbij halen</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>&amp;Oplossing tonen!</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Laten knipperen waar dit stukje hoort</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>Stukje &amp;plaatsen!</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Dit stukje op zijn plaats leggen</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>&amp;Rechtsom draaien</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Het stukje een kwartslag met de klok mee draaien</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>&amp;Linksom draaien</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Het stukje een kwartslag tegen de klok in draaien</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>Rech&amp;top!</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Dit stukje rechtop draaien</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>Los&amp;maken</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Het stukje losmaken van zijn buren</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>&amp;Naar achteren</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Het stukje achter alle andere leggen</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>&amp;Buur tonen!</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Een stukje laten knipperen dat aan dit stukje past</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>Buur &amp;halen!</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Een stukje halen dat aan dit stukje past</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>&amp;Alle stukjes selecteren</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Alle stukjes in dit bakje oppakken</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Bakje naar a&amp;chteren</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Dit bakje achter de andere leggen</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>Alle stukjes &amp;uitstorten</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Dit bakje op het speelveld leegmaken</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>Stukjes &amp;verzamelen</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Losse stukjes in dit bakje verzamelen</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Alle stukjes</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Elk los stukje verzamelen</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>&amp;Randstukjes</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|De losse randstukjes verzamelen</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>&amp;Middenstukjes</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|De losse middenstukjes verzamelen</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>&amp;Fantasiestukjes</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|De losse fantasiestukjes verzamelen</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|De stukjes van dit bakje rondom langs de rand schikken</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|De stukjes van dit bakje in een raster schikken</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>Bakje &amp;door elkaar</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|De stukjes van dit bakje willekeurig verspreiden</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>&amp;Kleur bakje</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|De kleur van dit bakje kiezen</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Een willekeurige kleur voor het bakje kiezen</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Een bakjeskleur die bij de afbeelding past</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Een bakjeskleur die afsteekt tegen de afbeelding</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|Het bakje krijgt de kleur van het speelveld</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>&amp;Beschrijving bakje...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Dit bakje een naam geven</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>Bakje ver&amp;wijderen!</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Dit bakje verwijderen; de stukjes gaan naar het speelveld</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>Bakje %1 bevat stukjes die op het
+speelveld worden gelegd.
+
+Dit bakje verwijderen?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Zet het muiswiel aan in de geavanceerde muisopties om het te gebruiken</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>Draaien staat uit in het menu Opties</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>Valsspelen staat uit in het menu Opties</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Muis: links=buur halen, rechts=buur tonen</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Muis: links=linksom draaien, rechts=rechtsom draaien</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Muis: links=stukje op het spookbeeld leggen, rechts=oplossing tonen</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Zet het spookbeeld aan om deze sneltoetsen te gebruiken</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Genereren: </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Dit gratis puzzelcadeau is gemaakt met Quillmere versie %s.
+Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige functies van het spel. Of bestel nu de volledige versie!</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>Bestand %1 kon niet worden geschreven. De schijf is misschien vol, alleen-lezen of niet verbonden</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Dit puzzelcadeaubestand is beschadigd en kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>De puzzel heeft gedraaide stukjes, maar draaien staat uit. Kies &apos;Ja&apos; om alle stukjes rechtop te draaien of &apos;Nee&apos; om draaien weer aan te zetten.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>Wil je nu enkele stukjes willekeurig laten draaien?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>Onvoldoende grafische middelen voor zo&apos;n grote stukjesgrootte – minder kleuren op het bureaublad kan helpen. De schaal gaat terug naar 100%...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n stukje</numerusform>
+            <numerusform>%n stukjes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. Je hebt de puzzel zichzelf laten oplossen!</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation> zonder vals te spelen!</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation> met één keer valsspelen!</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Je hebt alle %1 gelegd in %2 en %3</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Gemaakt op %1 met versie %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>%1 van %2 gelegd</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|De puzzel is voor %1% klaar, %2 stukjes per minuut gelegd</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>Het opgeslagen spel %1 kan niet worden verwijderd. %2. Het nieuwe spel begint toch; het opgeslagen spel wordt bij de volgende start weer aangeboden, tenzij dit spel eroverheen wordt opgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 In plaats daarvan begint een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>grootte/vorm</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>schikken</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>bakje schikken</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>door elkaar</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>bakje door elkaar</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>bakjesactie</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>zelf oplossen</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>spookbeeld verplaatsen</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>stukjes verplaatsen</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>stukjes draaien</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>rechtop</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>valsspelen</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 opnieuw uitvoeren</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Kleuren sorteren: </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Draaien: </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Tekenen: </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>De eigen stukjesvormen in dit puzzelcadeau zijn beschadigd</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform> met %n keer valsspelen!</numerusform>
+            <numerusform> met %n keer valsspelen!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Je hebt %1 van %n stukje gelegd</numerusform>
+            <numerusform>Je hebt %1 van %n stukjes gelegd</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Je zit in de mysteriemodus en de afbeelding is verborgen!
+
+Kies &apos;Ja&apos; om de mysteriemodus te verlaten en de puzzel te tonen.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Kies &apos;Ja&apos; om de mysteriemodus te verlaten. Daarna kun je de voorbeeldhulpmiddelen gebruiken.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Kies &apos;Ja&apos; om naar de mysteriemodus te gaan en alle voorbeeldafbeeldingen te verbergen.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Kies &apos;Ja&apos; om alle stukjes rechtop te draaien.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>De puzzel begint dan helemaal opnieuw. Weet je het zeker?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Het spel is niet opgeslagen. De puzzel sluiten zonder op te slaan?
+Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Er kon geen webbrowser worden gestart om %1 te tonen</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Percentage voltooid</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Stop!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>Bezoek nu onze website!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Bestellen</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>Bezoek nu onze webwinkel!</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Spelen...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>De puzzel spelen</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Afsluiten...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Spel hervatten...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Spel opslaan...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Gratis cadeau-editie – deel hem met je vrienden!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Gratis cadeau-editie – deel hem met je vrienden!
+Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Over Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Dit is een gratis cadeau – niet bestemd voor verkoop of verspreiding.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Maker:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stand:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Over deze puzzel</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>De geselecteerde tekst naar het klembord kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bewerken...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>De beschrijving van de puzzel bewerken</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>De hele beschrijving selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Gelukt!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Gefeliciteerd!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Dit bureaublad laat programma&apos;s het scherm niet lezen, dus de loep kan het hier niet vergroten.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Klassiek|De traditionele vorm van puzzelstukjes</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Noppen|Rechte randen en ronde lipjes</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Vierkanten|Rechte randen zonder lipjes</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Sterren|Rechte randen en puntige lipjes</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bellen|Gebogen randen zonder lipjes</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mengeling|Een willekeurige mengeling van alle vormen</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Grootte en vorm van de stukjes</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Grootte:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|De grootte van de stukjes instellen</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Grilligheid:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Instellen hoe grillig de vormen zijn</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Fantasiestukjes:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Het aandeel fantasiestukjes in de puzzel instellen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Wijzigingen toepassen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK past de nieuwe grootte toe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Help bij dit venster</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Stukje verplaatsen</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu van het stukje</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Buur halen</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Buur tonen</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Stukje linksom draaien</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Stukje rechtsom draaien</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+linkermuisknop</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Dit stukje plaatsen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+rechtermuisknop</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Plaats van het stukje tonen</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Klik met het muiswiel</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Stukje vasthouden</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Muiswiel draaien</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Stukje draaien</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Een kader slepen om stukjes te kiezen</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu van het speelveld</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Linkermuisknop (3 seconden ingedrukt)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Spookbeeld verplaatsen</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Stukje naar het spookbeeld halen</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Stukje bij het spookbeeld vinden</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Afbeelding zoomen</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Afbeeldingsvenster</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Loepvenster</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Spookbeeld op de achtergrond</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Geavanceerde opties</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Hint!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw uitvoeren</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Klik op een stukje:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Klik op de achtergrond:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Klik op het spookbeeld:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Toetsenbord:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Snelle hulp – sneltoetsen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Meer...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Loep: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Beschrijving bakje</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Geef een naam of korte beschrijving voor het bakje:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+</TS>

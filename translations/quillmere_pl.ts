@@ -1,0 +1,1695 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Otwórz|Otwórz lub utwórz puzzle</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Zapisz|Zapisz układane puzzle</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Obraz|Pokaż lub ukryj okno obrazu (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Lupa|Pokaż lub ukryj lupę (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Obraz-widmo|Pokaż lub ukryj obraz-widmo w tle</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Powiększenie|Pokaż obraz puzzli na pełnym ekranie (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Kolor planszy|Wybierz nowy kolor planszy</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Rozmiar i kształt elementów|Zmień rozmiar i kształt elementów</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Ułóż przy krawędzi|Ułóż elementy wzdłuż krawędzi</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>Ułóż w siatce|Ułóż elementy w siatce</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Nowa tacka|Utwórz nową tackę na elementy</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Dźwięk|Włącz lub wyłącz efekty dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Muzyka|Włącz lub wyłącz muzykę w tle</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Podpowiedź|Mignij dwoma następnymi elementami do ułożenia</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Szybka pomoc|Pokaż sterowanie myszą i klawiaturą</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Jaśniejsze widmo|Rozjaśnij obraz-widmo</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Bledsze widmo|Przyciemnij obraz-widmo</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Czas w godzinach i minutach od rozpoczęcia puzzli</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Liczba ułożonych elementów spośród wszystkich</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Przewiń w lewo|Pokaż tacki dalej w lewo</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Przewiń w prawo|Pokaż tacki dalej w prawo</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Przewiń w górę|Pokaż tacki wyżej</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Przewiń w dół|Pokaż tacki niżej</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Utwórz...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Utwórz nowe puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otwórz...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Otwórz lub utwórz puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|Zapisz układane puzzle</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Zapisz j&amp;ako...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|Zapisz puzzle pod nową nazwą</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Zapisz jako &amp;prezent...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|Zapisz puzzle jako prezent</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Zapisz jako &amp;wygaszacz ekranu...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|Zapisz puzzle jako wygaszacz ekranu</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>U&amp;suń...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Usuń puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|Wydrukuj obraz</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Ustawienia d&amp;rukarki...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|Skonfiguruj drukarkę</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>Zacznij od &amp;nowa...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|Zacznij puzzle od początku</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Otwórz te ostatnio używane puzzle</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|Zamknij puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|Pokaż lub ukryj pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>Pasek &amp;stanu</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|Pokaż lub ukryj pasek stanu</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>Pasek &amp;tacek</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|Pokaż lub ukryj pasek tacek</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Obraz</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Pokaż okno obrazu</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>&amp;Lupa</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Pokaż szkło powiększające</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>Obraz-&amp;widmo</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Pokaż blady obraz na planszy</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>Powięks&amp;zenie</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|Pokaż obraz na pełnym ekranie</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>&amp;Kolor planszy</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|Wybierz kolor planszy</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Własny...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Wybierz dowolny kolor planszy</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Dopasowany</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Kolor planszy pasujący do obrazu</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>Kontrastowy</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Kolor planszy kontrastujący z obrazem</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślny</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|Kolor planszy, z którym przyszły puzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Narzędzia</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Ułóż przy &amp;krawędzi</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|Ułóż luźne elementy wokół krawędzi</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>Ułóż w &amp;siatce</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|Ułóż luźne elementy w siatce</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Rozrzuć</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|Rozrzuć luźne elementy losowo</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>Rozmiar &amp;elementów...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|Zmień rozmiar i kształt elementów</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|Cofnij ostatni krok</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|Ponów właśnie cofnięty krok</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>&amp;Demo</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Zobacz, jak puzzle układają się same</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Więcej wska&amp;zówek...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Przeczytaj wskazówki do gry</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>&amp;Wygaszacz ekranu...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|Użyj obrazu jako wygaszacza ekranu</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>&amp;Tapeta</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|Użyj obrazu jako tapety pulpitu</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>&amp;Tacki</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Nowa tacka</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Utwórz nową tackę na elementy</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Pokaż</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Otwórz tacki</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>Pokaż &amp;wszystkie tacki</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Otwórz każdą tackę</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>Pokaż &amp;zajęte tacki</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|Otwórz tacki, w których są elementy</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>Pokaż &amp;puste tacki</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|Otwórz puste tacki</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ukryj</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Zwiń tacki</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>Ukryj &amp;wszystkie tacki</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Zwiń każdą tackę</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>Ukryj &amp;zajęte tacki</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|Zwiń tacki, w których są elementy</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>Ukryj &amp;puste tacki</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|Zwiń puste tacki</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>U&amp;suń</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Usuń tacki</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>Usuń &amp;wszystkie tacki</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Usuń każdą tackę; jej elementy trafią na planszę</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>Usuń &amp;zajęte tacki</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|Usuń tacki, w których są elementy</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>Usuń &amp;puste tacki</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|Usuń puste tacki</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Dźwięk</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Włącz lub wyłącz efekty dźwiękowe</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Muzyka</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Włącz lub wyłącz muzykę w tle</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>C&amp;ienie</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|Przesuwane elementy rzucają cień</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Obrysy</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Wybierz wygląd krawędzi elementów</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Brak</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Elementy bez obrysu</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Folia</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Elementy z cienkiej folii</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papier</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Elementy z papieru</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>&amp;Karton</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Elementy z grubego kartonu</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>&amp;Drewno</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Elementy z grubego drewna</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>&amp;Wygładzanie</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Usuwaj poszarpane krawędzie obrysów przez wygładzanie</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>&amp;Ukrywaj automatycznie</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Usuwaj obrysy ułożonych elementów</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Sortuj według kszta&amp;łtu</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|Przy układaniu najpierw elementy brzegowe</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Sortuj według &amp;koloru</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|Przy układaniu łącz podobne kolory</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>Pokazuj &amp;czas</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|Pokazuj czas gry</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>Pokazuj licz&amp;bę</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Pokazuj liczbę ułożonych elementów</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>Ob&amp;racanie elementów</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|Elementy można obracać</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>Tryb z&amp;agadki</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|Ukryj obrazy podglądu puzzli</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>&amp;Limit czasu...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Ustaw limit czasu dla puzzli</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Zaawansowane...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|Zmień opcje zaawansowane</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>O&amp;szukiwanie</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>&amp;Zezwalaj na oszukiwanie</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|Zezwalaj na polecenia oszukiwania</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>Po&amp;dpowiedź!</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|Mignij dwoma następnymi elementami do ułożenia</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>&amp;Obróć wszystkie prosto!</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Obróć każdy element właściwą stroną do góry</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>Rozwiąż &amp;automatycznie!</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|Niech puzzle ułożą się same</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>Odwiedź stronę Quillmere</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Kup pełną wersję...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Odwiedź nasz sklep internetowy</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>&amp;Szukaj puzzli...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Szukaj puzzli w sieci</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Sprawdź &amp;aktualizacje...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Poszukaj nowszej wersji</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Po&amp;moc</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|Pokaż spis treści pomocy</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>Szukaj w po&amp;mocy...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|Przeszukaj pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Co nowego</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|Co nowego w tej wersji</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;FAQ</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Najczęściej zadawane pytania</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>Jak &amp;zamówić</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Jak zamówić pełną wersję</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>Sz&amp;ybka pomoc!</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Pokaż sterowanie myszą i klawiaturą</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>O tych &amp;puzzlach...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Pokaż tytuł, autora i postęp puzzli</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;O programie...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|O tym programie</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>&amp;Przesuń widmo</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Przesuń obraz-widmo w inne miejsce</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>&amp;Znajdź element!</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Mignij elementem, który pasuje w tym miejscu</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>Przy&amp;nieś element!</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Przynieś element, który pasuje w tym miejscu</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>Pokaż &amp;rozwiązanie!</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Mignij miejscem, do którego pasuje ten element</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>&amp;Ułóż element!</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Połóż ten element na jego miejscu</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Obróć w &amp;prawo</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Obróć element o ćwierć obrotu zgodnie z ruchem wskazówek zegara</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Obróć w &amp;lewo</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Obróć element o ćwierć obrotu przeciwnie do ruchu wskazówek zegara</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>Obróć pro&amp;sto!</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Obróć ten element właściwą stroną do góry</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>&amp;Odłącz</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Odłącz element od sąsiadów</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>Przesuń do &amp;tyłu</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Połóż element pod wszystkimi innymi</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>Pokaż s&amp;ąsiada!</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Mignij elementem, który pasuje do tego</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>Przy&amp;nieś sąsiada!</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Przynieś element, który pasuje do tego</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>&amp;Zaznacz wszystkie elementy</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Podnieś każdy element z tej tacki</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Przesuń tackę do &amp;tyłu</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Połóż tę tackę za innymi</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>&amp;Wysyp wszystkie elementy</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Wysyp tę tackę na planszę</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>Z&amp;bierz elementy</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Zbierz pojedyncze elementy do tej tacki</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Wszystkie elementy</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Zbierz każdy pojedynczy element</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>Elementy &amp;brzegowe</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|Zbierz pojedyncze elementy brzegowe</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>Elementy ś&amp;rodkowe</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|Zbierz pojedyncze elementy środkowe</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>Elementy &amp;zabawne</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|Zbierz pojedyncze elementy zabawne</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|Ułóż elementy tej tacki wokół jej krawędzi</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|Ułóż elementy tej tacki w siatce</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>R&amp;ozrzuć tackę</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|Rozrzuć losowo elementy tej tacki</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>Kolo&amp;r tacki</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|Wybierz kolor tej tacki</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Wybierz dowolny kolor tacki</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Kolor tacki pasujący do obrazu</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Kolor tacki kontrastujący z obrazem</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|Tacka przyjmuje kolor planszy</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>O&amp;pis tacki...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Nadaj tej tacce nazwę</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>&amp;Usuń tackę!</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Usuń tę tackę; jej elementy trafią na planszę</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>Tacka %1 zawiera elementy, które zostaną
+położone na planszy.
+
+Usunąć tę tackę?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Aby używać kółka myszy, włącz je w zaawansowanych opcjach myszy</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>Obracanie jest obecnie wyłączone w menu Opcje</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>Oszukiwanie jest obecnie wyłączone w menu Opcje</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Mysz: lewy=przynieś sąsiada, prawy=pokaż sąsiada</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Mysz: lewy=obróć w lewo, prawy=obróć w prawo</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Mysz: lewy=ułóż element na widmie, prawy=mignij rozwiązaniem</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Włącz obraz-widmo w tle, aby używać tych skrótów</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Tworzenie: </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Ten darmowy prezent z puzzlami utworzono w Quillmere w wersji %s.
+Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi świetnymi funkcjami gry. Albo zamów pełną wersję już teraz!</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>Nie udało się zapisać pliku %1. Dysk może być pełny, tylko do odczytu lub niedostępny</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Ten plik prezentu z puzzlami jest uszkodzony i nie można go otworzyć</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>Puzzle mają obrócone elementy, ale obracanie jest obecnie wyłączone. Wybierz „Tak”, aby obrócić wszystkie elementy właściwą stroną do góry, lub „Nie”, aby znów włączyć obracanie.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>Czy obrócić teraz losowo niektóre elementy?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>Za mało zasobów graficznych na tak duży rozmiar elementów – może pomóc zmniejszenie liczby kolorów pulpitu. Przywracanie skali 100%...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n element</numerusform>
+            <numerusform>%n elementy</numerusform>
+            <numerusform>%n elementów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. Użyto automatycznego rozwiązania!</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation> bez oszukiwania!</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation>, oszukując raz!</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Puzzle ułożone: %1 w %2 i %3</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Utworzono %1 w wersji %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>Ułożono %1 z %2</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|Puzzle gotowe w %1%, %2 elementów na minutę</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>Nie można usunąć zapisanej gry %1. %2. Nowa gra i tak się zaczyna; zapisana gra zostanie zaproponowana przy następnym uruchomieniu, chyba że ta gra ją nadpisze.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 Zamiast tego zaczyna się nowa gra.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>rozmiar/kształt</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>ułożenie</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>ułożenie tacki</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>rozrzucenie</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>rozrzucenie tacki</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>operacja na tacce</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>rozwiązanie automatyczne</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>przesunięcie widma</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>przesunięcie elementów</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>obrót elementów</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>obrót prosto</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>oszustwo</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ponów: %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Sortowanie kolorów: </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Obracanie: </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Rysowanie: </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>Własne kształty elementów w tym prezencie są uszkodzone</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform>, oszukując %n raz!</numerusform>
+            <numerusform>, oszukując %n razy!</numerusform>
+            <numerusform>, oszukując %n razy!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n minutę</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n sekundę</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Ułożono %1 z %n elementu</numerusform>
+            <numerusform>Ułożono %1 z %n elementów</numerusform>
+            <numerusform>Ułożono %1 z %n elementów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Jesteś w trybie zagadki i obraz jest ukryty!
+
+Wybierz „Tak”, aby wyjść z trybu zagadki i odsłonić puzzle.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Wybierz „Tak”, aby wyjść z trybu zagadki. Potem możesz używać narzędzi podglądu.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Wybierz „Tak”, aby przejść do trybu zagadki i ukryć wszystkie obrazy podglądu.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Wybierz „Tak”, aby obrócić wszystkie elementy właściwą stroną do góry.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Puzzle zostaną rozpoczęte od nowa. Czy na pewno?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Gra nie została zapisana. Zamknąć puzzle bez zapisywania?
+Wybierz „Nie”, aby wrócić do gry.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Nie udało się uruchomić przeglądarki, aby pokazać %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Wszystkie</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Procent ukończenia</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Stop!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>Odwiedź teraz naszą stronę!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Zamów</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>Odwiedź teraz nasz sklep internetowy!</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Graj...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>Układaj puzzle</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Zakończ...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Wznów grę...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Zapisz grę...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Darmowa edycja prezentowa – podziel się nią ze znajomymi!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Darmowa edycja prezentowa – podziel się nią ze znajomymi!
+Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>O programie Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>To darmowy prezent – nie do sprzedaży ani dystrybucji.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Tytuł:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Informacje:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stan:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>O tych puzzlach</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Skopiuj zaznaczony tekst do schowka</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Edytuj...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Edytuj opis puzzli</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Zaznacz &amp;wszystko</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Zaznacz cały tekst opisu</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Ułożone!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Gratulacje!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Ten pulpit nie pozwala programom odczytywać ekranu, więc lupa nie może go tu powiększyć.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Klasyczne|Tradycyjny kształt elementów puzzli</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Guziki|Proste krawędzie i okrągłe wypustki</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Kwadraty|Proste krawędzie bez wypustek</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Gwiazdy|Proste krawędzie i spiczaste wypustki</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bąbelki|Zaokrąglone krawędzie bez wypustek</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mieszanka|Losowa mieszanka wszystkich kształtów</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Rozmiar i kształt elementów</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Rozmiar:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Ustaw rozmiar elementów</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Nieregularność:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Ustaw, jak nieregularne są kształty</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Zabawne elementy:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Ustaw odsetek zabawnych elementów w puzzlach</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Zastosuj zmiany</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK stosuje nowy rozmiar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Pomoc do tego okna</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Przesuń element</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu elementu</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Przynieś sąsiada</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Pokaż sąsiada</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Obróć element w lewo</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Obróć element w prawo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+lewy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Ułóż ten element</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+prawy przycisk myszy</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Pokaż miejsce elementu</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Kliknięcie kółkiem myszy</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Przytrzymaj element</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Obrót kółka myszy</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Obróć element</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Przeciągnij ramkę, aby zaznaczyć elementy</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu planszy</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Lewy przycisk myszy (przytrzymaj 3 sekundy)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Przesuń widmo</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Przynieś element na widmo</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Znajdź element pasujący do widma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Powiększenie obrazu</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Okno obrazu</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Okno lupy</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Obraz-widmo w tle</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opcje zaawansowane</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Podpowiedź!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Kliknięcie na elemencie:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Kliknięcie na tle:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Kliknięcie na widmie:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Klawiatura:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Szybka pomoc – skróty</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Więcej...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupa: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Opis tacki</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Wpisz nazwę lub krótki opis tacki:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+</context>
+</TS>

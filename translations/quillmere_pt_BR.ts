@@ -1,0 +1,1690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Abrir|Abrir ou criar um quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Salvar|Salvar o quebra-cabeça em andamento</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Imagem|Mostrar ou ocultar a janela da imagem (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Lupa|Mostrar ou ocultar a lupa (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Imagem fantasma|Mostrar ou ocultar a imagem fantasma ao fundo</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Zoom|Exibir a imagem do quebra-cabeça em tela cheia (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Cor do tabuleiro|Escolher uma nova cor para o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Tamanho e forma das peças|Mudar o tamanho e a forma das peças</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Organizar na borda|Organizar as peças ao redor da borda</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>Organizar em grade|Organizar as peças em uma grade</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Nova bandeja|Criar uma nova bandeja para guardar peças</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Som|Ligar ou desligar os efeitos sonoros</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Música|Ligar ou desligar a música de fundo</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Dica|Piscar as duas próximas peças que se encaixam</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Ajuda rápida|Mostrar os controles do mouse e do teclado</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Fantasma mais claro|Aumentar o brilho da imagem fantasma</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Fantasma mais fraco|Diminuir o brilho da imagem fantasma</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Tempo em horas e minutos desde o início do quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Número de peças encaixadas do total</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Rolar para a esquerda|Mostrar as bandejas mais à esquerda</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Rolar para a direita|Mostrar as bandejas mais à direita</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Rolar para cima|Mostrar as bandejas mais acima</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Rolar para baixo|Mostrar as bandejas mais abaixo</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Criar...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Criar um novo quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Abrir ou criar um quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|Salvar o quebra-cabeça em andamento</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar c&amp;omo...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|Salvar o quebra-cabeça com um novo nome</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Salvar como &amp;presente...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|Salvar o quebra-cabeça como presente</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Salvar como protetor de &amp;tela...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|Salvar o quebra-cabeça como protetor de tela</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>E&amp;xcluir...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Excluir um quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|Imprimir a imagem</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configurar i&amp;mpressora...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|Configurar a impressora</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>R&amp;ecomeçar...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|Recomeçar o quebra-cabeça do zero</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Abrir este quebra-cabeça recente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|Fechar o quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|Mostrar ou ocultar a barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>Barra de &amp;status</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|Mostrar ou ocultar a barra de status</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>Barra de &amp;bandejas</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|Mostrar ou ocultar a barra de bandejas</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagem</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Mostrar a janela da imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>&amp;Lupa</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Mostrar a lupa</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>Imagem fan&amp;tasma</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Mostrar uma imagem esmaecida no tabuleiro</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|Exibir a imagem em tela cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>&amp;Cor do tabuleiro</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|Escolher a cor do tabuleiro</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizada...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Escolher qualquer cor para o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Combinando</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Uma cor de tabuleiro que combina com a imagem</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>Contrastante</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Uma cor de tabuleiro que contrasta com a imagem</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|A cor de tabuleiro que veio com o quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Organizar na &amp;borda</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|Organizar as peças soltas ao redor da borda</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>Organizar em &amp;grade</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|Organizar as peças soltas em uma grade</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Espalhar</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|Espalhar as peças soltas ao acaso</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>&amp;Tamanho das peças...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|Mudar o tamanho e a forma das peças</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|Desfazer o último passo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|Refazer o passo que acabou de ser desfeito</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>De&amp;mo</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Ver o quebra-cabeça se resolver sozinho</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Mais di&amp;cas...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Ler dicas de jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>&amp;Protetor de tela...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|Usar a imagem como protetor de tela</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>P&amp;apel de parede</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|Usar a imagem como papel de parede da área de trabalho</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>&amp;Bandejas</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Nova bandeja</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Criar uma nova bandeja para guardar peças</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Abrir bandejas</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>Mostrar &amp;todas as bandejas</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Abrir todas as bandejas</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>Mostrar as bandejas &amp;usadas</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|Abrir as bandejas que têm peças</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>Mostrar as bandejas &amp;vazias</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|Abrir as bandejas vazias</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Minimizar bandejas</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>Ocultar &amp;todas as bandejas</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Minimizar todas as bandejas</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>Ocultar as bandejas &amp;usadas</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|Minimizar as bandejas que têm peças</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>Ocultar as bandejas &amp;vazias</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|Minimizar as bandejas vazias</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Excluir bandejas</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>Excluir &amp;todas as bandejas</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Excluir todas as bandejas; suas peças vão para o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>Excluir as bandejas &amp;usadas</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|Excluir as bandejas que têm peças</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>Excluir as bandejas &amp;vazias</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|Excluir as bandejas vazias</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Som</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Ligar ou desligar os efeitos sonoros</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Música</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Ligar ou desligar a música de fundo</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>Som&amp;bras</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|As peças em movimento projetam sombra</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Contornos</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Escolher a aparência das bordas das peças</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Nenhum</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Peças sem contorno</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Folha metálica</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Peças de folha metálica fina</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Papel</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Peças de papel</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>Pape&amp;lão</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Peças de papelão grosso</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>&amp;Madeira</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Peças de madeira maciça</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>&amp;Suavizar</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Suavizar os contornos das peças para tirar os serrilhados</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>Ocultar &amp;automaticamente</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Tirar os contornos das peças encaixadas</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Ordenar por &amp;forma</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|Colocar primeiro as peças de borda ao organizar</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Ordenar por co&amp;r</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|Juntar cores parecidas ao organizar</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>Exibir &amp;tempo</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|Mostrar o tempo gasto</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>Exibir &amp;número</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Mostrar o número de peças encaixadas</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>R&amp;otação das peças</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|As peças podem ser giradas</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>Modo m&amp;istério</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|Ocultar as imagens de prévia do quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>&amp;Limite de tempo...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Definir um limite de tempo para o quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Avançadas...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|Alterar as opções avançadas</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Trapaças</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>Permitir &amp;trapaças</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|Permitir os comandos de trapaça</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>&amp;Dica!</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|Piscar as duas próximas peças que se encaixam</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>Todas para &amp;cima!</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Virar todas as peças para cima</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>&amp;Resolver sozinho!</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|Deixar o quebra-cabeça se resolver sozinho</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>Visitar o site da Quillmere</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Comprar a versão completa...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Visitar nossa loja on-line</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>&amp;Procurar quebra-cabeças...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Procurar quebra-cabeças na web</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Procurar &amp;atualizações...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Procurar uma versão mais nova</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|Mostrar o conteúdo da ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>&amp;Pesquisar na ajuda...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|Pesquisar na ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Novidades</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|O que há de novo nesta versão</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>Perguntas &amp;frequentes</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Perguntas frequentes</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>Como &amp;encomendar</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Como encomendar a versão completa</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>Ajuda &amp;rápida!</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Mostrar os controles do mouse e do teclado</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>Sobre este &amp;quebra-cabeça...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Mostrar o título, o autor e o progresso do quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Sobre...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|Sobre este programa</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>&amp;Mover o fantasma</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Mover a imagem fantasma para outro lugar</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>E&amp;ncontrar peça!</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Piscar a peça que vai aqui</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>Tra&amp;zer peça!</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Trazer a peça que vai aqui</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>Mostrar &amp;solução!</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Piscar o lugar desta peça</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>&amp;Colocar peça!</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Pôr esta peça no lugar dela</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Girar à &amp;direita</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Girar a peça um quarto de volta no sentido horário</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Girar à &amp;esquerda</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Girar a peça um quarto de volta no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>End&amp;ireitar!</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Virar esta peça para cima</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>S&amp;oltar</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Separar a peça das vizinhas</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>Enviar para o &amp;fundo</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Pôr a peça atrás de todas as outras</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>Mostrar &amp;vizinha!</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Piscar uma peça que se encaixa nesta</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>Trazer vi&amp;zinha!</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Trazer uma peça que se encaixa nesta</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>Se&amp;lecionar todas as peças</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Pegar todas as peças desta bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Bandeja para o &amp;fundo</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Pôr esta bandeja atrás das outras</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>Es&amp;vaziar bandeja</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Esvaziar esta bandeja no tabuleiro</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>&amp;Recolher peças</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Juntar peças soltas nesta bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Todas as peças</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Juntar todas as peças soltas</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>Peças de &amp;borda</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|Juntar as peças de borda soltas</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>Peças do &amp;meio</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|Juntar as peças do meio soltas</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>Peças &amp;divertidas</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|Juntar as peças divertidas soltas</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|Organizar as peças desta bandeja ao redor da borda</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|Organizar as peças desta bandeja em uma grade</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>Es&amp;palhar bandeja</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|Espalhar ao acaso as peças desta bandeja</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>&amp;Cor da bandeja</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|Escolher a cor desta bandeja</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Escolher qualquer cor para a bandeja</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Uma cor de bandeja que combina com a imagem</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Uma cor de bandeja que contrasta com a imagem</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|A bandeja usa a cor do tabuleiro</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>&amp;Descrição da bandeja...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Dar um nome a esta bandeja</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>&amp;Excluir bandeja!</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Excluir esta bandeja; suas peças vão para o tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>A bandeja %1 contém peças que serão
+colocadas no tabuleiro.
+
+Excluir esta bandeja?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Para usar a roda do mouse, ative-a nas opções avançadas do mouse</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>A rotação está desativada no menu Opções</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>As trapaças estão desativadas no menu Opções</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Mouse: esquerdo=trazer vizinha, direito=mostrar vizinha</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Mouse: esquerdo=girar à esquerda, direito=girar à direita</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Mouse: esquerdo=encaixar a peça no fantasma, direito=piscar a solução</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Ative a imagem fantasma para usar estes atalhos</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Gerando: </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Este quebra-cabeça de presente gratuito foi criado com o Quillmere versão %s.
+Clique na nossa página abaixo para uma demonstração gratuita de todos os outros ótimos recursos do jogo. Ou encomende já a versão completa!</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>Não foi possível gravar o arquivo %1. O disco pode estar cheio, protegido contra gravação ou desconectado</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Este arquivo de quebra-cabeça de presente está danificado e não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>O quebra-cabeça tem peças giradas, mas a rotação está desativada. Clique em &quot;Sim&quot; para virar todas as peças para cima ou em &quot;Não&quot; para reativar a rotação.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>Deseja que algumas peças sejam giradas ao acaso agora?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>Recursos gráficos insuficientes para um tamanho de peça tão grande; reduzir o número de cores da área de trabalho pode ajudar. Voltando à escala de 100%...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n peça</numerusform>
+            <numerusform>%n peças</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. Você usou a resolução automática!</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation> sem trapacear!</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation> trapaceando uma vez!</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Você encaixou todas as %1 em %2 e %3</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Criado em %1 com a versão %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>%1 de %2 encaixadas</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|Quebra-cabeça %1% completo, %2 peças encaixadas por minuto</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>Não é possível remover o jogo salvo %1. %2. O novo jogo começa mesmo assim; o salvo será oferecido de novo na próxima vez, a menos que este jogo seja salvo por cima dele.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 Um novo jogo começa no lugar.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>tamanho/forma</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>organizar</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>organizar bandeja</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>espalhar</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>espalhar bandeja</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>operação de bandeja</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>resolução automática</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>mover fantasma</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>mover peças</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>girar peças</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>endireitar</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>trapaça</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer %1</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Ordenando cores: </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Girando: </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Desenhando: </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>As formas de peça personalizadas deste presente estão danificadas</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform> trapaceando %n vez!</numerusform>
+            <numerusform> trapaceando %n vezes!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Você encaixou %1 de %n peça</numerusform>
+            <numerusform>Você encaixou %1 de %n peças</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Você está no modo mistério e a imagem está oculta!
+
+Clique em &quot;Sim&quot; para sair do modo mistério e revelar o quebra-cabeça.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Clique em &quot;Sim&quot; para sair do modo mistério. Depois você poderá usar as ferramentas de prévia.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Clique em &quot;Sim&quot; para entrar no modo mistério e ocultar todas as imagens de prévia.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Clique em &quot;Sim&quot; para virar todas as peças para cima.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>O quebra-cabeça vai recomeçar do zero. Tem certeza?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+O jogo não foi salvo. Fechar o quebra-cabeça sem salvar?
+Escolha &quot;Não&quot; para voltar ao jogo.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Não foi possível abrir um navegador para mostrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Todas</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Porcentagem concluída</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Parar!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>Visite agora o nosso site!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Encomendar</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>Visite agora a nossa loja on-line!</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Jogar...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>Jogar o quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Sair...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Continuar jogo...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Salvar jogo...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Edição de presente gratuita: compartilhe com seus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Edição de presente gratuita: compartilhe com seus amigos!
+Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>Sobre o Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Este é um presente gratuito: não é para venda nem distribuição.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Informações:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Situação:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Sobre este quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informações</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Copiar o texto selecionado para a área de transferência</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Editar a descrição do quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Selecionar &amp;tudo</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Selecionar todo o texto da descrição</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Você conseguiu!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Parabéns!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Esta área de trabalho não permite que programas leiam a tela, então a lupa não pode ampliá-la aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Clássica|A forma tradicional das peças de quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Botões|Bordas retas e encaixes redondos</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Quadrados|Bordas retas sem encaixes</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Estrelas|Bordas retas e encaixes pontudos</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Bolhas|Bordas curvas sem encaixes</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Mistura|Uma mistura aleatória de todas as formas</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Tamanho e forma das peças</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Definir o tamanho das peças</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Irregularidade:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Definir quão irregulares são as formas</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Peças divertidas:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Definir a porcentagem de peças divertidas no quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Aplicar as alterações</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK aplica o novo tamanho</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Ajuda sobre esta janela</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Mover a peça</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Botão direito</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Menu da peça</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Trazer vizinha</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+botão direito</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Mostrar vizinha</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Girar a peça à esquerda</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+botão direito</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Girar a peça à direita</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+botão esquerdo</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Encaixar esta peça</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+botão direito</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Mostrar o lugar da peça</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Clique da roda</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Segurar a peça</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Giro da roda</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Girar a peça</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Arrastar um quadro para selecionar peças</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Menu do tabuleiro</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Botão esquerdo (segurar 3 segundos)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Mover o fantasma</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Trazer a peça ao fantasma</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Encontrar a peça do fantasma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Zoom da imagem</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Janela da imagem</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Janela da lupa</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Imagem fantasma ao fundo</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opções avançadas</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Salvar o jogo</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Dica!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Clique sobre uma peça:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Clique sobre o fundo:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Clique sobre o fantasma:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Teclado:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Ajuda rápida – atalhos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Mais...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Lupa: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Descrição da bandeja</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Digite um nome ou uma breve descrição para a bandeja:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1695 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Open|Open or create a jigsaw</source>
+        <translation>Открыть|Открыть или создать пазл</translation>
+    </message>
+    <message>
+        <source>Save|Save the jigsaw in progress</source>
+        <translation>Сохранить|Сохранить текущий пазл</translation>
+    </message>
+    <message>
+        <source>Picture|Toggle the picture overlay (F3)</source>
+        <translation>Картинка|Показать или скрыть окно картинки (F3)</translation>
+    </message>
+    <message>
+        <source>Loupe|Toggle the magnifying glass (F4)</source>
+        <translation>Лупа|Показать или скрыть лупу (F4)</translation>
+    </message>
+    <message>
+        <source>Ghost Picture|Toggle the ghost picture backdrop</source>
+        <translation>Картинка-призрак|Показать или скрыть картинку-призрак на фоне</translation>
+    </message>
+    <message>
+        <source>Zoom|Display the jigsaw image full-screen (F2)</source>
+        <translation>Увеличение|Показать картинку пазла во весь экран (F2)</translation>
+    </message>
+    <message>
+        <source>Board color|Choose a new background board color</source>
+        <translation>Цвет поля|Выбрать новый цвет поля</translation>
+    </message>
+    <message>
+        <source>Piece size and shape|Change the size and shape of pieces</source>
+        <translation>Размер и форма деталей|Изменить размер и форму деталей</translation>
+    </message>
+    <message>
+        <source>Arrange at edge|Arrange pieces around edge</source>
+        <translation>Разложить по краю|Разложить детали по краю</translation>
+    </message>
+    <message>
+        <source>Arrange in grid|Arrange pieces in a grid</source>
+        <translation>Разложить сеткой|Разложить детали сеткой</translation>
+    </message>
+    <message>
+        <source>New tray|Create a new tray for storing pieces</source>
+        <translation>Новый лоток|Создать новый лоток для хранения деталей</translation>
+    </message>
+    <message>
+        <source>Sound|Turn sound effects on/off</source>
+        <translation>Звук|Включить или выключить звуковые эффекты</translation>
+    </message>
+    <message>
+        <source>Music|Turn background music on/off</source>
+        <translation>Музыка|Включить или выключить фоновую музыку</translation>
+    </message>
+    <message>
+        <source>Hint|Flash the next two pieces to solve</source>
+        <translation>Подсказка|Мигнуть двумя следующими деталями, которые подходят друг к другу</translation>
+    </message>
+    <message>
+        <source>Quick Help|Display mouse and keyboard controls</source>
+        <translation>Краткая справка|Показать управление мышью и клавиатурой</translation>
+    </message>
+    <message>
+        <source>Brighten ghost|Increase the ghost picture brightness</source>
+        <translation>Ярче призрак|Сделать картинку-призрак ярче</translation>
+    </message>
+    <message>
+        <source>Fade ghost|Decrease the ghost picture brightness</source>
+        <translation>Бледнее призрак|Сделать картинку-призрак бледнее</translation>
+    </message>
+    <message>
+        <source>|Time in hours and minutes since jigsaw started</source>
+        <translation>|Время в часах и минутах с начала пазла</translation>
+    </message>
+    <message>
+        <source>|Number of pieces solved out of total</source>
+        <translation>|Число собранных деталей из общего числа</translation>
+    </message>
+    <message>
+        <source>Scroll left|Show the trays further left</source>
+        <translation>Прокрутить влево|Показать лотки левее</translation>
+    </message>
+    <message>
+        <source>Scroll right|Show the trays further right</source>
+        <translation>Прокрутить вправо|Показать лотки правее</translation>
+    </message>
+    <message>
+        <source>Scroll up|Show the trays further up</source>
+        <translation>Прокрутить вверх|Показать лотки выше</translation>
+    </message>
+    <message>
+        <source>Scroll down|Show the trays further down</source>
+        <translation>Прокрутить вниз|Показать лотки ниже</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Create...</source>
+        <translation>&amp;Создать...</translation>
+    </message>
+    <message>
+        <source>|Create a new jigsaw</source>
+        <translation>|Создать новый пазл</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <source>|Open or create a jigsaw</source>
+        <translation>|Открыть или создать пазл</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Со&amp;хранить</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw in progress</source>
+        <translation>|Сохранить текущий пазл</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw under a new name</source>
+        <translation>|Сохранить пазл под новым именем</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Gift...</source>
+        <translation>Сохранить как по&amp;дарок...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a gift</source>
+        <translation>|Сохранить пазл как подарок</translation>
+    </message>
+    <message>
+        <source>Save as Screen Sa&amp;ver...</source>
+        <translation>Сохранить как &amp;заставку...</translation>
+    </message>
+    <message>
+        <source>|Save the jigsaw as a screensaver</source>
+        <translation>|Сохранить пазл как заставку экрана</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Удалить...</translation>
+    </message>
+    <message>
+        <source>|Delete a jigsaw</source>
+        <translation>|Удалить пазл</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Пе&amp;чать...</translation>
+    </message>
+    <message>
+        <source>|Print the picture</source>
+        <translation>|Напечатать картинку</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Настройка &amp;принтера...</translation>
+    </message>
+    <message>
+        <source>|Set up the printer</source>
+        <translation>|Настроить принтер</translation>
+    </message>
+    <message>
+        <source>Re&amp;start...</source>
+        <translation>&amp;Начать заново...</translation>
+    </message>
+    <message>
+        <source>|Restart the jigsaw from scratch</source>
+        <translation>|Начать пазл с самого начала</translation>
+    </message>
+    <message>
+        <source>|Open this recent jigsaw</source>
+        <translation>|Открыть этот недавний пазл</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>|Close the jigsaw</source>
+        <translation>|Закрыть пазл</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>&amp;Tool bar</source>
+        <translation>&amp;Панель инструментов</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tool bar</source>
+        <translation>|Показать или скрыть панель инструментов</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>&amp;Строка состояния</translation>
+    </message>
+    <message>
+        <source>|Show or hide the status bar</source>
+        <translation>|Показать или скрыть строку состояния</translation>
+    </message>
+    <message>
+        <source>T&amp;ray bar</source>
+        <translation>Панель &amp;лотков</translation>
+    </message>
+    <message>
+        <source>|Show or hide the tray bar</source>
+        <translation>|Показать или скрыть панель лотков</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Картинка</translation>
+    </message>
+    <message>
+        <source>|Show the picture window</source>
+        <translation>|Показать окно картинки</translation>
+    </message>
+    <message>
+        <source>&amp;Loupe</source>
+        <translation>Л&amp;упа</translation>
+    </message>
+    <message>
+        <source>|Show the magnifying glass</source>
+        <translation>|Показать увеличительное стекло</translation>
+    </message>
+    <message>
+        <source>&amp;Ghost picture</source>
+        <translation>Картинка-при&amp;зрак</translation>
+    </message>
+    <message>
+        <source>|Show a faded picture on the board</source>
+        <translation>|Показать бледную картинку на поле</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom picture</source>
+        <translation>Увеличе&amp;ние</translation>
+    </message>
+    <message>
+        <source>|Display the picture full-screen</source>
+        <translation>|Показать картинку во весь экран</translation>
+    </message>
+    <message>
+        <source>&amp;Board Color</source>
+        <translation>&amp;Цвет поля</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of the board</source>
+        <translation>|Выбрать цвет поля</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Свой...</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the board</source>
+        <translation>|Выбрать любой цвет поля</translation>
+    </message>
+    <message>
+        <source>Matching</source>
+        <translation>Подходящий</translation>
+    </message>
+    <message>
+        <source>|A board colour that matches the picture</source>
+        <translation>|Цвет поля, подходящий к картинке</translation>
+    </message>
+    <message>
+        <source>Contrasting</source>
+        <translation>Контрастный</translation>
+    </message>
+    <message>
+        <source>|A board colour that contrasts with the picture</source>
+        <translation>|Цвет поля, контрастный к картинке</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>|The board colour the jigsaw came with</source>
+        <translation>|Цвет поля, с которым пришёл пазл</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>С&amp;ервис</translation>
+    </message>
+    <message>
+        <source>Arrange at &amp;Edge</source>
+        <translation>Разложить по &amp;краю</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces around the edge</source>
+        <translation>|Разложить свободные детали по краю</translation>
+    </message>
+    <message>
+        <source>Arrange in &amp;Grid</source>
+        <translation>Разложить &amp;сеткой</translation>
+    </message>
+    <message>
+        <source>|Arrange the loose pieces in a grid</source>
+        <translation>|Разложить свободные детали сеткой</translation>
+    </message>
+    <message>
+        <source>&amp;Disarrange</source>
+        <translation>&amp;Перемешать</translation>
+    </message>
+    <message>
+        <source>|Scatter the loose pieces at random</source>
+        <translation>|Разбросать свободные детали случайно</translation>
+    </message>
+    <message>
+        <source>&amp;Piece Size...</source>
+        <translation>&amp;Размер деталей...</translation>
+    </message>
+    <message>
+        <source>|Change the size and shape of the pieces</source>
+        <translation>|Изменить размер и форму деталей</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>|Undo the last step</source>
+        <translation>|Отменить последний шаг</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Пов&amp;торить</translation>
+    </message>
+    <message>
+        <source>|Redo the step just undone</source>
+        <translation>|Повторить только что отменённый шаг</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <translation>&amp;Демо</translation>
+    </message>
+    <message>
+        <source>|Watch the jigsaw solve itself</source>
+        <translation>|Посмотреть, как пазл собирается сам</translation>
+    </message>
+    <message>
+        <source>More &amp;Tips...</source>
+        <translation>Ещё сов&amp;еты...</translation>
+    </message>
+    <message>
+        <source>|Read tips on playing</source>
+        <translation>|Прочитать советы по игре</translation>
+    </message>
+    <message>
+        <source>&amp;Screensaver...</source>
+        <translation>&amp;Заставка...</translation>
+    </message>
+    <message>
+        <source>|Use the picture as a screensaver</source>
+        <translation>|Использовать картинку как заставку экрана</translation>
+    </message>
+    <message>
+        <source>&amp;Wallpaper</source>
+        <translation>Обо&amp;и</translation>
+    </message>
+    <message>
+        <source>|Use the picture as the desktop wallpaper</source>
+        <translation>|Использовать картинку как обои рабочего стола</translation>
+    </message>
+    <message>
+        <source>T&amp;rays</source>
+        <translation>&amp;Лотки</translation>
+    </message>
+    <message>
+        <source>&amp;New Tray</source>
+        <translation>&amp;Новый лоток</translation>
+    </message>
+    <message>
+        <source>|Create a new tray for storing pieces</source>
+        <translation>|Создать новый лоток для хранения деталей</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Открыть</translation>
+    </message>
+    <message>
+        <source>|Open trays</source>
+        <translation>|Открыть лотки</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Trays</source>
+        <translation>Открыть &amp;все лотки</translation>
+    </message>
+    <message>
+        <source>|Open every tray</source>
+        <translation>|Открыть каждый лоток</translation>
+    </message>
+    <message>
+        <source>Show &amp;Used Trays</source>
+        <translation>Открыть &amp;занятые лотки</translation>
+    </message>
+    <message>
+        <source>|Open the trays that hold pieces</source>
+        <translation>|Открыть лотки, в которых есть детали</translation>
+    </message>
+    <message>
+        <source>Show &amp;Empty Trays</source>
+        <translation>Открыть &amp;пустые лотки</translation>
+    </message>
+    <message>
+        <source>|Open the empty trays</source>
+        <translation>|Открыть пустые лотки</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Свернуть</translation>
+    </message>
+    <message>
+        <source>|Minimise trays</source>
+        <translation>|Свернуть лотки</translation>
+    </message>
+    <message>
+        <source>Hide &amp;All Trays</source>
+        <translation>Свернуть &amp;все лотки</translation>
+    </message>
+    <message>
+        <source>|Minimise every tray</source>
+        <translation>|Свернуть каждый лоток</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Used Trays</source>
+        <translation>Свернуть &amp;занятые лотки</translation>
+    </message>
+    <message>
+        <source>|Minimise the trays that hold pieces</source>
+        <translation>|Свернуть лотки, в которых есть детали</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Empty Trays</source>
+        <translation>Свернуть &amp;пустые лотки</translation>
+    </message>
+    <message>
+        <source>|Minimise the empty trays</source>
+        <translation>|Свернуть пустые лотки</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>|Delete trays</source>
+        <translation>|Удалить лотки</translation>
+    </message>
+    <message>
+        <source>Delete &amp;All Trays</source>
+        <translation>Удалить &amp;все лотки</translation>
+    </message>
+    <message>
+        <source>|Delete every tray; its pieces go to the board</source>
+        <translation>|Удалить каждый лоток; его детали попадут на поле</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Used Trays</source>
+        <translation>Удалить &amp;занятые лотки</translation>
+    </message>
+    <message>
+        <source>|Delete the trays that hold pieces</source>
+        <translation>|Удалить лотки, в которых есть детали</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Empty Trays</source>
+        <translation>Удалить &amp;пустые лотки</translation>
+    </message>
+    <message>
+        <source>|Delete the empty trays</source>
+        <translation>|Удалить пустые лотки</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Звук</translation>
+    </message>
+    <message>
+        <source>|Turn sound effects on or off</source>
+        <translation>|Включить или выключить звуковые эффекты</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Музыка</translation>
+    </message>
+    <message>
+        <source>|Turn background music on or off</source>
+        <translation>|Включить или выключить фоновую музыку</translation>
+    </message>
+    <message>
+        <source>Sha&amp;dows</source>
+        <translation>&amp;Тени</translation>
+    </message>
+    <message>
+        <source>|Moving pieces cast a shadow</source>
+        <translation>|Перемещаемые детали отбрасывают тень</translation>
+    </message>
+    <message>
+        <source>&amp;Outlines</source>
+        <translation>&amp;Контуры</translation>
+    </message>
+    <message>
+        <source>|Choose the look of the piece edges</source>
+        <translation>|Выбрать вид краёв деталей</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>|Pieces have no outline</source>
+        <translation>|Детали без контура</translation>
+    </message>
+    <message>
+        <source>&amp;Foil</source>
+        <translation>&amp;Фольга</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thin foil</source>
+        <translation>|Детали из тонкой фольги</translation>
+    </message>
+    <message>
+        <source>&amp;Paper</source>
+        <translation>&amp;Бумага</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of paper</source>
+        <translation>|Детали из бумаги</translation>
+    </message>
+    <message>
+        <source>&amp;Card</source>
+        <translation>&amp;Картон</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of thick card</source>
+        <translation>|Детали из толстого картона</translation>
+    </message>
+    <message>
+        <source>&amp;Wood</source>
+        <translation>&amp;Дерево</translation>
+    </message>
+    <message>
+        <source>|Pieces are made out of chunky wood</source>
+        <translation>|Детали из массивного дерева</translation>
+    </message>
+    <message>
+        <source>&amp;Smooth</source>
+        <translation>&amp;Сглаживание</translation>
+    </message>
+    <message>
+        <source>|Remove jaggies from piece outlines using smoothing</source>
+        <translation>|Убрать зубцы на контурах деталей сглаживанием</translation>
+    </message>
+    <message>
+        <source>&amp;Auto hide</source>
+        <translation>&amp;Автоскрытие</translation>
+    </message>
+    <message>
+        <source>|Remove outlines from solved pieces</source>
+        <translation>|Убирать контуры у собранных деталей</translation>
+    </message>
+    <message>
+        <source>Sort by S&amp;hape</source>
+        <translation>Сортировать по &amp;форме</translation>
+    </message>
+    <message>
+        <source>|Put edge pieces first when arranging</source>
+        <translation>|При раскладке сначала краевые детали</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Color</source>
+        <translation>Сортировать по &amp;цвету</translation>
+    </message>
+    <message>
+        <source>|Put similar colors together when arranging</source>
+        <translation>|При раскладке класть похожие цвета вместе</translation>
+    </message>
+    <message>
+        <source>&amp;Timer display</source>
+        <translation>Показывать &amp;время</translation>
+    </message>
+    <message>
+        <source>|Show the time taken</source>
+        <translation>|Показывать затраченное время</translation>
+    </message>
+    <message>
+        <source>&amp;Number display</source>
+        <translation>Показывать &amp;число</translation>
+    </message>
+    <message>
+        <source>|Show the number of pieces solved</source>
+        <translation>|Показывать число собранных деталей</translation>
+    </message>
+    <message>
+        <source>&amp;Rotating Pieces</source>
+        <translation>Вра&amp;щение деталей</translation>
+    </message>
+    <message>
+        <source>|Pieces can be turned</source>
+        <translation>|Детали можно поворачивать</translation>
+    </message>
+    <message>
+        <source>M&amp;ystery Mode</source>
+        <translation>Режим за&amp;гадки</translation>
+    </message>
+    <message>
+        <source>|Hide the jigsaw preview pictures</source>
+        <translation>|Скрыть картинки предпросмотра пазла</translation>
+    </message>
+    <message>
+        <source>Time &amp;Limit...</source>
+        <translation>&amp;Лимит времени...</translation>
+    </message>
+    <message>
+        <source>|Set a time limit for the jigsaw</source>
+        <translation>|Задать лимит времени для пазла</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced...</source>
+        <translation>&amp;Дополнительно...</translation>
+    </message>
+    <message>
+        <source>|Change the advanced options</source>
+        <translation>|Изменить дополнительные параметры</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Хитрости</translation>
+    </message>
+    <message>
+        <source>Allow &amp;Cheating</source>
+        <translation>&amp;Разрешить хитрости</translation>
+    </message>
+    <message>
+        <source>|Allow the cheat commands</source>
+        <translation>|Разрешить команды-хитрости</translation>
+    </message>
+    <message>
+        <source>&amp;Hint!</source>
+        <translation>По&amp;дсказка!</translation>
+    </message>
+    <message>
+        <source>|Flash the next two pieces to solve</source>
+        <translation>|Мигнуть двумя следующими деталями, которые подходят друг к другу</translation>
+    </message>
+    <message>
+        <source>&amp;Right Way Up!</source>
+        <translation>Повернуть &amp;все как надо!</translation>
+    </message>
+    <message>
+        <source>|Turn every piece the right way up</source>
+        <translation>|Повернуть каждую деталь правильной стороной вверх</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-Solve!</source>
+        <translation>&amp;Авторешение!</translation>
+    </message>
+    <message>
+        <source>|Let the jigsaw solve itself</source>
+        <translation>|Пусть пазл соберётся сам</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Интернет</translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere web site</source>
+        <translation>Посетить сайт Quillmere</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase the full version...</source>
+        <translation>&amp;Купить полную версию...</translation>
+    </message>
+    <message>
+        <source>|Visit our online store</source>
+        <translation>|Посетить наш интернет-магазин</translation>
+    </message>
+    <message>
+        <source>Jigsaw &amp;Search...</source>
+        <translation>&amp;Искать пазлы...</translation>
+    </message>
+    <message>
+        <source>|Search the web for jigsaws</source>
+        <translation>|Искать пазлы в интернете</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Проверить &amp;обновления...</translation>
+    </message>
+    <message>
+        <source>|Look for a newer version</source>
+        <translation>|Поискать более новую версию</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Содержание</translation>
+    </message>
+    <message>
+        <source>|Show the help contents</source>
+        <translation>|Показать содержание справки</translation>
+    </message>
+    <message>
+        <source>&amp;Search for Help On...</source>
+        <translation>&amp;Поиск в справке...</translation>
+    </message>
+    <message>
+        <source>|Search the help</source>
+        <translation>|Искать в справке</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s New</source>
+        <translation>&amp;Что нового</translation>
+    </message>
+    <message>
+        <source>|What is new in this version</source>
+        <translation>|Что нового в этой версии</translation>
+    </message>
+    <message>
+        <source>&amp;FAQ</source>
+        <translation>&amp;Вопросы и ответы</translation>
+    </message>
+    <message>
+        <source>|Frequently asked questions</source>
+        <translation>|Часто задаваемые вопросы</translation>
+    </message>
+    <message>
+        <source>How to &amp;Order</source>
+        <translation>Как &amp;заказать</translation>
+    </message>
+    <message>
+        <source>|How to order the full version</source>
+        <translation>|Как заказать полную версию</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Help!</source>
+        <translation>&amp;Краткая справка!</translation>
+    </message>
+    <message>
+        <source>|Display mouse and keyboard controls</source>
+        <translation>|Показать управление мышью и клавиатурой</translation>
+    </message>
+    <message>
+        <source>About this &amp;Jigsaw...</source>
+        <translation>Об этом п&amp;азле...</translation>
+    </message>
+    <message>
+        <source>|Show the jigsaw&apos;s title, creator and progress</source>
+        <translation>|Показать название, автора и ход сборки пазла</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>|About this program</source>
+        <translation>|Об этой программе</translation>
+    </message>
+    <message>
+        <source>&amp;Move ghost</source>
+        <translation>Передвинуть при&amp;зрак</translation>
+    </message>
+    <message>
+        <source>|Move the ghost picture to another place</source>
+        <translation>|Передвинуть картинку-призрак в другое место</translation>
+    </message>
+    <message>
+        <source>&amp;Find piece!</source>
+        <translation>&amp;Найти деталь!</translation>
+    </message>
+    <message>
+        <source>|Flash the piece that belongs here</source>
+        <translation>|Мигнуть деталью, которая должна быть здесь</translation>
+    </message>
+    <message>
+        <source>Fe&amp;tch piece!</source>
+        <translation>Прин&amp;ести деталь!</translation>
+    </message>
+    <message>
+        <source>|Bring the piece that belongs here</source>
+        <translation>|Принести деталь, которая должна быть здесь</translation>
+    </message>
+    <message>
+        <source>S&amp;how Solution!</source>
+        <translation>Показать реш&amp;ение!</translation>
+    </message>
+    <message>
+        <source>|Flash where this piece belongs</source>
+        <translation>|Мигнуть местом, где должна быть эта деталь</translation>
+    </message>
+    <message>
+        <source>S&amp;olve Piece!</source>
+        <translation>&amp;Поставить деталь!</translation>
+    </message>
+    <message>
+        <source>|Put this piece where it belongs</source>
+        <translation>|Поставить эту деталь на её место</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Right</source>
+        <translation>Повернуть &amp;вправо</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn clockwise</source>
+        <translation>|Повернуть деталь на четверть оборота по часовой стрелке</translation>
+    </message>
+    <message>
+        <source>Rotate &amp;Left</source>
+        <translation>Повернуть в&amp;лево</translation>
+    </message>
+    <message>
+        <source>|Turn the piece a quarter turn anticlockwise</source>
+        <translation>|Повернуть деталь на четверть оборота против часовой стрелки</translation>
+    </message>
+    <message>
+        <source>Right &amp;Way Up!</source>
+        <translation>&amp;Как надо!</translation>
+    </message>
+    <message>
+        <source>|Turn this piece the right way up</source>
+        <translation>|Повернуть эту деталь правильной стороной вверх</translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>&amp;Отсоединить</translation>
+    </message>
+    <message>
+        <source>|Disconnect the piece from its neighbours</source>
+        <translation>|Отсоединить деталь от соседей</translation>
+    </message>
+    <message>
+        <source>Send To &amp;Back</source>
+        <translation>На &amp;задний план</translation>
+    </message>
+    <message>
+        <source>|Put the piece behind all others</source>
+        <translation>|Положить деталь под все остальные</translation>
+    </message>
+    <message>
+        <source>&amp;Show Neighbor!</source>
+        <translation>Показать &amp;соседа!</translation>
+    </message>
+    <message>
+        <source>|Flash a piece that fits this one</source>
+        <translation>|Мигнуть деталью, которая подходит к этой</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch Neighbor!</source>
+        <translation>Принести сосед&amp;а!</translation>
+    </message>
+    <message>
+        <source>|Bring a piece that fits this one</source>
+        <translation>|Принести деталь, которая подходит к этой</translation>
+    </message>
+    <message>
+        <source>Se&amp;lect all pieces</source>
+        <translation>&amp;Выделить все детали</translation>
+    </message>
+    <message>
+        <source>|Pick up every piece in this tray</source>
+        <translation>|Взять все детали из этого лотка</translation>
+    </message>
+    <message>
+        <source>&amp;Send Tray to Back</source>
+        <translation>Лоток на &amp;задний план</translation>
+    </message>
+    <message>
+        <source>|Put this tray behind the others</source>
+        <translation>|Положить этот лоток позади остальных</translation>
+    </message>
+    <message>
+        <source>D&amp;rop all pieces</source>
+        <translation>В&amp;ысыпать все детали</translation>
+    </message>
+    <message>
+        <source>|Empty this tray onto the board</source>
+        <translation>|Высыпать этот лоток на поле</translation>
+    </message>
+    <message>
+        <source>&amp;Get pieces</source>
+        <translation>Со&amp;брать детали</translation>
+    </message>
+    <message>
+        <source>|Gather single pieces into this tray</source>
+        <translation>|Собрать отдельные детали в этот лоток</translation>
+    </message>
+    <message>
+        <source>&amp;All pieces</source>
+        <translation>&amp;Все детали</translation>
+    </message>
+    <message>
+        <source>|Gather every single piece</source>
+        <translation>|Собрать все отдельные детали</translation>
+    </message>
+    <message>
+        <source>&amp;Edge pieces</source>
+        <translation>&amp;Краевые детали</translation>
+    </message>
+    <message>
+        <source>|Gather the single edge pieces</source>
+        <translation>|Собрать отдельные краевые детали</translation>
+    </message>
+    <message>
+        <source>&amp;Middle pieces</source>
+        <translation>&amp;Средние детали</translation>
+    </message>
+    <message>
+        <source>|Gather the single middle pieces</source>
+        <translation>|Собрать отдельные средние детали</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces</source>
+        <translation>&amp;Забавные детали</translation>
+    </message>
+    <message>
+        <source>|Gather the single fun pieces</source>
+        <translation>|Собрать отдельные забавные детали</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces around its edge</source>
+        <translation>|Разложить детали этого лотка по его краю</translation>
+    </message>
+    <message>
+        <source>|Arrange this tray&apos;s pieces in a grid</source>
+        <translation>|Разложить детали этого лотка сеткой</translation>
+    </message>
+    <message>
+        <source>D&amp;isarrange Tray</source>
+        <translation>Пере&amp;мешать лоток</translation>
+    </message>
+    <message>
+        <source>|Scatter this tray&apos;s pieces at random</source>
+        <translation>|Разбросать детали этого лотка случайно</translation>
+    </message>
+    <message>
+        <source>Tray &amp;Color</source>
+        <translation>&amp;Цвет лотка</translation>
+    </message>
+    <message>
+        <source>|Choose the colour of this tray</source>
+        <translation>|Выбрать цвет этого лотка</translation>
+    </message>
+    <message>
+        <source>|Pick any colour for the tray</source>
+        <translation>|Выбрать любой цвет лотка</translation>
+    </message>
+    <message>
+        <source>|A tray colour that matches the picture</source>
+        <translation>|Цвет лотка, подходящий к картинке</translation>
+    </message>
+    <message>
+        <source>|A tray colour that contrasts with the picture</source>
+        <translation>|Цвет лотка, контрастный к картинке</translation>
+    </message>
+    <message>
+        <source>|The tray takes the board colour</source>
+        <translation>|Лоток берёт цвет поля</translation>
+    </message>
+    <message>
+        <source>&amp;Tray Description...</source>
+        <translation>&amp;Описание лотка...</translation>
+    </message>
+    <message>
+        <source>|Give this tray a name</source>
+        <translation>|Дать этому лотку название</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Tray!</source>
+        <translation>&amp;Удалить лоток!</translation>
+    </message>
+    <message>
+        <source>|Delete this tray; its pieces go to the board</source>
+        <translation>|Удалить этот лоток; его детали попадут на поле</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tray %1 contains pieces which will be
+placed on the background.
+
+Ok to delete this tray?</source>
+        <translation>В лотке %1 есть детали, которые будут
+выложены на поле.
+
+Удалить этот лоток?</translation>
+    </message>
+    <message>
+        <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
+        <translation>Чтобы пользоваться колёсиком мыши, включите его в дополнительных параметрах мыши</translation>
+    </message>
+    <message>
+        <source>Rotation is currently disabled in the Options menu</source>
+        <translation>Вращение сейчас выключено в меню «Параметры»</translation>
+    </message>
+    <message>
+        <source>Cheating is currently disabled in the Options menu</source>
+        <translation>Хитрости сейчас выключены в меню «Параметры»</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
+        <translation>Мышь: левая=принести соседа, правая=показать соседа</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Rotate left, Right=Rotate right</source>
+        <translation>Мышь: левая=повернуть влево, правая=повернуть вправо</translation>
+    </message>
+    <message>
+        <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
+        <translation>Мышь: левая=поставить деталь на призрак, правая=показать решение</translation>
+    </message>
+    <message>
+        <source>Enable the background ghost to use these shortcuts</source>
+        <translation>Включите картинку-призрак, чтобы пользоваться этими сочетаниями</translation>
+    </message>
+    <message>
+        <source>Generating: </source>
+        <translation>Создание: </translation>
+    </message>
+    <message>
+        <source>This free jigsaw gift was created by Quillmere version %s.
+Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
+        <translation>Этот бесплатный пазл-подарок создан в Quillmere версии %s.
+Нажмите ниже на нашу домашнюю страницу, чтобы получить бесплатную демоверсию со всеми остальными замечательными возможностями игры. Или закажите полную версию прямо сейчас!</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
+        <translation>Не удалось записать файл %1. Диск может быть заполнен, защищён от записи или отключён</translation>
+    </message>
+    <message>
+        <source>This jigsaw gift file is damaged and cannot be opened</source>
+        <translation>Этот файл пазла-подарка повреждён и не может быть открыт</translation>
+    </message>
+    <message>
+        <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
+        <translation>В пазле есть повёрнутые детали, но вращение сейчас выключено. Нажмите «Да», чтобы повернуть все детали как надо, или «Нет», чтобы снова включить вращение.</translation>
+    </message>
+    <message>
+        <source>Would you like some pieces randomly rotated now?</source>
+        <translation>Повернуть сейчас несколько деталей случайным образом?</translation>
+    </message>
+    <message>
+        <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
+        <translation>Недостаточно графических ресурсов для такого большого размера деталей — может помочь уменьшение числа цветов рабочего стола. Масштаб возвращается к 100%...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pieces</source>
+        <comment>a count of pieces</comment>
+        <translation>
+            <numerusform>%n деталь</numerusform>
+            <numerusform>%n детали</numerusform>
+            <numerusform>%n деталей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>. You used Auto-solve!</source>
+        <translation>. Вы воспользовались авторешением!</translation>
+    </message>
+    <message>
+        <source> without cheating!</source>
+        <translation> без хитростей!</translation>
+    </message>
+    <message>
+        <source> by cheating once!</source>
+        <translation> с одной хитростью!</translation>
+    </message>
+    <message>
+        <source>You solved all %1 in %2 and %3</source>
+        <translation>Вы собрали все %1 за %2 и %3</translation>
+    </message>
+    <message>
+        <source>Created %1 by version %2 </source>
+        <translation>Создан %1 в версии %2 </translation>
+    </message>
+    <message>
+        <source>Solved %1 of %2</source>
+        <translation>Собрано %1 из %2</translation>
+    </message>
+    <message>
+        <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
+        <translation>|Пазл собран на %1%, %2 деталей в минуту</translation>
+    </message>
+    <message>
+        <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
+        <translation>Сохранённую игру %1 не удаётся удалить. %2. Новая игра всё равно начинается; сохранённая будет предложена снова при следующем запуске, если эта игра не будет сохранена поверх неё.</translation>
+    </message>
+    <message>
+        <source>%1 A new game is started instead.</source>
+        <translation>%1 Вместо этого начинается новая игра.</translation>
+    </message>
+    <message>
+        <source>size/shape</source>
+        <translation>размер/форма</translation>
+    </message>
+    <message>
+        <source>arrange</source>
+        <translation>раскладка</translation>
+    </message>
+    <message>
+        <source>arrange tray</source>
+        <translation>раскладка лотка</translation>
+    </message>
+    <message>
+        <source>disarrange</source>
+        <translation>перемешивание</translation>
+    </message>
+    <message>
+        <source>disarrange tray</source>
+        <translation>перемешивание лотка</translation>
+    </message>
+    <message>
+        <source>tray operation</source>
+        <translation>действие с лотком</translation>
+    </message>
+    <message>
+        <source>auto-solve</source>
+        <translation>авторешение</translation>
+    </message>
+    <message>
+        <source>move ghost</source>
+        <translation>перемещение призрака</translation>
+    </message>
+    <message>
+        <source>move pieces</source>
+        <translation>перемещение деталей</translation>
+    </message>
+    <message>
+        <source>rotate pieces</source>
+        <translation>поворот деталей</translation>
+    </message>
+    <message>
+        <source>right way up</source>
+        <translation>поворот как надо</translation>
+    </message>
+    <message>
+        <source>cheat</source>
+        <translation>хитрость</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Sorting colors: </source>
+        <translation>Сортировка цветов: </translation>
+    </message>
+    <message>
+        <source>Rotating: </source>
+        <translation>Поворот: </translation>
+    </message>
+    <message>
+        <source>Drawing: </source>
+        <translation>Рисование: </translation>
+    </message>
+    <message>
+        <source>The custom piece shapes in this jigsaw gift are damaged</source>
+        <translation>Собственные формы деталей в этом подарке повреждены</translation>
+    </message>
+    <message numerus="yes">
+        <source> by cheating %n times!</source>
+        <comment>more than once</comment>
+        <translation>
+            <numerusform> с %n хитростью!</numerusform>
+            <numerusform> с %n хитростями!</numerusform>
+            <numerusform> с %n хитростями!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n минуту</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>time taken</comment>
+        <translation>
+            <numerusform>%n секунду</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %1 out of %n pieces</source>
+        <comment>pieces of the puzzle</comment>
+        <translation>
+            <numerusform>Собрано %1 из %n детали</numerusform>
+            <numerusform>Собрано %1 из %n деталей</numerusform>
+            <numerusform>Собрано %1 из %n деталей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You are in Mystery Mode and the picture is hidden!
+
+Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
+        <translation>Вы в режиме загадки, и картинка скрыта!
+
+Нажмите «Да», чтобы выйти из режима загадки и открыть пазл.</translation>
+    </message>
+    <message>
+        <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
+        <translation>Нажмите «Да», чтобы выйти из режима загадки. После этого можно пользоваться средствами предпросмотра.</translation>
+    </message>
+    <message>
+        <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
+        <translation>Нажмите «Да», чтобы перейти в режим загадки и скрыть все картинки предпросмотра.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
+        <translation>Нажмите «Да», чтобы повернуть все детали как надо.</translation>
+    </message>
+    <message>
+        <source>This will restart the jigsaw from scratch. Are you sure?</source>
+        <translation>Пазл начнётся с самого начала. Вы уверены?</translation>
+    </message>
+    <message>
+        <source>
+
+The game has not been saved. Close the jigsaw without saving it?
+Choose No to go back to the game.</source>
+        <translation>
+
+Игра не сохранена. Закрыть пазл без сохранения?
+Нажмите «Нет», чтобы вернуться к игре.</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show %1</source>
+        <translation>Не удалось запустить браузер, чтобы показать %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtHost</name>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+</context>
+<context>
+    <name>SolveDialog</name>
+    <message>
+        <source>Percentage complete</source>
+        <translation>Процент готовности</translation>
+    </message>
+    <message>
+        <source>Stop!</source>
+        <translation>Стоп!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashForm</name>
+    <message>
+        <source>Connect to our web site now!</source>
+        <translation>Посетите наш сайт прямо сейчас!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Заказать</translation>
+    </message>
+    <message>
+        <source>Connect to our Online Store now!</source>
+        <translation>Посетите наш интернет-магазин прямо сейчас!</translation>
+    </message>
+    <message>
+        <source>Play...</source>
+        <translation>Играть...</translation>
+    </message>
+    <message>
+        <source>Play the jigsaw</source>
+        <translation>Собирать пазл</translation>
+    </message>
+    <message>
+        <source>Exit...</source>
+        <translation>Выход...</translation>
+    </message>
+    <message>
+        <source>Resume game...</source>
+        <translation>Продолжить игру...</translation>
+    </message>
+    <message>
+        <source>Save game...</source>
+        <translation>Сохранить игру...</translation>
+    </message>
+    <message>
+        <source>Free gift edition - share it with your friends!</source>
+        <translation>Бесплатная подарочная версия — поделитесь ею с друзьями!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutBox</name>
+    <message>
+        <source>Free gift edition - share it with your friends!
+All pictures and sounds made for Quillmere Gift.</source>
+        <translation>Бесплатная подарочная версия — поделитесь ею с друзьями!
+Все картинки и звуки сделаны для Quillmere Gift.</translation>
+    </message>
+    <message>
+        <source>About Quillmere Gift</source>
+        <translation>О программе Quillmere Gift</translation>
+    </message>
+    <message>
+        <source>This is a free gift - not for retail sale or distribution.</source>
+        <translation>Это бесплатный подарок — не для продажи и распространения.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::AboutJigDialog</name>
+    <message>
+        <source>Title:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Creator:</source>
+        <translation>Автор:</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Сведения:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>About this jigsaw</source>
+        <translation>Об этом пазле</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Copy the selected text to the Windows clipboard</source>
+        <translation>Скопировать выделенный текст в буфер обмена</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Изменить...</translation>
+    </message>
+    <message>
+        <source>Edit the jigsaw description</source>
+        <translation>Изменить описание пазла</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Выделить &amp;всё</translation>
+    </message>
+    <message>
+        <source>Select all the description text</source>
+        <translation>Выделить весь текст описания</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CongratsDialog</name>
+    <message>
+        <source>You solved it!</source>
+        <translation>Пазл собран!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Поздравляем!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::Magnifier</name>
+    <message>
+        <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
+        <translation>Этот рабочий стол не разрешает программам читать экран, поэтому лупа не может его здесь увеличить.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::PieceSizeDialog</name>
+    <message>
+        <source>Classic|The traditional jigsaw piece style</source>
+        <translation>Классика|Традиционная форма деталей пазла</translation>
+    </message>
+    <message>
+        <source>Blip|Straight edges and round tabs</source>
+        <translation>Кнопки|Прямые края и круглые выступы</translation>
+    </message>
+    <message>
+        <source>Squares|Straight edges and no tabs</source>
+        <translation>Квадраты|Прямые края без выступов</translation>
+    </message>
+    <message>
+        <source>Stars|Straight edges and pointed tabs</source>
+        <translation>Звёзды|Прямые края и острые выступы</translation>
+    </message>
+    <message>
+        <source>Bubbles|Curved edges and no tabs</source>
+        <translation>Пузыри|Изогнутые края без выступов</translation>
+    </message>
+    <message>
+        <source>Mixture|A random mixture of all the different styles</source>
+        <translation>Смесь|Случайная смесь всех форм</translation>
+    </message>
+    <message>
+        <source>Set Piece Size and Shape</source>
+        <translation>Размер и форма деталей</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>|Set the size of pieces</source>
+        <translation>|Задать размер деталей</translation>
+    </message>
+    <message>
+        <source>Oddness:</source>
+        <translation>Неровность:</translation>
+    </message>
+    <message>
+        <source>|Set the amount of shape irregularity</source>
+        <translation>|Задать, насколько неровны формы</translation>
+    </message>
+    <message>
+        <source>Fun pieces:</source>
+        <translation>Забавные детали:</translation>
+    </message>
+    <message>
+        <source>|Set the percentage of custom pieces in jigsaw</source>
+        <translation>|Задать долю забавных деталей в пазле</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Apply changes</source>
+        <translation>Применить изменения</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>|Press OK to apply the new size</source>
+        <translation>|OK применяет новый размер</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Help on this screen</source>
+        <translation>Справка по этому окну</translation>
+    </message>
+</context>
+<context>
+    <name>quill::QuickHelpDialog</name>
+    <message>
+        <source>Left mouse</source>
+        <translation>Левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Move piece</source>
+        <translation>Передвинуть деталь</translation>
+    </message>
+    <message>
+        <source>Right mouse</source>
+        <translation>Правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Piece popup menu</source>
+        <translation>Меню детали</translation>
+    </message>
+    <message>
+        <source>Shift+left mouse</source>
+        <translation>Shift+левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Fetch neighbor</source>
+        <translation>Принести соседа</translation>
+    </message>
+    <message>
+        <source>Shift+right mouse</source>
+        <translation>Shift+правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Show neighbor</source>
+        <translation>Показать соседа</translation>
+    </message>
+    <message>
+        <source>Ctrl+left mouse</source>
+        <translation>Ctrl+левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Rotate piece left</source>
+        <translation>Повернуть деталь влево</translation>
+    </message>
+    <message>
+        <source>Ctrl+right mouse</source>
+        <translation>Ctrl+правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Rotate piece right</source>
+        <translation>Повернуть деталь вправо</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+left mouse</source>
+        <translation>Ctrl+Shift+левая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Solve this piece</source>
+        <translation>Поставить эту деталь</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+right mouse</source>
+        <translation>Ctrl+Shift+правая кнопка мыши</translation>
+    </message>
+    <message>
+        <source>Show piece solution</source>
+        <translation>Показать место детали</translation>
+    </message>
+    <message>
+        <source>Scroll wheel click</source>
+        <translation>Щелчок колёсиком</translation>
+    </message>
+    <message>
+        <source>Hold piece</source>
+        <translation>Удерживать деталь</translation>
+    </message>
+    <message>
+        <source>Scroll wheel rotate</source>
+        <translation>Прокрутка колёсика</translation>
+    </message>
+    <message>
+        <source>Rotate piece</source>
+        <translation>Повернуть деталь</translation>
+    </message>
+    <message>
+        <source>Drag band to select pieces</source>
+        <translation>Протянуть рамку, чтобы выбрать детали</translation>
+    </message>
+    <message>
+        <source>Board popup menu</source>
+        <translation>Меню поля</translation>
+    </message>
+    <message>
+        <source>Left mouse (hold 3 seconds)</source>
+        <translation>Левая кнопка мыши (держать 3 секунды)</translation>
+    </message>
+    <message>
+        <source>Move ghost around</source>
+        <translation>Передвинуть призрак</translation>
+    </message>
+    <message>
+        <source>Fetch piece to ghost</source>
+        <translation>Принести деталь к призраку</translation>
+    </message>
+    <message>
+        <source>Find piece to fit ghost</source>
+        <translation>Найти деталь для призрака</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Zoom picture</source>
+        <translation>Увеличить картинку</translation>
+    </message>
+    <message>
+        <source>Picture window</source>
+        <translation>Окно картинки</translation>
+    </message>
+    <message>
+        <source>Loupe window</source>
+        <translation>Окно лупы</translation>
+    </message>
+    <message>
+        <source>Ghost background</source>
+        <translation>Картинка-призрак на фоне</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Дополнительные параметры</translation>
+    </message>
+    <message>
+        <source>Save game</source>
+        <translation>Сохранить игру</translation>
+    </message>
+    <message>
+        <source>Hint!</source>
+        <translation>Подсказка!</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Mouse click over a piece:</source>
+        <translation>Щелчок по детали:</translation>
+    </message>
+    <message>
+        <source>Mouse click over background:</source>
+        <translation>Щелчок по фону:</translation>
+    </message>
+    <message>
+        <source>Mouse click over ghost:</source>
+        <translation>Щелчок по призраку:</translation>
+    </message>
+    <message>
+        <source>Keyboard:</source>
+        <translation>Клавиатура:</translation>
+    </message>
+    <message>
+        <source>Quick help - shortcuts</source>
+        <translation>Краткая справка — сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>More...</source>
+        <translation>Ещё...</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TLoupeForm</name>
+    <message>
+        <source>Loupe: %1x</source>
+        <translation>Лупа: %1x</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TOverlayForm</name>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
+    </message>
+</context>
+<context>
+    <name>quill::TrayDialog</name>
+    <message>
+        <source>Tray Description</source>
+        <translation>Описание лотка</translation>
+    </message>
+    <message>
+        <source>Enter a name or short description for tray:</source>
+        <translation>Введите название или краткое описание лотка:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+</context>
+</TS>
