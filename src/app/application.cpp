@@ -18,6 +18,7 @@
 #include "app/window_placement.h"
 #include "common/start_marks.h"
 #include "game/cut_ahead.h"
+#include "game/gift_texts.h"
 
 namespace quill {
 namespace {
@@ -153,7 +154,7 @@ int RunPlayer(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QuillApplication app(argc, argv);
   NameApplication();
-  InstallTranslations(InterfaceLanguageFromEnvironment());
+  ChooseLanguage(ReadGiftLanguage(giftFile));
   MarkStartStep("qt-started");
   QtHost host;
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });

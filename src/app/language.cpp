@@ -105,8 +105,9 @@ void InstallTranslations(const std::string& language) {
 }
 
 void ChooseLanguage(const std::string& giftLanguage) {
-  if (!InterfaceLanguageFromEnvironment().empty()) return;
-  const std::string language = LanguageOfLocale(giftLanguage);
+  const bool english = giftLanguage == "en" || giftLanguage.rfind("en_", 0) == 0 || giftLanguage.rfind("en-", 0) == 0;
+  const std::string fixed = english ? std::string() : LanguageOfLocale(giftLanguage);
+  const std::string language = english || !fixed.empty() ? fixed : InterfaceLanguageFromEnvironment();
   if (language != CurrentLanguage()) InstallTranslations(language);
 }
 

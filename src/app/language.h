@@ -33,9 +33,10 @@ std::string InterfaceLanguageFromEnvironment();
 // built afterwards show the language.
 void InstallTranslations(const std::string& language);
 
-// The language the gift asks for (an interface language or a locale name; "" when
-// the gift names none) applies when the locale variables name no language the
-// program is translated into. Call before the windows are built.
+// Installs the interface language of a gift: the language its sender fixed (an
+// interface language, "en", or a locale name such as "pl_PL") when the program
+// speaks it, else the recipient's own from the locale variables ("" means the
+// sender left it to the recipient). Call before the windows are built.
 void ChooseLanguage(const std::string& giftLanguage);
 
 // The language whose catalogues are installed now; "" for English.

@@ -67,7 +67,7 @@ TEST(LanguageChoice, FollowsTheLocaleVariablesAsGettextDoes) {
 }
 
 // A language the gift names applies only when the locale names none.
-TEST(LanguageChoice, TheGiftsLanguageAppliesWhenTheLocaleNamesNone) {
+TEST(LanguageChoice, TheSendersFixedLanguageWinsWhereTheProgramSpeaksIt) {
   TestApplication();
   std::map<std::string, std::optional<std::string>> saved;
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -77,7 +77,10 @@ TEST(LanguageChoice, TheGiftsLanguageAppliesWhenTheLocaleNamesNone) {
   }
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"C.UTF-8", "pl_PL", "pl"}, {"C.UTF-8", "", ""}, {"C.UTF-8", "ja", ""},
-      {"de_DE.UTF-8", "pl", ""},  // the locale names German: the gift's language is not taken
+      {"de_DE.UTF-8", "pl", "pl"},  // the sender's fixed language wins over the locale
+      {"de_DE.UTF-8", "", "de"},    // left to the recipient
+      {"de_DE.UTF-8", "en", ""},    // fixed to English
+      {"de_DE.UTF-8", "ja", "de"},  // a language the program does not speak
   };
   for (const auto& [locale, gift, expected] : cases) {
     SCOPED_TRACE(::testing::Message() << locale << " " << gift);
