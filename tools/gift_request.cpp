@@ -9,6 +9,7 @@
 #include "common/text_codec.h"
 #include "game/jigsaw.h"
 #include "gift_maker.h"
+#include "music_import.h"
 
 namespace quill {
 namespace {
@@ -241,10 +242,19 @@ MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
                  }).Jpeg;
   }
   report(80, "Reading the music and templates");
-  parts.Music = ReadOptional(request.MusicPath);
+  GiftHeader header = StoredHeader(request);
+  if (!request.MusicPath.empty()) {
+    try {
+      ImportedMusic music = ImportMusic(request.MusicPath, header.MusicExtension);
+      parts.Music = std::move(music.Bytes);
+      header.MusicExtension = music.Extension;
+    } catch (const MusicImportError& e) {
+      throw GiftRequestError(std::vector<FieldError>{{"MusicPath", e.what()}});
+    }
+  }
   parts.Templates = ReadOptional(request.TemplatesPath);
   report(90, "Writing the gift");
-  made.FileSize = WriteGift(request.PlayerPath, parts, StoredHeader(request), request.OutputPath);
+  made.FileSize = WriteGift(request.PlayerPath, parts, header, request.OutputPath);
   report(100, "Done");
   return made;
 }

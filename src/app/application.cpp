@@ -9,7 +9,6 @@
 #include <iostream>
 
 #include "app/main_window.h"
-#include "app/media_backend.h"
 #include "app/qt_host.h"
 #include "app/window_placement.h"
 #include "common/start_marks.h"
@@ -98,10 +97,7 @@ std::string TakeGiftFilePath() {
 }
 
 int RunPlayer(int argc, char** argv) {
-  if (qEnvironmentVariableIsSet(kMediaTrialVariable)) return RunMediaTrial(argc, argv);
   MarkStartStep("main");
-  ChooseMediaBackend();
-  SetMediaTrialCommand(OwnCommandLine());
   const std::string giftFile = TakeGiftFilePath();
   // The window system takes a while to start on one core; the puzzle is cut on the
   // others meanwhile.

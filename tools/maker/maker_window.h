@@ -23,10 +23,9 @@
 #include "gift_request.h"
 #include "message_preview.h"
 
-class QMediaPlayer;
-class QAudioOutput;
-
 namespace quill {
+
+class MusicOutput;
 
 // A push button that shows a colour and lets the user pick another.
 class ColourButton : public QPushButton {
@@ -170,8 +169,7 @@ class MakerWindow : public QMainWindow {
   QPushButton* showFolder_ = nullptr;
   QString savedFolder_;
   std::map<std::string, QLabel*> errors_;
-  QMediaPlayer* player_ = nullptr;
-  QAudioOutput* audio_ = nullptr;
+  std::unique_ptr<MusicOutput> player_;  // the music preview, made on first use
 };
 
 // The window's own icon, drawn here.
