@@ -16,6 +16,7 @@
 #include "common/resources.h"
 #include "headless_host.h"
 #include "main_window_fixture.h"
+#include "sound_recording.h"
 
 namespace quill::testing {
 namespace {
@@ -177,14 +178,14 @@ TEST_F(SoundsTest, TheConfigurationsOutputPlaysNothingOnceTheSoundsAreGone) {
 class MusicPlayerTest : public ::testing::Test {
  protected:
   MusicPlayerTest() {
-    WriteFile(music);
+    WriteToneWave(music, 100, 100);
     form().SetChecked("Music", true);
   }
   UiState& form() { return host.MainForm(); }
 
   QuillApplication& app = TestApplication();
   ScratchFolder folder;
-  std::filesystem::path music = folder.Path() / "jig1.mid";
+  std::filesystem::path music = folder.Path() / "jig1.wav";
   std::string musicFile = music.string();
   HeadlessHost host;
   std::shared_ptr<OutputLog> log = std::make_shared<OutputLog>();
@@ -205,10 +206,18 @@ TEST_F(MusicPlayerTest, StartsOnlyWhileMusicIsTickedAndPutsSpeedMusicDown) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(MusicPlayerTest, WithoutTheFileMusicIsUntickedWithAMessage) {
-  for (const std::string& missing : {std::string(), (folder.Path() / "gone.mid").string()}) {
+// No file, or one the player cannot decode (a MIDI file of an older gift, anything
+// that is no sound), counts as no music.
+TEST_F(MusicPlayerTest, WithoutMusicItCanPlayMusicIsUntickedWithAMessage) {
+  const std::filesystem::path midi = folder.Path() / "jig1.mid";
+  WriteToneMidi(midi, 100, 100);
+  const std::filesystem::path noSound = folder.Path() / "noise.wav";
+  WriteFile(noSound);
+  for (const std::string& missing : {std::string(), (folder.Path() / "gone.mid").string(), midi.string(),
+                                     noSound.string(), folder.Path().string()}) {
     SCOPED_TRACE(missing);
     musicFile = missing;
+    EXPECT_FALSE(player.HasMusic());
     form().SetChecked("Music", true);
     form().SetDown("SpeedMusic", true);
     host.messages.clear();
@@ -280,8 +289,8 @@ TEST_F(MainWindowSoundsTest, MusicFollowsTheMusicTickAndStopsWhenTheWindowCloses
   // As on a machine with a sound device (this one may have none), with a gift's music.
   form.SetEnabled("Music", true);
   form.SetChecked("Music", false);
-  const std::filesystem::path file = folder.Path() / "jig1.mid";
-  WriteFile(file);
+  const std::filesystem::path file = folder.Path() / "jig1.wav";
+  WriteToneWave(file, 100, 100);
   host.SetMusicFile(file.string());
 
   Trigger(*window, "Music");
