@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +21,7 @@ namespace fs = std::filesystem;
 constexpr int kSynthesisRate = 44100;
 constexpr int kSynthesisTimeoutMs = 300000;  // a long piece on a slow machine
 constexpr double kVorbisQuality = 0.4;        // of 0..1: good for music, about 100 kbit/s in stereo
+constexpr float kAudible = 1.0F / 4096;       // of full scale
 constexpr const char* kSoundFontVariable = "QUILLMERE_SOUND_FONT";
 constexpr const char* kDebianSoundFonts[] = {"/usr/share/sounds/sf2/default-GM.sf2",
                                              "/usr/share/sounds/sf2/FluidR3_GM.sf2"};
@@ -37,8 +40,9 @@ struct SndfileCloser {
 };
 using SoundFile = std::unique_ptr<SNDFILE, SndfileCloser>;
 
-// Re-encodes the sound file `from` as Ogg Vorbis into `to`.
-void EncodeVorbis(const fs::path& from, const fs::path& to) {
+// Re-encodes the sound file `from` as Ogg Vorbis into `to`; tells whether anything in
+// it can be heard.
+bool EncodeVorbis(const fs::path& from, const fs::path& to) {
   SF_INFO in{};
   const SoundFile source(sf_open(from.c_str(), SFM_READ, &in));
   if (!source || in.frames <= 0) throw MusicImportError("The MIDI music gave no sound.");
@@ -51,9 +55,13 @@ void EncodeVorbis(const fs::path& from, const fs::path& to) {
   double quality = kVorbisQuality;
   sf_command(target.get(), SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
   std::vector<float> block(4096 * static_cast<size_t>(in.channels));
-  for (sf_count_t got; (got = sf_readf_float(source.get(), block.data(), 4096)) > 0;)
+  float peak = 0;
+  for (sf_count_t got; (got = sf_readf_float(source.get(), block.data(), 4096)) > 0;) {
+    for (sf_count_t i = 0; i < got * in.channels; ++i) peak = std::max(peak, std::abs(block[static_cast<size_t>(i)]));
     if (sf_writef_float(target.get(), block.data(), got) != got)
       throw MusicImportError("The MIDI music cannot be stored as Ogg Vorbis.");
+  }
+  return peak >= kAudible;
 }
 
 ImportedMusic SynthesiseMidi(const std::string& path) {
@@ -73,11 +81,12 @@ ImportedMusic SynthesiseMidi(const std::string& path) {
                            QString::number(kSynthesisRate), QString::fromStdString(font), QString::fromStdString(path)});
   const bool finished = synth.waitForFinished(kSynthesisTimeoutMs);
   if (!finished) synth.kill(), synth.waitForFinished();
+  // FluidSynth ends well and writes a moment of silence for a file it cannot read.
+  const std::string said = synth.readAll().trimmed().toStdString();
   std::error_code error;
-  if (!finished || synth.exitStatus() != QProcess::NormalExit || synth.exitCode() != 0 || !fs::exists(wave, error))
-    throw MusicImportError("FluidSynth could not play the MIDI music: " +
-                           synth.readAll().trimmed().toStdString());
-  EncodeVorbis(wave, vorbis);
+  if (!finished || synth.exitStatus() != QProcess::NormalExit || synth.exitCode() != 0 || !fs::exists(wave, error) ||
+      !EncodeVorbis(wave, vorbis))
+    throw MusicImportError("FluidSynth could not play the MIDI music" + (said.empty() ? "." : ": " + said));
   return {ReadBytes(vorbis), ".ogg"};
 }
 
