@@ -13,6 +13,7 @@
 
 #include "app/sounds.h"
 #include "headless_host.h"
+#include "main_window_fixture.h"
 #include "music_import.h"
 #include "shell_support.h"
 #include "sound_recording.h"
@@ -204,6 +205,40 @@ TEST_F(SoundServerTest, AnEffectIsMixedOverTheMusic) {
   ASSERT_TRUE(recording.WaitForBursts(1));
   const Burst heard = recording.Ended().front();
   EXPECT_GE(heard.EndMs - heard.StartMs, 1800) << "the effect cut the music off";
+}
+
+// A started gift plays its music when the player decodes it; an older gift's MIDI music
+// counts as none: Music is unticked at the start, without a word.
+class GiftMusicTest : public MainWindowTest {};
+
+TEST_F(GiftMusicTest, MusicPlaysAfterTheStartUnlessThePlayerCannotDecodeIt) {
+  const std::filesystem::path wave = folder.Path() / "tune.wav";
+  WriteToneWave(wave, 200, 200);
+  const std::filesystem::path midi = folder.Path() / "tune.mid";
+  WriteToneMidi(midi, 200, 200);
+  struct Case {
+    std::filesystem::path music;
+    const char* extension;
+    bool plays;
+  };
+  const Case cases[] = {{wave, ".wav", true}, {midi, ".mid", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.extension);
+    GiftParts parts;
+    std::ifstream file(c.music, std::ios::binary);
+    parts.Music.assign(std::istreambuf_iterator<char>(file), {});
+    GiftHeader header = DefaultGiftHeader();
+    header.MusicExtension = c.extension;
+    auto window = OpenGift(header, std::move(parts));
+    StartPlaying(*window);
+    EXPECT_EQ(host.MainForm().Checked("Music"), c.plays);
+    EXPECT_EQ(host.MainForm().Get("SpeedMusic").Down, c.plays);
+    EXPECT_TRUE(host.MainForm().Get("Music").Enabled);
+    const MusicPlayer* player = MusicPlayer::Of(*window);
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->IsPlaying(), c.plays);
+    window->close();
+  }
 }
 
 // ---- Without a sound server ------------------------------------------------------
