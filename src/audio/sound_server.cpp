@@ -158,7 +158,11 @@ struct SoundChannel::Stream {
       size_t bytes = writable;
       if (pa_stream_begin_write(Pa, &data, &bytes) < 0 || !data) return;
       const size_t frames = std::min(bytes, writable) / frameBytes;
-      const size_t got = frames ? Source->Read(static_cast<int16_t*>(data), frames) : 0;
+      if (frames == 0) {  // a buffer too small for one frame: wait for the next request
+        pa_stream_cancel_write(Pa);
+        return;
+      }
+      const size_t got = Source->Read(static_cast<int16_t*>(data), frames);
       if (got > 0) {
         pa_stream_write(Pa, data, got * frameBytes, nullptr, 0, PA_SEEK_RELATIVE);
         GaveAny = true;
@@ -166,7 +170,7 @@ struct SoundChannel::Stream {
       } else {
         pa_stream_cancel_write(Pa);
       }
-      if (got < frames || frames == 0) ReachEnd();
+      if (got < frames) ReachEnd();
     }
   }
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/sounds.h"
+#include "audio/sound_file.h"
+#include "common/wave_file.h"
 #include "common/config.h"
 #include "common/resources.h"
 #include "headless_host.h"
@@ -114,6 +116,34 @@ TEST_F(SoundsTest, ANumberPlaysItsEmbeddedWaveWrittenOnceToAFile) {
   EXPECT_NE(log->Started[0], log->Started[2]);
   EXPECT_EQ(FileBytes(log->Started[0]), LoadResourceStream("WAVE2", "WAVE"));
   EXPECT_EQ(FileBytes(log->Started[2]), LoadResourceStream("WAVE6", "WAVE"));
+}
+
+// The files the sounds object writes decode whole: every 8-bit sample of each embedded
+// wave at its own rate, silence (the unsigned middle) as zero, and read back in blocks
+// until a short block marks the end.
+TEST_F(SoundsTest, EachEmbeddedWaveDecodesWholeAtItsOwnRate) {
+  for (int n = 1; n <= TSounds::kSoundCount; ++n) {
+    SCOPED_TRACE(n);
+    *log = OutputLog{};
+    sounds.Play(n, kPlayCutOff);
+    ASSERT_EQ(log->Started.size(), 1u);
+    const std::vector<uint8_t> bytes = FileBytes(log->Started[0]);
+    const std::optional<WaveFormat> wave = ReadWaveFormat(bytes);
+    ASSERT_TRUE(wave);
+    const std::shared_ptr<const SoundClip> clip = ReadSoundClip(log->Started[0]);
+    ASSERT_NE(clip, nullptr);
+    EXPECT_EQ(clip->Format, (SoundFormat{static_cast<int>(wave->SampleRate), 1}));
+    ASSERT_EQ(clip->Samples.size(), wave->DataSize);
+    EXPECT_EQ(clip->Samples.front(), (bytes[wave->DataOffset] - 128) * 256);
+    EXPECT_EQ(clip->LengthMs(), static_cast<int64_t>(wave->DataSize) * 1000 / wave->SampleRate);
+
+    ClipSource source(clip);
+    std::vector<int16_t> block(1000);
+    size_t total = 0;
+    for (size_t got = block.size(); got == block.size(); total += got) got = source.Read(block.data(), block.size());
+    EXPECT_EQ(total, clip->Samples.size());
+    EXPECT_EQ(source.Read(block.data(), block.size()), 0u);
+  }
 }
 
 TEST_F(SoundsTest, EntriesNameAResourceOrAnExistingFileElseNothingPlays) {
