@@ -10,8 +10,10 @@ executable file: whoever receives it runs it, reads the sender's message and
 solves the puzzle. quillmere-wrap makes such gifts, also portable ones that run
 where Qt is not installed; quillmere-inspect shows what a gift holds.")
 # Loaded while running, so dpkg-shlibdeps cannot see them: Qt's Wayland platform
-# plugin, and fonts metric-compatible with the ones gifts name.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation")
+# plugin, and fonts metric-compatible with the ones gifts name. The gift maker turns
+# MIDI music into sound with FluidSynth and a General MIDI sound font, and refuses
+# MIDI without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation, fluidsynth, fluid-soundfont-gm")
 # Qt's WebP and TIFF readers, which the gift maker loads as plugins (libheif, for HEIC
 # and AVIF, is linked and found by dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins")

@@ -10,6 +10,7 @@
 #include "game/jigsaw.h"
 #include "gift_maker.h"
 #include "gift_zip.h"
+#include "music_import.h"
 #include "windows1252_fallback.h"
 
 namespace quill {
@@ -320,19 +321,28 @@ MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
                  }).Jpeg;
   }
   report(80, "Reading the music and templates");
-  parts.Music = ReadOptional(request.MusicPath);
+  GiftHeader header = StoredHeader(request);
+  if (!request.MusicPath.empty()) {
+    try {
+      ImportedMusic music = ImportMusic(request.MusicPath, header.MusicExtension);
+      parts.Music = std::move(music.Bytes);
+      header.MusicExtension = music.Extension;
+    } catch (const MusicImportError& e) {
+      throw GiftRequestError(std::vector<FieldError>{{"MusicPath", e.what()}});
+    }
+  }
   parts.Templates = ReadOptional(request.TemplatesPath);
   parts.Texts = WholeTexts(request);
   report(90, "Writing the gift");
   if (IsZipPath(request.OutputPath)) {
     std::vector<uint8_t> gift = ReadWholeFile(request.PlayerPath);
-    const std::vector<uint8_t> payload = BuildGiftPayload(gift.size(), parts, StoredHeader(request));
+    const std::vector<uint8_t> payload = BuildGiftPayload(gift.size(), parts, header);
     gift.insert(gift.end(), payload.begin(), payload.end());
     made.GiftSize = static_cast<int64_t>(gift.size());
     report(95, "Packing the gift in a zip archive");
     made.FileSize = WriteExecutableZip(request.OutputPath, ZipEntryName(request.OutputPath), gift);
   } else {
-    made.FileSize = made.GiftSize = WriteGift(request.PlayerPath, parts, StoredHeader(request), request.OutputPath);
+    made.FileSize = made.GiftSize = WriteGift(request.PlayerPath, parts, header, request.OutputPath);
   }
   report(100, "Done");
   return made;

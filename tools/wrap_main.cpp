@@ -50,7 +50,7 @@ constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIF
   --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
   --creator-version V     (default v6.13)
   --created DAYS          days since 30 December 1899
-  --music FILE  [--music-extension .EXT]
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
   --skin FILE             the tool bar's picture, any picture file (stored as JPEG)
   --templates FILE --template-count N
 Texts are UTF-8 in any script. Title, creator, description and messages hold up to

@@ -12,7 +12,6 @@
 
 #include "app/language.h"
 #include "app/main_window.h"
-#include "app/media_backend.h"
 #include "app/qt_host.h"
 #include "app/single_gift.h"
 #include "app/window_placement.h"
@@ -133,10 +132,7 @@ void NameApplication() {
 }
 
 int RunPlayer(int argc, char** argv) {
-  if (qEnvironmentVariableIsSet(kMediaTrialVariable)) return RunMediaTrial(argc, argv);
   MarkStartStep("main");
-  ChooseMediaBackend();
-  SetMediaTrialCommand(OwnCommandLine());
   const std::string giftFile = TakeGiftFilePath();
   // A second start of an open gift asks the open copy forward and ends, before it
   // spends anything on the gift.

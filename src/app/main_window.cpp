@@ -353,8 +353,16 @@ void MainWindow::FormShow() {
 }
 
 void MainWindow::CheckMusicDevice() {
-  if (MusicCanPlay()) return;
   UiState& form = host_.MainForm();
+  if (MusicCanPlay()) {
+    // Music this player cannot decode (an older gift's MIDI file) counts as none: off
+    // without a word, and the message comes only when the user ticks Music.
+    if (const MusicPlayer* player = MusicPlayer::Of(*this); player && !player->HasMusic()) {
+      form.SetChecked("Music", false);
+      form.SetDown("SpeedMusic", false);
+    }
+    return;
+  }
   form.SetChecked("Music", false);
   form.SetEnabled("Music", false);
   form.SetEnabled("SpeedMusic", false);
@@ -397,7 +405,7 @@ void MainWindow::RunStartSequence() {
   }
   if (failure) std::rethrow_exception(failure);
   // Whether music can play here is found out only now, once the player has chosen to
-  // play: it may take a trial player, which would otherwise hold up the start.
+  // play: asking the sound server would otherwise hold up the start.
   CheckMusicDevice();
   StartMusic();
 }

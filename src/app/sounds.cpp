@@ -1,26 +1,18 @@
 #include "app/sounds.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioOutput>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QPointer>
 #include <QTimer>
-#include <QUrl>
 #include <charconv>
-#include <optional>
+#include <chrono>
 #include <filesystem>
+#include <optional>
 
+#include "audio/sound_file.h"
+#include "audio/sound_server.h"
 #include "common/errors.h"
 #include "common/resources.h"
-#include "common/wave_file.h"
-#include "app/media_backend.h"
 
 namespace quill {
 namespace {
@@ -28,67 +20,51 @@ namespace {
 constexpr const char* kSoundsName = "Sounds";
 constexpr const char* kMediaPlayerName = "MediaPlayer1";
 constexpr int kLongestWaitMs = 10000;  // a synchronous sound never holds the program longer
+// How far ahead the server holds each stream's sound: effects are cut off within
+// this time; the music's end is reported this much before it is heard, so the next
+// pass follows without a gap.
+constexpr int kEffectsBufferMs = 80;
+constexpr int kMusicBufferMs = 400;
 
-bool HasAudioOutput() { return !QMediaDevices::audioOutputs().isEmpty(); }
+using Clock = std::chrono::steady_clock;
 
-QUrl FileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
+// A stream of the sound server, made when it is first wanted; none without a server.
+class LazyChannel {
+ public:
+  LazyChannel(const char* name, int bufferMs) : name_(name), bufferMs_(bufferMs) {}
+  SoundChannel* Get() {
+    if (!tried_) {
+      tried_ = true;
+      if (std::shared_ptr<SoundServer> server = SoundServer::Shared())
+        channel_ = std::make_unique<SoundChannel>(std::move(server), name_, bufferMs_);
+    }
+    return channel_.get();
+  }
+  SoundChannel* operator->() const { return channel_.get(); }
+  explicit operator bool() const { return channel_ != nullptr; }
 
-// The samples of a PCM wave file and the format to play them in.
-struct WaveSamples {
-  QAudioFormat Format;
-  QByteArray Samples;
-  int64_t LengthMs = 0;
+ private:
+  const char* name_;
+  int bufferMs_;
+  bool tried_ = false;
+  std::unique_ptr<SoundChannel> channel_;
 };
 
-QAudioFormat::SampleFormat SampleFormatOf(const WaveFormat& wave) {
-  constexpr uint16_t kPcm = 1, kFloat = 3;
-  if (wave.FormatTag == kPcm && wave.BitsPerSample == 8) return QAudioFormat::UInt8;
-  if (wave.FormatTag == kPcm && wave.BitsPerSample == 16) return QAudioFormat::Int16;
-  if (wave.FormatTag == kPcm && wave.BitsPerSample == 32) return QAudioFormat::Int32;
-  if (wave.FormatTag == kFloat && wave.BitsPerSample == 32) return QAudioFormat::Float;
-  return QAudioFormat::Unknown;
-}
-
-// The wave file at `path`, or nothing when it cannot be read or is no PCM wave.
-std::optional<WaveSamples> ReadWaveSamples(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  const std::optional<WaveFormat> wave =
-      ReadWaveFormat({reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
-  if (!wave || wave->Channels == 0 || SampleFormatOf(*wave) == QAudioFormat::Unknown) return std::nullopt;
-  WaveSamples samples;
-  samples.Format.setSampleRate(static_cast<int>(wave->SampleRate));
-  samples.Format.setChannelCount(wave->Channels);
-  samples.Format.setSampleFormat(SampleFormatOf(*wave));
-  samples.Samples = bytes.mid(static_cast<qsizetype>(wave->DataOffset), static_cast<qsizetype>(wave->DataSize));
-  samples.LengthMs = PlayingMilliseconds(*wave);
-  return samples;
-}
-
-// Plays each sound through a new audio sink fed from the file's samples, read once
-// and kept. Qt's QSoundEffect is not used: with a sound server it falls silent after
-// a few plays while it goes on reporting that it plays, and a reused sink does the
-// same. A sound counts as playing until its length has passed since it started.
-class QtWaveOutput : public WaveOutput {
+// Plays each sound whole from memory, decoded once and kept. A sound counts as
+// playing until its length has passed since it started.
+class ServerWaveOutput : public WaveOutput {
  public:
-  ~QtWaveOutput() override { Stop(); }
+  ~ServerWaveOutput() override { Stop(); }
   void Start(const std::string& path) override {
     Stop();
-    const WaveSamples* wave = Samples(path);
-    if (!wave) return;
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->setData(wave->Samples);
-    buffer_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), wave->Format);
-    sink_->start(buffer_.get());
-    lengthMs_ = wave->LengthMs;
-    started_.start();
+    const std::shared_ptr<const SoundClip> clip = Clip(path);
+    if (!clip || !channel_.Get()) return;
+    channel_->Play(std::make_unique<ClipSource>(clip));
+    lengthMs_ = clip->LengthMs();
+    started_ = Clock::now();
   }
   void Stop() override {
-    if (sink_) sink_->stop();
-    sink_.reset();  // before the buffer it reads
-    buffer_.reset();
+    if (channel_) channel_->Stop();
     lengthMs_ = 0;
   }
   bool IsPlaying() const override { return RemainingMs() > 0; }
@@ -101,63 +77,52 @@ class QtWaveOutput : public WaveOutput {
   }
 
  private:
-  const WaveSamples* Samples(const std::string& path) {
-    auto it = waves_.find(path);
-    if (it == waves_.end()) it = waves_.emplace(path, ReadWaveSamples(path)).first;
-    return it->second ? &*it->second : nullptr;
+  std::shared_ptr<const SoundClip> Clip(const std::string& path) {
+    auto it = clips_.find(path);
+    if (it == clips_.end()) it = clips_.emplace(path, ReadSoundClip(path)).first;
+    return it->second;
   }
-  int64_t RemainingMs() const { return sink_ ? lengthMs_ - started_.elapsed() : 0; }
+  int64_t RemainingMs() const {
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started_).count();
+    return lengthMs_ - elapsed;
+  }
 
-  std::map<std::string, std::optional<WaveSamples>> waves_;
-  std::unique_ptr<QBuffer> buffer_;
-  std::unique_ptr<QAudioSink> sink_;
+  LazyChannel channel_{"Sound effects", kEffectsBufferMs};
+  std::map<std::string, std::shared_ptr<const SoundClip>> clips_;
   int64_t lengthMs_ = 0;
-  QElapsedTimer started_;
+  Clock::time_point started_;
 };
 
-class SilentWaveOutput : public WaveOutput {
+// Decodes the music file as the server takes it. The end of a pass comes from the
+// server's thread and is handed to this output's thread as an event.
+class ServerMusicOutput : public MusicOutput {
  public:
-  void Start(const std::string&) override {}
-  void Stop() override {}
-  bool IsPlaying() const override { return false; }
-  void WaitUntilDone() override {}
-};
-
-// The media player with its audio output, made on the first Play when music can play
-// here (else the output stays silent). Finding that out may start a trial player, so
-// it waits until the music is first wanted rather than slowing the window's opening.
-class QtMusicOutput : public MusicOutput {
- public:
+  ~ServerMusicOutput() override { Stop(); }
   void Play(const std::string& path) override {
-    if (!player_) {
-      if (!MusicCanPlay()) return;
-      MakePlayer();
-    }
-    player_->setSource(FileUrl(path));
-    player_->setPosition(0);
-    player_->play();
+    std::unique_ptr<SoundFileSource> source = SoundFileSource::Open(path);
+    if (!source || !channel_.Get()) return;
+    playing_ = true;
+    channel_->Play(std::move(source), [this] {
+      QMetaObject::invokeMethod(&events_, [this] { PassEnded(); }, Qt::QueuedConnection);
+    });
   }
   void Stop() override {
-    if (player_) player_->stop();
+    playing_ = false;
+    if (channel_) channel_->Stop();
   }
-  bool IsPlaying() const override { return player_ && player_->playbackState() == QMediaPlayer::PlayingState; }
+  // From Play until Stop or an end no one follows with another Play.
+  bool IsPlaying() const override { return playing_; }
 
  private:
-  void MakePlayer() {
-    player_ = std::make_unique<QMediaPlayer>();
-    audio_ = std::make_unique<QAudioOutput>();
-    player_->setAudioOutput(audio_.get());
-    // Queued, as a window message: the next start runs outside the player's signal.
-    QObject::connect(
-        player_.get(), &QMediaPlayer::mediaStatusChanged, player_.get(),
-        [this](QMediaPlayer::MediaStatus status) {
-          if (status == QMediaPlayer::EndOfMedia && OnEnded) OnEnded();
-        },
-        Qt::QueuedConnection);
+  void PassEnded() {
+    if (!playing_ || channel_->IsReading()) return;  // stopped, or played again since
+    playing_ = false;
+    if (OnEnded) OnEnded();
   }
 
-  std::unique_ptr<QAudioOutput> audio_;
-  std::unique_ptr<QMediaPlayer> player_;
+  QObject events_;  // receives the ends of passes; made before the channel, gone after it
+  LazyChannel channel_{"Music", kMusicBufferMs};
+  bool playing_ = false;
 };
 
 // The whole of `text` as an integer, or nothing.
@@ -170,14 +135,13 @@ std::optional<int> WholeNumber(const std::string& text) {
 
 }  // namespace
 
-std::unique_ptr<WaveOutput> MakeWaveOutput() {
-  if (HasAudioOutput()) return std::make_unique<QtWaveOutput>();
-  return std::make_unique<SilentWaveOutput>();
-}
+std::unique_ptr<WaveOutput> MakeWaveOutput() { return std::make_unique<ServerWaveOutput>(); }
 
-bool MusicCanPlay() { return HasAudioOutput() && MediaPlayerUsable(); }
+bool MusicCanPlay() { return SoundServer::Shared() != nullptr; }
 
-std::unique_ptr<MusicOutput> MakeMusicOutput() { return std::make_unique<QtMusicOutput>(); }
+bool MusicDecodes(const std::string& path) { return SoundFileSource::Open(path) != nullptr; }
+
+std::unique_ptr<MusicOutput> MakeMusicOutput() { return std::make_unique<ServerMusicOutput>(); }
 
 // ---- TSounds --------------------------------------------------------------------
 
@@ -267,9 +231,8 @@ void MusicPlayer::SetOutput(std::unique_ptr<MusicOutput> output) {
 void MusicPlayer::StartMusic() {
   UiState& form = host_.MainForm();
   if (!form.Checked("Music")) return;
-  const std::string file = musicFile_();
-  if (std::error_code error; !file.empty() && std::filesystem::is_regular_file(file, error)) {
-    if (output_) output_->Play(file);
+  if (HasMusic()) {
+    if (output_) output_->Play(musicFile_());
     form.SetDown("SpeedMusic", true);
     form.SetChecked("Music", true);
   } else {
@@ -277,6 +240,12 @@ void MusicPlayer::StartMusic() {
     form.SetDown("SpeedMusic", false);
     host_.ShowMessage(kNoMusicMessage, MessageKind::Information);
   }
+}
+
+bool MusicPlayer::HasMusic() const {
+  const std::string file = musicFile_();
+  std::error_code error;
+  return !file.empty() && std::filesystem::is_regular_file(file, error) && MusicDecodes(file);
 }
 
 void MusicPlayer::Stop() {

@@ -1,9 +1,9 @@
 // Sound effects and background music. TSounds plays the six effects of play (the
 // embedded waves WAVE1..WAVE6) for the configuration's PlaySound; MusicPlayer is the
 // main window's MediaPlayer1, which plays the gift's music while Music is ticked and
-// starts it again each time it ends. Both play through Qt Multimedia (see
-// media_backend.h for the music's back end); on a machine
-// without an audio output they stay silent and report nothing. The main window
+// starts it again each time it ends. Both play through the sound server
+// (audio/sound_server.h), each on a stream of its own, so an effect is mixed over the
+// music; without a sound server they stay silent and report nothing. The main window
 // creates both in FormCreate as its children and frees them when it is destroyed.
 #pragma once
 #include <QObject>
@@ -19,8 +19,8 @@
 
 namespace quill {
 
-// What plays wave files for TSounds: Qt's audio output, or silence without an audio
-// device; tests put a recorder in its place.
+// What plays wave files for TSounds: the sound server's effects stream, or silence
+// without a sound server; tests put a recorder in its place.
 class WaveOutput {
  public:
   virtual ~WaveOutput() = default;
@@ -33,7 +33,8 @@ class WaveOutput {
   virtual void WaitUntilDone() = 0;
 };
 
-// PCM wave files through Qt's audio output when the system has one, else silence.
+// Wave files through the sound server's effects stream, made on the first sound; silent
+// without a sound server.
 std::unique_ptr<WaveOutput> MakeWaveOutput();
 
 // Play modes of TSounds::Play.
@@ -80,8 +81,8 @@ class TSounds : public QObject {
   std::map<int, std::string> resourceFiles_;
 };
 
-// What plays the music file for MusicPlayer: Qt's media player, or silence without an
-// audio output; tests put a recorder in its place.
+// What plays the music file for MusicPlayer: the sound server's music stream, or
+// silence without a sound server; tests put a recorder in its place.
 class MusicOutput {
  public:
   virtual ~MusicOutput() = default;
@@ -94,12 +95,16 @@ class MusicOutput {
   std::function<void()> OnEnded;
 };
 
-// Whether the gift's music can play here: the system has an audio output and Qt's
-// media back end can make a player (see media_backend.h).
+// Whether music can play here: a sound server answers.
 bool MusicCanPlay();
 
-// Qt's media player, made when the music first plays if the music can play here;
-// silence otherwise.
+// Whether the file at `path` is music this player decodes (WAV, FLAC, Ogg Vorbis, Opus,
+// MP3; not MIDI).
+bool MusicDecodes(const std::string& path);
+
+// The music decoded and played on a stream of its own as it is read, made on the
+// first Play; silent without a sound server. OnEnded runs on the thread that made the
+// output, as an event.
 std::unique_ptr<MusicOutput> MakeMusicOutput();
 
 inline constexpr const char* kNoMusicMessage = "No music was included in this jigsaw gift file.";
@@ -116,10 +121,12 @@ class MusicPlayer : public QObject {
   static MusicPlayer* Of(const QObject& window);
 
   // Only while Music is ticked: plays the music file from its start, sets SpeedMusic
-  // down and ticks Music; without the file unticks Music, sets SpeedMusic up and says
-  // "No music was included in this jigsaw gift file.". Music that plays to its end
-  // comes back here.
+  // down and ticks Music; without the file, or with one this player cannot decode,
+  // unticks Music, sets SpeedMusic up and says "No music was included in this jigsaw
+  // gift file.". Music that plays to its end comes back here.
   void StartMusic();
+  // The gift has music this player can play.
+  bool HasMusic() const;
   void Stop();
   bool IsPlaying() const;
 

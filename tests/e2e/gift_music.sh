@@ -18,7 +18,11 @@ pids+=("$player")
 window=$(wait_for_window "Quillmere Gift" 20) || { echo "no main window"; cat "$work/out.log"; exit 1; }
 sleep 2
 xdotool key Return  # leaves the "Play..." screen; the music starts
-sleep 4             # five passes of the 0.8 s tune
+# Three passes of the 0.8 s tune heard, however busy the machine.
+for _ in $(seq 300); do
+  (($("$sound_check" bursts "$work/heard.raw") >= 4)) && break
+  sleep 0.2
+done
 import -window root "$work/playing.png" 2>/dev/null || true
 
 xdotool windowfocus --sync "$window" key alt+f

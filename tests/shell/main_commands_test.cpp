@@ -13,6 +13,7 @@
 #include "common/config.h"
 #include "common/records.h"
 #include "main_window_fixture.h"
+#include "sound_recording.h"
 
 namespace quill::testing {
 namespace {
@@ -50,8 +51,8 @@ TEST_F(MainCommandsTest, CheckMarkCommandsFlipTheirTickAndWhatFollowsIt) {
   // As on a machine with a sound device (this one may have none), for a gift with music.
   form.SetEnabled("Music", true);
   form.SetEnabled("SpeedMusic", true);
-  const std::filesystem::path musicFile = folder.Path() / "jig1.mid";
-  std::ofstream(musicFile) << "music";
+  const std::filesystem::path musicFile = folder.Path() / "jig1.wav";
+  WriteToneWave(musicFile, 100, 100);
   host.SetMusicFile(musicFile.string());
   struct Case {
     const char* command;  // a menu item, or a tool button when it starts with "Speed"

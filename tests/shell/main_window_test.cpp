@@ -18,6 +18,7 @@
 #include "common/records.h"
 #include "main_window_fixture.h"
 #include "../unit/file_faults.h"
+#include "sound_recording.h"
 
 namespace quill::testing {
 namespace {
@@ -31,8 +32,8 @@ TEST_F(MainWindowTest, MenuActionsFollowTheirStateAndTheUsersTicks) {
   host.MainForm().SetChecked("Music", false);
   EXPECT_FALSE(music.isChecked());
 
-  const std::filesystem::path musicFile = folder.Path() / "jig1.mid";  // without music the tick would go again
-  std::ofstream(musicFile) << "music";
+  const std::filesystem::path musicFile = folder.Path() / "jig1.wav";  // without music the tick would go again
+  WriteToneWave(musicFile, 100, 100);
   host.SetMusicFile(musicFile.string());
   music.trigger();  // the user ticks it again
   EXPECT_TRUE(host.MainForm().Checked("Music"));

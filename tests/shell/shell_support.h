@@ -11,7 +11,6 @@
 
 #include "../unit/gift_fixture.h"
 #include "app/application.h"
-#include "app/media_backend.h"
 #include "raster/bitmap.h"
 
 namespace quill::testing {
@@ -29,7 +28,6 @@ inline QuillApplication& TestApplication() {
   static char* argv[] = {name, nullptr};
   static QuillApplication* app = [] {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    ChooseMediaBackend();  // the player's media back end, named before the application object
     auto* created = new QuillApplication(argc, argv);
     created->SetErrorHandler([](const std::string& text) { ReportedErrors().push_back(text); });
     return created;
@@ -37,12 +35,12 @@ inline QuillApplication& TestApplication() {
   return *app;
 }
 
-// Runs the event loop until `done` holds or five seconds have passed.
-inline bool WaitUntil(const std::function<bool()>& done) {
+// Runs the event loop until `done` holds or `timeoutMs` (five seconds) have passed.
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   QElapsedTimer clock;
   clock.start();
   while (!done()) {
-    if (clock.elapsed() > 5000) return false;
+    if (clock.elapsed() > timeoutMs) return false;
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   }
   return true;

@@ -12,10 +12,13 @@
 #include <vector>
 
 #include "app/sounds.h"
+#include "audio/sound_file.h"
+#include "common/wave_file.h"
 #include "common/config.h"
 #include "common/resources.h"
 #include "headless_host.h"
 #include "main_window_fixture.h"
+#include "sound_recording.h"
 
 namespace quill::testing {
 namespace {
@@ -115,6 +118,34 @@ TEST_F(SoundsTest, ANumberPlaysItsEmbeddedWaveWrittenOnceToAFile) {
   EXPECT_EQ(FileBytes(log->Started[2]), LoadResourceStream("WAVE6", "WAVE"));
 }
 
+// The files the sounds object writes decode whole: every 8-bit sample of each embedded
+// wave at its own rate, silence (the unsigned middle) as zero, and read back in blocks
+// until a short block marks the end.
+TEST_F(SoundsTest, EachEmbeddedWaveDecodesWholeAtItsOwnRate) {
+  for (int n = 1; n <= TSounds::kSoundCount; ++n) {
+    SCOPED_TRACE(n);
+    *log = OutputLog{};
+    sounds.Play(n, kPlayCutOff);
+    ASSERT_EQ(log->Started.size(), 1u);
+    const std::vector<uint8_t> bytes = FileBytes(log->Started[0]);
+    const std::optional<WaveFormat> wave = ReadWaveFormat(bytes);
+    ASSERT_TRUE(wave);
+    const std::shared_ptr<const SoundClip> clip = ReadSoundClip(log->Started[0]);
+    ASSERT_NE(clip, nullptr);
+    EXPECT_EQ(clip->Format, (SoundFormat{static_cast<int>(wave->SampleRate), 1}));
+    ASSERT_EQ(clip->Samples.size(), wave->DataSize);
+    EXPECT_EQ(clip->Samples.front(), (bytes[wave->DataOffset] - 128) * 256);
+    EXPECT_EQ(clip->LengthMs(), static_cast<int64_t>(wave->DataSize) * 1000 / wave->SampleRate);
+
+    ClipSource source(clip);
+    std::vector<int16_t> block(1000);
+    size_t total = 0;
+    for (size_t got = block.size(); got == block.size(); total += got) got = source.Read(block.data(), block.size());
+    EXPECT_EQ(total, clip->Samples.size());
+    EXPECT_EQ(source.Read(block.data(), block.size()), 0u);
+  }
+}
+
 TEST_F(SoundsTest, EntriesNameAResourceOrAnExistingFileElseNothingPlays) {
   const std::filesystem::path wave = folder.Path() / "own.wav";
   WriteFile(wave);
@@ -177,14 +208,14 @@ TEST_F(SoundsTest, TheConfigurationsOutputPlaysNothingOnceTheSoundsAreGone) {
 class MusicPlayerTest : public ::testing::Test {
  protected:
   MusicPlayerTest() {
-    WriteFile(music);
+    WriteToneWave(music, 100, 100);
     form().SetChecked("Music", true);
   }
   UiState& form() { return host.MainForm(); }
 
   QuillApplication& app = TestApplication();
   ScratchFolder folder;
-  std::filesystem::path music = folder.Path() / "jig1.mid";
+  std::filesystem::path music = folder.Path() / "jig1.wav";
   std::string musicFile = music.string();
   HeadlessHost host;
   std::shared_ptr<OutputLog> log = std::make_shared<OutputLog>();
@@ -205,10 +236,18 @@ TEST_F(MusicPlayerTest, StartsOnlyWhileMusicIsTickedAndPutsSpeedMusicDown) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(MusicPlayerTest, WithoutTheFileMusicIsUntickedWithAMessage) {
-  for (const std::string& missing : {std::string(), (folder.Path() / "gone.mid").string()}) {
+// No file, or one the player cannot decode (a MIDI file of an older gift, anything
+// that is no sound), counts as no music.
+TEST_F(MusicPlayerTest, WithoutMusicItCanPlayMusicIsUntickedWithAMessage) {
+  const std::filesystem::path midi = folder.Path() / "jig1.mid";
+  WriteToneMidi(midi, 100, 100);
+  const std::filesystem::path noSound = folder.Path() / "noise.wav";
+  WriteFile(noSound);
+  for (const std::string& missing : {std::string(), (folder.Path() / "gone.mid").string(), midi.string(),
+                                     noSound.string(), folder.Path().string()}) {
     SCOPED_TRACE(missing);
     musicFile = missing;
+    EXPECT_FALSE(player.HasMusic());
     form().SetChecked("Music", true);
     form().SetDown("SpeedMusic", true);
     host.messages.clear();
@@ -280,8 +319,8 @@ TEST_F(MainWindowSoundsTest, MusicFollowsTheMusicTickAndStopsWhenTheWindowCloses
   // As on a machine with a sound device (this one may have none), with a gift's music.
   form.SetEnabled("Music", true);
   form.SetChecked("Music", false);
-  const std::filesystem::path file = folder.Path() / "jig1.mid";
-  WriteFile(file);
+  const std::filesystem::path file = folder.Path() / "jig1.wav";
+  WriteToneWave(file, 100, 100);
   host.SetMusicFile(file.string());
 
   Trigger(*window, "Music");

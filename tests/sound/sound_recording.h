@@ -24,9 +24,22 @@ std::vector<Burst> FindBursts(std::span<const int16_t> samples, int64_t quietMs 
 // Samples of a raw recording file (16-bit little-endian mono).
 std::vector<int16_t> ReadRawSamples(const std::filesystem::path& path);
 
-// The test tune: a wave file of `toneMs` of a 440 Hz tone followed by `quietMs` of
-// silence, 16-bit mono at 22050 Hz. Played in a loop it is heard as one burst per
-// pass.
+// A kind of sound file libsndfile writes: its extension, libsndfile's format and the
+// sample rate.
+struct ToneFormat {
+  const char* Extension;
+  int Format;
+  int Rate;
+};
+// WAV, FLAC, Ogg Vorbis, Opus, MP3: each kind of music the player decodes.
+std::vector<ToneFormat> ToneFormats();
+
+// The test tune: `toneMs` of a 440 Hz tone followed by `quietMs` of silence, mono, in
+// `format`. Played in a loop it is heard as one burst per pass.
+void WriteTone(const std::filesystem::path& path, const ToneFormat& format, int toneMs, int quietMs);
+// The test tune as a 16-bit wave file at 22050 Hz.
 void WriteToneWave(const std::filesystem::path& path, int toneMs, int quietMs);
+// The test tune as a standard MIDI file: one organ note, then quiet.
+void WriteToneMidi(const std::filesystem::path& path, int toneMs, int quietMs);
 
 }  // namespace quill::testing

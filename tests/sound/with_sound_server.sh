@@ -29,7 +29,7 @@ stop_server() {
 trap stop_server EXIT
 
 export PULSE_SERVER=unix:$socket
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # up to 30 s on a busy machine
   pactl info >/dev/null 2>&1 && break
   sleep 0.1
 done

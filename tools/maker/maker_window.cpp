@@ -1,6 +1,5 @@
 #include "maker_window.h"
 
-#include <QAudioOutput>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QColorDialog>
@@ -13,7 +12,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QMediaPlayer>
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
@@ -35,6 +33,7 @@
 
 #include "app/piece_size_dialog.h"
 #include "app/qt_colours.h"
+#include "app/sounds.h"
 #include "common/byte_stream.h"
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
@@ -452,7 +451,7 @@ QWidget* MakerWindow::BuildMusicTab() {
   auto* form = new QFormLayout(tab);
   auto* musicRow = new QHBoxLayout;
   music_ = FileField(tr("Music played while solving"), tr("Choose music"),
-                     tr("Music (*.mp3 *.ogg *.wav *.mid *.flac);;All files (*)"), musicRow);
+                     tr("Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)"), musicRow);
   playMusic_ = new QPushButton(tr("&Play"), tab);
   playMusic_->setToolTip(tr("Plays or stops the music"));
   connect(playMusic_, &QPushButton::clicked, this, &MakerWindow::PlayMusic);
@@ -694,23 +693,19 @@ void MakerWindow::ShowSkin() {
   skinPreview_->setPalette(palette);
 }
 
-// The media player is made on first use: where there is no sound system it may not
-// start at all, and the rest of the window must not depend on it.
+// The preview plays through the player's own music output, so it plays what the
+// player will; without a sound server it stays silent.
 void MakerWindow::PlayMusic() {
   if (!player_) {
-    player_ = new QMediaPlayer(this);
-    audio_ = new QAudioOutput(this);
-    player_->setAudioOutput(audio_);
-    connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
-      playMusic_->setText(state == QMediaPlayer::PlayingState ? tr("S&top") : tr("&Play"));
-    });
+    player_ = MakeMusicOutput();
+    player_->OnEnded = [this] { playMusic_->setText(tr("&Play")); };
   }
-  if (player_->playbackState() == QMediaPlayer::PlayingState) {
-    player_->stop();
-    return;
+  if (player_->IsPlaying()) {
+    player_->Stop();
+  } else {
+    player_->Play(ToStd(music_->text()));
   }
-  player_->setSource(QUrl::fromLocalFile(music_->text()));
-  player_->play();
+  playMusic_->setText(player_->IsPlaying() ? tr("S&top") : tr("&Play"));
 }
 
 // ---- Errors ---------------------------------------------------------------------------

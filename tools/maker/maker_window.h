@@ -25,11 +25,11 @@
 #include "gift_request.h"
 #include "message_preview.h"
 
-class QMediaPlayer;
-class QAudioOutput;
 class QMenu;
 
 namespace quill {
+
+class MusicOutput;
 
 // A push button that shows a colour and lets the user pick another.
 class ColourButton : public QPushButton {
@@ -221,8 +221,7 @@ class MakerWindow : public QMainWindow {
   QCheckBox* portable_ = nullptr;
   QProgressBar* progress_ = nullptr;
   std::map<std::string, QLabel*> errors_;
-  QMediaPlayer* player_ = nullptr;
-  QAudioOutput* audio_ = nullptr;
+  std::unique_ptr<MusicOutput> player_;  // the music preview, made on first use
 };
 
 // The window's own icon, drawn here.
