@@ -2,19 +2,27 @@
 // its aspect, resizing that keeps the aspect of the dragged dimension and its 80 ×
 // 80 minimum, the close box unticking its item; the loupe's caption and factor
 // buttons, its magnifier working only while shown, and its view holding still on
-// the main window while the pointer rests on it.
+// the main window while the pointer rests on it. Docked (where the platform places
+// windows itself) both are frames inside the main window, clear of each other, of
+// the board's middle and of the bars.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
+#include <QSizeGrip>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QScreen>
 #include <vector>
 
 #include "app/picture_views.h"
 #include "app/qt_colours.h"
+#include "app/window_placement.h"
 #include "shell_support.h"
 #include "ui/form_layouts.h"
 
@@ -87,24 +95,147 @@ TEST_F(PictureViewsTest, PictureCoversTheWholeClient) {
   EXPECT_EQ(shot.pixelColor(150, 290), QColor(0, 0, 255));
 }
 
+// Docked, the close box is the close button on the frame's title strip.
 TEST_F(PictureViewsTest, CloseBoxUnticksItsItemAndHidingDoesNot) {
-  TOverlayForm overlay(mainForm, &owner);
-  TLoupeForm loupe(mainForm, &owner);
-  const struct {
-    const char* item;
-    QWidget* form;
-  } cases[] = {{"Picture", &overlay}, {"Loupe", &loupe}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.item);
-    mainForm.SetChecked(c.item, true);
-    c.form->show();
-    c.form->hide();
-    EXPECT_TRUE(mainForm.Checked(c.item)) << "hidden by a command, as Mystery mode does";
-    c.form->show();
-    c.form->close();
-    EXPECT_FALSE(mainForm.Checked(c.item));
-    EXPECT_FALSE(c.form->isVisible());
+  for (const ViewMode mode : {ViewMode::Window, ViewMode::Docked}) {
+    SCOPED_TRACE(mode == ViewMode::Docked ? "docked" : "windows");
+    TOverlayForm overlay(mainForm, &owner, mode);
+    TLoupeForm loupe(mainForm, &owner, mode);
+    const struct {
+      const char* item;
+      QWidget* form;
+    } cases[] = {{"Picture", &overlay}, {"Loupe", &loupe}};
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.item);
+      mainForm.SetChecked(c.item, true);
+      c.form->show();
+      c.form->hide();
+      EXPECT_TRUE(mainForm.Checked(c.item)) << "hidden by a command, as Mystery mode does";
+      c.form->show();
+      auto* closeButton = c.form->findChild<QToolButton*>("CloseButton");
+      ASSERT_EQ(closeButton != nullptr, mode == ViewMode::Docked);
+      if (closeButton)
+        closeButton->click();
+      else
+        c.form->close();
+      EXPECT_FALSE(mainForm.Checked(c.item));
+      EXPECT_FALSE(c.form->isVisible());
+      mainForm.SetChecked(c.item, true);
+      c.form->show();
+      EXPECT_FALSE(c.form->isHidden()) << "opens again";
+      EXPECT_TRUE(mainForm.Checked(c.item));
+    }
   }
+}
+
+TEST(ViewModeTest, ViewsDockWhereThePlatformPlacesWindowsItself) {
+  const struct {
+    const char* platform;
+    bool placesWindows;
+  } cases[] = {{"xcb", true}, {"offscreen", true}, {"wayland", false}, {"wayland-egl", false}};
+  for (const auto& c : cases) EXPECT_EQ(PlatformPlacesWindows(c.platform), c.placesWindows) << c.platform;
+  EXPECT_EQ(PlatformViewMode(), ViewMode::Window) << "the tests' offscreen platform";
+}
+
+// A main window with a tool bar, a board and a tray bar, and a status bar, as the
+// player's; the docked views go over the board's right corners.
+class DockedViewsTest : public PictureViewsTest {
+ protected:
+  DockedViewsTest() {
+    auto* speed = new QToolBar("Speed");
+    speed->setMinimumHeight(30);
+    main.addToolBar(Qt::TopToolBarArea, speed);
+    main.setCentralWidget(board);
+    board->setAutoFillBackground(true);
+    board->setPalette(QPalette(Qt::red));
+    auto* trays = new QToolBar("Trays");
+    trays->setMinimumHeight(60);
+    main.addToolBar(Qt::BottomToolBarArea, trays);
+    main.statusBar()->showMessage("0:00  Solved 0 of 12");
+  }
+
+  // The rectangle a child covers, in the main window's coordinates.
+  QRect Covered(QWidget& child) { return QRect(child.mapTo(&main, QPoint(0, 0)), child.size()); }
+
+  QMainWindow main;
+  QWidget* board = new QWidget;
+};
+
+TEST_F(DockedViewsTest, ViewsCoverNeitherEachOtherNorTheBoardsMiddleNorTheBars) {
+  // From a large screen down to less than the main window's designed 800 x 600.
+  for (const QSize window : {QSize(1280, 800), QSize(800, 600), QSize(560, 440)}) {
+    SCOPED_TRACE(QString("%1 x %2").arg(window.width()).arg(window.height()).toStdString());
+    main.resize(window);
+    main.show();
+    ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+    TOverlayForm overlay(mainForm, &main, ViewMode::Docked);
+    overlay.SetPictureSource([this] { return &picture; });
+    overlay.FitHeightToPicture();
+    TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+    overlay.show();
+    loupe.show();
+    QCoreApplication::processEvents();
+
+    const QRect boardArea = Covered(*board);
+    for (QWidget* view : {static_cast<QWidget*>(&overlay), static_cast<QWidget*>(&loupe)}) {
+      SCOPED_TRACE(view->objectName().toStdString());
+      EXPECT_EQ(view->parentWidget(), &main);
+      EXPECT_FALSE(view->isWindow());
+      EXPECT_TRUE(view->isVisible());
+      const QRect covered = Covered(*view);
+      EXPECT_TRUE(boardArea.contains(covered)) << "clear of the tool bar, the tray bar and the status bar";
+      EXPECT_FALSE(covered.contains(boardArea.center())) << "the board's middle";
+      EXPECT_FALSE(covered.intersects(Covered(*main.statusBar())));
+      EXPECT_GT(covered.center().x(), boardArea.center().x()) << "on the board's right";
+    }
+    EXPECT_FALSE(Covered(overlay).intersects(Covered(loupe)));
+    EXPECT_LT(overlay.y(), loupe.y()) << "the picture above, the loupe below";
+    EXPECT_EQ(overlay.findChild<QLabel*>("Caption")->text(), "Picture");
+    EXPECT_EQ(loupe.findChild<QLabel*>("Caption")->text(), "Loupe: 3x");
+    loupe.FactorButton(500)->click();
+    EXPECT_EQ(loupe.findChild<QLabel*>("Caption")->text(), "Loupe: 5x") << "the strip follows the caption";
+  }
+}
+
+// Docked, the program alone sizes the picture: dragging its size grip keeps the
+// picture's aspect in the part below the title strip.
+TEST_F(DockedViewsTest, DockedPictureKeepsThePicturesAspect) {
+  main.resize(1280, 800);
+  main.show();
+  TOverlayForm overlay(mainForm, &main, ViewMode::Docked);
+  overlay.SetPictureSource([this] { return &picture; });
+  overlay.FitHeightToPicture();
+  overlay.show();
+  ASSERT_NE(overlay.findChild<QSizeGrip*>(), nullptr);
+  const struct {
+    const char* what;
+    int widthChange, heightChange;
+  } cases[] = {{"wider", 60, 0}, {"taller", 0, 90}, {"smaller", -100, -10}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    overlay.resize(overlay.width() + c.widthChange, overlay.height() + c.heightChange);
+    QCoreApplication::processEvents();
+    const QSize shown = overlay.PaintBox1().size();
+    EXPECT_NEAR(shown.width() * 3, shown.height() * 4, 4) << shown.width() << "x" << shown.height();
+    EXPECT_EQ(overlay.LastFitted(), (FittedSize{shown.width(), shown.height()}));
+  }
+}
+
+// Docked over the board, the loupe shows the board as the program paints it, with no
+// screen to read (the loupe's own screen grab is never asked).
+TEST_F(DockedViewsTest, DockedLoupeMagnifiesTheBoardItself) {
+  main.resize(640, 480);
+  main.show();
+  ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+  TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+  Magnifier& view = loupe.CoolLoupe1();
+  view.SetMode(Magnifier::Mode::Static);
+  view.SetStaticPoint(board->mapToGlobal(board->rect().center()));
+  loupe.show();
+  view.Refresh();
+  EXPECT_FALSE(view.GrabRefused());
+  const QImage shot = view.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(view.width() / 2, view.height() / 2), QColor(Qt::red));
 }
 
 TEST_F(PictureViewsTest, LoupeShowsItsFactorInTheCaptionAndWorksOnlyWhileShown) {
