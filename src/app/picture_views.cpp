@@ -336,18 +336,18 @@ TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner, ViewMode mode)
   layout->addWidget(zoomPanel_);
   layout->addWidget(loupe_, 1);
   loupe_->SetZoom(kFirstFactor);
-  loupe_->SetOwnDrawing([this](const QRect& area) { return OwnerDrawing(area); });
   ShowCaption();
   QSize chrome(0, 0);
-  if (mode == ViewMode::Docked) {
-    chrome = DockFrame(*this, *layout);
-    // Docked over the board, it shows the board as the program paints it: no screen
-    // needs reading (Wayland refuses to hand it out).
-    if (const auto* main = qobject_cast<QMainWindow*>(owner); main && main->centralWidget())
-      loupe_->SetScreenGrab([board = QPointer<QWidget>(main->centralWidget())](QScreen&, const QRect& area) {
-        return board ? GrabWidget(*board, area) : QPixmap();
-      });
-  }
+  if (mode == ViewMode::Docked) chrome = DockFrame(*this, *layout);
+  // Docked over the board, it shows the board as the program paints it (black
+  // beyond it): no screen needs reading, which Wayland refuses anyway.
+  const auto* main = qobject_cast<QMainWindow*>(owner);
+  if (mode == ViewMode::Docked && main && main->centralWidget())
+    loupe_->SetScreenGrab([board = QPointer<QWidget>(main->centralWidget())](QScreen&, const QRect& area) {
+      return board ? GrabWidget(*board, area) : QPixmap();
+    });
+  else
+    loupe_->SetOwnDrawing([this](const QRect& area) { return OwnerDrawing(area); });
   resize(kLoupeSize + chrome);
   hide();
 }

@@ -221,21 +221,33 @@ TEST_F(DockedViewsTest, DockedPictureKeepsThePicturesAspect) {
   }
 }
 
-// Docked over the board, the loupe shows the board as the program paints it, with no
-// screen to read (the loupe's own screen grab is never asked).
+// Docked over the board, the loupe shows the board as the program paints it, black
+// beyond the board, with no screen to read.
 TEST_F(DockedViewsTest, DockedLoupeMagnifiesTheBoardItself) {
   main.resize(640, 480);
   main.show();
   ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
   TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
   Magnifier& view = loupe.CoolLoupe1();
-  view.SetMode(Magnifier::Mode::Static);
-  view.SetStaticPoint(board->mapToGlobal(board->rect().center()));
-  loupe.show();
-  view.Refresh();
-  EXPECT_FALSE(view.GrabRefused());
-  const QImage shot = view.grab().toImage();
-  EXPECT_EQ(shot.pixelColor(view.width() / 2, view.height() / 2), QColor(Qt::red));
+  QStatusBar& status = *main.statusBar();
+  const struct {
+    const char* what;
+    QPoint point;
+    QColor shown;
+  } cases[] = {
+      {"the board's middle", board->mapToGlobal(board->rect().center()), Qt::red},
+      {"the status bar's message", status.mapToGlobal(QPoint(40, status.height() / 2)), Qt::black},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    view.SetMode(Magnifier::Mode::Static);
+    view.SetStaticPoint(c.point);
+    loupe.show();
+    view.Refresh();
+    EXPECT_FALSE(view.GrabRefused()) << "no message that the screen cannot be read";
+    const QImage shot = view.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(view.width() / 2, view.height() / 2), c.shown);
+  }
 }
 
 TEST_F(PictureViewsTest, LoupeShowsItsFactorInTheCaptionAndWorksOnlyWhileShown) {
