@@ -45,10 +45,12 @@ Qt::WindowFlags FlagsFor(ViewMode mode) { return mode == ViewMode::Docked ? Qt::
 
 // The title strip of a docked frame: its caption and a close button; dragging the
 // strip moves the frame within its owner. It also keeps the frame's size grip in the
-// frame's bottom right corner.
+// frame's bottom right corner, and the frame at its place over the board as the owner
+// is resized, or within the owner once the user has moved it.
 class TitleStrip : public QWidget {
  public:
-  explicit TitleStrip(QWidget& frame) : QWidget(&frame), frame_(frame), grip_(new QSizeGrip(&frame)) {
+  TitleStrip(QWidget& frame, ViewPlace place)
+      : QWidget(&frame), frame_(frame), place_(place), grip_(new QSizeGrip(&frame)) {
     setObjectName("TitleStrip");
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
@@ -67,6 +69,7 @@ class TitleStrip : public QWidget {
     layout->addWidget(close);
     setFixedHeight(close->sizeHint().height());
     frame.installEventFilter(this);
+    if (frame.parentWidget()) frame.parentWidget()->installEventFilter(this);
   }
 
  protected:
@@ -74,6 +77,11 @@ class TitleStrip : public QWidget {
     if (watched == &frame_ && event->type() == QEvent::Resize) {
       grip_->move(frame_.width() - kDockBorder - grip_->width(), frame_.height() - kDockBorder - grip_->height());
       grip_->raise();
+    } else if (watched == frame_.parentWidget() && event->type() == QEvent::Resize) {
+      if (moved_)
+        KeepWithinOwner(frame_.pos());
+      else
+        DockView(frame_, *frame_.parentWidget(), place_);
     }
     return false;
   }
@@ -82,24 +90,31 @@ class TitleStrip : public QWidget {
   }
   void mouseMoveEvent(QMouseEvent* event) override {
     if (!(event->buttons() & Qt::LeftButton) || !frame_.parentWidget()) return;
+    moved_ = true;
+    KeepWithinOwner(event->globalPosition().toPoint() - pressed_);
+  }
+
+ private:
+  void KeepWithinOwner(QPoint at) {
     const QRect room = frame_.parentWidget()->rect();
-    const QPoint at = event->globalPosition().toPoint() - pressed_;
     frame_.move(std::clamp(at.x(), 0, std::max(0, room.width() - frame_.width())),
                 std::clamp(at.y(), 0, std::max(0, room.height() - frame_.height())));
   }
 
- private:
   QWidget& frame_;
+  ViewPlace place_;
+  bool moved_ = false;  // by the user
   QSizeGrip* grip_;
   QPoint pressed_;  // where the strip was taken, from the frame's top left
 };
 
 // Makes `frame`, laid out by `layout`, a docked frame: a thin border, the title strip
-// above its client and a size grip. Returns what the frame adds around the client.
-QSize DockFrame(QWidget& frame, QBoxLayout& layout) {
+// above its client and a size grip, kept at `place`. Returns what the frame adds
+// around the client.
+QSize DockFrame(QWidget& frame, QBoxLayout& layout, ViewPlace place) {
   frame.setAutoFillBackground(true);
   frame.setBackgroundRole(QPalette::Dark);
-  auto* strip = new TitleStrip(frame);
+  auto* strip = new TitleStrip(frame, place);
   layout.insertWidget(0, strip);
   layout.setContentsMargins(kDockBorder, kDockBorder, kDockBorder, kDockBorder);
   return {2 * kDockBorder, 2 * kDockBorder + strip->height() + layout.spacing()};
@@ -155,7 +170,7 @@ TOverlayForm::TOverlayForm(UiState& mainForm, QWidget* owner, ViewMode mode)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(paintBox_);
-  if (mode == ViewMode::Docked) chrome_ = DockFrame(*this, *layout);
+  if (mode == ViewMode::Docked) chrome_ = DockFrame(*this, *layout, ViewPlace::TopBeside);
   resize(FormSize({kOverlayWidth, kOverlayWidth * 3 / 4}));
   hide();
 }
@@ -338,7 +353,7 @@ TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner, ViewMode mode)
   loupe_->SetZoom(kFirstFactor);
   ShowCaption();
   QSize chrome(0, 0);
-  if (mode == ViewMode::Docked) chrome = DockFrame(*this, *layout);
+  if (mode == ViewMode::Docked) chrome = DockFrame(*this, *layout, ViewPlace::BottomBeside);
   // Docked over the board, it shows the board as the program paints it (black
   // beyond it): no screen needs reading, which Wayland refuses anyway.
   const auto* main = qobject_cast<QMainWindow*>(owner);

@@ -197,6 +197,29 @@ TEST_F(DockedViewsTest, ViewsCoverNeitherEachOtherNorTheBoardsMiddleNorTheBars) 
   }
 }
 
+// The views keep to the board's corners as the main window is resized, as when the
+// compositor first gives it its size after the views were shown.
+TEST_F(DockedViewsTest, ViewsFollowTheBoardsCornersAsTheMainWindowIsResized) {
+  main.resize(1280, 800);
+  main.show();
+  ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+  TOverlayForm overlay(mainForm, &main, ViewMode::Docked);
+  TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+  overlay.show();
+  loupe.show();
+  for (const QSize window : {QSize(800, 600), QSize(1600, 1000)}) {
+    SCOPED_TRACE(window.width());
+    main.resize(window);
+    ASSERT_TRUE(WaitUntil([&] { return main.size() == window; }));
+    const QRect boardArea = Covered(*board);
+    EXPECT_TRUE(boardArea.contains(Covered(overlay)));
+    EXPECT_TRUE(boardArea.contains(Covered(loupe)));
+    EXPECT_EQ(Covered(overlay).right(), Covered(loupe).right()) << "both at the board's right edge";
+    EXPECT_FALSE(Covered(overlay).intersects(Covered(loupe)));
+    EXPECT_FALSE(Covered(loupe).contains(boardArea.center()));
+  }
+}
+
 // Docked, the program alone sizes the picture: dragging its size grip keeps the
 // picture's aspect in the part below the title strip.
 TEST_F(DockedViewsTest, DockedPictureKeepsThePicturesAspect) {
