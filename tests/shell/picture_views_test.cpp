@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSizeGrip>
 #include <QStatusBar>
@@ -218,6 +219,36 @@ TEST_F(DockedViewsTest, ViewsFollowTheBoardsCornersAsTheMainWindowIsResized) {
     EXPECT_FALSE(Covered(overlay).intersects(Covered(loupe)));
     EXPECT_FALSE(Covered(loupe).contains(boardArea.center()));
   }
+}
+
+// A left-button drag on `widget` by `by`, as the user's mouse sends it.
+void Drag(QWidget& widget, QPoint by) {
+  const QPoint from(widget.width() / 2, widget.height() / 2);
+  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+  };
+  send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+  send(QEvent::MouseMove, from + by, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, from + by, Qt::NoButton);
+}
+
+// Dragging the title strip moves the frame, dragging the size grip resizes it.
+TEST_F(DockedViewsTest, TitleStripMovesTheFrameAndTheGripResizesIt) {
+  main.resize(1280, 800);
+  main.show();
+  ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+  TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+  loupe.show();
+  QWidget& strip = *loupe.findChild<QWidget*>("TitleStrip");
+  QSizeGrip& grip = *loupe.findChild<QSizeGrip*>();
+  const QRect before = loupe.geometry();
+  Drag(strip, {-300, -100});
+  EXPECT_EQ(loupe.geometry(), before.translated(-300, -100));
+  Drag(grip, {50, 30});
+  EXPECT_EQ(loupe.geometry(), QRect(before.topLeft() - QPoint(300, 100), before.size() + QSize(50, 30)));
+  Drag(strip, {-5000, -5000});
+  EXPECT_EQ(loupe.pos(), QPoint(0, 0)) << "kept within the main window";
 }
 
 // Docked, the program alone sizes the picture: dragging its size grip keeps the
