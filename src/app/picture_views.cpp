@@ -5,9 +5,14 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSizeGrip>
+#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 
@@ -33,7 +38,105 @@ constexpr int kFirstFactor = 300;
 constexpr const char* kGrabRefusedText = QT_TRANSLATE_NOOP(
     "quill::Magnifier", "This desktop does not let programs read the screen, so the loupe cannot magnify it here.");
 
+// A docked frame's border around its title strip and client.
+constexpr int kDockBorder = 2;
+
+Qt::WindowFlags FlagsFor(ViewMode mode) { return mode == ViewMode::Docked ? Qt::SubWindow : kToolWindowFlags; }
+
+// The title strip of a docked frame: its caption and a close button; dragging the
+// strip moves the frame within its owner. It also keeps the frame's size grip in the
+// frame's bottom right corner, and the frame at its place over the board as the owner
+// is resized, or within the owner once the user has moved it.
+class TitleStrip : public QWidget {
+ public:
+  TitleStrip(QWidget& frame, ViewPlace place)
+      : QWidget(&frame), frame_(frame), place_(place), grip_(new QSizeGrip(&frame)) {
+    setObjectName("TitleStrip");
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    auto* caption = new QLabel(frame.windowTitle(), this);
+    caption->setObjectName("Caption");
+    connect(&frame, &QWidget::windowTitleChanged, caption, &QLabel::setText);
+    auto* close = new QToolButton(this);
+    close->setObjectName("CloseButton");
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setAutoRaise(true);
+    close->setFocusPolicy(Qt::NoFocus);
+    connect(close, &QToolButton::clicked, &frame, &QWidget::close);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 0, 0, 0);
+    layout->addWidget(caption, 1);
+    layout->addWidget(close);
+    setFixedHeight(close->sizeHint().height());
+    frame.installEventFilter(this);
+    if (frame.parentWidget()) frame.parentWidget()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &frame_ && event->type() == QEvent::Resize) {
+      grip_->move(frame_.width() - kDockBorder - grip_->width(), frame_.height() - kDockBorder - grip_->height());
+      grip_->raise();
+    } else if (watched == frame_.parentWidget() && event->type() == QEvent::Resize) {
+      if (moved_)
+        KeepWithinOwner(frame_.pos());
+      else
+        DockView(frame_, *frame_.parentWidget(), place_);
+    }
+    return false;
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    pressed_ = event->globalPosition().toPoint() - frame_.pos();
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!(event->buttons() & Qt::LeftButton) || !frame_.parentWidget()) return;
+    moved_ = true;
+    KeepWithinOwner(event->globalPosition().toPoint() - pressed_);
+  }
+
+ private:
+  void KeepWithinOwner(QPoint at) {
+    const QRect room = frame_.parentWidget()->rect();
+    frame_.move(std::clamp(at.x(), 0, std::max(0, room.width() - frame_.width())),
+                std::clamp(at.y(), 0, std::max(0, room.height() - frame_.height())));
+  }
+
+  QWidget& frame_;
+  ViewPlace place_;
+  bool moved_ = false;  // by the user
+  QSizeGrip* grip_;
+  QPoint pressed_;  // where the strip was taken, from the frame's top left
+};
+
+// Makes `frame`, laid out by `layout`, a docked frame: a thin border, the title strip
+// above its client and a size grip, kept at `place`. Returns what the frame adds
+// around the client.
+QSize DockFrame(QWidget& frame, QBoxLayout& layout, ViewPlace place) {
+  frame.setAutoFillBackground(true);
+  frame.setBackgroundRole(QPalette::Dark);
+  auto* strip = new TitleStrip(frame, place);
+  layout.insertWidget(0, strip);
+  layout.setContentsMargins(kDockBorder, kDockBorder, kDockBorder, kDockBorder);
+  return {2 * kDockBorder, 2 * kDockBorder + strip->height() + layout.spacing()};
+}
+
+// The first show: beside the owner for a window, over the board's corner when docked.
+void PlaceOnce(QWidget& form, QWidget* owner, ViewPlace place, ViewMode mode, bool& placed) {
+  if (owner && !placed) {
+    if (mode == ViewMode::Docked)
+      DockView(form, *owner, place);
+    else
+      PlaceView(form, *owner, place);
+  }
+  if (mode == ViewMode::Docked) form.raise();
+  placed = true;
+}
+
 }  // namespace
+
+ViewMode PlatformViewMode() {
+  return PlatformPlacesWindows(QGuiApplication::platformName()) ? ViewMode::Window : ViewMode::Docked;
+}
 
 // ---- The picture window --------------------------------------------------------------
 
@@ -59,14 +162,16 @@ void PicturePaintBox::paintEvent(QPaintEvent* event) {
   painter.drawImage(PictureRect(), WrapBitmap(*picture));
 }
 
-TOverlayForm::TOverlayForm(UiState& mainForm, QWidget* owner)
-    : QWidget(owner, kToolWindowFlags), mainForm_(mainForm), paintBox_(new PicturePaintBox(this)) {
+TOverlayForm::TOverlayForm(UiState& mainForm, QWidget* owner, ViewMode mode)
+    : QWidget(owner, FlagsFor(mode)), mainForm_(mainForm), mode_(mode), paintBox_(new PicturePaintBox(this)) {
   setObjectName("OverlayForm");
   setWindowTitle(tr("Picture"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
   layout->addWidget(paintBox_);
-  resize(kOverlayWidth, kOverlayWidth * 3 / 4);
+  if (mode == ViewMode::Docked) chrome_ = DockFrame(*this, *layout, ViewPlace::TopBeside);
+  resize(FormSize({kOverlayWidth, kOverlayWidth * 3 / 4}));
   hide();
 }
 
@@ -78,7 +183,8 @@ void TOverlayForm::SetPictureSource(PictureSource source) {
 void TOverlayForm::FitHeightToPicture() {
   const Bitmap* picture = source_ ? source_() : nullptr;
   if (!picture) return;
-  resize(width(), OverlayHeightForWidth(width(), picture->Width(), picture->Height()));
+  const int client = width() - chrome_.width();
+  resize(FormSize({client, OverlayHeightForWidth(client, picture->Width(), picture->Height())}));
   paintBox_->update();
 }
 
@@ -87,17 +193,17 @@ void TOverlayForm::resizeEvent(QResizeEvent* event) {
   const Bitmap* picture = source_ ? source_() : nullptr;
   // Answering a Wayland compositor's size with the fitted one makes the window jump
   // between the two at every change of focus; there it keeps the size it is given.
-  if (!picture || !PlatformObeysWindowGeometry()) return;
-  const std::optional<FittedSize> fit =
-      ResizeOverlay({width(), height()}, lastFitted_, picture->Width(), picture->Height());
+  // Docked, the program alone sizes it.
+  if (!picture || (mode_ == ViewMode::Window && !PlatformObeysWindowGeometry())) return;
+  const std::optional<FittedSize> fit = ResizeOverlay({width() - chrome_.width(), height() - chrome_.height()},
+                                                      lastFitted_, picture->Width(), picture->Height());
   // The resize this causes comes back here with the fitted size and ends the chain.
-  if (fit && (fit->Width != width() || fit->Height != height())) resize(fit->Width, fit->Height);
+  if (fit && FormSize(*fit) != size()) resize(FormSize(*fit));
 }
 
 void TOverlayForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!placed_ && parentWidget()) PlaceView(*this, *parentWidget(), ViewPlace::TopBeside);
-  placed_ = true;
+  PlaceOnce(*this, parentWidget(), ViewPlace::TopBeside, mode_, placed_);
 }
 
 void TOverlayForm::closeEvent(QCloseEvent* event) {
@@ -117,6 +223,15 @@ QPixmap GrabThroughQt(QScreen& screen, const QRect& area) {
 }
 
 }  // namespace
+
+QPixmap GrabWidget(QWidget& widget, const QRect& area) {
+  QPixmap pixels(area.size());
+  pixels.fill(Qt::black);
+  const QRect local(widget.mapFromGlobal(area.topLeft()), area.size());
+  const QRect within = local.intersected(widget.rect());
+  if (!within.isEmpty()) QPainter(&pixels).drawPixmap(within.topLeft() - local.topLeft(), widget.grab(within));
+  return pixels;
+}
 
 bool OneColour(const QImage& picture) {
   if (picture.isNull()) return false;
@@ -203,10 +318,11 @@ void Magnifier::paintEvent(QPaintEvent* event) {
 
 // ---- The loupe -----------------------------------------------------------------------
 
-TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner)
-    : QWidget(owner, kToolWindowFlags),
+TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner, ViewMode mode)
+    : QWidget(owner, FlagsFor(mode)),
       mainForm_(mainForm),
       owner_(owner),
+      mode_(mode),
       loupe_(new Magnifier(this)),
       zoomPanel_(new SkinnedPanel(this)) {
   setObjectName("LoupeForm");
@@ -235,9 +351,19 @@ TLoupeForm::TLoupeForm(UiState& mainForm, QWidget* owner)
   layout->addWidget(zoomPanel_);
   layout->addWidget(loupe_, 1);
   loupe_->SetZoom(kFirstFactor);
-  loupe_->SetOwnDrawing([this](const QRect& area) { return OwnerDrawing(area); });
   ShowCaption();
-  resize(kLoupeSize);
+  QSize chrome(0, 0);
+  if (mode == ViewMode::Docked) chrome = DockFrame(*this, *layout, ViewPlace::BottomBeside);
+  // Docked over the board, it shows the board as the program paints it (black
+  // beyond it): no screen needs reading, which Wayland refuses anyway.
+  const auto* main = qobject_cast<QMainWindow*>(owner);
+  if (mode == ViewMode::Docked && main && main->centralWidget())
+    loupe_->SetScreenGrab([board = QPointer<QWidget>(main->centralWidget())](QScreen&, const QRect& area) {
+      return board ? GrabWidget(*board, area) : QPixmap();
+    });
+  else
+    loupe_->SetOwnDrawing([this](const QRect& area) { return OwnerDrawing(area); });
+  resize(kLoupeSize + chrome);
   hide();
 }
 
@@ -260,8 +386,7 @@ void TLoupeForm::ShowCaption() { setWindowTitle(tr("Loupe: %1x").arg(loupe_->Zoo
 
 void TLoupeForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!placed_ && owner_) PlaceView(*this, *owner_, ViewPlace::BottomBeside);
-  placed_ = true;
+  PlaceOnce(*this, owner_, ViewPlace::BottomBeside, mode_, placed_);
   loupe_->SetActive(true);
   ShowCaption();
 }
@@ -300,7 +425,8 @@ void TLoupeForm::PointerEntered() {
 
 // Moving onto one of the loupe's own controls is no leaving.
 void TLoupeForm::PointerLeft(QPoint pointer) {
-  if (frameGeometry().contains(pointer)) return;
+  const QRect area = isWindow() ? frameGeometry() : QRect(mapToGlobal(QPoint(0, 0)), size());
+  if (area.contains(pointer)) return;
   loupe_->SetMode(Magnifier::Mode::Dynamic);
   zoomPanel_->hide();
 }

@@ -4,7 +4,10 @@
 // when the user drags it (under Wayland it keeps the size the compositor gives); and
 // the loupe TLoupeForm (F4), a magnifier of the screen around the pointer with its
 // factor buttons 2x to 5x. Both first show beside the main window, or over the
-// board's right edge when it leaves no room (window_placement.h).
+// board's right edge when it leaves no room (window_placement.h). Where the platform
+// places windows itself (Wayland) they are docked instead: frames inside the main
+// window over the board's right corners, each with a title strip (its caption and a
+// close button; dragging it moves the frame) and a size grip.
 // Closing either with its close box unticks its item (Picture, Loupe) in the main
 // form.
 #pragma once
@@ -23,6 +26,13 @@
 namespace quill {
 
 class SkinnedPanel;
+
+// How the picture window and the loupe show: windows of their own beside the main
+// window, or frames docked inside it.
+enum class ViewMode { Window, Docked };
+
+// Windows where the platform lets the program place them, docked where it does not.
+ViewMode PlatformViewMode();
 
 // ---- The picture window ----
 
@@ -49,7 +59,7 @@ class TOverlayForm : public QWidget {
   Q_OBJECT
  public:
   // The form belongs to `owner` and is hidden; `mainForm` holds the Picture item.
-  TOverlayForm(UiState& mainForm, QWidget* owner);
+  TOverlayForm(UiState& mainForm, QWidget* owner, ViewMode mode = PlatformViewMode());
 
   void SetPictureSource(PictureSource source);
   // When a layout is made: the client height follows the picture at the present width.
@@ -63,14 +73,23 @@ class TOverlayForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The form's size for a client (picture) size, and back.
+  QSize FormSize(FittedSize client) const { return QSize(client.Width, client.Height) + chrome_; }
+
   UiState& mainForm_;
+  ViewMode mode_;
   bool placed_ = false;  // shown once beside the main window
+  QSize chrome_{0, 0};   // what a docked frame adds around the picture
   PictureSource source_;
   PicturePaintBox* paintBox_;
   FittedSize lastFitted_;  // the client size fitted last, kept for the whole run
 };
 
 // ---- The loupe ----
+
+// A screen area (in screen coordinates) as `widget` paints it, black where the area
+// leaves the widget.
+QPixmap GrabWidget(QWidget& widget, const QRect& area);
 
 // Whether every pixel of the picture has one colour (a null picture has none).
 bool OneColour(const QImage& picture);
@@ -142,7 +161,7 @@ class TLoupeForm : public QWidget {
  public:
   // The form belongs to `owner` (the main window, whose centre the loupe shows while
   // the pointer rests on it) and is hidden; `mainForm` holds the Loupe item.
-  TLoupeForm(UiState& mainForm, QWidget* owner);
+  TLoupeForm(UiState& mainForm, QWidget* owner, ViewMode mode = PlatformViewMode());
 
   Magnifier& CoolLoupe1() { return *loupe_; }
   QWidget& ZoomPanel();
@@ -166,6 +185,7 @@ class TLoupeForm : public QWidget {
 
   UiState& mainForm_;
   QPointer<QWidget> owner_;
+  ViewMode mode_;
   bool placed_ = false;  // shown once beside the main window
   Magnifier* loupe_;
   SkinnedPanel* zoomPanel_;

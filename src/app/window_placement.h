@@ -5,6 +5,7 @@
 #pragma once
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class QWidget;
 
@@ -40,6 +41,22 @@ QPoint ViewPosition(ViewPlace place, const QRect& screen, const QRect& main, con
 // Moves `view` there beside or over `owner` (a main window with a central board, or
 // any window). A window not shown yet has no frame: its title bar is allowed for.
 void PlaceView(QWidget& view, const QWidget& owner, ViewPlace place);
+
+// Where the platform places windows itself, the picture window and the loupe are
+// frames inside the main window instead: the rectangle (in the main window's
+// coordinates) of such a view of size `size`, shrunk where needed to a quarter of the
+// board `board`, at the board's top right corner (TopBeside) or bottom right corner
+// (BottomBeside). So the two never cover each other nor the middle of the board, and
+// the tool bar, the tray bar and the status bar stay clear.
+QRect DockedViewGeometry(ViewPlace place, const QRect& board, QSize size);
+
+// Gives `view`, a child of `owner` (a main window with a central board, or any
+// widget), that place and size.
+void DockView(QWidget& view, const QWidget& owner, ViewPlace place);
+
+// Whether the platform named (QGuiApplication::platformName()) lets a program place
+// its windows: a Wayland compositor places every window itself.
+bool PlatformPlacesWindows(const QString& platformName);
 
 // Whether windows get the places and sizes the program asks for. A Wayland compositor
 // places every window itself and sends each its size (again whenever its focus or

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A gift played as a native Wayland client, under a headless sway the test starts:
-# the picture window keeps the size it was given while the focus moves between it,
-# the main window and the auto-solve speed window; after the congratulation the
+# the picture window and the loupe open docked inside the main window (no window of
+# their own), the picture over the board's top right corner and the loupe below it,
+# and the docked picture keeps its place and size while the focus moves between the
+# main window and another of its windows; after the congratulation the
 # zoom covers the screen, and closing the main window from the desktop brings the
 # exit screen on top of it (the zoom gives way); leaving with "Save game..." ticked
 # saves the game. Skips (exit 77) where sway cannot run.
@@ -50,8 +52,6 @@ windows() {
   in_session swaymsg -t get_tree | jq -r '.. | objects | select(.type == "con" or .type == "floating_con")
     | select(.name != null) | "\(.window_rect.width) \(.window_rect.height) \(.focused) \(.name)"'
 }
-# size_of NAME: "width height" of the window whose title starts with NAME.
-size_of() { windows | awk -v name="$1" 'index($0, name) { print $1, $2; exit }'; }
 # wait_for CONDITION SECONDS: polls a shell condition.
 wait_for() {
   local deadline=$((SECONDS + $2))
@@ -81,30 +81,58 @@ wait_for "[[ \$(windows | grep -c 'Quillmere Gift') -eq 1 ]]" 10 || fail "the Pl
 in_session swaymsg -t get_tree | jq -r '.. | objects | select(.name? == "Quillmere Gift") | .shell' | grep -q xdg_shell ||
   fail "the gift is no native Wayland client"
 
-# The picture window, given another size by the compositor as a user's resize would.
+# docked_box: where the screen's top half (the board's top, above its middle and the
+# clock) differs from board.png, as "WIDTHxHEIGHT+X+Y": the docked picture window.
+docked_box() {
+  in_session grim "$work/now.png"
+  convert "$work/board.png" "$work/now.png" -compose difference -composite -crop 1280x400+0+0 +repage \
+    -fuzz 3% -format '%@' info:
+}
+# box_settles: waits until docked_box gives the same, non-empty box twice running.
+box_settles() {
+  local last="" box
+  for _ in $(seq 40); do
+    box=$(docked_box)
+    [[ $box == "$last" && ${box%%x*} -gt 40 ]] && { echo "$box"; return 0; }
+    last=$box
+    sleep 0.2
+  done
+  return 1
+}
+
+# The picture window and the loupe open docked: no window of their own.
+sleep 0.5  # the board's first frame
+in_session grim "$work/board.png"
 press F3
-wait_for "has_window Picture" 10 || fail "no picture window"
-in_session swaymsg '[title="^Picture"] resize set 500 300' >/dev/null
+given=$(box_settles) || fail "no docked picture window"
+echo "docked picture window at $given"
+has_window Picture && fail "the picture window opened as a window of its own"
+x=${given#*+} && x=${x%+*}
+((x >= 640)) || fail "the docked picture window is not over the board's right side: $given"
+press F4
 sleep 0.5
-given=$(size_of Picture)
-echo "picture window given $given"
+has_window Loupe && fail "the loupe opened as a window of its own"
+[[ $(docked_box) == "$given" ]] || fail "the loupe covers the picture window: $(docked_box)"
+in_session grim "$work/docked.png"
+
+# Quick Help takes the focus from the main window and gives it back.
 for round in 1 2 3; do
-  focus '^Quillmere Gift' "Quillmere Gift" || fail "the main window takes no focus"
-  [[ $(size_of Picture) == "$given" ]] || fail "round $round: the main window's focus made the picture window $(size_of Picture)"
-  focus '^Picture' Picture || fail "the picture window takes no focus"
-  [[ $(size_of Picture) == "$given" ]] || fail "round $round: its own focus made the picture window $(size_of Picture)"
+  key -M alt -k h -m alt -s 300 -k q
+  wait_for "! focused_is 'Quillmere Gift'" 5 || fail "round $round: Quick Help takes no focus"
+  press Escape
+  wait_for "focused_is 'Quillmere Gift'" 5 || fail "round $round: the main window takes no focus back"
+  box=$(box_settles) || fail "round $round: the docked picture window is gone"
+  [[ $box == "$given" ]] || fail "round $round: the focus moved the docked picture window to $box"
 done
-echo "the picture window kept $given as the focus moved"
+echo "the docked picture window kept $given as the focus moved"
 
 # Auto-solve from the Cheat menu; the speed window takes the focus while it runs.
 focus '^Quillmere Gift' "Quillmere Gift"
 key -M alt -k c -m alt -s 300 -k a
 wait_for "has_window 'You solved it!'" 30 || fail "no congratulation"
-[[ $(size_of Picture) == "$given" ]] || fail "the auto-solve made the picture window $(size_of Picture)"
 in_session grim "$work/solved.png"
 press Return
 wait_for "windows | grep -q '^1280 800 .* Quillmere Gift'" 10 || fail "no full-screen zoom after the congratulation"
-[[ $(size_of Picture) == "$given" ]] || fail "the zoom made the picture window $(size_of Picture)"
 sleep 0.5  # its first frame
 in_session grim "$work/zoom.png"
 

@@ -2,19 +2,28 @@
 // its aspect, resizing that keeps the aspect of the dragged dimension and its 80 ×
 // 80 minimum, the close box unticking its item; the loupe's caption and factor
 // buttons, its magnifier working only while shown, and its view holding still on
-// the main window while the pointer rests on it.
+// the main window while the pointer rests on it. Docked (where the platform places
+// windows itself) both are frames inside the main window, clear of each other, of
+// the board's middle and of the bars.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QSizeGrip>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QScreen>
 #include <vector>
 
 #include "app/picture_views.h"
 #include "app/qt_colours.h"
+#include "app/window_placement.h"
 #include "shell_support.h"
 #include "ui/form_layouts.h"
 
@@ -87,23 +96,211 @@ TEST_F(PictureViewsTest, PictureCoversTheWholeClient) {
   EXPECT_EQ(shot.pixelColor(150, 290), QColor(0, 0, 255));
 }
 
+// Docked, the close box is the close button on the frame's title strip.
 TEST_F(PictureViewsTest, CloseBoxUnticksItsItemAndHidingDoesNot) {
-  TOverlayForm overlay(mainForm, &owner);
-  TLoupeForm loupe(mainForm, &owner);
+  for (const ViewMode mode : {ViewMode::Window, ViewMode::Docked}) {
+    SCOPED_TRACE(mode == ViewMode::Docked ? "docked" : "windows");
+    TOverlayForm overlay(mainForm, &owner, mode);
+    TLoupeForm loupe(mainForm, &owner, mode);
+    const struct {
+      const char* item;
+      QWidget* form;
+    } cases[] = {{"Picture", &overlay}, {"Loupe", &loupe}};
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.item);
+      mainForm.SetChecked(c.item, true);
+      c.form->show();
+      c.form->hide();
+      EXPECT_TRUE(mainForm.Checked(c.item)) << "hidden by a command, as Mystery mode does";
+      c.form->show();
+      auto* closeButton = c.form->findChild<QToolButton*>("CloseButton");
+      ASSERT_EQ(closeButton != nullptr, mode == ViewMode::Docked);
+      if (closeButton)
+        closeButton->click();
+      else
+        c.form->close();
+      EXPECT_FALSE(mainForm.Checked(c.item));
+      EXPECT_FALSE(c.form->isVisible());
+      mainForm.SetChecked(c.item, true);
+      c.form->show();
+      EXPECT_FALSE(c.form->isHidden()) << "opens again";
+      EXPECT_TRUE(mainForm.Checked(c.item));
+    }
+  }
+}
+
+TEST(ViewModeTest, ViewsDockWhereThePlatformPlacesWindowsItself) {
   const struct {
-    const char* item;
-    QWidget* form;
-  } cases[] = {{"Picture", &overlay}, {"Loupe", &loupe}};
+    const char* platform;
+    bool placesWindows;
+  } cases[] = {{"xcb", true}, {"offscreen", true}, {"wayland", false}, {"wayland-egl", false}};
+  for (const auto& c : cases) EXPECT_EQ(PlatformPlacesWindows(c.platform), c.placesWindows) << c.platform;
+  EXPECT_EQ(PlatformViewMode(), ViewMode::Window) << "the tests' offscreen platform";
+}
+
+// A main window with a tool bar, a board and a tray bar, and a status bar, as the
+// player's; the docked views go over the board's right corners.
+class DockedViewsTest : public PictureViewsTest {
+ protected:
+  DockedViewsTest() {
+    auto* speed = new QToolBar("Speed");
+    speed->setMinimumHeight(30);
+    main.addToolBar(Qt::TopToolBarArea, speed);
+    main.setCentralWidget(board);
+    board->setAutoFillBackground(true);
+    board->setPalette(QPalette(Qt::red));
+    auto* trays = new QToolBar("Trays");
+    trays->setMinimumHeight(60);
+    main.addToolBar(Qt::BottomToolBarArea, trays);
+    main.statusBar()->showMessage("0:00  Solved 0 of 12");
+  }
+
+  // The rectangle a child covers, in the main window's coordinates.
+  QRect Covered(QWidget& child) { return QRect(child.mapTo(&main, QPoint(0, 0)), child.size()); }
+
+  QMainWindow main;
+  QWidget* board = new QWidget;
+};
+
+TEST_F(DockedViewsTest, ViewsCoverNeitherEachOtherNorTheBoardsMiddleNorTheBars) {
+  // From a large screen down to less than the main window's designed 800 x 600.
+  for (const QSize window : {QSize(1280, 800), QSize(800, 600), QSize(560, 440)}) {
+    SCOPED_TRACE(QString("%1 x %2").arg(window.width()).arg(window.height()).toStdString());
+    main.resize(window);
+    main.show();
+    ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+    TOverlayForm overlay(mainForm, &main, ViewMode::Docked);
+    overlay.SetPictureSource([this] { return &picture; });
+    overlay.FitHeightToPicture();
+    TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+    overlay.show();
+    loupe.show();
+    QCoreApplication::processEvents();
+
+    const QRect boardArea = Covered(*board);
+    for (QWidget* view : {static_cast<QWidget*>(&overlay), static_cast<QWidget*>(&loupe)}) {
+      SCOPED_TRACE(view->objectName().toStdString());
+      EXPECT_EQ(view->parentWidget(), &main);
+      EXPECT_FALSE(view->isWindow());
+      EXPECT_TRUE(view->isVisible());
+      const QRect covered = Covered(*view);
+      EXPECT_TRUE(boardArea.contains(covered)) << "clear of the tool bar, the tray bar and the status bar";
+      EXPECT_FALSE(covered.contains(boardArea.center())) << "the board's middle";
+      EXPECT_FALSE(covered.intersects(Covered(*main.statusBar())));
+      EXPECT_GT(covered.center().x(), boardArea.center().x()) << "on the board's right";
+    }
+    EXPECT_FALSE(Covered(overlay).intersects(Covered(loupe)));
+    EXPECT_LT(overlay.y(), loupe.y()) << "the picture above, the loupe below";
+    EXPECT_EQ(overlay.findChild<QLabel*>("Caption")->text(), "Picture");
+    EXPECT_EQ(loupe.findChild<QLabel*>("Caption")->text(), "Loupe: 3x");
+    loupe.FactorButton(500)->click();
+    EXPECT_EQ(loupe.findChild<QLabel*>("Caption")->text(), "Loupe: 5x") << "the strip follows the caption";
+  }
+}
+
+// The views keep to the board's corners as the main window is resized, as when the
+// compositor first gives it its size after the views were shown.
+TEST_F(DockedViewsTest, ViewsFollowTheBoardsCornersAsTheMainWindowIsResized) {
+  main.resize(1280, 800);
+  main.show();
+  ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+  TOverlayForm overlay(mainForm, &main, ViewMode::Docked);
+  TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+  overlay.show();
+  loupe.show();
+  for (const QSize window : {QSize(800, 600), QSize(1600, 1000)}) {
+    SCOPED_TRACE(window.width());
+    main.resize(window);
+    ASSERT_TRUE(WaitUntil([&] { return main.size() == window; }));
+    const QRect boardArea = Covered(*board);
+    EXPECT_TRUE(boardArea.contains(Covered(overlay)));
+    EXPECT_TRUE(boardArea.contains(Covered(loupe)));
+    EXPECT_EQ(Covered(overlay).right(), Covered(loupe).right()) << "both at the board's right edge";
+    EXPECT_FALSE(Covered(overlay).intersects(Covered(loupe)));
+    EXPECT_FALSE(Covered(loupe).contains(boardArea.center()));
+  }
+}
+
+// A left-button drag on `widget` by `by`, as the user's mouse sends it.
+void Drag(QWidget& widget, QPoint by) {
+  const QPoint from(widget.width() / 2, widget.height() / 2);
+  const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+  };
+  send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+  send(QEvent::MouseMove, from + by, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, from + by, Qt::NoButton);
+}
+
+// Dragging the title strip moves the frame, dragging the size grip resizes it.
+TEST_F(DockedViewsTest, TitleStripMovesTheFrameAndTheGripResizesIt) {
+  main.resize(1280, 800);
+  main.show();
+  ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+  TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+  loupe.show();
+  QWidget& strip = *loupe.findChild<QWidget*>("TitleStrip");
+  QSizeGrip& grip = *loupe.findChild<QSizeGrip*>();
+  const QRect before = loupe.geometry();
+  Drag(strip, {-300, -100});
+  EXPECT_EQ(loupe.geometry(), before.translated(-300, -100));
+  Drag(grip, {50, 30});
+  EXPECT_EQ(loupe.geometry(), QRect(before.topLeft() - QPoint(300, 100), before.size() + QSize(50, 30)));
+  Drag(strip, {-5000, -5000});
+  EXPECT_EQ(loupe.pos(), QPoint(0, 0)) << "kept within the main window";
+}
+
+// Docked, the program alone sizes the picture: dragging its size grip keeps the
+// picture's aspect in the part below the title strip.
+TEST_F(DockedViewsTest, DockedPictureKeepsThePicturesAspect) {
+  main.resize(1280, 800);
+  main.show();
+  TOverlayForm overlay(mainForm, &main, ViewMode::Docked);
+  overlay.SetPictureSource([this] { return &picture; });
+  overlay.FitHeightToPicture();
+  overlay.show();
+  ASSERT_NE(overlay.findChild<QSizeGrip*>(), nullptr);
+  const struct {
+    const char* what;
+    int widthChange, heightChange;
+  } cases[] = {{"wider", 60, 0}, {"taller", 0, 90}, {"smaller", -100, -10}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.item);
-    mainForm.SetChecked(c.item, true);
-    c.form->show();
-    c.form->hide();
-    EXPECT_TRUE(mainForm.Checked(c.item)) << "hidden by a command, as Mystery mode does";
-    c.form->show();
-    c.form->close();
-    EXPECT_FALSE(mainForm.Checked(c.item));
-    EXPECT_FALSE(c.form->isVisible());
+    SCOPED_TRACE(c.what);
+    overlay.resize(overlay.width() + c.widthChange, overlay.height() + c.heightChange);
+    QCoreApplication::processEvents();
+    const QSize shown = overlay.PaintBox1().size();
+    EXPECT_NEAR(shown.width() * 3, shown.height() * 4, 4) << shown.width() << "x" << shown.height();
+    EXPECT_EQ(overlay.LastFitted(), (FittedSize{shown.width(), shown.height()}));
+  }
+}
+
+// Docked over the board, the loupe shows the board as the program paints it, black
+// beyond the board, with no screen to read.
+TEST_F(DockedViewsTest, DockedLoupeMagnifiesTheBoardItself) {
+  main.resize(640, 480);
+  main.show();
+  ASSERT_TRUE(WaitUntil([&] { return main.isVisible() && board->height() > 0; }));
+  TLoupeForm loupe(mainForm, &main, ViewMode::Docked);
+  Magnifier& view = loupe.CoolLoupe1();
+  QStatusBar& status = *main.statusBar();
+  const struct {
+    const char* what;
+    QPoint point;
+    QColor shown;
+  } cases[] = {
+      {"the board's middle", board->mapToGlobal(board->rect().center()), Qt::red},
+      {"the status bar's message", status.mapToGlobal(QPoint(40, status.height() / 2)), Qt::black},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    view.SetMode(Magnifier::Mode::Static);
+    view.SetStaticPoint(c.point);
+    loupe.show();
+    view.Refresh();
+    EXPECT_FALSE(view.GrabRefused()) << "no message that the screen cannot be read";
+    const QImage shot = view.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(view.width() / 2, view.height() / 2), c.shown);
   }
 }
 
