@@ -512,10 +512,13 @@ class TJigsaw : public TMove {
   // for an outline larger than a damaged template could make it.
   std::vector<CutPiece> CutOutlinesOf(const TPieceList& list, std::span<const uint8_t> rotations, int32_t bevelWidth,
                                       const ProgressSteps& steps);
+  // Cuts every piece anew through CutPuzzle, the lattice from the generator as it
+  // stands; takes `ahead`'s cut instead when it was cut from the same request.
+  void CutWholePuzzle(const TPieceList& list, const ProgressReport& progress, CutAhead* ahead);
+  static std::vector<uint8_t> RotationsOf(const TPieceList& list);
   // The cutting ahead, until BuildPuzzle collects it; nothing on a failure.
   std::unique_ptr<CutAhead> CollectCutAhead();
   std::future<std::unique_ptr<CutAhead>> cuttingAhead_;
-  CutAhead* cutAhead_ = nullptr;  // offered to CutPieces while BuildPuzzle runs
 
   Host& host_;
   GameState FState = GameState::Idle;
