@@ -114,7 +114,7 @@ void TMove::ConnectDropped(const TPieceList& list, Rect& rect) {
     lastSnapped = q;
   }
   if (lastSnapped == nullptr) return;
-  Config().PlaySound(6);
+  Config().PlaySound(SoundEffect::Snapped);
   SendGroupToBack(*lastSnapped);
 }
 

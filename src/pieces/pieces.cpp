@@ -252,7 +252,7 @@ void TPieces::JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty) {
   }
 
   if (JigConfig->IsWoodStyle()) dirty.Bottom += Thickness;
-  JigConfig->PlaySound(1);
+  JigConfig->PlaySound(SoundEffect::Join);
   if (PuzzleRecord.JoinedCount >= Count()) AllJoined = true;
 }
 
