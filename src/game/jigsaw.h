@@ -127,6 +127,7 @@ class TJigsaw : public TMove {
   std::string SavedGameFile() const;
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
+  void PiecesJoined() override { Config().PlaySound(SoundEffect::Join); }
 
   // Cuts every piece again from outlines of the puzzle's seed (the generator is
   // seeded here), with the hourglass and "Generating: " in the status bar.
