@@ -104,6 +104,8 @@ void RunBoardScript(TJigsaw& game, ScriptHost& host, std::istream& script,
   for (int number = 1; std::getline(script, line); ++number) {
     try {
       if (!RunLine(game, host, line)) continue;
+      // A cheat's glide or flash is over before the next operation.
+      game.CompleteAnimation();
     } catch (const UserError& error) {
       throw UserError("script line " + std::to_string(number) + ": " + error.what());
     }

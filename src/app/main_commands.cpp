@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QToolButton>
 #include <algorithm>
+#include <set>
+#include <string>
 #include <string_view>
 
 #include "app/bar_docking.h"
@@ -100,9 +102,22 @@ SolveDialogControls SolveDialogOf(QWidget& dialog, const std::function<void()>& 
 
 }  // namespace
 
+// A command completes the game's running glide or flash first (the game's rule for
+// commands during an animation); a hint asked for again during its flash is let be
+// by the game itself, so the hint items skip this.
 void MainWindow::OnItem(const char* name, std::function<void()> handler) {
   if (QAction* action = menus_->Action(name))
-    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] { Guarded(handler); });
+    connect(action, &QAction::triggered, this, [this, name, handler = std::move(handler)] {
+      Guarded([&] {
+        CompleteGameAnimation(name);
+        handler();
+      });
+    });
+}
+
+void MainWindow::CompleteGameAnimation(const std::string& command) {
+  static const std::set<std::string> kLetBe{"Hint1", "Hint2", "SpeedHint"};
+  if (game_ && !kLetBe.contains(command)) game_->CompleteAnimation();
 }
 
 void MainWindow::OnTickItem(const char* name, std::function<void()> handler) {
@@ -176,16 +191,11 @@ void MainWindow::ConnectCheatCommands() {
   ConnectSolvingAids(onPlaying);
 }
 
-// The hint ignores a second click while it flashes; the auto-solve shows the speed
-// dialog while it runs and hides it afterwards.
+// The auto-solve shows the speed dialog while it runs; the game's OnAutoSolveEnded
+// hides it.
 void MainWindow::ConnectSolvingAids(const std::function<void(const char*, std::function<void()>)>& onPlaying) {
-  auto hintBusy = std::make_shared<bool>(false);
-  auto hint = [this, hintBusy] {
-    if (*hintBusy || !FPlaying) return;
-    *hintBusy = true;
-    game_->Hint();
-    QCoreApplication::processEvents();
-    *hintBusy = false;
+  auto hint = [this] {
+    if (FPlaying) game_->Hint();
   };
   for (const char* name : {"Hint1", "Hint2"}) onPlaying(name, hint);
   OnButton("SpeedHint", hint);
@@ -201,16 +211,12 @@ void MainWindow::ConnectSolvingAids(const std::function<void(const char*, std::f
     PlaceView(dialog, *this, ViewPlace::OverBoardLeft);
     dialog.show();
     FSolving = true;
-    struct Done {
-      MainWindow& window;
-      QWidget& dialog;
-      ~Done() {
-        window.FSolving = false;
-        dialog.hide();
-      }
-    } done{*this, dialog};
     game_->AutoSolve([speed = controls.Speed] { return speed->value(); },
                      [gauge = controls.Gauge](int32_t percent) { gauge->setValue(percent); });
+    if (!game_->FAutoSolving) {
+      FSolving = false;
+      dialog.hide();
+    }
   };
   for (const char* name : {"Solve1", "Solve2"}) onPlaying(name, solve);
   if (QAction* popup = menus_->Action("PopupPiece"); popup && popup->menu())
@@ -397,12 +403,7 @@ void MainWindow::ShowColorPopup() {
 // ---- Restart -------------------------------------------------------------------
 
 void MainWindow::Restart1Click() {
-  if (FSolving) {
-    // The game is still busy below this command: restart once the solve has ended.
-    game_->StopAutoSolve();
-    QTimer::singleShot(0, this, [this] { Restart1Click(); });
-    return;
-  }
+  game_->StopAutoSolve();
   if (host_.AskYesNoCancel(kRestartQuestion) != ChoiceAnswer::Yes) return;
   // The new game starts also when the saved one cannot be removed (the user is told).
   DeleteSavedGame();

@@ -140,7 +140,11 @@ void MainWindow::BuildStatusLine() {
 
 void MainWindow::ConnectCommands() {
   connect(&speedBar_->Row(), &ToolButtonRow::Clicked, this, [this](const QString& name) {
-    if (auto it = toolCommands_.find(name); it != toolCommands_.end()) Guarded(it->second);
+    if (auto it = toolCommands_.find(name); it != toolCommands_.end())
+      Guarded([&] {
+        CompleteGameAnimation(name.toStdString());
+        it->second();
+      });
   });
   OnItem("FileExitItem", [this] { close(); });
   OnItem("Restart1", [this] { Restart1Click(); });
@@ -239,7 +243,10 @@ void MainWindow::RouteBoardInput() {
     if (popup && popup->menu()) popup->menu()->exec(board_->mapToGlobal(board_->WidgetPointOf(boardPoint)));
   });
   board_->OnResize = [this](int width, int height) {
-    if (FPlaying) Guarded([&] { game_->FitBoard(width, height); });
+    if (FPlaying) Guarded([&] {
+        game_->CompleteAnimation();
+        game_->FitBoard(width, height);
+      });
   };
 }
 
@@ -276,6 +283,15 @@ void MainWindow::FormCreate() {
   form.SetHint("WebLink", "Visit the Quillmere web site");
   FTimer.setInterval(100);
   connect(&FTimer, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+  // The game's glides, flashes and auto-solve advance on the host's ticks; a modal
+  // dialog holds them still, as it holds the user.
+  host_.SetAnimationTickHandler([this] {
+    if (!game_) {
+      host_.WantAnimationTicks(false);
+    } else if (!QApplication::activeModalWidget()) {
+      Guarded([this] { game_->AnimationTick(); });
+    }
+  });
   HideUnofferedCommands();
 }
 
@@ -292,6 +308,10 @@ void MainWindow::CreateGame() {
                        .Application = active != nullptr});
   };
   game_->OnTrayButtonMenu = [this](TBox& tray) { game_->SetCurrentTray(&tray); };
+  game_->OnAutoSolveEnded = [this] {
+    FSolving = false;
+    if (auxForms_) auxForms_->SolveDlg().hide();
+  };
   game_->FitOverlayToPicture = [this](int32_t, int32_t) {
     if (auxForms_) auxForms_->OverlayForm().FitHeightToPicture();
   };

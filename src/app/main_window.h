@@ -79,6 +79,9 @@ class MainWindow : public QMainWindow {
   void OnTickItem(const char* name, std::function<void()> handler);
   // A tool button's click runs `handler`.
   void OnButton(const char* name, std::function<void()> handler);
+  // Before a command: the game's running glide or flash is completed (the hint's
+  // own items excepted).
+  void CompleteGameAnimation(const std::string& command);
   void ConnectToolButtons();
   void ConnectViewCommands();
   void ConnectOptionCommands();

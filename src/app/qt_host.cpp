@@ -61,6 +61,11 @@ QRect ToQRect(const Rect& rect) { return QRect(rect.Left, rect.Top, rect.Width()
 QtHost::QtHost() : splashForm_(std::make_unique<UiState>()) {
   DefineMainForm(mainForm_);
   DefineSplashForm(*splashForm_);
+  animationTimer_.setTimerType(Qt::PreciseTimer);
+  animationTimer_.setInterval(kAnimationTickMs);
+  QObject::connect(&animationTimer_, &QTimer::timeout, [this] {
+    if (tickHandler_) tickHandler_();
+  });
 }
 
 QtHost::~QtHost() = default;
@@ -151,16 +156,14 @@ Rect QtHost::FormRectOnBoard(const Rect& rect) {
   return {scaled(rect.Left), scaled(rect.Top), scaled(rect.Right), scaled(rect.Bottom)};
 }
 
-void QtHost::ProcessEvents() { QCoreApplication::processEvents(); }
-
-void QtHost::WatchMouseButtons(bool on) {
-  if (on)
-    inputHold_.Start();
-  else
-    inputHold_.Stop();
+void QtHost::WantAnimationTicks(bool on) {
+  if (on == animationTimer_.isActive()) return;
+  if (on) {
+    animationTimer_.start();
+  } else {
+    animationTimer_.stop();
+  }
 }
-
-bool QtHost::MouseButtonQueued() { return inputHold_.Holding() && inputHold_.ButtonSeen(); }
 
 // A long operation holds the event loop: the status line and the bar are painted
 // straight away.

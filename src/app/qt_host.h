@@ -5,12 +5,12 @@
 #pragma once
 #include <QDialog>
 #include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/input_hold.h"
 #include "ui/host.h"
 #include "ui/ui_state.h"
 
@@ -48,12 +48,14 @@ class QtHost : public Host {
   void SetCursor(CursorShape shape) override;
   Point PointerOnBoard() override;
   Rect FormRectOnBoard(const Rect& rect) override;
-  void ProcessEvents() override;
   void RepaintStatus() override;
-  // While a glide watches, the user's input is held back (InputHold) and a press or
-  // release is noted, so a click ends the glide at once and acts after it.
-  void WatchMouseButtons(bool on) override;
-  bool MouseButtonQueued() override;
+  // The game's animations: a precise timer calls the tick handler every
+  // kAnimationTickMs while they run, and is stopped otherwise, so the program idles
+  // between frames and after the last.
+  void WantAnimationTicks(bool on) override;
+  void SetAnimationTickHandler(std::function<void()> handler) { tickHandler_ = std::move(handler); }
+  bool AnimationTicking() const { return animationTimer_.isActive(); }
+  static constexpr int kAnimationTickMs = 10;
   // Paints with QPainter straight into the 24-bit bitmap's rows (other formats are
   // left as they are).
   void DrawText(Bitmap& target, const Rect& clip, int x, int y, const std::string& text, const FontState& font,
@@ -122,7 +124,8 @@ class QtHost : public Host {
   Colour skinColour_ = kSystemButtonFace;
   std::function<void()> skinHandler_;
   std::function<void(const std::string&, Point)> popupHandler_;
-  InputHold inputHold_;
+  std::function<void()> tickHandler_;
+  QTimer animationTimer_;
 };
 
 }  // namespace quill

@@ -231,7 +231,7 @@ void TBox::ToggleOpen() {
   }
   const Rect rect = BoxRect();
   owner_.RepaintRect(rect);
-  owner_.Config().PlaySound(4);
+  owner_.Config().PlaySound(SoundEffect::Tray);
   if (owner_.Options.AnimateTrays) {
     if (FOpen) {
       owner_.ZoomBand(ButtonRect(), rect);
@@ -310,7 +310,7 @@ TBox& TBoxes::NewTray(Bitmap& bitmap) {
     }
   }
   SortTrays(false);
-  Config().PlaySound(4);
+  Config().PlaySound(SoundEffect::Tray);
   FTrays.push_back(std::make_unique<TBox>(*this, number));
   TBox& tray = *FTrays.back();
   LayoutBar(true);
@@ -329,7 +329,7 @@ void TBoxes::DeleteTray(TBox& tray) {
   std::erase_if(FTrays, [&](const std::unique_ptr<TBox>& item) { return item.get() == &tray; });
   RepaintRect(rect);
   LayoutBar(true);
-  Config().PlaySound(5);
+  Config().PlaySound(SoundEffect::TrayDeleted);
   if (wasOpen && Options.AnimateTrays) {
     const int32_t cx = rect.Left + rect.Width() / 2, cy = rect.Top + rect.Height() / 2;
     ZoomBand(rect, {cx, cy, cx, cy});

@@ -1,11 +1,9 @@
 // Ending a lift: putting the selection down into a tray, joining dropped pieces to
 // fitting neighbours or snapping them onto the ghost, turning pieces with their
-// group, gliding a lifted selection for the solving aids, and the pieces' at-home
-// state.
+// group, and the pieces' at-home state.
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 
 #include "board/move.h"
 #include "common/records.h"
@@ -13,33 +11,12 @@
 namespace quill {
 namespace {
 
-// Glide speeds run from 1 to 10 pixels per frame; a frame lasts 10 − step ms.
-constexpr int32_t kGlideSteps = 10;
-
 // x rounded to the nearest integer (ties to even), kept within the board's range;
 // a saved game may hold anything.
 int32_t RoundToBoard(double x) {
   if (!std::isfinite(x)) return 0;
   return static_cast<int32_t>(std::nearbyint(std::clamp(x, -1e6, 1e6)));
 }
-
-// A glide that a click may end has the host watch the mouse buttons throughout,
-// also when it ends early.
-class ButtonWatch {
- public:
-  ButtonWatch(Host& host, bool on) : host_(host), on_(on) {
-    if (on_) host_.WatchMouseButtons(true);
-  }
-  ~ButtonWatch() {
-    if (on_) host_.WatchMouseButtons(false);
-  }
-  ButtonWatch(const ButtonWatch&) = delete;
-  ButtonWatch& operator=(const ButtonWatch&) = delete;
-
- private:
-  Host& host_;
-  bool on_;
-};
 
 struct Candidate {
   TFormPiece* Piece = nullptr;
@@ -137,7 +114,7 @@ void TMove::ConnectDropped(const TPieceList& list, Rect& rect) {
     lastSnapped = q;
   }
   if (lastSnapped == nullptr) return;
-  Config().PlaySound(6);
+  Config().PlaySound(SoundEffect::Snapped);
   SendGroupToBack(*lastSnapped);
 }
 
@@ -197,51 +174,6 @@ void TMove::TurnSelection(TFormPiece* piece, int quarterTurns, bool connect) {
   } else {
     CancelLift();
   }
-}
-
-// Late frames are left out, never the timing: the selection moves step pixels every
-// 10 − step milliseconds of the clock, and always ends at (x1, y1) unless aborted.
-void TMove::Glide(int32_t x0, int32_t y0, bool abortable, int32_t step, int32_t x1, int32_t y1) {
-  Host& host = TheHost();
-  step = std::clamp<int32_t>(step, 1, kGlideSteps);
-  const int32_t period = kGlideSteps - step;
-  const ButtonWatch watch(host, abortable);
-  MoveSpriteTo(x0, y0);
-  int64_t deadline = host.Milliseconds() + period;
-
-  const int32_t dx = x1 - x0, dy = y1 - y0;
-  const int32_t stepX = dx < 0 ? -1 : 1, stepY = dy < 0 ? -1 : 1;
-  const bool xMajor = std::abs(dx) > std::abs(dy);
-  const int32_t major = xMajor ? std::abs(dx) : std::abs(dy);
-  const int32_t minor = xMajor ? std::abs(dy) : std::abs(dx);
-  int32_t error = 2 * minor - major;
-  int32_t x = x0, y = y0, counter = 0;
-  for (int32_t i = 0; i < major; ++i) {
-    if (++counter == step) {
-      counter = 0;
-      if (host.Milliseconds() <= deadline) MoveSpriteTo(x, y);
-      if (step != kGlideSteps)
-        while (host.Milliseconds() < deadline)
-          if (abortable && host.MouseButtonQueued()) return;
-      deadline += period;
-    }
-    if (xMajor) {
-      x += stepX;
-    } else {
-      y += stepY;
-    }
-    if (error < 0) {
-      error += 2 * minor;
-    } else {
-      error += 2 * (minor - major);
-      if (xMajor) {
-        y += stepY;
-      } else {
-        x += stepX;
-      }
-    }
-  }
-  MoveSpriteTo(x1, y1);
 }
 
 BoardGroupRun TMove::LargestBoardGroup() const {

@@ -89,7 +89,7 @@ int32_t TMove::ShadowDepth() const {
   return std::clamp<int32_t>(PuzzleRecord.CellHeight / 10, kMinShadowDepth, kMaxShadowDepth);
 }
 
-int32_t TMove::WoodEdgeDepth() const { return JigConfig != nullptr && JigConfig->IsWoodStyle() ? Thickness : 0; }
+int32_t TMove::WoodEdgeDepth() const { return Config().IsWoodStyle() ? Thickness : 0; }
 
 Rect TMove::UnionOf(const TPieceList& list) {
   Rect rect;

@@ -5,6 +5,7 @@
 // backdrop. The board mouse control and the solving aids drive it.
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "board/board_look.h"
 #include "board/boxes.h"
@@ -145,9 +146,21 @@ class TMove : public TBoxes {
   // Turns piece with its group, or the current selection, by quarterTurns clockwise.
   // A selection on the pointer stays there, turned; any other is put down turned.
   void TurnSelection(TFormPiece* piece, int quarterTurns, bool connect);
-  // Animates the lifted selection from (x0, y0) to (x1, y1), step pixels per
-  // 10 − step milliseconds; with abortable a queued mouse button ends it early.
+
+  // ---- Gliding (glide.cpp) ----
+  // Starts moving the lifted selection from (x0, y0) to (x1, y1), step pixels per
+  // 10 − step milliseconds: draws the first frame and returns. The frames that
+  // follow are drawn by AdvanceGlide as the clock reaches them.
   void Glide(int32_t x0, int32_t y0, bool abortable, int32_t step, int32_t x1, int32_t y1);
+  bool Gliding() const { return FGlide.has_value(); }
+  // Draws the frame due at `now` (frames whose time has passed are left out) and
+  // the last frame at the end of the line, which ends the glide.
+  void AdvanceGlide(int64_t now);
+  // A click: a glide that may be ended stops where it is; any other jumps to its
+  // end. The glide is over either way.
+  void ClickDuringGlide();
+  // Jumps to the end of the line and ends the glide.
+  void FinishGlide();
   BoardGroupRun LargestBoardGroup() const;
   void UpdateAtHome();
   // Re-places the board pieces from their normalised positions after a saved game
@@ -176,6 +189,18 @@ class TMove : public TBoxes {
   bool FAutoSolving = false;
   bool FCarrying = false;
 
+  // A glide in progress: the walk along its line, Bresenham's, and its clock.
+  struct TGlideRun {
+    int32_t X = 0, Y = 0, X1 = 0, Y1 = 0;
+    int32_t StepX = 1, StepY = 1, Major = 0, Minor = 0, Error = 0, I = 0;
+    bool XMajor = false;
+    int32_t Step = 1, Period = 0, Counter = 0;
+    int64_t Deadline = 0;
+    bool Waiting = false;  // a frame was drawn at step I; the walk goes on at Deadline
+    bool Abortable = false;
+  };
+  std::optional<TGlideRun> FGlide;
+
   // The shadow depth of the current lift, 0 without a shadow.
   int32_t FDragShadow = 0;
   // The piece that keeps a dragged group on the board; forgotten at every lift.
@@ -197,6 +222,8 @@ class TMove : public TBoxes {
   static Rect UnionOf(const TPieceList& list);
   // How far the wood hangs below a piece: Thickness with the Wood style, else 0.
   int32_t WoodEdgeDepth() const;
+  // One pixel along the glide's line.
+  static void StepAlongLine(TGlideRun& g);
 };
 
 }  // namespace quill

@@ -15,6 +15,15 @@ constexpr size_t kSettingsSectionSize = 29;
 constexpr int32_t kSettingsSectionVersion = 4;
 constexpr int kOutlineWood = 4;
 
+// The sound effects of the game; the numbers are the waves' numbers.
+enum class SoundEffect : int {
+  Join = 1,         // pieces joined
+  Completed = 2,    // the puzzle is whole
+  Tray = 4,         // a tray opened, closed or moved
+  TrayDeleted = 5,  // a tray removed
+  Snapped = 6,      // pieces snapped onto their place on the ghost
+};
+
 class TJigConfig {
  public:
   // Starts with the menus' current ticks.
@@ -44,13 +53,13 @@ class TJigConfig {
 
   bool IsWoodStyle() const { return OutlineStyle == kOutlineWood; }
 
-  // Sound effects (1 join, 2 completed, 4 tray, 5 tray deleted, 6 snapped onto the
-  // ghost). Nothing plays while Sound is off. PlaySound skips a sound while another
-  // plays; PlaySoundAtOnce cuts the current one off.
+  // Sound effects, numbered as the sound output numbers its waves. Nothing plays
+  // while Sound is off. PlaySound skips a sound while another plays;
+  // PlaySoundAtOnce cuts the current one off.
   using SoundOutput = std::function<void(int effect, bool atOnce)>;
   void SetSoundOutput(SoundOutput output) { soundOutput_ = std::move(output); }
-  void PlaySound(int effect) const { Play(effect, false); }
-  void PlaySoundAtOnce(int effect) const { Play(effect, true); }
+  void PlaySound(SoundEffect effect) const { Play(static_cast<int>(effect), false); }
+  void PlaySoundAtOnce(SoundEffect effect) const { Play(static_cast<int>(effect), true); }
 
  private:
   void ApplyToMenus(bool music, bool mystery);

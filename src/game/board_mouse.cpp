@@ -48,6 +48,7 @@ void TJigsaw::SetStatusLine(const std::string& text) { MainForm().SetCaption("St
 
 void TJigsaw::BoardMouseDown(MouseButton button, int32_t x, int32_t y) {
   if (!IsPlaying()) return;
+  if (MovingOrFlashing()) PressDuringAnimation();
   if (button == MouseButton::Middle && !MouseOpts.MiddleButton) {
     SetStatusLine(kWheelDisabledText);
     return;
@@ -123,12 +124,25 @@ void TJigsaw::RightPress() {
     return;
   }
   LiftPiece(*FPiece);
-  TheHost().ShowPopupMenu("PopupPiece", FMouse);
+  ShowBoardMenu("PopupPiece");
   CancelLift();
 }
 
 void TJigsaw::ShowTrayMenu() {
-  TheHost().ShowPopupMenu(FTray->IsBoard() ? "PopupPlay" : "PopupTray", FMouse);
+  ShowBoardMenu(FTray->IsBoard() ? "PopupPlay" : "PopupTray");
+}
+
+// The animations hold still while the menu is open: the window's events run in it,
+// the ticks among them.
+void TJigsaw::ShowBoardMenu(const char* menu) {
+  ++FMenusOpen;
+  try {
+    TheHost().ShowPopupMenu(menu, FMouse);
+  } catch (...) {
+    --FMenusOpen;
+    throw;
+  }
+  --FMenusOpen;
 }
 
 // A drag keeps the point that was pressed under the pointer: the grab offset is
@@ -189,7 +203,7 @@ void TJigsaw::PlainPress(int32_t x, int32_t y) {
 // ---- Pointer moves ----
 
 void TJigsaw::BoardMouseMove(int32_t x, int32_t y) {
-  if (!IsPlaying()) return;
+  if (!IsPlaying() || MovingOrFlashing()) return;
   Host& host = TheHost();
   switch (FDragState) {
     case kDragIdle: {
@@ -236,7 +250,7 @@ void TJigsaw::BoardMouseMove(int32_t x, int32_t y) {
 // ---- Releases ----
 
 void TJigsaw::BoardMouseUp(MouseButton button, int32_t x, int32_t y) {
-  if (!IsPlaying() || button == MouseButton::Right) return;
+  if (!IsPlaying() || MovingOrFlashing() || button == MouseButton::Right) return;
   const bool dragging = FDragState >= kDragPicked && FDragState <= kDragGhost;
   if (button == MouseButton::Middle) {
     if (dragging) FCarrying = !FCarrying;
@@ -310,7 +324,7 @@ void TJigsaw::FinishResize() {
 // The wheel's movement is gathered until it makes a whole notch; each notch turns
 // once. Movement the other way drops what was gathered.
 void TJigsaw::BoardMouseWheel(int32_t delta) {
-  if (!IsPlaying()) return;
+  if (!IsPlaying() || MovingOrFlashing()) return;
   if (FDragState != kDragIdle && FDragState != kBandSelected && FDragState != kDragPicked &&
       FDragState != kDragBandSelection)
     return;

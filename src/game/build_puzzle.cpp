@@ -21,6 +21,7 @@
 #include "pieces/lattice.h"
 #include "pieces/parallel.h"
 #include "pieces/progress_steps.h"
+#include "pieces/puzzle_cut.h"
 #include "pieces/tab_codes.h"
 #include "pieces/templates.h"
 
@@ -42,11 +43,6 @@ std::unique_ptr<CutAhead> TJigsaw::CollectCutAhead() {
 void TJigsaw::BuildPuzzle() {
   // Whatever was cut ahead serves this building only, and is let go when it ends.
   const std::unique_ptr<CutAhead> ahead = CollectCutAhead();
-  cutAhead_ = ahead.get();
-  struct Withdraw {
-    CutAhead*& offered;
-    ~Withdraw() { offered = nullptr; }
-  } const withdraw{cutAhead_};
 
   std::vector<uint8_t> jpeg;
   JpegInfo size;
@@ -80,7 +76,8 @@ void TJigsaw::BuildPuzzle() {
   // generator is seeded again before cutting.
   SetRandSeed(PuzzleRecord.Seed);
   RandomiseRotation(AllPieces(), true);
-  Regenerate();
+  SetRandSeed(PuzzleRecord.Seed);
+  CutWholePuzzle(AllPieces(), StatusProgress.Report(), ahead.get());
   MarkStartStep("cut");
   Picture = decodedAhead ? std::move(ahead->Picture) : decoding.get();
   MarkStartStep("decoded");
@@ -124,17 +121,11 @@ void TJigsaw::SetTabCode(TFormPiece& piece, int pattern) {
 }
 
 void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressReport& progress) {
-  const int32_t columns = PuzzleRecord.Columns, rows = PuzzleRecord.Rows;
-  const int32_t width4 = kSupersampling * PuzzleRecord.ScaledWidth;
-  const ProgressReport silent;
-  const ProgressSteps steps(regenerate ? progress : silent, static_cast<int>(list.size()), kGeneratingCaption);
-  int32_t latticeSeed = 0;
   if (regenerate) {
-    Thickness = WoodThickness(width4, columns);
-    PuzzleRecord.CellWidth = PuzzleRecord.CellHeight = 0;
-    latticeSeed = RandSeed();
-    MakeLattice();
-  } else if (!FLattice) {
+    CutWholePuzzle(list, progress, nullptr);
+    return;
+  }
+  if (!FLattice) {
     // No cutting yet to take the shapes from: make the puzzle's lattice without
     // disturbing the random numbers of whatever is going on.
     const int32_t seed = RandSeed();
@@ -142,40 +133,56 @@ void TJigsaw::CutPieces(const TPieceList& list, bool regenerate, const ProgressR
     MakeLattice();
     SetRandSeed(seed);
   }
+  const int32_t bevelWidth =
+      BevelWidth(Config().OutlineStyle, kSupersampling * PuzzleRecord.ScaledWidth, PuzzleRecord.Columns);
+  const ProgressReport silent;
+  const ProgressSteps steps(silent, static_cast<int>(list.size()), kGeneratingCaption);
+  std::vector<CutPiece> cut = CutOutlinesOf(list, RotationsOf(list), bevelWidth, steps);
+  for (size_t k = 0; k < list.size(); ++k) {
+    list[k]->ShadeSprite.swap(cut[k].Shade);
+    list[k]->EdgeSprite.swap(cut[k].Edge);
+  }
+}
 
+std::vector<uint8_t> TJigsaw::RotationsOf(const TPieceList& list) {
   std::vector<uint8_t> rotations(list.size());
   for (size_t k = 0; k < list.size(); ++k) rotations[k] = list[k]->Rotation;
-  const int32_t bevelWidth = BevelWidth(Config().OutlineStyle, width4, columns);
-  CutAhead* const ahead = regenerate && cutAhead_ != nullptr &&
-                                  cutAhead_->CutFrom({LatticeSettings::FromPuzzleRecord(PuzzleRecord), latticeSeed,
-                                                      Templates, rotations, bevelWidth, Thickness})
-                              ? cutAhead_
-                              : nullptr;
-  std::vector<CutPiece> cut;
-  if (ahead != nullptr) {
-    for (size_t k = 0; k < list.size(); ++k) SetTabCode(*list[k], ahead->Patterns[k]);
-    cut = std::move(ahead->Pieces);
+  return rotations;
+}
+
+// The lattice comes from the generator as it stands, as the request's seed says.
+void TJigsaw::CutWholePuzzle(const TPieceList& list, const ProgressReport& progress, CutAhead* ahead) {
+  const int32_t columns = PuzzleRecord.Columns;
+  const int32_t width4 = kSupersampling * PuzzleRecord.ScaledWidth;
+  const ProgressSteps steps(progress, static_cast<int>(list.size()), kGeneratingCaption);
+  Thickness = WoodThickness(width4, columns);
+  PuzzleRecord.CellWidth = PuzzleRecord.CellHeight = 0;
+  const CutRequest request{LatticeSettings::FromPuzzleRecord(PuzzleRecord), RandSeed(), &Templates,
+                           RotationsOf(list), BevelWidth(Config().OutlineStyle, width4, columns), Thickness};
+  MakeLattice();
+  CutResult cut;
+  if (ahead != nullptr && ahead->CutFrom(request)) {
+    cut = std::move(ahead->Cut);
     ahead->PiecesTaken = true;
-    steps.Step(static_cast<int>(cut.size()));
+    steps.Step(static_cast<int>(cut.Pieces.size()));
   } else {
-    cut = CutOutlinesOf(list, rotations, bevelWidth, steps);
+    cut = CutPuzzle(request, *FLattice, ImagingThreadCount(), [&](size_t done) { steps.Step(static_cast<int>(done)); });
   }
+  if (cut.Failure == CutFailure::OutlinesTooLarge) throw UserError(kDamagedGiftMessage);
+  if (cut.Failure == CutFailure::AtlasTooLarge) throw std::length_error("piece atlas too large");
   for (size_t k = 0; k < list.size(); ++k) {
     TFormPiece& piece = *list[k];
-    piece.ShadeSprite.swap(cut[k].Shade);
-    piece.EdgeSprite.swap(cut[k].Edge);
-    if (regenerate) piece.SetHome(cut[k].X, cut[k].Y, cut[k].Mask.Width, cut[k].Mask.Height);
+    SetTabCode(piece, cut.Patterns[k]);
+    piece.ShadeSprite.swap(cut.Pieces[k].Shade);
+    piece.EdgeSprite.swap(cut.Pieces[k].Edge);
+    piece.SetHome(cut.Pieces[k].X, cut.Pieces[k].Y, cut.Pieces[k].Mask.Width, cut.Pieces[k].Mask.Height);
   }
-  if (!regenerate) return;
-
-  const AtlasLayout layout = ahead != nullptr ? ahead->Layout : LayoutAtlasOf(cut, columns, rows);
-  if (layout.AtlasWidth > UINT16_MAX || layout.AtlasHeight > UINT16_MAX)
-    throw std::length_error("piece atlas too large");
+  const AtlasLayout& layout = cut.Layout;
   PuzzleRecord.CellWidth = static_cast<uint16_t>(layout.CellWidth);
   PuzzleRecord.CellHeight = static_cast<uint16_t>(layout.CellHeight);
   PuzzleRecord.AtlasWidth = static_cast<uint16_t>(layout.AtlasWidth);
   PuzzleRecord.AtlasHeight = static_cast<uint16_t>(layout.AtlasHeight);
-  MaskBuffer = ahead != nullptr ? std::move(ahead->MaskBuffer) : AssembleMasks(layout, columns, Thickness, cut);
+  MaskBuffer = std::move(cut.MaskBuffer);
   PuzzleRecord.ImageBufferSize = static_cast<int32_t>(MaskBuffer.size());
   PlaceAtlasCells(list);
 }

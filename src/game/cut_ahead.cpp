@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
-#include <optional>
 
 #include "common/jpeg_decode.h"
 #include "common/random.h"
@@ -23,57 +22,34 @@ bool CutAhead::HoldsPicture(int32_t offset, int32_t size) const {
   return offset == PictureOffset && size == PictureSize && !Picture.Empty();
 }
 
-bool CutAhead::CutFrom(const CutSource& source) const {
-  return source.Settings == Settings && source.Seed == Seed && source.BevelWidth == BevelWidth &&
-         source.Thickness == Thickness && Pieces.size() == Rotations.size() &&
-         std::ranges::equal(source.Rotations, Rotations) && source.Templates.SameAs(Templates);
-}
-
 namespace {
 
 // Cuts the pieces of a new game of the gift (turned as its seed turns them) into
-// `ahead`, which holds the picture's size. False when the outlines are larger than
-// the grid allows or the atlas would be: building the puzzle reports those.
+// `ahead`, which holds the picture's size. False when the cut fails: building the
+// puzzle reports why.
 bool CutNewGame(const GiftHeader& header, int32_t width, int32_t height, int threads, CutAhead& ahead) {
   TPuzzleRecord record;
   CopyGiftSettings(header, record);
   const auto count = static_cast<size_t>(FitGrid(record, record.RequestedCount, width, height));
+  CutRequest& request = ahead.Request;
   // A new game turns its loose pieces with the puzzle's seed, then cuts them from
   // the same seed.
   SetRandSeed(record.Seed);
-  ahead.Rotations.assign(count, 0);
+  request.Rotations.assign(count, 0);
   if (header.RotationOn != 0)
-    for (uint8_t& turns : ahead.Rotations) turns = static_cast<uint8_t>(Random(4));
-  ahead.Seed = record.Seed;
-  SetRandSeed(ahead.Seed);
-  ahead.Settings = LatticeSettings::FromPuzzleRecord(record);
-  TLattice lattice(ahead.Settings, ahead.Templates);
+    for (uint8_t& turns : request.Rotations) turns = static_cast<uint8_t>(Random(4));
+  request.Seed = record.Seed;
+  SetRandSeed(request.Seed);
+  request.Settings = LatticeSettings::FromPuzzleRecord(record);
+  request.Templates = &ahead.Templates;
+  TLattice lattice(request.Settings, ahead.Templates);
   lattice.Generate();
-
-  // Each worker draws the outlines from a lattice of its own.
-  const int32_t width4 = kSupersampling * record.ScaledWidth, height4 = kSupersampling * record.ScaledHeight;
-  ahead.BevelWidth = BevelWidth(static_cast<uint32_t>(header.OutlineIndex), width4, record.Columns);
-  ahead.Thickness = WoodThickness(width4, record.Columns);
-  ahead.Patterns.resize(count);
-  std::vector<std::optional<TLattice>> lattices(static_cast<size_t>(std::max(threads, 1)));
-  std::vector<int32_t> extents(lattices.size(), 0);
-  ahead.Pieces = CutOutlines(
-      [&](int worker, size_t k, PieceSides& sides) {
-        auto& own = lattices[static_cast<size_t>(worker)];
-        if (!own) own.emplace(lattice);
-        ahead.Patterns[k] = static_cast<uint8_t>(own->BuildPieceSides(static_cast<int>(k), sides));
-        int32_t& extent = extents[static_cast<size_t>(worker)];
-        extent = std::max(extent, PieceExtent(sides));
-      },
-      ahead.Rotations, ahead.BevelWidth, threads);
-  if (*std::max_element(extents.begin(), extents.end()) >
-      LargestPieceExtent(width4, height4, record.Columns, record.Rows))
-    return false;
-
-  ahead.Layout = LayoutAtlasOf(ahead.Pieces, record.Columns, record.Rows);
-  if (ahead.Layout.AtlasWidth > UINT16_MAX || ahead.Layout.AtlasHeight > UINT16_MAX) return false;
-  ahead.MaskBuffer = AssembleMasks(ahead.Layout, record.Columns, ahead.Thickness, ahead.Pieces);
-  BitsToBitmap(ahead.Layout.AtlasWidth, ahead.Layout.AtlasHeight, ahead.MaskAtlas, ahead.MaskBuffer);
+  const int32_t width4 = kSupersampling * record.ScaledWidth;
+  request.BevelWidth = BevelWidth(static_cast<uint32_t>(header.OutlineIndex), width4, record.Columns);
+  request.Thickness = WoodThickness(width4, record.Columns);
+  ahead.Cut = CutPuzzle(request, lattice, threads);
+  if (ahead.Cut.Failure != CutFailure::None) return false;
+  BitsToBitmap(ahead.Cut.Layout.AtlasWidth, ahead.Cut.Layout.AtlasHeight, ahead.MaskAtlas, ahead.Cut.MaskBuffer);
   return true;
 }
 
@@ -98,9 +74,9 @@ std::unique_ptr<CutAhead> CutGiftAhead(const std::string& path, int threads) {
     const bool cut = CutNewGame(header, size.Width, size.Height, threads, *ahead);
     decoding.get();
     if (!cut) return nullptr;
-    std::vector<PieceBox> homes(ahead->Pieces.size());
+    std::vector<PieceBox> homes(ahead->Cut.Pieces.size());
     for (size_t k = 0; k < homes.size(); ++k) {
-      const CutPiece& piece = ahead->Pieces[k];
+      const CutPiece& piece = ahead->Cut.Pieces[k];
       homes[k] = {piece.X, piece.Y, piece.Mask.Width, piece.Mask.Height};
     }
     ahead->ColourRanks = ColourRanks(ahead->Picture, homes, threads);

@@ -9,55 +9,39 @@
 #include <cstdint>
 #include <future>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "pieces/cutting.h"
-#include "pieces/lattice.h"
+#include "pieces/puzzle_cut.h"
 #include "pieces/templates.h"
 #include "raster/bitmap.h"
 
 namespace quill {
 
-// What a cutting is made from.
-struct CutSource {
-  LatticeSettings Settings;
-  int32_t Seed = 0;  // the generator's seed as the lattice is generated
-  const TTemplates& Templates;
-  std::span<const uint8_t> Rotations;  // quarter turns by piece index
-  int32_t BevelWidth = 0;
-  int32_t Thickness = 0;  // rows of wood below the mask atlas
-};
-
+// The gift cut ahead: the picture and the puzzle's cut. Not to be copied: the
+// request refers to the templates held here.
 struct CutAhead {
+  CutAhead() = default;
+  CutAhead(const CutAhead&) = delete;
+  CutAhead& operator=(const CutAhead&) = delete;
+
   // The picture block the pixels were decoded from.
   int32_t PictureOffset = 0;
   int32_t PictureSize = 0;
   Bitmap Picture;
 
-  // What the pieces were cut from.
-  LatticeSettings Settings;
-  int32_t Seed = 0;
   TTemplates Templates;
-  std::vector<uint8_t> Rotations;
-  int32_t BevelWidth = 0;
-  int32_t Thickness = 0;
-  // By piece index: each piece's tab pattern (as TLattice::BuildPieceSides gives
-  // it) and the piece as cut, whose mask is already packed into MaskBuffer.
-  std::vector<uint8_t> Patterns;
-  std::vector<CutPiece> Pieces;
-  AtlasLayout Layout;
-  std::vector<uint8_t> MaskBuffer;
-  Bitmap MaskAtlas;  // made from MaskBuffer
+  CutRequest Request;  // what the pieces were cut from
+  CutResult Cut;
+  Bitmap MaskAtlas;  // made from Cut.MaskBuffer
   // Every piece's rank by colour in the picture (ColourRanks of their solved places).
   std::vector<int32_t> ColourRanks;
   // Set by the puzzle that took the pieces.
   bool PiecesTaken = false;
 
   bool HoldsPicture(int32_t offset, int32_t size) const;
-  // Whether the pieces were cut from this source.
-  bool CutFrom(const CutSource& source) const;
+  // Whether the pieces were cut from this request.
+  bool CutFrom(const CutRequest& request) const { return SameCut(Request, request); }
 };
 
 // Reads and cuts the gift in the program file at `path` as a new game starts it:

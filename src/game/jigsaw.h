@@ -7,6 +7,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,7 @@ class TJigsaw : public TMove {
   std::string SavedGameFile() const;
   // Turned pieces get bevel and edge sprites for their new rotation.
   void RebuildShading(const TPieceList& list) override { CutPieces(list, false); }
+  void PiecesJoined() override { Config().PlaySound(SoundEffect::Join); }
 
   // Cuts every piece again from outlines of the puzzle's seed (the generator is
   // seeded here), with the hourglass and "Generating: " in the status bar.
@@ -271,6 +273,28 @@ class TJigsaw : public TMove {
  public:
   // ---- End of arrangement and piece commands ----
 
+  // ---- Animations (animation.cpp) ----
+  // Glides, flashes and the auto-solve are states that the host's timer advances:
+  // while one runs the game asks the host for ticks (Host::WantAnimationTicks) and
+  // the host calls AnimationTick every few milliseconds; between ticks the window
+  // is the user's. One rule holds for the user's input meanwhile:
+  // - a command calls CompleteAnimation first: a glide jumps to its end and is put
+  //   down, a flash leaves the board as it was; an auto-solve goes on with its next
+  //   pass unless the command stops it (the commands that change the position or
+  //   the cheats do);
+  // - a press on the board ends a glide that may be ended (the auto-solve's) where
+  //   it is, and completes any other animation as a command does; pointer moves,
+  //   releases and the wheel are left alone while a glide or flash runs.
+  bool Animating() const { return FFlash.has_value() || Gliding() || FLanding.has_value() || FSolve.has_value(); }
+  // A glide or a flash is under way (the auto-solve may be between its moves).
+  bool MovingOrFlashing() const { return FFlash.has_value() || Gliding() || FLanding.has_value(); }
+  bool Flashing() const { return FFlash.has_value(); }
+  // Advances every running animation to the host's clock.
+  void AnimationTick();
+  void CompleteAnimation();
+  // A press on the board while a glide or flash runs (see above).
+  void PressDuringAnimation();
+
   // ---- Solving aids (solving_aids.cpp) ----
   // Every aid counts as a cheat in the puzzle record, and does nothing while cheating
   // is off ("Allow &Cheating" unticked). The board clicks and the pop-up
@@ -295,15 +319,17 @@ class TJigsaw : public TMove {
   // AllRightWayUp without the cheating check: switching rotation off turns the
   // pieces upright also while cheating is off.
   void TurnAllRightWayUp();
-  // Solves the puzzle piece by piece, letting the window's events run between steps,
+  // Solves the puzzle piece by piece, one pass at a time on the animation ticks,
   // until it is complete or StopAutoSolve is called. `speed` is read before every
   // piece (1 slow .. 10 fastest); `showPercent` hears the share of joined pieces
   // when it changes. Does nothing while an auto-solve runs already.
   void AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent = {});
-  // The running auto-solve ends after the piece it is moving. Commands that change
-  // the position or the cheats (undo, arranging, the rotation switch, the aids) call
-  // it first, since the solve lets the window's events run between its moves.
-  void StopAutoSolve() { FAutoSolving = false; }
+  // Ends the running auto-solve after the piece it is moving, which is put down
+  // at its place at once. Commands that change the position or the cheats (undo,
+  // arranging, the rotation switch, the aids) call it first.
+  void StopAutoSolve();
+  // Told whenever an auto-solve ends, whatever ended it.
+  std::function<void()> OnAutoSolveEnded;
   // Before the piece pop-up opens: FNeighbour towards FMouse and the cheat items'
   // enabled states.
   void PreparePiecePopup();
@@ -316,31 +342,75 @@ class TJigsaw : public TMove {
   TFormPiece* NeighbourInOtherGroup(TFormPiece& piece);
   // Opens the tray holding the piece when it is minimised.
   void OpenTrayOf(const TFormPiece& piece);
-  // Lifts the piece alone for a moment and puts it back.
-  void FlashPiece(TFormPiece& piece);
-  // Shows the picture's part at place for a moment.
-  void FlashPlace(const TFormPiece& piece, const Rect& place);
   // Flashes the two pieces in turn, 8 times.
   void FlashPair(TFormPiece& first, TFormPiece& second);
-  // Busy-waits on the host's clock without letting events run.
-  void WaitMilliseconds(int32_t ms);
   // The piece whose solved place on the ghost lies under FMouse.
   TFormPiece* PieceAtGhostPoint() const;
   // Board place of a piece's solved position when the picture lies at origin.
   static Point HomePlace(const TFormPiece& piece, Point origin);
-  // Lifts the piece's group, glides it so that the piece ends at `target` and puts
-  // it down into tray.
+  // Lifts the piece's group and starts gliding it so that the piece ends at
+  // `target`; the glide puts it down into tray when it ends.
   void GlideGroupTo(TFormPiece& piece, Point target, int32_t step, bool abortable, TBox& tray, bool connect);
   // Turns the piece's group by quarter turns without joining.
   void TurnGroup(TFormPiece& piece, int quarterTurns);
-  // One pass of the auto-solve; `first` also places the anchor on its home place.
-  void AutoSolveStep(int32_t speed, bool first);
+  // The auto-solve's steps: the start of a pass chooses the anchor (the first pass
+  // also glides it to its home place); the neighbour's move glides one neighbour to
+  // fit it; the end of a pass closes emptied trays.
+  void StartSolvePass();
+  void MoveSolveNeighbour();
+  void EndSolvePass();
+  void EndAutoSolve();
   // False while cheating is off: then every aid does nothing. Otherwise a running
   // auto-solve is stopped, so the aid is not undone by the solve's next moves.
   bool MayCheat();
   void CountCheat();
   // Every piece is joined, or there is only one: nothing is left to solve.
   bool PuzzleWhole() const;
+
+  // ---- Animation states (animation.cpp) ----
+  // One frame of a flash: a piece raised, or with `Place` the picture's part shown
+  // at that place; each is shown for a moment, then the board as it was as long.
+  struct FlashFrame {
+    TFormPiece* Piece = nullptr;
+    std::optional<Rect> Place;
+  };
+  struct FlashRun {
+    std::vector<FlashFrame> Frames;
+    std::optional<Rect> RepaintAfter;  // drawn again when the flash is over
+    size_t Next = 0;                   // the frame shown or to show
+    bool Shown = false;
+    Rect Raised;                       // where the raised piece was shown
+    int64_t Due = 0;                   // when the next change comes
+    bool SavedShadows = false;         // the option, forced on meanwhile
+  };
+  // Where a glide's selection is put down when the glide ends.
+  struct GlideLanding {
+    TBox* Tray = nullptr;
+    bool Connect = false;
+  };
+  enum class SolveStage : uint8_t { PassStart, Neighbour, PassEnd };
+  struct SolveRun {
+    std::function<int32_t()> Speed;
+    std::function<void(int32_t)> ShowPercent;
+    SolveStage Stage = SolveStage::PassStart;
+    bool First = true;
+    int32_t ShownPercent = -1;
+    int32_t PassSpeed = 0;
+    TFormPiece* Anchor = nullptr;
+  };
+  // Shows the first frame now and the rest on the ticks, with shadows forced on.
+  void StartFlash(std::vector<FlashFrame> frames, std::optional<Rect> repaintAfter = {});
+  void ShowFlashFrame(bool shown);
+  void AdvanceFlash(int64_t now);
+  void FinishFlash();
+  // Puts a glide's selection down once the glide is over.
+  void LandGlide();
+  // Asks the host for ticks while anything runs, and for none afterwards.
+  void UpdateAnimationTicks();
+  std::optional<FlashRun> FFlash;
+  int FMenusOpen = 0;  // pop-up menus of the board open now
+  std::optional<GlideLanding> FLanding;
+  std::optional<SolveRun> FSolve;
 
  public:
   // ---- End of solving aids ----
@@ -417,6 +487,8 @@ class TJigsaw : public TMove {
   void RightPress();
   void PlainPress(int32_t x, int32_t y);
   void ShowTrayMenu();
+  // Shows a pop-up menu of the main form at FMouse.
+  void ShowBoardMenu(const char* menu);
   void ReleaseBand();
   void FinishResize();
   Canvas FBoardCanvas{BoardBitmap};  // the rubber band draws here
@@ -448,10 +520,13 @@ class TJigsaw : public TMove {
   // for an outline larger than a damaged template could make it.
   std::vector<CutPiece> CutOutlinesOf(const TPieceList& list, std::span<const uint8_t> rotations, int32_t bevelWidth,
                                       const ProgressSteps& steps);
+  // Cuts every piece anew through CutPuzzle, the lattice from the generator as it
+  // stands; takes `ahead`'s cut instead when it was cut from the same request.
+  void CutWholePuzzle(const TPieceList& list, const ProgressReport& progress, CutAhead* ahead);
+  static std::vector<uint8_t> RotationsOf(const TPieceList& list);
   // The cutting ahead, until BuildPuzzle collects it; nothing on a failure.
   std::unique_ptr<CutAhead> CollectCutAhead();
   std::future<std::unique_ptr<CutAhead>> cuttingAhead_;
-  CutAhead* cutAhead_ = nullptr;  // offered to CutPieces while BuildPuzzle runs
 
   Host& host_;
   GameState FState = GameState::Idle;

@@ -190,7 +190,7 @@ void TJigsaw::Paint() {
 
 void TJigsaw::SetSound(bool on) {
   Config().Sound = on;
-  if (on) Config().PlaySound(1);
+  if (on) Config().PlaySound(SoundEffect::Join);
 }
 
 void TJigsaw::SetShadows(bool on) { Config().Shadows = on; }
@@ -247,7 +247,7 @@ void TJigsaw::Tick() {
     TheHost().SetCursor(CursorShape::SizeAll);
   }
   if (outcome.CompletedNow) {
-    Config().PlaySoundAtOnce(2);
+    Config().PlaySoundAtOnce(SoundEffect::Completed);
     TheHost().ShowCongratulations(CongratsText(PuzzleRecord));
     if (outcome.ShowZoom) TheHost().ShowZoomedPicture(Unscaled());
   }

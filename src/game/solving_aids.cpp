@@ -7,29 +7,14 @@
 #include "common/random.h"
 #include "common/records.h"
 #include "game/jigsaw.h"
-#include "raster/blit.h"
 
 namespace quill {
 namespace {
 
-// A flash shows a piece or a place for this long, then the board as it was as long.
-constexpr int32_t kFlashMilliseconds = 50;
+// A hint or a solution flashes this many times.
 constexpr int kFlashRepeats = 8;
 // The fetch and solve commands glide at this speed, not abortable.
 constexpr int32_t kCheatGlideStep = 6;
-
-// While pieces flash, they are raised with their shadow whatever the option says.
-class ShadowsForced {
- public:
-  explicit ShadowsForced(TJigConfig& config) : config_(config), saved_(config.Shadows) { config.Shadows = true; }
-  ~ShadowsForced() { config_.Shadows = saved_; }
-  ShadowsForced(const ShadowsForced&) = delete;
-  ShadowsForced& operator=(const ShadowsForced&) = delete;
-
- private:
-  TJigConfig& config_;
-  bool saved_;
-};
 
 // Quarter turns that bring a rotation of `from` to one of `to`.
 int TurnsBetween(int from, int to) { return (to - from + 4) % 4; }
@@ -53,13 +38,6 @@ bool TJigsaw::PuzzleWhole() const {
 
 void TJigsaw::CountCheat() {
   if (PuzzleRecord.CheatCount < std::numeric_limits<uint16_t>::max()) ++PuzzleRecord.CheatCount;
-}
-
-void TJigsaw::WaitMilliseconds(int32_t ms) {
-  Host& host = TheHost();
-  const int64_t deadline = host.Milliseconds() + ms;
-  while (host.Milliseconds() < deadline) {
-  }
 }
 
 Point TJigsaw::HomePlace(const TFormPiece& piece, Point origin) {
@@ -101,33 +79,13 @@ void TJigsaw::OpenTrayOf(const TFormPiece& piece) {
   if (!tray.IsOpen()) tray.ToggleOpen();
 }
 
-void TJigsaw::FlashPiece(TFormPiece& piece) {
-  LiftPiece(piece);
-  const Rect raised = FDragRect;
-  UpdateWindow(raised);
-  WaitMilliseconds(kFlashMilliseconds);
-  CancelLift();
-  UpdateWindow(raised);
-  WaitMilliseconds(kFlashMilliseconds);
-}
-
-// The board is composed again afterwards rather than only its backdrop, so pieces
-// lying on the place never vanish for a moment.
-void TJigsaw::FlashPlace(const TFormPiece& piece, const Rect& place) {
-  BitBlt(BoardBitmap, place.Left, place.Top, place.Width(), place.Height(), Picture, piece.HomeX, piece.HomeY);
-  UpdateWindow(place);
-  WaitMilliseconds(kFlashMilliseconds);
-  RepaintBoard(place);
-  UpdateWindow(place);
-  WaitMilliseconds(kFlashMilliseconds);
-}
-
 void TJigsaw::FlashPair(TFormPiece& first, TFormPiece& second) {
-  const ShadowsForced shadows(Config());
+  std::vector<FlashFrame> frames;
   for (int i = 0; i < kFlashRepeats; ++i) {
-    FlashPiece(first);
-    FlashPiece(second);
+    frames.push_back({&first, {}});
+    frames.push_back({&second, {}});
   }
+  StartFlash(std::move(frames));
 }
 
 // ---- Moving groups ----
@@ -136,21 +94,11 @@ void TJigsaw::TurnGroup(TFormPiece& piece, int quarterTurns) {
   if (quarterTurns % 4 != 0) TurnSelection(&piece, quarterTurns, false);
 }
 
-// The selection's origin travels by as much as the piece must.
-void TJigsaw::GlideGroupTo(TFormPiece& piece, Point target, int32_t step, bool abortable, TBox& tray, bool connect) {
-  PickGroup(&piece);
-  const Point from = SelectionOrigin();
-  const Point to{from.X + target.X - piece.X, from.Y + target.Y - piece.Y};
-  UpdateWindow(BoardBitmap.Bounds());
-  Glide(from.X, from.Y, abortable, step, to.X, to.Y);
-  DropSelection(&tray, connect);
-  FDragState = kDragIdle;
-}
-
 // ---- The aids ----
 
+// A hint asked for again while one flashes is let be.
 void TJigsaw::Hint() {
-  if (!MayCheat()) return;
+  if (Flashing() || !MayCheat()) return;
   if (FDragState != kDragIdle || PuzzleWhole()) return;
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
@@ -173,14 +121,12 @@ void TJigsaw::FlashSolution() {
   const Rect ghost = FMural.GhostRect();
   const Point home = HomePlace(*piece, {ghost.Left, ghost.Top});
   const Rect place{home.X, home.Y, home.X + piece->Width, home.Y + piece->Height};
-  {
-    const ShadowsForced shadows(Config());
-    for (int i = 0; i < kFlashRepeats; ++i) {
-      FlashPiece(*piece);
-      FlashPlace(*piece, place);
-    }
+  std::vector<FlashFrame> frames;
+  for (int i = 0; i < kFlashRepeats; ++i) {
+    frames.push_back({piece, {}});
+    frames.push_back({piece, place});
   }
-  RepaintRect(place);
+  StartFlash(std::move(frames), place);
 }
 
 void TJigsaw::SolveOnePiece() {
@@ -263,6 +209,7 @@ void TJigsaw::PreparePiecePopup() {
 
 // ---- Auto-solve ----
 
+// The first pass starts at the next tick, after the window's pending events.
 void TJigsaw::AutoSolve(const std::function<int32_t()>& speed, const std::function<void(int32_t)>& showPercent) {
   if (FAutoSolving || !IsPlaying() || !MayCheat()) return;
   RecordUndoPoint(kUndoAutoSolve);
@@ -270,54 +217,85 @@ void TJigsaw::AutoSolve(const std::function<int32_t()>& speed, const std::functi
   PuzzleRecord.AutoSolved = true;
   FAutoSolving = true;
   CancelLift();
-  int32_t shownPercent = -1;
-  for (bool first = true; FAutoSolving && IsPlaying() && !PuzzleWhole(); first = false) {
-    const int32_t percent = PuzzleRecord.JoinedCount * 100 / std::max<int32_t>(1, PuzzleRecord.PieceCount);
-    if (percent != shownPercent && showPercent) showPercent(percent);
-    shownPercent = percent;
-    AutoSolveStep(speed ? speed() : kCheatGlideStep, first);
-  }
-  FAutoSolving = false;
+  FSolve = SolveRun{.Speed = speed, .ShowPercent = showPercent};
+  UpdateAnimationTicks();
 }
 
-// The anchor is a rim piece of the largest board group (piece 0 on an empty board);
-// one neighbour of it in another group glides to fit it and joins.
-void TJigsaw::AutoSolveStep(int32_t speed, bool first) {
-  Host& host = TheHost();
+void TJigsaw::StopAutoSolve() {
+  CompleteAnimation();
+  if (FSolve) EndAutoSolve();
+}
+
+void TJigsaw::EndAutoSolve() {
+  FSolve.reset();
+  FAutoSolving = false;
+  UpdateAnimationTicks();
+  if (OnAutoSolveEnded) OnAutoSolveEnded();
+}
+
+// The anchor is a rim piece of the largest board group (piece 0 on an empty board).
+// The first pass glides it to its home place and moves its neighbour at the next
+// tick; every other pass moves the neighbour at once.
+void TJigsaw::StartSolvePass() {
+  SolveRun& solve = *FSolve;
+  if (!FAutoSolving || !IsPlaying() || PuzzleWhole()) {
+    EndAutoSolve();
+    return;
+  }
+  const int32_t percent = PuzzleRecord.JoinedCount * 100 / std::max<int32_t>(1, PuzzleRecord.PieceCount);
+  if (percent != solve.ShownPercent && solve.ShowPercent) solve.ShowPercent(percent);
+  solve.ShownPercent = percent;
+  solve.PassSpeed = solve.Speed ? solve.Speed() : kCheatGlideStep;
   TFormPiece* anchor = RandomRimPiece();
   if (anchor == nullptr) anchor = &Piece(0);
-  if (first) {
-    host.ProcessEvents();
-    if (!FAutoSolving || !IsPlaying()) return;
-    TurnGroup(*anchor, TurnsBetween(anchor->Rotation, 0));
-    Point origin;
-    if (Config().Ghost) {
-      const Rect ghost = FMural.GhostRect();
-      origin = {ghost.Left, ghost.Top};
-    } else {
-      // Where the picture's top-left would lie if it were centred on the board.
-      origin = {(BoardBitmap.Width() - PuzzleRecord.ScaledWidth) / 2,
-                (BoardBitmap.Height() - PuzzleRecord.ScaledHeight) / 2};
-    }
-    const Point home = HomePlace(*anchor, origin);
-    Rect place{home.X, home.Y, home.X + PuzzleRecord.CellWidth, home.Y + PuzzleRecord.CellHeight};
-    KeepInArea(place, BoardTray().InnerRect());
-    if (anchor->X != place.Left || anchor->Y != place.Top || anchor->Tray != 0)
-      GlideGroupTo(*anchor, {place.Left, place.Top}, speed, true, BoardTray(), false);
-    host.ProcessEvents();
-    if (!FAutoSolving || !IsPlaying()) return;
+  solve.Anchor = anchor;
+  if (!solve.First) {
+    MoveSolveNeighbour();
+    return;
   }
-  // Holding the left button down pauses the solve.
-  if (!host.LeftButtonHeld()) {
-    if (TFormPiece* neighbour = NeighbourInOtherGroup(*anchor)) {
-      TurnGroup(*neighbour, TurnsBetween(neighbour->Rotation, anchor->Rotation));
-      GlideGroupTo(*neighbour, FitPosition(*neighbour, *anchor), speed, true, BoardTray(), true);
+  solve.First = false;
+  solve.Stage = SolveStage::Neighbour;
+  TurnGroup(*anchor, TurnsBetween(anchor->Rotation, 0));
+  Point origin;
+  if (Config().Ghost) {
+    const Rect ghost = FMural.GhostRect();
+    origin = {ghost.Left, ghost.Top};
+  } else {
+    // Where the picture's top-left would lie if it were centred on the board.
+    origin = {(BoardBitmap.Width() - PuzzleRecord.ScaledWidth) / 2,
+              (BoardBitmap.Height() - PuzzleRecord.ScaledHeight) / 2};
+  }
+  const Point home = HomePlace(*anchor, origin);
+  Rect place{home.X, home.Y, home.X + PuzzleRecord.CellWidth, home.Y + PuzzleRecord.CellHeight};
+  KeepInArea(place, BoardTray().InnerRect());
+  if (anchor->X != place.Left || anchor->Y != place.Top || anchor->Tray != 0)
+    GlideGroupTo(*anchor, {place.Left, place.Top}, solve.PassSpeed, true, BoardTray(), false);
+}
+
+// Holding the left button down pauses the solve: the pass moves nothing.
+void TJigsaw::MoveSolveNeighbour() {
+  SolveRun& solve = *FSolve;
+  if (!FAutoSolving || !IsPlaying()) {
+    EndAutoSolve();
+    return;
+  }
+  solve.Stage = SolveStage::PassEnd;
+  TFormPiece& anchor = *solve.Anchor;
+  if (!TheHost().LeftButtonHeld()) {
+    if (TFormPiece* neighbour = NeighbourInOtherGroup(anchor)) {
+      TurnGroup(*neighbour, TurnsBetween(neighbour->Rotation, anchor.Rotation));
+      GlideGroupTo(*neighbour, FitPosition(*neighbour, anchor), solve.PassSpeed, true, BoardTray(), true);
+      return;
     }
   }
-  // The window's events come last: a command among them may stop the solve and
-  // change the board, which the pass then leaves alone.
+  EndSolvePass();
+}
+
+// The next pass starts at the next tick: a command among the window's events may
+// stop the solve and change the board first.
+void TJigsaw::EndSolvePass() {
   HideEmptyTrays();
-  host.ProcessEvents();
+  FSolve->Stage = SolveStage::PassStart;
 }
 
 }  // namespace quill

@@ -140,7 +140,7 @@ TFormPiece* TPieces::NeighbourTowards(const TFormPiece& piece, Point point) cons
 
 TNeighbourSnaps TPieces::NeighbourSnapRects(int32_t index) {
   TFormPiece& piece = Piece(index);
-  const int32_t divisor = std::max<int32_t>(1, JigConfig->SnapDivisor);
+  const int32_t divisor = std::max<int32_t>(1, Config().SnapDivisor);
   const int32_t s = CellHeight() / divisor;
   TNeighbourSnaps snaps{};
   piece.Surrounded = true;
@@ -251,8 +251,8 @@ void TPieces::JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty) {
     dirty = Union(dirty, other.BoardRect());
   }
 
-  if (JigConfig->IsWoodStyle()) dirty.Bottom += Thickness;
-  JigConfig->PlaySound(1);
+  if (Config().IsWoodStyle()) dirty.Bottom += Thickness;
+  PiecesJoined();
   if (PuzzleRecord.JoinedCount >= Count()) AllJoined = true;
 }
 
@@ -397,8 +397,8 @@ bool TPieces::KeepInArea(Rect& rect, const Rect& area) const {
 bool TPieces::KeepOnBoard(Rect& rect) const {
   const int32_t hx = CellWidth() / 2;
   const int32_t hy = CellHeight() / 2;
-  const int32_t w = JigConfig->BoardWidth;
-  const int32_t h = JigConfig->BoardHeight;
+  const int32_t w = Config().BoardWidth;
+  const int32_t h = Config().BoardHeight;
   int32_t dx = 0;
   int32_t dy = 0;
   if (rect.Left < -hx) dx = -hx - rect.Left;

@@ -75,6 +75,8 @@ class TPieces {
   // Joins piece's group to other, its fitting neighbour; grows dirty by every
   // moved piece's rectangle before and after the move.
   void JoinPieces(TFormPiece& piece, TFormPiece& other, Rect& dirty);
+  // Told after every join; the game plays the join sound.
+  virtual void PiecesJoined() {}
   // Takes the piece out of its group as a single piece on top.
   void DetachPiece(TFormPiece& piece);
   void SendGroupToBack(const TFormPiece& piece);

@@ -71,15 +71,9 @@ class Host {
   virtual Rect FormRectOnBoard(const Rect& rect) { return rect; }
   // Shows the status line and the progress bar as they are now, at once.
   virtual void RepaintStatus() {}
-  // Lets the window system handle pending events (repaints, a zoom frame shown).
-  virtual void ProcessEvents() {}
-  // A glide that a click may end watches the mouse buttons from its start to its
-  // end: meanwhile the window system's events are taken in, but the user's input
-  // (buttons, keys, the wheel, shortcuts) is held back and happens after the watch,
-  // in its order, so no command runs in the middle of the glide.
-  virtual void WatchMouseButtons(bool on) { (void)on; }
-  // While watching: whether a mouse button went down or up since the watch began.
-  virtual bool MouseButtonQueued() { return false; }
+  // The game's animations (glides, flashes, the auto-solve) run: call the game's
+  // AnimationTick every few milliseconds while `on`, and not at all otherwise.
+  virtual void WantAnimationTicks(bool on) { (void)on; }
   // The modifier keys held at this moment (not as some event saw them).
   virtual bool ShiftHeld() { return false; }
   virtual bool CtrlHeld() { return false; }

@@ -84,57 +84,19 @@ TEST(QtHostTest, EachHostHasItsOwnTemporaryFolderRemovedWithIt) {
   EXPECT_TRUE(std::filesystem::is_directory(second.PrivateTempDirectory()));
 }
 
-// A widget noting the input that reaches it.
-class InputRecorder : public QWidget {
- public:
-  std::vector<std::string> seen;
-
- protected:
-  void mousePressEvent(QMouseEvent*) override { seen.push_back("press"); }
-  void mouseReleaseEvent(QMouseEvent*) override { seen.push_back("release"); }
-  void keyPressEvent(QKeyEvent*) override { seen.push_back("key"); }
-};
-
-void PostMouse(QWindow* window, QEvent::Type type) {
-  const QPointF at(10, 10);
-  QCoreApplication::postEvent(window, new QMouseEvent(type, at, window->mapToGlobal(at), Qt::LeftButton,
-                                                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                                      Qt::NoModifier));
-}
-
-// During a glide's watch a click is seen at once, but neither it nor a key reaches
-// a widget until the watch ends; then both arrive in their order. Timers run on.
-TEST(QtHostTest, WatchSeesAClickAndHoldsTheInputUntilItEnds) {
+// The game's animation ticks come from the event loop while they are wanted, and
+// the timer stops when they are not.
+TEST(QtHostTest, AnimationTicksRunOnlyWhileWanted) {
   TestApplication();
   QtHost host;
-  InputRecorder widget;
-  widget.resize(100, 100);
-  widget.show();
-  QWindow* window = widget.windowHandle();
-  ASSERT_NE(window, nullptr);
-  bool timerRan = false;
-
-  host.WatchMouseButtons(true);
-  EXPECT_FALSE(host.MouseButtonQueued());
-  QTimer::singleShot(0, &widget, [&] { timerRan = true; });
-  QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier));
-  PostMouse(window, QEvent::MouseButtonPress);
-  PostMouse(window, QEvent::MouseButtonRelease);
-  EXPECT_TRUE(host.MouseButtonQueued());
-  EXPECT_TRUE(timerRan);
-  EXPECT_TRUE(widget.seen.empty()) << "input acted on in the middle of the glide";
-
-  host.WatchMouseButtons(false);
-  ASSERT_TRUE(WaitUntil([&] { return widget.seen.size() == 3; }));
-  EXPECT_EQ(widget.seen, (std::vector<std::string>{"key", "press", "release"}));
-
-  // The next watch starts afresh; without one nothing is held or seen.
-  host.WatchMouseButtons(true);
-  EXPECT_FALSE(host.MouseButtonQueued());
-  host.WatchMouseButtons(false);
-  PostMouse(window, QEvent::MouseButtonPress);
-  EXPECT_FALSE(host.MouseButtonQueued());
-  ASSERT_TRUE(WaitUntil([&] { return widget.seen.size() == 4; }));
+  int ticks = 0;
+  host.SetAnimationTickHandler([&] { ++ticks; });
+  EXPECT_FALSE(host.AnimationTicking());
+  host.WantAnimationTicks(true);
+  host.WantAnimationTicks(true);  // asked again: still one timer
+  ASSERT_TRUE(WaitUntil([&] { return ticks >= 3; }));
+  host.WantAnimationTicks(false);
+  EXPECT_FALSE(host.AnimationTicking());
 }
 
 TEST(DisplayDepth, MessageNamesTheNumberOfColoursOfTheDesktop) {

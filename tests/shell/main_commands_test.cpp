@@ -323,5 +323,24 @@ TEST_F(MainCommandsTest, DockingTheToolBarAtASideTurnsItsRowIntoAColumn) {
   EXPECT_EQ(window->SpeedBar().height(), 41);
 }
 
+// The auto-solve runs on the host's ticks: the command returns at once with the speed
+// dialog shown and the window free; a hint during the solve stops it, and its end
+// hides the dialog and stops the ticks.
+TEST_F(MainCommandsTest, AutoSolveRunsOnTheTicksAndItsEndHidesTheDialog) {
+  auto window = Play();
+  if (!host.MainForm().Checked("AllowCheating")) Trigger(*window, "AllowCheating");
+  QWidget& dialog = window->AuxForms()->SolveDlg();
+  Trigger(*window, "Solve1");
+  EXPECT_TRUE(window->Game().FAutoSolving) << "the command returned while the solve runs";
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(host.AnimationTicking());
+  ASSERT_TRUE(WaitUntil([&] { return PuzzleRecord.JoinedCount > 0; })) << "the ticks move pieces";
+
+  Trigger(*window, "Hint1");  // a cheat stops the solve first
+  EXPECT_FALSE(window->Game().FAutoSolving);
+  EXPECT_FALSE(dialog.isVisible());
+  ASSERT_TRUE(WaitUntil([&] { return !host.AnimationTicking(); })) << "the hint's flash ends, and the ticks";
+}
+
 }  // namespace
 }  // namespace quill::testing

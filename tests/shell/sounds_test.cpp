@@ -180,17 +180,17 @@ TEST_F(SoundsTest, TheConfigurationPlaysThroughTheSoundsWhileSoundIsOn) {
   config.SetSoundOutput(sounds.ConfigOutput());
 
   config.Sound = false;
-  config.PlaySound(1);
-  config.PlaySoundAtOnce(2);
+  config.PlaySound(SoundEffect::Join);
+  config.PlaySoundAtOnce(SoundEffect::Completed);
   EXPECT_TRUE(log->Started.empty());
 
   config.Sound = true;
-  config.PlaySoundAtOnce(2);
+  config.PlaySoundAtOnce(SoundEffect::Completed);
   ASSERT_EQ(log->Started.size(), 1u);
-  config.PlaySound(1);  // the completion sound still plays
+  config.PlaySound(SoundEffect::Join);  // the completion sound still plays
   EXPECT_EQ(log->Started.size(), 1u);
   log->Playing = true;  // a join sound, say
-  config.PlaySoundAtOnce(2);
+  config.PlaySoundAtOnce(SoundEffect::Completed);
   EXPECT_EQ(log->Started.size(), 2u);
 }
 
@@ -299,7 +299,7 @@ TEST_F(MainWindowSoundsTest, TickingSoundPlaysTheJoinSoundOnceAndTheGameReachesT
   auto window = Play();
   ASSERT_TRUE(host.MainForm().Checked("Sound"));
   Trigger(*window, "Sound");  // off
-  window->Game().Config().PlaySound(4);
+  window->Game().Config().PlaySound(SoundEffect::Tray);
   EXPECT_TRUE(effects->Started.empty());
   Trigger(*window, "Sound");  // on again: the sample
   ASSERT_EQ(effects->Started.size(), 1u);
@@ -309,7 +309,7 @@ TEST_F(MainWindowSoundsTest, TickingSoundPlaysTheJoinSoundOnceAndTheGameReachesT
   host.SetQuietAnswer(ChoiceAnswer::Yes);
   Trigger(*window, "Restart1");
   effects->Playing = false;
-  window->Game().Config().PlaySound(5);
+  window->Game().Config().PlaySound(SoundEffect::TrayDeleted);
   EXPECT_EQ(effects->Started.size(), 2u);
 }
 

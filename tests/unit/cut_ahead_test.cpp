@@ -139,8 +139,8 @@ TEST_P(CutAheadTest, BuildingWithTheCutAheadGivesThePuzzleBuiltAlone) {
   // And the pieces are indeed the ones cut ahead: a mark on one of them shows.
   std::unique_ptr<CutAhead> marked = CutGiftAhead(gift, 1);
   ASSERT_NE(marked, nullptr);
-  ASSERT_EQ(marked->Pieces.size(), alone.Pieces.size());
-  marked->Pieces[0].Shade = {1, 2, 3};
+  ASSERT_EQ(marked->Cut.Pieces.size(), alone.Pieces.size());
+  marked->Cut.Pieces[0].Shade = {1, 2, 3};
   EXPECT_EQ(Build(gift, Ready(std::move(marked))).Pieces[0].Shade, (std::vector<uint8_t>{1, 2, 3}));
 }
 

@@ -423,12 +423,10 @@ TEST_F(GamePlayTest, OnePiecePuzzleIsWholeFromTheStart) {
     ASSERT_EQ(PuzzleRecord.PieceCount, 1);
     game->Hint();
     int passes = 0;
-    host.onProcessEvents = [&] {
-      if (++passes > 50) game->StopAutoSolve();
-    };
-    game->AutoSolve([] { return 10; });
-    host.onProcessEvents = {};
+    game->AutoSolve([] { return 10; }, [&passes](int32_t) { ++passes; });
+    Animate();
     EXPECT_EQ(passes, 0) << "the solve looked for neighbours of the only piece";
+    EXPECT_FALSE(game->FAutoSolving);
     EXPECT_EQ(PuzzleRecord.CheatCount, 1) << "only the auto-solve counts";
 
     game->Tick();

@@ -4,6 +4,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,26 +18,34 @@
 namespace quill::testing {
 
 // The window system of the moving layer: a clock that advances on every reading, the
-// pointer, queued buttons and their watch, and the rectangles shown.
+// pointer, the animation ticks asked for, and the rectangles shown.
 class BoardHost : public FakeHost {
  public:
   int64_t Milliseconds() override { return now += tick; }
   void InvalidateBoard(const Rect& rect, bool at_once) override { (at_once ? shownAtOnce : invalidated).push_back(rect); }
   Point PointerOnBoard() override { return pointer; }
-  void WatchMouseButtons(bool on) override { watches.push_back(on); }
-  // A button counts only while watched.
-  bool MouseButtonQueued() override { return buttonQueued && !watches.empty() && watches.back(); }
+  void WantAnimationTicks(bool on) override { ticksWanted = on; }
   void SetCursor(CursorShape shape) override { cursors.push_back(shape); }
 
   int64_t now = 0;
   int64_t tick = 1;
   Point pointer;
-  bool buttonQueued = false;
-  std::vector<bool> watches;  // WatchMouseButtons calls in order
+  bool ticksWanted = false;
   std::vector<Rect> shownAtOnce;
   std::vector<Rect> invalidated;
   std::vector<CursorShape> cursors;
 };
+
+// Ticks the game's animations until none runs, as the window's timer does; the clock
+// is the host's. `afterTick` runs after each tick. A runaway animation fails the test.
+inline void RunAnimations(TJigsaw& game, const std::function<void(int tick)>& afterTick = {}) {
+  constexpr int kMaxTicks = 100000;
+  for (int tick = 1; game.Animating(); ++tick) {
+    ASSERT_LE(tick, kMaxTicks) << "the animation never ends";
+    game.AnimationTick();
+    if (afterTick) afterTick(tick);
+  }
+}
 
 // The board drawn again from scratch after pieces were placed by hand: the board's
 // pieces back in stacking order, their places stored, the clean copy renewed.

@@ -15,12 +15,20 @@
 
 namespace quill::testing {
 
+// The piece collection with the joins it reports counted.
+class JoinCountingPieces : public TPieces {
+ public:
+  using TPieces::TPieces;
+  void PiecesJoined() override { ++joins; }
+  int joins = 0;
+};
+
 class PiecesFixture : public ::testing::Test {
  protected:
   PiecesFixture() : savedRecord_(PuzzleRecord) {
     PuzzleRecord = TPuzzleRecord{};
     DefineMainForm(menus);
-    pieces = std::make_unique<TPieces>(menus);
+    pieces = std::make_unique<JoinCountingPieces>(menus);
     pieces->Config().SetSoundOutput([this](int effect, bool) { sounds.push_back(effect); });
   }
   ~PiecesFixture() override {
@@ -65,7 +73,7 @@ class PiecesFixture : public ::testing::Test {
 
   static constexpr int kCell = 100;
   UiState menus;
-  std::unique_ptr<TPieces> pieces;
+  std::unique_ptr<JoinCountingPieces> pieces;
   std::vector<int> sounds;
 
  private:

@@ -34,9 +34,7 @@ class PlayHost : public ScriptHost {
   }
   bool LeftButtonHeld() override { return leftHeld; }
   int ScreenColourDepth() override { return depth; }
-  void ProcessEvents() override {
-    if (onProcessEvents) onProcessEvents();
-  }
+  void WantAnimationTicks(bool on) override { ticksWanted = on; }
   void RepaintStatus() override {
     if (onRepaintStatus) onRepaintStatus();
   }
@@ -57,7 +55,7 @@ class PlayHost : public ScriptHost {
   std::optional<Colour> chosenColour;  // none: the colour dialog is cancelled
   bool leftHeld = false;
   int depth = 24;  // bits per pixel of the screen
-  std::function<void()> onProcessEvents;  // runs where the window's events would
+  bool ticksWanted = false;
   std::function<void()> onRepaintStatus;  // runs where the status line is shown at once
 };
 
@@ -142,6 +140,8 @@ class PlayFixture : public ::testing::Test {
   }
 
   void Recompose() { testing::Recompose(*game); }
+  // Ticks the running animations to their end on the host's clock.
+  void Animate(const std::function<void(int tick)>& afterTick = {}) { RunAnimations(*game, afterTick); }
   Bitmap FreshBoard() { return testing::FreshBoard(*game); }
 
   TFormPiece& P(int index) { return game->Piece(index); }

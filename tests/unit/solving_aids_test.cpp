@@ -66,6 +66,22 @@ class SolvingAidsTest : public PlayFixture {
     return places;
   }
 
+ public:
+  // Input that reaches the game between ticks: a plain left press on an empty spot
+  // of the board, a command that changes nothing of the position ("&New Tray"), and
+  // the hint asked for again.
+  void Press() {
+    game->BoardMouseDown(MouseButton::Left, 2, 2);
+    game->BoardMouseUp(MouseButton::Left, 2, 2);
+  }
+  void Command() {
+    game->CompleteAnimation();
+    game->AddTray();
+  }
+  void Again() { game->Hint(); }
+
+ protected:
+
   bool AllInOneGroup() {
     const auto all = game->AllPieces();
     return std::all_of(all.begin(), all.end(), [&](const TFormPiece* p) { return p->Group == P(0).Group; });
@@ -85,6 +101,8 @@ TEST_F(SolvingAidsTest, HintOnSinglePiecesFlashesTheFirstBoardPieceAndItsFirstNe
 
   game->Hint();
 
+  Animate();
+
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   EXPECT_TRUE(WasShownAt(first));
   EXPECT_TRUE(WasShownAt(*neighbour));
@@ -98,6 +116,7 @@ TEST_F(SolvingAidsTest, HintPicksARimPieceOfTheLargestGroupAndItsNeighbourOutsid
   StartSpread();
   FormGroup(5, {6});  // row 1, columns 1 and 2 of the 4 × 3 grid
   game->Hint();
+  Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   // Piece 5's first outside neighbour is 1 above it; piece 6's is 2 above it.
   const bool fromFive = WasShownAt(P(5)) && WasShownAt(P(1));
@@ -112,6 +131,7 @@ TEST_F(SolvingAidsTest, HintCountsOnlyWhenItCanLook) {
   // A drag in progress: nothing.
   game->FDragState = kDragPicked;
   game->Hint();
+  Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 0);
   game->FDragState = kDragIdle;
 
@@ -119,6 +139,7 @@ TEST_F(SolvingAidsTest, HintCountsOnlyWhenItCanLook) {
   FormGroup(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
   ASSERT_EQ(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount);
   game->Hint();
+  Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 0);
 }
 
@@ -130,6 +151,7 @@ TEST_F(SolvingAidsTest, HintWithEveryPieceInATrayCountsAndShowsNothing) {
   const Bitmap before = game->BoardBitmap;
   host.shown.clear();
   game->Hint();
+  Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   EXPECT_EQ(DifferingPixels(before, game->BoardBitmap), 0);
 }
@@ -141,6 +163,7 @@ TEST_F(SolvingAidsTest, FlashSolutionShowsThePieceAndItsPlaceThenTheBoardAsItWas
   game->Config().Shadows = false;
   game->FPiece = &P(7);
   game->FlashSolution();
+  Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   EXPECT_TRUE(WasShownAt(P(7)));
   const Point home = HomeOnGhost(P(7));
@@ -155,6 +178,7 @@ TEST_F(SolvingAidsTest, FlashSolutionOffThePictureCountsAndShowsNothing) {
   game->FMouse = {GhostTopLeft().X - 5, GhostTopLeft().Y - 5};
   const Bitmap before = game->BoardBitmap;
   game->FlashSolution();
+  Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   EXPECT_EQ(DifferingPixels(before, game->BoardBitmap), 0);
 }
@@ -169,6 +193,7 @@ TEST_F(SolvingAidsTest, FlashSolutionOpensTheClosedTrayHoldingThePiece) {
   ASSERT_FALSE(tray.IsOpen());
   game->FPiece = &P(3);
   game->FlashSolution();
+  Animate();
   EXPECT_TRUE(tray.IsOpen());
   ExpectBoardClean();
 }
@@ -202,6 +227,7 @@ TEST_F(SolvingAidsTest, AidsOpenTheMinimisedTrayOfThePieceTheyShow) {
     game->FNeighbour = neighbour;
     host.shown.clear();
     aid.run(*game);
+    Animate();
     EXPECT_TRUE(tray.IsOpen());
     EXPECT_TRUE(WasShownAt(*neighbour));
     ExpectBoardClean();
@@ -216,6 +242,9 @@ TEST_F(SolvingAidsTest, SolveOnePieceGlidesItOntoItsGhostPlaceAndJoinsWhatFits) 
   Recompose();
   game->FPiece = &P(5);
   game->SolveOnePiece();
+  EXPECT_TRUE(host.ticksWanted) << "the glide runs on the ticks";
+  Animate();
+  EXPECT_FALSE(host.ticksWanted) << "no ticks once it is over";
   EXPECT_EQ(At(P(5)), HomeOnGhost(P(5)));
   EXPECT_EQ(P(5).Group, P(4).Group);
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
@@ -249,6 +278,7 @@ TEST_F(SolvingAidsTest, SolveOnePieceFindsThePieceByItsPlaceOnTheGhost) {
     const Point middle{g.X + pitchX * 3 / 2, g.Y + pitchY * 5 / 2};
     game->FMouse = {middle.X + c.offset.X, middle.Y + c.offset.Y};
     game->SolveOnePiece();
+    Animate();
     EXPECT_EQ(At(P(9)), c.solved ? home : before);
     EXPECT_EQ(PuzzleRecord.CheatCount, c.cheats);
     ExpectBoardClean();
@@ -264,6 +294,7 @@ TEST_F(SolvingAidsTest, SolveOnePieceTurnsATurnedGroupTheRightWayUp) {
   Recompose();
   game->FPiece = &P(6);
   game->SolveOnePiece();
+  Animate();
   EXPECT_EQ(P(5).Rotation, 0);
   EXPECT_EQ(P(6).Rotation, 0);
   EXPECT_EQ(At(P(6)), HomeOnGhost(P(6)));
@@ -277,6 +308,7 @@ TEST_F(SolvingAidsTest, CtrlShiftClickSolvesThroughTheBoardWithACheatUndoStep) {
   host.shift = host.ctrl = true;
   const Point on = OnPiece(P(2));
   game->BoardMouseDown(MouseButton::Left, on.X, on.Y);
+  Animate();
   EXPECT_EQ(At(P(2)), HomeOnGhost(P(2)));
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoCheat});
@@ -295,6 +327,7 @@ TEST_F(SolvingAidsTest, FetchNeighbourTurnsAndGlidesTheNeighbourToFitAndJoins) {
   game->FTray = &game->BoardTray();
   const Point anchor = At(P(5));
   game->FetchNeighbour();
+  Animate();
   EXPECT_EQ(At(P(5)), anchor) << "the piece stays";
   EXPECT_EQ(P(6).Rotation, P(5).Rotation);
   EXPECT_EQ(At(P(6)), game->FitPosition(P(6), P(5)));
@@ -317,6 +350,7 @@ TEST_F(SolvingAidsTest, FetchNeighbourFromATrayPutsItOnTheBoard) {
   game->FNeighbour = &P(1);
   game->FTray = &game->BoardTray();
   game->FetchNeighbour();
+  Animate();
   EXPECT_EQ(P(1).Tray, 0);
   EXPECT_EQ(P(1).Group, P(0).Group);
   ExpectBoardClean();
@@ -328,6 +362,7 @@ TEST_F(SolvingAidsTest, ShowNeighbourFlashesBothAndMovesNothing) {
   game->FNeighbour = &P(9);
   const auto before = Places();
   game->ShowNeighbour();
+  Animate();
   EXPECT_TRUE(WasShownAt(P(5)));
   EXPECT_TRUE(WasShownAt(P(9)));
   EXPECT_EQ(Places(), before);
@@ -449,6 +484,7 @@ TEST_F(SolvingAidsTest, EveryAidDoesNothingWithCheatingOff) {
     game->undoKinds.clear();
     host.shown.clear();
     aid.run(*game);
+    Animate();
     EXPECT_EQ(PuzzleRecord.CheatCount, 0);
     EXPECT_FALSE(PuzzleRecord.AutoSolved);
     EXPECT_EQ(Places(), before);
@@ -480,6 +516,7 @@ TEST_F(SolvingAidsTest, RightWayUpTurnsThePieceWithItsGroupBack) {
   Recompose();
   game->FPiece = &P(9);
   game->RightWayUp();
+  Animate();
   EXPECT_EQ(P(9).Rotation, 0);
   EXPECT_EQ(P(5).Rotation, 0);
   EXPECT_EQ(At(P(5)), game->FitPosition(P(5), P(9))) << "the group keeps its shape";
@@ -517,16 +554,15 @@ TEST_F(SolvingAidsTest, AllRightWayUpTurnsEveryPieceAndRecordsAStep) {
 
 class AutoSolveTest : public SolvingAidsTest {
  protected:
-  // Runs the auto-solve at full speed; a runaway loop is stopped after many passes.
-  void Solve(std::function<void(int pass)> eachPass = {}) {
-    int events = 0;
-    host.onProcessEvents = [this, &events, eachPass] {
-      ++events;
-      if (eachPass) eachPass(events);
-      if (events > 2000) game->StopAutoSolve();
-    };
+  // Runs the auto-solve at full speed on the animation ticks; `eachTick` runs after
+  // every tick, where the window's events would; a runaway solve is stopped after
+  // many ticks.
+  void Solve(std::function<void(int tick)> eachTick = {}) {
     game->AutoSolve([] { return 10; }, [this](int32_t percent) { percents.push_back(percent); });
-    host.onProcessEvents = {};
+    Animate([this, eachTick](int tick) {
+      if (eachTick) eachTick(tick);
+      if (tick > 4000) game->StopAutoSolve();
+    });
   }
   std::vector<int32_t> percents;
 };
@@ -584,8 +620,8 @@ TEST_F(AutoSolveTest, AnchorGoesWhereTheCentredPictureWouldBeWithoutGhost) {
 
 TEST_F(AutoSolveTest, StopEndsAfterTheCurrentPiece) {
   StartSpread();
-  Solve([this](int events) {
-    if (events == 3) game->StopAutoSolve();
+  Solve([this](int tick) {
+    if (tick == 3) game->StopAutoSolve();
   });
   EXPECT_FALSE(game->FAutoSolving);
   EXPECT_LT(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount);
@@ -595,8 +631,8 @@ TEST_F(AutoSolveTest, StopEndsAfterTheCurrentPiece) {
 
 TEST_F(AutoSolveTest, LeavingPlayEndsTheSolve) {
   StartSpread();
-  Solve([this](int events) {
-    if (events == 3) game->SetGameState(GameState::Idle);
+  Solve([this](int tick) {
+    if (tick == 3) game->SetGameState(GameState::Idle);
   });
   EXPECT_FALSE(game->FAutoSolving);
   EXPECT_LT(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount);
@@ -605,13 +641,13 @@ TEST_F(AutoSolveTest, LeavingPlayEndsTheSolve) {
 TEST_F(AutoSolveTest, HoldingTheLeftButtonPausesIt) {
   StartSpread();
   int joinedWhileHeld = -1;
-  Solve([this, &joinedWhileHeld](int events) {
-    if (events == 2) {
+  Solve([this, &joinedWhileHeld](int tick) {
+    if (tick == 2) {
       host.leftHeld = true;
       joinedWhileHeld = PuzzleRecord.JoinedCount;
     }
-    if (events > 2 && events < 40) { EXPECT_EQ(PuzzleRecord.JoinedCount, joinedWhileHeld) << "pass " << events; }
-    if (events == 40) host.leftHeld = false;
+    if (tick > 2 && tick < 40) { EXPECT_EQ(PuzzleRecord.JoinedCount, joinedWhileHeld) << "tick " << tick; }
+    if (tick == 40) host.leftHeld = false;
   });
   EXPECT_EQ(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount) << "released, it carries on to the end";
 }
@@ -642,8 +678,8 @@ TEST_F(AutoSolveTest, CommandsDuringTheSolveStopItFirst) {
     StartSpread();
     game->FPiece = &P(11);
     game->FNeighbour = &P(10);
-    Solve([this, &c](int events) {
-      if (events == 3) c.command(*game);
+    Solve([this, &c](int tick) {
+      if (tick == 3) c.command(*game);
     });
     EXPECT_FALSE(game->FAutoSolving);
     EXPECT_LT(PuzzleRecord.JoinedCount, PuzzleRecord.PieceCount) << "the solve went on";
@@ -658,8 +694,8 @@ TEST_F(AutoSolveTest, UndoDuringTheSolveTakesItBackWhole) {
   StartSpread();
   PuzzleRecord.Elapsed = 42;
   const auto before = Places();
-  Solve([this](int events) {
-    if (events == 3) game->UndoRedo(true);
+  Solve([this](int tick) {
+    if (tick == 3) game->UndoRedo(true);
   });
   EXPECT_FALSE(game->FAutoSolving);
   EXPECT_EQ(Places(), before);
@@ -675,8 +711,8 @@ TEST_F(AutoSolveTest, UndoDuringTheSolveTakesItBackWhole) {
 TEST_F(AutoSolveTest, DoesNotStartTwice) {
   StartSpread();
   int nested = 0;
-  Solve([this, &nested](int events) {
-    if (events == 3) {
+  Solve([this, &nested](int tick) {
+    if (tick == 3) {
       game->AutoSolve([] { return 10; });
       ++nested;
     }
@@ -684,6 +720,77 @@ TEST_F(AutoSolveTest, DoesNotStartTwice) {
   EXPECT_EQ(nested, 1);
   EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoAutoSolve});
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
+}
+
+}  // namespace
+}  // namespace quill::testing
+
+namespace quill::testing {
+namespace {
+
+// ---- The user's input while an animation runs ----
+
+// Between the ticks the window is the user's: presses, moves and commands reach the
+// game while a glide or a flash is under way, and follow one rule.
+TEST_F(AutoSolveTest, InputWhileAnAnimationRuns) {
+  const struct {
+    const char* name;
+    std::function<void(CountingGame&)> start;   // starts the animation
+    void (SolvingAidsTest::*input)();             // comes after a few ticks
+    bool flashOver, solving;
+  } cases[] = {
+      {"a press ends the hint's flash", [](CountingGame& g) { g.Hint(); },
+       &SolvingAidsTest::Press, true, false},
+      {"a command ends the flash", [](CountingGame& g) { g.ShowNeighbour(); },
+       &SolvingAidsTest::Command, true, false},
+      {"a hint asked for again is let be", [](CountingGame& g) { g.Hint(); },
+       &SolvingAidsTest::Again, false, false},
+      {"a press puts the solve's piece down where it is; the solve goes on",
+       [](CountingGame& g) { g.AutoSolve([] { return 1; }); }, &SolvingAidsTest::Press, true, true},
+      {"a command other than a cheat lets the solve go on",
+       [](CountingGame& g) { g.AutoSolve([] { return 1; }); }, &SolvingAidsTest::Command, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    StartSpread();
+    game->FPiece = &P(5);
+    game->FNeighbour = &P(6);
+    game->Config().Shadows = false;
+    c.start(*game);
+    for (int i = 0; i < 30; ++i) game->AnimationTick();
+    ASSERT_TRUE(game->MovingOrFlashing());
+    (this->*c.input)();
+    EXPECT_EQ(!game->MovingOrFlashing(), c.flashOver);
+    EXPECT_EQ(game->FAutoSolving, c.solving);
+    EXPECT_EQ(PuzzleRecord.CheatCount, 1);
+    if (c.solving) game->StopAutoSolve();
+    Animate();
+    EXPECT_FALSE(game->Config().Shadows) << "the shadow option comes back";
+    EXPECT_TRUE(game->FSelection.empty());
+    ExpectBoardClean();
+  }
+}
+
+// Pointer moves, releases and the wheel are left alone while a glide runs: the
+// gliding selection never follows the pointer.
+TEST_F(SolvingAidsTest, PointerMovesDuringAGlideLeaveItAlone) {
+  StartSpread();
+  P(4).X = HomeOnGhost(P(4)).X;
+  P(4).Y = HomeOnGhost(P(4)).Y;
+  Recompose();
+  game->FPiece = &P(5);
+  game->SolveOnePiece();
+  for (int i = 0; i < 10; ++i) game->AnimationTick();
+  ASSERT_TRUE(game->Gliding());
+  const Point midway = game->SelectionOrigin();
+  game->BoardMouseMove(5, 5);
+  game->BoardMouseWheel(120);
+  game->BoardMouseUp(MouseButton::Left, 5, 5);
+  EXPECT_EQ(game->SelectionOrigin(), midway);
+  Animate();
+  EXPECT_EQ(At(P(5)), HomeOnGhost(P(5)));
+  EXPECT_EQ(P(5).Group, P(4).Group);
+  ExpectBoardClean();
 }
 
 }  // namespace
