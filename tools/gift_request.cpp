@@ -263,7 +263,8 @@ int64_t FileSizeOrNothing(const std::string& path) {
 int64_t EstimateGiftSize(const GiftRequest& request, const std::vector<uint8_t>& pictureJpeg) {
   GiftParts parts;
   parts.Picture = pictureJpeg;
-  // The header and anything else the payload adds around the picture.
+  parts.Texts = WholeTexts(request);
+  // The header, the text block and anything else the payload adds around the picture.
   const int64_t payload = static_cast<int64_t>(BuildGiftPayload(0, parts, StoredHeader(request)).size());
   return FileSizeOrNothing(request.PlayerPath) + payload + FileSizeOrNothing(request.MusicPath) +
          FileSizeOrNothing(request.SkinPath) + FileSizeOrNothing(request.TemplatesPath);

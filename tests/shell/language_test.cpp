@@ -142,6 +142,7 @@ TEST_F(LanguageWindowTest, StatusBarAndSplashReadInTheChosenLanguage) {
 // Polish and Russian have three plural forms; the count is filled into the form the
 // catalogue picks for it.
 TEST(LanguagePlurals, CountsOfPiecesTakeTheirPluralForm) {
+  TestApplication();  // translators are installed into the running application
   const std::tuple<const char*, int, const char*> cases[] = {
       {"", 1, "1 pieces"},           {"", 22, "22 pieces"},
       {"pl", 1, "1 element"},        {"pl", 2, "2 elementy"},       {"pl", 5, "5 elementów"},
@@ -158,6 +159,7 @@ TEST(LanguagePlurals, CountsOfPiecesTakeTheirPluralForm) {
 }
 
 TEST(LanguagePlurals, TheCongratulationIsTranslatedBeforeItsNumbersGoIn) {
+  TestApplication();
   TPuzzleRecord puzzle{};
   puzzle.PieceCount = 22;
   puzzle.JoinedCount = 22;

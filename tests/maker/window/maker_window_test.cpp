@@ -341,14 +341,14 @@ TEST_F(MakerWindowTest, TextErrorsShowAsTypedAndGoWhenMended) {
     int TooLong;
   };
   const Case cases[] = {
-      {"title", [&](const QString& text) { window.Title().setText(text); }, "Settings.Title", 70},
+      {"title", [&](const QString& text) { window.Title().setText(text); }, "Settings.Title", 300},
       {"closing message", [&](const QString& text) { window.Closing().Text->setPlainText(text); },
-       "Settings.ClosingMessage", 1100},
+       "Settings.ClosingMessage", 5000},
   };
   for (const Case& c : cases) {
     c.Type(QString(c.TooLong, 'w'));
     EXPECT_TRUE(WaitFor([&] { return !window.ErrorOf(c.Field).isEmpty(); })) << c.Name;
-    EXPECT_TRUE(window.ErrorOf(c.Field).contains(QString::number(c.TooLong) + " characters long")) << c.Name;
+    EXPECT_TRUE(window.ErrorOf(c.Field).contains(QString::number(c.TooLong) + " bytes of UTF-8")) << c.Name;
     const MakerWindow next({player.string(), ""});
     EXPECT_FALSE(next.ErrorOf(c.Field).isEmpty()) << c.Name << ": a remembered text is checked at start";
     c.Type("Snow");
@@ -360,7 +360,7 @@ TEST_F(MakerWindowTest, TextErrorsShowAsTypedAndGoWhenMended) {
 TEST_F(MakerWindowTest, TheFieldAtFaultIsShownAndFocused) {
   ASSERT_TRUE(window.OpenPicture(QString::fromStdString(Picture(320, 240))));
   window.Tabs().setCurrentIndex(0);
-  window.Closing().Text->setPlainText(QString(1100, 'w'));
+  window.Closing().Text->setPlainText(QString(5000, 'w'));
   EXPECT_FALSE(window.WriteGift(QString::fromStdString((dir / "gift").string())));
   EXPECT_EQ(window.Tabs().tabText(window.Tabs().currentIndex()), "M&essages");
   EXPECT_EQ(window.focusWidget(), window.Closing().Text);
