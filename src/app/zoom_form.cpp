@@ -23,6 +23,8 @@ constexpr int kMarginPercent = 10;
 ZoomForm::ZoomForm(const Bitmap& picture, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(WrapBitmap(picture)) {
   setObjectName("ZoomForm");
+  // A task bar or window switcher names the full-screen picture as the program.
+  setWindowTitle(kProgramTitle);
   setAttribute(Qt::WA_OpaquePaintEvent);
   const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
   if (screen) setGeometry(screen->geometry());

@@ -2,9 +2,10 @@
 # A player whose payload is damaged says so on standard error and keeps its window open.
 source "$(dirname "$0")/xvfb_session.sh"
 make_gift "$work/gift" --pieces 4
-# Break the header's size field: the last 3463 bytes hold the header, the size sits at 17.
+# Break the header's size field: the 3463-byte header ends where the 20-byte trailer
+# of the text block starts, and the size sits at 17 in it.
 size=$(stat -c %s "$work/gift")
-printf '\x86\x0d' | dd of="$work/gift" bs=1 seek=$((size - 3463 + 17)) conv=notrunc status=none
+printf '\x86\x0d' | dd of="$work/gift" bs=1 seek=$((size - 20 - 3463 + 17)) conv=notrunc status=none
 "$work/gift" >"$work/out.log" 2>&1 &
 player_pid=$!
 pids+=("$player_pid")
