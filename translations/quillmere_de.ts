@@ -1266,6 +1266,14 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
         <source>Stop!</source>
         <translation>Stopp!</translation>
     </message>
+    <message>
+        <source>slow</source>
+        <translation>langsam</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>schnell</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

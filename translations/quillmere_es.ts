@@ -1266,6 +1266,14 @@ Elija «No» para volver a la partida.</translation>
         <source>Stop!</source>
         <translation>¡Parar!</translation>
     </message>
+    <message>
+        <source>slow</source>
+        <translation>lento</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rápido</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

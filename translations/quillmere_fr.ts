@@ -1266,6 +1266,14 @@ Choisissez « Non » pour revenir à la partie.</translation>
         <source>Stop!</source>
         <translation>Arrêter !</translation>
     </message>
+    <message>
+        <source>slow</source>
+        <translation>lent</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rapide</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -1266,6 +1266,14 @@ Scegli «No» per tornare alla partita.</translation>
         <source>Stop!</source>
         <translation>Ferma!</translation>
     </message>
+    <message>
+        <source>slow</source>
+        <translation>lento</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>veloce</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

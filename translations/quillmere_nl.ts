@@ -1266,6 +1266,14 @@ Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
         <source>Stop!</source>
         <translation>Stop!</translation>
     </message>
+    <message>
+        <source>slow</source>
+        <translation>langzaam</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>snel</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

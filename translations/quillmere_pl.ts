@@ -1271,6 +1271,14 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
         <source>Stop!</source>
         <translation>Stop!</translation>
     </message>
+    <message>
+        <source>slow</source>
+        <translation>wolno</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>szybko</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -1271,6 +1271,14 @@ Choose No to go back to the game.</source>
         <source>Stop!</source>
         <translation>Стоп!</translation>
     </message>
+    <message>
+        <source>slow</source>
+        <translation>медленно</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>быстро</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -91,9 +91,9 @@ SolveDialogControls SolveDialogOf(QWidget& dialog, const std::function<void()>& 
   layout->addLayout(row);
   layout->addWidget(controls.Speed);
   auto* ends = new QHBoxLayout;
-  ends->addWidget(new QLabel("slow", &dialog));
+  ends->addWidget(new QLabel(QCoreApplication::translate("SolveDialog", "slow"), &dialog));
   ends->addStretch();
-  ends->addWidget(new QLabel("fast", &dialog));
+  ends->addWidget(new QLabel(QCoreApplication::translate("SolveDialog", "fast"), &dialog));
   layout->addLayout(ends);
   dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
   dialog.installEventFilter(new CloseWatcher(&dialog, onClose));

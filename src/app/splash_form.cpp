@@ -43,8 +43,8 @@ QToolButton* NewLinkButton(QWidget* parent) {
   return button;
 }
 
-// A line longer in another language than in the design's English gets a smaller
-// font until it fits the label's designed width.
+// A line longer in another language than in English, which the label was laid out
+// for, gets a smaller font until it fits the label's designed width.
 void ShrinkFontToWidth(QLabel& label, int width) {
   constexpr int kSmallestPixels = 7;
   QFont font = label.font();

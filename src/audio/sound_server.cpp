@@ -114,9 +114,9 @@ struct SoundChannel::Stream {
   bool Ready() const { return Pa && pa_stream_get_state(Pa) == PA_STREAM_READY; }
 
   bool Make(SoundFormat format) {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<uint32_t>(format.Rate), static_cast<uint8_t>(format.Channels)};
-    if (!pa_sample_spec_valid(&spec)) return false;
-    Pa = pa_stream_new(Loop.Context, Name.c_str(), &spec, nullptr);
+    const pa_sample_spec samples{PA_SAMPLE_S16NE, static_cast<uint32_t>(format.Rate), static_cast<uint8_t>(format.Channels)};
+    if (!pa_sample_spec_valid(&samples)) return false;
+    Pa = pa_stream_new(Loop.Context, Name.c_str(), &samples, nullptr);
     if (!Pa) return false;
     Format = format;
     // The server asks for samples as it plays; the first request comes once the
@@ -124,7 +124,7 @@ struct SoundChannel::Stream {
     pa_stream_set_write_callback(Pa, [](pa_stream*, size_t, void* self) { static_cast<Stream*>(self)->Fill(); }, this);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<uint32_t>(-1);
-    attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(static_cast<pa_usec_t>(BufferMs) * PA_USEC_PER_MSEC, &spec));
+    attr.tlength = static_cast<uint32_t>(pa_usec_to_bytes(static_cast<pa_usec_t>(BufferMs) * PA_USEC_PER_MSEC, &samples));
     attr.prebuf = static_cast<uint32_t>(-1);
     attr.minreq = static_cast<uint32_t>(-1);
     attr.fragsize = static_cast<uint32_t>(-1);
