@@ -1274,6 +1274,10 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
         <source>fast</source>
         <translation>schnell</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Geschwindigkeit einstellen</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -1274,6 +1274,10 @@ Elija «No» para volver a la partida.</translation>
         <source>fast</source>
         <translation>rápido</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Ajustar la velocidad</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

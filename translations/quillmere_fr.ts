@@ -1274,6 +1274,10 @@ Choisissez « Non » pour revenir à la partie.</translation>
         <source>fast</source>
         <translation>rapide</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Régler la vitesse</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -1274,6 +1274,10 @@ Scegli «No» per tornare alla partita.</translation>
         <source>fast</source>
         <translation>veloce</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Imposta la velocità</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -1274,6 +1274,10 @@ Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
         <source>fast</source>
         <translation>snel</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Snelheid instellen</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

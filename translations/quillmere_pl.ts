@@ -1279,6 +1279,10 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
         <source>fast</source>
         <translation>szybko</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Ustaw szybkość</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -1274,6 +1274,10 @@ Escolha &quot;Não&quot; para voltar ao jogo.</translation>
         <source>fast</source>
         <translation>rápido</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Ajustar a velocidade</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -1279,6 +1279,10 @@ Choose No to go back to the game.</source>
         <source>fast</source>
         <translation>быстро</translation>
     </message>
+    <message>
+        <source>Set speed</source>
+        <translation>Настройка скорости</translation>
+    </message>
 </context>
 <context>
     <name>SplashForm</name>

@@ -10,17 +10,15 @@ namespace {
 // Room a title bar takes beside its caption: the window's icon and buttons.
 constexpr int kTitleBarButtons = 96;
 
-// A window wide enough for its whole caption in the title bar, as the desktop shows
-// it (some append the program's name).
+// A window wide enough for its whole caption in the title bar.
 int TitleBarWidth(const QString& caption) {
-  const QString shown = caption + QString::fromUtf8(" \u2014 ") + QGuiApplication::applicationDisplayName();
-  return QFontMetrics(QApplication::font()).horizontalAdvance(shown) + kTitleBarButtons;
+  return QFontMetrics(QApplication::font()).horizontalAdvance(caption) + kTitleBarButtons;
 }
 
 QWidget* NewToolWindow(QWidget* owner, const char* name, const char* caption, QSize size) {
   auto* window = new QWidget(owner, Qt::Tool);
   window->setObjectName(name);
-  window->setWindowTitle(caption);
+  window->setWindowTitle(QCoreApplication::translate("SolveDialog", caption));
   window->resize(std::max(size.width(), TitleBarWidth(window->windowTitle())), size.height());
   window->hide();
   return window;
@@ -30,7 +28,7 @@ QWidget* NewToolWindow(QWidget* owner, const char* name, const char* caption, QS
 
 AuxiliaryForms::AuxiliaryForms(QWidget* owner, UiState& mainForm)
     : overlay_(new TOverlayForm(mainForm, owner)),
-      solveDlg_(NewToolWindow(owner, "SolveDlg", "Set speed", {153, 70})),
+      solveDlg_(NewToolWindow(owner, "SolveDlg", QT_TRANSLATE_NOOP("SolveDialog", "Set speed"), {153, 70})),
       pieceSizeDlg_(new PieceSizeDialog(owner)),
       loupe_(new TLoupeForm(mainForm, owner)) {}
 
