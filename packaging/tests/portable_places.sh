@@ -49,22 +49,29 @@ for case in "${cases[@]}"; do
   echo "$name cache: the copy went to the runtime folder, nothing is left in the cache"
 done
 
-# No usable place at all: every folder tried is read-only.
-for folder in "$work/none/cache" "$work/none/runtime" /tmp /var/tmp /dev/shm; do
+# No usable place at all: every folder tried is read-only. The work folder may lie
+# in one of them (a build under /tmp): the gift, the fake zenity and the cache and
+# runtime folders are reached through a bind mount of it in /run, which the gift
+# never tries.
+keep=/run/quillmere-places-$$
+mkdir -p "$keep"
+mount --bind "$work" "$keep"
+trap 'umount -R "$keep" 2>/dev/null; rmdir "$keep" 2>/dev/null || true' EXIT
+for folder in "$keep/none/cache" "$keep/none/runtime" /tmp /var/tmp /dev/shm; do
   mkdir -p "$folder"
   mount -t tmpfs -o ro,size=1m none "$folder"
 done
-mkdir -p "$work/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$@" > "%s"\n' "$work/zenity.args" >"$work/bin/zenity"
-chmod +x "$work/bin/zenity"
-if XDG_CACHE_HOME="$work/none/cache" XDG_RUNTIME_DIR="$work/none/runtime" DISPLAY=:99 PATH="$work/bin:$PATH" \
-  "$work/gift" >/dev/null 2>"$work/none.err"; then
+mkdir -p "$keep/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" > "%s"\n' "$keep/zenity.args" >"$keep/bin/zenity"
+chmod +x "$keep/bin/zenity"
+if XDG_CACHE_HOME="$keep/none/cache" XDG_RUNTIME_DIR="$keep/none/runtime" DISPLAY=:99 PATH="$keep/bin:$PATH" \
+  "$keep/gift" >/dev/null 2>"$keep/none.err"; then
   fail "the gift started without a place to unpack"
 fi
-cat "$work/none.err"
-grep -q "^quillmere-gift: no folder could take the player" "$work/none.err" || fail "no message on standard error"
-grep -q "$work/none/runtime" "$work/none.err" || fail "the message does not name the places tried"
-[[ -f "$work/zenity.args" ]] || fail "no window for a person who double-clicked"
-grep -qx -- "--error" "$work/zenity.args" || fail "zenity was not asked for an error window"
-grep -q "Free some disk space" "$work/zenity.args" || fail "the window does not say what to do: $(cat "$work/zenity.args")"
+cat "$keep/none.err"
+grep -q "^quillmere-gift: no folder could take the player" "$keep/none.err" || fail "no message on standard error"
+grep -q "$keep/none/runtime" "$keep/none.err" || fail "the message does not name the places tried"
+[[ -f "$keep/zenity.args" ]] || fail "no window for a person who double-clicked"
+grep -qx -- "--error" "$keep/zenity.args" || fail "zenity was not asked for an error window"
+grep -q "Free some disk space" "$keep/zenity.args" || fail "the window does not say what to do: $(cat "$keep/zenity.args")"
 echo "without a place: the message went to standard error and to zenity"
