@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Hint|Flash the next two pieces to solve</source>
-        <translation>Podpowiedź|Mignij dwoma następnymi elementami do ułożenia</translation>
+        <translation>Podpowiedź|Podświetl dwa następne elementy do ułożenia</translation>
     </message>
     <message>
         <source>Quick Help|Display mouse and keyboard controls</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>|Time in hours and minutes since jigsaw started</source>
-        <translation>|Czas w godzinach i minutach od rozpoczęcia puzzli</translation>
+        <translation>|Czas w godzinach i minutach od rozpoczęcia układania</translation>
     </message>
     <message>
         <source>|Number of pieces solved out of total</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Utwórz...</translation>
+        <translation>&amp;Utwórz…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Otwórz...</translation>
+        <translation>&amp;Otwórz…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Zapisz j&amp;ako...</translation>
+        <translation>Zapisz j&amp;ako…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Zapisz jako &amp;prezent...</translation>
+        <translation>Zapisz jako &amp;prezent…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Zapisz jako &amp;wygaszacz ekranu...</translation>
+        <translation>Zapisz jako &amp;wygaszacz ekranu…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>U&amp;suń...</translation>
+        <translation>U&amp;suń…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drukuj...</translation>
+        <translation>&amp;Drukuj…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Ustawienia d&amp;rukarki...</translation>
+        <translation>Ustawienia d&amp;rukarki…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>Zacznij od &amp;nowa...</translation>
+        <translation>Zacznij od &amp;nowa…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Własny...</translation>
+        <translation>Własny…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>|The board colour the jigsaw came with</source>
-        <translation>|Kolor planszy, z którym przyszły puzzle</translation>
+        <translation>|Pierwotny kolor planszy tych puzzli</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>Rozmiar &amp;elementów...</translation>
+        <translation>Rozmiar &amp;elementów…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Więcej wska&amp;zówek...</translation>
+        <translation>Więcej wska&amp;zówek…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>&amp;Wygaszacz ekranu...</translation>
+        <translation>&amp;Wygaszacz ekranu…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>|Remove jaggies from piece outlines using smoothing</source>
-        <translation>|Usuwaj poszarpane krawędzie obrysów przez wygładzanie</translation>
+        <translation>|Wygładzaj poszarpane obrysy elementów</translation>
     </message>
     <message>
         <source>&amp;Auto hide</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Sort by S&amp;hape</source>
-        <translation>Sortuj według kszta&amp;łtu</translation>
+        <translation>&amp;Sortuj według kształtu</translation>
     </message>
     <message>
         <source>|Put edge pieces first when arranging</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>&amp;Limit czasu...</translation>
+        <translation>&amp;Limit czasu…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>&amp;Zaawansowane...</translation>
+        <translation>&amp;Zaawansowane…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>|Flash the next two pieces to solve</source>
-        <translation>|Mignij dwoma następnymi elementami do ułożenia</translation>
+        <translation>|Podświetl dwa następne elementy do ułożenia</translation>
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
-        <translation>Rozwiąż &amp;automatycznie!</translation>
+        <translation>Ułóż &amp;automatycznie!</translation>
     </message>
     <message>
         <source>|Let the jigsaw solve itself</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Kup pełną wersję...</translation>
+        <translation>&amp;Kup pełną wersję…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>&amp;Szukaj puzzli...</translation>
+        <translation>&amp;Szukaj puzzli…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Sprawdź &amp;aktualizacje...</translation>
+        <translation>Sprawdź &amp;aktualizacje…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>Szukaj w po&amp;mocy...</translation>
+        <translation>Szukaj w po&amp;mocy…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>O tych &amp;puzzlach...</translation>
+        <translation>O tych &amp;puzzlach…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;O programie...</translation>
+        <translation>&amp;O programie…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>|Flash the piece that belongs here</source>
-        <translation>|Mignij elementem, który pasuje w tym miejscu</translation>
+        <translation>|Podświetl element, który pasuje w tym miejscu</translation>
     </message>
     <message>
         <source>Fe&amp;tch piece!</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>|Flash where this piece belongs</source>
-        <translation>|Mignij miejscem, do którego pasuje ten element</translation>
+        <translation>|Podświetl miejsce, do którego pasuje ten element</translation>
     </message>
     <message>
         <source>S&amp;olve Piece!</source>
@@ -857,11 +857,11 @@
     </message>
     <message>
         <source>&amp;Show Neighbor!</source>
-        <translation>Pokaż s&amp;ąsiada!</translation>
+        <translation>Po&amp;każ sąsiada!</translation>
     </message>
     <message>
         <source>|Flash a piece that fits this one</source>
-        <translation>|Mignij elementem, który pasuje do tego</translation>
+        <translation>|Podświetl element, który pasuje do tego</translation>
     </message>
     <message>
         <source>&amp;Fetch Neighbor!</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>O&amp;pis tacki...</translation>
+        <translation>O&amp;pis tacki…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -1026,7 +1026,7 @@ Usunąć tę tackę?</translation>
     </message>
     <message>
         <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
-        <translation>Mysz: lewy=ułóż element na widmie, prawy=mignij rozwiązaniem</translation>
+        <translation>Mysz: lewy=ułóż element na widmie, prawy=pokaż rozwiązanie</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
@@ -1040,7 +1040,7 @@ Usunąć tę tackę?</translation>
         <source>This free jigsaw gift was created by Quillmere version %s.
 Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
         <translation>Ten darmowy prezent z puzzlami utworzono w Quillmere w wersji %s.
-Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi świetnymi funkcjami gry. Albo zamów pełną wersję już teraz!</translation>
+Kliknij poniżej link do naszej strony, aby pobrać darmowe demo ze wszystkimi pozostałymi świetnymi funkcjami gry. Albo zamów pełną wersję już teraz!</translation>
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
@@ -1060,7 +1060,7 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Za mało zasobów graficznych na tak duży rozmiar elementów – może pomóc zmniejszenie liczby kolorów pulpitu. Przywracanie skali 100%...</translation>
+        <translation>Za mało zasobów graficznych na tak duży rozmiar elementów – może pomóc zmniejszenie liczby kolorów pulpitu. Przywracanie skali 100%…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1073,7 +1073,7 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     </message>
     <message>
         <source>. You used Auto-solve!</source>
-        <translation>. Użyto automatycznego rozwiązania!</translation>
+        <translation>. Użyto automatycznego układania!</translation>
     </message>
     <message>
         <source> without cheating!</source>
@@ -1097,7 +1097,7 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     </message>
     <message>
         <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
-        <translation>|Puzzle gotowe w %1%, %2 elementów na minutę</translation>
+        <translation>|Puzzle gotowe w %1%, %2 elementu na minutę</translation>
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
@@ -1133,7 +1133,7 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     </message>
     <message>
         <source>auto-solve</source>
-        <translation>rozwiązanie automatyczne</translation>
+        <translation>automatyczne układanie</translation>
     </message>
     <message>
         <source>move ghost</source>
@@ -1153,7 +1153,7 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
     </message>
     <message>
         <source>cheat</source>
-        <translation>oszustwo</translation>
+        <translation>oszukiwanie</translation>
     </message>
     <message>
         <source>Redo %1</source>
@@ -1219,13 +1219,13 @@ Kliknij poniżej naszą stronę, aby pobrać darmowe demo ze wszystkimi innymi �
         <source>You are in Mystery Mode and the picture is hidden!
 
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
-        <translation>Jesteś w trybie zagadki i obraz jest ukryty!
+        <translation>Włączony jest tryb zagadki i obraz jest ukryty!
 
 Wybierz „Tak”, aby wyjść z trybu zagadki i odsłonić puzzle.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Wybierz „Tak”, aby wyjść z trybu zagadki. Potem możesz używać narzędzi podglądu.</translation>
+        <translation>Wybierz „Tak”, aby wyjść z trybu zagadki. Potem można używać narzędzi podglądu.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
@@ -1237,7 +1237,7 @@ Wybierz „Tak”, aby wyjść z trybu zagadki i odsłonić puzzle.</translation
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
-        <translation>Puzzle zostaną rozpoczęte od nowa. Czy na pewno?</translation>
+        <translation>Układanie puzzli zacznie się od nowa. Czy na pewno?</translation>
     </message>
     <message>
         <source>
@@ -1300,7 +1300,7 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Graj...</translation>
+        <translation>Graj…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
@@ -1308,15 +1308,15 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Zakończ...</translation>
+        <translation>Zakończ…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Wznów grę...</translation>
+        <translation>Wznów grę…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Zapisz grę...</translation>
+        <translation>Zapisz grę…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
@@ -1380,7 +1380,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Edytuj...</translation>
+        <translation>&amp;Edytuj…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1481,7 +1481,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|OK stosuje nowy rozmiar</translation>
+        <translation>|Kliknij OK, aby zastosować nowy rozmiar</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1664,7 +1664,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation>Więcej...</translation>
+        <translation>Więcej…</translation>
     </message>
 </context>
 <context>
