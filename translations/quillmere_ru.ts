@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Hint|Flash the next two pieces to solve</source>
-        <translation>Подсказка|Мигнуть двумя следующими деталями, которые подходят друг к другу</translation>
+        <translation>Подсказка|Подсветить две следующие детали, которые подходят друг к другу</translation>
     </message>
     <message>
         <source>Quick Help|Display mouse and keyboard controls</source>
@@ -65,15 +65,15 @@
     </message>
     <message>
         <source>Brighten ghost|Increase the ghost picture brightness</source>
-        <translation>Ярче призрак|Сделать картинку-призрак ярче</translation>
+        <translation>Призрак ярче|Сделать картинку-призрак ярче</translation>
     </message>
     <message>
         <source>Fade ghost|Decrease the ghost picture brightness</source>
-        <translation>Бледнее призрак|Сделать картинку-призрак бледнее</translation>
+        <translation>Призрак бледнее|Сделать картинку-призрак бледнее</translation>
     </message>
     <message>
         <source>|Time in hours and minutes since jigsaw started</source>
-        <translation>|Время в часах и минутах с начала пазла</translation>
+        <translation>|Время в часах и минутах с начала сборки</translation>
     </message>
     <message>
         <source>|Number of pieces solved out of total</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Создать...</translation>
+        <translation>&amp;Создать…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Открыть...</translation>
+        <translation>&amp;Открыть…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Сохранить &amp;как...</translation>
+        <translation>Сохранить &amp;как…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Сохранить как по&amp;дарок...</translation>
+        <translation>Сохранить как по&amp;дарок…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Сохранить как &amp;заставку...</translation>
+        <translation>Сохранить как &amp;заставку…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>&amp;Удалить...</translation>
+        <translation>&amp;Удалить…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>Пе&amp;чать...</translation>
+        <translation>Пе&amp;чать…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Настройка &amp;принтера...</translation>
+        <translation>Настройка &amp;принтера…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>&amp;Начать заново...</translation>
+        <translation>&amp;Начать заново…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Свой...</translation>
+        <translation>Свой…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>|The board colour the jigsaw came with</source>
-        <translation>|Цвет поля, с которым пришёл пазл</translation>
+        <translation>|Исходный цвет поля этого пазла</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>|Scatter the loose pieces at random</source>
-        <translation>|Разбросать свободные детали случайно</translation>
+        <translation>|Разбросать свободные детали в случайном порядке</translation>
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>&amp;Размер деталей...</translation>
+        <translation>&amp;Размер деталей…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Ещё сов&amp;еты...</translation>
+        <translation>Ещё сов&amp;еты…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>&amp;Заставка...</translation>
+        <translation>&amp;Заставка…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>&amp;Лимит времени...</translation>
+        <translation>&amp;Лимит времени…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>&amp;Дополнительно...</translation>
+        <translation>&amp;Дополнительно…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>|Flash the next two pieces to solve</source>
-        <translation>|Мигнуть двумя следующими деталями, которые подходят друг к другу</translation>
+        <translation>|Подсветить две следующие детали, которые подходят друг к другу</translation>
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
-        <translation>&amp;Авторешение!</translation>
+        <translation>&amp;Автосборка!</translation>
     </message>
     <message>
         <source>|Let the jigsaw solve itself</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Купить полную версию...</translation>
+        <translation>&amp;Купить полную версию…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>&amp;Искать пазлы...</translation>
+        <translation>&amp;Искать пазлы…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,11 +701,11 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Проверить &amp;обновления...</translation>
+        <translation>Проверить &amp;обновления…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
-        <translation>|Поискать более новую версию</translation>
+        <translation>|Проверить, нет ли новой версии</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Поиск в справке...</translation>
+        <translation>&amp;Поиск в справке…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>Об этом п&amp;азле...</translation>
+        <translation>Об этом п&amp;азле…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;О программе...</translation>
+        <translation>&amp;О программе…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>|Flash the piece that belongs here</source>
-        <translation>|Мигнуть деталью, которая должна быть здесь</translation>
+        <translation>|Подсветить деталь, которая должна быть здесь</translation>
     </message>
     <message>
         <source>Fe&amp;tch piece!</source>
@@ -801,11 +801,11 @@
     </message>
     <message>
         <source>S&amp;how Solution!</source>
-        <translation>Показать реш&amp;ение!</translation>
+        <translation>Показать &amp;место!</translation>
     </message>
     <message>
         <source>|Flash where this piece belongs</source>
-        <translation>|Мигнуть местом, где должна быть эта деталь</translation>
+        <translation>|Подсветить место, где должна быть эта деталь</translation>
     </message>
     <message>
         <source>S&amp;olve Piece!</source>
@@ -861,7 +861,7 @@
     </message>
     <message>
         <source>|Flash a piece that fits this one</source>
-        <translation>|Мигнуть деталью, которая подходит к этой</translation>
+        <translation>|Подсветить деталь, которая подходит к этой</translation>
     </message>
     <message>
         <source>&amp;Fetch Neighbor!</source>
@@ -949,7 +949,7 @@
     </message>
     <message>
         <source>|Scatter this tray&apos;s pieces at random</source>
-        <translation>|Разбросать детали этого лотка случайно</translation>
+        <translation>|Разбросать детали этого лотка в случайном порядке</translation>
     </message>
     <message>
         <source>Tray &amp;Color</source>
@@ -973,11 +973,11 @@
     </message>
     <message>
         <source>|The tray takes the board colour</source>
-        <translation>|Лоток берёт цвет поля</translation>
+        <translation>|Лоток в цвет поля</translation>
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>&amp;Описание лотка...</translation>
+        <translation>&amp;Описание лотка…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -1026,7 +1026,7 @@ Ok to delete this tray?</source>
     </message>
     <message>
         <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
-        <translation>Мышь: левая=поставить деталь на призрак, правая=показать решение</translation>
+        <translation>Мышь: левая=поставить деталь на призрак, правая=показать место</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
@@ -1040,11 +1040,11 @@ Ok to delete this tray?</source>
         <source>This free jigsaw gift was created by Quillmere version %s.
 Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
         <translation>Этот бесплатный пазл-подарок создан в Quillmere версии %s.
-Нажмите ниже на нашу домашнюю страницу, чтобы получить бесплатную демоверсию со всеми остальными замечательными возможностями игры. Или закажите полную версию прямо сейчас!</translation>
+Перейдите по ссылке на наш сайт ниже и получите бесплатную демоверсию со всеми остальными замечательными возможностями игры. Или закажите полную версию прямо сейчас!</translation>
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
-        <translation>Не удалось записать файл %1. Диск может быть заполнен, защищён от записи или отключён</translation>
+        <translation>Не удалось записать файл %1. Диск может быть переполнен, защищён от записи или отключён</translation>
     </message>
     <message>
         <source>This jigsaw gift file is damaged and cannot be opened</source>
@@ -1060,7 +1060,7 @@ Click on our home page below for a free demo of all the other great features of 
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Недостаточно графических ресурсов для такого большого размера деталей — может помочь уменьшение числа цветов рабочего стола. Масштаб возвращается к 100%...</translation>
+        <translation>Недостаточно графических ресурсов для такого большого размера деталей — может помочь уменьшение числа цветов рабочего стола. Масштаб возвращается к 100%…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1073,7 +1073,7 @@ Click on our home page below for a free demo of all the other great features of 
     </message>
     <message>
         <source>. You used Auto-solve!</source>
-        <translation>. Вы воспользовались авторешением!</translation>
+        <translation>. Вы воспользовались автосборкой!</translation>
     </message>
     <message>
         <source> without cheating!</source>
@@ -1097,7 +1097,7 @@ Click on our home page below for a free demo of all the other great features of 
     </message>
     <message>
         <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
-        <translation>|Пазл собран на %1%, %2 деталей в минуту</translation>
+        <translation>|Пазл собран на %1%, %2 детали в минуту</translation>
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
@@ -1133,7 +1133,7 @@ Click on our home page below for a free demo of all the other great features of 
     </message>
     <message>
         <source>auto-solve</source>
-        <translation>авторешение</translation>
+        <translation>автосборка</translation>
     </message>
     <message>
         <source>move ghost</source>
@@ -1219,7 +1219,7 @@ Click on our home page below for a free demo of all the other great features of 
         <source>You are in Mystery Mode and the picture is hidden!
 
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
-        <translation>Вы в режиме загадки, и картинка скрыта!
+        <translation>Включён режим загадки, картинка скрыта!
 
 Нажмите «Да», чтобы выйти из режима загадки и открыть пазл.</translation>
     </message>
@@ -1237,7 +1237,7 @@ Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
-        <translation>Пазл начнётся с самого начала. Вы уверены?</translation>
+        <translation>Сборка пазла начнётся заново. Вы уверены?</translation>
     </message>
     <message>
         <source>
@@ -1300,7 +1300,7 @@ Choose No to go back to the game.</source>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Играть...</translation>
+        <translation>Играть…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
@@ -1308,15 +1308,15 @@ Choose No to go back to the game.</source>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Выход...</translation>
+        <translation>Выход…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Продолжить игру...</translation>
+        <translation>Продолжить игру…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Сохранить игру...</translation>
+        <translation>Сохранить игру…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
@@ -1380,7 +1380,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Изменить...</translation>
+        <translation>&amp;Изменить…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1410,7 +1410,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
-        <translation>Этот рабочий стол не разрешает программам читать экран, поэтому лупа не может его здесь увеличить.</translation>
+        <translation>Этот рабочий стол не позволяет программам считывать экран, поэтому лупа не может его здесь увеличить.</translation>
     </message>
 </context>
 <context>
@@ -1481,7 +1481,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|OK применяет новый размер</translation>
+        <translation>|Нажмите OK, чтобы применить новый размер</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1576,7 +1576,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Drag band to select pieces</source>
-        <translation>Протянуть рамку, чтобы выбрать детали</translation>
+        <translation>Протянуть рамку, чтобы выделить детали</translation>
     </message>
     <message>
         <source>Board popup menu</source>
@@ -1664,7 +1664,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>More...</source>
-        <translation>Ещё...</translation>
+        <translation>Ещё…</translation>
     </message>
 </context>
 <context>
