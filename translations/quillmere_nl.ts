@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Maken...</translation>
+        <translation>&amp;Maken…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Openen...</translation>
+        <translation>&amp;Openen…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Opslaan &amp;als...</translation>
+        <translation>Opslaan &amp;als…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Opslaan als &amp;cadeau...</translation>
+        <translation>Opslaan als &amp;cadeau…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Opslaan als sc&amp;hermbeveiliging...</translation>
+        <translation>Opslaan als sc&amp;hermbeveiliging…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>&amp;Verwijderen...</translation>
+        <translation>&amp;Verwijderen…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>Af&amp;drukken...</translation>
+        <translation>Af&amp;drukken…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>&amp;Printerinstellingen...</translation>
+        <translation>&amp;Printerinstellingen…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>Opnieuw &amp;beginnen...</translation>
+        <translation>Opnieuw &amp;beginnen…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Aangepast...</translation>
+        <translation>Aangepast…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>|The board colour the jigsaw came with</source>
-        <translation>|De speelveldkleur waarmee de puzzel kwam</translation>
+        <translation>|De oorspronkelijke speelveldkleur van de puzzel</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>&amp;Stukjesgrootte...</translation>
+        <translation>&amp;Stukjesgrootte…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -349,11 +349,11 @@
     </message>
     <message>
         <source>|Watch the jigsaw solve itself</source>
-        <translation>|Kijken hoe de puzzel zichzelf oplost</translation>
+        <translation>|Kijken hoe de puzzel vanzelf wordt gelegd</translation>
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Meer t&amp;ips...</translation>
+        <translation>Meer t&amp;ips…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>Sc&amp;hermbeveiliging...</translation>
+        <translation>Sc&amp;hermbeveiliging…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>|Remove jaggies from piece outlines using smoothing</source>
-        <translation>|Kartelranden van de stukjes wegwerken door gladmaken</translation>
+        <translation>|Kartelige randen van de stukjes gladmaken</translation>
     </message>
     <message>
         <source>&amp;Auto hide</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>|Put similar colors together when arranging</source>
-        <translation>|Bij het schikken gelijke kleuren bij elkaar</translation>
+        <translation>|Bij het schikken soortgelijke kleuren bij elkaar</translation>
     </message>
     <message>
         <source>&amp;Timer display</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>&amp;Rotating Pieces</source>
-        <translation>&amp;Draaiende stukjes</translation>
+        <translation>&amp;Draaibare stukjes</translation>
     </message>
     <message>
         <source>|Pieces can be turned</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>Tijd&amp;limiet...</translation>
+        <translation>Tijd&amp;limiet…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>G&amp;eavanceerd...</translation>
+        <translation>G&amp;eavanceerd…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -669,11 +669,11 @@
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
-        <translation>&amp;Zelf oplossen!</translation>
+        <translation>&amp;Automatisch leggen!</translation>
     </message>
     <message>
         <source>|Let the jigsaw solve itself</source>
-        <translation>|De puzzel zichzelf laten oplossen</translation>
+        <translation>|De puzzel automatisch laten leggen</translation>
     </message>
     <message>
         <source>&amp;Internet</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Volledige versie kopen...</translation>
+        <translation>&amp;Volledige versie kopen…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>&amp;Puzzels zoeken...</translation>
+        <translation>&amp;Puzzels zoeken…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Naar &amp;updates zoeken...</translation>
+        <translation>Naar &amp;updates zoeken…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Zoeken in Help...</translation>
+        <translation>&amp;Zoeken in Help…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>Over deze &amp;puzzel...</translation>
+        <translation>Over deze &amp;puzzel…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Over...</translation>
+        <translation>&amp;Over…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>S&amp;olve Piece!</source>
-        <translation>Stukje &amp;plaatsen!</translation>
+        <translation>Stukje le&amp;ggen!</translation>
     </message>
     <message>
         <source>|Put this piece where it belongs</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>&amp;Beschrijving bakje...</translation>
+        <translation>&amp;Beschrijving bakje…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -1048,11 +1048,11 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     </message>
     <message>
         <source>This jigsaw gift file is damaged and cannot be opened</source>
-        <translation>Dit puzzelcadeaubestand is beschadigd en kan niet worden geopend</translation>
+        <translation>Dit cadeaubestand is beschadigd en kan niet worden geopend</translation>
     </message>
     <message>
         <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
-        <translation>De puzzel heeft gedraaide stukjes, maar draaien staat uit. Kies &apos;Ja&apos; om alle stukjes rechtop te draaien of &apos;Nee&apos; om draaien weer aan te zetten.</translation>
+        <translation>De puzzel heeft gedraaide stukjes, maar draaien staat uit. Kies ‘Ja’ om alle stukjes rechtop te draaien of ‘Nee’ om draaien weer aan te zetten.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
@@ -1060,7 +1060,7 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Onvoldoende grafische middelen voor zo&apos;n grote stukjesgrootte – minder kleuren op het bureaublad kan helpen. De schaal gaat terug naar 100%...</translation>
+        <translation>Onvoldoende grafische middelen voor zulke grote stukjes – minder kleuren op het bureaublad kan helpen. De schaal gaat terug naar 100%…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1072,7 +1072,7 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     </message>
     <message>
         <source>. You used Auto-solve!</source>
-        <translation>. Je hebt de puzzel zichzelf laten oplossen!</translation>
+        <translation>. Je hebt automatisch leggen gebruikt!</translation>
     </message>
     <message>
         <source> without cheating!</source>
@@ -1084,7 +1084,7 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     </message>
     <message>
         <source>You solved all %1 in %2 and %3</source>
-        <translation>Je hebt alle %1 gelegd in %2 en %3</translation>
+        <translation>Je hebt alle %1 in %2 en %3 gelegd</translation>
     </message>
     <message>
         <source>Created %1 by version %2 </source>
@@ -1132,7 +1132,7 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
     </message>
     <message>
         <source>auto-solve</source>
-        <translation>zelf oplossen</translation>
+        <translation>automatisch leggen</translation>
     </message>
     <message>
         <source>move ghost</source>
@@ -1216,19 +1216,19 @@ Klik hieronder op onze homepage voor een gratis demo van alle andere geweldige f
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
         <translation>Je zit in de mysteriemodus en de afbeelding is verborgen!
 
-Kies &apos;Ja&apos; om de mysteriemodus te verlaten en de puzzel te tonen.</translation>
+Kies ‘Ja’ om de mysteriemodus te verlaten en de puzzel te tonen.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Kies &apos;Ja&apos; om de mysteriemodus te verlaten. Daarna kun je de voorbeeldhulpmiddelen gebruiken.</translation>
+        <translation>Kies ‘Ja’ om de mysteriemodus te verlaten. Daarna kun je de voorbeeldhulpmiddelen gebruiken.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
-        <translation>Kies &apos;Ja&apos; om naar de mysteriemodus te gaan en alle voorbeeldafbeeldingen te verbergen.</translation>
+        <translation>Kies ‘Ja’ om naar de mysteriemodus te gaan en alle voorbeeldafbeeldingen te verbergen.</translation>
     </message>
     <message>
         <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
-        <translation>Kies &apos;Ja&apos; om alle stukjes rechtop te draaien.</translation>
+        <translation>Kies ‘Ja’ om alle stukjes rechtop te draaien.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
@@ -1242,7 +1242,7 @@ Choose No to go back to the game.</source>
         <translation>
 
 Het spel is niet opgeslagen. De puzzel sluiten zonder op te slaan?
-Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
+Kies ‘Nee’ om terug te gaan naar het spel.</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1</source>
@@ -1295,7 +1295,7 @@ Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Spelen...</translation>
+        <translation>Spelen…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
@@ -1303,15 +1303,15 @@ Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Afsluiten...</translation>
+        <translation>Afsluiten…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Spel hervatten...</translation>
+        <translation>Spel hervatten…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Spel opslaan...</translation>
+        <translation>Spel opslaan…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
@@ -1375,7 +1375,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Bewerken...</translation>
+        <translation>&amp;Bewerken…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1476,7 +1476,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|OK past de nieuwe grootte toe</translation>
+        <translation>|Klik op OK om de nieuwe grootte toe te passen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1543,7 +1543,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Solve this piece</source>
-        <translation>Dit stukje plaatsen</translation>
+        <translation>Dit stukje leggen</translation>
     </message>
     <message>
         <source>Ctrl+Shift+right mouse</source>
@@ -1571,7 +1571,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Drag band to select pieces</source>
-        <translation>Een kader slepen om stukjes te kiezen</translation>
+        <translation>Een kader slepen om stukjes te selecteren</translation>
     </message>
     <message>
         <source>Board popup menu</source>
@@ -1659,7 +1659,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation>Meer...</translation>
+        <translation>Meer…</translation>
     </message>
 </context>
 <context>
