@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Hint|Flash the next two pieces to solve</source>
-        <translation>Dica|Piscar as duas próximas peças que se encaixam</translation>
+        <translation>Dica|Fazer piscar as duas próximas peças que se encaixam</translation>
     </message>
     <message>
         <source>Quick Help|Display mouse and keyboard controls</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Criar...</translation>
+        <translation>&amp;Criar…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Abrir...</translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Salvar c&amp;omo...</translation>
+        <translation>Salvar c&amp;omo…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Salvar como &amp;presente...</translation>
+        <translation>Salvar como &amp;presente…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Salvar como protetor de &amp;tela...</translation>
+        <translation>Salvar como protetor de &amp;tela…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>E&amp;xcluir...</translation>
+        <translation>E&amp;xcluir…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Configurar i&amp;mpressora...</translation>
+        <translation>Configurar i&amp;mpressora…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>R&amp;ecomeçar...</translation>
+        <translation>R&amp;ecomeçar…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Personalizada...</translation>
+        <translation>Personalizada…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>|The board colour the jigsaw came with</source>
-        <translation>|A cor de tabuleiro que veio com o quebra-cabeça</translation>
+        <translation>|A cor original do tabuleiro deste quebra-cabeça</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>&amp;Tamanho das peças...</translation>
+        <translation>&amp;Tamanho das peças…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -349,19 +349,19 @@
     </message>
     <message>
         <source>|Watch the jigsaw solve itself</source>
-        <translation>|Ver o quebra-cabeça se resolver sozinho</translation>
+        <translation>|Ver o quebra-cabeça se montar sozinho</translation>
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Mais di&amp;cas...</translation>
+        <translation>Mais &amp;sugestões…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
-        <translation>|Ler dicas de jogo</translation>
+        <translation>|Ler sugestões para jogar</translation>
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>&amp;Protetor de tela...</translation>
+        <translation>&amp;Protetor de tela…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>&amp;Limite de tempo...</translation>
+        <translation>&amp;Limite de tempo…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>&amp;Avançadas...</translation>
+        <translation>&amp;Avançadas…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -657,11 +657,11 @@
     </message>
     <message>
         <source>|Flash the next two pieces to solve</source>
-        <translation>|Piscar as duas próximas peças que se encaixam</translation>
+        <translation>|Fazer piscar as duas próximas peças que se encaixam</translation>
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
-        <translation>Todas para &amp;cima!</translation>
+        <translation>&amp;Endireitar todas!</translation>
     </message>
     <message>
         <source>|Turn every piece the right way up</source>
@@ -669,11 +669,11 @@
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
-        <translation>&amp;Resolver sozinho!</translation>
+        <translation>Encaixe &amp;automático!</translation>
     </message>
     <message>
         <source>|Let the jigsaw solve itself</source>
-        <translation>|Deixar o quebra-cabeça se resolver sozinho</translation>
+        <translation>|Deixar o quebra-cabeça se montar sozinho</translation>
     </message>
     <message>
         <source>&amp;Internet</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Comprar a versão completa...</translation>
+        <translation>&amp;Comprar a versão completa…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>&amp;Procurar quebra-cabeças...</translation>
+        <translation>&amp;Procurar quebra-cabeças…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Procurar &amp;atualizações...</translation>
+        <translation>Procurar &amp;atualizações…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Pesquisar na ajuda...</translation>
+        <translation>&amp;Pesquisar na ajuda…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>Sobre este &amp;quebra-cabeça...</translation>
+        <translation>Sobre este &amp;quebra-cabeça…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Sobre...</translation>
+        <translation>&amp;Sobre…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>|Flash the piece that belongs here</source>
-        <translation>|Piscar a peça que vai aqui</translation>
+        <translation>|Fazer piscar a peça que vai aqui</translation>
     </message>
     <message>
         <source>Fe&amp;tch piece!</source>
@@ -805,15 +805,15 @@
     </message>
     <message>
         <source>|Flash where this piece belongs</source>
-        <translation>|Piscar o lugar desta peça</translation>
+        <translation>|Fazer piscar o lugar desta peça</translation>
     </message>
     <message>
         <source>S&amp;olve Piece!</source>
-        <translation>&amp;Colocar peça!</translation>
+        <translation>Encai&amp;xar peça!</translation>
     </message>
     <message>
         <source>|Put this piece where it belongs</source>
-        <translation>|Pôr esta peça no lugar dela</translation>
+        <translation>|Encaixar esta peça no lugar dela</translation>
     </message>
     <message>
         <source>Rotate &amp;Right</source>
@@ -861,7 +861,7 @@
     </message>
     <message>
         <source>|Flash a piece that fits this one</source>
-        <translation>|Piscar uma peça que se encaixa nesta</translation>
+        <translation>|Fazer piscar uma peça que se encaixa nesta</translation>
     </message>
     <message>
         <source>&amp;Fetch Neighbor!</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>&amp;Descrição da bandeja...</translation>
+        <translation>&amp;Descrição da bandeja…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -1026,7 +1026,7 @@ Excluir esta bandeja?</translation>
     </message>
     <message>
         <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
-        <translation>Mouse: esquerdo=encaixar a peça no fantasma, direito=piscar a solução</translation>
+        <translation>Mouse: esquerdo=encaixar a peça no fantasma, direito=mostrar a solução</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
@@ -1052,7 +1052,7 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     </message>
     <message>
         <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
-        <translation>O quebra-cabeça tem peças giradas, mas a rotação está desativada. Clique em &quot;Sim&quot; para virar todas as peças para cima ou em &quot;Não&quot; para reativar a rotação.</translation>
+        <translation>O quebra-cabeça tem peças giradas, mas a rotação está desativada. Clique em “Sim” para virar todas as peças para cima ou em “Não” para reativar a rotação.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
@@ -1060,7 +1060,7 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Recursos gráficos insuficientes para um tamanho de peça tão grande; reduzir o número de cores da área de trabalho pode ajudar. Voltando à escala de 100%...</translation>
+        <translation>Recursos gráficos insuficientes para um tamanho de peça tão grande; reduzir o número de cores da área de trabalho pode ajudar. Voltando à escala de 100%…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1072,7 +1072,7 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     </message>
     <message>
         <source>. You used Auto-solve!</source>
-        <translation>. Você usou a resolução automática!</translation>
+        <translation>. Você usou o encaixe automático!</translation>
     </message>
     <message>
         <source> without cheating!</source>
@@ -1104,7 +1104,7 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     </message>
     <message>
         <source>%1 A new game is started instead.</source>
-        <translation>%1 Um novo jogo começa no lugar.</translation>
+        <translation>%1 Em vez disso, começa um novo jogo.</translation>
     </message>
     <message>
         <source>size/shape</source>
@@ -1132,7 +1132,7 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
     </message>
     <message>
         <source>auto-solve</source>
-        <translation>resolução automática</translation>
+        <translation>encaixe automático</translation>
     </message>
     <message>
         <source>move ghost</source>
@@ -1216,19 +1216,19 @@ Clique na nossa página abaixo para uma demonstração gratuita de todos os outr
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
         <translation>Você está no modo mistério e a imagem está oculta!
 
-Clique em &quot;Sim&quot; para sair do modo mistério e revelar o quebra-cabeça.</translation>
+Clique em “Sim” para sair do modo mistério e revelar o quebra-cabeça.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Clique em &quot;Sim&quot; para sair do modo mistério. Depois você poderá usar as ferramentas de prévia.</translation>
+        <translation>Clique em “Sim” para sair do modo mistério. Depois você poderá usar as ferramentas de prévia.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
-        <translation>Clique em &quot;Sim&quot; para entrar no modo mistério e ocultar todas as imagens de prévia.</translation>
+        <translation>Clique em “Sim” para entrar no modo mistério e ocultar todas as imagens de prévia.</translation>
     </message>
     <message>
         <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
-        <translation>Clique em &quot;Sim&quot; para virar todas as peças para cima.</translation>
+        <translation>Clique em “Sim” para virar todas as peças para cima.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
@@ -1242,7 +1242,7 @@ Choose No to go back to the game.</source>
         <translation>
 
 O jogo não foi salvo. Fechar o quebra-cabeça sem salvar?
-Escolha &quot;Não&quot; para voltar ao jogo.</translation>
+Escolha “Não” para voltar ao jogo.</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1</source>
@@ -1295,7 +1295,7 @@ Escolha &quot;Não&quot; para voltar ao jogo.</translation>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Jogar...</translation>
+        <translation>Jogar…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
@@ -1303,15 +1303,15 @@ Escolha &quot;Não&quot; para voltar ao jogo.</translation>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Sair...</translation>
+        <translation>Sair…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Continuar jogo...</translation>
+        <translation>Continuar jogo…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Salvar jogo...</translation>
+        <translation>Salvar jogo…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
@@ -1375,7 +1375,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Editar...</translation>
+        <translation>&amp;Editar…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1476,7 +1476,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|OK aplica o novo tamanho</translation>
+        <translation>|Clique em OK para aplicar o novo tamanho</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1563,7 +1563,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Scroll wheel rotate</source>
-        <translation>Giro da roda</translation>
+        <translation>Girar a roda</translation>
     </message>
     <message>
         <source>Rotate piece</source>
@@ -1571,7 +1571,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Drag band to select pieces</source>
-        <translation>Arrastar um quadro para selecionar peças</translation>
+        <translation>Arrastar um retângulo para selecionar peças</translation>
     </message>
     <message>
         <source>Board popup menu</source>
@@ -1659,7 +1659,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation>Mais...</translation>
+        <translation>Mais…</translation>
     </message>
 </context>
 <context>
