@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>&amp;Outlines</source>
-        <translation>&amp;Randen</translation>
+        <translation>&amp;Contouren</translation>
     </message>
     <message>
         <source>|Choose the look of the piece edges</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>|Pieces have no outline</source>
-        <translation>|Stukjes zonder rand</translation>
+        <translation>|Stukjes zonder contour</translation>
     </message>
     <message>
         <source>&amp;Foil</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>|Remove jaggies from piece outlines using smoothing</source>
-        <translation>|Kartelige randen van de stukjes gladmaken</translation>
+        <translation>|Kartelige contouren van de stukjes gladmaken</translation>
     </message>
     <message>
         <source>&amp;Auto hide</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>|Remove outlines from solved pieces</source>
-        <translation>|Randen van gelegde stukjes weghalen</translation>
+        <translation>|Contouren van gelegde stukjes weghalen</translation>
     </message>
     <message>
         <source>Sort by S&amp;hape</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Zoeken in Help…</translation>
+        <translation>&amp;Zoeken in de help…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Over…</translation>
+        <translation>&amp;Over het programma…</translation>
     </message>
     <message>
         <source>|About this program</source>
