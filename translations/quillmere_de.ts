@@ -1507,7 +1507,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Shift+left mouse</source>
-        <translation>Shift+linke Maustaste</translation>
+        <translation>Umschalt+linke Maustaste</translation>
     </message>
     <message>
         <source>Fetch neighbor</source>
@@ -1515,7 +1515,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Shift+right mouse</source>
-        <translation>Shift+rechte Maustaste</translation>
+        <translation>Umschalt+rechte Maustaste</translation>
     </message>
     <message>
         <source>Show neighbor</source>
@@ -1523,7 +1523,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Ctrl+left mouse</source>
-        <translation>Ctrl+linke Maustaste</translation>
+        <translation>Strg+linke Maustaste</translation>
     </message>
     <message>
         <source>Rotate piece left</source>
@@ -1531,7 +1531,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Ctrl+right mouse</source>
-        <translation>Ctrl+rechte Maustaste</translation>
+        <translation>Strg+rechte Maustaste</translation>
     </message>
     <message>
         <source>Rotate piece right</source>
@@ -1539,7 +1539,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+left mouse</source>
-        <translation>Ctrl+Shift+linke Maustaste</translation>
+        <translation>Strg+Umschalt+linke Maustaste</translation>
     </message>
     <message>
         <source>Solve this piece</source>
@@ -1547,7 +1547,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+right mouse</source>
-        <translation>Ctrl+Shift+rechte Maustaste</translation>
+        <translation>Strg+Umschalt+rechte Maustaste</translation>
     </message>
     <message>
         <source>Show piece solution</source>
