@@ -1507,7 +1507,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Shift+left mouse</source>
-        <translation>Shift+bouton gauche</translation>
+        <translation>Maj+bouton gauche</translation>
     </message>
     <message>
         <source>Fetch neighbor</source>
@@ -1515,7 +1515,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Shift+right mouse</source>
-        <translation>Shift+bouton droit</translation>
+        <translation>Maj+bouton droit</translation>
     </message>
     <message>
         <source>Show neighbor</source>
@@ -1539,7 +1539,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Ctrl+Shift+left mouse</source>
-        <translation>Ctrl+Shift+bouton gauche</translation>
+        <translation>Ctrl+Maj+bouton gauche</translation>
     </message>
     <message>
         <source>Solve this piece</source>
@@ -1547,7 +1547,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Ctrl+Shift+right mouse</source>
-        <translation>Ctrl+Shift+bouton droit</translation>
+        <translation>Ctrl+Maj+bouton droit</translation>
     </message>
     <message>
         <source>Show piece solution</source>
