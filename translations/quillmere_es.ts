@@ -1507,7 +1507,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Shift+left mouse</source>
-        <translation>Shift+botón izquierdo</translation>
+        <translation>Mayús+botón izquierdo</translation>
     </message>
     <message>
         <source>Fetch neighbor</source>
@@ -1515,7 +1515,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Shift+right mouse</source>
-        <translation>Shift+botón derecho</translation>
+        <translation>Mayús+botón derecho</translation>
     </message>
     <message>
         <source>Show neighbor</source>
@@ -1539,7 +1539,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+left mouse</source>
-        <translation>Ctrl+Shift+botón izquierdo</translation>
+        <translation>Ctrl+Mayús+botón izquierdo</translation>
     </message>
     <message>
         <source>Solve this piece</source>
@@ -1547,7 +1547,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+right mouse</source>
-        <translation>Ctrl+Shift+botón derecho</translation>
+        <translation>Ctrl+Mayús+botón derecho</translation>
     </message>
     <message>
         <source>Show piece solution</source>
