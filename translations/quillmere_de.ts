@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Zoom|Display the jigsaw image full-screen (F2)</source>
-        <translation>Zoom|Das Puzzlebild bildschirmfüllend zeigen (F2)</translation>
+        <translation>Zoom|Das Puzzlebild im Vollbild anzeigen (F2)</translation>
     </message>
     <message>
         <source>Board color|Choose a new background board color</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>|Number of pieces solved out of total</source>
-        <translation>|Anzahl der gelegten Teile von allen</translation>
+        <translation>|Gelegte Teile und Gesamtzahl der Teile</translation>
     </message>
     <message>
         <source>Scroll left|Show the trays further left</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Erstellen...</translation>
+        <translation>&amp;Erstellen…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Speichern &amp;unter...</translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Als &amp;Geschenk speichern...</translation>
+        <translation>Als &amp;Geschenk speichern…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Als Bildschirmsc&amp;honer speichern...</translation>
+        <translation>Als Bildschirmsc&amp;honer speichern…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>&amp;Löschen...</translation>
+        <translation>&amp;Löschen…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Drucker ein&amp;richten...</translation>
+        <translation>Drucker ein&amp;richten…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>&amp;Neu beginnen...</translation>
+        <translation>&amp;Neu beginnen…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>|Show the picture window</source>
-        <translation>|Das Bildfenster zeigen</translation>
+        <translation>|Das Bildfenster anzeigen</translation>
     </message>
     <message>
         <source>&amp;Loupe</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>|Show the magnifying glass</source>
-        <translation>|Die Lupe zeigen</translation>
+        <translation>|Die Lupe anzeigen</translation>
     </message>
     <message>
         <source>&amp;Ghost picture</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>|Show a faded picture on the board</source>
-        <translation>|Ein blasses Bild auf der Spielfläche zeigen</translation>
+        <translation>|Ein blasses Bild auf der Spielfläche anzeigen</translation>
     </message>
     <message>
         <source>&amp;Zoom picture</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>|Display the picture full-screen</source>
-        <translation>|Das Bild bildschirmfüllend zeigen</translation>
+        <translation>|Das Bild im Vollbild anzeigen</translation>
     </message>
     <message>
         <source>&amp;Board Color</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Eigene...</translation>
+        <translation>Eigene Farbe…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Contrasting</source>
-        <translation>Kontrast</translation>
+        <translation>Kontrastierend</translation>
     </message>
     <message>
         <source>|A board colour that contrasts with the picture</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>|The board colour the jigsaw came with</source>
-        <translation>|Die Spielflächenfarbe, mit der das Puzzle kam</translation>
+        <translation>|Die ursprüngliche Spielflächenfarbe des Puzzles</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>&amp;Disarrange</source>
-        <translation>&amp;Durcheinander</translation>
+        <translation>&amp;Durcheinanderbringen</translation>
     </message>
     <message>
         <source>|Scatter the loose pieces at random</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>&amp;Teilgröße...</translation>
+        <translation>&amp;Teilgröße…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -353,15 +353,15 @@
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Weitere T&amp;ipps...</translation>
+        <translation>Weitere H&amp;inweise…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
-        <translation>|Tipps zum Spielen lesen</translation>
+        <translation>|Hinweise zum Spielen lesen</translation>
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>Bildschirms&amp;choner...</translation>
+        <translation>Bildschirms&amp;choner…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -401,11 +401,11 @@
     </message>
     <message>
         <source>|Open every tray</source>
-        <translation>|Jede Ablage öffnen</translation>
+        <translation>|Alle Ablagen öffnen</translation>
     </message>
     <message>
         <source>Show &amp;Used Trays</source>
-        <translation>&amp;Volle Ablagen öffnen</translation>
+        <translation>&amp;Belegte Ablagen öffnen</translation>
     </message>
     <message>
         <source>|Open the trays that hold pieces</source>
@@ -433,11 +433,11 @@
     </message>
     <message>
         <source>|Minimise every tray</source>
-        <translation>|Jede Ablage verkleinern</translation>
+        <translation>|Alle Ablagen verkleinern</translation>
     </message>
     <message>
         <source>Hide &amp;Used Trays</source>
-        <translation>&amp;Volle Ablagen verkleinern</translation>
+        <translation>&amp;Belegte Ablagen verkleinern</translation>
     </message>
     <message>
         <source>|Minimise the trays that hold pieces</source>
@@ -465,11 +465,11 @@
     </message>
     <message>
         <source>|Delete every tray; its pieces go to the board</source>
-        <translation>|Jede Ablage löschen; ihre Teile kommen auf die Spielfläche</translation>
+        <translation>|Alle Ablagen löschen; ihre Teile kommen auf die Spielfläche</translation>
     </message>
     <message>
         <source>Delete &amp;Used Trays</source>
-        <translation>&amp;Volle Ablagen löschen</translation>
+        <translation>&amp;Belegte Ablagen löschen</translation>
     </message>
     <message>
         <source>|Delete the trays that hold pieces</source>
@@ -557,15 +557,15 @@
     </message>
     <message>
         <source>|Pieces are made out of chunky wood</source>
-        <translation>|Teile aus klobigem Holz</translation>
+        <translation>|Teile aus massivem Holz</translation>
     </message>
     <message>
         <source>&amp;Smooth</source>
-        <translation>&amp;Glätten</translation>
+        <translation>Kanten&amp;glättung</translation>
     </message>
     <message>
         <source>|Remove jaggies from piece outlines using smoothing</source>
-        <translation>|Treppenstufen an den Umrissen durch Glätten entfernen</translation>
+        <translation>|Treppenstufen an den Umrissen der Teile glätten</translation>
     </message>
     <message>
         <source>&amp;Auto hide</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>|Put edge pieces first when arranging</source>
-        <translation>|Beim Anordnen Randteile zuerst</translation>
+        <translation>|Beim Anordnen die Randteile voranstellen</translation>
     </message>
     <message>
         <source>Sort by &amp;Color</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>|Put similar colors together when arranging</source>
-        <translation>|Beim Anordnen ähnliche Farben zusammenlegen</translation>
+        <translation>|Beim Anordnen ähnliche Farben gruppieren</translation>
     </message>
     <message>
         <source>&amp;Timer display</source>
@@ -621,19 +621,19 @@
     </message>
     <message>
         <source>|Hide the jigsaw preview pictures</source>
-        <translation>|Die Vorschaubilder des Puzzles verbergen</translation>
+        <translation>|Die Vorschaubilder des Puzzles ausblenden</translation>
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>Zeit&amp;limit...</translation>
+        <translation>Zeit&amp;limit…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
-        <translation>|Ein Zeitlimit für das Puzzle setzen</translation>
+        <translation>|Ein Zeitlimit für das Puzzle festlegen</translation>
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>&amp;Erweitert...</translation>
+        <translation>&amp;Erweitert…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Vollversion kaufen...</translation>
+        <translation>&amp;Vollversion kaufen…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>Puzzle-&amp;Suche...</translation>
+        <translation>Puzzle-&amp;Suche…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Nach &amp;Updates suchen...</translation>
+        <translation>Nach &amp;Updates suchen…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
@@ -717,11 +717,11 @@
     </message>
     <message>
         <source>|Show the help contents</source>
-        <translation>|Den Inhalt der Hilfe zeigen</translation>
+        <translation>|Den Inhalt der Hilfe anzeigen</translation>
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>Hilfe &amp;durchsuchen...</translation>
+        <translation>Hilfe &amp;durchsuchen…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>|How to order the full version</source>
-        <translation>|Wie man die Vollversion bestellt</translation>
+        <translation>|So bestellen Sie die Vollversion</translation>
     </message>
     <message>
         <source>&amp;Quick Help!</source>
@@ -761,15 +761,15 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>Über dieses &amp;Puzzle...</translation>
+        <translation>Über dieses &amp;Puzzle…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
-        <translation>|Titel, Ersteller und Fortschritt des Puzzles zeigen</translation>
+        <translation>|Titel, Ersteller und Fortschritt des Puzzles anzeigen</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Über...</translation>
+        <translation>&amp;Über…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>&amp;Unlock</source>
-        <translation>Lö&amp;sen</translation>
+        <translation>&amp;Abtrennen</translation>
     </message>
     <message>
         <source>|Disconnect the piece from its neighbours</source>
@@ -853,7 +853,7 @@
     </message>
     <message>
         <source>|Put the piece behind all others</source>
-        <translation>|Das Teil hinter alle anderen legen</translation>
+        <translation>|Das Teil hinter alle anderen schieben</translation>
     </message>
     <message>
         <source>&amp;Show Neighbor!</source>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>|Pick up every piece in this tray</source>
-        <translation>|Jedes Teil in dieser Ablage aufnehmen</translation>
+        <translation>|Alle Teile in dieser Ablage aufnehmen</translation>
     </message>
     <message>
         <source>&amp;Send Tray to Back</source>
@@ -885,11 +885,11 @@
     </message>
     <message>
         <source>|Put this tray behind the others</source>
-        <translation>|Diese Ablage hinter die anderen legen</translation>
+        <translation>|Diese Ablage hinter die anderen schieben</translation>
     </message>
     <message>
         <source>D&amp;rop all pieces</source>
-        <translation>Alle Teile a&amp;usleeren</translation>
+        <translation>Alle Teile a&amp;usschütten</translation>
     </message>
     <message>
         <source>|Empty this tray onto the board</source>
@@ -929,11 +929,11 @@
     </message>
     <message>
         <source>&amp;Fun pieces</source>
-        <translation>&amp;Spaßteile</translation>
+        <translation>M&amp;otivteile</translation>
     </message>
     <message>
         <source>|Gather the single fun pieces</source>
-        <translation>|Die einzelnen Spaßteile sammeln</translation>
+        <translation>|Die einzelnen Motivteile sammeln</translation>
     </message>
     <message>
         <source>|Arrange this tray&apos;s pieces around its edge</source>
@@ -945,7 +945,7 @@
     </message>
     <message>
         <source>D&amp;isarrange Tray</source>
-        <translation>Ablage &amp;durcheinander</translation>
+        <translation>Ablage &amp;durcheinanderbringen</translation>
     </message>
     <message>
         <source>|Scatter this tray&apos;s pieces at random</source>
@@ -965,11 +965,11 @@
     </message>
     <message>
         <source>|A tray colour that matches the picture</source>
-        <translation>|Eine Ablagenfarbe, die zum Bild passt</translation>
+        <translation>|Eine Ablagefarbe, die zum Bild passt</translation>
     </message>
     <message>
         <source>|A tray colour that contrasts with the picture</source>
-        <translation>|Eine Ablagenfarbe, die sich vom Bild abhebt</translation>
+        <translation>|Eine Ablagefarbe, die sich vom Bild abhebt</translation>
     </message>
     <message>
         <source>|The tray takes the board colour</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>Ablage&amp;beschreibung...</translation>
+        <translation>Ablage&amp;beschreibung…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -999,8 +999,8 @@
 placed on the background.
 
 Ok to delete this tray?</source>
-        <translation>Ablage %1 enthält Teile, die auf die
-Spielfläche gelegt werden.
+        <translation>Ablage %1 enthält Teile, die beim Löschen auf
+die Spielfläche kommen.
 
 Diese Ablage löschen?</translation>
     </message>
@@ -1010,11 +1010,11 @@ Diese Ablage löschen?</translation>
     </message>
     <message>
         <source>Rotation is currently disabled in the Options menu</source>
-        <translation>Drehen ist im Menü Optionen zurzeit ausgeschaltet</translation>
+        <translation>Das Drehen ist zurzeit im Menü „Optionen“ ausgeschaltet</translation>
     </message>
     <message>
         <source>Cheating is currently disabled in the Options menu</source>
-        <translation>Schummeln ist im Menü Optionen zurzeit ausgeschaltet</translation>
+        <translation>Das Schummeln ist zurzeit im Menü „Optionen“ ausgeschaltet</translation>
     </message>
     <message>
         <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
@@ -1026,11 +1026,11 @@ Diese Ablage löschen?</translation>
     </message>
     <message>
         <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
-        <translation>Maus: Links=Teil aufs Geisterbild legen, Rechts=Lösung aufblinken</translation>
+        <translation>Maus: Links=Teil aufs Geisterbild legen, Rechts=Lösung zeigen</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
-        <translation>Schalten Sie das Geisterbild ein, um diese Kürzel zu nutzen</translation>
+        <translation>Schalten Sie das Geisterbild ein, um diese Tastenkürzel zu nutzen</translation>
     </message>
     <message>
         <source>Generating: </source>
@@ -1040,7 +1040,7 @@ Diese Ablage löschen?</translation>
         <source>This free jigsaw gift was created by Quillmere version %s.
 Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
         <translation>Dieses kostenlose Puzzle-Geschenk wurde mit Quillmere Version %s erstellt.
-Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen großartigen Funktionen des Spiels. Oder bestellen Sie jetzt die Vollversion!</translation>
+Klicken Sie unten auf unsere Homepage, um alle weiteren Funktionen des Spiels kostenlos auszuprobieren. Oder bestellen Sie gleich die Vollversion!</translation>
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
@@ -1060,7 +1060,7 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Nicht genug Grafikressourcen für eine so große Teilgröße – weniger Farben auf dem Desktop können helfen. Der Maßstab wird auf 100% zurückgesetzt...</translation>
+        <translation>Nicht genug Grafikressourcen für eine so große Teilgröße – weniger Farben auf dem Desktop können helfen. Der Maßstab wird auf 100 % zurückgesetzt…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1072,7 +1072,7 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     </message>
     <message>
         <source>. You used Auto-solve!</source>
-        <translation>. Sie haben automatisch lösen lassen!</translation>
+        <translation>. Sie haben die automatische Lösung benutzt!</translation>
     </message>
     <message>
         <source> without cheating!</source>
@@ -1080,7 +1080,7 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     </message>
     <message>
         <source> by cheating once!</source>
-        <translation>, mit einmal Schummeln!</translation>
+        <translation>, aber einmal geschummelt!</translation>
     </message>
     <message>
         <source>You solved all %1 in %2 and %3</source>
@@ -1096,7 +1096,7 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     </message>
     <message>
         <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
-        <translation>|Das Puzzle ist zu %1% fertig, %2 Teile pro Minute gelegt</translation>
+        <translation>|Das Puzzle ist zu %1 % fertig, %2 Teile pro Minute gelegt</translation>
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
@@ -1120,15 +1120,15 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     </message>
     <message>
         <source>disarrange</source>
-        <translation>Durcheinander</translation>
+        <translation>Durcheinanderbringen</translation>
     </message>
     <message>
         <source>disarrange tray</source>
-        <translation>Ablage durcheinander</translation>
+        <translation>Ablage durcheinanderbringen</translation>
     </message>
     <message>
         <source>tray operation</source>
-        <translation>Ablagenaktion</translation>
+        <translation>Ablageaktion</translation>
     </message>
     <message>
         <source>auto-solve</source>
@@ -1148,7 +1148,7 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     </message>
     <message>
         <source>right way up</source>
-        <translation>richtig herum</translation>
+        <translation>Richtig herum drehen</translation>
     </message>
     <message>
         <source>cheat</source>
@@ -1156,11 +1156,11 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
     </message>
     <message>
         <source>Redo %1</source>
-        <translation>%1 wiederholen</translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation>%1 rückgängig machen</translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Sorting colors: </source>
@@ -1182,8 +1182,8 @@ Klicken Sie unten auf unsere Homepage für eine kostenlose Demo aller anderen gr
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
         <translation>
-            <numerusform>, mit %n-mal Schummeln!</numerusform>
-            <numerusform>, mit %n-mal Schummeln!</numerusform>
+            <numerusform>, aber %n-mal geschummelt!</numerusform>
+            <numerusform>, aber %n-mal geschummelt!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1246,7 +1246,7 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1</source>
-        <translation>Es konnte kein Webbrowser gestartet werden, um %1 zu zeigen</translation>
+        <translation>Es konnte kein Webbrowser gestartet werden, um %1 anzuzeigen</translation>
     </message>
 </context>
 <context>
@@ -1295,7 +1295,7 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Spielen...</translation>
+        <translation>Spielen…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
@@ -1303,15 +1303,15 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Beenden...</translation>
+        <translation>Beenden…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Spiel fortsetzen...</translation>
+        <translation>Spiel fortsetzen…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Spiel speichern...</translation>
+        <translation>Spiel speichern…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
@@ -1324,7 +1324,7 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
         <source>Free gift edition - share it with your friends!
 All pictures and sounds made for Quillmere Gift.</source>
         <translation>Kostenlose Geschenkausgabe – teilen Sie sie mit Ihren Freunden!
-Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
+Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>About Quillmere Gift</source>
@@ -1375,7 +1375,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Bearbeiten...</translation>
+        <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1452,15 +1452,15 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>|Set the amount of shape irregularity</source>
-        <translation>|Wie unregelmäßig die Formen sind</translation>
+        <translation>|Die Unregelmäßigkeit der Formen einstellen</translation>
     </message>
     <message>
         <source>Fun pieces:</source>
-        <translation>Spaßteile:</translation>
+        <translation>Motivteile:</translation>
     </message>
     <message>
         <source>|Set the percentage of custom pieces in jigsaw</source>
-        <translation>|Den Anteil der Spaßteile im Puzzle einstellen</translation>
+        <translation>|Den Anteil der Motivteile im Puzzle einstellen</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1476,7 +1476,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|OK wendet die neue Größe an</translation>
+        <translation>|Mit OK die neue Größe anwenden</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1503,11 +1503,11 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Piece popup menu</source>
-        <translation>Teil-Kontextmenü</translation>
+        <translation>Kontextmenü des Teils</translation>
     </message>
     <message>
         <source>Shift+left mouse</source>
-        <translation>Shift+linke Maustaste</translation>
+        <translation>Umschalt+linke Maustaste</translation>
     </message>
     <message>
         <source>Fetch neighbor</source>
@@ -1515,7 +1515,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Shift+right mouse</source>
-        <translation>Shift+rechte Maustaste</translation>
+        <translation>Umschalt+rechte Maustaste</translation>
     </message>
     <message>
         <source>Show neighbor</source>
@@ -1523,7 +1523,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Ctrl+left mouse</source>
-        <translation>Ctrl+linke Maustaste</translation>
+        <translation>Strg+linke Maustaste</translation>
     </message>
     <message>
         <source>Rotate piece left</source>
@@ -1531,7 +1531,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Ctrl+right mouse</source>
-        <translation>Ctrl+rechte Maustaste</translation>
+        <translation>Strg+rechte Maustaste</translation>
     </message>
     <message>
         <source>Rotate piece right</source>
@@ -1539,7 +1539,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+left mouse</source>
-        <translation>Ctrl+Shift+linke Maustaste</translation>
+        <translation>Strg+Umschalt+linke Maustaste</translation>
     </message>
     <message>
         <source>Solve this piece</source>
@@ -1547,7 +1547,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+right mouse</source>
-        <translation>Ctrl+Shift+rechte Maustaste</translation>
+        <translation>Strg+Umschalt+rechte Maustaste</translation>
     </message>
     <message>
         <source>Show piece solution</source>
@@ -1571,7 +1571,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Drag band to select pieces</source>
-        <translation>Rahmen ziehen, um Teile zu wählen</translation>
+        <translation>Rahmen ziehen, um Teile auszuwählen</translation>
     </message>
     <message>
         <source>Board popup menu</source>
@@ -1659,7 +1659,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation>Mehr...</translation>
+        <translation>Mehr…</translation>
     </message>
 </context>
 <context>
@@ -1680,7 +1680,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     <name>quill::TrayDialog</name>
     <message>
         <source>Tray Description</source>
-        <translation>Ablagenbeschreibung</translation>
+        <translation>Ablagebeschreibung</translation>
     </message>
     <message>
         <source>Enter a name or short description for tray:</source>

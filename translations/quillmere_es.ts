@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>New tray|Create a new tray for storing pieces</source>
-        <translation>Nueva bandeja|Crear una bandeja nueva para guardar piezas</translation>
+        <translation>Nueva bandeja|Crear una bandeja nueva para apartar piezas</translation>
     </message>
     <message>
         <source>Sound|Turn sound effects on/off</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Crear...</translation>
+        <translation>&amp;Crear…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Abrir...</translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Guardar co&amp;mo...</translation>
+        <translation>Guardar co&amp;mo…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Guardar como &amp;regalo...</translation>
+        <translation>Guardar como &amp;regalo…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Guardar como &amp;salvapantallas...</translation>
+        <translation>Guardar como &amp;salvapantallas…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>&amp;Eliminar...</translation>
+        <translation>&amp;Eliminar…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Configurar im&amp;presora...</translation>
+        <translation>Configurar im&amp;presora…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>Empe&amp;zar de nuevo...</translation>
+        <translation>Empe&amp;zar de nuevo…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Personalizado...</translation>
+        <translation>Personalizado…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Contrasting</source>
-        <translation>Contrastado</translation>
+        <translation>Contrastante</translation>
     </message>
     <message>
         <source>|A board colour that contrasts with the picture</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>|The board colour the jigsaw came with</source>
-        <translation>|El color de tablero con el que llegó el puzle</translation>
+        <translation>|El color de tablero original del puzle</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>&amp;Tamaño de las piezas...</translation>
+        <translation>&amp;Tamaño de las piezas…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Más c&amp;onsejos...</translation>
+        <translation>Más c&amp;onsejos…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>&amp;Salvapantallas...</translation>
+        <translation>&amp;Salvapantallas…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>|Create a new tray for storing pieces</source>
-        <translation>|Crear una bandeja nueva para guardar piezas</translation>
+        <translation>|Crear una bandeja nueva para apartar piezas</translation>
     </message>
     <message>
         <source>&amp;Show</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>Show &amp;Used Trays</source>
-        <translation>Mostrar las bandejas &amp;usadas</translation>
+        <translation>Mostrar las bandejas &amp;ocupadas</translation>
     </message>
     <message>
         <source>|Open the trays that hold pieces</source>
@@ -437,7 +437,7 @@
     </message>
     <message>
         <source>Hide &amp;Used Trays</source>
-        <translation>Ocultar las bandejas &amp;usadas</translation>
+        <translation>Ocultar las bandejas &amp;ocupadas</translation>
     </message>
     <message>
         <source>|Minimise the trays that hold pieces</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Delete &amp;Used Trays</source>
-        <translation>Eliminar las bandejas &amp;usadas</translation>
+        <translation>Eliminar las bandejas &amp;ocupadas</translation>
     </message>
     <message>
         <source>|Delete the trays that hold pieces</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>Límite de tiem&amp;po...</translation>
+        <translation>Límite de tiem&amp;po…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>&amp;Avanzadas...</translation>
+        <translation>&amp;Avanzadas…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
-        <translation>¡Todas &amp;derechas!</translation>
+        <translation>¡Todas &amp;del derecho!</translation>
     </message>
     <message>
         <source>|Turn every piece the right way up</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Comprar la versión completa...</translation>
+        <translation>&amp;Comprar la versión completa…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>&amp;Buscar puzles...</translation>
+        <translation>&amp;Buscar puzles…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Buscar &amp;actualizaciones...</translation>
+        <translation>Buscar &amp;actualizaciones…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Buscar en la ayuda...</translation>
+        <translation>&amp;Buscar en la ayuda…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>Acerca de este p&amp;uzle...</translation>
+        <translation>Acerca de este p&amp;uzle…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Acerca de...</translation>
+        <translation>&amp;Acerca de…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>|Turn the piece a quarter turn clockwise</source>
-        <translation>|Girar la pieza un cuarto de vuelta en el sentido del reloj</translation>
+        <translation>|Girar la pieza un cuarto de vuelta en el sentido de las agujas del reloj</translation>
     </message>
     <message>
         <source>Rotate &amp;Left</source>
@@ -829,7 +829,7 @@
     </message>
     <message>
         <source>|Turn the piece a quarter turn anticlockwise</source>
-        <translation>|Girar la pieza un cuarto de vuelta en sentido contrario al reloj</translation>
+        <translation>|Girar la pieza un cuarto de vuelta en sentido contrario a las agujas del reloj</translation>
     </message>
     <message>
         <source>Right &amp;Way Up!</source>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>|Pick up every piece in this tray</source>
-        <translation>|Coger todas las piezas de esta bandeja</translation>
+        <translation>|Tomar todas las piezas de esta bandeja</translation>
     </message>
     <message>
         <source>&amp;Send Tray to Back</source>
@@ -929,11 +929,11 @@
     </message>
     <message>
         <source>&amp;Fun pieces</source>
-        <translation>Piezas &amp;divertidas</translation>
+        <translation>Piezas de &amp;fantasía</translation>
     </message>
     <message>
         <source>|Gather the single fun pieces</source>
-        <translation>|Reunir las piezas divertidas sueltas</translation>
+        <translation>|Reunir las piezas de fantasía sueltas</translation>
     </message>
     <message>
         <source>|Arrange this tray&apos;s pieces around its edge</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>Descri&amp;pción de la bandeja...</translation>
+        <translation>Descri&amp;pción de la bandeja…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -1010,11 +1010,11 @@ pondrán sobre el tablero.
     </message>
     <message>
         <source>Rotation is currently disabled in the Options menu</source>
-        <translation>La rotación está desactivada en el menú Opciones</translation>
+        <translation>La rotación está desactivada en el menú «Opciones»</translation>
     </message>
     <message>
         <source>Cheating is currently disabled in the Options menu</source>
-        <translation>Las trampas están desactivadas en el menú Opciones</translation>
+        <translation>Las trampas están desactivadas en el menú «Opciones»</translation>
     </message>
     <message>
         <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
@@ -1040,7 +1040,7 @@ pondrán sobre el tablero.
         <source>This free jigsaw gift was created by Quillmere version %s.
 Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
         <translation>Este puzle de regalo gratuito se creó con Quillmere versión %s.
-Haga clic abajo en nuestra página para una demo gratuita de todas las demás funciones del juego. ¡O pida ya la versión completa!</translation>
+Haga clic abajo en nuestra página web para probar gratis todas las demás funciones del juego. ¡O pida ya la versión completa!</translation>
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
@@ -1052,7 +1052,7 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
     </message>
     <message>
         <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
-        <translation>El puzle tiene piezas giradas pero la rotación está desactivada. Pulse «Sí» para poner todas las piezas del derecho o «No» para volver a activar la rotación.</translation>
+        <translation>El puzle tiene piezas giradas, pero la rotación está desactivada. Pulse «Sí» para poner todas las piezas del derecho o «No» para volver a activar la rotación.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
@@ -1060,7 +1060,7 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>No hay recursos gráficos suficientes para un tamaño de pieza tan grande; reducir el número de colores del escritorio puede ayudar. Volviendo a la escala del 100%...</translation>
+        <translation>No hay recursos gráficos suficientes para un tamaño de pieza tan grande; reducir el número de colores del escritorio puede ayudar. Volviendo a la escala del 100 %…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1096,11 +1096,11 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
     </message>
     <message>
         <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
-        <translation>|Puzle completado al %1%, %2 piezas colocadas por minuto</translation>
+        <translation>|Puzle completado al %1 %, %2 piezas colocadas por minuto</translation>
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
-        <translation>No se puede quitar la partida guardada %1. %2. La partida nueva empieza igualmente; la guardada se volverá a ofrecer en el próximo inicio, salvo que esta partida la sobrescriba.</translation>
+        <translation>No se puede eliminar la partida guardada %1. %2. La partida nueva empieza igualmente; la guardada se volverá a ofrecer en el próximo inicio, salvo que esta partida la sobrescriba.</translation>
     </message>
     <message>
         <source>%1 A new game is started instead.</source>
@@ -1176,7 +1176,7 @@ Haga clic abajo en nuestra página para una demo gratuita de todas las demás fu
     </message>
     <message>
         <source>The custom piece shapes in this jigsaw gift are damaged</source>
-        <translation>Las formas de pieza propias de este regalo están dañadas</translation>
+        <translation>Las formas de pieza personalizadas de este regalo están dañadas</translation>
     </message>
     <message numerus="yes">
         <source> by cheating %n times!</source>
@@ -1232,7 +1232,7 @@ Pulse «Sí» para salir del modo misterio y descubrir el puzle.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
-        <translation>El puzle volverá a empezar desde el principio. ¿Está seguro?</translation>
+        <translation>El puzle volverá a empezar desde el principio. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>
@@ -1242,7 +1242,7 @@ Choose No to go back to the game.</source>
         <translation>
 
 La partida no se ha guardado. ¿Cerrar el puzle sin guardarlo?
-Elija «No» para volver a la partida.</translation>
+Pulse «No» para volver a la partida.</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1</source>
@@ -1295,7 +1295,7 @@ Elija «No» para volver a la partida.</translation>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Jugar...</translation>
+        <translation>Jugar…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
@@ -1303,15 +1303,15 @@ Elija «No» para volver a la partida.</translation>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Salir...</translation>
+        <translation>Salir…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Reanudar partida...</translation>
+        <translation>Reanudar partida…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Guardar partida...</translation>
+        <translation>Guardar partida…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
@@ -1324,7 +1324,7 @@ Elija «No» para volver a la partida.</translation>
         <source>Free gift edition - share it with your friends!
 All pictures and sounds made for Quillmere Gift.</source>
         <translation>Edición de regalo gratuita: ¡compártala con sus amigos!
-Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
+Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>About Quillmere Gift</source>
@@ -1375,7 +1375,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Editar...</translation>
+        <translation>&amp;Editar…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1444,7 +1444,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>|Set the size of pieces</source>
-        <translation>|Fijar el tamaño de las piezas</translation>
+        <translation>|Ajustar el tamaño de las piezas</translation>
     </message>
     <message>
         <source>Oddness:</source>
@@ -1452,15 +1452,15 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>|Set the amount of shape irregularity</source>
-        <translation>|Fijar cuán irregulares son las formas</translation>
+        <translation>|Ajustar cuán irregulares son las formas</translation>
     </message>
     <message>
         <source>Fun pieces:</source>
-        <translation>Piezas divertidas:</translation>
+        <translation>Piezas de fantasía:</translation>
     </message>
     <message>
         <source>|Set the percentage of custom pieces in jigsaw</source>
-        <translation>|Fijar el porcentaje de piezas divertidas del puzle</translation>
+        <translation>|Ajustar el porcentaje de piezas de fantasía del puzle</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1476,7 +1476,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|Aceptar aplica el nuevo tamaño</translation>
+        <translation>|Pulse Aceptar para aplicar el nuevo tamaño</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1507,7 +1507,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Shift+left mouse</source>
-        <translation>Shift+botón izquierdo</translation>
+        <translation>Mayús+botón izquierdo</translation>
     </message>
     <message>
         <source>Fetch neighbor</source>
@@ -1515,7 +1515,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Shift+right mouse</source>
-        <translation>Shift+botón derecho</translation>
+        <translation>Mayús+botón derecho</translation>
     </message>
     <message>
         <source>Show neighbor</source>
@@ -1539,7 +1539,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+left mouse</source>
-        <translation>Ctrl+Shift+botón izquierdo</translation>
+        <translation>Ctrl+Mayús+botón izquierdo</translation>
     </message>
     <message>
         <source>Solve this piece</source>
@@ -1547,7 +1547,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Ctrl+Shift+right mouse</source>
-        <translation>Ctrl+Shift+botón derecho</translation>
+        <translation>Ctrl+Mayús+botón derecho</translation>
     </message>
     <message>
         <source>Show piece solution</source>
@@ -1571,7 +1571,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Drag band to select pieces</source>
-        <translation>Arrastrar un marco para elegir piezas</translation>
+        <translation>Arrastrar un marco para seleccionar piezas</translation>
     </message>
     <message>
         <source>Board popup menu</source>
@@ -1659,7 +1659,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation>Más...</translation>
+        <translation>Más…</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Ghost Picture|Toggle the ghost picture backdrop</source>
-        <translation>Image fantôme|Afficher ou masquer l&apos;image fantôme en fond</translation>
+        <translation>Image fantôme|Afficher ou masquer l&apos;image fantôme en arrière-plan</translation>
     </message>
     <message>
         <source>Zoom|Display the jigsaw image full-screen (F2)</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Créer...</translation>
+        <translation>&amp;Créer…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Ouvrir...</translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Enregistrer &amp;sous...</translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Enregistrer comme ca&amp;deau...</translation>
+        <translation>Enregistrer comme ca&amp;deau…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Enregistrer comme économiseur d&apos;&amp;écran...</translation>
+        <translation>Enregistrer comme économiseur d&apos;&amp;écran…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>Su&amp;pprimer...</translation>
+        <translation>Su&amp;pprimer…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Imprimer...</translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Configuration de l&apos;imp&amp;rimante...</translation>
+        <translation>Configurer l&apos;imp&amp;rimante…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>Reco&amp;mmencer...</translation>
+        <translation>Reco&amp;mmencer…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>|Show a faded picture on the board</source>
-        <translation>|Afficher une image pâlie sur le plateau</translation>
+        <translation>|Afficher une image estompée sur le plateau</translation>
     </message>
     <message>
         <source>&amp;Zoom picture</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Personnalisée...</translation>
+        <translation>Personnalisée…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>&amp;Taille des pièces...</translation>
+        <translation>&amp;Taille des pièces…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>|Undo the last step</source>
-        <translation>|Annuler la dernière étape</translation>
+        <translation>|Annuler la dernière action</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>|Redo the step just undone</source>
-        <translation>|Rétablir l&apos;étape qui vient d&apos;être annulée</translation>
+        <translation>|Rétablir l&apos;action qui vient d&apos;être annulée</translation>
     </message>
     <message>
         <source>&amp;Demo</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Plus d&apos;a&amp;stuces...</translation>
+        <translation>Plus d&apos;a&amp;stuces…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>É&amp;conomiseur d&apos;écran...</translation>
+        <translation>É&amp;conomiseur d&apos;écran…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>|Open trays</source>
-        <translation>|Ouvrir des bacs</translation>
+        <translation>|Ouvrir les bacs</translation>
     </message>
     <message>
         <source>Show &amp;All Trays</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>|Minimise trays</source>
-        <translation>|Réduire des bacs</translation>
+        <translation>|Réduire les bacs</translation>
     </message>
     <message>
         <source>Hide &amp;All Trays</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>|Delete trays</source>
-        <translation>|Supprimer des bacs</translation>
+        <translation>|Supprimer les bacs</translation>
     </message>
     <message>
         <source>Delete &amp;All Trays</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>|Delete every tray; its pieces go to the board</source>
-        <translation>|Supprimer tous les bacs ; leurs pièces vont sur le plateau</translation>
+        <translation>|Supprimer tous les bacs ; leurs pièces vont sur le plateau</translation>
     </message>
     <message>
         <source>Delete &amp;Used Trays</source>
@@ -529,11 +529,11 @@
     </message>
     <message>
         <source>&amp;Foil</source>
-        <translation>&amp;Feuille</translation>
+        <translation>&amp;Feuille de métal</translation>
     </message>
     <message>
         <source>|Pieces are made out of thin foil</source>
-        <translation>|Pièces en feuille de métal fine</translation>
+        <translation>|Pièces en fine feuille de métal</translation>
     </message>
     <message>
         <source>&amp;Paper</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>&amp;Limite de temps...</translation>
+        <translation>&amp;Limite de temps…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>&amp;Avancées...</translation>
+        <translation>&amp;Avancées…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>&amp;Hint!</source>
-        <translation>&amp;Indice !</translation>
+        <translation>&amp;Indice !</translation>
     </message>
     <message>
         <source>|Flash the next two pieces to solve</source>
@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
-        <translation>Tout à l&apos;&amp;endroit !</translation>
+        <translation>Tout à l&apos;&amp;endroit !</translation>
     </message>
     <message>
         <source>|Turn every piece the right way up</source>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
-        <translation>&amp;Résolution auto !</translation>
+        <translation>&amp;Résolution auto !</translation>
     </message>
     <message>
         <source>|Let the jigsaw solve itself</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Acheter la version complète...</translation>
+        <translation>&amp;Acheter la version complète…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>&amp;Rechercher des puzzles...</translation>
+        <translation>&amp;Rechercher des puzzles…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Rechercher des &amp;mises à jour...</translation>
+        <translation>Rechercher des &amp;mises à jour…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Rechercher dans l&apos;aide...</translation>
+        <translation>&amp;Rechercher dans l&apos;aide…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -753,7 +753,7 @@
     </message>
     <message>
         <source>&amp;Quick Help!</source>
-        <translation>Aide ra&amp;pide !</translation>
+        <translation>Aide ra&amp;pide !</translation>
     </message>
     <message>
         <source>|Display mouse and keyboard controls</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>À propos de ce pu&amp;zzle...</translation>
+        <translation>À propos de ce pu&amp;zzle…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>À pr&amp;opos...</translation>
+        <translation>À pr&amp;opos…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -785,7 +785,7 @@
     </message>
     <message>
         <source>&amp;Find piece!</source>
-        <translation>Tr&amp;ouver la pièce !</translation>
+        <translation>Tr&amp;ouver la pièce !</translation>
     </message>
     <message>
         <source>|Flash the piece that belongs here</source>
@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>Fe&amp;tch piece!</source>
-        <translation>A&amp;pporter la pièce !</translation>
+        <translation>A&amp;pporter la pièce !</translation>
     </message>
     <message>
         <source>|Bring the piece that belongs here</source>
@@ -801,7 +801,7 @@
     </message>
     <message>
         <source>S&amp;how Solution!</source>
-        <translation>Montrer la &amp;solution !</translation>
+        <translation>Montrer la &amp;solution !</translation>
     </message>
     <message>
         <source>|Flash where this piece belongs</source>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>S&amp;olve Piece!</source>
-        <translation>&amp;Placer la pièce !</translation>
+        <translation>&amp;Placer la pièce !</translation>
     </message>
     <message>
         <source>|Put this piece where it belongs</source>
@@ -833,7 +833,7 @@
     </message>
     <message>
         <source>Right &amp;Way Up!</source>
-        <translation>Remettre à l&apos;&amp;endroit !</translation>
+        <translation>Remettre à l&apos;&amp;endroit !</translation>
     </message>
     <message>
         <source>|Turn this piece the right way up</source>
@@ -857,7 +857,7 @@
     </message>
     <message>
         <source>&amp;Show Neighbor!</source>
-        <translation>Montrer une &amp;voisine !</translation>
+        <translation>Montrer une &amp;voisine !</translation>
     </message>
     <message>
         <source>|Flash a piece that fits this one</source>
@@ -865,7 +865,7 @@
     </message>
     <message>
         <source>&amp;Fetch Neighbor!</source>
-        <translation>Apporter une voisi&amp;ne !</translation>
+        <translation>Apporter une voisi&amp;ne !</translation>
     </message>
     <message>
         <source>|Bring a piece that fits this one</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>&amp;Send Tray to Back</source>
-        <translation>Bac à l&apos;&amp;arrière-plan</translation>
+        <translation>Mettre le bac à l&apos;&amp;arrière-plan</translation>
     </message>
     <message>
         <source>|Put this tray behind the others</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>&amp;Description du bac...</translation>
+        <translation>&amp;Description du bac…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -985,11 +985,11 @@
     </message>
     <message>
         <source>&amp;Delete Tray!</source>
-        <translation>&amp;Supprimer le bac !</translation>
+        <translation>&amp;Supprimer le bac !</translation>
     </message>
     <message>
         <source>|Delete this tray; its pieces go to the board</source>
-        <translation>|Supprimer ce bac ; ses pièces vont sur le plateau</translation>
+        <translation>|Supprimer ce bac ; ses pièces vont sur le plateau</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1002,7 @@ Ok to delete this tray?</source>
         <translation>Le bac %1 contient des pièces qui seront
 posées sur le plateau.
 
-Supprimer ce bac ?</translation>
+Supprimer ce bac ?</translation>
     </message>
     <message>
         <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
@@ -1010,23 +1010,23 @@ Supprimer ce bac ?</translation>
     </message>
     <message>
         <source>Rotation is currently disabled in the Options menu</source>
-        <translation>La rotation est désactivée dans le menu Options</translation>
+        <translation>La rotation est désactivée dans le menu « Options »</translation>
     </message>
     <message>
         <source>Cheating is currently disabled in the Options menu</source>
-        <translation>La triche est désactivée dans le menu Options</translation>
+        <translation>La triche est désactivée dans le menu « Options »</translation>
     </message>
     <message>
         <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
-        <translation>Souris : gauche=apporter une voisine, droite=montrer une voisine</translation>
+        <translation>Souris : gauche=apporter une voisine, droite=montrer une voisine</translation>
     </message>
     <message>
         <source>Mouse: Left=Rotate left, Right=Rotate right</source>
-        <translation>Souris : gauche=tourner à gauche, droite=tourner à droite</translation>
+        <translation>Souris : gauche=tourner à gauche, droite=tourner à droite</translation>
     </message>
     <message>
         <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
-        <translation>Souris : gauche=placer la pièce sur le fantôme, droite=montrer la solution</translation>
+        <translation>Souris : gauche=placer la pièce sur le fantôme, droite=montrer la solution</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
@@ -1034,13 +1034,13 @@ Supprimer ce bac ?</translation>
     </message>
     <message>
         <source>Generating: </source>
-        <translation>Création : </translation>
+        <translation>Création : </translation>
     </message>
     <message>
         <source>This free jigsaw gift was created by Quillmere version %s.
 Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
         <translation>Ce puzzle offert gratuitement a été créé avec Quillmere version %s.
-Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres fonctions du jeu. Ou commandez la version complète dès maintenant !</translation>
+Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement toutes les autres fonctions du jeu. Ou commandez dès maintenant la version complète !</translation>
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
@@ -1052,15 +1052,15 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
-        <translation>Le puzzle a des pièces tournées mais la rotation est désactivée. Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit ou « Non » pour réactiver la rotation.</translation>
+        <translation>Le puzzle a des pièces tournées, mais la rotation est désactivée. Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit ou « Non » pour réactiver la rotation.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
-        <translation>Voulez-vous que quelques pièces soient tournées au hasard maintenant ?</translation>
+        <translation>Voulez-vous que quelques pièces soient tournées au hasard maintenant ?</translation>
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Ressources graphiques insuffisantes pour une taille de pièce aussi grande – réduire le nombre de couleurs du bureau peut aider. Retour à l&apos;échelle de 100%...</translation>
+        <translation>Ressources graphiques insuffisantes pour une taille de pièce aussi grande – réduire le nombre de couleurs du bureau peut aider. Retour à l&apos;échelle de 100 %…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1072,15 +1072,15 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>. You used Auto-solve!</source>
-        <translation>. Vous avez utilisé la résolution auto !</translation>
+        <translation>. Vous avez utilisé la résolution automatique !</translation>
     </message>
     <message>
         <source> without cheating!</source>
-        <translation> sans tricher !</translation>
+        <translation> sans tricher !</translation>
     </message>
     <message>
         <source> by cheating once!</source>
-        <translation> en trichant une fois !</translation>
+        <translation> en trichant une fois !</translation>
     </message>
     <message>
         <source>You solved all %1 in %2 and %3</source>
@@ -1096,11 +1096,11 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
-        <translation>|Puzzle terminé à %1%, %2 pièces placées par minute</translation>
+        <translation>|Puzzle terminé à %1 %, %2 pièces placées par minute</translation>
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
-        <translation>La partie enregistrée %1 ne peut pas être supprimée. %2. La nouvelle partie commence quand même ; l&apos;ancienne sera de nouveau proposée au prochain démarrage, sauf si cette partie l&apos;écrase.</translation>
+        <translation>La partie enregistrée %1 ne peut pas être supprimée. %2. La nouvelle partie commence quand même ; l&apos;ancienne sera de nouveau proposée au prochain démarrage, sauf si cette partie l&apos;écrase.</translation>
     </message>
     <message>
         <source>%1 A new game is started instead.</source>
@@ -1156,23 +1156,23 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
     </message>
     <message>
         <source>Redo %1</source>
-        <translation>Rétablir : %1</translation>
+        <translation>Rétablir : %1</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation>Annuler : %1</translation>
+        <translation>Annuler : %1</translation>
     </message>
     <message>
         <source>Sorting colors: </source>
-        <translation>Tri des couleurs : </translation>
+        <translation>Tri des couleurs : </translation>
     </message>
     <message>
         <source>Rotating: </source>
-        <translation>Rotation : </translation>
+        <translation>Rotation : </translation>
     </message>
     <message>
         <source>Drawing: </source>
-        <translation>Dessin : </translation>
+        <translation>Dessin : </translation>
     </message>
     <message>
         <source>The custom piece shapes in this jigsaw gift are damaged</source>
@@ -1182,8 +1182,8 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
         <translation>
-            <numerusform> en trichant %n fois !</numerusform>
-            <numerusform> en trichant %n fois !</numerusform>
+            <numerusform> en trichant %n fois !</numerusform>
+            <numerusform> en trichant %n fois !</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1206,33 +1206,33 @@ Cliquez sur notre site ci-dessous pour une démo gratuite de toutes les autres f
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
         <translation>
-            <numerusform>Pièces placées : %1 sur %n</numerusform>
-            <numerusform>Pièces placées : %1 sur %n</numerusform>
+            <numerusform>Pièces placées : %1 sur %n</numerusform>
+            <numerusform>Pièces placées : %1 sur %n</numerusform>
         </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
 
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
-        <translation>Vous êtes en mode mystère et l&apos;image est masquée !
+        <translation>Vous êtes en mode mystère et l&apos;image est masquée !
 
-Choisissez « Oui » pour quitter le mode mystère et dévoiler le puzzle.</translation>
+Choisissez « Oui » pour quitter le mode mystère et dévoiler le puzzle.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Choisissez « Oui » pour quitter le mode mystère. Vous pourrez alors utiliser les outils d&apos;aperçu.</translation>
+        <translation>Choisissez « Oui » pour quitter le mode mystère. Vous pourrez alors utiliser les outils d&apos;aperçu.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
-        <translation>Choisissez « Oui » pour passer en mode mystère et masquer toutes les images d&apos;aperçu.</translation>
+        <translation>Choisissez « Oui » pour passer en mode mystère et masquer toutes les images d&apos;aperçu.</translation>
     </message>
     <message>
         <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
-        <translation>Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit.</translation>
+        <translation>Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
-        <translation>Le puzzle va recommencer depuis le début. Êtes-vous sûr ?</translation>
+        <translation>Le puzzle va recommencer depuis le début. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>
@@ -1241,8 +1241,8 @@ The game has not been saved. Close the jigsaw without saving it?
 Choose No to go back to the game.</source>
         <translation>
 
-La partie n&apos;a pas été enregistrée. Fermer le puzzle sans l&apos;enregistrer ?
-Choisissez « Non » pour revenir à la partie.</translation>
+La partie n&apos;a pas été enregistrée. Fermer le puzzle sans l&apos;enregistrer ?
+Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1</source>
@@ -1253,7 +1253,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <name>QtHost</name>
     <message>
         <source>All</source>
-        <translation>Tout</translation>
+        <translation>Tous</translation>
     </message>
 </context>
 <context>
@@ -1264,7 +1264,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Stop!</source>
-        <translation>Arrêter !</translation>
+        <translation>Arrêter !</translation>
     </message>
     <message>
         <source>slow</source>
@@ -1283,7 +1283,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <name>SplashForm</name>
     <message>
         <source>Connect to our web site now!</source>
-        <translation>Visitez notre site web !</translation>
+        <translation>Visitez notre site web !</translation>
     </message>
     <message>
         <source>Order</source>
@@ -1291,11 +1291,11 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Connect to our Online Store now!</source>
-        <translation>Visitez notre boutique en ligne !</translation>
+        <translation>Visitez notre boutique en ligne !</translation>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Jouer...</translation>
+        <translation>Jouer…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
@@ -1303,19 +1303,19 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Quitter...</translation>
+        <translation>Quitter…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Reprendre la partie...</translation>
+        <translation>Reprendre la partie…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Enregistrer la partie...</translation>
+        <translation>Enregistrer la partie…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
-        <translation>Édition cadeau gratuite – partagez-la avec vos amis !</translation>
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis !</translation>
     </message>
 </context>
 <context>
@@ -1323,7 +1323,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <message>
         <source>Free gift edition - share it with your friends!
 All pictures and sounds made for Quillmere Gift.</source>
-        <translation>Édition cadeau gratuite – partagez-la avec vos amis !
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis !
 Toutes les images et tous les sons ont été créés pour Quillmere Gift.</translation>
     </message>
     <message>
@@ -1339,19 +1339,19 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <name>quill::AboutJigDialog</name>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>Creator:</source>
-        <translation>Auteur :</translation>
+        <translation>Auteur :</translation>
     </message>
     <message>
         <source>Info:</source>
-        <translation>Infos :</translation>
+        <translation>Infos :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>État :</translation>
+        <translation>État :</translation>
     </message>
     <message>
         <source>About this jigsaw</source>
@@ -1375,7 +1375,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Modifier...</translation>
+        <translation>&amp;Modifier…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1394,18 +1394,18 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <name>quill::CongratsDialog</name>
     <message>
         <source>You solved it!</source>
-        <translation>Réussi !</translation>
+        <translation>Réussi !</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Félicitations !</translation>
+        <translation>Félicitations !</translation>
     </message>
 </context>
 <context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
-        <translation>Ce bureau ne permet pas aux programmes de lire l&apos;écran : la loupe ne peut pas l&apos;agrandir ici.</translation>
+        <translation>Ce bureau ne permet pas aux programmes de lire l&apos;écran : la loupe ne peut pas l&apos;agrandir ici.</translation>
     </message>
 </context>
 <context>
@@ -1440,7 +1440,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>|Set the size of pieces</source>
@@ -1448,7 +1448,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Oddness:</source>
-        <translation>Irrégularité :</translation>
+        <translation>Irrégularité :</translation>
     </message>
     <message>
         <source>|Set the amount of shape irregularity</source>
@@ -1456,7 +1456,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Fun pieces:</source>
-        <translation>Pièces fantaisie :</translation>
+        <translation>Pièces fantaisie :</translation>
     </message>
     <message>
         <source>|Set the percentage of custom pieces in jigsaw</source>
@@ -1476,7 +1476,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|OK applique la nouvelle taille</translation>
+        <translation>|Cliquer sur OK pour appliquer la nouvelle taille</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1507,7 +1507,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Shift+left mouse</source>
-        <translation>Shift+bouton gauche</translation>
+        <translation>Maj+bouton gauche</translation>
     </message>
     <message>
         <source>Fetch neighbor</source>
@@ -1515,7 +1515,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Shift+right mouse</source>
-        <translation>Shift+bouton droit</translation>
+        <translation>Maj+bouton droit</translation>
     </message>
     <message>
         <source>Show neighbor</source>
@@ -1539,7 +1539,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Ctrl+Shift+left mouse</source>
-        <translation>Ctrl+Shift+bouton gauche</translation>
+        <translation>Ctrl+Maj+bouton gauche</translation>
     </message>
     <message>
         <source>Solve this piece</source>
@@ -1547,7 +1547,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Ctrl+Shift+right mouse</source>
-        <translation>Ctrl+Shift+bouton droit</translation>
+        <translation>Ctrl+Maj+bouton droit</translation>
     </message>
     <message>
         <source>Show piece solution</source>
@@ -1571,7 +1571,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Drag band to select pieces</source>
-        <translation>Tracer un cadre pour choisir des pièces</translation>
+        <translation>Tracer un cadre pour sélectionner des pièces</translation>
     </message>
     <message>
         <source>Board popup menu</source>
@@ -1611,7 +1611,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Ghost background</source>
-        <translation>Image fantôme en fond</translation>
+        <translation>Image fantôme en arrière-plan</translation>
     </message>
     <message>
         <source>Advanced options</source>
@@ -1623,7 +1623,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Hint!</source>
-        <translation>Indice !</translation>
+        <translation>Indice !</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1635,19 +1635,19 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Mouse click over a piece:</source>
-        <translation>Clic sur une pièce :</translation>
+        <translation>Clic sur une pièce :</translation>
     </message>
     <message>
         <source>Mouse click over background:</source>
-        <translation>Clic sur le fond :</translation>
+        <translation>Clic sur le fond :</translation>
     </message>
     <message>
         <source>Mouse click over ghost:</source>
-        <translation>Clic sur le fantôme :</translation>
+        <translation>Clic sur le fantôme :</translation>
     </message>
     <message>
         <source>Keyboard:</source>
-        <translation>Clavier :</translation>
+        <translation>Clavier :</translation>
     </message>
     <message>
         <source>Quick help - shortcuts</source>
@@ -1659,14 +1659,14 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>More...</source>
-        <translation>Plus...</translation>
+        <translation>Plus…</translation>
     </message>
 </context>
 <context>
     <name>quill::TLoupeForm</name>
     <message>
         <source>Loupe: %1x</source>
-        <translation>Loupe : %1x</translation>
+        <translation>Loupe : %1x</translation>
     </message>
 </context>
 <context>
@@ -1684,7 +1684,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Enter a name or short description for tray:</source>
-        <translation>Saisissez un nom ou une courte description pour le bac :</translation>
+        <translation>Saisissez un nom ou une courte description pour le bac :</translation>
     </message>
     <message>
         <source>OK</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>New tray|Create a new tray for storing pieces</source>
-        <translation>Nuovo vassoio|Crea un nuovo vassoio per conservare le tessere</translation>
+        <translation>Nuovo vassoio|Crea un nuovo vassoio per riporre le tessere</translation>
     </message>
     <message>
         <source>Sound|Turn sound effects on/off</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Hint|Flash the next two pieces to solve</source>
-        <translation>Suggerimento|Fai lampeggiare le prossime due tessere da unire</translation>
+        <translation>Suggerimento|Fai lampeggiare le prossime due tessere da collocare</translation>
     </message>
     <message>
         <source>Quick Help|Display mouse and keyboard controls</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&amp;Create...</source>
-        <translation>&amp;Crea...</translation>
+        <translation>&amp;Crea…</translation>
     </message>
     <message>
         <source>|Create a new jigsaw</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;Apri...</translation>
+        <translation>&amp;Apri…</translation>
     </message>
     <message>
         <source>|Open or create a jigsaw</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Salva con &amp;nome...</translation>
+        <translation>Salva con &amp;nome…</translation>
     </message>
     <message>
         <source>|Save the jigsaw under a new name</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Save as &amp;Gift...</source>
-        <translation>Salva come &amp;regalo...</translation>
+        <translation>Salva come &amp;regalo…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a gift</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Save as Screen Sa&amp;ver...</source>
-        <translation>Salva come sal&amp;vaschermo...</translation>
+        <translation>Salva come sal&amp;vaschermo…</translation>
     </message>
     <message>
         <source>|Save the jigsaw as a screensaver</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>Eli&amp;mina...</translation>
+        <translation>Eli&amp;mina…</translation>
     </message>
     <message>
         <source>|Delete a jigsaw</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>S&amp;tampa...</translation>
+        <translation>S&amp;tampa…</translation>
     </message>
     <message>
         <source>|Print the picture</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Im&amp;posta stampante...</translation>
+        <translation>Im&amp;posta stampante…</translation>
     </message>
     <message>
         <source>|Set up the printer</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Re&amp;start...</source>
-        <translation>Ric&amp;omincia...</translation>
+        <translation>Ric&amp;omincia…</translation>
     </message>
     <message>
         <source>|Restart the jigsaw from scratch</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Personalizzato...</translation>
+        <translation>Personalizzato…</translation>
     </message>
     <message>
         <source>|Pick any colour for the board</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>|Arrange the loose pieces around the edge</source>
-        <translation>|Disponi le tessere sciolte lungo il bordo</translation>
+        <translation>|Disponi le tessere libere lungo il bordo</translation>
     </message>
     <message>
         <source>Arrange in &amp;Grid</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>|Arrange the loose pieces in a grid</source>
-        <translation>|Disponi le tessere sciolte in una griglia</translation>
+        <translation>|Disponi le tessere libere in una griglia</translation>
     </message>
     <message>
         <source>&amp;Disarrange</source>
@@ -317,11 +317,11 @@
     </message>
     <message>
         <source>|Scatter the loose pieces at random</source>
-        <translation>|Sparpaglia a caso le tessere sciolte</translation>
+        <translation>|Sparpaglia a caso le tessere libere</translation>
     </message>
     <message>
         <source>&amp;Piece Size...</source>
-        <translation>&amp;Dimensione tessere...</translation>
+        <translation>&amp;Dimensione tessere…</translation>
     </message>
     <message>
         <source>|Change the size and shape of the pieces</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>|Undo the last step</source>
-        <translation>|Annulla l&apos;ultimo passo</translation>
+        <translation>|Annulla l&apos;ultima azione</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>|Redo the step just undone</source>
-        <translation>|Ripeti il passo appena annullato</translation>
+        <translation>|Ripeti l&apos;azione appena annullata</translation>
     </message>
     <message>
         <source>&amp;Demo</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>More &amp;Tips...</source>
-        <translation>Altri &amp;consigli...</translation>
+        <translation>Altri &amp;consigli…</translation>
     </message>
     <message>
         <source>|Read tips on playing</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>&amp;Screensaver...</source>
-        <translation>Salvasc&amp;hermo...</translation>
+        <translation>Salvasc&amp;hermo…</translation>
     </message>
     <message>
         <source>|Use the picture as a screensaver</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>|Create a new tray for storing pieces</source>
-        <translation>|Crea un nuovo vassoio per conservare le tessere</translation>
+        <translation>|Crea un nuovo vassoio per riporre le tessere</translation>
     </message>
     <message>
         <source>&amp;Show</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>Show &amp;Used Trays</source>
-        <translation>Mostra i vassoi &amp;usati</translation>
+        <translation>Mostra i vassoi &amp;occupati</translation>
     </message>
     <message>
         <source>|Open the trays that hold pieces</source>
@@ -437,7 +437,7 @@
     </message>
     <message>
         <source>Hide &amp;Used Trays</source>
-        <translation>Nascondi i vassoi &amp;usati</translation>
+        <translation>Nascondi i vassoi &amp;occupati</translation>
     </message>
     <message>
         <source>|Minimise the trays that hold pieces</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Delete &amp;Used Trays</source>
-        <translation>Elimina i vassoi &amp;usati</translation>
+        <translation>Elimina i vassoi &amp;occupati</translation>
     </message>
     <message>
         <source>|Delete the trays that hold pieces</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>|Put edge pieces first when arranging</source>
-        <translation>|Metti prima le tessere di bordo quando disponi</translation>
+        <translation>|Metti per prime le tessere di bordo nella disposizione</translation>
     </message>
     <message>
         <source>Sort by &amp;Color</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>|Put similar colors together when arranging</source>
-        <translation>|Raggruppa i colori simili quando disponi</translation>
+        <translation>|Raggruppa i colori simili nella disposizione</translation>
     </message>
     <message>
         <source>&amp;Timer display</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Time &amp;Limit...</source>
-        <translation>Limite di tem&amp;po...</translation>
+        <translation>Limite di tem&amp;po…</translation>
     </message>
     <message>
         <source>|Set a time limit for the jigsaw</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>&amp;Advanced...</source>
-        <translation>&amp;Avanzate...</translation>
+        <translation>&amp;Avanzate…</translation>
     </message>
     <message>
         <source>|Change the advanced options</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>|Flash the next two pieces to solve</source>
-        <translation>|Fai lampeggiare le prossime due tessere da unire</translation>
+        <translation>|Fai lampeggiare le prossime due tessere da collocare</translation>
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
-        <translation>&amp;Risolvi da solo!</translation>
+        <translation>&amp;Risoluzione automatica!</translation>
     </message>
     <message>
         <source>|Let the jigsaw solve itself</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>&amp;Purchase the full version...</source>
-        <translation>&amp;Acquista la versione completa...</translation>
+        <translation>&amp;Acquista la versione completa…</translation>
     </message>
     <message>
         <source>|Visit our online store</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>Jigsaw &amp;Search...</source>
-        <translation>&amp;Cerca puzzle...</translation>
+        <translation>&amp;Cerca puzzle…</translation>
     </message>
     <message>
         <source>|Search the web for jigsaws</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation>Cerca a&amp;ggiornamenti...</translation>
+        <translation>Cerca a&amp;ggiornamenti…</translation>
     </message>
     <message>
         <source>|Look for a newer version</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>&amp;Search for Help On...</source>
-        <translation>&amp;Cerca nella guida...</translation>
+        <translation>&amp;Cerca nella guida…</translation>
     </message>
     <message>
         <source>|Search the help</source>
@@ -745,11 +745,11 @@
     </message>
     <message>
         <source>How to &amp;Order</source>
-        <translation>Come &amp;ordinare</translation>
+        <translation>Come &amp;acquistare</translation>
     </message>
     <message>
         <source>|How to order the full version</source>
-        <translation>|Come ordinare la versione completa</translation>
+        <translation>|Come acquistare la versione completa</translation>
     </message>
     <message>
         <source>&amp;Quick Help!</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>About this &amp;Jigsaw...</source>
-        <translation>Informazioni su questo &amp;puzzle...</translation>
+        <translation>Informazioni su questo &amp;puzzle…</translation>
     </message>
     <message>
         <source>|Show the jigsaw&apos;s title, creator and progress</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;Informazioni...</translation>
+        <translation>&amp;Informazioni…</translation>
     </message>
     <message>
         <source>|About this program</source>
@@ -797,7 +797,7 @@
     </message>
     <message>
         <source>|Bring the piece that belongs here</source>
-        <translation>|Porta qui la tessera che va qui</translation>
+        <translation>|Porta qui la tessera che va in questo punto</translation>
     </message>
     <message>
         <source>S&amp;how Solution!</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>&amp;Send Tray to Back</source>
-        <translation>Vassoio in &amp;fondo</translation>
+        <translation>Porta il vassoio in &amp;fondo</translation>
     </message>
     <message>
         <source>|Put this tray behind the others</source>
@@ -929,11 +929,11 @@
     </message>
     <message>
         <source>&amp;Fun pieces</source>
-        <translation>Tessere &amp;divertenti</translation>
+        <translation>Tessere &amp;sagomate</translation>
     </message>
     <message>
         <source>|Gather the single fun pieces</source>
-        <translation>|Raccogli le tessere divertenti singole</translation>
+        <translation>|Raccogli le tessere sagomate singole</translation>
     </message>
     <message>
         <source>|Arrange this tray&apos;s pieces around its edge</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>&amp;Tray Description...</source>
-        <translation>&amp;Descrizione vassoio...</translation>
+        <translation>&amp;Descrizione vassoio…</translation>
     </message>
     <message>
         <source>|Give this tray a name</source>
@@ -1010,11 +1010,11 @@ Eliminare questo vassoio?</translation>
     </message>
     <message>
         <source>Rotation is currently disabled in the Options menu</source>
-        <translation>La rotazione è disattivata nel menu Opzioni</translation>
+        <translation>La rotazione è disattivata nel menu «Opzioni»</translation>
     </message>
     <message>
         <source>Cheating is currently disabled in the Options menu</source>
-        <translation>I trucchi sono disattivati nel menu Opzioni</translation>
+        <translation>I trucchi sono disattivati nel menu «Opzioni»</translation>
     </message>
     <message>
         <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
@@ -1040,7 +1040,7 @@ Eliminare questo vassoio?</translation>
         <source>This free jigsaw gift was created by Quillmere version %s.
 Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
         <translation>Questo puzzle regalo gratuito è stato creato con Quillmere versione %s.
-Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altre splendide funzioni del gioco. Oppure ordina subito la versione completa!</translation>
+Fai clic qui sotto sulla nostra home page per provare gratis tutte le altre splendide funzioni del gioco. Oppure acquista subito la versione completa!</translation>
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
@@ -1052,7 +1052,7 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
     </message>
     <message>
         <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
-        <translation>Il puzzle ha tessere ruotate ma la rotazione è disattivata. Premi «Sì» per raddrizzare tutte le tessere o «No» per riattivare la rotazione.</translation>
+        <translation>Il puzzle ha tessere ruotate, ma la rotazione è disattivata. Premi «Sì» per raddrizzare tutte le tessere o «No» per riattivare la rotazione.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
@@ -1060,7 +1060,7 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Risorse grafiche insufficienti per una dimensione delle tessere così grande: ridurre il numero di colori del desktop può aiutare. Ritorno alla scala del 100%...</translation>
+        <translation>Risorse grafiche insufficienti per una dimensione delle tessere così grande: ridurre il numero di colori del desktop può aiutare. Ritorno alla scala del 100%…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1100,7 +1100,7 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
-        <translation>Impossibile rimuovere la partita salvata %1. %2. La nuova partita inizia comunque; quella salvata sarà riproposta al prossimo avvio, a meno che questa partita la sovrascriva.</translation>
+        <translation>Impossibile rimuovere la partita salvata %1. %2. La nuova partita inizia comunque; quella salvata sarà riproposta al prossimo avvio, a meno che questa partita non la sovrascriva.</translation>
     </message>
     <message>
         <source>%1 A new game is started instead.</source>
@@ -1206,8 +1206,8 @@ Fai clic sulla nostra home page qui sotto per una demo gratuita di tutte le altr
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
         <translation>
-            <numerusform>Hai collocato %1 tessere su %n</numerusform>
-            <numerusform>Hai collocato %1 tessere su %n</numerusform>
+            <numerusform>Tessere collocate: %1 su %n</numerusform>
+            <numerusform>Tessere collocate: %1 su %n</numerusform>
         </translation>
     </message>
     <message>
@@ -1232,7 +1232,7 @@ Premi «Sì» per uscire dalla modalità mistero e svelare il puzzle.</translati
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
-        <translation>Il puzzle ricomincerà da capo. Sei sicuro?</translation>
+        <translation>Il puzzle ricomincerà da capo. Vuoi continuare?</translation>
     </message>
     <message>
         <source>
@@ -1242,7 +1242,7 @@ Choose No to go back to the game.</source>
         <translation>
 
 La partita non è stata salvata. Chiudere il puzzle senza salvarlo?
-Scegli «No» per tornare alla partita.</translation>
+Premi «No» per tornare alla partita.</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1</source>
@@ -1287,7 +1287,7 @@ Scegli «No» per tornare alla partita.</translation>
     </message>
     <message>
         <source>Order</source>
-        <translation>Ordina</translation>
+        <translation>Acquista</translation>
     </message>
     <message>
         <source>Connect to our Online Store now!</source>
@@ -1295,23 +1295,23 @@ Scegli «No» per tornare alla partita.</translation>
     </message>
     <message>
         <source>Play...</source>
-        <translation>Gioca...</translation>
+        <translation>Gioca…</translation>
     </message>
     <message>
         <source>Play the jigsaw</source>
-        <translation>Gioca il puzzle</translation>
+        <translation>Gioca al puzzle</translation>
     </message>
     <message>
         <source>Exit...</source>
-        <translation>Esci...</translation>
+        <translation>Esci…</translation>
     </message>
     <message>
         <source>Resume game...</source>
-        <translation>Riprendi partita...</translation>
+        <translation>Riprendi partita…</translation>
     </message>
     <message>
         <source>Save game...</source>
-        <translation>Salva partita...</translation>
+        <translation>Salva partita…</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
@@ -1375,7 +1375,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Modifica...</translation>
+        <translation>&amp;Modifica…</translation>
     </message>
     <message>
         <source>Edit the jigsaw description</source>
@@ -1456,11 +1456,11 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Fun pieces:</source>
-        <translation>Tessere divertenti:</translation>
+        <translation>Tessere sagomate:</translation>
     </message>
     <message>
         <source>|Set the percentage of custom pieces in jigsaw</source>
-        <translation>|Imposta la percentuale di tessere divertenti nel puzzle</translation>
+        <translation>|Imposta la percentuale di tessere sagomate nel puzzle</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -1476,7 +1476,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>|Press OK to apply the new size</source>
-        <translation>|OK applica la nuova dimensione</translation>
+        <translation>|Premi OK per applicare la nuova dimensione</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1571,7 +1571,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Drag band to select pieces</source>
-        <translation>Trascina un riquadro per scegliere tessere</translation>
+        <translation>Trascina un riquadro per selezionare le tessere</translation>
     </message>
     <message>
         <source>Board popup menu</source>
@@ -1659,7 +1659,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation>Altro...</translation>
+        <translation>Altro…</translation>
     </message>
 </context>
 <context>
