@@ -9,6 +9,7 @@
 #include <jerror.h>
 
 #include "common/errors.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
@@ -64,6 +65,13 @@ std::string RunDecompressor(const uint8_t* data, size_t size, JpegCompleteness c
   return failure;
 }
 
+// The failure of a picture larger than the decoder takes; others are libjpeg's own.
+constexpr const char* kTooLarge = TextMark("Messages", "the picture is too large");
+
+[[noreturn]] void ThrowUnreadable(const std::string& failure) {
+  throw UserError(FillArgs(Tr("Messages", "The picture could not be read: %1"), {Tr("Messages", failure.c_str())}));
+}
+
 bool TooLarge(const jpeg_decompress_struct& info) {
   return info.image_width > kMaxJpegSide || info.image_height > kMaxJpegSide ||
          int64_t{info.image_width} * info.image_height > kMaxJpegPixels;
@@ -113,7 +121,7 @@ void TakePalette(const jpeg_decompress_struct& info, Bitmap& target) {
 void Decode(const uint8_t* data, size_t size, int colours, JpegCompleteness completeness, Bitmap& target) {
   const std::string failure =
       RunDecompressor(data, size, completeness, [&](jpeg_decompress_struct& info) -> const char* {
-        if (TooLarge(info)) return "the picture is too large";
+        if (TooLarge(info)) return kTooLarge;
         if (colours == 0) {
           // Rows go straight into the bitmap's byte order; CMYK is converted here.
           info.out_color_space = IsCmyk(info) ? JCS_CMYK : JCS_EXT_BGR;
@@ -132,7 +140,7 @@ void Decode(const uint8_t* data, size_t size, int colours, JpegCompleteness comp
         jpeg_finish_decompress(&info);
         return nullptr;
       });
-  if (!failure.empty()) throw UserError("The picture could not be read: " + failure);
+  if (!failure.empty()) ThrowUnreadable(failure);
 }
 
 }  // namespace
@@ -145,7 +153,7 @@ JpegInfo ReadJpegInfo(const uint8_t* data, size_t size) {
                  static_cast<int32_t>(std::min<JDIMENSION>(info.image_height, INT32_MAX)), info.num_components};
         return nullptr;
       });
-  if (!failure.empty()) throw UserError("The picture could not be read: " + failure);
+  if (!failure.empty()) ThrowUnreadable(failure);
   return found;
 }
 
