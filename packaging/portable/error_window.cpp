@@ -30,7 +30,8 @@ std::vector<std::vector<std::string>> ErrorWindowCommands(const std::string& tit
   return {
       {"zenity", "--error", "--no-markup", "--title=" + title, "--text=" + text},
       {"kdialog", "--title", title, "--error", text},
-      {"xmessage", "-center", "-title", title, text},
+      // Xaw draws text in the locale's encoding only with its international fonts.
+      {"xmessage", "-xrm", "*international: true", "-center", "-title", title, text},
       {"notify-send", "--urgency=critical", "--app-name=" + title, "--", title, text},
   };
 }
