@@ -230,7 +230,7 @@ int ReportFieldErrors(const std::map<std::string, Option>& options, const std::v
 std::string RecipientNote(const std::string& output, const MadeGift& made) {
   const std::string name = std::filesystem::path(output).filename().string();
   const std::string size = ReadableSize(made.FileSize);
-  std::string note =
+  const std::string note =
       IsZipPath(output)
           ? FillArgs(Tr("Wrap", "Wrote %1 (%2), holding the gift %3 (%4).\n"
                                 "The recipient extracts it and double-clicks %3.\n"),
