@@ -1563,6 +1563,14 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>Der gespeicherte Spielstand „%1“ gehört zu einem anderen Puzzle und kann nicht fortgesetzt werden.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>die Datei ist kein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>das Bild ist unvollständig</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

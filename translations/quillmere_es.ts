@@ -1563,6 +1563,14 @@ Elija «No» para volver a la partida.</translation>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>La partida guardada «%1» pertenece a otro puzle y no se puede reanudar.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>el archivo no es una imagen JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>la imagen está incompleta</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

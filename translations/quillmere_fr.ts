@@ -1563,6 +1563,14 @@ Choisissez « Non » pour revenir à la partie.</translation>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>La partie enregistrée « %1 » appartient à un autre puzzle et ne peut pas être reprise.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>le fichier n&apos;est pas une image JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>l&apos;image est incomplète</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

@@ -1563,6 +1563,14 @@ Scegli «No» per tornare alla partita.</translation>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>La partita salvata «%1» appartiene a un altro puzzle e non può essere ripresa.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>il file non è un&apos;immagine JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>l&apos;immagine è incompleta</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

@@ -1563,6 +1563,14 @@ Kies &apos;Nee&apos; om terug te gaan naar het spel.</translation>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>Het opgeslagen spel ‘%1’ hoort bij een andere puzzel en kan niet worden hervat.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>het bestand is geen JPEG-afbeelding</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>de afbeelding is onvolledig</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

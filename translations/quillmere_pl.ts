@@ -1569,6 +1569,14 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>Zapisana gra „%1” należy do innych puzzli i nie można jej wznowić.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>plik nie jest obrazem JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>obraz jest niekompletny</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

@@ -1563,6 +1563,14 @@ Escolha &quot;Não&quot; para voltar ao jogo.</translation>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>O jogo salvo &quot;%1&quot; pertence a outro quebra-cabeça e não pode ser retomado.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>o arquivo não é uma imagem JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>a imagem está incompleta</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

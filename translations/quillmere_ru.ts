@@ -1569,6 +1569,14 @@ Choose No to go back to the game.</source>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
         <translation>Сохранённая игра «%1» относится к другому пазлу, продолжить её нельзя.</translation>
     </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>файл не является картинкой JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>картинка неполная</translation>
+    </message>
 </context>
 <context>
     <name>PortableStart</name>

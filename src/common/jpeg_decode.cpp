@@ -40,6 +40,19 @@ void OnMessage(j_common_ptr info, int level) {
   if (level < 0 && errors->wholeRequired && MeansDataMissing(info->err->msg_code)) OnFatalError(info);
 }
 
+// The failure in plain words where libjpeg's own text would puzzle a person (a file
+// that is no JPEG, a picture cut short); nullptr where libjpeg's text is kept.
+const char* PlainFailure(int code) {
+  switch (code) {
+    case JERR_NO_SOI: return TextMark("Messages", "the file is not a JPEG picture");
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JERR_INPUT_EOF:
+    case JERR_INPUT_EMPTY: return TextMark("Messages", "the picture is cut short");
+    default: return nullptr;
+  }
+}
+
 // Starts a decompressor on `data`, reads the header and runs `read` on it, which
 // returns a failure text or nullptr. Returns the failure, from `read` or from
 // libjpeg, or "" on success. Nothing with a destructor may live in `read` or in
@@ -54,7 +67,8 @@ std::string RunDecompressor(const uint8_t* data, size_t size, JpegCompleteness c
   errors.wholeRequired = completeness == JpegCompleteness::Whole;
   std::string failure;
   if (setjmp(errors.jump) != 0) {
-    failure = errors.message;
+    const char* plain = PlainFailure(errors.base.msg_code);
+    failure = plain ? plain : errors.message;
   } else {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));

@@ -221,8 +221,8 @@ TEST(LanguageMessages, RareMessagesReadInTheChosenLanguage) {
        "Ten program wymaga trybu HiColor (64K kolorów) lub lepszego i nie może działać, dopóki pulpit jest ustawiony "
        "na 256 kolorów."},
       {"pl", [] { return VersionText("v3.03"); }, "Wersja 3.03"},
-      {"de", unreadablePicture, "Das Bild konnte nicht gelesen werden: "},
-      {"pl", unreadablePicture, "Nie udało się odczytać obrazu: "},
+      {"de", unreadablePicture, "Das Bild konnte nicht gelesen werden: die Datei ist kein JPEG-Bild"},
+      {"pl", unreadablePicture, "Nie udało się odczytać obrazu: plik nie jest obrazem JPEG"},
       {"de", unopenableFile, "Die Datei „/nonexistent/birthday-gift“ kann nicht geöffnet werden. "},
       {"pl", unopenableFile, "Nie można otworzyć pliku „/nonexistent/birthday-gift”. "},
       {"", unopenableFile, "Cannot open file \"/nonexistent/birthday-gift\". "},
