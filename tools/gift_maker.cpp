@@ -9,6 +9,7 @@
 
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
+#include "common/translate.h"
 #include "game/fit_grid.h"
 #include "raster/bitmap.h"
 
@@ -24,7 +25,7 @@ namespace {
 int32_t AppendBlock(std::vector<uint8_t>& payload, size_t playerSize, const std::vector<uint8_t>& block) {
   const size_t offset = playerSize + payload.size();
   if (offset + block.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
-    throw UserError("The gift would be larger than 2 GB");
+    throw UserError(Tr("GiftMaking", "The gift would be larger than 2 GB"));
   payload.insert(payload.end(), block.begin(), block.end());
   return static_cast<int32_t>(offset);
 }
@@ -34,9 +35,9 @@ int32_t AppendBlock(std::vector<uint8_t>& payload, size_t playerSize, const std:
 bool HoldsGiftMarker(std::string_view text) { return text.find(kGiftMarker) != std::string_view::npos; }
 
 std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts, GiftHeader header) {
-  if (parts.Picture.empty()) throw UserError("A gift needs a picture");
-  if (!LooksLikeJpeg(parts.Picture)) throw UserError("The picture is not a JPEG file");
-  if (!parts.Skin.empty() && !LooksLikeJpeg(parts.Skin)) throw UserError("The skin picture is not a JPEG file");
+  if (parts.Picture.empty()) throw UserError(Tr("GiftMaking", "A gift needs a picture"));
+  if (!LooksLikeJpeg(parts.Picture)) throw UserError(Tr("GiftMaking", "The picture is not a JPEG file"));
+  if (!parts.Skin.empty() && !LooksLikeJpeg(parts.Skin)) throw UserError(Tr("GiftMaking", "The skin picture is not a JPEG file"));
   std::vector<uint8_t> payload;
   header.PictureOffset = AppendBlock(payload, playerSize, parts.Picture);
   header.PictureSize = static_cast<int32_t>(parts.Picture.size());
@@ -50,7 +51,7 @@ std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts,
   if (parts.Texts) {
     textBlock = SerializeGiftTextBlock(*parts.Texts);
     if (HoldsGiftMarker(std::string_view(reinterpret_cast<const char*>(textBlock.data()), textBlock.size())))
-      throw UserError(std::string("A text of the gift holds \"") + kGiftMarker + "\", which marks the gift's header");
+      throw UserError(FillArgs(Tr("GiftMaking", "A text of the gift holds \"%1\", which marks the gift's header"), {kGiftMarker}));
     textBlockOffset = AppendBlock(payload, playerSize, textBlock);
   }
   header.TemplatesOffset = AppendBlock(payload, playerSize, parts.Templates);
@@ -67,18 +68,19 @@ std::vector<uint8_t> BuildGiftPayload(size_t playerSize, const GiftParts& parts,
 
 void CheckPieceCount(const GiftHeader& header, const std::vector<uint8_t>& picture) {
   const std::string fewest = std::to_string(kFewestPieces);
-  if (header.RequestedCount < kFewestPieces) throw UserError("A jigsaw needs at least " + fewest + " pieces");
+  if (header.RequestedCount < kFewestPieces)
+    throw UserError(FillArgs(Tr("GiftMaking", "A jigsaw needs at least %1 pieces"), {fewest}));
   const JpegInfo info = ReadJpegInfo(picture.data(), picture.size());
   const int32_t width = info.Width, height = info.Height;
   if (GridPieceCount(header.RequestedCount, width, height) >= kFewestPieces) return;
-  throw UserError("The picture of " + std::to_string(width) + "x" + std::to_string(height) + " pixels cut into " +
-                  std::to_string(header.RequestedCount) + " pieces gives a single piece, and a jigsaw needs at least " +
-                  fewest + ": use a larger picture or ask for more pieces");
+  throw UserError(FillArgs(Tr("GiftMaking", "The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a "
+                                            "jigsaw needs at least %4: use a larger picture or ask for more pieces"),
+                           {std::to_string(width), std::to_string(height), std::to_string(header.RequestedCount), fewest}));
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw UserError("Cannot open file \"" + path + "\"");
+  if (!in) throw UserError(FillArgs(Tr("GiftMaking", "Cannot open file \"%1\""), {path}));
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
@@ -93,7 +95,7 @@ int64_t WriteGift(const std::string& playerPath, const GiftParts& parts, const G
   out.close();
   if (!out || ::chmod(partial.c_str(), 0755) != 0 || std::rename(partial.c_str(), outputPath.c_str()) != 0) {
     std::remove(partial.c_str());
-    throw UserError("File " + outputPath + " could not be written");
+    throw UserError(FillArgs(Tr("GiftMaking", "File %1 could not be written"), {outputPath}));
   }
   return static_cast<int64_t>(file.size());
 }

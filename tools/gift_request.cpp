@@ -7,6 +7,7 @@
 
 #include "common/colour_names.h"
 #include "common/text_codec.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
 #include "gift_maker.h"
 #include "gift_zip.h"
@@ -25,6 +26,9 @@ constexpr size_t kMessageLength = 1024;  // a line break takes two: CR LF
 constexpr size_t kFontNameLength = 31;
 constexpr size_t kColourNameLength = 32;
 constexpr size_t kMusicExtensionLength = 4;
+
+// The error of a field left empty that a gift needs.
+constexpr const char* kNeeded = TextMark("GiftMaking", "is needed");
 
 struct TextField {
   const char* Field;
@@ -77,7 +81,7 @@ std::string StoredFallback(const std::string& utf8, size_t capacity) {
 std::string CodePointName(char32_t cp) {
   char number[16];
   std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(cp));
-  if (cp == 0xFFFD) return std::string(number) + " (bytes that are not UTF-8)";
+  if (cp == 0xFFFD) return FillArgs(Tr("GiftMaking", "%1 (bytes that are not UTF-8)"), {number});
   return "\"" + Utf8OfCodePoint(cp) + "\" " + number;
 }
 
@@ -92,53 +96,54 @@ class Checker {
     if (!outside.empty()) {
       std::string names;
       for (char32_t cp : outside) names += (names.empty() ? "" : ", ") + CodePointName(cp);
-      Add(field, "has characters a gift cannot hold (its texts are Windows-1252): " + names);
+      Add(field, FillArgs(Tr("GiftMaking", "has characters a gift cannot hold (its texts are Windows-1252): %1"), {names}));
       return;
     }
     const size_t length = Stored(utf8).size();
     if (length > capacity)
-      Add(field, "is " + std::to_string(length) + " characters long, " + std::to_string(length - capacity) +
-                     " more than the " + std::to_string(capacity) + " a gift holds");
+      Add(field, FillArgs(Tr("GiftMaking", "is %1 characters long, %2 more than the %3 a gift holds"),
+                          {std::to_string(length), std::to_string(length - capacity), std::to_string(capacity)}));
   }
 
   // A text in any script, as the text block holds it: UTF-8 with "\n" line breaks.
   void ScriptText(const std::string& field, const std::string& utf8, size_t limit) {
     if (!IsUtf8(utf8)) {
-      Add(field, "has bytes that are not UTF-8 text");
+      Add(field, Tr("GiftMaking", "has bytes that are not UTF-8 text"));
       return;
     }
     if (utf8.find(kGiftMarker) != std::string::npos) {
-      Add(field, std::string("may not hold \"") + kGiftMarker + "\": it marks where the gift's settings start");
+      Add(field, FillArgs(Tr("GiftMaking", "may not hold \"%1\": it marks where the gift's settings start"), {kGiftMarker}));
       return;
     }
     const size_t length = CrLfToLf(utf8).size();
     if (length > limit)
-      Add(field, "is too long: " + std::to_string(length) + " bytes of UTF-8, " + std::to_string(length - limit) +
-                     " more than the " + std::to_string(limit) +
-                     " a gift holds (a letter takes one byte in English, two in Polish or Russian, three in "
-                     "Japanese, four for an emoji)");
+      Add(field, FillArgs(Tr("GiftMaking", "is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter "
+                                           "takes one byte in English, two in Polish or Russian, three in Japanese, "
+                                           "four for an emoji)"),
+                          {std::to_string(length), std::to_string(length - limit), std::to_string(limit)}));
   }
 
   void Range(const std::string& field, int64_t value, int64_t low, int64_t high) {
     if (value < low || value > high)
-      Add(field,
-          "is " + std::to_string(value) + "; it must be from " + std::to_string(low) + " to " + std::to_string(high));
+      Add(field, FillArgs(Tr("GiftMaking", "is %1; it must be from %2 to %3"),
+                          {std::to_string(value), std::to_string(low), std::to_string(high)}));
   }
 
   void ColourName(const std::string& field, const std::string& name) {
-    if (!StringToColour(name)) Add(field, "\"" + name + "\" is neither a colour name such as clCream nor a number");
+    if (!StringToColour(name))
+      Add(field, FillArgs(Tr("GiftMaking", "\"%1\" is neither a colour name such as clCream nor a number"), {name}));
   }
 
   void ReadableFile(const std::string& field, const std::string& path, bool required) {
     if (path.empty()) {
-      if (required) Add(field, "is needed");
+      if (required) Add(field, Tr("GiftMaking", kNeeded));
       return;
     }
     std::error_code error;
     if (!fs::is_regular_file(path, error)) {
-      Add(field, "\"" + path + "\" is not a file");
+      Add(field, FillArgs(Tr("GiftMaking", "\"%1\" is not a file"), {path}));
     } else if (!std::ifstream(path, std::ios::binary)) {
-      Add(field, "\"" + path + "\" cannot be read");
+      Add(field, FillArgs(Tr("GiftMaking", "\"%1\" cannot be read"), {path}));
     }
   }
 };
@@ -155,18 +160,20 @@ void CheckFiles(const GiftRequest& r, Checker& check) {
   check.ReadableFile("SkinPath", r.SkinPath, false);
   check.ReadableFile("TemplatesPath", r.TemplatesPath, false);
   if (r.OutputPath.empty()) {
-    check.Add("OutputPath", "is needed");
+    check.Add("OutputPath", Tr("GiftMaking", kNeeded));
   } else {
     const fs::path folder = fs::absolute(r.OutputPath).parent_path();
     std::error_code error;
     if (!fs::is_directory(folder, error))
-      check.Add("OutputPath", "the folder \"" + folder.string() + "\" does not exist");
+      check.Add("OutputPath", FillArgs(Tr("GiftMaking", "the folder \"%1\" does not exist"), {folder.string()}));
     for (const std::string* input : {&r.PlayerPath, &r.PicturePath, &r.MusicPath, &r.SkinPath, &r.TemplatesPath})
       if (SameFile(r.OutputPath, *input))
-        check.Add("OutputPath", "would overwrite \"" + *input + "\", which the gift is made from");
+        check.Add("OutputPath",
+                  FillArgs(Tr("GiftMaking", "would overwrite \"%1\", which the gift is made from"), {*input}));
   }
   if (r.TemplateCount < 0 || (r.TemplateCount == 0) != r.TemplatesPath.empty())
-    check.Add("TemplateCount", "a template block needs its number of templates, and a number needs the block");
+    check.Add("TemplateCount",
+              Tr("GiftMaking", "a template block needs its number of templates, and a number needs the block"));
 }
 
 std::string MusicExtensionOf(const GiftRequest& r) {
@@ -181,7 +188,9 @@ void CheckMusicExtension(const GiftRequest& r, Checker& check) {
   if (!fits)
     check.Add(
         r.MusicExtension.empty() ? "MusicPath" : "MusicExtension",
-        "the music's extension \"" + extension + "\" must be a dot and one to three letters or digits, such as .ogg");
+        FillArgs(Tr("GiftMaking",
+                    "the music's extension \"%1\" must be a dot and one to three letters or digits, such as .ogg"),
+                 {extension}));
 }
 
 void CheckFitting(const PictureFitting& fitting, Checker& check) {
@@ -294,7 +303,8 @@ std::vector<FieldError> ValidateGiftRequest(const GiftRequest& request) {
   CheckFitting(request.Fitting, check);
   CheckSettings(request.Settings, check);
   if (!IsGiftLanguageCode(request.Language))
-    check.Add("Language", "\"" + request.Language + "\" is not a language code such as de, pl or pt-BR");
+    check.Add("Language",
+              FillArgs(Tr("GiftMaking", "\"%1\" is not a language code such as de, pl or pt-BR"), {request.Language}));
   return check.Errors;
 }
 
@@ -318,10 +328,10 @@ MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
     PictureFitting ownSize;
     ownSize.KeepSize = true;
     parts.Skin = ImportFor("SkinPath", request.SkinPath, ownSize, [&](double fraction, const std::string&) {
-                   report(70 + 10 * fraction, "Reading the skin");
+                   report(70 + 10 * fraction, Tr("GiftMaking", "Reading the skin"));
                  }).Jpeg;
   }
-  report(80, "Reading the music and templates");
+  report(80, Tr("GiftMaking", "Reading the music and templates"));
   GiftHeader header = StoredHeader(request);
   if (!request.MusicPath.empty()) {
     try {
@@ -334,18 +344,18 @@ MadeGift MakeGift(const GiftRequest& request, const GiftProgress& progress) {
   }
   parts.Templates = ReadOptional(request.TemplatesPath);
   parts.Texts = WholeTexts(request);
-  report(90, "Writing the gift");
+  report(90, Tr("GiftMaking", "Writing the gift"));
   if (IsZipPath(request.OutputPath)) {
     std::vector<uint8_t> gift = ReadWholeFile(request.PlayerPath);
     const std::vector<uint8_t> payload = BuildGiftPayload(gift.size(), parts, header);
     gift.insert(gift.end(), payload.begin(), payload.end());
     made.GiftSize = static_cast<int64_t>(gift.size());
-    report(95, "Packing the gift in a zip archive");
+    report(95, Tr("GiftMaking", "Packing the gift in a zip archive"));
     made.FileSize = WriteExecutableZip(request.OutputPath, ZipEntryName(request.OutputPath), gift);
   } else {
     made.FileSize = made.GiftSize = WriteGift(request.PlayerPath, parts, header, request.OutputPath);
   }
-  report(100, "Done");
+  report(100, Tr("GiftMaking", "Done"));
   return made;
 }
 

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "common/errors.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
@@ -43,7 +44,7 @@ class LittleEndian {
 std::vector<uint8_t> Deflated(const std::vector<uint8_t>& data) {
   z_stream stream{};
   if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-    throw UserError("The zip archive could not be made (zlib did not start)");
+    throw UserError(Tr("GiftMaking", "The zip archive could not be made (zlib did not start)"));
   std::vector<uint8_t> out(deflateBound(&stream, static_cast<uLong>(data.size())));
   stream.next_in = const_cast<Bytef*>(data.data());
   stream.avail_in = static_cast<uInt>(data.size());
@@ -103,7 +104,7 @@ std::string ZipEntryName(const std::string& zipPath) {
 std::vector<uint8_t> ExecutableZip(const std::string& entryName, const std::vector<uint8_t>& contents,
                                    uint16_t dosDate, uint16_t dosTime) {
   if (contents.size() >= std::numeric_limits<uint32_t>::max() || entryName.size() > 0xFFFF)
-    throw UserError("The gift is too large for a zip archive (4 GB and more)");
+    throw UserError(Tr("GiftMaking", "The gift is too large for a zip archive (4 GB and more)"));
   const std::vector<uint8_t> deflated = Deflated(contents);
   const bool stored = deflated.empty();
   const std::vector<uint8_t>& data = stored ? contents : deflated;
@@ -117,7 +118,7 @@ std::vector<uint8_t> ExecutableZip(const std::string& entryName, const std::vect
   zip.Append(entryName.data(), entryName.size());
   zip.Append(data.data(), data.size());
   if (zip.Bytes.size() >= std::numeric_limits<uint32_t>::max())
-    throw UserError("The gift is too large for a zip archive (4 GB and more)");
+    throw UserError(Tr("GiftMaking", "The gift is too large for a zip archive (4 GB and more)"));
 
   const auto directoryOffset = static_cast<uint32_t>(zip.Bytes.size());
   zip.U32(0x02014b50);  // central directory header
@@ -153,7 +154,7 @@ int64_t WriteExecutableZip(const std::string& zipPath, const std::string& entryN
   out.close();
   if (!out || std::rename(partial.c_str(), zipPath.c_str()) != 0) {
     std::remove(partial.c_str());
-    throw UserError("File " + zipPath + " could not be written");
+    throw UserError(FillArgs(Tr("GiftMaking", "File %1 could not be written"), {zipPath}));
   }
   return static_cast<int64_t>(zip.size());
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/errors.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
@@ -25,8 +26,8 @@ struct OptionsFree {
 
 void Check(const heif_error& error, const char* step) {
   if (error.code != heif_error_Ok)
-    throw UserError(std::string("The HEIF picture could not be read (") + step + ": " +
-                    (error.message ? error.message : "unknown error") + "): save it as JPEG or PNG first");
+    throw UserError(FillArgs(Tr("GiftMaking", "The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first"),
+                             {step, error.message ? error.message : "unknown error"}));
 }
 
 std::string BrandFormat(const std::vector<uint8_t>& file) {
@@ -63,7 +64,7 @@ HeifPicture ReadHeif(const std::vector<uint8_t>& file, const std::function<void(
   const uint8_t* pixels = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
   const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
   const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
-  if (!pixels || width <= 0 || height <= 0) throw UserError("The HEIF picture has no pixels: save it as JPEG or PNG first");
+  if (!pixels || width <= 0 || height <= 0) throw UserError(Tr("GiftMaking", "The HEIF picture has no pixels: save it as JPEG or PNG first"));
   const QImage wrapped(pixels, width, height, stride, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
   picture.Image = wrapped.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   return picture;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/errors.h"
+#include "common/translate.h"
 
 namespace quill {
 
@@ -12,8 +13,11 @@ std::string InstalledPlayerPath(PlayerKind kind, const std::string& makerPath) {
   const fs::path player = (fs::path(makerPath).parent_path() / ".." / "lib" / "quillmere" / name).lexically_normal();
   std::error_code error;
   if (!fs::is_regular_file(player, error))
-    throw UserError("No " + std::string(kind == PlayerKind::Portable ? "portable " : "") + "player found at " +
-                    player.string() + "; give the player to copy with --player PLAYER");
+    throw UserError(FillArgs(kind == PlayerKind::Portable
+                                 ? Tr("GiftMaking", "No portable player found at %1; give the player to copy with "
+                                                    "--player PLAYER")
+                                 : Tr("GiftMaking", "No player found at %1; give the player to copy with --player PLAYER"),
+                             {player.string()}));
   return player.string();
 }
 

@@ -13,6 +13,8 @@
 #include <iterator>
 #include <memory>
 
+#include "common/translate.h"
+
 namespace quill {
 namespace {
 
@@ -25,13 +27,14 @@ constexpr float kAudible = 1.0F / 4096;       // of full scale
 constexpr const char* kSoundFontVariable = "QUILLMERE_SOUND_FONT";
 constexpr const char* kDebianSoundFonts[] = {"/usr/share/sounds/sf2/default-GM.sf2",
                                              "/usr/share/sounds/sf2/FluidR3_GM.sf2"};
-constexpr const char* kMidiAdvice =
+constexpr const char* kMidiAdvice = TextMark(
+    "GiftMaking",
     "Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and "
-    "fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.";
+    "fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.");
 
 std::vector<uint8_t> ReadBytes(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw MusicImportError("The music file cannot be read.");
+  if (!file) throw MusicImportError(Tr("GiftMaking", "The music file cannot be read."));
   return {std::istreambuf_iterator<char>(file), {}};
 }
 
@@ -45,13 +48,13 @@ using SoundFile = std::unique_ptr<SNDFILE, SndfileCloser>;
 bool EncodeVorbis(const fs::path& from, const fs::path& to) {
   SF_INFO in{};
   const SoundFile source(sf_open(from.c_str(), SFM_READ, &in));
-  if (!source || in.frames <= 0) throw MusicImportError("The MIDI music gave no sound.");
+  if (!source || in.frames <= 0) throw MusicImportError(Tr("GiftMaking", "The MIDI music gave no sound."));
   SF_INFO out{};
   out.samplerate = in.samplerate;
   out.channels = in.channels;
   out.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
   const SoundFile target(sf_open(to.c_str(), SFM_WRITE, &out));
-  if (!target) throw MusicImportError("The MIDI music cannot be stored as Ogg Vorbis.");
+  if (!target) throw MusicImportError(Tr("GiftMaking", "The MIDI music cannot be stored as Ogg Vorbis."));
   double quality = kVorbisQuality;
   sf_command(target.get(), SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
   std::vector<float> block(4096 * static_cast<size_t>(in.channels));
@@ -59,7 +62,7 @@ bool EncodeVorbis(const fs::path& from, const fs::path& to) {
   for (sf_count_t got; (got = sf_readf_float(source.get(), block.data(), 4096)) > 0;) {
     for (sf_count_t i = 0; i < got * in.channels; ++i) peak = std::max(peak, std::abs(block[static_cast<size_t>(i)]));
     if (sf_writef_float(target.get(), block.data(), got) != got)
-      throw MusicImportError("The MIDI music cannot be stored as Ogg Vorbis.");
+      throw MusicImportError(Tr("GiftMaking", "The MIDI music cannot be stored as Ogg Vorbis."));
   }
   return peak >= kAudible;
 }
@@ -68,11 +71,12 @@ ImportedMusic SynthesiseMidi(const std::string& path) {
   const QString fluidsynth = QStandardPaths::findExecutable("fluidsynth");
   const std::string font = FindSoundFont();
   if (fluidsynth.isEmpty() || font.empty())
-    throw MusicImportError(std::string("MIDI music needs FluidSynth and a General MIDI sound font to be turned "
-                                       "into sound every computer can play. ") +
-                           kMidiAdvice);
+    throw MusicImportError(Tr("GiftMaking",
+                              "MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every "
+                              "computer can play.") +
+                           " " + Tr("GiftMaking", kMidiAdvice));
   QTemporaryDir folder;
-  if (!folder.isValid()) throw MusicImportError("There is no room for the MIDI music's sound.");
+  if (!folder.isValid()) throw MusicImportError(Tr("GiftMaking", "There is no room for the MIDI music's sound."));
   const fs::path wave = folder.filePath("music.wav").toStdString();
   const fs::path vorbis = folder.filePath("music.ogg").toStdString();
   QProcess synth;
@@ -86,7 +90,8 @@ ImportedMusic SynthesiseMidi(const std::string& path) {
   std::error_code error;
   if (!finished || synth.exitStatus() != QProcess::NormalExit || synth.exitCode() != 0 || !fs::exists(wave, error) ||
       !EncodeVorbis(wave, vorbis))
-    throw MusicImportError("FluidSynth could not play the MIDI music" + (said.empty() ? "." : ": " + said));
+    throw MusicImportError(said.empty() ? Tr("GiftMaking", "FluidSynth could not play the MIDI music.")
+                                        : FillArgs(Tr("GiftMaking", "FluidSynth could not play the MIDI music: %1"), {said}));
   return {ReadBytes(vorbis), ".ogg"};
 }
 

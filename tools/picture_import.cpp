@@ -12,6 +12,7 @@
 
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
 #include "gift_maker.h"
 #include "heif_reader.h"
@@ -19,6 +20,9 @@
 
 namespace quill {
 namespace {
+
+// The progress step that ends an import.
+constexpr const char* kPictureReady = TextMark("GiftMaking", "Picture ready");
 
 // Qt's readers refuse images above an allocation limit (256 MB by default); the
 // largest picture taken, in 32-bit pixels, must get through.
@@ -32,7 +36,7 @@ std::string Upper(std::string text) {
 }
 
 void Report(const ImportProgress& progress, double fraction, const char* step) {
-  if (progress) progress(fraction, step);
+  if (progress) progress(fraction, Tr("GiftMaking", step));
 }
 
 // The EXIF orientation (1..8) that Qt's transformation stands for.
@@ -91,8 +95,8 @@ std::string ReadableFormats() {
 
 void RefuseOversized(PixelSize size) {
   if (int64_t{size.Width} * size.Height > kMaxJpegPixels)
-    throw UserError("The picture is " + SizeText(size) + " pixels: more than the " +
-                    std::to_string(kMaxJpegPixels / 1000000) + " million pixels the gift maker reads");
+    throw UserError(FillArgs(Tr("GiftMaking", "The picture is %1 pixels: more than the %2 million pixels the gift maker reads"),
+                             {SizeText(size), std::to_string(kMaxJpegPixels / 1000000)}));
 }
 
 // The picture as decoded, before it is turned: JPEGs through the player's own
@@ -122,16 +126,17 @@ QImage Decode(const std::vector<uint8_t>& file, ImportedPicture& picture) {
   QImageReader reader(&buffer);
   reader.setAutoTransform(false);
   if (!reader.canRead())
-    throw UserError("This is not a picture the gift maker can read (it reads " + ReadableFormats() +
-                    "): save it as JPEG or PNG first");
+    throw UserError(FillArgs(Tr("GiftMaking", "This is not a picture the gift maker can read (it reads %1): save it as "
+                                              "JPEG or PNG first"),
+                             {ReadableFormats()}));
   picture.SourceFormat = reader.format().toStdString();
   picture.SourceSize = {reader.size().width(), reader.size().height()};
   RefuseOversized(picture.SourceSize);
   QImageReader::setAllocationLimit(kReaderAllocationLimitMb);
   const QImage image = reader.read();
   if (image.isNull())
-    throw UserError("The picture could not be read (" + reader.errorString().toStdString() +
-                    "): save it as JPEG or PNG first");
+    throw UserError(FillArgs(Tr("GiftMaking", "The picture could not be read (%1): save it as JPEG or PNG first"),
+                             {reader.errorString().toStdString()}));
   picture.SourceSize = {image.width(), image.height()};
   return Opaque(image);
 }
@@ -148,9 +153,9 @@ QImageIOHandler::Transformations StoredOrientation(const std::vector<uint8_t>& f
 
 void RefuseWhatThePlayerCannotCut(PixelSize stored) {
   if (stored.Width > kMaxPictureSide || stored.Height > kMaxPictureSide)
-    throw UserError("The picture would be stored at " + SizeText(stored) +
-                    " pixels; the player cuts pictures of at most " + std::to_string(kMaxPictureSide) +
-                    " pixels a side, so let it be fitted to a smaller size");
+    throw UserError(FillArgs(Tr("GiftMaking", "The picture would be stored at %1 pixels; the player cuts pictures of at "
+                                              "most %2 pixels a side, so let it be fitted to a smaller size"),
+                             {SizeText(stored), std::to_string(kMaxPictureSide)}));
 }
 
 }  // namespace
@@ -170,12 +175,12 @@ ImportedPicture ImportPicture(const std::vector<uint8_t>& file, const PictureFit
                               const ImportProgress& progress) {
   ImportedPicture picture;
   picture.Fitting = fitting;
-  if (file.empty()) throw UserError("The picture file is empty");
-  Report(progress, 0.0, "Reading the picture");
+  if (file.empty()) throw UserError(Tr("GiftMaking", "The picture file is empty"));
+  Report(progress, 0.0, TextMark("GiftMaking", "Reading the picture"));
   QImage image = Decode(file, picture);
   const QImageIOHandler::Transformations orientation = StoredOrientation(file);
   picture.Orientation = ExifOrientation(orientation);
-  Report(progress, 0.4, "Turning the picture upright");
+  Report(progress, 0.4, TextMark("GiftMaking", "Turning the picture upright"));
   image = Transformed(image, orientation);
   picture.UprightSize = {image.width(), image.height()};
   picture.StoredSize =
@@ -185,19 +190,19 @@ ImportedPicture ImportPicture(const std::vector<uint8_t>& file, const PictureFit
   picture.Reencoded = picture.SourceFormat != "jpeg" || picture.SourceCmyk || picture.Orientation != 1 || scaled;
   if (!picture.Reencoded) {
     picture.Jpeg = file;
-    Report(progress, 1.0, "Picture ready");
+    Report(progress, 1.0, kPictureReady);
     return picture;
   }
   if (scaled) {
-    Report(progress, 0.5, "Scaling the picture");
+    Report(progress, 0.5, TextMark("GiftMaking", "Scaling the picture"));
     // Qt's smooth scaling averages every source pixel under each stored one when it
     // shrinks a picture, so fine detail turns to its mean colour instead of aliasing.
     image = image.scaled(picture.StoredSize.Width, picture.StoredSize.Height, Qt::IgnoreAspectRatio,
                          Qt::SmoothTransformation);
   }
-  Report(progress, 0.8, "Storing the picture as JPEG");
+  Report(progress, 0.8, TextMark("GiftMaking", "Storing the picture as JPEG"));
   WriteJpeg(ToBitmap(image), kStoredJpegQuality, picture.Jpeg);
-  Report(progress, 1.0, "Picture ready");
+  Report(progress, 1.0, kPictureReady);
   return picture;
 }
 
@@ -205,21 +210,22 @@ std::string DescribeImport(const ImportedPicture& picture) {
   std::string why;
   auto add = [&why](const std::string& part) { why += (why.empty() ? "" : ", ") + part; };
   if (picture.SourceCmyk)
-    add("converted from CMYK");
+    add(Tr("GiftMaking", "converted from CMYK"));
   else if (picture.SourceFormat != "jpeg")
-    add("converted from " + Upper(picture.SourceFormat));
+    add(FillArgs(Tr("GiftMaking", "converted from %1"), {Upper(picture.SourceFormat)}));
   if (picture.Orientation != 1)
-    add("turned upright from " + SizeText(picture.SourceSize) + " (EXIF orientation " +
-        std::to_string(picture.Orientation) + ")");
+    add(FillArgs(Tr("GiftMaking", "turned upright from %1 (EXIF orientation %2)"),
+                 {SizeText(picture.SourceSize), std::to_string(picture.Orientation)}));
   const PictureFitting& fitting = picture.Fitting;
   if (!(picture.StoredSize == picture.UprightSize))
-    add("scaled from " + SizeText(picture.UprightSize) + " to " + SizeText(picture.StoredSize) + " to fit " +
-        SizeText({fitting.MaxWidth, fitting.MaxHeight}));
+    add(FillArgs(Tr("GiftMaking", "scaled from %1 to %2 to fit %3"),
+                 {SizeText(picture.UprightSize), SizeText(picture.StoredSize),
+                  SizeText({fitting.MaxWidth, fitting.MaxHeight})}));
   else if (fitting.KeepSize)
-    add("kept at its own size as asked");
+    add(Tr("GiftMaking", "kept at its own size as asked"));
   else
-    add("kept at its own size, within " + SizeText({fitting.MaxWidth, fitting.MaxHeight}));
-  if (!picture.Reencoded) add("the file stored as it is");
+    add(FillArgs(Tr("GiftMaking", "kept at its own size, within %1"), {SizeText({fitting.MaxWidth, fitting.MaxHeight})}));
+  if (!picture.Reencoded) add(Tr("GiftMaking", "the file stored as it is"));
   return SizeText(picture.StoredSize) + ", " + why;
 }
 

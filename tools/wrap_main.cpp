@@ -1,4 +1,5 @@
 // quillmere-wrap: makes a gift from a player and a picture.
+#include <QCoreApplication>
 #include <charconv>
 #include <filesystem>
 #include <functional>
@@ -6,8 +7,10 @@
 #include <map>
 #include <string>
 
+#include "app/language.h"
 #include "common/colour_names.h"
 #include "common/errors.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
 #include "gift_maker.h"
 #include "gift_request.h"
@@ -17,55 +20,58 @@
 namespace quill {
 namespace {
 
-constexpr const char* kUsage = R"(usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
-  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
-                          gift NAME, which file managers extract ready to run
-  --portable              copy the portable player: the gift also runs where Qt is not installed
-  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
-  --picture FILE          the puzzle's picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
-                          WebP, TIFF, BMP, GIF or any other picture file this system's
-                          Qt reads; turned upright as its orientation says and
-                          stored as JPEG
-  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
-                          a 1920 x 1080 screen less the window's title, menus, tool bar,
-                          tray bar and status bar leaves a board of about 1700 x 850,
-                          where a 1280 x 800 picture and its scattered pieces fit)
-  --keep-size             store the picture at its own size (at most 8191 a side)
-  --pieces N              pieces asked for, at least 2 (default 100)
-  --seed N                random seed of the shapes and the first layout (default 1)
-  --style S               classic, blip, square, star, round, mix, or 1..6
-  --oddness N             shape irregularity 0..10 (default 5)
-  --outline S             none, foil, paper, card, wood, or 0..4
-  --rotation on|off       pieces may be turned
-  --mystery on|off        start in Mystery mode
-  --fun N                 fun-piece setting 0..10
-  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
-  --title T  --creator T  --description T
-  --opening T  --closing T            the sender's messages ("\n" breaks a line)
-  --language CODE         the language the player speaks, such as de or pl
-                          (default: the recipient's own)
-  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
-  --opening-align A  --closing-align A     left, right or centre
-  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
-  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
-  --creator-version V     (default v6.13)
-  --created DAYS          days since 30 December 1899
-  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
-  --skin FILE             the tool bar's picture, any picture file (stored as JPEG)
-  --templates FILE --template-count N
-Texts are UTF-8 in any script. Title, creator, description and messages hold up to
-256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
-their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
-that do not fit are refused with the field named. Prints the size the picture
-was stored at and why, the gift's size and what its recipient does to open it.
-)";
+// The help text; translators keep the option names and their values as they are.
+constexpr const char* kUsage = TextMark(
+    "Wrap",
+    "usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]\n"
+    "  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the\n"
+    "                          gift NAME, which file managers extract ready to run\n"
+    "  --portable              copy the portable player: the gift also runs where Qt is not installed\n"
+    "  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)\n"
+    "  --picture FILE          the puzzle's picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,\n"
+    "                          WebP, TIFF, BMP, GIF or any other picture file this system's\n"
+    "                          Qt reads; turned upright as its orientation says and\n"
+    "                          stored as JPEG\n"
+    "  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:\n"
+    "                          a 1920 x 1080 screen less the window's title, menus, tool bar,\n"
+    "                          tray bar and status bar leaves a board of about 1700 x 850,\n"
+    "                          where a 1280 x 800 picture and its scattered pieces fit)\n"
+    "  --keep-size             store the picture at its own size (at most 8191 a side)\n"
+    "  --pieces N              pieces asked for, at least 2 (default 100)\n"
+    "  --seed N                random seed of the shapes and the first layout (default 1)\n"
+    "  --style S               classic, blip, square, star, round, mix, or 1..6\n"
+    "  --oddness N             shape irregularity 0..10 (default 5)\n"
+    "  --outline S             none, foil, paper, card, wood, or 0..4\n"
+    "  --rotation on|off       pieces may be turned\n"
+    "  --mystery on|off        start in Mystery mode\n"
+    "  --fun N                 fun-piece setting 0..10\n"
+    "  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR\n"
+    "  --title T  --creator T  --description T\n"
+    "  --opening T  --closing T            the sender's messages (\"\\n\" breaks a line)\n"
+    "  --language CODE         the language the player speaks, such as de or pl\n"
+    "                          (default: the recipient's own)\n"
+    "  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)\n"
+    "  --opening-align A  --closing-align A     left, right or centre\n"
+    "  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C\n"
+    "  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C\n"
+    "  --creator-version V     (default v6.13)\n"
+    "  --created DAYS          days since 30 December 1899\n"
+    "  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth\n"
+    "  --skin FILE             the tool bar's picture, any picture file (stored as JPEG)\n"
+    "  --templates FILE --template-count N\n"
+    "Texts are UTF-8 in any script. Title, creator, description and messages hold up to\n"
+    "256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show\n"
+    "their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts\n"
+    "that do not fit are refused with the field named. Prints the size the picture\n"
+    "was stored at and why, the gift's size and what its recipient does to open it.\n");
 
 template <typename T>
 T ParseNumber(const std::string& option, const std::string& text, long long low, long long high) {
   long long value = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-    throw UserError(option + " needs a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+    throw UserError(FillArgs(Tr("Wrap", "%1 needs a whole number from %2 to %3"),
+                             {option, std::to_string(low), std::to_string(high)}));
   return static_cast<T>(value);
 }
 
@@ -82,18 +88,18 @@ int ParseChoice(const std::string& option, const std::string& text, std::initial
 bool ParseSwitch(const std::string& option, const std::string& text) {
   if (text == "on" || text == "1" || text == "yes") return true;
   if (text == "off" || text == "0" || text == "no") return false;
-  throw UserError(option + " takes on or off");
+  throw UserError(FillArgs(Tr("Wrap", "%1 takes on or off"), {option}));
 }
 
 Colour ParseColour(const std::string& option, const std::string& text) {
   auto colour = StringToColour(text);
-  if (!colour) throw UserError(option + ": unknown colour \"" + text + "\"");
+  if (!colour) throw UserError(FillArgs(Tr("Wrap", "%1: unknown colour \"%2\""), {option, text}));
   return *colour;
 }
 
 void ParseMaxSize(const std::string& option, const std::string& text, PictureFitting& fitting) {
   const size_t x = text.find('x');
-  if (x == std::string::npos) throw UserError(option + " takes WxH, such as 1280x800");
+  if (x == std::string::npos) throw UserError(FillArgs(Tr("Wrap", "%1 takes WxH, such as 1280x800"), {option}));
   fitting.MaxWidth = ParseNumber<int32_t>(option, text.substr(0, x), kMinFitSide, kMaxPictureSide);
   fitting.MaxHeight = ParseNumber<int32_t>(option, text.substr(x + 1), kMinFitSide, kMaxPictureSide);
 }
@@ -223,15 +229,19 @@ int ReportFieldErrors(const std::map<std::string, Option>& options, const std::v
 // bit, which a zip archive keeps.
 std::string RecipientNote(const std::string& output, const MadeGift& made) {
   const std::string name = std::filesystem::path(output).filename().string();
-  std::string note = "Wrote " + name + " (" + ReadableSize(made.FileSize) + ")";
-  if (IsZipPath(output))
-    note += ", holding the gift " + ZipEntryName(output) + " (" + ReadableSize(made.GiftSize) + ").\n" +
-            "The recipient extracts it and double-clicks " + ZipEntryName(output) + ".\n";
-  else
-    note += ".\nThe recipient double-clicks it. Sent as it is, it arrives without its execute bit:\n"
-            "send " + std::filesystem::path(output).stem().string() + ".zip (-o NAME.zip) to keep it.\n";
-  return note + "Where a desktop does not start it, Properties > Allow executing as program\n"
-                "(or chmod +x in a terminal) lets it run.\n";
+  const std::string size = ReadableSize(made.FileSize);
+  const std::string note =
+      IsZipPath(output)
+          ? FillArgs(Tr("Wrap", "Wrote %1 (%2), holding the gift %3 (%4).\n"
+                                "The recipient extracts it and double-clicks %3.\n"),
+                     {name, size, ZipEntryName(output), ReadableSize(made.GiftSize)})
+          : FillArgs(Tr("Wrap", "Wrote %1 (%2).\n"
+                                "The recipient double-clicks it. Sent as it is, it arrives without its execute bit:\n"
+                                "send %3.zip (-o NAME.zip) to keep it.\n"),
+                     {name, size, std::filesystem::path(output).stem().string()});
+  return note + Tr("Wrap",
+                   "Where a desktop does not start it, Properties > Allow executing as program\n"
+                   "(or chmod +x in a terminal) lets it run.\n");
 }
 
 int Wrap(int argc, char** argv) {
@@ -241,7 +251,7 @@ int Wrap(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
-      std::cout << kUsage;
+      std::cout << Tr("Wrap", kUsage);
       return 0;
     }
     if (option == "--keep-size") {
@@ -253,16 +263,16 @@ int Wrap(int argc, char** argv) {
       continue;
     }
     auto entry = options.find(option);
-    if (entry == options.end()) throw UserError("unknown option " + option);
-    if (i + 1 >= argc) throw UserError(option + " needs a value");
+    if (entry == options.end()) throw UserError(FillArgs(Tr("Wrap", "unknown option %1"), {option}));
+    if (i + 1 >= argc) throw UserError(FillArgs(Tr("Wrap", "%1 needs a value"), {option}));
     entry->second.Set(request, option, argv[++i]);
   }
-  if (portable && !request.PlayerPath.empty()) throw UserError("Give either --portable or --player, not both");
+  if (portable && !request.PlayerPath.empty()) throw UserError(Tr("Wrap", "Give either --portable or --player, not both"));
   if (request.PlayerPath.empty())
     request.PlayerPath = InstalledPlayerPath(portable ? PlayerKind::Portable : PlayerKind::Plain);
   try {
     const MadeGift made = MakeGift(request);
-    std::cout << "Picture stored at " << DescribeImport(made.Picture) << '\n';
+    std::cout << FillArgs(Tr("Wrap", "Picture stored at %1"), {DescribeImport(made.Picture)}) << '\n';
     std::cout << RecipientNote(request.OutputPath, made);
   } catch (const GiftRequestError& e) {
     return ReportFieldErrors(options, e.Errors());
@@ -274,6 +284,9 @@ int Wrap(int argc, char** argv) {
 }  // namespace quill
 
 int main(int argc, char** argv) {
+  // The application holds the translation catalogues of the locale's language.
+  QCoreApplication application(argc, argv);
+  quill::InstallTranslations(quill::InterfaceLanguageFromEnvironment());
   try {
     return quill::Wrap(argc, argv);
   } catch (const std::exception& error) {

@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>Das Geschenk würde größer als 2 GB</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Ein Geschenk braucht ein Bild</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>Das Bild ist keine JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>Das Skin-Bild ist keine JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Ein Text des Geschenks enthält „%1“, was den Kopf des Geschenks markiert</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Ein Puzzle braucht mindestens %1 Teile</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>Das Bild mit %1x%2 Pixeln ergibt bei %3 Teilen nur ein einziges Teil, ein Puzzle braucht aber mindestens %4: Nehmen Sie ein größeres Bild oder mehr Teile</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (Bytes, die kein UTF-8 sind)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>enthält Zeichen, die ein Geschenk nicht aufnehmen kann (seine Texte sind Windows-1252): %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>ist %1 Zeichen lang, %2 mehr als die %3, die ein Geschenk aufnimmt</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>enthält Bytes, die kein UTF-8-Text sind</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>darf „%1“ nicht enthalten: Es markiert den Anfang der Einstellungen des Geschenks</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>ist zu lang: %1 Bytes UTF-8, %2 mehr als die %3, die ein Geschenk aufnimmt (ein Buchstabe braucht im Englischen ein Byte, im Polnischen oder Russischen zwei, im Japanischen drei, ein Emoji vier)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>ist %1; erlaubt sind Werte von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>„%1“ ist weder ein Farbname wie clCream noch eine Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>„%1“ ist keine Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>„%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>würde „%1“ überschreiben, aus dem das Geschenk gemacht wird</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>ein Vorlagenblock braucht die Anzahl seiner Vorlagen, und eine Anzahl braucht den Block</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>die Endung der Musik „%1“ muss aus einem Punkt und ein bis drei Buchstaben oder Ziffern bestehen, etwa .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>„%1“ ist kein Sprachcode wie de, pl oder pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Skin wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Musik und Vorlagen werden gelesen</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Geschenk wird geschrieben</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Geschenk wird in ein ZIP-Archiv gepackt</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>Das ZIP-Archiv konnte nicht erstellt werden (zlib ließ sich nicht starten)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>Das Geschenk ist zu groß für ein ZIP-Archiv (4 GB und mehr)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>Das HEIF-Bild konnte nicht gelesen werden (%1: %2): Speichern Sie es zuerst als JPEG oder PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>Das HEIF-Bild hat keine Pixel: Speichern Sie es zuerst als JPEG oder PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Kein portables Spielprogramm unter %1 gefunden; geben Sie das zu kopierende Spielprogramm mit --player PLAYER an</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Kein Spielprogramm unter %1 gefunden; geben Sie das zu kopierende Spielprogramm mit --player PLAYER an</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Installieren Sie FluidSynth und eine General-MIDI-Soundfont (die Debian-Pakete fluidsynth und fluid-soundfont-gm) oder speichern Sie die Musik als Ogg Vorbis, MP3, FLAC oder WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>Die Musikdatei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>Die MIDI-Musik ergab keinen Ton.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>Die MIDI-Musik kann nicht als Ogg Vorbis gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>MIDI-Musik braucht FluidSynth und eine General-MIDI-Soundfont, damit daraus Klang wird, den jeder Computer abspielen kann.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>Es ist kein Platz für den Klang der MIDI-Musik.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>FluidSynth konnte die MIDI-Musik nicht abspielen.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>FluidSynth konnte die MIDI-Musik nicht abspielen: %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Bild fertig</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>Das Bild hat %1 Pixel: mehr als die %2 Millionen Pixel, die der Geschenk-Ersteller liest</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>Dieses Bild kann der Geschenk-Ersteller nicht lesen (er liest %1): Speichern Sie es zuerst als JPEG oder PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>Das Bild konnte nicht gelesen werden (%1): Speichern Sie es zuerst als JPEG oder PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>Das Bild würde mit %1 Pixeln gespeichert; das Spielprogramm zerschneidet Bilder von höchstens %2 Pixeln je Seite, lassen Sie es also auf eine kleinere Größe einpassen</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>Die Bilddatei ist leer</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Bild wird gelesen</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Bild wird aufgerichtet</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Bild wird skaliert</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Bild wird als JPEG gespeichert</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>aus CMYK umgewandelt</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>aus %1 umgewandelt</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>aus %1 aufgerichtet (EXIF-Ausrichtung %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>von %1 auf %2 verkleinert, um in %3 zu passen</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>wie gewünscht in Originalgröße belassen</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>in Originalgröße belassen, innerhalb von %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>die Datei unverändert gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1248,6 +1495,101 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
         <source>No web browser could be started to show %1</source>
         <translation>Es konnte kein Webbrowser gestartet werden, um %1 anzuzeigen</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>Diese Puzzle-Geschenkdatei enthält keine Musik.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>Die Datei %1 kann nicht erstellt werden. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>Das Bild konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>Das Bild dieses Puzzles ist zu groß: Nur Bilder mit höchstens %1 Pixeln Breite und Höhe können in Teile zerschnitten werden</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>Die Teile können nicht bei %1 % zerschnitten werden: Das Bild wäre breiter oder höher als %2 Pixel</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Dieses Programm braucht den HiColor-Modus (64K Farben) oder mehr und kann nicht weiterlaufen, solange Ihr Desktop auf %n Farbe eingestellt ist. Möchten Sie Ihre Einstellungen jetzt ändern?</numerusform>
+            <numerusform>Dieses Programm braucht den HiColor-Modus (64K Farben) oder mehr und kann nicht weiterlaufen, solange Ihr Desktop auf %n Farben eingestellt ist. Möchten Sie Ihre Einstellungen jetzt ändern?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Ein unerwarteter Fehler hat den Vorgang abgebrochen</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>Der gespeicherte Spielstand „%1“ ist beschädigt und kann nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Der gespeicherte Spielstand „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>Der gespeicherte Spielstand „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>Der gespeicherte Spielstand „%1“ stammt von einer neueren Version dieses Programms und kann nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>Der gespeicherte Spielstand „%1“ gehört zu einem anderen Puzzle und kann nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>die Datei ist kein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>das Bild ist unvollständig</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>Dieses Geschenk konnte nicht geöffnet werden: Es gibt keinen Ordner, in den sein Spielprogramm entpackt werden kann (es braucht etwa 60 MB). Schaffen Sie etwas Platz in Ihrem persönlichen Ordner und öffnen Sie das Geschenk erneut.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>Dieses Geschenk konnte nicht geöffnet werden: Die Datei ist beschädigt oder unvollständig. Laden Sie sie erneut herunter oder bitten Sie den Absender, sie noch einmal zu schicken.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>Dieses Geschenk konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Einzelheiten:</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1277,6 +1619,17 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     <message>
         <source>Set speed</source>
         <translation>Geschwindigkeit einstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Soundeffekte</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1669,154 @@ Wählen Sie „Nein“, um zum Spiel zurückzukehren.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Kostenlose Geschenkausgabe – teilen Sie sie mit Ihren Freunden!</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>Aufruf: quillmere-wrap --picture BILD -o GESCHENK [--portable | --player PLAYER] [Optionen]
+  -o GESCHENK             das zu schreibende Geschenk; -o NAME.zip schreibt ein ZIP-Archiv mit
+                          dem Geschenk NAME, das Dateimanager startbereit entpacken
+  --portable              das portable Spielprogramm kopieren: Das Geschenk läuft auch ohne Qt
+  --player PLAYER         das zu kopierende Spielprogramm (Vorgabe: das mit quillmere-wrap installierte)
+  --picture DATEI         das Bild des Puzzles: JPEG (auch CMYK), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF oder jede andere Bilddatei, die das Qt
+                          dieses Systems liest; nach seiner Ausrichtung aufgerichtet
+                          und als JPEG gespeichert
+  --max-size BxH          ein größeres Bild wird auf BxH verkleinert (Vorgabe 1280x800:
+                          Ein Bildschirm mit 1920 x 1080 lässt abzüglich Titel, Menüs,
+                          Werkzeugleiste, Ablagenleiste und Statusleiste eine Spielfläche
+                          von etwa 1700 x 850, auf die ein Bild mit 1280 x 800 samt
+                          verstreuten Teilen passt)
+  --keep-size             das Bild in Originalgröße speichern (höchstens 8191 je Seite)
+  --pieces N              gewünschte Teile, mindestens 2 (Vorgabe 100)
+  --seed N                Zufallsstartwert der Formen und der ersten Anordnung (Vorgabe 1)
+  --style S               classic, blip, square, star, round, mix oder 1..6
+  --oddness N             Unregelmäßigkeit der Formen 0..10 (Vorgabe 5)
+  --outline S             none, foil, paper, card, wood oder 0..4
+  --rotation on|off       Teile dürfen gedreht werden
+  --mystery on|off        im Mystery-Modus beginnen
+  --fun N                 Einstellung der Spaßteile 0..10
+  --board-colour C        Farbe der Spielfläche: ein Name wie clTeal, eine Zahl oder $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            die Nachrichten des Absenders (&quot;\n&quot; bricht eine Zeile um)
+  --language CODE         die Sprache des Spielprogramms, etwa de oder pl
+                          (Vorgabe: die des Empfängers)
+  --opening-colour C  --closing-colour C   Hintergründe der Nachrichten (Farbnamen wie gespeichert)
+  --opening-align A  --closing-align A     left, right oder centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (Vorgabe v6.13)
+  --created TAGE          Tage seit dem 30. Dezember 1899
+  --music DATEI  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI über FluidSynth
+  --skin DATEI            das Bild der Werkzeugleiste, jede Bilddatei (als JPEG gespeichert)
+  --templates DATEI --template-count N
+Texte sind UTF-8 in jeder Schrift. Titel, Ersteller, Beschreibung und Nachrichten fassen bis zu
+256, 256, 4096, 4096 und 4096 Bytes UTF-8; Spielprogramme, die älter als der Textblock sind,
+zeigen ihre nächste Windows-1252-Form. Schrift- und Farbnamen müssen Windows-1252 sein. Texte,
+die nicht passen, werden unter Nennung des Felds abgelehnt. Gibt aus, in welcher Größe das Bild
+gespeichert wurde und warum, die Größe des Geschenks und was sein Empfänger tut, um es zu öffnen.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 braucht eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 erwartet on oder off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1: unbekannte Farbe „%2“</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 erwartet BxH, etwa 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>%1 geschrieben (%2), enthält das Geschenk %3 (%4).
+Der Empfänger entpackt es und doppelklickt auf %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>%1 geschrieben (%2).
+Der Empfänger doppelklickt darauf. Unverändert verschickt, kommt es ohne sein Ausführungsrecht an:
+Schicken Sie %3.zip (-o NAME.zip), um es zu erhalten.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Wo ein Desktop es nicht startet, hilft Eigenschaften &gt; Als Programm ausführen erlauben
+(oder chmod +x in einem Terminal).
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Geben Sie entweder --portable oder --player an, nicht beides</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Bild gespeichert mit %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>El regalo ocuparía más de 2 GB</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Un regalo necesita una imagen</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>La imagen no es un archivo JPEG</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>La imagen de la apariencia no es un archivo JPEG</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Un texto del regalo contiene «%1», que marca la cabecera del regalo</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Un puzle necesita al menos %1 piezas</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>La imagen de %1x%2 píxeles cortada en %3 piezas da una sola pieza, y un puzle necesita al menos %4: use una imagen más grande o pida más piezas</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>No se puede abrir el archivo «%1»</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>No se pudo escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>es obligatorio</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (bytes que no son UTF-8)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>tiene caracteres que un regalo no puede guardar (sus textos son Windows-1252): %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>tiene %1 caracteres, %2 más de los %3 que caben en un regalo</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>tiene bytes que no son texto UTF-8</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>no puede contener «%1»: marca dónde empiezan los ajustes del regalo</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>es demasiado largo: %1 bytes de UTF-8, %2 más de los %3 que caben en un regalo (una letra ocupa un byte en inglés, dos en polaco o ruso, tres en japonés y cuatro un emoji)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>vale %1; debe estar entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>«%1» no es ni un nombre de color como clCream ni un número</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>«%1» no es un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>no se puede leer «%1»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>la carpeta «%1» no existe</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>sobrescribiría «%1», con el que se hace el regalo</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>un bloque de plantillas necesita su número de plantillas, y un número necesita el bloque</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>la extensión de la música «%1» debe ser un punto y de una a tres letras o cifras, como .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>«%1» no es un código de idioma como de, pl o pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Leyendo la apariencia</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Leyendo la música y las plantillas</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Escribiendo el regalo</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Empaquetando el regalo en un archivo zip</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>No se pudo crear el archivo zip (zlib no arrancó)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>El regalo es demasiado grande para un archivo zip (4 GB o más)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>No se pudo leer la imagen HEIF (%1: %2): guárdela antes como JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>La imagen HEIF no tiene píxeles: guárdela antes como JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>No se encontró ningún programa de juego portátil en %1; indique el programa de juego que se copiará con --player PLAYER</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>No se encontró ningún programa de juego en %1; indique el programa de juego que se copiará con --player PLAYER</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Instale FluidSynth y un banco de sonidos General MIDI (los paquetes de Debian fluidsynth y fluid-soundfont-gm), o guarde la música como Ogg Vorbis, MP3, FLAC o WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>No se puede leer el archivo de música.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>La música MIDI no produjo ningún sonido.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>La música MIDI no se puede guardar como Ogg Vorbis.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>La música MIDI necesita FluidSynth y un banco de sonidos General MIDI para convertirse en un sonido que cualquier ordenador pueda reproducir.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>No hay espacio para el sonido de la música MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>FluidSynth no pudo reproducir la música MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>FluidSynth no pudo reproducir la música MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Imagen lista</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>La imagen tiene %1 píxeles: más de los %2 millones de píxeles que lee el creador de regalos</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>El creador de regalos no puede leer esta imagen (lee %1): guárdela antes como JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>No se pudo leer la imagen (%1): guárdela antes como JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>La imagen se guardaría a %1 píxeles; el programa de juego corta imágenes de como mucho %2 píxeles por lado, así que deje que se ajuste a un tamaño menor</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>El archivo de imagen está vacío</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Leyendo la imagen</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Enderezando la imagen</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Escalando la imagen</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Guardando la imagen como JPEG</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>convertida desde CMYK</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>convertida desde %1</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>enderezada desde %1 (orientación EXIF %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>reducida de %1 a %2 para caber en %3</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>con su tamaño original, como se pidió</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>con su tamaño original, dentro de %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>el archivo guardado tal cual</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1248,6 +1495,101 @@ Pulse «No» para volver a la partida.</translation>
         <source>No web browser could be started to show %1</source>
         <translation>No se pudo abrir ningún navegador web para mostrar %1</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>Este archivo de puzle de regalo no incluye música.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>No se puede crear el archivo %1. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>No se puede escribir el archivo %1. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>No se pudo leer la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>La imagen de este puzle es demasiado grande: solo se pueden cortar en piezas imágenes de como mucho %1 píxeles de ancho y de alto</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>Las piezas no se pueden cortar al %1 %: la imagen superaría los %2 píxeles de ancho o de alto</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el archivo «%1». %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Este programa necesita el modo HiColor (64K colores) o superior y no puede continuar mientras su escritorio esté configurado con %n color. ¿Desea cambiar la configuración ahora?</numerusform>
+            <numerusform>Este programa necesita el modo HiColor (64K colores) o superior y no puede continuar mientras su escritorio esté configurado con %n colores. ¿Desea cambiar la configuración ahora?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Un error inesperado ha detenido la operación</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>la imagen es demasiado grande</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>La partida guardada «%1» está dañada y no se puede reanudar.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>No se puede leer la partida guardada «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer la partida guardada «%1».</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>La partida guardada «%1» se hizo con una versión más reciente de este programa y no se puede reanudar.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>La partida guardada «%1» pertenece a otro puzle y no se puede reanudar.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>el archivo no es una imagen JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>la imagen está incompleta</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>No se pudo abrir este regalo: no hay ninguna carpeta donde descomprimir su programa de juego (necesita unos 60 MB). Libere espacio en disco en su carpeta personal y vuelva a abrir el regalo.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>No se pudo abrir este regalo: el archivo está dañado o incompleto. Descárguelo de nuevo o pida al remitente que se lo vuelva a enviar.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>No se pudo abrir este regalo.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Detalles:</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1277,6 +1619,17 @@ Pulse «No» para volver a la partida.</translation>
     <message>
         <source>Set speed</source>
         <translation>Ajustar la velocidad</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Efectos de sonido</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1669,154 @@ Pulse «No» para volver a la partida.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Edición de regalo gratuita: ¡compártala con sus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>uso: quillmere-wrap --picture IMAGEN -o REGALO [--portable | --player PLAYER] [opciones]
+  -o REGALO               el regalo que se escribe; -o NOMBRE.zip escribe un archivo zip con
+                          el regalo NOMBRE, que los gestores de archivos extraen listo para usar
+  --portable              copiar el programa de juego portátil: el regalo funciona también sin Qt
+  --player PLAYER         el programa de juego que se copia (por defecto: el instalado con quillmere-wrap)
+  --picture ARCHIVO       la imagen del puzle: JPEG (también CMYK), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF o cualquier otro archivo de imagen que lea
+                          el Qt de este sistema; enderezada según su orientación y
+                          guardada como JPEG
+  --max-size AxH          una imagen más grande se reduce para caber en AxH (por defecto
+                          1280x800: una pantalla de 1920 x 1080, sin el título de la ventana,
+                          los menús, la barra de herramientas, la barra de bandejas y la barra
+                          de estado, deja un tablero de unos 1700 x 850, donde caben una imagen
+                          de 1280 x 800 y sus piezas esparcidas)
+  --keep-size             guardar la imagen con su tamaño original (como mucho 8191 por lado)
+  --pieces N              piezas pedidas, al menos 2 (por defecto 100)
+  --seed N                semilla aleatoria de las formas y de la primera disposición (por defecto 1)
+  --style S               classic, blip, square, star, round, mix, o 1..6
+  --oddness N             irregularidad de las formas 0..10 (por defecto 5)
+  --outline S             none, foil, paper, card, wood, o 0..4
+  --rotation on|off       las piezas se pueden girar
+  --mystery on|off        empezar en el modo Misterio
+  --fun N                 ajuste de piezas divertidas 0..10
+  --board-colour C        color del tablero: un nombre como clTeal, un número o $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            los mensajes del remitente (&quot;\n&quot; salta de línea)
+  --language CODE         el idioma del programa de juego, como de o pl
+                          (por defecto: el del destinatario)
+  --opening-colour C  --closing-colour C   fondos de los mensajes (nombres de color tal como se guardan)
+  --opening-align A  --closing-align A     left, right o centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (por defecto v6.13)
+  --created DÍAS          días desde el 30 de diciembre de 1899
+  --music ARCHIVO  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI mediante FluidSynth
+  --skin ARCHIVO          la imagen de la barra de herramientas, cualquier archivo de imagen (guardado como JPEG)
+  --templates ARCHIVO --template-count N
+Los textos son UTF-8 en cualquier escritura. Título, creador, descripción y mensajes admiten
+hasta 256, 256, 4096, 4096 y 4096 bytes de UTF-8; los programas de juego anteriores al bloque
+de texto muestran su forma Windows-1252 más parecida. Los nombres de fuente y de color deben
+ser Windows-1252. Los textos que no caben se rechazan indicando el campo. Muestra el tamaño con
+que se guardó la imagen y por qué, el tamaño del regalo y qué hace el destinatario para abrirlo.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 necesita un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 admite on u off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1: color desconocido «%2»</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 admite AnchoxAlto, como 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>Escrito %1 (%2), que contiene el regalo %3 (%4).
+El destinatario lo extrae y hace doble clic en %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>Escrito %1 (%2).
+El destinatario hace doble clic en él. Si se envía tal cual, llega sin su permiso de ejecución:
+envíe %3.zip (-o NAME.zip) para conservarlo.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Si un escritorio no lo inicia, Propiedades &gt; Permitir ejecutar como programa
+(o chmod +x en una terminal) permite ejecutarlo.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Indique --portable o --player, no ambos</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Imagen guardada a %1</translation>
     </message>
 </context>
 <context>

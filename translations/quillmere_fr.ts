@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>Le cadeau dépasserait 2 Go</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Un cadeau a besoin d&apos;une image</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>L&apos;image n&apos;est pas un fichier JPEG</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>L&apos;image d&apos;habillage n&apos;est pas un fichier JPEG</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Un texte du cadeau contient « %1 », qui marque l&apos;en-tête du cadeau</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Un puzzle a besoin d&apos;au moins %1 pièces</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>L&apos;image de %1x%2 pixels découpée en %3 pièces ne donne qu&apos;une seule pièce, alors qu&apos;un puzzle en demande au moins %4 : prenez une image plus grande ou demandez plus de pièces</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>est obligatoire</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (octets qui ne sont pas de l&apos;UTF-8)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>contient des caractères qu&apos;un cadeau ne peut pas contenir (ses textes sont en Windows-1252) : %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>fait %1 caractères, %2 de plus que les %3 que peut contenir un cadeau</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>contient des octets qui ne sont pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>ne doit pas contenir « %1 » : cette suite marque le début des réglages du cadeau</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>est trop long : %1 octets d&apos;UTF-8, %2 de plus que les %3 que peut contenir un cadeau (une lettre prend un octet en anglais, deux en polonais ou en russe, trois en japonais, quatre pour un émoji)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>vaut %1 ; la valeur doit être comprise entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>« %1 » n&apos;est ni un nom de couleur comme clCream, ni un nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>« %1 » n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>« %1 » ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>le dossier « %1 » n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>écraserait « %1 », à partir duquel le cadeau est fait</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>un bloc de modèles a besoin de son nombre de modèles, et un nombre a besoin du bloc</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>l&apos;extension de la musique « %1 » doit être un point suivi d&apos;une à trois lettres ou chiffres, comme .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>« %1 » n&apos;est pas un code de langue comme de, pl ou pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Lecture de l&apos;habillage</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Lecture de la musique et des modèles</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Écriture du cadeau</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Compression du cadeau en archive zip</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>L&apos;archive zip n&apos;a pas pu être créée (zlib n&apos;a pas démarré)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>Le cadeau est trop gros pour une archive zip (4 Go ou plus)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>L&apos;image HEIF n&apos;a pas pu être lue (%1 : %2) : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>L&apos;image HEIF n&apos;a aucun pixel : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Aucun programme de jeu portable trouvé dans %1 ; indiquez le programme de jeu à copier avec --player PLAYER</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Aucun programme de jeu trouvé dans %1 ; indiquez le programme de jeu à copier avec --player PLAYER</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Installez FluidSynth et une banque de sons General MIDI (les paquets Debian fluidsynth et fluid-soundfont-gm), ou enregistrez la musique en Ogg Vorbis, MP3, FLAC ou WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>Le fichier de musique ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>La musique MIDI n&apos;a produit aucun son.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>La musique MIDI ne peut pas être enregistrée en Ogg Vorbis.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>La musique MIDI a besoin de FluidSynth et d&apos;une banque de sons General MIDI pour devenir un son que tout ordinateur peut jouer.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>Il n&apos;y a pas de place pour le son de la musique MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>FluidSynth n&apos;a pas pu jouer la musique MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>FluidSynth n&apos;a pas pu jouer la musique MIDI : %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Image prête</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>L&apos;image fait %1 pixels : plus que les %2 millions de pixels que lit le créateur de cadeaux</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>Le créateur de cadeaux ne sait pas lire cette image (il lit %1) : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>L&apos;image n&apos;a pas pu être lue (%1) : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>L&apos;image serait enregistrée en %1 pixels ; le programme de jeu découpe des images d&apos;au plus %2 pixels de côté, laissez-la donc réduire à une taille plus petite</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>Le fichier image est vide</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Lecture de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Redressement de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Mise à l&apos;échelle de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Enregistrement de l&apos;image en JPEG</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>convertie depuis CMJN</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>convertie depuis %1</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>redressée depuis %1 (orientation EXIF %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>réduite de %1 à %2 pour tenir dans %3</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>gardée à sa taille d&apos;origine, comme demandé</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>gardée à sa taille d&apos;origine, dans la limite de %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>le fichier enregistré tel quel</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1248,6 +1495,101 @@ Choisissez « Non » pour revenir à la partie.</translation>
         <source>No web browser could be started to show %1</source>
         <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher %1</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>Aucune musique n&apos;a été incluse dans ce fichier de puzzle cadeau.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>Impossible de créer le fichier %1. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>Impossible d&apos;écrire le fichier %1. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>L&apos;image n&apos;a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>L&apos;image de ce puzzle est trop grande : seules les images d&apos;au plus %1 pixels de large et de haut peuvent être découpées en pièces</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>Les pièces ne peuvent pas être découpées à %1 % : l&apos;image dépasserait %2 pixels de large ou de haut</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Ce programme a besoin du mode HiColor (64K couleurs) ou mieux et ne peut donc pas continuer tant que votre bureau est réglé sur %n couleur. Voulez-vous modifier vos réglages maintenant ?</numerusform>
+            <numerusform>Ce programme a besoin du mode HiColor (64K couleurs) ou mieux et ne peut donc pas continuer tant que votre bureau est réglé sur %n couleurs. Voulez-vous modifier vos réglages maintenant ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Une erreur inattendue a interrompu l&apos;opération</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>l&apos;image est trop grande</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>La partie enregistrée « %1 » est endommagée et ne peut pas être reprise.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>La partie enregistrée « %1 » ne peut pas être lue : %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>La partie enregistrée « %1 » ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>La partie enregistrée « %1 » a été créée par une version plus récente de ce programme et ne peut pas être reprise.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>La partie enregistrée « %1 » appartient à un autre puzzle et ne peut pas être reprise.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>le fichier n&apos;est pas une image JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>l&apos;image est incomplète</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>Ce cadeau n&apos;a pas pu être ouvert : il n&apos;y a aucun dossier où décompresser son programme de jeu (il lui faut environ 60 Mo). Libérez de l&apos;espace disque dans votre dossier personnel et ouvrez à nouveau le cadeau.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>Ce cadeau n&apos;a pas pu être ouvert : le fichier est endommagé ou incomplet. Téléchargez-le à nouveau, ou demandez à l&apos;expéditeur de le renvoyer.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>Ce cadeau n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Détails :</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1277,6 +1619,17 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <message>
         <source>Set speed</source>
         <translation>Régler la vitesse</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Effets sonores</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1669,155 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Édition cadeau gratuite – partagez-la avec vos amis !</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>usage : quillmere-wrap --picture IMAGE -o CADEAU [--portable | --player PLAYER] [options]
+  -o CADEAU               le cadeau à écrire ; -o NOM.zip écrit une archive zip contenant
+                          le cadeau NOM, que les gestionnaires de fichiers extraient prêt à lancer
+  --portable              copier le programme de jeu portable : le cadeau tourne aussi sans Qt
+  --player PLAYER         le programme de jeu à copier (par défaut : celui installé avec quillmere-wrap)
+  --picture FICHIER       l&apos;image du puzzle : JPEG (CMJN aussi), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF ou tout autre fichier image que lit le Qt
+                          de ce système ; redressée selon son orientation et
+                          enregistrée en JPEG
+  --max-size LxH          une image plus grande est réduite pour tenir dans LxH (par défaut
+                          1280x800 : un écran de 1920 x 1080, moins le titre de la fenêtre,
+                          les menus, la barre d&apos;outils, la barre des bacs et la barre d&apos;état,
+                          laisse un plateau d&apos;environ 1700 x 850, où tiennent une image de
+                          1280 x 800 et ses pièces éparpillées)
+  --keep-size             garder l&apos;image à sa taille d&apos;origine (au plus 8191 de côté)
+  --pieces N              nombre de pièces demandé, au moins 2 (par défaut 100)
+  --seed N                graine aléatoire des formes et de la première disposition (par défaut 1)
+  --style S               classic, blip, square, star, round, mix, ou 1..6
+  --oddness N             irrégularité des formes 0..10 (par défaut 5)
+  --outline S             none, foil, paper, card, wood, ou 0..4
+  --rotation on|off       les pièces peuvent être tournées
+  --mystery on|off        commencer en mode Mystère
+  --fun N                 réglage des pièces fantaisie 0..10
+  --board-colour C        couleur du plateau : un nom comme clTeal, un nombre, ou $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            les messages de l&apos;expéditeur (&quot;\n&quot; passe à la ligne)
+  --language CODE         la langue du programme de jeu, comme de ou pl
+                          (par défaut : celle du destinataire)
+  --opening-colour C  --closing-colour C   fonds des messages (noms de couleur tels qu&apos;enregistrés)
+  --opening-align A  --closing-align A     left, right ou centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (par défaut v6.13)
+  --created JOURS         jours depuis le 30 décembre 1899
+  --music FICHIER  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3 ; MIDI via FluidSynth
+  --skin FICHIER          l&apos;image de la barre d&apos;outils, tout fichier image (enregistré en JPEG)
+  --templates FICHIER --template-count N
+Les textes sont en UTF-8, dans toute écriture. Titre, créateur, description et messages
+contiennent jusqu&apos;à 256, 256, 4096, 4096 et 4096 octets d&apos;UTF-8 ; les programmes de jeu
+antérieurs au bloc de texte en montrent la forme Windows-1252 la plus proche. Les noms de
+police et de couleur doivent être en Windows-1252. Les textes trop longs sont refusés avec le
+nom du champ. Affiche la taille à laquelle l&apos;image a été enregistrée et pourquoi, la taille
+du cadeau et ce que fait son destinataire pour l&apos;ouvrir.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 demande un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 accepte on ou off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1 : couleur inconnue « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 accepte LxH, par exemple 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>%1 écrit (%2), contenant le cadeau %3 (%4).
+Le destinataire l&apos;extrait et double-clique sur %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>%1 écrit (%2).
+Le destinataire double-clique dessus. Envoyé tel quel, il arrive sans son droit d&apos;exécution :
+envoyez %3.zip (-o NAME.zip) pour le conserver.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Si un bureau ne le lance pas, Propriétés &gt; Autoriser l&apos;exécution comme programme
+(ou chmod +x dans un terminal) permet de le lancer.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Indiquez --portable ou --player, pas les deux</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Image enregistrée en %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>Il regalo supererebbe i 2 GB</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Un regalo ha bisogno di un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>L&apos;immagine non è un file JPEG</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>L&apos;immagine della skin non è un file JPEG</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Un testo del regalo contiene «%1», che segna l&apos;intestazione del regalo</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Un puzzle ha bisogno di almeno %1 tessere</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>L&apos;immagine di %1x%2 pixel tagliata in %3 tessere dà una tessera sola, mentre un puzzle ne richiede almeno %4: usa un&apos;immagine più grande o chiedi più tessere</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Impossibile aprire il file «%1»</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>Impossibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>è obbligatorio</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (byte che non sono UTF-8)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>contiene caratteri che un regalo non può contenere (i suoi testi sono in Windows-1252): %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>è lungo %1 caratteri, %2 in più dei %3 che un regalo può contenere</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>contiene byte che non sono testo UTF-8</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>non può contenere «%1»: segna l&apos;inizio delle impostazioni del regalo</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>è troppo lungo: %1 byte di UTF-8, %2 in più dei %3 che un regalo può contenere (una lettera occupa un byte in inglese, due in polacco o russo, tre in giapponese, quattro per un&apos;emoji)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>vale %1; deve essere compreso tra %2 e %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>«%1» non è né un nome di colore come clCream né un numero</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>«%1» non è un file</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>impossibile leggere «%1»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>la cartella «%1» non esiste</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>sovrascriverebbe «%1», da cui è fatto il regalo</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>un blocco di modelli richiede il numero dei suoi modelli, e un numero richiede il blocco</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>l&apos;estensione della musica «%1» deve essere un punto seguito da una a tre lettere o cifre, come .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>«%1» non è un codice di lingua come de, pl o pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Lettura della skin</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Lettura della musica e dei modelli</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Scrittura del regalo</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Compressione del regalo in un archivio zip</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>Impossibile creare l&apos;archivio zip (zlib non si è avviato)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>Il regalo è troppo grande per un archivio zip (4 GB o più)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>Impossibile leggere l&apos;immagine HEIF (%1: %2): salvala prima come JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>L&apos;immagine HEIF non ha pixel: salvala prima come JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Nessun programma di gioco portatile trovato in %1; indica il programma di gioco da copiare con --player PLAYER</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Nessun programma di gioco trovato in %1; indica il programma di gioco da copiare con --player PLAYER</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Installa FluidSynth e un banco di suoni General MIDI (i pacchetti Debian fluidsynth e fluid-soundfont-gm), oppure salva la musica come Ogg Vorbis, MP3, FLAC o WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>Impossibile leggere il file musicale.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>La musica MIDI non ha prodotto alcun suono.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>Impossibile salvare la musica MIDI come Ogg Vorbis.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>La musica MIDI richiede FluidSynth e un banco di suoni General MIDI per diventare un suono che ogni computer può riprodurre.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>Non c&apos;è spazio per il suono della musica MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>FluidSynth non è riuscito a riprodurre la musica MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>FluidSynth non è riuscito a riprodurre la musica MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Immagine pronta</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>L&apos;immagine ha %1 pixel: più dei %2 milioni di pixel che il creatore di regali legge</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>Il creatore di regali non sa leggere questa immagine (legge %1): salvala prima come JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>Impossibile leggere l&apos;immagine (%1): salvala prima come JPEG o PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>L&apos;immagine verrebbe salvata a %1 pixel; il programma di gioco taglia immagini di al massimo %2 pixel per lato, quindi lascia che venga adattata a una dimensione più piccola</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>Il file dell&apos;immagine è vuoto</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Lettura dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Raddrizzamento dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Ridimensionamento dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Salvataggio dell&apos;immagine come JPEG</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>convertita da CMYK</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>convertita da %1</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>raddrizzata da %1 (orientamento EXIF %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>ridotta da %1 a %2 per stare in %3</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>lasciata alla sua dimensione, come richiesto</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>lasciata alla sua dimensione, entro %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>il file salvato così com&apos;è</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1248,6 +1495,101 @@ Premi «No» per tornare alla partita.</translation>
         <source>No web browser could be started to show %1</source>
         <translation>Impossibile avviare un browser web per mostrare %1</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>Questo file di puzzle regalo non contiene musica.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>Impossibile creare il file %1. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>Impossibile scrivere il file %1. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>Impossibile leggere l&apos;immagine: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>L&apos;immagine di questo puzzle è troppo grande: si possono tagliare in tessere solo immagini di al massimo %1 pixel di larghezza e di altezza</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>Le tessere non possono essere tagliate al %1%: l&apos;immagine supererebbe i %2 pixel di larghezza o di altezza</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossibile aprire il file «%1». %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Questo programma richiede la modalità HiColor (64K colori) o superiore e non può continuare finché il desktop è impostato su %n colore. Vuoi cambiare le impostazioni ora?</numerusform>
+            <numerusform>Questo programma richiede la modalità HiColor (64K colori) o superiore e non può continuare finché il desktop è impostato su %n colori. Vuoi cambiare le impostazioni ora?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Un errore imprevisto ha interrotto l&apos;operazione</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>l&apos;immagine è troppo grande</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>La partita salvata «%1» è danneggiata e non può essere ripresa.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Impossibile leggere la partita salvata «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>Impossibile leggere la partita salvata «%1».</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>La partita salvata «%1» è stata creata da una versione più recente di questo programma e non può essere ripresa.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>La partita salvata «%1» appartiene a un altro puzzle e non può essere ripresa.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>il file non è un&apos;immagine JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>l&apos;immagine è incompleta</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>Impossibile aprire questo regalo: non c&apos;è nessuna cartella in cui estrarre il suo programma di gioco (servono circa 60 MB). Libera un po&apos; di spazio su disco nella tua cartella personale e apri di nuovo il regalo.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>Impossibile aprire questo regalo: il file è danneggiato o incompleto. Scaricalo di nuovo, oppure chiedi al mittente di inviarlo ancora una volta.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>Impossibile aprire questo regalo.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Dettagli:</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1277,6 +1619,17 @@ Premi «No» per tornare alla partita.</translation>
     <message>
         <source>Set speed</source>
         <translation>Imposta la velocità</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Effetti sonori</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1669,155 @@ Premi «No» per tornare alla partita.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Edizione regalo gratuita: condividila con i tuoi amici!</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>uso: quillmere-wrap --picture IMMAGINE -o REGALO [--portable | --player PLAYER] [opzioni]
+  -o REGALO               il regalo da scrivere; -o NOME.zip scrive un archivio zip con il
+                          regalo NOME, che i gestori di file estraggono pronto da avviare
+  --portable              copia il programma di gioco portatile: il regalo funziona anche senza Qt
+  --player PLAYER         il programma di gioco da copiare (predefinito: quello installato con quillmere-wrap)
+  --picture FILE          l&apos;immagine del puzzle: JPEG (anche CMYK), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF o qualsiasi altro file di immagine che il Qt
+                          di questo sistema legge; raddrizzata secondo il suo orientamento
+                          e salvata come JPEG
+  --max-size LxA          un&apos;immagine più grande viene ridotta per stare in LxA (predefinito
+                          1280x800: uno schermo di 1920 x 1080, tolti il titolo della finestra,
+                          i menu, la barra degli strumenti, la barra dei vassoi e la barra di
+                          stato, lascia un tavolo di circa 1700 x 850, dove stanno un&apos;immagine
+                          di 1280 x 800 e le sue tessere sparse)
+  --keep-size             salva l&apos;immagine alla sua dimensione (al massimo 8191 per lato)
+  --pieces N              tessere richieste, almeno 2 (predefinito 100)
+  --seed N                seme casuale delle forme e della prima disposizione (predefinito 1)
+  --style S               classic, blip, square, star, round, mix, o 1..6
+  --oddness N             irregolarità delle forme 0..10 (predefinito 5)
+  --outline S             none, foil, paper, card, wood, o 0..4
+  --rotation on|off       le tessere possono essere ruotate
+  --mystery on|off        inizia in modalità Mistero
+  --fun N                 impostazione delle tessere divertenti 0..10
+  --board-colour C        colore del tavolo: un nome come clTeal, un numero o $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            i messaggi del mittente (&quot;\n&quot; va a capo)
+  --language CODE         la lingua del programma di gioco, come de o pl
+                          (predefinita: quella del destinatario)
+  --opening-colour C  --closing-colour C   sfondi dei messaggi (nomi di colore come salvati)
+  --opening-align A  --closing-align A     left, right o centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (predefinito v6.13)
+  --created GIORNI        giorni dal 30 dicembre 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI tramite FluidSynth
+  --skin FILE             l&apos;immagine della barra degli strumenti, qualsiasi file di immagine (salvata come JPEG)
+  --templates FILE --template-count N
+I testi sono in UTF-8, in qualsiasi scrittura. Titolo, autore, descrizione e messaggi contengono
+fino a 256, 256, 4096, 4096 e 4096 byte di UTF-8; i programmi di gioco precedenti al blocco di
+testo ne mostrano la forma Windows-1252 più vicina. I nomi di carattere e di colore devono essere
+in Windows-1252. I testi che non ci stanno vengono rifiutati indicando il campo. Mostra la
+dimensione a cui l&apos;immagine è stata salvata e perché, la dimensione del regalo e cosa fa il suo
+destinatario per aprirlo.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 richiede un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 accetta on o off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1: colore sconosciuto «%2»</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 accetta LxA, come 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>Scritto %1 (%2), che contiene il regalo %3 (%4).
+Il destinatario lo estrae e fa doppio clic su %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>Scritto %1 (%2).
+Il destinatario ci fa doppio clic. Inviato così com&apos;è, arriva senza il permesso di esecuzione:
+invia %3.zip (-o NAME.zip) per conservarlo.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Se un desktop non lo avvia, Proprietà &gt; Consenti l&apos;esecuzione come programma
+(o chmod +x in un terminale) permette di avviarlo.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Indica --portable oppure --player, non entrambi</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Immagine salvata a %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>Het cadeau zou groter worden dan 2 GB</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Een cadeau heeft een afbeelding nodig</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>De afbeelding is geen JPEG-bestand</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>De skinafbeelding is geen JPEG-bestand</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Een tekst van het cadeau bevat ‘%1’, wat de kop van het cadeau markeert</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Een puzzel heeft minstens %1 stukjes nodig</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>De afbeelding van %1x%2 pixels in %3 stukjes gesneden geeft maar één stukje, en een puzzel heeft er minstens %4 nodig: gebruik een grotere afbeelding of vraag om meer stukjes</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Kan bestand ‘%1’ niet openen</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>Bestand %1 kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>is verplicht</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (bytes die geen UTF-8 zijn)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>bevat tekens die een cadeau niet kan bevatten (de teksten zijn Windows-1252): %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>is %1 tekens lang, %2 meer dan de %3 die een cadeau bevat</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>bevat bytes die geen UTF-8-tekst zijn</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>mag geen ‘%1’ bevatten: dat markeert waar de instellingen van het cadeau beginnen</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>is te lang: %1 bytes UTF-8, %2 meer dan de %3 die een cadeau bevat (een letter neemt één byte in het Engels, twee in het Pools of Russisch, drie in het Japans en vier voor een emoji)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>is %1; het moet tussen %2 en %3 liggen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>‘%1’ is geen kleurnaam zoals clCream en ook geen getal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>‘%1’ is geen bestand</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>‘%1’ kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>de map ‘%1’ bestaat niet</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>zou ‘%1’ overschrijven, waarvan het cadeau gemaakt wordt</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>een sjabloonblok heeft zijn aantal sjablonen nodig, en een aantal heeft het blok nodig</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>de extensie van de muziek ‘%1’ moet een punt zijn met één tot drie letters of cijfers, zoals .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>‘%1’ is geen taalcode zoals de, pl of pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Skin lezen</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Muziek en sjablonen lezen</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Cadeau schrijven</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Cadeau in een zip-archief verpakken</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>Het zip-archief kon niet worden gemaakt (zlib startte niet)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>Het cadeau is te groot voor een zip-archief (4 GB en meer)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>De HEIF-afbeelding kon niet worden gelezen (%1: %2): sla haar eerst op als JPEG of PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>De HEIF-afbeelding heeft geen pixels: sla haar eerst op als JPEG of PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Geen draagbaar speelprogramma gevonden in %1; geef het te kopiëren speelprogramma op met --player PLAYER</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Geen speelprogramma gevonden in %1; geef het te kopiëren speelprogramma op met --player PLAYER</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Installeer FluidSynth en een General MIDI-soundfont (de Debian-pakketten fluidsynth en fluid-soundfont-gm), of sla de muziek op als Ogg Vorbis, MP3, FLAC of WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>Het muziekbestand kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>De MIDI-muziek gaf geen geluid.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>De MIDI-muziek kan niet als Ogg Vorbis worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>MIDI-muziek heeft FluidSynth en een General MIDI-soundfont nodig om er geluid van te maken dat elke computer kan afspelen.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>Er is geen ruimte voor het geluid van de MIDI-muziek.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>FluidSynth kon de MIDI-muziek niet afspelen.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>FluidSynth kon de MIDI-muziek niet afspelen: %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Afbeelding klaar</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>De afbeelding is %1 pixels: meer dan de %2 miljoen pixels die de cadeaumaker leest</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>Dit is geen afbeelding die de cadeaumaker kan lezen (hij leest %1): sla haar eerst op als JPEG of PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>De afbeelding kon niet worden gelezen (%1): sla haar eerst op als JPEG of PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>De afbeelding zou worden opgeslagen op %1 pixels; het speelprogramma snijdt afbeeldingen van hoogstens %2 pixels per zijde, laat haar dus passend maken op een kleiner formaat</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>Het afbeeldingsbestand is leeg</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Afbeelding lezen</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Afbeelding rechtop zetten</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Afbeelding schalen</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Afbeelding opslaan als JPEG</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>omgezet vanuit CMYK</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>omgezet vanuit %1</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>rechtop gezet vanuit %1 (EXIF-oriëntatie %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>verkleind van %1 naar %2 om binnen %3 te passen</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>op eigen formaat gelaten, zoals gevraagd</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>op eigen formaat gelaten, binnen %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>het bestand ongewijzigd opgeslagen</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1248,6 +1495,101 @@ Kies ‘Nee’ om terug te gaan naar het spel.</translation>
         <source>No web browser could be started to show %1</source>
         <translation>Er kon geen webbrowser worden gestart om %1 te tonen</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>Dit puzzelcadeaubestand bevat geen muziek.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>Kan bestand %1 niet aanmaken. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>Kan bestand %1 niet schrijven. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>De afbeelding kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>De afbeelding van deze puzzel is te groot: alleen afbeeldingen van hoogstens %1 pixels breed en hoog kunnen in stukjes worden gesneden</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>De stukjes kunnen niet op %1% worden gesneden: de afbeelding zou breder of hoger worden dan %2 pixels</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Kan bestand ‘%1’ niet openen. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Dit programma heeft HiColor-modus (64K kleuren) of beter nodig en kan niet verder zolang je bureaublad op %n kleur staat. Wil je je instellingen nu wijzigen?</numerusform>
+            <numerusform>Dit programma heeft HiColor-modus (64K kleuren) of beter nodig en kan niet verder zolang je bureaublad op %n kleuren staat. Wil je je instellingen nu wijzigen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Een onverwachte fout heeft de bewerking afgebroken</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>de afbeelding is te groot</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>Het opgeslagen spel ‘%1’ is beschadigd en kan niet worden hervat.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Het opgeslagen spel ‘%1’ kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>Het opgeslagen spel ‘%1’ kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>Het opgeslagen spel ‘%1’ is gemaakt door een nieuwere versie van dit programma en kan niet worden hervat.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>Het opgeslagen spel ‘%1’ hoort bij een andere puzzel en kan niet worden hervat.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>het bestand is geen JPEG-afbeelding</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>de afbeelding is onvolledig</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>Dit cadeau kon niet worden geopend: er is geen map waarin het speelprogramma kan worden uitgepakt (het heeft ongeveer 60 MB nodig). Maak wat schijfruimte vrij in je persoonlijke map en open het cadeau opnieuw.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>Dit cadeau kon niet worden geopend: het bestand is beschadigd of onvolledig. Download het opnieuw, of vraag de afzender het nog een keer te sturen.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>Dit cadeau kon niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Details:</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1277,6 +1619,17 @@ Kies ‘Nee’ om terug te gaan naar het spel.</translation>
     <message>
         <source>Set speed</source>
         <translation>Snelheid instellen</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Geluidseffecten</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1669,155 @@ Kies ‘Nee’ om terug te gaan naar het spel.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Gratis cadeau-editie – deel hem met je vrienden!</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>gebruik: quillmere-wrap --picture AFBEELDING -o CADEAU [--portable | --player PLAYER] [opties]
+  -o CADEAU               het cadeau dat wordt geschreven; -o NAAM.zip schrijft een zip-archief
+                          met het cadeau NAAM, dat bestandsbeheerders startklaar uitpakken
+  --portable              kopieer het draagbare speelprogramma: het cadeau draait ook zonder Qt
+  --player PLAYER         het speelprogramma om te kopiëren (standaard: dat met quillmere-wrap geïnstalleerd)
+  --picture BESTAND       de afbeelding van de puzzel: JPEG (ook CMYK), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF of elk ander afbeeldingsbestand dat de Qt
+                          van dit systeem leest; rechtop gezet volgens de oriëntatie en
+                          opgeslagen als JPEG
+  --max-size BxH          een grotere afbeelding wordt verkleind tot binnen BxH (standaard
+                          1280x800: een scherm van 1920 x 1080 min de titel, menu&apos;s, werkbalk,
+                          bakjesbalk en statusbalk van het venster laat een speelveld van
+                          ongeveer 1700 x 850, waarop een afbeelding van 1280 x 800 met haar
+                          verspreide stukjes past)
+  --keep-size             sla de afbeelding op eigen formaat op (hoogstens 8191 per zijde)
+  --pieces N              gevraagd aantal stukjes, minstens 2 (standaard 100)
+  --seed N                toevalsbasis van de vormen en de eerste indeling (standaard 1)
+  --style S               classic, blip, square, star, round, mix, of 1..6
+  --oddness N             onregelmatigheid van de vormen 0..10 (standaard 5)
+  --outline S             none, foil, paper, card, wood, of 0..4
+  --rotation on|off       stukjes mogen gedraaid worden
+  --mystery on|off        begin in Mysteriemodus
+  --fun N                 instelling van de grappige stukjes 0..10
+  --board-colour C        kleur van het speelveld: een naam zoals clTeal, een getal of $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            de berichten van de afzender (&quot;\n&quot; begint een nieuwe regel)
+  --language CODE         de taal van het speelprogramma, zoals de of pl
+                          (standaard: die van de ontvanger)
+  --opening-colour C  --closing-colour C   achtergronden van de berichten (kleurnamen zoals opgeslagen)
+  --opening-align A  --closing-align A     left, right of centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (standaard v6.13)
+  --created DAGEN         dagen sinds 30 december 1899
+  --music BESTAND  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI via FluidSynth
+  --skin BESTAND          de afbeelding van de werkbalk, elk afbeeldingsbestand (opgeslagen als JPEG)
+  --templates BESTAND --template-count N
+Teksten zijn UTF-8 in elk schrift. Titel, maker, beschrijving en berichten bevatten tot 256,
+256, 4096, 4096 en 4096 bytes UTF-8; speelprogramma&apos;s ouder dan het tekstblok tonen hun
+dichtstbijzijnde Windows-1252-vorm. Lettertype- en kleurnamen moeten Windows-1252 zijn. Teksten
+die niet passen, worden geweigerd met vermelding van het veld. Toont op welk formaat de
+afbeelding is opgeslagen en waarom, de grootte van het cadeau en wat de ontvanger doet om het
+te openen.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 vraagt een geheel getal van %2 tot %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 neemt on of off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1: onbekende kleur ‘%2’</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 neemt BxH, zoals 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>%1 geschreven (%2), met het cadeau %3 (%4).
+De ontvanger pakt het uit en dubbelklikt op %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>%1 geschreven (%2).
+De ontvanger dubbelklikt erop. Zo verstuurd komt het aan zonder uitvoerrecht:
+stuur %3.zip (-o NAME.zip) om dat te behouden.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Waar een bureaublad het niet start, laat Eigenschappen &gt; Uitvoeren als programma toestaan
+(of chmod +x in een terminal) het draaien.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 heeft een waarde nodig</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Geef --portable of --player op, niet allebei</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Afbeelding opgeslagen op %1</translation>
     </message>
 </context>
 <context>

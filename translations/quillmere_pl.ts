@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>Prezent byłby większy niż 2 GB</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Prezent potrzebuje obrazu</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>Obraz nie jest plikiem JPEG</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>Obraz skórki nie jest plikiem JPEG</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Tekst prezentu zawiera „%1”, co oznacza nagłówek prezentu</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Liczba elementów puzzli musi wynosić co najmniej %1</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>Obraz %1x%2 pikseli przy liczbie elementów %3 daje tylko jeden element, a liczba elementów puzzli musi wynosić co najmniej %4: użyj większego obrazu albo poproś o więcej elementów</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Nie można otworzyć pliku „%1”</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>Nie udało się zapisać pliku %1</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>jest wymagane</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (bajty, które nie są UTF-8)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>zawiera znaki, których prezent nie może przechować (jego teksty są w Windows-1252): %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>ma za dużo znaków: %1, o %2 więcej, niż mieści prezent (%3)</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>zawiera bajty, które nie są tekstem UTF-8</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>nie może zawierać „%1”: to oznacza początek ustawień prezentu</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>jest za długie: zajmuje %1 B w UTF-8, o %2 B więcej, niż mieści prezent (%3 B; litera zajmuje jeden bajt po angielsku, dwa po polsku lub rosyjsku, trzy po japońsku, a emoji cztery)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>wynosi %1; musi być od %2 do %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>„%1” nie jest ani nazwą koloru, taką jak clCream, ani liczbą</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>„%1” nie jest plikiem</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>nie można odczytać „%1”</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>folder „%1” nie istnieje</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>nadpisałoby „%1”, z którego powstaje prezent</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>blok szablonów wymaga liczby szablonów, a liczba wymaga bloku</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>rozszerzenie muzyki „%1” musi składać się z kropki i od jednej do trzech liter lub cyfr, np. .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>„%1” nie jest kodem języka, takim jak de, pl czy pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Wczytywanie skórki</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Wczytywanie muzyki i szablonów</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Zapisywanie prezentu</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Pakowanie prezentu do archiwum zip</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>Nie udało się utworzyć archiwum zip (zlib się nie uruchomił)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>Prezent jest za duży na archiwum zip (4 GB i więcej)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>Nie udało się odczytać obrazu HEIF (%1: %2): najpierw zapisz go jako JPEG lub PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>Obraz HEIF nie ma pikseli: najpierw zapisz go jako JPEG lub PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Nie znaleziono przenośnego programu gry w %1; podaj program gry do skopiowania przez --player PLAYER</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Nie znaleziono programu gry w %1; podaj program gry do skopiowania przez --player PLAYER</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Zainstaluj FluidSynth i bank brzmień General MIDI (pakiety Debiana fluidsynth i fluid-soundfont-gm) albo zapisz muzykę jako Ogg Vorbis, MP3, FLAC lub WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>Nie można odczytać pliku muzyki.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>Muzyka MIDI nie dała żadnego dźwięku.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>Nie można zapisać muzyki MIDI jako Ogg Vorbis.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>Muzyka MIDI wymaga FluidSynth i banku brzmień General MIDI, aby zamienić ją w dźwięk, który odtworzy każdy komputer.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>Brak miejsca na dźwięk muzyki MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>FluidSynth nie zdołał odtworzyć muzyki MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>FluidSynth nie zdołał odtworzyć muzyki MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Obraz gotowy</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>Obraz ma %1 pikseli: więcej niż %2 mln pikseli, które odczytuje kreator prezentów</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>Kreator prezentów nie potrafi odczytać tego obrazu (odczytuje %1): najpierw zapisz go jako JPEG lub PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>Nie udało się odczytać obrazu (%1): najpierw zapisz go jako JPEG lub PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>Obraz zostałby zapisany w rozmiarze %1 pikseli; program gry tnie obrazy o boku co najwyżej %2 pikseli, więc pozwól dopasować go do mniejszego rozmiaru</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>Plik obrazu jest pusty</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Wczytywanie obrazu</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Prostowanie obrazu</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Skalowanie obrazu</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Zapisywanie obrazu jako JPEG</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>przekonwertowany z CMYK</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>przekonwertowany z %1</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>wyprostowany z %1 (orientacja EXIF %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>zmniejszony z %1 do %2, aby zmieścił się w %3</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>zachowany w oryginalnym rozmiarze, zgodnie z życzeniem</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>zachowany w oryginalnym rozmiarze, w granicach %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>plik zapisany bez zmian</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1253,6 +1500,102 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
         <source>No web browser could be started to show %1</source>
         <translation>Nie udało się uruchomić przeglądarki, aby pokazać %1</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>Ten plik prezentu z puzzlami nie zawiera muzyki.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>Nie można utworzyć pliku %1. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>Nie można zapisać pliku %1. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>Nie udało się odczytać obrazu: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>Obraz tych puzzli jest za duży: na elementy można pociąć tylko obrazy o szerokości i wysokości co najwyżej %1 pikseli</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>Nie można pociąć elementów przy %1%: obraz miałby ponad %2 pikseli szerokości lub wysokości</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Nie można otworzyć pliku „%1”. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Ten program wymaga trybu HiColor (64K kolorów) lub lepszego i nie może działać, dopóki pulpit jest ustawiony na %n kolor. Czy zmienić ustawienia teraz?</numerusform>
+            <numerusform>Ten program wymaga trybu HiColor (64K kolorów) lub lepszego i nie może działać, dopóki pulpit jest ustawiony na %n kolory. Czy zmienić ustawienia teraz?</numerusform>
+            <numerusform>Ten program wymaga trybu HiColor (64K kolorów) lub lepszego i nie może działać, dopóki pulpit jest ustawiony na %n kolorów. Czy zmienić ustawienia teraz?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Nieoczekiwany błąd przerwał operację</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>obraz jest za duży</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>Zapisana gra „%1” jest uszkodzona i nie można jej wznowić.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Nie można odczytać zapisanej gry „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>Nie można odczytać zapisanej gry „%1”.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>Zapisana gra „%1” pochodzi z nowszej wersji tego programu i nie można jej wznowić.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>Zapisana gra „%1” należy do innych puzzli i nie można jej wznowić.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>plik nie jest obrazem JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>obraz jest niekompletny</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>Nie udało się otworzyć tego prezentu: nie ma folderu, w którym można rozpakować jego program gry (potrzebuje około 60 MB). Zwolnij trochę miejsca w folderze domowym i otwórz prezent ponownie.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>Nie udało się otworzyć tego prezentu: plik jest uszkodzony lub niekompletny. Pobierz go ponownie albo poproś nadawcę o ponowne wysłanie.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>Nie udało się otworzyć tego prezentu.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Szczegóły:</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1282,6 +1625,17 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     <message>
         <source>Set speed</source>
         <translation>Ustaw szybkość</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Efekty dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1675,153 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Darmowa edycja prezentowa – podziel się nią ze znajomymi!</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>użycie: quillmere-wrap --picture OBRAZ -o PREZENT [--portable | --player PLAYER] [opcje]
+  -o PREZENT              prezent do zapisania; -o NAZWA.zip zapisuje archiwum zip z prezentem
+                          NAZWA, które menedżery plików rozpakowują gotowe do uruchomienia
+  --portable              skopiuj przenośny program gry: prezent działa też tam, gdzie nie ma Qt
+  --player PLAYER         program gry do skopiowania (domyślnie: zainstalowany z quillmere-wrap)
+  --picture PLIK          obraz puzzli: JPEG (także CMYK), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF lub dowolny inny plik obrazu, który odczyta
+                          Qt tego systemu; wyprostowany zgodnie ze swoją orientacją
+                          i zapisany jako JPEG
+  --max-size SZERxWYS     większy obraz zostaje zmniejszony do SZERxWYS (domyślnie 1280x800:
+                          ekran 1920 x 1080 bez tytułu okna, menu, paska narzędzi, paska tacek
+                          i paska stanu zostawia planszę około 1700 x 850, na której mieści
+                          się obraz 1280 x 800 wraz z rozrzuconymi elementami)
+  --keep-size             zapisz obraz w oryginalnym rozmiarze (co najwyżej 8191 na bok)
+  --pieces N              żądana liczba elementów, co najmniej 2 (domyślnie 100)
+  --seed N                ziarno losowania kształtów i pierwszego rozłożenia (domyślnie 1)
+  --style S               classic, blip, square, star, round, mix lub 1..6
+  --oddness N             nieregularność kształtów 0..10 (domyślnie 5)
+  --outline S             none, foil, paper, card, wood lub 0..4
+  --rotation on|off       elementy można obracać
+  --mystery on|off        zacznij w trybie Tajemnicy
+  --fun N                 ustawienie zabawnych elementów 0..10
+  --board-colour C        kolor planszy: nazwa, np. clTeal, liczba lub $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            wiadomości nadawcy (&quot;\n&quot; łamie wiersz)
+  --language CODE         język programu gry, np. de lub pl
+                          (domyślnie: język odbiorcy)
+  --opening-colour C  --closing-colour C   tła wiadomości (nazwy kolorów w zapisanej postaci)
+  --opening-align A  --closing-align A     left, right lub centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (domyślnie v6.13)
+  --created DNI           dni od 30 grudnia 1899
+  --music PLIK  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI przez FluidSynth
+  --skin PLIK             obraz paska narzędzi, dowolny plik obrazu (zapisany jako JPEG)
+  --templates PLIK --template-count N
+Teksty są w UTF-8, w dowolnym piśmie. Tytuł, autor, opis i wiadomości mieszczą do 256, 256,
+4096, 4096 i 4096 bajtów UTF-8; programy gry starsze niż blok tekstów pokazują ich najbliższą
+postać w Windows-1252. Nazwy czcionek i kolorów muszą być w Windows-1252. Teksty, które się
+nie mieszczą, są odrzucane z podaniem pola. Wypisuje, w jakim rozmiarze zapisano obraz i dlaczego,
+rozmiar prezentu oraz co odbiorca robi, aby go otworzyć.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 wymaga liczby całkowitej od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 przyjmuje on lub off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1: nieznany kolor „%2”</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 przyjmuje SZERxWYS, np. 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>Zapisano %1 (%2) z prezentem %3 (%4).
+Odbiorca rozpakowuje go i klika dwukrotnie %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>Zapisano %1 (%2).
+Odbiorca klika go dwukrotnie. Wysłany bez zmian dotrze bez prawa do wykonywania:
+wyślij %3.zip (-o NAME.zip), aby je zachować.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Jeśli pulpit go nie uruchamia, pomoże Właściwości &gt; Zezwól na uruchamianie jako programu
+(albo chmod +x w terminalu).
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Podaj --portable albo --player, nie oba naraz</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Obraz zapisany w rozmiarze %1</translation>
     </message>
 </context>
 <context>

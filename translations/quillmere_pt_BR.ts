@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>O presente ficaria maior que 2 GB</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Um presente precisa de uma imagem</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>A imagem não é um arquivo JPEG</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>A imagem do visual não é um arquivo JPEG</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Um texto do presente contém &quot;%1&quot;, que marca o cabeçalho do presente</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Um quebra-cabeça precisa de pelo menos %1 peças</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>A imagem de %1x%2 pixels cortada em %3 peças resulta em uma única peça, e um quebra-cabeça precisa de pelo menos %4: use uma imagem maior ou peça mais peças</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Não é possível abrir o arquivo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>Não foi possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>é obrigatório</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (bytes que não são UTF-8)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>tem caracteres que um presente não consegue guardar (seus textos são Windows-1252): %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>tem %1 caracteres, %2 a mais que os %3 que cabem em um presente</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>tem bytes que não são texto UTF-8</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>não pode conter &quot;%1&quot;: isso marca onde começam as configurações do presente</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>é longo demais: %1 bytes de UTF-8, %2 a mais que os %3 que cabem em um presente (uma letra ocupa um byte em inglês, dois em polonês ou russo, três em japonês e quatro em um emoji)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>vale %1; deve estar entre %2 e %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>&quot;%1&quot; não é nem um nome de cor como clCream nem um número</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>&quot;%1&quot; não é um arquivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>não é possível ler &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>a pasta &quot;%1&quot; não existe</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>sobrescreveria &quot;%1&quot;, a partir do qual o presente é feito</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>um bloco de modelos precisa do seu número de modelos, e um número precisa do bloco</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>a extensão da música &quot;%1&quot; deve ser um ponto e de uma a três letras ou algarismos, como .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>&quot;%1&quot; não é um código de idioma como de, pl ou pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Lendo o visual</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Lendo a música e os modelos</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Gravando o presente</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Compactando o presente em um arquivo zip</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>Não foi possível criar o arquivo zip (o zlib não iniciou)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>O presente é grande demais para um arquivo zip (4 GB ou mais)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>Não foi possível ler a imagem HEIF (%1: %2): salve-a antes como JPEG ou PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>A imagem HEIF não tem pixels: salve-a antes como JPEG ou PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Nenhum programa do jogo portátil encontrado em %1; indique o programa do jogo a copiar com --player PLAYER</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Nenhum programa do jogo encontrado em %1; indique o programa do jogo a copiar com --player PLAYER</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Instale o FluidSynth e um banco de sons General MIDI (os pacotes Debian fluidsynth e fluid-soundfont-gm) ou salve a música como Ogg Vorbis, MP3, FLAC ou WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>Não é possível ler o arquivo de música.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>A música MIDI não produziu som nenhum.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>Não é possível salvar a música MIDI como Ogg Vorbis.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>A música MIDI precisa do FluidSynth e de um banco de sons General MIDI para virar um som que qualquer computador consiga tocar.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>Não há espaço para o som da música MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>O FluidSynth não conseguiu tocar a música MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>O FluidSynth não conseguiu tocar a música MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Imagem pronta</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>A imagem tem %1 pixels: mais que os %2 milhões de pixels que o criador de presentes lê</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>O criador de presentes não consegue ler esta imagem (ele lê %1): salve-a antes como JPEG ou PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>Não foi possível ler a imagem (%1): salve-a antes como JPEG ou PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>A imagem seria salva com %1 pixels; o programa do jogo corta imagens de no máximo %2 pixels de lado, então deixe que ela seja ajustada a um tamanho menor</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>O arquivo de imagem está vazio</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Lendo a imagem</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Endireitando a imagem</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Redimensionando a imagem</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Salvando a imagem como JPEG</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>convertida de CMYK</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>convertida de %1</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>endireitada a partir de %1 (orientação EXIF %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>reduzida de %1 para %2 para caber em %3</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>mantida no tamanho original, como pedido</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>mantida no tamanho original, dentro de %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>o arquivo salvo como está</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1248,6 +1495,101 @@ Escolha “Não” para voltar ao jogo.</translation>
         <source>No web browser could be started to show %1</source>
         <translation>Não foi possível abrir um navegador para mostrar %1</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>Nenhuma música foi incluída neste arquivo de quebra-cabeça de presente.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>Não é possível criar o arquivo %1. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>Não é possível gravar o arquivo %1. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>Não foi possível ler a imagem: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>A imagem deste quebra-cabeça é grande demais: só imagens de no máximo %1 pixels de largura e de altura podem ser cortadas em peças</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>As peças não podem ser cortadas a %1%: a imagem ficaria com mais de %2 pixels de largura ou de altura</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Não é possível abrir o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Este programa precisa do modo HiColor (64K cores) ou melhor e por isso não pode continuar enquanto sua área de trabalho estiver configurada com %n cor. Deseja alterar suas configurações agora?</numerusform>
+            <numerusform>Este programa precisa do modo HiColor (64K cores) ou melhor e por isso não pode continuar enquanto sua área de trabalho estiver configurada com %n cores. Deseja alterar suas configurações agora?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Um erro inesperado interrompeu a operação</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>a imagem é grande demais</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>O jogo salvo &quot;%1&quot; está danificado e não pode ser retomado.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Não é possível ler o jogo salvo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>Não é possível ler o jogo salvo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>O jogo salvo &quot;%1&quot; foi feito por uma versão mais nova deste programa e não pode ser retomado.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>O jogo salvo &quot;%1&quot; pertence a outro quebra-cabeça e não pode ser retomado.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>o arquivo não é uma imagem JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>a imagem está incompleta</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>Não foi possível abrir este presente: não há nenhuma pasta onde o programa do jogo possa ser descompactado (ele precisa de cerca de 60 MB). Libere espaço em disco na sua pasta pessoal e abra o presente de novo.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>Não foi possível abrir este presente: o arquivo está danificado ou incompleto. Baixe-o de novo ou peça ao remetente que o envie mais uma vez.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>Não foi possível abrir este presente.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Detalhes:</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1277,6 +1619,17 @@ Escolha “Não” para voltar ao jogo.</translation>
     <message>
         <source>Set speed</source>
         <translation>Ajustar a velocidade</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Efeitos sonoros</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1669,154 @@ Escolha “Não” para voltar ao jogo.</translation>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Edição de presente gratuita: compartilhe com seus amigos!</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>uso: quillmere-wrap --picture IMAGEM -o PRESENTE [--portable | --player PLAYER] [opções]
+  -o PRESENTE             o presente a gravar; -o NOME.zip grava um arquivo zip com o
+                          presente NOME, que os gerenciadores de arquivos extraem pronto para rodar
+  --portable              copiar o programa do jogo portátil: o presente roda também sem Qt
+  --player PLAYER         o programa do jogo a copiar (padrão: o instalado com o quillmere-wrap)
+  --picture ARQUIVO       a imagem do quebra-cabeça: JPEG (também CMYK), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF ou qualquer outro arquivo de imagem que o Qt
+                          deste sistema leia; endireitada conforme sua orientação e
+                          salva como JPEG
+  --max-size LxA          uma imagem maior é reduzida para caber em LxA (padrão 1280x800:
+                          uma tela de 1920 x 1080, sem o título da janela, os menus, a barra de
+                          ferramentas, a barra de bandejas e a barra de status, deixa um
+                          tabuleiro de cerca de 1700 x 850, onde cabem uma imagem de
+                          1280 x 800 e suas peças espalhadas)
+  --keep-size             salvar a imagem no tamanho original (no máximo 8191 de lado)
+  --pieces N              peças pedidas, pelo menos 2 (padrão 100)
+  --seed N                semente aleatória das formas e da primeira disposição (padrão 1)
+  --style S               classic, blip, square, star, round, mix, ou 1..6
+  --oddness N             irregularidade das formas 0..10 (padrão 5)
+  --outline S             none, foil, paper, card, wood, ou 0..4
+  --rotation on|off       as peças podem ser giradas
+  --mystery on|off        começar no modo Mistério
+  --fun N                 ajuste das peças divertidas 0..10
+  --board-colour C        cor do tabuleiro: um nome como clTeal, um número ou $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            as mensagens do remetente (&quot;\n&quot; quebra a linha)
+  --language CODE         o idioma do programa do jogo, como de ou pl
+                          (padrão: o do destinatário)
+  --opening-colour C  --closing-colour C   fundos das mensagens (nomes de cor como salvos)
+  --opening-align A  --closing-align A     left, right ou centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (padrão v6.13)
+  --created DIAS          dias desde 30 de dezembro de 1899
+  --music ARQUIVO  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI pelo FluidSynth
+  --skin ARQUIVO          a imagem da barra de ferramentas, qualquer arquivo de imagem (salvo como JPEG)
+  --templates ARQUIVO --template-count N
+Os textos são UTF-8 em qualquer escrita. Título, criador, descrição e mensagens comportam até
+256, 256, 4096, 4096 e 4096 bytes de UTF-8; programas do jogo anteriores ao bloco de texto
+mostram sua forma Windows-1252 mais próxima. Nomes de fonte e de cor devem ser Windows-1252.
+Textos que não cabem são recusados com o nome do campo. Mostra o tamanho em que a imagem foi
+salva e por quê, o tamanho do presente e o que o destinatário faz para abri-lo.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1 precisa de um número inteiro de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 aceita on ou off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1: cor desconhecida &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 aceita LxA, como 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>%1 gravado (%2), com o presente %3 (%4).
+O destinatário o extrai e clica duas vezes em %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>%1 gravado (%2).
+O destinatário clica duas vezes nele. Enviado como está, ele chega sem a permissão de execução:
+envie %3.zip (-o NAME.zip) para mantê-la.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Onde uma área de trabalho não o iniciar, Propriedades &gt; Permitir execução como programa
+(ou chmod +x em um terminal) permite executá-lo.
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Indique --portable ou --player, não os dois</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Imagem salva com %1</translation>
     </message>
 </context>
 <context>

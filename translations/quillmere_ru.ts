@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>GiftMaking</name>
+    <message>
+        <source>The gift would be larger than 2 GB</source>
+        <translation>Подарок получился бы больше 2 ГБ</translation>
+    </message>
+    <message>
+        <source>A gift needs a picture</source>
+        <translation>Подарку нужна картинка</translation>
+    </message>
+    <message>
+        <source>The picture is not a JPEG file</source>
+        <translation>Картинка не является файлом JPEG</translation>
+    </message>
+    <message>
+        <source>The skin picture is not a JPEG file</source>
+        <translation>Картинка оформления не является файлом JPEG</translation>
+    </message>
+    <message>
+        <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
+        <translation>Текст подарка содержит «%1», что отмечает заголовок подарка</translation>
+    </message>
+    <message>
+        <source>A jigsaw needs at least %1 pieces</source>
+        <translation>Наименьшее число деталей в пазле: %1</translation>
+    </message>
+    <message>
+        <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
+        <translation>Картинка %1x%2 пикселей при заданном числе деталей %3 даёт лишь одну деталь, а наименьшее число деталей в пазле — %4: возьмите картинку побольше или задайте больше деталей</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Не удаётся открыть файл «%1»</translation>
+    </message>
+    <message>
+        <source>File %1 could not be written</source>
+        <translation>Не удалось записать файл %1</translation>
+    </message>
+    <message>
+        <source>is needed</source>
+        <translation>обязательно</translation>
+    </message>
+    <message>
+        <source>%1 (bytes that are not UTF-8)</source>
+        <translation>%1 (байты не в UTF-8)</translation>
+    </message>
+    <message>
+        <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
+        <translation>содержит символы, которые подарок не может хранить (его тексты в Windows-1252): %1</translation>
+    </message>
+    <message>
+        <source>is %1 characters long, %2 more than the %3 a gift holds</source>
+        <translation>слишком длинный: символов — %1, на %2 больше, чем вмещает подарок (%3)</translation>
+    </message>
+    <message>
+        <source>has bytes that are not UTF-8 text</source>
+        <translation>содержит байты, которые не являются текстом UTF-8</translation>
+    </message>
+    <message>
+        <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
+        <translation>не может содержать «%1»: это отмечает начало настроек подарка</translation>
+    </message>
+    <message>
+        <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
+        <translation>слишком длинный: %1 Б в UTF-8, на %2 Б больше, чем вмещает подарок (%3 Б; буква занимает один байт в английском, два в польском или русском, три в японском, а эмодзи — четыре)</translation>
+    </message>
+    <message>
+        <source>is %1; it must be from %2 to %3</source>
+        <translation>равно %1; допустимо от %2 до %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
+        <translation>«%1» — это не название цвета вроде clCream и не число</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file</source>
+        <translation>«%1» не является файлом</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>не удаётся прочитать «%1»</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>папка «%1» не существует</translation>
+    </message>
+    <message>
+        <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
+        <translation>перезаписал бы «%1», из которого делается подарок</translation>
+    </message>
+    <message>
+        <source>a template block needs its number of templates, and a number needs the block</source>
+        <translation>блоку шаблонов нужно число шаблонов, а числу нужен блок</translation>
+    </message>
+    <message>
+        <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
+        <translation>расширение музыки «%1» должно состоять из точки и одной–трёх букв или цифр, например .ogg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
+        <translation>«%1» — это не код языка вроде de, pl или pt-BR</translation>
+    </message>
+    <message>
+        <source>Reading the skin</source>
+        <translation>Чтение оформления</translation>
+    </message>
+    <message>
+        <source>Reading the music and templates</source>
+        <translation>Чтение музыки и шаблонов</translation>
+    </message>
+    <message>
+        <source>Writing the gift</source>
+        <translation>Запись подарка</translation>
+    </message>
+    <message>
+        <source>Packing the gift in a zip archive</source>
+        <translation>Упаковка подарка в zip-архив</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>The zip archive could not be made (zlib did not start)</source>
+        <translation>Не удалось создать zip-архив (zlib не запустилась)</translation>
+    </message>
+    <message>
+        <source>The gift is too large for a zip archive (4 GB and more)</source>
+        <translation>Подарок слишком велик для zip-архива (4 ГБ и больше)</translation>
+    </message>
+    <message>
+        <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
+        <translation>Не удалось прочитать картинку HEIF (%1: %2): сначала сохраните её как JPEG или PNG</translation>
+    </message>
+    <message>
+        <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
+        <translation>В картинке HEIF нет пикселей: сначала сохраните её как JPEG или PNG</translation>
+    </message>
+    <message>
+        <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Переносная программа игры не найдена в %1; укажите программу игры для копирования через --player PLAYER</translation>
+    </message>
+    <message>
+        <source>No player found at %1; give the player to copy with --player PLAYER</source>
+        <translation>Программа игры не найдена в %1; укажите программу игры для копирования через --player PLAYER</translation>
+    </message>
+    <message>
+        <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
+        <translation>Установите FluidSynth и банк звуков General MIDI (пакеты Debian fluidsynth и fluid-soundfont-gm) или сохраните музыку как Ogg Vorbis, MP3, FLAC или WAV.</translation>
+    </message>
+    <message>
+        <source>The music file cannot be read.</source>
+        <translation>Не удаётся прочитать файл музыки.</translation>
+    </message>
+    <message>
+        <source>The MIDI music gave no sound.</source>
+        <translation>Музыка MIDI не дала звука.</translation>
+    </message>
+    <message>
+        <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
+        <translation>Не удаётся сохранить музыку MIDI как Ogg Vorbis.</translation>
+    </message>
+    <message>
+        <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
+        <translation>Музыке MIDI нужны FluidSynth и банк звуков General MIDI, чтобы превратиться в звук, который сыграет любой компьютер.</translation>
+    </message>
+    <message>
+        <source>There is no room for the MIDI music&apos;s sound.</source>
+        <translation>Нет места для звука музыки MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music.</source>
+        <translation>FluidSynth не смог сыграть музыку MIDI.</translation>
+    </message>
+    <message>
+        <source>FluidSynth could not play the MIDI music: %1</source>
+        <translation>FluidSynth не смог сыграть музыку MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Picture ready</source>
+        <translation>Картинка готова</translation>
+    </message>
+    <message>
+        <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
+        <translation>Размер картинки %1 пикселей: больше %2 млн пикселей, которые читает создатель подарков</translation>
+    </message>
+    <message>
+        <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
+        <translation>Создатель подарков не умеет читать эту картинку (он читает %1): сначала сохраните её как JPEG или PNG</translation>
+    </message>
+    <message>
+        <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
+        <translation>Не удалось прочитать картинку (%1): сначала сохраните её как JPEG или PNG</translation>
+    </message>
+    <message>
+        <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
+        <translation>Картинка была бы сохранена размером %1 пикселей; программа игры режет картинки не больше %2 пикселей по стороне, так что позвольте уменьшить её</translation>
+    </message>
+    <message>
+        <source>The picture file is empty</source>
+        <translation>Файл картинки пуст</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Чтение картинки</translation>
+    </message>
+    <message>
+        <source>Turning the picture upright</source>
+        <translation>Поворот картинки</translation>
+    </message>
+    <message>
+        <source>Scaling the picture</source>
+        <translation>Масштабирование картинки</translation>
+    </message>
+    <message>
+        <source>Storing the picture as JPEG</source>
+        <translation>Сохранение картинки как JPEG</translation>
+    </message>
+    <message>
+        <source>converted from CMYK</source>
+        <translation>преобразована из CMYK</translation>
+    </message>
+    <message>
+        <source>converted from %1</source>
+        <translation>преобразована из %1</translation>
+    </message>
+    <message>
+        <source>turned upright from %1 (EXIF orientation %2)</source>
+        <translation>повёрнута из %1 (ориентация EXIF %2)</translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 to fit %3</source>
+        <translation>уменьшена с %1 до %2, чтобы уместиться в %3</translation>
+    </message>
+    <message>
+        <source>kept at its own size as asked</source>
+        <translation>оставлена в своём размере, как просили</translation>
+    </message>
+    <message>
+        <source>kept at its own size, within %1</source>
+        <translation>оставлена в своём размере, в пределах %1</translation>
+    </message>
+    <message>
+        <source>the file stored as it is</source>
+        <translation>файл сохранён как есть</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Open|Open or create a jigsaw</source>
@@ -1253,6 +1500,102 @@ Choose No to go back to the game.</source>
         <source>No web browser could be started to show %1</source>
         <translation>Не удалось запустить браузер, чтобы показать %1</translation>
     </message>
+    <message>
+        <source>No music was included in this jigsaw gift file.</source>
+        <translation>В этот файл пазла-подарка не включена музыка.</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1. %2.</source>
+        <translation>Не удаётся создать файл %1. %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1. %2.</source>
+        <translation>Не удаётся записать файл %1. %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>Не удалось прочитать картинку: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
+        <translation>Картинка этого пазла слишком велика: разрезать на детали можно только картинки не больше %1 пикселей в ширину и в высоту</translation>
+    </message>
+    <message>
+        <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
+        <translation>Детали нельзя нарезать при %1%: картинка была бы больше %2 пикселей в ширину или в высоту</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не удаётся открыть файл «%1». %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
+        <comment>colours of the desktop</comment>
+        <translation>
+            <numerusform>Этой программе нужен режим HiColor (64K цветов) или лучше, поэтому она не может продолжить работу, пока рабочий стол настроен на %n цвет. Изменить настройки сейчас?</numerusform>
+            <numerusform>Этой программе нужен режим HiColor (64K цветов) или лучше, поэтому она не может продолжить работу, пока рабочий стол настроен на %n цвета. Изменить настройки сейчас?</numerusform>
+            <numerusform>Этой программе нужен режим HiColor (64K цветов) или лучше, поэтому она не может продолжить работу, пока рабочий стол настроен на %n цветов. Изменить настройки сейчас?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>An unexpected error stopped the operation</source>
+        <translation>Непредвиденная ошибка прервала операцию</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>картинка слишком велика</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
+        <translation>Сохранённая игра «%1» повреждена, продолжить её нельзя.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
+        <translation>Не удаётся прочитать сохранённую игру «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>Не удаётся прочитать сохранённую игру «%1».</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
+        <translation>Сохранённая игра «%1» создана более новой версией этой программы, продолжить её нельзя.</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
+        <translation>Сохранённая игра «%1» относится к другому пазлу, продолжить её нельзя.</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>файл не является картинкой JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is cut short</source>
+        <translation>картинка неполная</translation>
+    </message>
+</context>
+<context>
+    <name>PortableStart</name>
+    <message>
+        <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
+        <translation>Не удалось открыть этот подарок: нет папки, куда можно распаковать его программу игры (ей нужно около 60 МБ). Освободите место на диске в домашней папке и откройте подарок снова.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
+        <translation>Не удалось открыть этот подарок: файл повреждён или неполон. Скачайте его ещё раз или попросите отправителя прислать его снова.</translation>
+    </message>
+    <message>
+        <source>This gift could not be opened.</source>
+        <translation>Не удалось открыть этот подарок.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Подробности:</translation>
+    </message>
 </context>
 <context>
     <name>QtHost</name>
@@ -1282,6 +1625,17 @@ Choose No to go back to the game.</source>
     <message>
         <source>Set speed</source>
         <translation>Настройка скорости</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Sound effects</source>
+        <translation>Звуковые эффекты</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1675,153 @@ Choose No to go back to the game.</source>
     <message>
         <source>Free gift edition - share it with your friends!</source>
         <translation>Бесплатная подарочная версия — поделитесь ею с друзьями!</translation>
+    </message>
+</context>
+<context>
+    <name>Wrap</name>
+    <message>
+        <source>usage: quillmere-wrap --picture PICTURE -o GIFT [--portable | --player PLAYER] [options]
+  -o GIFT                 the gift to write; -o NAME.zip writes a zip archive holding the
+                          gift NAME, which file managers extract ready to run
+  --portable              copy the portable player: the gift also runs where Qt is not installed
+  --player PLAYER         the player to copy (default: the one installed with quillmere-wrap)
+  --picture FILE          the puzzle&apos;s picture: JPEG (CMYK too), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF or any other picture file this system&apos;s
+                          Qt reads; turned upright as its orientation says and
+                          stored as JPEG
+  --max-size WxH          a larger picture is scaled down to fit WxH (default 1280x800:
+                          a 1920 x 1080 screen less the window&apos;s title, menus, tool bar,
+                          tray bar and status bar leaves a board of about 1700 x 850,
+                          where a 1280 x 800 picture and its scattered pieces fit)
+  --keep-size             store the picture at its own size (at most 8191 a side)
+  --pieces N              pieces asked for, at least 2 (default 100)
+  --seed N                random seed of the shapes and the first layout (default 1)
+  --style S               classic, blip, square, star, round, mix, or 1..6
+  --oddness N             shape irregularity 0..10 (default 5)
+  --outline S             none, foil, paper, card, wood, or 0..4
+  --rotation on|off       pieces may be turned
+  --mystery on|off        start in Mystery mode
+  --fun N                 fun-piece setting 0..10
+  --board-colour C        board colour: a name such as clTeal, a number, or $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            the sender&apos;s messages (&quot;\n&quot; breaks a line)
+  --language CODE         the language the player speaks, such as de or pl
+                          (default: the recipient&apos;s own)
+  --opening-colour C  --closing-colour C   message backgrounds (colour names as stored)
+  --opening-align A  --closing-align A     left, right or centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (default v6.13)
+  --created DAYS          days since 30 December 1899
+  --music FILE  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI through FluidSynth
+  --skin FILE             the tool bar&apos;s picture, any picture file (stored as JPEG)
+  --templates FILE --template-count N
+Texts are UTF-8 in any script. Title, creator, description and messages hold up to
+256, 256, 4096, 4096 and 4096 bytes of UTF-8; players older than the text block show
+their closest Windows-1252 form. Font and colour names must be Windows-1252. Texts
+that do not fit are refused with the field named. Prints the size the picture
+was stored at and why, the gift&apos;s size and what its recipient does to open it.
+</source>
+        <translation>использование: quillmere-wrap --picture КАРТИНКА -o ПОДАРОК [--portable | --player PLAYER] [параметры]
+  -o ПОДАРОК              подарок для записи; -o ИМЯ.zip записывает zip-архив с подарком
+                          ИМЯ, который файловые менеджеры распаковывают готовым к запуску
+  --portable              копировать переносную программу игры: подарок работает и без Qt
+  --player PLAYER         программа игры для копирования (по умолчанию: установленная с quillmere-wrap)
+  --picture ФАЙЛ          картинка пазла: JPEG (и CMYK), PNG, HEIC/HEIF, AVIF,
+                          WebP, TIFF, BMP, GIF или любой другой файл картинки, который читает
+                          Qt этой системы; повёрнута согласно своей ориентации и
+                          сохранена как JPEG
+  --max-size ШxВ          картинка побольше уменьшается до ШxВ (по умолчанию 1280x800:
+                          экран 1920 x 1080 без заголовка окна, меню, панели инструментов,
+                          панели лотков и строки состояния оставляет поле около 1700 x 850,
+                          где помещаются картинка 1280 x 800 и её разбросанные детали)
+  --keep-size             сохранить картинку в её размере (не больше 8191 по стороне)
+  --pieces N              сколько деталей нужно, не меньше 2 (по умолчанию 100)
+  --seed N                случайное зерно форм и первой раскладки (по умолчанию 1)
+  --style S               classic, blip, square, star, round, mix или 1..6
+  --oddness N             неправильность форм 0..10 (по умолчанию 5)
+  --outline S             none, foil, paper, card, wood или 0..4
+  --rotation on|off       детали можно поворачивать
+  --mystery on|off        начать в режиме «Загадка»
+  --fun N                 настройка забавных деталей 0..10
+  --board-colour C        цвет поля: название вроде clTeal, число или $BBGGRR
+  --title T  --creator T  --description T
+  --opening T  --closing T            сообщения отправителя (&quot;\n&quot; переносит строку)
+  --language CODE         язык программы игры, например de или pl
+                          (по умолчанию: язык получателя)
+  --opening-colour C  --closing-colour C   фон сообщений (названия цветов, как хранятся)
+  --opening-align A  --closing-align A     left, right или centre
+  --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
+  --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
+  --creator-version V     (по умолчанию v6.13)
+  --created ДНИ           дни с 30 декабря 1899 года
+  --music ФАЙЛ  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI через FluidSynth
+  --skin ФАЙЛ             картинка панели инструментов, любой файл картинки (сохраняется как JPEG)
+  --templates ФАЙЛ --template-count N
+Тексты в UTF-8 на любой письменности. Название, автор, описание и сообщения вмещают до 256,
+256, 4096, 4096 и 4096 байт UTF-8; программы игры старше текстового блока показывают их
+ближайшую форму в Windows-1252. Названия шрифтов и цветов должны быть в Windows-1252. Тексты,
+которые не помещаются, отклоняются с указанием поля. Выводит, в каком размере сохранена
+картинка и почему, размер подарка и что сделать получателю, чтобы его открыть.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <translation>%1: нужно целое число от %2 до %3</translation>
+    </message>
+    <message>
+        <source>%1 takes on or off</source>
+        <translation>%1 принимает on или off</translation>
+    </message>
+    <message>
+        <source>%1: unknown colour &quot;%2&quot;</source>
+        <translation>%1: неизвестный цвет «%2»</translation>
+    </message>
+    <message>
+        <source>%1 takes WxH, such as 1280x800</source>
+        <translation>%1 принимает ШxВ, например 1280x800</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2), holding the gift %3 (%4).
+The recipient extracts it and double-clicks %3.
+</source>
+        <translation>Записан %1 (%2) с подарком %3 (%4).
+Получатель распаковывает его и дважды щёлкает по %3.
+</translation>
+    </message>
+    <message>
+        <source>Wrote %1 (%2).
+The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
+send %3.zip (-o NAME.zip) to keep it.
+</source>
+        <translation>Записан %1 (%2).
+Получатель дважды щёлкает по нему. Отправленный как есть, он придёт без права на выполнение:
+отправьте %3.zip (-o NAME.zip), чтобы его сохранить.
+</translation>
+    </message>
+    <message>
+        <source>Where a desktop does not start it, Properties &gt; Allow executing as program
+(or chmod +x in a terminal) lets it run.
+</source>
+        <translation>Если рабочий стол его не запускает, поможет Свойства &gt; Разрешить выполнение как программы
+(или chmod +x в терминале).
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1: нужно значение</translation>
+    </message>
+    <message>
+        <source>Give either --portable or --player, not both</source>
+        <translation>Укажите либо --portable, либо --player, но не оба</translation>
+    </message>
+    <message>
+        <source>Picture stored at %1</source>
+        <translation>Картинка сохранена размером %1</translation>
     </message>
 </context>
 <context>

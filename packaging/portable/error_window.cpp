@@ -7,14 +7,31 @@
 #include <cerrno>
 
 #include "bundle_cache.h"
+#include "common/translate.h"
+#include "start_texts.h"
 
 namespace quill::portable {
+namespace {
+
+constexpr const char* kNoPlace =
+    TextMark("PortableStart",
+             "This gift could not be opened: there is no folder where its player can be unpacked (it needs about "
+             "60 MB). Free some disk space in your home folder and open the gift again.");
+constexpr const char* kDamaged = TextMark("PortableStart",
+                                          "This gift could not be opened: the file is damaged or incomplete. Download "
+                                          "it again, or ask the sender to send it once more.");
+constexpr const char* kCouldNotOpen = TextMark("PortableStart", "This gift could not be opened.");
+// Followed by the program's own description of the error.
+constexpr const char* kDetails = TextMark("PortableStart", "Details:");
+
+}  // namespace
 
 std::vector<std::vector<std::string>> ErrorWindowCommands(const std::string& title, const std::string& text) {
   return {
       {"zenity", "--error", "--no-markup", "--title=" + title, "--text=" + text},
       {"kdialog", "--title", title, "--error", text},
-      {"xmessage", "-center", "-title", title, text},
+      // Xaw draws text in the locale's encoding only with its international fonts.
+      {"xmessage", "-xrm", "*international: true", "-center", "-title", title, text},
       {"notify-send", "--urgency=critical", "--app-name=" + title, "--", title, text},
   };
 }
@@ -60,17 +77,13 @@ bool ShowErrorWindow(const std::vector<std::vector<std::string>>& commands) {
   return false;
 }
 
-std::string PlainErrorMessage(const std::exception& error) {
-  std::string advice;
+std::string PlainErrorMessage(const std::exception& error, std::string_view language) {
+  const char* advice = kCouldNotOpen;
   if (dynamic_cast<const NoPlaceError*>(&error))
-    advice = "This gift could not be opened: there is no folder where its player can be unpacked "
-             "(it needs about 60 MB). Free some disk space in your home folder and open the gift again.";
+    advice = kNoPlace;
   else if (dynamic_cast<const BundleError*>(&error))
-    advice = "This gift could not be opened: the file is damaged or incomplete. "
-             "Download it again, or ask the sender to send it once more.";
-  else
-    advice = "This gift could not be opened.";
-  return advice + "\n\nDetails: " + error.what();
+    advice = kDamaged;
+  return StartText(language, advice) + "\n\n" + StartText(language, kDetails) + " " + error.what();
 }
 
 }  // namespace quill::portable

@@ -4,6 +4,7 @@
 #pragma once
 #include <exception>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill::portable {
@@ -22,7 +23,8 @@ bool ShouldShowErrorWindow(const char* display, const char* waylandDisplay, bool
 bool ShowErrorWindow(const std::vector<std::vector<std::string>>& commands);
 
 // The message a person reads for `error` (what went wrong, in plain words, and
-// what to do about it), followed by the program's own description of it.
-std::string PlainErrorMessage(const std::exception& error);
+// what to do about it) in an interface language ("" for English), followed by the
+// program's own description of it.
+std::string PlainErrorMessage(const std::exception& error, std::string_view language);
 
 }  // namespace quill::portable

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "bundle_cache.h"
+#include "common/interface_language.h"
 #include "error_window.h"
 
 int main(int argc, char** argv) {
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
   } catch (const std::exception& error) {
     std::fprintf(stderr, "quillmere-gift: %s\n", error.what());
     if (ShouldShowErrorWindow(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), ::isatty(2)))
-      ShowErrorWindow(ErrorWindowCommands("Quillmere Gift", PlainErrorMessage(error)));
+      ShowErrorWindow(ErrorWindowCommands(
+          "Quillmere Gift", PlainErrorMessage(error, quill::InterfaceLanguageFromEnvironment())));
     return 127;
   }
 }

@@ -12,8 +12,10 @@
 #include <functional>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "branch_filter.h"
+#include "common/interface_language.h"
 #include "bundle_cache.h"
 #include "bundle_format.h"
 #include "error_window.h"
@@ -534,11 +536,97 @@ TEST(ShouldShowErrorWindowTest, OnlyWithADisplayAndNoTerminal) {
 }
 
 TEST(PlainErrorMessageTest, SaysWhatToDoAndKeepsTheDetails) {
-  const std::string damaged = PlainErrorMessage(BundleError("the bundle is cut short"));
+  const std::string damaged = PlainErrorMessage(BundleError("the bundle is cut short"), "");
   EXPECT_NE(damaged.find("damaged or incomplete"), std::string::npos) << damaged;
   EXPECT_NE(damaged.find("the bundle is cut short"), std::string::npos) << damaged;
-  const std::string noPlace = PlainErrorMessage(NoPlaceError("no folder could take the player"));
+  const std::string noPlace = PlainErrorMessage(NoPlaceError("no folder could take the player"), "");
   EXPECT_NE(noPlace.find("Free some disk space"), std::string::npos) << noPlace;
+}
+
+// The three kinds of error, as the start-up program meets them.
+const std::exception& ErrorOfKind(int kind) {
+  static const NoPlaceError noPlace("no folder could take the player");
+  static const BundleError damaged("the bundle is cut short");
+  static const std::runtime_error other("cannot start the player");
+  const std::exception* errors[] = {&noPlace, &damaged, &other};
+  return *errors[kind];
+}
+
+TEST(PlainErrorMessageTest, SpeaksTheInterfaceLanguageAndKeepsTheDetails) {
+  struct Case {
+    const char* language;
+    int kind;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"de", 0,
+       "Dieses Geschenk konnte nicht geöffnet werden: Es gibt keinen Ordner, in den sein Spielprogramm entpackt werden "
+       "kann (es braucht etwa 60 MB). Schaffen Sie etwas Platz in Ihrem persönlichen Ordner und öffnen Sie das "
+       "Geschenk erneut.\n\nEinzelheiten: no folder could take the player"},
+      {"de", 1,
+       "Dieses Geschenk konnte nicht geöffnet werden: Die Datei ist beschädigt oder unvollständig. Laden Sie sie "
+       "erneut herunter oder bitten Sie den Absender, sie noch einmal zu schicken.\n\nEinzelheiten: the bundle is cut "
+       "short"},
+      {"de", 2, "Dieses Geschenk konnte nicht geöffnet werden.\n\nEinzelheiten: cannot start the player"},
+      {"pl", 0,
+       "Nie udało się otworzyć tego prezentu: nie ma folderu, w którym można rozpakować jego program gry (potrzebuje "
+       "około 60 MB). Zwolnij trochę miejsca w folderze domowym i otwórz prezent ponownie.\n\nSzczegóły: no folder "
+       "could take the player"},
+      {"pl", 1,
+       "Nie udało się otworzyć tego prezentu: plik jest uszkodzony lub niekompletny. Pobierz go ponownie albo poproś "
+       "nadawcę o ponowne wysłanie.\n\nSzczegóły: the bundle is cut short"},
+      {"pl", 2, "Nie udało się otworzyć tego prezentu.\n\nSzczegóły: cannot start the player"},
+      {"ru", 0,
+       "Не удалось открыть этот подарок: нет папки, куда можно распаковать его программу игры (ей нужно около 60 МБ). "
+       "Освободите место на диске в домашней папке и откройте подарок снова.\n\nПодробности: no folder could take "
+       "the player"},
+      {"ru", 1,
+       "Не удалось открыть этот подарок: файл повреждён или неполон. Скачайте его ещё раз или попросите отправителя "
+       "прислать его снова.\n\nПодробности: the bundle is cut short"},
+      {"ru", 2, "Не удалось открыть этот подарок.\n\nПодробности: cannot start the player"},
+      {"", 2, "This gift could not be opened.\n\nDetails: cannot start the player"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.language << " " << c.kind);
+    EXPECT_EQ(PlainErrorMessage(ErrorOfKind(c.kind), c.language), c.expected);
+  }
+}
+
+// The table the build makes from the catalogues holds every text in every language.
+TEST(PlainErrorMessageTest, EveryInterfaceLanguageHasItsOwnMessages) {
+  for (const std::string_view language : kInterfaceLanguages)
+    for (int kind = 0; kind < 3; ++kind) {
+      SCOPED_TRACE(::testing::Message() << language << " " << kind);
+      const std::string english = PlainErrorMessage(ErrorOfKind(kind), "");
+      const std::string translated = PlainErrorMessage(ErrorOfKind(kind), language);
+      EXPECT_NE(translated, english);
+    }
+}
+
+// The start-up program chooses its language from the locale variables as the
+// player does, through the same function.
+TEST(PlainErrorMessageTest, TheLanguageFollowsTheLocaleVariables) {
+  using Variables = std::map<std::string, std::string>;
+  const std::pair<Variables, const char*> cases[] = {
+      {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "pl:de"}}, "Nie udało się otworzyć tego prezentu."},
+      {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "C"}}, "This gift could not be opened."},
+      {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "ru_RU.UTF-8"}}, "Не удалось открыть этот подарок."},
+      {{{"LANG", "pt_BR.UTF-8"}}, "Não foi possível abrir este presente."},
+      {{{"LANG", "pt_PT.UTF-8"}}, "Não foi possível abrir este presente."},
+      {{{"LANG", "ja_JP.UTF-8"}}, "This gift could not be opened."},
+      {{}, "This gift could not be opened."},
+  };
+  for (const auto& [variables, expected] : cases) {
+    std::string described;
+    for (const auto& [name, value] : variables) described += name + "=" + value + " ";
+    SCOPED_TRACE(described);
+    const std::string language = InterfaceLanguage([&variables](const char* name) {
+      const auto found = variables.find(name);
+      return found == variables.end() ? std::string() : found->second;
+    });
+    const std::string message = PlainErrorMessage(ErrorOfKind(2), language);
+    EXPECT_EQ(message.substr(0, message.find('\n')), expected);
+  }
 }
 
 }  // namespace

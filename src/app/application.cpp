@@ -16,6 +16,7 @@
 #include "app/single_gift.h"
 #include "app/window_placement.h"
 #include "common/start_marks.h"
+#include "common/translate.h"
 #include "game/cut_ahead.h"
 #include "game/gift_texts.h"
 
@@ -55,7 +56,7 @@ bool QuillApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& e) {
     Report(e.what());
   } catch (...) {
-    Report("An unexpected error stopped the operation");
+    Report(TextMark("Messages", "An unexpected error stopped the operation"));
   }
   return false;
 }
@@ -69,10 +70,11 @@ void QuillApplication::Report(const std::string& text) {
 }
 
 std::string DisplayDepthMessage(int depth) {
-  const long long colours = depth >= 62 ? 0 : (1LL << std::max(depth, 0));
-  return "This program needs HiColor mode (64K colors) or better and so is unable to continue while your "
-         "desktop is set to " +
-         std::to_string(colours) + " colors. Would you like to change your settings now?";
+  const int colours = depth >= 31 ? 0 : 1 << std::max(depth, 0);
+  return TrN("Messages",
+             "This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop "
+             "is set to %n colors. Would you like to change your settings now?",
+             "colours of the desktop", colours);
 }
 
 bool CheckDisplayDepth(QtHost& host) {

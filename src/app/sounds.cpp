@@ -13,6 +13,7 @@
 #include "audio/sound_server.h"
 #include "common/errors.h"
 #include "common/resources.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
@@ -31,12 +32,12 @@ using Clock = std::chrono::steady_clock;
 // A stream of the sound server, made when it is first wanted; none without a server.
 class LazyChannel {
  public:
-  LazyChannel(const char* name, int bufferMs) : name_(name), bufferMs_(bufferMs) {}
+  LazyChannel(std::string (*name)(), int bufferMs) : name_(name), bufferMs_(bufferMs) {}
   SoundChannel* Get() {
     if (!tried_) {
       tried_ = true;
       if (std::shared_ptr<SoundServer> server = SoundServer::Shared())
-        channel_ = std::make_unique<SoundChannel>(std::move(server), name_, bufferMs_);
+        channel_ = std::make_unique<SoundChannel>(std::move(server), name_(), bufferMs_);
     }
     return channel_.get();
   }
@@ -44,7 +45,7 @@ class LazyChannel {
   explicit operator bool() const { return channel_ != nullptr; }
 
  private:
-  const char* name_;
+  std::string (*name_)();  // read when the stream is made, in the language installed then
   int bufferMs_;
   bool tried_ = false;
   std::unique_ptr<SoundChannel> channel_;
@@ -87,7 +88,7 @@ class ServerWaveOutput : public WaveOutput {
     return lengthMs_ - elapsed;
   }
 
-  LazyChannel channel_{"Sound effects", kEffectsBufferMs};
+  LazyChannel channel_{EffectsStreamName, kEffectsBufferMs};
   std::map<std::string, std::shared_ptr<const SoundClip>> clips_;
   int64_t lengthMs_ = 0;
   Clock::time_point started_;
@@ -121,7 +122,7 @@ class ServerMusicOutput : public MusicOutput {
   }
 
   QObject events_;  // receives the ends of passes; made before the channel, gone after it
-  LazyChannel channel_{"Music", kMusicBufferMs};
+  LazyChannel channel_{MusicStreamName, kMusicBufferMs};
   bool playing_ = false;
 };
 
@@ -134,6 +135,9 @@ std::optional<int> WholeNumber(const std::string& text) {
 }
 
 }  // namespace
+
+std::string EffectsStreamName() { return Tr("Sounds", "Sound effects"); }
+std::string MusicStreamName() { return Tr("Sounds", "Music"); }
 
 std::unique_ptr<WaveOutput> MakeWaveOutput() { return std::make_unique<ServerWaveOutput>(); }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/config.h"
+#include "common/translate.h"
 #include "ui/host.h"
 
 namespace quill {
@@ -36,6 +37,11 @@ class WaveOutput {
 // Wave files through the sound server's effects stream, made on the first sound; silent
 // without a sound server.
 std::unique_ptr<WaveOutput> MakeWaveOutput();
+
+// The names of the effects and music streams that the sound server's volume
+// controls show, in the interface's language.
+std::string EffectsStreamName();
+std::string MusicStreamName();
 
 // Play modes of TSounds::Play.
 constexpr int kPlayWhenQuiet = 0;  // asynchronous; dropped while another sound plays
@@ -107,7 +113,7 @@ bool MusicDecodes(const std::string& path);
 // output, as an event.
 std::unique_ptr<MusicOutput> MakeMusicOutput();
 
-inline constexpr const char* kNoMusicMessage = "No music was included in this jigsaw gift file.";
+inline constexpr const char* kNoMusicMessage = TextMark("Messages", "No music was included in this jigsaw gift file.");
 
 // The main window's MediaPlayer1 and its StartMusic.
 class MusicPlayer : public QObject {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "common/errors.h"
+#include "common/translate.h"
 
 namespace quill {
 
@@ -104,7 +105,7 @@ void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes)
     return fd < 0 ? -1 : 0;
   });
   if (createError != 0)
-    throw UserError("Cannot create file " + Quoted(path) + ". " + SystemErrorText(createError) + ".");
+    throw UserError(FillArgs(Tr("Messages", "Cannot create file %1. %2."), {Quoted(path), SystemErrorText(createError)}));
   // The lock tells RemoveLeftTemporaries that this writer is alive; it lasts until
   // the file is closed, after the rename.
   ::flock(fd, LOCK_EX);
@@ -115,10 +116,10 @@ void WriteFileReplacing(const std::string& path, std::span<const uint8_t> bytes)
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());
-    throw UserError("Cannot write file " + Quoted(path) + ". " + SystemErrorText(error) + ".");
+    throw UserError(FillArgs(Tr("Messages", "Cannot write file %1. %2."), {Quoted(path), SystemErrorText(error)}));
   }
   if (const int syncError = SyncFolder(path))
-    throw UserError("Cannot write file " + Quoted(path) + ". " + SystemErrorText(syncError) + ".");
+    throw UserError(FillArgs(Tr("Messages", "Cannot write file %1. %2."), {Quoted(path), SystemErrorText(syncError)}));
 }
 
 void RemoveLeftTemporaries(const std::string& path) {

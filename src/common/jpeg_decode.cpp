@@ -9,6 +9,7 @@
 #include <jerror.h>
 
 #include "common/errors.h"
+#include "common/translate.h"
 
 namespace quill {
 namespace {
@@ -39,6 +40,19 @@ void OnMessage(j_common_ptr info, int level) {
   if (level < 0 && errors->wholeRequired && MeansDataMissing(info->err->msg_code)) OnFatalError(info);
 }
 
+// The failure in plain words where libjpeg's own text would puzzle a person (a file
+// that is no JPEG, a picture cut short); nullptr where libjpeg's text is kept.
+const char* PlainFailure(int code) {
+  switch (code) {
+    case JERR_NO_SOI: return TextMark("Messages", "the file is not a JPEG picture");
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JERR_INPUT_EOF:
+    case JERR_INPUT_EMPTY: return TextMark("Messages", "the picture is cut short");
+    default: return nullptr;
+  }
+}
+
 // Starts a decompressor on `data`, reads the header and runs `read` on it, which
 // returns a failure text or nullptr. Returns the failure, from `read` or from
 // libjpeg, or "" on success. Nothing with a destructor may live in `read` or in
@@ -53,7 +67,8 @@ std::string RunDecompressor(const uint8_t* data, size_t size, JpegCompleteness c
   errors.wholeRequired = completeness == JpegCompleteness::Whole;
   std::string failure;
   if (setjmp(errors.jump) != 0) {
-    failure = errors.message;
+    const char* plain = PlainFailure(errors.base.msg_code);
+    failure = plain ? plain : errors.message;
   } else {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
@@ -62,6 +77,13 @@ std::string RunDecompressor(const uint8_t* data, size_t size, JpegCompleteness c
   }
   jpeg_destroy_decompress(&info);
   return failure;
+}
+
+// The failure of a picture larger than the decoder takes; others are libjpeg's own.
+constexpr const char* kTooLarge = TextMark("Messages", "the picture is too large");
+
+[[noreturn]] void ThrowUnreadable(const std::string& failure) {
+  throw UserError(FillArgs(Tr("Messages", "The picture could not be read: %1"), {Tr("Messages", failure.c_str())}));
 }
 
 bool TooLarge(const jpeg_decompress_struct& info) {
@@ -113,7 +135,7 @@ void TakePalette(const jpeg_decompress_struct& info, Bitmap& target) {
 void Decode(const uint8_t* data, size_t size, int colours, JpegCompleteness completeness, Bitmap& target) {
   const std::string failure =
       RunDecompressor(data, size, completeness, [&](jpeg_decompress_struct& info) -> const char* {
-        if (TooLarge(info)) return "the picture is too large";
+        if (TooLarge(info)) return kTooLarge;
         if (colours == 0) {
           // Rows go straight into the bitmap's byte order; CMYK is converted here.
           info.out_color_space = IsCmyk(info) ? JCS_CMYK : JCS_EXT_BGR;
@@ -132,7 +154,7 @@ void Decode(const uint8_t* data, size_t size, int colours, JpegCompleteness comp
         jpeg_finish_decompress(&info);
         return nullptr;
       });
-  if (!failure.empty()) throw UserError("The picture could not be read: " + failure);
+  if (!failure.empty()) ThrowUnreadable(failure);
 }
 
 }  // namespace
@@ -145,7 +167,7 @@ JpegInfo ReadJpegInfo(const uint8_t* data, size_t size) {
                  static_cast<int32_t>(std::min<JDIMENSION>(info.image_height, INT32_MAX)), info.num_components};
         return nullptr;
       });
-  if (!failure.empty()) throw UserError("The picture could not be read: " + failure);
+  if (!failure.empty()) ThrowUnreadable(failure);
   return found;
 }
 

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "common/translate.h"
+
 namespace quill {
 namespace {
 
@@ -72,7 +74,9 @@ std::string VersionNumber(std::string_view text) {
   return TextAfter("v", lower);
 }
 
-std::string VersionText(std::string_view text) { return "Version " + VersionNumber(text); }
+std::string VersionText(std::string_view text) {
+  return FillArgs(Tr("Messages", "Version %1"), {VersionNumber(text)});
+}
 
 bool IsModernWindows() { return true; }
 

@@ -55,8 +55,9 @@ void TJigsaw::BuildPuzzle() {
   }
   MarkStartStep("picture-read");
   if (size.Width > kMaxPictureSide || size.Height > kMaxPictureSide)
-    throw UserError("The picture of this jigsaw is too large: at most " + std::to_string(kMaxPictureSide) +
-                    " pixels wide and high can be cut into pieces");
+    throw UserError(FillArgs(Tr("Messages", "The picture of this jigsaw is too large: at most %1 pixels wide and high "
+                                            "can be cut into pieces"),
+                             {std::to_string(kMaxPictureSide)}));
   // The shapes need only the picture's size, so the pixels are decoded on a thread
   // of their own while the pieces are cut: decoding is one core's work, and the
   // cutting keeps the others busy meanwhile.

@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/random.h"
 #include "common/records.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
 #include "game/progress.h"
 #include "raster/blit.h"
@@ -138,8 +139,9 @@ void TJigsaw::SetScale(int32_t percent) {
   const int64_t height = int64_t{percent} * PuzzleRecord.PictureHeight / 100;
   // The outlines hold four times the picture's size in 16-bit coordinates.
   if (percent < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
-    throw UserError("The pieces cannot be cut at " + std::to_string(percent) + "%: the picture would be larger than " +
-                    std::to_string(kMaxPictureSide) + " pixels wide or high");
+    throw UserError(FillArgs(Tr("Messages", "The pieces cannot be cut at %1%: the picture would be larger than %2 "
+                                            "pixels wide or high"),
+                             {std::to_string(percent), std::to_string(kMaxPictureSide)}));
   PuzzleRecord.Scale = static_cast<int16_t>(percent);
   PuzzleRecord.ScaledWidth = static_cast<uint16_t>(width);
   PuzzleRecord.ScaledHeight = static_cast<uint16_t>(height);

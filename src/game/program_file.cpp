@@ -9,6 +9,7 @@
 
 #include "common/byte_stream.h"
 #include "common/errors.h"
+#include "common/translate.h"
 
 namespace quill {
 
@@ -18,7 +19,7 @@ ProgramFile::ProgramFile(const std::string& path) : path_(path) {
   if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
     const std::string reason = std::strerror(errno);
     if (fd_ >= 0) ::close(fd_);
-    throw UserError("Cannot open file \"" + path + "\". " + reason);
+    throw UserError(FillArgs(Tr("Messages", "Cannot open file \"%1\". %2"), {path, reason}));
   }
   size_ = info.st_size;
 }

@@ -53,7 +53,7 @@ size_t MaxFileSize() { return SavedGameSize(true, UINT16_MAX, UINT16_MAX); }
 std::string Quoted(const std::string& fileName) { return "\"" + fileName + "\""; }
 
 SavedGameError Damaged(const std::string& fileName) {
-  return SavedGameError("The saved game " + Quoted(fileName) + " is damaged and cannot be resumed.");
+  return SavedGameError(FillArgs(Tr("Messages", "The saved game \"%1\" is damaged and cannot be resumed."), {fileName}));
 }
 
 bool SameGift(const TPuzzleRecord& saved, const TPuzzleRecord& built) {
@@ -214,12 +214,14 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return std::nullopt;
   const auto size = std::filesystem::file_size(path, error);
-  if (error) throw SavedGameError("The saved game " + Quoted(path) + " cannot be read: " + error.message() + ".");
+  if (error)
+    throw SavedGameError(
+        FillArgs(Tr("Messages", "The saved game \"%1\" cannot be read: %2."), {path, error.message()}));
   if (size > MaxFileSize()) throw Damaged(path);
   std::ifstream in(path, std::ios::binary);
   std::vector<uint8_t> bytes(static_cast<size_t>(size));
   if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-    throw SavedGameError("The saved game " + Quoted(path) + " cannot be read.");
+    throw SavedGameError(FillArgs(Tr("Messages", "The saved game \"%1\" cannot be read."), {path}));
   return bytes;
 }
 
@@ -257,12 +259,13 @@ SavedGame ParseSavedGame(std::span<const uint8_t> bytes, const TPuzzleRecord& bu
   try {
     game.Puzzle = ParsePuzzleRecord(stream.Read(kPuzzleRecordSize).data(), kPuzzleRecordSize);
     if (game.Puzzle.FormatNo > kSavedGameFormat)
-      throw SavedGameError("The saved game " + Quoted(fileName) +
-                           " was made by a newer version of this program and cannot be resumed.");
+      throw SavedGameError(FillArgs(Tr("Messages", "The saved game \"%1\" was made by a newer version of this program "
+                                                   "and cannot be resumed."),
+                                    {fileName}));
     if (game.Puzzle.FormatNo < 0) throw Damaged(fileName);
     if (!SameGift(game.Puzzle, built))
-      throw SavedGameError("The saved game " + Quoted(fileName) +
-                           " belongs to another jigsaw and cannot be resumed.");
+      throw SavedGameError(
+          FillArgs(Tr("Messages", "The saved game \"%1\" belongs to another jigsaw and cannot be resumed."), {fileName}));
     game.HasBoardRecord = game.Puzzle.FormatNo >= kFirstFormatWithBoard;
     if (game.HasBoardRecord) game.Board = ParseBoardRecord(stream.Read(kBoardRecordSize).data(), kBoardRecordSize);
     const uint16_t trayCount = game.HasBoardRecord ? game.Board.TrayCount : 0;

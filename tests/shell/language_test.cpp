@@ -11,12 +11,19 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 
+#include "app/application.h"
+#include "app/sounds.h"
+#include "common/errors.h"
+#include "common/jpeg_decode.h"
 #include "common/translate.h"
+#include "common/util.h"
 #include "core_texts.h"
+#include "game/program_file.h"
 #include "game/progress.h"
 #include "language_support.h"
 #include "main_window_fixture.h"
@@ -173,6 +180,59 @@ TEST(LanguagePlurals, TheCongratulationIsTranslatedBeforeItsNumbersGoIn) {
     SCOPED_TRACE(language);
     const LanguageScope scope(language);
     EXPECT_EQ(CongratsText(puzzle), expected);
+  }
+}
+
+// ---- Messages few people meet --------------------------------------------------------
+
+// The text of the UserError that `fails` throws.
+std::string ErrorText(const std::function<void()>& fails) {
+  try {
+    fails();
+  } catch (const UserError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+// Numbers and names go into the translation, so each language orders them as it
+// needs; a count takes its plural form.
+TEST(LanguageMessages, RareMessagesReadInTheChosenLanguage) {
+  TestApplication();
+  const std::vector<uint8_t> notAJpeg = {'G', 'I', 'F', '8', '9', 'a', 0, 0};
+  auto unreadablePicture = [&] { return ErrorText([&] { ReadJpegInfo(notAJpeg.data(), notAJpeg.size()); }); };
+  auto unopenableFile = [] { return ErrorText([] { ProgramFile file("/nonexistent/birthday-gift"); }); };
+  struct Case {
+    const char* language;
+    std::function<std::string()> message;
+    std::string expectedStart;
+  };
+  const Case cases[] = {
+      {"", [] { return DisplayDepthMessage(4); },
+       "This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set "
+       "to 16 colors."},
+      {"de", [] { return DisplayDepthMessage(4); },
+       "Dieses Programm braucht den HiColor-Modus (64K Farben) oder mehr und kann nicht weiterlaufen, solange Ihr "
+       "Desktop auf 16 Farben eingestellt ist."},
+      {"pl", [] { return DisplayDepthMessage(1); },
+       "Ten program wymaga trybu HiColor (64K kolorów) lub lepszego i nie może działać, dopóki pulpit jest ustawiony "
+       "na 2 kolory."},
+      {"pl", [] { return DisplayDepthMessage(8); },
+       "Ten program wymaga trybu HiColor (64K kolorów) lub lepszego i nie może działać, dopóki pulpit jest ustawiony "
+       "na 256 kolorów."},
+      {"pl", [] { return VersionText("v3.03"); }, "Wersja 3.03"},
+      {"de", unreadablePicture, "Das Bild konnte nicht gelesen werden: die Datei ist kein JPEG-Bild"},
+      {"pl", unreadablePicture, "Nie udało się odczytać obrazu: plik nie jest obrazem JPEG"},
+      {"de", unopenableFile, "Die Datei „/nonexistent/birthday-gift“ kann nicht geöffnet werden. "},
+      {"pl", unopenableFile, "Nie można otworzyć pliku „/nonexistent/birthday-gift”. "},
+      {"", unopenableFile, "Cannot open file \"/nonexistent/birthday-gift\". "},
+      {"de", [] { return EffectsStreamName() + ", " + MusicStreamName(); }, "Soundeffekte, Musik"},
+      {"pl", [] { return EffectsStreamName() + ", " + MusicStreamName(); }, "Efekty dźwiękowe, Muzyka"},
+  };
+  for (const Case& c : cases) {
+    const LanguageScope scope(c.language);
+    const std::string message = c.message();
+    EXPECT_EQ(message.substr(0, c.expectedStart.size()), c.expectedStart) << c.language << ": " << message;
   }
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/sounds.h"
 #include "headless_host.h"
+#include "language_support.h"
 #include "main_window_fixture.h"
 #include "music_import.h"
 #include "shell_support.h"
@@ -205,6 +206,30 @@ TEST_F(SoundServerTest, AnEffectIsMixedOverTheMusic) {
   ASSERT_TRUE(recording.WaitForBursts(1));
   const Burst heard = recording.Ended().front();
   EXPECT_GE(heard.EndMs - heard.StartMs, 1800) << "the effect cut the music off";
+}
+
+// The volume controls of the sound server name the two streams in the interface's
+// language.
+TEST_F(SoundServerTest, TheStreamsAreNamedInTheInterfaceLanguage) {
+  const std::filesystem::path music = folder.Path() / "jig1.wav";
+  WriteToneWave(music, 2000, 200);
+  const LanguageScope german("de");
+  const std::unique_ptr<MusicOutput> output = MakeMusicOutput();
+  TSounds sounds(MakeWaveOutput());
+  output->Play(music.string());
+  sounds.Play(5, kPlayCutOff);
+  QString streams;
+  const bool named = WaitUntil(
+      [&] {
+        QProcess pactl;
+        pactl.start("pactl", {"list", "sink-inputs"});
+        pactl.waitForFinished();
+        streams = QString::fromUtf8(pactl.readAllStandardOutput());
+        return streams.contains("media.name = \"Soundeffekte\"") && streams.contains("media.name = \"Musik\"");
+      },
+      kHearingTimeoutMs);
+  EXPECT_TRUE(named) << streams.toStdString();
+  output->Stop();
 }
 
 // A started gift plays its music when the player decodes it; an older gift's MIDI music
