@@ -1402,10 +1402,571 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Ouvrez une image pour voir comment elle est découpée</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>Je vous ai fait un puzzle ! Pour l&apos;ouvrir :
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Enregistrez %1 et extrayez-le (clic droit dessus, « Extraire ici »).
+2. Double-cliquez sur %2 pour lancer le puzzle.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Enregistrez %1.
+2. Double-cliquez dessus pour lancer le puzzle.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Si le double-clic ne fait rien, faites un clic droit sur %1, choisissez « Propriétés » et cochez « Autoriser l&apos;exécution du fichier comme un programme » (ou tapez chmod +x %1 dans un terminal), puis double-cliquez à nouveau. Il fonctionne sous Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Cadeau créé</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>Le cadeau est enregistré sous &lt;b&gt;%1&lt;/b&gt; (%2) dans %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> L&apos;archive zip contient le cadeau %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Langue du cadeau : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Envoyez ce texte avec le cadeau :</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Comment le destinataire ouvre le cadeau ; vous pouvez modifier ce texte</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>&amp;Copier le texte</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Copie le texte pour le coller dans un e-mail ou un message</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>Afficher le &amp;dossier</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Ouvre le dossier où le cadeau a été enregistré</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Ce bureau ne permet pas aux programmes de lire l&apos;écran : la loupe ne peut pas l&apos;agrandir ici.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Adapter aux écrans jusqu&apos;à 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Adapter aux écrans jusqu&apos;à 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Adapter aux écrans jusqu&apos;à 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Garder sa propre taille</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>celle du destinataire</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Pièces</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>Me&amp;ssages</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Musique et &amp;habillage</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>Les éléments du cadeau</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>L&apos;image avec les pièces telles que le cadeau la découpera</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>L&apos;avancement de l&apos;écriture du cadeau</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>&amp;Ouvrir une image...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Choisit l&apos;image du puzzle (Ctrl+O ; vous pouvez aussi déposer une image sur la fenêtre)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Pas encore d&apos;image</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>Le fichier de l&apos;image</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>La taille de l&apos;image et celle que le cadeau enregistre</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>La taille à laquelle le cadeau enregistre l&apos;image : une image plus petite donne un cadeau plus léger et tient sur de plus petits écrans</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>&amp;Taille enregistrée :</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>À propos du cadeau</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>Le titre du puzzle</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Votre nom, tel que le destinataire le verra</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Quelques mots sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>T&amp;itre :</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>&amp;Créateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>La langue des menus, boutons et de l&apos;aide du cadeau ; celle du destinataire est celle de son ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>&amp;Langue du cadeau :</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Le nombre de pièces voulu ; la grille s&apos;en approche au plus près</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>La grille selon laquelle l&apos;image est découpée</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>&amp;Nombre de pièces :</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>La forme des pièces</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>&amp;Style :</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>L&apos;irrégularité des pièces, de 0 à 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>&amp;Irrégularité :</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>La part des pièces fantaisie découpées d&apos;après les modèles, par pas de 10 %</translation>
+    </message>
+    <message>
+        <source>&amp;Fun pieces:</source>
+        <translation>Pièces &amp;fantaisie :</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Un fichier de modèles de pièces pour les pièces fantaisie</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Choisir un fichier de modèles</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Le nombre de modèles que contient le fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>&amp;Modèles :</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>&amp;Rotation</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>Les pièces commencent tournées et doivent être remises droites</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Comment les bords des pièces sont dessinés</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>&amp;Contours :</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Mode &amp;mystère</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>L&apos;image n&apos;est pas montrée pendant la résolution</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>Couleur du &amp;plateau...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>La couleur du plateau sur lequel reposent les pièces</translation>
+    </message>
+    <message>
+        <source>&amp;New shapes</source>
+        <translation>&amp;Nouvelles formes</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Découpe l&apos;image avec d&apos;autres formes du même style</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>Le texte du message</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>La police du message</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>La taille de la police</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Lettres en gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Lettres penchées</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Lettres soulignées</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Couleur du texte...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>La couleur des lettres</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Fond...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>La couleur derrière le message</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>À gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>À droite</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>L&apos;alignement des lignes</translation>
+    </message>
+    <message>
+        <source>Opening message: shown when the gift starts</source>
+        <translation>Message d&apos;accueil : affiché au lancement du cadeau</translation>
+    </message>
+    <message>
+        <source>Closing message: your farewell, shown every time the gift is closed</source>
+        <translation>Message d&apos;adieu : votre au revoir, affiché à chaque fermeture du cadeau</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Musique jouée pendant la résolution</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Choisir une musique</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Musique (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Écouter</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Joue ou arrête la musique</translation>
+    </message>
+    <message>
+        <source>&amp;Music:</source>
+        <translation>&amp;Musique :</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Une image pour la barre d&apos;outils et les panneaux</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Choisir un habillage</translation>
+    </message>
+    <message>
+        <source>S&amp;kin:</source>
+        <translation>&amp;Habillage :</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>L&apos;habillage sur un panneau</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>Inclure &amp;tout le nécessaire pour fonctionner (fichier plus gros)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>Le cadeau apporte les bibliothèques dont il a besoin et fonctionne ainsi sur tout ordinateur Linux ; la plupart des destinataires en ont besoin</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>La taille qu&apos;aura le cadeau</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>&amp;Essayer</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Lance le cadeau tel que le destinataire le verra</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>&amp;Créer le cadeau...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Enregistre le cadeau (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>Images &amp;récentes</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(aucune pour l&apos;instant)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>&amp;Texte à envoyer avec le cadeau...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Texte à envoyer</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Créez d&apos;abord un cadeau.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Comment créer un cadeau</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Comment créer un cadeau</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name and a few words go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Image&lt;/b&gt; : ouvrez une photo (Fichier, Ouvrir une image, ou déposez-la sur la fenêtre). Les images JPEG, PNG, HEIC, AVIF, WebP et TIFF sont redressées et enregistrées à la taille choisie ; un titre, votre nom et quelques mots les accompagnent.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pièces&lt;/b&gt; : leur nombre, leur forme et leur style ; l&apos;aperçu montre le découpage.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt; : le message d&apos;accueil salue le destinataire au lancement du cadeau ; le message d&apos;adieu est votre au revoir, affiché à chaque fermeture du cadeau.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musique et habillage&lt;/b&gt; : une musique facultative pendant la résolution et une image pour la barre d&apos;outils.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Essayer&lt;/b&gt; lance le cadeau tel que le destinataire le verra.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Créer le cadeau&lt;/b&gt; l&apos;enregistre, de préférence en archive .zip : envoyé comme simple fichier, un cadeau perd en chemin le droit de s&apos;exécuter. La fenêtre vous donne ensuite un court texte à envoyer avec, qui explique au destinataire comment l&apos;ouvrir : extraire le .zip, double-cliquer sur le cadeau et, si rien ne se passe, Propriétés, Autoriser l&apos;exécution comme programme.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Incluez tout le nécessaire pour fonctionner, sauf si vous savez que le destinataire a installé Qt 6.&lt;/p&gt;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n pièce</numerusform>
+            <numerusform>%1 × %2 = %n pièces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 pixels ; le cadeau enregistre %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Choisissez une image pour voir la taille qu&apos;aura le cadeau.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>Le cadeau : environ %1 (il fonctionne là où Qt 6 est installé).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>Le cadeau : environ %1 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux ; %2 sans.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>Le cadeau : environ %1 ; %2 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Choisissez d&apos;abord une image</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Aucun lecteur à copier n&apos;a été trouvé à côté du créateur de cadeaux</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Enregistrer le cadeau</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Archive zip, prête à envoyer (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Le programme du cadeau seul (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>Le cadeau est enregistré sous %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>Le message tel que l&apos;écran d&apos;accueil du cadeau l&apos;affiche</translation>
     </message>
 </context>
 <context>

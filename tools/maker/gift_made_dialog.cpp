@@ -17,33 +17,32 @@ namespace quill {
 QString SendingText(const QString& fileName) {
   const bool zip = IsZipPath(fileName.toStdString());
   const QString gift = zip ? QString::fromStdString(ZipEntryName(fileName.toStdString())) : fileName;
-  QString text = QObject::tr("I made you a jigsaw puzzle! To open it:\n");
+  QString text = GiftMadeDialog::tr("I made you a jigsaw puzzle! To open it:\n");
   if (zip)
-    text += QObject::tr("1. Save %1 and extract it (right-click it, Extract Here).\n"
-                        "2. Double-click %2 to start the puzzle.\n")
+    text += GiftMadeDialog::tr("1. Save %1 and extract it (right-click it, Extract Here).\n"
+                               "2. Double-click %2 to start the puzzle.\n")
                 .arg(fileName, gift);
   else
-    text += QObject::tr("1. Save %1.\n2. Double-click it to start the puzzle.\n").arg(fileName);
-  text += QObject::tr("If double-clicking does nothing, right-click %1, choose Properties and tick "
-                      "\"Allow executing as program\" (or type chmod +x %1 in a terminal), then double-click "
-                      "it again. It runs on Linux.")
+    text += GiftMadeDialog::tr("1. Save %1.\n2. Double-click it to start the puzzle.\n").arg(fileName);
+  text += GiftMadeDialog::tr("If double-clicking does nothing, right-click %1, choose Properties and tick "
+                             "\"Allow executing as program\" (or type chmod +x %1 in a terminal), then "
+                             "double-click it again. It runs on Linux.")
               .arg(gift);
   return text;
 }
 
-GiftMadeDialog::GiftMadeDialog(const QString& path, int64_t fileSize, int64_t giftSize, const QString& text,
-                               QWidget* parent)
-    : QDialog(parent) {
+GiftMadeDialog::GiftMadeDialog(const SavedGift& gift, const QString& text, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Gift made"));
-  const QFileInfo file(path);
+  const QFileInfo file(gift.Path);
   auto* layout = new QVBoxLayout(this);
   QString saved = tr("The gift is saved as <b>%1</b> (%2) in %3.")
-                      .arg(file.fileName().toHtmlEscaped(), QString::fromStdString(ReadableSize(fileSize)),
+                      .arg(file.fileName().toHtmlEscaped(), QString::fromStdString(ReadableSize(gift.FileSize)),
                            file.absolutePath().toHtmlEscaped());
-  if (giftSize != fileSize)
+  if (gift.GiftSize != gift.FileSize)
     saved += tr(" The zip archive holds the gift %1 (%2).")
-                 .arg(QString::fromStdString(ZipEntryName(path.toStdString())).toHtmlEscaped(),
-                      QString::fromStdString(ReadableSize(giftSize)));
+                 .arg(QString::fromStdString(ZipEntryName(gift.Path.toStdString())).toHtmlEscaped(),
+                      QString::fromStdString(ReadableSize(gift.GiftSize)));
+  if (!gift.Language.isEmpty()) saved += "<br>" + tr("Language of the gift: %1").arg(gift.Language.toHtmlEscaped());
   auto* savedLabel = new QLabel(saved, this);
   savedLabel->setWordWrap(true);
   layout->addWidget(savedLabel);

@@ -8,6 +8,16 @@
 
 namespace quill {
 
+// A gift saved: the file, its size, the gift's own size (larger when the file is a
+// zip archive holding it) and the language it fixes, by its own name ("" when it
+// leaves the language to the recipient).
+struct SavedGift {
+  QString Path;
+  int64_t FileSize = 0;
+  int64_t GiftSize = 0;
+  QString Language;
+};
+
 // The text to send with a gift saved as `fileName`: extract it if it is a .zip,
 // double-click it, and where that does nothing, allow it to run as a program.
 QString SendingText(const QString& fileName);
@@ -15,10 +25,8 @@ QString SendingText(const QString& fileName);
 class GiftMadeDialog : public QDialog {
   Q_OBJECT
  public:
-  // `path`: the file saved; `fileSize` its size; `giftSize` the gift's own (larger
-  // when the file is a zip archive holding it); `text` the text to send.
-  GiftMadeDialog(const QString& path, int64_t fileSize, int64_t giftSize, const QString& text,
-                 QWidget* parent = nullptr);
+  // `text`: the text to send.
+  GiftMadeDialog(const SavedGift& gift, const QString& text, QWidget* parent = nullptr);
 
   QPlainTextEdit& Text() const { return *text_; }
   QPushButton& Copy() const { return *copy_; }

@@ -34,6 +34,7 @@
 #include "app/piece_size_dialog.h"
 #include "app/qt_colours.h"
 #include "app/sounds.h"
+#include "app/state_mirror.h"
 #include "common/byte_stream.h"
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
@@ -48,8 +49,9 @@ constexpr int kRecentPictures = 8;
 // Texts are checked and the gift's size told this long after the last change, so
 // typing stays smooth.
 constexpr int kSettleMs = 400;
-const char* const kPictureFilter =
-    "Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)";
+const char* const kPictureFilter = QT_TRANSLATE_NOOP(
+    "quill::MakerWindow",
+    "Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)");
 constexpr double kScreenDpi = 96;  // font heights in a gift are pixels at 96 dpi
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
@@ -58,13 +60,14 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The outline styles as the player's Outlines menu names them.
+// The outline styles as the player's Outlines menu names them, in the interface's
+// language.
 QStringList OutlineNames() {
   UiState menus;
   DefineMainForm(menus);
   QStringList names;
   for (const std::string& item : menus.Children("Outlines"))
-    if (menus.Get(item).RadioItem) names << ToQString(menus.Get(item).Caption).remove('&');
+    if (menus.Get(item).RadioItem) names << ToQString(Shown(kMainFormName, menus.Get(item).Caption)).remove('&');
   return names;
 }
 
@@ -114,11 +117,28 @@ const std::vector<FittingChoice>& FittingChoices() {
     };
     PictureFitting own;
     own.KeepSize = true;
-    return std::vector<FittingChoice>{{"Fit for screens up to 1280 \u00D7 800", bound(1280, 800)},
-                                      {"Fit for screens up to 1920 \u00D7 1080", bound(1920, 1080)},
-                                      {"Fit for screens up to 2560 \u00D7 1440", bound(2560, 1440)},
-                                      {"Keep its own size", own}};
+    return std::vector<FittingChoice>{
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Fit for screens up to 1280 \u00D7 800"), bound(1280, 800)},
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Fit for screens up to 1920 \u00D7 1080"), bound(1920, 1080)},
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Fit for screens up to 2560 \u00D7 1440"), bound(2560, 1440)},
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Keep its own size"), own}};
   }();
+  return choices;
+}
+
+const std::vector<GiftLanguageChoice>& GiftLanguageChoices() {
+  static const std::vector<GiftLanguageChoice> choices = {
+      {"", QT_TRANSLATE_NOOP("quill::MakerWindow", "the recipient's own")},
+      {"de", "Deutsch"},
+      {"fr", "Fran\u00E7ais"},
+      {"es", "Espa\u00F1ol"},
+      {"it", "Italiano"},
+      {"pt_BR", "Portugu\u00EAs (Brasil)"},
+      {"pl", "Polski"},
+      {"nl", "Nederlands"},
+      {"ru", "\u0420\u0443\u0441\u0441\u043A\u0438\u0439"},
+      {"en", "English"},
+  };
   return choices;
 }
 
@@ -308,6 +328,12 @@ QWidget* MakerWindow::BuildPictureTab() {
   form->addRow(ErrorLabel("Settings.CreatorName"));
   form->addRow(tr("&Description:"), description_);
   form->addRow(ErrorLabel("Settings.Description"));
+  language_ = new QComboBox(info);
+  for (const GiftLanguageChoice& choice : GiftLanguageChoices())
+    language_->addItem(choice.Code.empty() ? tr(choice.Name) : QString::fromUtf8(choice.Name));
+  language_->setToolTip(tr("The language of the gift's menus, buttons and help; the recipient's own is the one "
+                           "their computer is set to"));
+  form->addRow(tr("&Language of the gift:"), language_);
   layout->addWidget(info);
   layout->addStretch();
   return tab;
@@ -555,7 +581,7 @@ void MakerWindow::ShowHelp() {
 // ---- Picture and previews ------------------------------------------------------------
 
 QString MakerWindow::GridText(const GridSize& grid) {
-  return QStringLiteral("%1 × %2 = %3 pieces").arg(grid.Columns).arg(grid.Rows).arg(grid.Pieces());
+  return tr("%1 \u00D7 %2 = %n pieces", nullptr, grid.Pieces()).arg(grid.Columns).arg(grid.Rows);
 }
 
 bool MakerWindow::OpenPicture(const QString& path) {
@@ -612,6 +638,11 @@ void MakerWindow::AddRecentPicture(const QString& path) {
   recent.prepend(absolute);
   while (recent.size() > kRecentPictures) recent.removeLast();
   settings.setValue("recentPictures", recent);
+}
+
+const GiftLanguageChoice& MakerWindow::ChosenLanguage() const {
+  const int chosen = std::clamp(language_->currentIndex(), 0, static_cast<int>(GiftLanguageChoices().size()) - 1);
+  return GiftLanguageChoices()[static_cast<size_t>(chosen)];
 }
 
 PictureFitting MakerWindow::ChosenFitting() const {
@@ -776,6 +807,7 @@ GiftRequest MakerWindow::Request(const std::string& outputPath) const {
   r.Fitting = ChosenFitting();
   r.MusicPath = ToStd(music_->text());
   r.SkinPath = ToStd(skin_->text());
+  r.Language = ChosenLanguage().Code;
   if (templateCount_->value() > 0) {
     r.TemplatesPath = ToStd(templates_->text());
     r.TemplateCount = templateCount_->value();
@@ -840,6 +872,7 @@ bool MakerWindow::WriteGift(const QString& outputPath) {
   }
   progress_->setVisible(false);
   madePath_ = outputPath;
+  madeLanguage_ = request.Language.empty() ? QString() : language_->currentText();
   Remember();
   return true;
 }
@@ -850,7 +883,7 @@ GiftMadeDialog* MakerWindow::ShowGiftMade() {
   if (!made_) return nullptr;
   const QString text = SendingText(QFileInfo(madePath_).fileName());
   QSettings().setValue("lastGift/sendingText", text);
-  auto* dialog = new GiftMadeDialog(madePath_, made_->FileSize, made_->GiftSize, text, this);
+  auto* dialog = new GiftMadeDialog({madePath_, made_->FileSize, made_->GiftSize, madeLanguage_}, text, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &GiftMadeDialog::TextEdited, this,
           [](const QString& edited) { QSettings().setValue("lastGift/sendingText", edited); });
@@ -956,6 +989,7 @@ void MakerWindow::Remember() const {
   settings.setValue("creator", creator_->text());
   settings.setValue("music", music_->text());
   settings.setValue("skin", skin_->text());
+  settings.setValue("language", QString::fromStdString(ChosenLanguage().Code));
   if (portable_->isEnabled()) settings.setValue("portable", portable_->isChecked());
   for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
     settings.beginGroup(key);
@@ -990,6 +1024,11 @@ void MakerWindow::Recall() {
   creator_->setText(settings.value("creator").toString());
   music_->setText(settings.value("music").toString());
   skin_->setText(settings.value("skin").toString());
+  const std::string language = settings.value("language").toString().toStdString();
+  const auto& languages = GiftLanguageChoices();
+  const auto found = std::find_if(languages.begin(), languages.end(),
+                                  [&](const GiftLanguageChoice& choice) { return choice.Code == language; });
+  language_->setCurrentIndex(found == languages.end() ? 0 : static_cast<int>(found - languages.begin()));
   portable_->setChecked(portable_->isEnabled() && settings.value("portable", true).toBool());
   for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
     settings.beginGroup(key);
