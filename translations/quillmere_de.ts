@@ -1783,14 +1783,6 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
         <translation>Wie die Zeilen ausgerichtet sind</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Begrüßung: erscheint, wenn das Geschenk startet</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Abschiedsgruß: erscheint jedes Mal, wenn das Geschenk geschlossen wird</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Musik, die beim Legen spielt</translation>
     </message>
@@ -1960,6 +1952,22 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>Das Geschenk ist als %1 (%2) gespeichert</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Begrüßung</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Erscheint, wenn das Geschenk startet.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Abschiedsgruß</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Ihr Abschiedsgruß, der jedes Mal erscheint, wenn das Geschenk geschlossen wird.</translation>
     </message>
 </context>
 <context>

@@ -1783,14 +1783,6 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
         <translation>Cómo se alinean las líneas</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Mensaje de bienvenida: se muestra al abrir el regalo</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Mensaje de despedida: su adiós, se muestra cada vez que se cierra el regalo</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Música que suena mientras se resuelve</translation>
     </message>
@@ -1960,6 +1952,22 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>El regalo se ha guardado como %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Mensaje de bienvenida</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Se muestra al abrir el regalo.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Mensaje de despedida</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Su despedida, que se muestra cada vez que se cierra el regalo.</translation>
     </message>
 </context>
 <context>

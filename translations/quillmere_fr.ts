@@ -1783,14 +1783,6 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
         <translation>L&apos;alignement des lignes</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Message d&apos;accueil : affiché au lancement du cadeau</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Message d&apos;adieu : votre au revoir, affiché à chaque fermeture du cadeau</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Musique jouée pendant la résolution</translation>
     </message>
@@ -1960,6 +1952,22 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>Le cadeau est enregistré sous %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Message d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Affiché au lancement du cadeau.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Message d&apos;adieu</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Votre au revoir, affiché à chaque fermeture du cadeau.</translation>
     </message>
 </context>
 <context>

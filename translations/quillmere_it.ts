@@ -1783,14 +1783,6 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
         <translation>Come sono allineate le righe</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Messaggio di benvenuto: mostrato all&apos;avvio del regalo</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Messaggio di congedo: il tuo saluto, mostrato ogni volta che il regalo si chiude</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Musica suonata durante la soluzione</translation>
     </message>
@@ -1960,6 +1952,22 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>Il regalo è salvato come %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Messaggio di benvenuto</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Mostrato all&apos;avvio del regalo.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Messaggio di congedo</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Il tuo saluto, mostrato ogni volta che il regalo si chiude.</translation>
     </message>
 </context>
 <context>

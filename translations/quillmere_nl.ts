@@ -1783,14 +1783,6 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
         <translation>Hoe de regels worden uitgelijnd</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Welkomstbericht: verschijnt als het cadeau start</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Afscheidsbericht: je groet, verschijnt telkens als het cadeau wordt gesloten</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Muziek die speelt tijdens het leggen</translation>
     </message>
@@ -1960,6 +1952,22 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>Het cadeau is opgeslagen als %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Welkomstbericht</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Verschijnt als het cadeau start.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Afscheidsbericht</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Je afscheidsgroet, die verschijnt telkens als het cadeau wordt gesloten.</translation>
     </message>
 </context>
 <context>

@@ -1788,14 +1788,6 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
         <translation>Jak wyrównane są wiersze</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Wiadomość powitalna: pokazywana przy starcie prezentu</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Wiadomość pożegnalna: Twoje pożegnanie, pokazywane przy każdym zamknięciu prezentu</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Muzyka grana podczas układania</translation>
     </message>
@@ -1966,6 +1958,22 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>Prezent zapisano jako %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Wiadomość powitalna</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Pokazywana przy starcie prezentu.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Wiadomość pożegnalna</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Twoje pożegnanie, pokazywane przy każdym zamknięciu prezentu.</translation>
     </message>
 </context>
 <context>

@@ -1783,14 +1783,6 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
         <translation>Como as linhas são alinhadas</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Mensagem de abertura: exibida quando o presente começa</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Mensagem de despedida: seu adeus, exibido sempre que o presente é fechado</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Música tocada durante a montagem</translation>
     </message>
@@ -1960,6 +1952,22 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>O presente foi salvo como %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Mensagem de abertura</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Exibida quando o presente começa.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Mensagem de despedida</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Seu adeus, exibido sempre que o presente é fechado.</translation>
     </message>
 </context>
 <context>

@@ -1788,14 +1788,6 @@ All pictures and sounds made for Quillmere Gift.</source>
         <translation>Как выровнены строки</translation>
     </message>
     <message>
-        <source>Opening message: shown when the gift starts</source>
-        <translation>Приветствие: показывается при запуске подарка</translation>
-    </message>
-    <message>
-        <source>Closing message: your farewell, shown every time the gift is closed</source>
-        <translation>Прощальное сообщение: ваше прощание, показывается при каждом закрытии подарка</translation>
-    </message>
-    <message>
         <source>Music played while solving</source>
         <translation>Музыка во время сборки</translation>
     </message>
@@ -1966,6 +1958,22 @@ All pictures and sounds made for Quillmere Gift.</source>
     <message>
         <source>The gift is saved as %1 (%2)</source>
         <translation>Подарок сохранён как %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Приветствие</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Показывается при запуске подарка.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Прощальное сообщение</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Ваше прощание, которое показывается при каждом закрытии подарка.</translation>
     </message>
 </context>
 <context>

@@ -408,9 +408,14 @@ QWidget* MakerWindow::BuildPiecesTab() {
   return tab;
 }
 
-QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) {
+// The group's title names the message and a line under it says when it shows, so
+// the title stays short and the line wraps in languages with longer words.
+QWidget* MakerWindow::BuildMessageBox(const QString& title, const QString& when, MessageControls& c) {
   auto* box = new QGroupBox(title, this);
   auto* layout = new QVBoxLayout(box);
+  auto* whenLabel = new QLabel(when, box);
+  whenLabel->setWordWrap(true);
+  layout->addWidget(whenLabel);
   c.Text = new QPlainTextEdit(box);
   c.Text->setToolTip(tr("The message's text"));
   c.Text->setTabChangesFocus(true);
@@ -432,8 +437,13 @@ QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) 
   c.Italic->setToolTip(tr("Slanted letters"));
   c.Underline = new QCheckBox(tr("Underline"), box);
   c.Underline->setToolTip(tr("Underlined letters"));
-  for (QWidget* w : std::initializer_list<QWidget*>{c.Font, c.Size, c.Bold, c.Italic, c.Underline}) fontRow->addWidget(w);
+  fontRow->addWidget(c.Font, 1);
+  fontRow->addWidget(c.Size);
   layout->addLayout(fontRow);
+  auto* styleRow = new QHBoxLayout;
+  for (QCheckBox* b : {c.Bold, c.Italic, c.Underline}) styleRow->addWidget(b);
+  styleRow->addStretch();
+  layout->addLayout(styleRow);
   auto* colourRow = new QHBoxLayout;
   c.TextColour = new ColourButton(tr("Text colour..."), box);
   c.TextColour->setToolTip(tr("The colour of the letters"));
@@ -461,10 +471,10 @@ QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) 
 QWidget* MakerWindow::BuildMessagesTab() {
   auto* tab = new QWidget(this);
   auto* layout = new QVBoxLayout(tab);
-  layout->addWidget(BuildMessageBox(tr("Opening message: shown when the gift starts"), opening_));
+  layout->addWidget(BuildMessageBox(tr("Opening message"), tr("Shown when the gift starts."), opening_));
   layout->addWidget(ErrorLabel("Settings.OpeningMessage"));
-  layout->addWidget(
-      BuildMessageBox(tr("Closing message: your farewell, shown every time the gift is closed"), closing_));
+  layout->addWidget(BuildMessageBox(tr("Closing message"),
+                                    tr("Your farewell, shown every time the gift is closed."), closing_));
   layout->addWidget(ErrorLabel("Settings.ClosingMessage"));
   fieldWidgets_["Settings.OpeningMessage"] = opening_.Text;
   fieldWidgets_["Settings.ClosingMessage"] = closing_.Text;

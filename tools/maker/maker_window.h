@@ -161,7 +161,7 @@ class MakerWindow : public QMainWindow {
   QWidget* BuildPictureTab();
   QWidget* BuildPiecesTab();
   QWidget* BuildMessagesTab();
-  QWidget* BuildMessageBox(const QString& title, MessageControls& controls);
+  QWidget* BuildMessageBox(const QString& title, const QString& when, MessageControls& controls);
   QWidget* BuildMusicTab();
   QWidget* BuildButtons();
   QLabel* ErrorLabel(const std::string& field);
