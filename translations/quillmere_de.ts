@@ -1592,15 +1592,15 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation>&amp;Titel:</translation>
+        <translation>T&amp;itel:</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>&amp;Ersteller:</translation>
+        <translation>E&amp;rsteller:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>&amp;Beschreibung:</translation>
+        <translation>Be&amp;schreibung:</translation>
     </message>
     <message>
         <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
@@ -1608,7 +1608,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>&amp;Language of the gift:</source>
-        <translation>&amp;Sprache des Geschenks:</translation>
+        <translation>S&amp;prache des Geschenks:</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
@@ -1620,7 +1620,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Piece &amp;count:</source>
-        <translation>Anzahl der &amp;Teile:</translation>
+        <translation>An&amp;zahl der Teile:</translation>
     </message>
     <message>
         <source>The shape of the pieces</source>
@@ -1636,7 +1636,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>&amp;Unregelmäßigkeit:</translation>
+        <translation>Un&amp;regelmäßigkeit:</translation>
     </message>
     <message>
         <source> %</source>
@@ -1645,10 +1645,6 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>Der Anteil der Spaßteile, die nach den Vorlagen geschnitten werden, in Schritten von 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>S&amp;paßteile:</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1688,7 +1684,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>&amp;Rätselmodus</translation>
+        <translation>Rätse&amp;lmodus</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
@@ -1701,10 +1697,6 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>Die Farbe der Spielfläche, auf der die Teile liegen</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Neue Formen</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1795,16 +1787,8 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
         <translation>Musik (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Abspielen</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Spielt die Musik ab oder hält sie an</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Musik:</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1815,16 +1799,12 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
         <translation>Skin wählen</translation>
     </message>
     <message>
-        <source>S&amp;kin:</source>
-        <translation>S&amp;kin:</translation>
-    </message>
-    <message>
         <source>The skin on a panel</source>
         <translation>Der Skin auf einem Bedienfeld</translation>
     </message>
     <message>
         <source>Include e&amp;verything it needs to run (larger file)</source>
-        <translation>Alles &amp;Nötige zum Ausführen mitgeben (größere Datei)</translation>
+        <translation>&amp;Alles Nötige zum Ausführen mitgeben (größere Datei)</translation>
     </message>
     <message>
         <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
@@ -1927,7 +1907,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>&amp;Anhalten</translation>
+        <translation>Anha&amp;lten</translation>
     </message>
     <message>
         <source>Choose a picture first</source>
@@ -1967,7 +1947,27 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
-        <translation>Ihr Abschiedsgruß, der jedes Mal erscheint, wenn das Geschenk geschlossen wird.</translation>
+        <translation>Ihr letzter Gruß, der jedes Mal erscheint, wenn das Geschenk geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>S&amp;paßteile:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Neue F&amp;ormen</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Ab&amp;spielen</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Musik:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>Sk&amp;in:</translation>
     </message>
 </context>
 <context>

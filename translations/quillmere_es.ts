@@ -1470,7 +1470,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Show &amp;folder</source>
-        <translation>Mostrar &amp;carpeta</translation>
+        <translation>&amp;Mostrar carpeta</translation>
     </message>
     <message>
         <source>Opens the folder the gift was saved in</source>
@@ -1548,7 +1548,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>&amp;Abrir imagen...</translation>
+        <translation>A&amp;brir imagen...</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -1572,7 +1572,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Stored si&amp;ze:</source>
-        <translation>&amp;Tamaño guardado:</translation>
+        <translation>Tamaño &amp;guardado:</translation>
     </message>
     <message>
         <source>About the gift</source>
@@ -1596,7 +1596,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>&amp;Creador:</translation>
+        <translation>Cr&amp;eador:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
@@ -1608,7 +1608,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Language of the gift:</source>
-        <translation>&amp;Idioma del regalo:</translation>
+        <translation>Idio&amp;ma del regalo:</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
@@ -1620,7 +1620,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Piece &amp;count:</source>
-        <translation>&amp;Número de piezas:</translation>
+        <translation>Número &amp;de piezas:</translation>
     </message>
     <message>
         <source>The shape of the pieces</source>
@@ -1636,7 +1636,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>&amp;Irregularidad:</translation>
+        <translation>Irre&amp;gularidad:</translation>
     </message>
     <message>
         <source> %</source>
@@ -1645,10 +1645,6 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>La proporción de piezas divertidas cortadas según las plantillas, en pasos del 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>Piezas &amp;divertidas:</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1668,7 +1664,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Templates:</source>
-        <translation>&amp;Plantillas:</translation>
+        <translation>P&amp;lantillas:</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
@@ -1684,7 +1680,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>O&amp;utlines:</source>
-        <translation>&amp;Contornos:</translation>
+        <translation>Contorno&amp;s:</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
@@ -1696,15 +1692,11 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Color del &amp;tablero...</translation>
+        <translation>Color del ta&amp;blero...</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>El color del tablero sobre el que están las piezas</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Nuevas formas</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1795,16 +1787,8 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
         <translation>Música (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Reproducir</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Reproduce o detiene la música</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Música:</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1813,10 +1797,6 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     <message>
         <source>Choose a skin</source>
         <translation>Elegir un aspecto</translation>
-    </message>
-    <message>
-        <source>S&amp;kin:</source>
-        <translation>&amp;Aspecto:</translation>
     </message>
     <message>
         <source>The skin on a panel</source>
@@ -1836,7 +1816,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Tr&amp;y it</source>
-        <translation>&amp;Probar</translation>
+        <translation>Pr&amp;obar</translation>
     </message>
     <message>
         <source>Starts the gift as the recipient will see it</source>
@@ -1852,7 +1832,7 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
+        <translation>A&amp;rchivo</translation>
     </message>
     <message>
         <source>&amp;Recent pictures</source>
@@ -1968,6 +1948,26 @@ Todas las imágenes y sonidos se hicieron para Quillmere Gift.</translation>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
         <translation>Su despedida, que se muestra cada vez que se cierra el regalo.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>Pie&amp;zas divertidas:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Nuevas &amp;formas</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>R&amp;eproducir</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Música:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>A&amp;specto:</translation>
     </message>
 </context>
 <context>

@@ -1572,7 +1572,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Stored si&amp;ze:</source>
-        <translation>&amp;Taille enregistrée :</translation>
+        <translation>Tai&amp;lle enregistrée :</translation>
     </message>
     <message>
         <source>About the gift</source>
@@ -1592,11 +1592,11 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation>T&amp;itre :</translation>
+        <translation>Tit&amp;re :</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>&amp;Créateur :</translation>
+        <translation>Créate&amp;ur :</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
@@ -1608,7 +1608,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Language of the gift:</source>
-        <translation>&amp;Langue du cadeau :</translation>
+        <translation>La&amp;ngue du cadeau :</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
@@ -1628,7 +1628,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Style:</source>
-        <translation>&amp;Style :</translation>
+        <translation>St&amp;yle :</translation>
     </message>
     <message>
         <source>How irregular the pieces are, 0 to 10</source>
@@ -1636,7 +1636,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>&amp;Irrégularité :</translation>
+        <translation>I&amp;rrégularité :</translation>
     </message>
     <message>
         <source> %</source>
@@ -1645,10 +1645,6 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>La part des pièces fantaisie découpées d&apos;après les modèles, par pas de 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>Pièces &amp;fantaisie :</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1672,7 +1668,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Rotation</source>
-        <translation>&amp;Rotation</translation>
+        <translation>R&amp;otation</translation>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
@@ -1684,11 +1680,11 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>O&amp;utlines:</source>
-        <translation>&amp;Contours :</translation>
+        <translation>Conto&amp;urs :</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>Mode &amp;mystère</translation>
+        <translation>Mo&amp;de mystère</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
@@ -1696,15 +1692,11 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Couleur du &amp;plateau...</translation>
+        <translation>Cou&amp;leur du plateau...</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>La couleur du plateau sur lequel reposent les pièces</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Nouvelles formes</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1795,16 +1787,8 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
         <translation>Musique (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Écouter</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Joue ou arrête la musique</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Musique :</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1813,10 +1797,6 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <message>
         <source>Choose a skin</source>
         <translation>Choisir un habillage</translation>
-    </message>
-    <message>
-        <source>S&amp;kin:</source>
-        <translation>&amp;Habillage :</translation>
     </message>
     <message>
         <source>The skin on a panel</source>
@@ -1927,7 +1907,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>&amp;Arrêter</translation>
+        <translation>A&amp;rrêter</translation>
     </message>
     <message>
         <source>Choose a picture first</source>
@@ -1968,6 +1948,26 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
         <translation>Votre au revoir, affiché à chaque fermeture du cadeau.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>Pièces &amp;fantaisie :</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Nou&amp;velles formes</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Éc&amp;outer</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Musique :</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>Ha&amp;billage :</translation>
     </message>
 </context>
 <context>

@@ -1470,7 +1470,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Show &amp;folder</source>
-        <translation>Mostra &amp;cartella</translation>
+        <translation>&amp;Mostra cartella</translation>
     </message>
     <message>
         <source>Opens the folder the gift was saved in</source>
@@ -1548,7 +1548,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>&amp;Apri immagine...</translation>
+        <translation>Ap&amp;ri immagine...</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -1592,15 +1592,15 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation>T&amp;itolo:</translation>
+        <translation>Tit&amp;olo:</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>&amp;Creatore:</translation>
+        <translation>Cr&amp;eatore:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>D&amp;escrizione:</translation>
+        <translation>Descri&amp;zione:</translation>
     </message>
     <message>
         <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
@@ -1620,7 +1620,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Piece &amp;count:</source>
-        <translation>&amp;Numero di tessere:</translation>
+        <translation>Numero &amp;di tessere:</translation>
     </message>
     <message>
         <source>The shape of the pieces</source>
@@ -1628,7 +1628,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Style:</source>
-        <translation>&amp;Stile:</translation>
+        <translation>Sti&amp;le:</translation>
     </message>
     <message>
         <source>How irregular the pieces are, 0 to 10</source>
@@ -1636,7 +1636,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>&amp;Irregolarità:</translation>
+        <translation>I&amp;rregolarità:</translation>
     </message>
     <message>
         <source> %</source>
@@ -1645,10 +1645,6 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>La quota di tessere divertenti tagliate dai modelli, a passi del 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>Tessere &amp;divertenti:</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1672,7 +1668,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
-        <translation>&amp;Rotazione</translation>
+        <translation>R&amp;otazione</translation>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
@@ -1696,15 +1692,11 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Colore del &amp;tavolo...</translation>
+        <translation>Colore del ta&amp;volo...</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>Il colore del tavolo su cui stanno le tessere</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Nuove forme</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1795,16 +1787,8 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
         <translation>Musica (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Tutti i file (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Riproduci</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Riproduce o ferma la musica</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Musica:</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1815,16 +1799,12 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
         <translation>Scegli una skin</translation>
     </message>
     <message>
-        <source>S&amp;kin:</source>
-        <translation>S&amp;kin:</translation>
-    </message>
-    <message>
         <source>The skin on a panel</source>
         <translation>La skin su un pannello</translation>
     </message>
     <message>
         <source>Include e&amp;verything it needs to run (larger file)</source>
-        <translation>Includi &amp;tutto il necessario per funzionare (file più grande)</translation>
+        <translation>Includi tutto il &amp;necessario per funzionare (file più grande)</translation>
     </message>
     <message>
         <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
@@ -1856,7 +1836,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Recent pictures</source>
-        <translation>Immagini &amp;recenti</translation>
+        <translation>&amp;Immagini recenti</translation>
     </message>
     <message>
         <source>(none yet)</source>
@@ -1927,7 +1907,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>&amp;Ferma</translation>
+        <translation>F&amp;erma</translation>
     </message>
     <message>
         <source>Choose a picture first</source>
@@ -1968,6 +1948,26 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
         <translation>Il tuo saluto, mostrato ogni volta che il regalo si chiude.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>T&amp;essere divertenti:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>N&amp;uove forme</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Musica:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>S&amp;kin:</translation>
     </message>
 </context>
 <context>

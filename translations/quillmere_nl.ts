@@ -1596,11 +1596,11 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>&amp;Maker:</translation>
+        <translation>Make&amp;r:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>&amp;Beschrijving:</translation>
+        <translation>Beschr&amp;ijving:</translation>
     </message>
     <message>
         <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
@@ -1620,7 +1620,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Piece &amp;count:</source>
-        <translation>&amp;Aantal stukjes:</translation>
+        <translation>Aa&amp;ntal stukjes:</translation>
     </message>
     <message>
         <source>The shape of the pieces</source>
@@ -1628,7 +1628,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Style:</source>
-        <translation>&amp;Stijl:</translation>
+        <translation>S&amp;tijl:</translation>
     </message>
     <message>
         <source>How irregular the pieces are, 0 to 10</source>
@@ -1645,10 +1645,6 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>Het aandeel fantasiestukjes dat volgens de sjablonen wordt gesneden, in stappen van 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>&amp;Fantasiestukjes:</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1688,7 +1684,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>&amp;Mysteriemodus</translation>
+        <translation>M&amp;ysteriemodus</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
@@ -1696,15 +1692,11 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>&amp;Kleur van het speelveld...</translation>
+        <translation>Kleur &amp;van het speelveld...</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>De kleur van het speelveld waarop de stukjes liggen</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Nieuwe vormen</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1795,16 +1787,8 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
         <translation>Muziek (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Alle bestanden (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Afspelen</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Speelt de muziek af of stopt hem</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Muziek:</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1813,10 +1797,6 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     <message>
         <source>Choose a skin</source>
         <translation>Een skin kiezen</translation>
-    </message>
-    <message>
-        <source>S&amp;kin:</source>
-        <translation>S&amp;kin:</translation>
     </message>
     <message>
         <source>The skin on a panel</source>
@@ -1844,7 +1824,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>Cadeau &amp;maken...</translation>
+        <translation>&amp;Cadeau maken...</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -1852,7 +1832,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Bestand</translation>
+        <translation>B&amp;estand</translation>
     </message>
     <message>
         <source>&amp;Recent pictures</source>
@@ -1927,7 +1907,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>&amp;Stoppen</translation>
+        <translation>S&amp;toppen</translation>
     </message>
     <message>
         <source>Choose a picture first</source>
@@ -1968,6 +1948,26 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
         <translation>Je afscheidsgroet, die verschijnt telkens als het cadeau wordt gesloten.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>&amp;Fantasiestukjes:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>N&amp;ieuwe vormen</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>A&amp;fspelen</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>Mu&amp;ziek:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>Sk&amp;in:</translation>
     </message>
 </context>
 <context>

@@ -1553,7 +1553,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>&amp;Otwórz obraz...</translation>
+        <translation>O&amp;twórz obraz...</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -1605,7 +1605,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>&amp;Opis:</translation>
+        <translation>Op&amp;is:</translation>
     </message>
     <message>
         <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
@@ -1633,7 +1633,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Style:</source>
-        <translation>&amp;Styl:</translation>
+        <translation>S&amp;tyl:</translation>
     </message>
     <message>
         <source>How irregular the pieces are, 0 to 10</source>
@@ -1650,10 +1650,6 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>Udział zabawnych elementów wycinanych według szablonów, co 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>&amp;Zabawne elementy:</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1677,7 +1673,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
-        <translation>O&amp;bracanie</translation>
+        <translation>Ob&amp;racanie</translation>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
@@ -1693,7 +1689,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>Tr&amp;yb zagadki</translation>
+        <translation>Tryb z&amp;agadki</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
@@ -1701,15 +1697,11 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Kolor &amp;planszy...</translation>
+        <translation>&amp;Kolor planszy...</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>Kolor planszy, na której leżą elementy</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Nowe kształty</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1800,16 +1792,8 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
         <translation>Muzyka (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Odtwórz</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Odtwarza lub zatrzymuje muzykę</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Muzyka:</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1820,16 +1804,12 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
         <translation>Wybierz skórkę</translation>
     </message>
     <message>
-        <source>S&amp;kin:</source>
-        <translation>&amp;Skórka:</translation>
-    </message>
-    <message>
         <source>The skin on a panel</source>
         <translation>Skórka na panelu</translation>
     </message>
     <message>
         <source>Include e&amp;verything it needs to run (larger file)</source>
-        <translation>Dołącz &amp;wszystko, czego potrzebuje do działania (większy plik)</translation>
+        <translation>&amp;Dołącz wszystko, czego potrzebuje do działania (większy plik)</translation>
     </message>
     <message>
         <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
@@ -1841,7 +1821,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Tr&amp;y it</source>
-        <translation>&amp;Wypróbuj</translation>
+        <translation>W&amp;ypróbuj</translation>
     </message>
     <message>
         <source>Starts the gift as the recipient will see it</source>
@@ -1869,7 +1849,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Tekst do wysłania z prezentem...</translation>
+        <translation>Tekst &amp;do wysłania z prezentem...</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -1974,6 +1954,26 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
         <translation>Twoje pożegnanie, pokazywane przy każdym zamknięciu prezentu.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>&amp;Zabawne elementy:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>&amp;Nowe kształty</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Od&amp;twórz</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Muzyka:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>S&amp;kórka:</translation>
     </message>
 </context>
 <context>

@@ -1528,7 +1528,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Music and s&amp;kin</source>
-        <translation>Música e a&amp;parência</translation>
+        <translation>&amp;Música e aparência</translation>
     </message>
     <message>
         <source>The parts of the gift</source>
@@ -1548,7 +1548,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>&amp;Abrir imagem...</translation>
+        <translation>A&amp;brir imagem...</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -1572,7 +1572,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Stored si&amp;ze:</source>
-        <translation>&amp;Tamanho guardado:</translation>
+        <translation>Tamanho &amp;guardado:</translation>
     </message>
     <message>
         <source>About the gift</source>
@@ -1596,7 +1596,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>&amp;Criador:</translation>
+        <translation>C&amp;riador:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
@@ -1608,7 +1608,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Language of the gift:</source>
-        <translation>&amp;Idioma do presente:</translation>
+        <translation>Idi&amp;oma do presente:</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
@@ -1620,7 +1620,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Piece &amp;count:</source>
-        <translation>&amp;Número de peças:</translation>
+        <translation>Número &amp;de peças:</translation>
     </message>
     <message>
         <source>The shape of the pieces</source>
@@ -1628,7 +1628,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Style:</source>
-        <translation>&amp;Estilo:</translation>
+        <translation>E&amp;stilo:</translation>
     </message>
     <message>
         <source>How irregular the pieces are, 0 to 10</source>
@@ -1636,7 +1636,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>&amp;Irregularidade:</translation>
+        <translation>I&amp;rregularidade:</translation>
     </message>
     <message>
         <source> %</source>
@@ -1645,10 +1645,6 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>A proporção de peças divertidas cortadas pelos modelos, em passos de 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>Peças &amp;divertidas:</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1668,7 +1664,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Templates:</source>
-        <translation>&amp;Modelos:</translation>
+        <translation>M&amp;odelos:</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
@@ -1696,15 +1692,11 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Cor do &amp;tabuleiro...</translation>
+        <translation>Cor do ta&amp;buleiro...</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>A cor do tabuleiro onde ficam as peças</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Novos formatos</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1795,16 +1787,8 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
         <translation>Música (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Todos os arquivos (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Tocar</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Toca ou para a música</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Música:</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1813,10 +1797,6 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     <message>
         <source>Choose a skin</source>
         <translation>Escolher uma aparência</translation>
-    </message>
-    <message>
-        <source>S&amp;kin:</source>
-        <translation>A&amp;parência:</translation>
     </message>
     <message>
         <source>The skin on a panel</source>
@@ -1927,7 +1907,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>&amp;Parar</translation>
+        <translation>Pa&amp;rar</translation>
     </message>
     <message>
         <source>Choose a picture first</source>
@@ -1968,6 +1948,26 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
         <translation>Seu adeus, exibido sempre que o presente é fechado.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>Peças di&amp;vertidas:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Novos &amp;formatos</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>T&amp;ocar</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>Mú&amp;sica:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>A&amp;parência:</translation>
     </message>
 </context>
 <context>

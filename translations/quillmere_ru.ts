@@ -1577,7 +1577,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Stored si&amp;ze:</source>
-        <translation>&amp;Размер хранения:</translation>
+        <translation>Размер &amp;хранения:</translation>
     </message>
     <message>
         <source>About the gift</source>
@@ -1601,11 +1601,11 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>Ав&amp;тор:</translation>
+        <translation>&amp;Автор:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>О&amp;писание:</translation>
+        <translation>Оп&amp;исание:</translation>
     </message>
     <message>
         <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
@@ -1633,7 +1633,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Style:</source>
-        <translation>&amp;Стиль:</translation>
+        <translation>С&amp;тиль:</translation>
     </message>
     <message>
         <source>How irregular the pieces are, 0 to 10</source>
@@ -1650,10 +1650,6 @@ All pictures and sounds made for Quillmere Gift.</source>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
         <translation>Доля забавных деталей, вырезанных по шаблонам, с шагом 10 %</translation>
-    </message>
-    <message>
-        <source>&amp;Fun pieces:</source>
-        <translation>&amp;Забавные детали:</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -1677,7 +1673,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Rotation</source>
-        <translation>&amp;Вращение</translation>
+        <translation>Вра&amp;щение</translation>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
@@ -1689,11 +1685,11 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>O&amp;utlines:</source>
-        <translation>&amp;Контуры:</translation>
+        <translation>Конт&amp;уры:</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>Режим &amp;загадки</translation>
+        <translation>Р&amp;ежим загадки</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
@@ -1701,15 +1697,11 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Цвет &amp;поля...</translation>
+        <translation>&amp;Цвет поля...</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
         <translation>Цвет поля, на котором лежат детали</translation>
-    </message>
-    <message>
-        <source>&amp;New shapes</source>
-        <translation>&amp;Новые формы</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
@@ -1800,16 +1792,8 @@ All pictures and sounds made for Quillmere Gift.</source>
         <translation>Музыка (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Все файлы (*)</translation>
     </message>
     <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Воспроизвести</translation>
-    </message>
-    <message>
         <source>Plays or stops the music</source>
         <translation>Включает или останавливает музыку</translation>
-    </message>
-    <message>
-        <source>&amp;Music:</source>
-        <translation>&amp;Музыка:</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -1818,10 +1802,6 @@ All pictures and sounds made for Quillmere Gift.</source>
     <message>
         <source>Choose a skin</source>
         <translation>Выбрать обложку</translation>
-    </message>
-    <message>
-        <source>S&amp;kin:</source>
-        <translation>&amp;Обложка:</translation>
     </message>
     <message>
         <source>The skin on a panel</source>
@@ -1841,7 +1821,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Tr&amp;y it</source>
-        <translation>&amp;Попробовать</translation>
+        <translation>Поп&amp;робовать</translation>
     </message>
     <message>
         <source>Starts the gift as the recipient will see it</source>
@@ -1849,7 +1829,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>&amp;Создать подарок...</translation>
+        <translation>Со&amp;здать подарок...</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -1869,7 +1849,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Текст к подарку...</translation>
+        <translation>Текст &amp;к подарку...</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -1885,7 +1865,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
+        <translation>С&amp;правка</translation>
     </message>
     <message>
         <source>&amp;How to make a gift</source>
@@ -1933,7 +1913,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation>&amp;Остановить</translation>
+        <translation>Ос&amp;тановить</translation>
     </message>
     <message>
         <source>Choose a picture first</source>
@@ -1974,6 +1954,26 @@ All pictures and sounds made for Quillmere Gift.</source>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
         <translation>Ваше прощание, которое показывается при каждом закрытии подарка.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>З&amp;абавные детали:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Нов&amp;ые формы</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Воспро&amp;извести</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Музыка:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>О&amp;бложка:</translation>
     </message>
 </context>
 <context>

@@ -370,7 +370,7 @@ QWidget* MakerWindow::BuildPiecesTab() {
   funPieces_->setSingleStep(10);
   funPieces_->setSuffix(tr(" %"));
   funPieces_->setToolTip(tr("The share of fun pieces cut from the templates, in steps of 10 %"));
-  form->addRow(tr("&Fun pieces:"), funPieces_);
+  form->addRow(tr("Fu&n pieces:"), funPieces_);
   auto* templateRow = new QHBoxLayout;
   templates_ = FileField(tr("A file of piece templates for the fun pieces"), tr("Choose a template file"),
                          tr("All files (*)"), templateRow);
@@ -394,7 +394,7 @@ QWidget* MakerWindow::BuildPiecesTab() {
   boardColour_->setToolTip(tr("The colour of the board the pieces lie on"));
   boardColour_->SetValue(GiftRequest().Settings.BoardColour);
   form->addRow(boardColour_);
-  auto* newShapes = new QPushButton(tr("&New shapes"), tab);
+  auto* newShapes = new QPushButton(tr("Ne&w shapes"), tab);
   newShapes->setToolTip(tr("Cuts the picture with other shapes of the same style"));
   connect(newShapes, &QPushButton::clicked, this, &MakerWindow::NewShapes);
   form->addRow(newShapes);
@@ -488,17 +488,17 @@ QWidget* MakerWindow::BuildMusicTab() {
   auto* musicRow = new QHBoxLayout;
   music_ = FileField(tr("Music played while solving"), tr("Choose music"),
                      tr("Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)"), musicRow);
-  playMusic_ = new QPushButton(tr("&Play"), tab);
+  playMusic_ = new QPushButton(tr("P&lay"), tab);
   playMusic_->setToolTip(tr("Plays or stops the music"));
   connect(playMusic_, &QPushButton::clicked, this, &MakerWindow::PlayMusic);
   musicRow->addWidget(playMusic_);
-  form->addRow(BuddyLabel(tr("&Music:"), music_), musicRow);
+  form->addRow(BuddyLabel(tr("M&usic:"), music_), musicRow);
   form->addRow(ErrorLabel("MusicPath"));
   auto* skinRow = new QHBoxLayout;
   skin_ = FileField(tr("A picture for the tool bar and panels"), tr("Choose a skin"),
                     tr(kPictureFilter), skinRow);
   connect(skin_, &QLineEdit::editingFinished, this, &MakerWindow::ShowSkin);
-  form->addRow(BuddyLabel(tr("S&kin:"), skin_), skinRow);
+  form->addRow(BuddyLabel(tr("Ski&n:"), skin_), skinRow);
   form->addRow(ErrorLabel("SkinPath"));
   skinPreview_ = new QLabel(tab);
   skinPreview_->setFrameShape(QFrame::Panel);
@@ -739,14 +739,14 @@ void MakerWindow::ShowSkin() {
 void MakerWindow::PlayMusic() {
   if (!player_) {
     player_ = MakeMusicOutput();
-    player_->OnEnded = [this] { playMusic_->setText(tr("&Play")); };
+    player_->OnEnded = [this] { playMusic_->setText(tr("P&lay")); };
   }
   if (player_->IsPlaying()) {
     player_->Stop();
   } else {
     player_->Play(ToStd(music_->text()));
   }
-  playMusic_->setText(player_->IsPlaying() ? tr("S&top") : tr("&Play"));
+  playMusic_->setText(player_->IsPlaying() ? tr("S&top") : tr("P&lay"));
 }
 
 // ---- Errors ---------------------------------------------------------------------------

@@ -109,7 +109,7 @@ TEST_F(MakerWindowTest, NewShapesAndStylesChangeTheCut) {
   EXPECT_EQ(window.Preview().Image(), classic) << "the same seed gives the same cut";
   const int32_t seed = window.Seed();
   for (QPushButton* button : window.findChildren<QPushButton*>())
-    if (button->text() == "&New shapes") button->click();
+    if (button->text() == "Ne&w shapes") button->click();
   EXPECT_NE(window.Seed(), seed);
   EXPECT_NE(window.Preview().Image(), classic);
 }
