@@ -573,8 +573,8 @@ void MakerWindow::ShowHelp() {
       this, tr("How to make a gift"),
       tr("<ol>"
          "<li><b>Picture</b>: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, "
-         "AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name "
-         "and a few words go with it.</li>"
+         "AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, "
+         "a few words and the language of the gift (the recipient's own unless you choose one) go with it.</li>"
          "<li><b>Pieces</b>: how many, their shape and style; the preview shows the cut.</li>"
          "<li><b>Messages</b>: the opening message greets the recipient when the gift starts; the closing "
          "message is your farewell, shown every time the gift is closed.</li>"
