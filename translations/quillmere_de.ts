@@ -1544,7 +1544,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Wählen...</translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
@@ -1848,7 +1848,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift gemacht.</translation>
     </message>
     <message>
         <source>Text to send</source>
-        <translation>Text zum Senden</translation>
+        <translation>Text zum Mitschicken</translation>
     </message>
     <message>
         <source>Make a gift first.</source>

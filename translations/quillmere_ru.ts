@@ -1497,15 +1497,15 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Fit for screens up to 1280 × 800</source>
-        <translation>Под экраны до 1280 × 800</translation>
+        <translation>Подогнать под экраны до 1280 × 800</translation>
     </message>
     <message>
         <source>Fit for screens up to 1920 × 1080</source>
-        <translation>Под экраны до 1920 × 1080</translation>
+        <translation>Подогнать под экраны до 1920 × 1080</translation>
     </message>
     <message>
         <source>Fit for screens up to 2560 × 1440</source>
-        <translation>Под экраны до 2560 × 1440</translation>
+        <translation>Подогнать под экраны до 2560 × 1440</translation>
     </message>
     <message>
         <source>Keep its own size</source>
