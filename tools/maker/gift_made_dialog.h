@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <string>
 
 namespace quill {
 
@@ -19,8 +20,10 @@ struct SavedGift {
 };
 
 // The text to send with a gift saved as `fileName`: extract it if it is a .zip,
-// double-click it, and where that does nothing, allow it to run as a program.
-QString SendingText(const QString& fileName);
+// double-click it, and where that does nothing, allow it to run as a program. It is
+// written in the language the gift fixes ("en", "pl", "pt_BR"...), so the recipient
+// reads it in the language the gift speaks; "" writes it in the window's language.
+QString SendingText(const QString& fileName, const std::string& language = "");
 
 class GiftMadeDialog : public QDialog {
   Q_OBJECT

@@ -142,6 +142,13 @@ const std::vector<GiftLanguageChoice>& GiftLanguageChoices() {
   return choices;
 }
 
+QString LanguageName(const std::string& code) {
+  if (code.empty()) return {};
+  for (const GiftLanguageChoice& choice : GiftLanguageChoices())
+    if (choice.Code == code) return QString::fromUtf8(choice.Name);
+  return QString::fromStdString(code);
+}
+
 // ---- Colour button ----------------------------------------------------------------
 
 ColourButton::ColourButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
@@ -882,7 +889,7 @@ bool MakerWindow::WriteGift(const QString& outputPath) {
   }
   progress_->setVisible(false);
   madePath_ = outputPath;
-  madeLanguage_ = request.Language.empty() ? QString() : language_->currentText();
+  madeLanguage_ = request.Language;
   Remember();
   return true;
 }
@@ -891,9 +898,9 @@ QString MakerWindow::LastSendingText() const { return QSettings().value("lastGif
 
 GiftMadeDialog* MakerWindow::ShowGiftMade() {
   if (!made_) return nullptr;
-  const QString text = SendingText(QFileInfo(madePath_).fileName());
+  const QString text = SendingText(QFileInfo(madePath_).fileName(), madeLanguage_);
   QSettings().setValue("lastGift/sendingText", text);
-  auto* dialog = new GiftMadeDialog({madePath_, made_->FileSize, made_->GiftSize, madeLanguage_}, text, this);
+  auto* dialog = new GiftMadeDialog({madePath_, made_->FileSize, made_->GiftSize, LanguageName(madeLanguage_)}, text, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &GiftMadeDialog::TextEdited, this,
           [](const QString& edited) { QSettings().setValue("lastGift/sendingText", edited); });

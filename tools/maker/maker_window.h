@@ -81,6 +81,9 @@ struct GiftLanguageChoice {
   const char* Name;  // UTF-8; translated only for the first
 };
 const std::vector<GiftLanguageChoice>& GiftLanguageChoices();
+// A language code's own name as the choices show it ("" for none; an unknown code as
+// it is).
+QString LanguageName(const std::string& code);
 
 // The kinds of player a gift can carry.
 struct MakerPlayers {
@@ -207,7 +210,7 @@ class MakerWindow : public QMainWindow {
   bool recalled_ = false;  // changes are remembered only after the remembered settings are shown
   std::optional<MadeGift> made_;
   QString madePath_;
-  QString madeLanguage_;  // the language the last gift fixed, by its own name; "" for none
+  std::string madeLanguage_;  // the language code the last gift fixed; "" for none
   std::map<std::string, QWidget*> fieldWidgets_;
   QSpinBox* pieceCount_ = nullptr;
   QLabel* gridText_ = nullptr;

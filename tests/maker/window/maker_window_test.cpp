@@ -422,8 +422,12 @@ TEST_F(MakerWindowTest, TheGiftSpeaksTheLanguageChosen) {
     GiftMadeDialog* made = window.ShowGiftMade();
     ASSERT_NE(made, nullptr);
     const QString saved = made->findChild<QLabel*>()->text();
-    if (c.Shown) EXPECT_TRUE(saved.contains(QString::fromUtf8(c.Shown))) << saved.toStdString();
-    else EXPECT_FALSE(saved.contains("Language")) << saved.toStdString();
+    if (c.Shown) {
+      EXPECT_TRUE(saved.contains(QString::fromUtf8(c.Shown))) << saved.toStdString();
+    } else {
+      EXPECT_FALSE(saved.contains("Language")) << saved.toStdString();
+    }
+    EXPECT_EQ(made->Text().toPlainText(), SendingText("gift", c.Stored)) << "the text to send speaks as the gift";
     made->close();
   }
 }
@@ -439,7 +443,9 @@ TEST_F(MakerWindowTest, EveryTextFitsInEveryLanguageAt96120And144DotsPerInch) {
     const LanguageScope scope(language);
     const FontDpi font(dpi);
     MakerWindow shown({player.string(), player.string()});
-    if (*language) EXPECT_NE(shown.Tabs().tabText(0), "&Picture") << "the window is translated";
+    if (*language) {
+      EXPECT_NE(shown.Tabs().tabText(0), "&Picture") << "the window is translated";
+    }
     ASSERT_TRUE(shown.OpenPicture(QString::fromStdString(Picture(640, 480))));
     shown.FitTo(QRect(0, 0, 1366, 740));
     shown.show();
@@ -453,9 +459,10 @@ TEST_F(MakerWindowTest, EveryTextFitsInEveryLanguageAt96120And144DotsPerInch) {
     made.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(CutTexts(made), std::vector<std::string>{}) << "the gift made";
-    if (*language)
+    if (*language) {
       EXPECT_NE(made.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->text(), "&Close")
           << "Qt's own buttons are translated too";
+    }
   }
 }
 
@@ -475,6 +482,24 @@ TEST_F(MakerWindowTest, TheTextToSendIsCopiedAndKept) {
   EXPECT_TRUE(next.LastSendingText().contains("extract")) << next.LastSendingText().toStdString();
 }
 
+// The text to send speaks the language the gift fixes, whatever the window speaks;
+// without one, the window's.
+TEST(SendingText, SpeaksTheGiftsLanguage) {
+  TestApplication();
+  struct Case {
+    const char* Window;
+    std::string Gift;
+    const char* Says;
+  };
+  for (const Case& c : {Case{"", "pl", "Zapisz Garden.zip"}, Case{"de", "pt_BR", "Salve Garden.zip"},
+                        Case{"de", "en", "Save Garden.zip"}, Case{"de", "", "Speichern Sie Garden.zip"},
+                        Case{"ru", "ja", "Сохраните Garden.zip"}}) {
+    const LanguageScope scope(c.Window);
+    const QString text = SendingText("Garden.zip", c.Gift);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.Says))) << c.Window << " " << c.Gift << ": " << text.toStdString();
+  }
+}
+
 TEST(SendingText, TellsHowToOpenTheGift) {
   struct Case {
     const char* File;
@@ -485,7 +510,9 @@ TEST(SendingText, TellsHowToOpenTheGift) {
                         Case{"Garden", {"Save Garden.", "Double-click it", "Allow executing as program"}, "extract"}}) {
     const QString text = SendingText(c.File);
     for (const char* part : c.Says) EXPECT_TRUE(text.contains(part)) << c.File << ": " << part;
-    if (c.NeverSays) EXPECT_FALSE(text.contains(c.NeverSays)) << c.File;
+    if (c.NeverSays) {
+      EXPECT_FALSE(text.contains(c.NeverSays)) << c.File;
+    }
   }
 }
 
