@@ -1738,7 +1738,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --outline S             none, foil, paper, card, wood oder 0..4
   --rotation on|off       Teile dürfen gedreht werden
   --mystery on|off        im Mystery-Modus beginnen
-  --fun N                 Einstellung der Spaßteile 0..10
+  --fun N                 Einstellung der Motivteile 0..10
   --board-colour C        Farbe der Spielfläche: ein Name wie clTeal, eine Zahl oder $BBGGRR
   --title T  --creator T  --description T
   --opening T  --closing T            die Nachrichten des Absenders (&quot;\n&quot; bricht eine Zeile um)
@@ -1903,10 +1903,579 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Öffnen Sie ein Bild, um zu sehen, wie es geschnitten wird</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>Ich habe ein Puzzle für Sie gemacht! So öffnen Sie es:
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Speichern Sie %1 und entpacken Sie es (Rechtsklick darauf, „Hier entpacken“).
+2. Doppelklicken Sie auf %2, um das Puzzle zu starten.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Speichern Sie %1.
+2. Doppelklicken Sie darauf, um das Puzzle zu starten.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Wenn ein Doppelklick nichts bewirkt, klicken Sie mit der rechten Maustaste auf %1, wählen Sie „Eigenschaften“ und setzen Sie das Häkchen bei „Datei als Programm ausführen“ (oder geben Sie im Terminal chmod +x %1 ein); doppelklicken Sie dann erneut darauf. Es läuft unter Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Geschenk erstellt</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>Das Geschenk ist als &lt;b&gt;%1&lt;/b&gt; (%2) in %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> Das ZIP-Archiv enthält das Geschenk %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Sprache des Geschenks: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>Diesen Text mit dem Geschenk &amp;senden:</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Wie der Empfänger das Geschenk öffnet; Sie können den Text ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>Text &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Kopiert den Text, um ihn in eine E-Mail oder Nachricht einzufügen</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>&amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Öffnet den Ordner, in dem das Geschenk gespeichert wurde</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Dieser Desktop lässt Programme den Bildschirm nicht lesen, daher kann die Lupe ihn hier nicht vergrößern.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Passend für Bildschirme bis 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Passend für Bildschirme bis 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Passend für Bildschirme bis 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Eigene Größe behalten</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>die des Empfängers</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Teile</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>&amp;Nachrichten</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Musik und S&amp;kin</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>Die Teile des Geschenks</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>Das Bild mit den Teilen, wie das Geschenk es schneiden wird</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>Wie weit das Schreiben des Geschenks ist</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>Bild ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Wählt das Bild des Puzzles (Strg+O; Sie können ein Bild auch auf das Fenster ziehen)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Noch kein Bild</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>Die Bilddatei</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>Die Größe des Bildes und die Größe, in der das Geschenk es speichert</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>Die Größe, in der das Geschenk das Bild speichert: Ein kleineres Bild ergibt ein kleineres Geschenk und passt auf kleinere Bildschirme</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>Gespeicherte &amp;Größe:</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>Über das Geschenk</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>Der Titel des Puzzles</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Ihr Name, wie der Empfänger ihn sieht</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Ein paar Worte zum Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>T&amp;itel:</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>E&amp;rsteller:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>Be&amp;schreibung:</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>Die Sprache der Menüs, Schaltflächen und Hilfe des Geschenks; die des Empfängers ist die, auf die sein Computer eingestellt ist</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>S&amp;prache des Geschenks:</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Wie viele Teile Sie wünschen; das Raster kommt dem am nächsten</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>Das Raster, in das das Bild geschnitten wird</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>An&amp;zahl der Teile:</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>Die Form der Teile</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>&amp;Stil:</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>Wie unregelmäßig die Teile sind, 0 bis 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>Un&amp;regelmäßigkeit:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>Der Anteil der Motivteile, die nach den Vorlagen geschnitten werden, in Schritten von 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Eine Datei mit Teilevorlagen für die Motivteile</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Vorlagendatei wählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Wie viele Vorlagen die Datei enthält</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>&amp;Vorlagen:</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>&amp;Drehen</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>Die Teile liegen anfangs gedreht und müssen aufrecht gedreht werden</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Wie die Kanten der Teile gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>U&amp;mrisse:</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Rätse&amp;lmodus</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>Das Bild wird beim Legen nicht gezeigt</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>&amp;Farbe der Spielfläche...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>Die Farbe der Spielfläche, auf der die Teile liegen</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Schneidet das Bild mit anderen Formen desselben Stils</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>Der Text der Nachricht</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>Die Schrift der Nachricht</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>Die Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Fette Buchstaben</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Schräge Buchstaben</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Unterstrichene Buchstaben</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Textfarbe...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>Die Farbe der Buchstaben</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Hintergrund...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>Die Farbe hinter der Nachricht</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>Wie die Zeilen ausgerichtet sind</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Musik, die beim Legen spielt</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Musik wählen</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Musik (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Spielt die Musik ab oder hält sie an</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Ein Bild für die Werkzeugleiste und die Bedienfelder</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Skin wählen</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>Der Skin auf einem Bedienfeld</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>&amp;Alles Nötige zum Ausführen mitgeben (größere Datei)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>Das Geschenk bringt die nötigen Bibliotheken mit und läuft so auf jedem Linux-Computer; die meisten Empfänger brauchen das</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>Wie groß das Geschenk wird</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>A&amp;usprobieren</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Startet das Geschenk so, wie der Empfänger es sehen wird</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>Geschenk &amp;erstellen...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Speichert das Geschenk (Strg+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>&amp;Zuletzt geöffnete Bilder</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(noch keine)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>&amp;Text zum Geschenk...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Text zum Mitschicken</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Erstellen Sie zuerst ein Geschenk.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;So erstellen Sie ein Geschenk</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>So erstellen Sie ein Geschenk</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n Teil</numerusform>
+            <numerusform>%1 × %2 = %n Teile</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 Pixel; das Geschenk speichert %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Wählen Sie ein Bild, um zu sehen, wie groß das Geschenk wird.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>Das Geschenk: etwa %1 (läuft dort, wo Qt 6 installiert ist).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>Das Geschenk: etwa %1 mit allem, was es braucht, um auf jedem Linux-Computer zu laufen; %2 ohne.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>Das Geschenk: etwa %1; %2 mit allem, was es braucht, um auf jedem Linux-Computer zu laufen.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Anha&amp;lten</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Wählen Sie zuerst ein Bild</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Neben dem Geschenkersteller wurde kein Player zum Kopieren gefunden</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Geschenk speichern</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>ZIP-Archiv, fertig zum Versenden (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Nur das Geschenkprogramm (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>Das Geschenk ist als %1 (%2) gespeichert</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Begrüßung</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Erscheint, wenn das Geschenk startet.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Abschiedsgruß</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Ihr letzter Gruß, der jedes Mal erscheint, wenn das Geschenk geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>S&amp;paßteile:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Neue F&amp;ormen</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Ab&amp;spielen</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Musik:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>Sk&amp;in:</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Bild&lt;/b&gt;: Öffnen Sie ein Foto (Datei, Bild öffnen, oder ziehen Sie es auf das Fenster). JPEG-, PNG-, HEIC-, AVIF-, WebP- und TIFF-Bilder werden aufrecht gedreht und in der gewählten Größe gespeichert; dazu kommen ein Titel, Ihr Name, ein paar Worte und die Sprache des Geschenks (die des Empfängers, wenn Sie keine wählen).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Teile&lt;/b&gt;: wie viele, ihre Form und ihr Stil; die Vorschau zeigt den Schnitt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Nachrichten&lt;/b&gt;: Die Begrüßung empfängt den Empfänger, wenn das Geschenk startet; der Abschiedsgruß erscheint jedes Mal, wenn das Geschenk geschlossen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musik und Skin&lt;/b&gt;: auf Wunsch Musik beim Legen und ein Bild für die Werkzeugleiste.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ausprobieren&lt;/b&gt; startet das Geschenk so, wie der Empfänger es sehen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Geschenk erstellen&lt;/b&gt; speichert es, am besten als .zip-Archiv: Als bloße Datei verschickt, verliert ein Geschenk unterwegs das Recht, ausgeführt zu werden. Das Fenster gibt Ihnen dann einen kurzen Text zum Mitschicken, der dem Empfänger erklärt, wie er es öffnet: die .zip-Datei entpacken, das Geschenk doppelklicken und, wo das nichts bewirkt, Eigenschaften, Ausführen als Programm erlauben.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geben Sie alles Nötige zum Ausführen mit, außer Sie wissen, dass beim Empfänger Qt 6 installiert ist.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>Die Nachricht, wie der Startbildschirm des Geschenks sie zeigt</translation>
     </message>
 </context>
 <context>

@@ -1307,7 +1307,7 @@ Haga clic abajo en nuestra página web para probar gratis todas las demás funci
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>No hay recursos gráficos suficientes para un tamaño de pieza tan grande; reducir el número de colores del escritorio puede ayudar. Volviendo a la escala del 100 %…</translation>
+        <translation>No hay recursos gráficos suficientes para un tamaño de pieza tan grande; reducir el número de colores del escritorio puede ayudar. Volviendo a la escala del 100&#xa0;%…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1343,7 +1343,7 @@ Haga clic abajo en nuestra página web para probar gratis todas las demás funci
     </message>
     <message>
         <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
-        <translation>|Puzle completado al %1 %, %2 piezas colocadas por minuto</translation>
+        <translation>|Puzle completado al %1&#xa0;%, %2 piezas colocadas por minuto</translation>
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
@@ -1738,7 +1738,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --outline S             none, foil, paper, card, wood, o 0..4
   --rotation on|off       las piezas se pueden girar
   --mystery on|off        empezar en el modo Misterio
-  --fun N                 ajuste de piezas divertidas 0..10
+  --fun N                 ajuste de piezas de fantasía 0..10
   --board-colour C        color del tablero: un nombre como clTeal, un número o $BBGGRR
   --title T  --creator T  --description T
   --opening T  --closing T            los mensajes del remitente (&quot;\n&quot; salta de línea)
@@ -1903,10 +1903,579 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Abra una imagen para ver cómo se corta</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>¡Le he hecho un puzle! Para abrirlo:
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Guarde %1 y descomprímalo (clic derecho sobre él, «Extraer aquí»).
+2. Haga doble clic en %2 para empezar el puzle.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Guarde %1.
+2. Haga doble clic en él para empezar el puzle.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Si el doble clic no hace nada, haga clic derecho en %1, elija «Propiedades» y marque «Permitir ejecutar el archivo como un programa» (o escriba chmod +x %1 en una terminal); luego vuelva a hacer doble clic. Funciona en Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Regalo creado</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>El regalo se ha guardado como &lt;b&gt;%1&lt;/b&gt; (%2) en %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> El archivo zip contiene el regalo %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Idioma del regalo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Envíe este texto con el regalo:</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Cómo abre el regalo el destinatario; puede cambiar el texto</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>&amp;Copiar texto</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Copia el texto para pegarlo en un correo o un mensaje</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>&amp;Mostrar carpeta</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Abre la carpeta donde se guardó el regalo</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Este escritorio no permite a los programas leer la pantalla, así que la lupa no puede ampliarla aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Imágenes (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Ajustar a pantallas de hasta 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Ajustar a pantallas de hasta 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Ajustar a pantallas de hasta 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Mantener su tamaño original</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>la del destinatario</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Piezas</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>Me&amp;nsajes</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Música y &amp;aspecto</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>Las partes del regalo</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>La imagen con las piezas tal como el regalo la cortará</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>El avance de la escritura del regalo</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>A&amp;brir imagen...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Elige la imagen del puzle (Ctrl+O; también puede soltar una imagen sobre la ventana)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Todavía no hay imagen</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>El archivo de la imagen</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>El tamaño de la imagen y el tamaño que guarda el regalo</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>El tamaño con el que el regalo guarda la imagen: una imagen más pequeña da un regalo más pequeño y cabe en pantallas más pequeñas</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>Tamaño &amp;guardado:</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>Acerca del regalo</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>El título del puzle</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Su nombre, tal como lo verá el destinatario</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Unas palabras sobre la imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>Tít&amp;ulo:</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>Cr&amp;eador:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>El idioma de los menús, botones y ayuda del regalo; el del destinatario es el que tiene configurado su ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>Idio&amp;ma del regalo:</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Cuántas piezas pide; la cuadrícula se acerca lo más posible</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>La cuadrícula en que se corta la imagen</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>Número &amp;de piezas:</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>La forma de las piezas</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>&amp;Estilo:</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>Lo irregulares que son las piezas, de 0 a 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>Irre&amp;gularidad:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>La proporción de piezas de fantasía cortadas según las plantillas, en pasos del 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Un archivo de plantillas de piezas para las piezas de fantasía</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Elegir un archivo de plantillas</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Cuántas plantillas contiene el archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>P&amp;lantillas:</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>&amp;Rotación</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>Las piezas empiezan giradas y hay que ponerlas derechas</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Cómo se dibujan los bordes de las piezas</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>Contorno&amp;s:</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Modo &amp;misterio</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>La imagen no se muestra mientras se resuelve</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>Color del ta&amp;blero...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>El color del tablero sobre el que están las piezas</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Corta la imagen con otras formas del mismo estilo</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>El texto del mensaje</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>La fuente del mensaje</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>El tamaño de la fuente</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Letras en negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Letras inclinadas</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Letras subrayadas</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Color del texto...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>El color de las letras</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Fondo...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>El color detrás del mensaje</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Centrado</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>Cómo se alinean las líneas</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Música que suena mientras se resuelve</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Elegir música</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Música (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Reproduce o detiene la música</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Una imagen para la barra de herramientas y los paneles</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Elegir un aspecto</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>El aspecto en un panel</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>Incluir &amp;todo lo necesario para funcionar (archivo más grande)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>El regalo lleva las bibliotecas que necesita y así funciona en cualquier ordenador con Linux; la mayoría de los destinatarios lo necesitan</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>El tamaño que tendrá el regalo</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>Pr&amp;obar</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Abre el regalo tal como lo verá el destinatario</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>&amp;Crear regalo...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Guarda el regalo (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>A&amp;rchivo</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>Imágenes &amp;recientes</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(ninguna todavía)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>&amp;Texto para enviar con el regalo...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Texto para enviar</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Cree primero un regalo.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Cómo crear un regalo</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Cómo crear un regalo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n pieza</numerusform>
+            <numerusform>%1 × %2 = %n piezas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 píxeles; el regalo guarda %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Elija una imagen para ver el tamaño que tendrá el regalo.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>El regalo: unos %1 (funciona donde esté instalado Qt 6).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>El regalo: unos %1 con todo lo necesario para funcionar en cualquier ordenador con Linux; %2 sin ello.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>El regalo: unos %1; %2 con todo lo necesario para funcionar en cualquier ordenador con Linux.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Elija primero una imagen</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>No se encontró ningún reproductor que copiar junto al creador de regalos</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Guardar regalo</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Archivo zip, listo para enviar (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Solo el programa del regalo (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>El regalo se ha guardado como %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Mensaje de bienvenida</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Se muestra al abrir el regalo.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Mensaje de despedida</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Su despedida, que se muestra cada vez que se cierra el regalo.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>Pie&amp;zas divertidas:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Nuevas &amp;formas</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>R&amp;eproducir</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Música:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>A&amp;specto:</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Imagen&lt;/b&gt;: abra una foto (Archivo, Abrir imagen, o suéltela sobre la ventana). Las imágenes JPEG, PNG, HEIC, AVIF, WebP y TIFF se enderezan y se guardan al tamaño elegido; las acompañan un título, su nombre, unas palabras y el idioma del regalo (el del destinatario si no elige ninguno).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Piezas&lt;/b&gt;: cuántas, su forma y su estilo; la vista previa muestra el corte.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mensajes&lt;/b&gt;: el mensaje de bienvenida saluda al destinatario al abrir el regalo; el mensaje de despedida es su adiós, que se muestra cada vez que se cierra el regalo.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Música y aspecto&lt;/b&gt;: música opcional mientras se resuelve y una imagen para la barra de herramientas.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Probar&lt;/b&gt; abre el regalo tal como lo verá el destinatario.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Crear regalo&lt;/b&gt; lo guarda, mejor como archivo .zip: enviado como archivo suelto, un regalo pierde por el camino el permiso de ejecución. La ventana le da luego un texto breve para enviar con él que explica al destinatario cómo abrirlo: descomprimir el .zip, hacer doble clic en el regalo y, si no pasa nada, Propiedades, Permitir ejecutar como programa.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Incluya todo lo necesario para funcionar, salvo que sepa que el destinatario tiene Qt 6 instalado.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>El mensaje tal como lo muestra la pantalla de inicio del regalo</translation>
     </message>
 </context>
 <context>

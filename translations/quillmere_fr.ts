@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>|Delete every tray; its pieces go to the board</source>
-        <translation>|Supprimer tous les bacs ; leurs pièces vont sur le plateau</translation>
+        <translation>|Supprimer tous les bacs&#xa0;; leurs pièces vont sur le plateau</translation>
     </message>
     <message>
         <source>Delete &amp;Used Trays</source>
@@ -900,7 +900,7 @@
     </message>
     <message>
         <source>&amp;Hint!</source>
-        <translation>&amp;Indice !</translation>
+        <translation>&amp;Indice&#xa0;!</translation>
     </message>
     <message>
         <source>|Flash the next two pieces to solve</source>
@@ -908,7 +908,7 @@
     </message>
     <message>
         <source>&amp;Right Way Up!</source>
-        <translation>Tout à l&apos;&amp;endroit !</translation>
+        <translation>Tout à l&apos;&amp;endroit&#xa0;!</translation>
     </message>
     <message>
         <source>|Turn every piece the right way up</source>
@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>&amp;Auto-Solve!</source>
-        <translation>&amp;Résolution auto !</translation>
+        <translation>&amp;Résolution auto&#xa0;!</translation>
     </message>
     <message>
         <source>|Let the jigsaw solve itself</source>
@@ -1000,7 +1000,7 @@
     </message>
     <message>
         <source>&amp;Quick Help!</source>
-        <translation>Aide ra&amp;pide !</translation>
+        <translation>Aide ra&amp;pide&#xa0;!</translation>
     </message>
     <message>
         <source>|Display mouse and keyboard controls</source>
@@ -1032,7 +1032,7 @@
     </message>
     <message>
         <source>&amp;Find piece!</source>
-        <translation>Tr&amp;ouver la pièce !</translation>
+        <translation>Tr&amp;ouver la pièce&#xa0;!</translation>
     </message>
     <message>
         <source>|Flash the piece that belongs here</source>
@@ -1040,7 +1040,7 @@
     </message>
     <message>
         <source>Fe&amp;tch piece!</source>
-        <translation>A&amp;pporter la pièce !</translation>
+        <translation>A&amp;pporter la pièce&#xa0;!</translation>
     </message>
     <message>
         <source>|Bring the piece that belongs here</source>
@@ -1048,7 +1048,7 @@
     </message>
     <message>
         <source>S&amp;how Solution!</source>
-        <translation>Montrer la &amp;solution !</translation>
+        <translation>Montrer la &amp;solution&#xa0;!</translation>
     </message>
     <message>
         <source>|Flash where this piece belongs</source>
@@ -1056,7 +1056,7 @@
     </message>
     <message>
         <source>S&amp;olve Piece!</source>
-        <translation>&amp;Placer la pièce !</translation>
+        <translation>&amp;Placer la pièce&#xa0;!</translation>
     </message>
     <message>
         <source>|Put this piece where it belongs</source>
@@ -1080,7 +1080,7 @@
     </message>
     <message>
         <source>Right &amp;Way Up!</source>
-        <translation>Remettre à l&apos;&amp;endroit !</translation>
+        <translation>Remettre à l&apos;&amp;endroit&#xa0;!</translation>
     </message>
     <message>
         <source>|Turn this piece the right way up</source>
@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>&amp;Show Neighbor!</source>
-        <translation>Montrer une &amp;voisine !</translation>
+        <translation>Montrer une &amp;voisine&#xa0;!</translation>
     </message>
     <message>
         <source>|Flash a piece that fits this one</source>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>&amp;Fetch Neighbor!</source>
-        <translation>Apporter une voisi&amp;ne !</translation>
+        <translation>Apporter une voisi&amp;ne&#xa0;!</translation>
     </message>
     <message>
         <source>|Bring a piece that fits this one</source>
@@ -1232,11 +1232,11 @@
     </message>
     <message>
         <source>&amp;Delete Tray!</source>
-        <translation>&amp;Supprimer le bac !</translation>
+        <translation>&amp;Supprimer le bac&#xa0;!</translation>
     </message>
     <message>
         <source>|Delete this tray; its pieces go to the board</source>
-        <translation>|Supprimer ce bac ; ses pièces vont sur le plateau</translation>
+        <translation>|Supprimer ce bac&#xa0;; ses pièces vont sur le plateau</translation>
     </message>
 </context>
 <context>
@@ -1249,7 +1249,7 @@ Ok to delete this tray?</source>
         <translation>Le bac %1 contient des pièces qui seront
 posées sur le plateau.
 
-Supprimer ce bac ?</translation>
+Supprimer ce bac&#xa0;?</translation>
     </message>
     <message>
         <source>To use the scroll wheel, enable it in the Advanced Mouse options screen</source>
@@ -1257,23 +1257,23 @@ Supprimer ce bac ?</translation>
     </message>
     <message>
         <source>Rotation is currently disabled in the Options menu</source>
-        <translation>La rotation est désactivée dans le menu « Options »</translation>
+        <translation>La rotation est désactivée dans le menu «&#xa0;Options&#xa0;»</translation>
     </message>
     <message>
         <source>Cheating is currently disabled in the Options menu</source>
-        <translation>La triche est désactivée dans le menu « Options »</translation>
+        <translation>La triche est désactivée dans le menu «&#xa0;Options&#xa0;»</translation>
     </message>
     <message>
         <source>Mouse: Left=Fetch neighbor, Right=Show neighbor</source>
-        <translation>Souris : gauche=apporter une voisine, droite=montrer une voisine</translation>
+        <translation>Souris&#xa0;: gauche=apporter une voisine, droite=montrer une voisine</translation>
     </message>
     <message>
         <source>Mouse: Left=Rotate left, Right=Rotate right</source>
-        <translation>Souris : gauche=tourner à gauche, droite=tourner à droite</translation>
+        <translation>Souris&#xa0;: gauche=tourner à gauche, droite=tourner à droite</translation>
     </message>
     <message>
         <source>Mouse: Left=Solve piece onto ghost, Right=Flash solution</source>
-        <translation>Souris : gauche=placer la pièce sur le fantôme, droite=montrer la solution</translation>
+        <translation>Souris&#xa0;: gauche=placer la pièce sur le fantôme, droite=montrer la solution</translation>
     </message>
     <message>
         <source>Enable the background ghost to use these shortcuts</source>
@@ -1281,13 +1281,13 @@ Supprimer ce bac ?</translation>
     </message>
     <message>
         <source>Generating: </source>
-        <translation>Création : </translation>
+        <translation>Création&#xa0;: </translation>
     </message>
     <message>
         <source>This free jigsaw gift was created by Quillmere version %s.
 Click on our home page below for a free demo of all the other great features of the game. Or order the full version now!</source>
         <translation>Ce puzzle offert gratuitement a été créé avec Quillmere version %s.
-Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement toutes les autres fonctions du jeu. Ou commandez dès maintenant la version complète !</translation>
+Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement toutes les autres fonctions du jeu. Ou commandez dès maintenant la version complète&#xa0;!</translation>
     </message>
     <message>
         <source>File %1 could not be written. The disk may be full, read-only or off-line</source>
@@ -1299,15 +1299,15 @@ Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement to
     </message>
     <message>
         <source>The puzzle has rotated pieces but the rotation option is currently disabled. Press &apos;Yes&apos; to turn all pieces the right way up or &apos;No&apos; to re-enable rotation.</source>
-        <translation>Le puzzle a des pièces tournées, mais la rotation est désactivée. Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit ou « Non » pour réactiver la rotation.</translation>
+        <translation>Le puzzle a des pièces tournées, mais la rotation est désactivée. Choisissez «&#xa0;Oui&#xa0;» pour remettre toutes les pièces à l&apos;endroit ou «&#xa0;Non&#xa0;» pour réactiver la rotation.</translation>
     </message>
     <message>
         <source>Would you like some pieces randomly rotated now?</source>
-        <translation>Voulez-vous que quelques pièces soient tournées au hasard maintenant ?</translation>
+        <translation>Voulez-vous que quelques pièces soient tournées au hasard maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Insufficient graphics resources to set such a large piece size - reducing the number of colors of your desktop may help. Setting scale factor back to 100%...</source>
-        <translation>Ressources graphiques insuffisantes pour une taille de pièce aussi grande – réduire le nombre de couleurs du bureau peut aider. Retour à l&apos;échelle de 100 %…</translation>
+        <translation>Ressources graphiques insuffisantes pour une taille de pièce aussi grande – réduire le nombre de couleurs du bureau peut aider. Retour à l&apos;échelle de 100&#xa0;%…</translation>
     </message>
     <message numerus="yes">
         <source>%n pieces</source>
@@ -1319,15 +1319,15 @@ Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement to
     </message>
     <message>
         <source>. You used Auto-solve!</source>
-        <translation>. Vous avez utilisé la résolution automatique !</translation>
+        <translation>. Vous avez utilisé la résolution automatique&#xa0;!</translation>
     </message>
     <message>
         <source> without cheating!</source>
-        <translation> sans tricher !</translation>
+        <translation> sans tricher&#xa0;!</translation>
     </message>
     <message>
         <source> by cheating once!</source>
-        <translation> en trichant une fois !</translation>
+        <translation> en trichant une fois&#xa0;!</translation>
     </message>
     <message>
         <source>You solved all %1 in %2 and %3</source>
@@ -1343,11 +1343,11 @@ Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement to
     </message>
     <message>
         <source>|Jigsaw is %1% complete, %2 pieces solved per minute</source>
-        <translation>|Puzzle terminé à %1 %, %2 pièces placées par minute</translation>
+        <translation>|Puzzle terminé à %1&#xa0;%, %2 pièces placées par minute</translation>
     </message>
     <message>
         <source>The saved game %1 cannot be removed. %2. The new game starts all the same; the saved one is offered again at the next start unless this game is saved over it.</source>
-        <translation>La partie enregistrée %1 ne peut pas être supprimée. %2. La nouvelle partie commence quand même ; l&apos;ancienne sera de nouveau proposée au prochain démarrage, sauf si cette partie l&apos;écrase.</translation>
+        <translation>La partie enregistrée %1 ne peut pas être supprimée. %2. La nouvelle partie commence quand même&#xa0;; l&apos;ancienne sera de nouveau proposée au prochain démarrage, sauf si cette partie l&apos;écrase.</translation>
     </message>
     <message>
         <source>%1 A new game is started instead.</source>
@@ -1403,23 +1403,23 @@ Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement to
     </message>
     <message>
         <source>Redo %1</source>
-        <translation>Rétablir : %1</translation>
+        <translation>Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation>Annuler : %1</translation>
+        <translation>Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sorting colors: </source>
-        <translation>Tri des couleurs : </translation>
+        <translation>Tri des couleurs&#xa0;: </translation>
     </message>
     <message>
         <source>Rotating: </source>
-        <translation>Rotation : </translation>
+        <translation>Rotation&#xa0;: </translation>
     </message>
     <message>
         <source>Drawing: </source>
-        <translation>Dessin : </translation>
+        <translation>Dessin&#xa0;: </translation>
     </message>
     <message>
         <source>The custom piece shapes in this jigsaw gift are damaged</source>
@@ -1429,8 +1429,8 @@ Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement to
         <source> by cheating %n times!</source>
         <comment>more than once</comment>
         <translation>
-            <numerusform> en trichant %n fois !</numerusform>
-            <numerusform> en trichant %n fois !</numerusform>
+            <numerusform> en trichant %n fois&#xa0;!</numerusform>
+            <numerusform> en trichant %n fois&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1453,33 +1453,33 @@ Cliquez ci-dessous sur notre page d&apos;accueil pour découvrir gratuitement to
         <source>You have solved %1 out of %n pieces</source>
         <comment>pieces of the puzzle</comment>
         <translation>
-            <numerusform>Pièces placées : %1 sur %n</numerusform>
-            <numerusform>Pièces placées : %1 sur %n</numerusform>
+            <numerusform>Pièces placées&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Pièces placées&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
     <message>
         <source>You are in Mystery Mode and the picture is hidden!
 
 Press Yes to exit Mystery Mode and reveal the jigsaw.</source>
-        <translation>Vous êtes en mode mystère et l&apos;image est masquée !
+        <translation>Vous êtes en mode mystère et l&apos;image est masquée&#xa0;!
 
-Choisissez « Oui » pour quitter le mode mystère et dévoiler le puzzle.</translation>
+Choisissez «&#xa0;Oui&#xa0;» pour quitter le mode mystère et dévoiler le puzzle.</translation>
     </message>
     <message>
         <source>Press Yes to exit Mystery Mode. You may then use the jigsaw preview tools.</source>
-        <translation>Choisissez « Oui » pour quitter le mode mystère. Vous pourrez alors utiliser les outils d&apos;aperçu.</translation>
+        <translation>Choisissez «&#xa0;Oui&#xa0;» pour quitter le mode mystère. Vous pourrez alors utiliser les outils d&apos;aperçu.</translation>
     </message>
     <message>
         <source>Press Yes to enter Mystery Mode and hide any jigsaw preview pictures.</source>
-        <translation>Choisissez « Oui » pour passer en mode mystère et masquer toutes les images d&apos;aperçu.</translation>
+        <translation>Choisissez «&#xa0;Oui&#xa0;» pour passer en mode mystère et masquer toutes les images d&apos;aperçu.</translation>
     </message>
     <message>
         <source>Press &apos;Yes&apos; to turn all pieces the right way up.</source>
-        <translation>Choisissez « Oui » pour remettre toutes les pièces à l&apos;endroit.</translation>
+        <translation>Choisissez «&#xa0;Oui&#xa0;» pour remettre toutes les pièces à l&apos;endroit.</translation>
     </message>
     <message>
         <source>This will restart the jigsaw from scratch. Are you sure?</source>
-        <translation>Le puzzle va recommencer depuis le début. Voulez-vous continuer ?</translation>
+        <translation>Le puzzle va recommencer depuis le début. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>
@@ -1488,8 +1488,8 @@ The game has not been saved. Close the jigsaw without saving it?
 Choose No to go back to the game.</source>
         <translation>
 
-La partie n&apos;a pas été enregistrée. Fermer le puzzle sans l&apos;enregistrer ?
-Choisissez « Non » pour revenir à la partie.</translation>
+La partie n&apos;a pas été enregistrée. Fermer le puzzle sans l&apos;enregistrer&#xa0;?
+Choisissez «&#xa0;Non&#xa0;» pour revenir à la partie.</translation>
     </message>
     <message>
         <source>No web browser could be started to show %1</source>
@@ -1606,7 +1606,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Stop!</source>
-        <translation>Arrêter !</translation>
+        <translation>Arrêter&#xa0;!</translation>
     </message>
     <message>
         <source>slow</source>
@@ -1636,7 +1636,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     <name>SplashForm</name>
     <message>
         <source>Connect to our web site now!</source>
-        <translation>Visitez notre site web !</translation>
+        <translation>Visitez notre site web&#xa0;!</translation>
     </message>
     <message>
         <source>Order</source>
@@ -1644,7 +1644,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Connect to our Online Store now!</source>
-        <translation>Visitez notre boutique en ligne !</translation>
+        <translation>Visitez notre boutique en ligne&#xa0;!</translation>
     </message>
     <message>
         <source>Play...</source>
@@ -1668,7 +1668,7 @@ Choisissez « Non » pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Free gift edition - share it with your friends!</source>
-        <translation>Édition cadeau gratuite – partagez-la avec vos amis !</translation>
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1825,7 @@ envoyez %3.zip (-o NAME.zip) pour le conserver.
     <message>
         <source>Free gift edition - share it with your friends!
 All pictures and sounds made for Quillmere Gift.</source>
-        <translation>Édition cadeau gratuite – partagez-la avec vos amis !
+        <translation>Édition cadeau gratuite – partagez-la avec vos amis&#xa0;!
 Toutes les images et tous les sons ont été créés pour Quillmere Gift.</translation>
     </message>
     <message>
@@ -1841,19 +1841,19 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <name>quill::AboutJigDialog</name>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Creator:</source>
-        <translation>Auteur :</translation>
+        <translation>Auteur&#xa0;:</translation>
     </message>
     <message>
         <source>Info:</source>
-        <translation>Infos :</translation>
+        <translation>Infos&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>État :</translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>About this jigsaw</source>
@@ -1896,18 +1896,587 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <name>quill::CongratsDialog</name>
     <message>
         <source>You solved it!</source>
-        <translation>Réussi !</translation>
+        <translation>Réussi&#xa0;!</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Félicitations !</translation>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Ouvrez une image pour voir comment elle est découpée</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>Je vous ai fait un puzzle ! Pour l&apos;ouvrir :
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Enregistrez %1 et extrayez-le (clic droit dessus, « Extraire ici »).
+2. Double-cliquez sur %2 pour lancer le puzzle.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Enregistrez %1.
+2. Double-cliquez dessus pour lancer le puzzle.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Si le double-clic ne fait rien, faites un clic droit sur %1, choisissez « Propriétés » et cochez « Autoriser l&apos;exécution du fichier comme un programme » (ou tapez chmod +x %1 dans un terminal), puis double-cliquez à nouveau. Il fonctionne sous Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Cadeau créé</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>Le cadeau est enregistré sous &lt;b&gt;%1&lt;/b&gt; (%2) dans %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> L&apos;archive zip contient le cadeau %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Langue du cadeau : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Envoyez ce texte avec le cadeau :</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Comment le destinataire ouvre le cadeau ; vous pouvez modifier ce texte</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>&amp;Copier le texte</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Copie le texte pour le coller dans un e-mail ou un message</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>Afficher le &amp;dossier</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Ouvre le dossier où le cadeau a été enregistré</translation>
     </message>
 </context>
 <context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
-        <translation>Ce bureau ne permet pas aux programmes de lire l&apos;écran : la loupe ne peut pas l&apos;agrandir ici.</translation>
+        <translation>Ce bureau ne permet pas aux programmes de lire l&apos;écran&#xa0;: la loupe ne peut pas l&apos;agrandir ici.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Adapter aux écrans jusqu&apos;à 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Adapter aux écrans jusqu&apos;à 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Adapter aux écrans jusqu&apos;à 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Garder sa propre taille</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>celle du destinataire</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Pièces</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>Me&amp;ssages</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Musique et &amp;habillage</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>Les éléments du cadeau</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>L&apos;image avec les pièces telles que le cadeau la découpera</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>L&apos;avancement de l&apos;écriture du cadeau</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>&amp;Ouvrir une image...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Choisit l&apos;image du puzzle (Ctrl+O ; vous pouvez aussi déposer une image sur la fenêtre)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Pas encore d&apos;image</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>Le fichier de l&apos;image</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>La taille de l&apos;image et celle que le cadeau enregistre</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>La taille à laquelle le cadeau enregistre l&apos;image : une image plus petite donne un cadeau plus léger et tient sur de plus petits écrans</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>Tai&amp;lle enregistrée :</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>À propos du cadeau</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>Le titre du puzzle</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Votre nom, tel que le destinataire le verra</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Quelques mots sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>Tit&amp;re :</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>Créate&amp;ur :</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>La langue des menus, boutons et de l&apos;aide du cadeau ; celle du destinataire est celle de son ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>La&amp;ngue du cadeau :</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Le nombre de pièces voulu ; la grille s&apos;en approche au plus près</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>La grille selon laquelle l&apos;image est découpée</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>&amp;Nombre de pièces :</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>La forme des pièces</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>St&amp;yle :</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>L&apos;irrégularité des pièces, de 0 à 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>I&amp;rrégularité :</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>La part des pièces fantaisie découpées d&apos;après les modèles, par pas de 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Un fichier de modèles de pièces pour les pièces fantaisie</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Choisir un fichier de modèles</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Le nombre de modèles que contient le fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>&amp;Modèles :</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>R&amp;otation</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>Les pièces commencent tournées et doivent être remises droites</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Comment les bords des pièces sont dessinés</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>Conto&amp;urs :</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Mo&amp;de mystère</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>L&apos;image n&apos;est pas montrée pendant la résolution</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>Cou&amp;leur du plateau...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>La couleur du plateau sur lequel reposent les pièces</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Découpe l&apos;image avec d&apos;autres formes du même style</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>Le texte du message</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>La police du message</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>La taille de la police</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Lettres en gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Lettres penchées</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Lettres soulignées</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Couleur du texte...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>La couleur des lettres</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Fond...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>La couleur derrière le message</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>À gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>À droite</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Centré</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>L&apos;alignement des lignes</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Musique jouée pendant la résolution</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Choisir une musique</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Musique (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Joue ou arrête la musique</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Une image pour la barre d&apos;outils et les panneaux</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Choisir un habillage</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>L&apos;habillage sur un panneau</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>Inclure &amp;tout le nécessaire pour fonctionner (fichier plus gros)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>Le cadeau apporte les bibliothèques dont il a besoin et fonctionne ainsi sur tout ordinateur Linux ; la plupart des destinataires en ont besoin</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>La taille qu&apos;aura le cadeau</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>&amp;Essayer</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Lance le cadeau tel que le destinataire le verra</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>&amp;Créer le cadeau...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Enregistre le cadeau (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>Images &amp;récentes</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(aucune pour l&apos;instant)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>&amp;Texte à envoyer avec le cadeau...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Texte à envoyer</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Créez d&apos;abord un cadeau.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Comment créer un cadeau</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Comment créer un cadeau</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n pièce</numerusform>
+            <numerusform>%1 × %2 = %n pièces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 pixels ; le cadeau enregistre %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Choisissez une image pour voir la taille qu&apos;aura le cadeau.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>Le cadeau : environ %1 (il fonctionne là où Qt 6 est installé).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>Le cadeau : environ %1 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux ; %2 sans.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>Le cadeau : environ %1 ; %2 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>A&amp;rrêter</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Choisissez d&apos;abord une image</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Aucun lecteur à copier n&apos;a été trouvé à côté du créateur de cadeaux</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Enregistrer le cadeau</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Archive zip, prête à envoyer (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Le programme du cadeau seul (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>Le cadeau est enregistré sous %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Message d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Affiché au lancement du cadeau.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Message d&apos;adieu</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Votre au revoir, affiché à chaque fermeture du cadeau.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>Pièces &amp;fantaisie :</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Nou&amp;velles formes</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Éc&amp;outer</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Musique :</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>Ha&amp;billage :</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Image&lt;/b&gt; : ouvrez une photo (Fichier, Ouvrir une image, ou déposez-la sur la fenêtre). Les images JPEG, PNG, HEIC, AVIF, WebP et TIFF sont redressées et enregistrées à la taille choisie ; un titre, votre nom, quelques mots et la langue du cadeau (celle du destinataire si vous n&apos;en choisissez pas) les accompagnent.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pièces&lt;/b&gt; : leur nombre, leur forme et leur style ; l&apos;aperçu montre le découpage.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt; : le message d&apos;accueil salue le destinataire au lancement du cadeau ; le message d&apos;adieu est votre au revoir, affiché à chaque fermeture du cadeau.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musique et habillage&lt;/b&gt; : une musique facultative pendant la résolution et une image pour la barre d&apos;outils.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Essayer&lt;/b&gt; lance le cadeau tel que le destinataire le verra.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Créer le cadeau&lt;/b&gt; l&apos;enregistre, de préférence en archive .zip : envoyé comme simple fichier, un cadeau perd en chemin le droit de s&apos;exécuter. La fenêtre vous donne ensuite un court texte à envoyer avec, qui explique au destinataire comment l&apos;ouvrir : extraire le .zip, double-cliquer sur le cadeau et, si rien ne se passe, Propriétés, Autoriser l&apos;exécution comme programme.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Incluez tout le nécessaire pour fonctionner, sauf si vous savez que le destinataire a installé Qt 6.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>Le message tel que l&apos;écran d&apos;accueil du cadeau l&apos;affiche</translation>
     </message>
 </context>
 <context>
@@ -1942,7 +2511,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>|Set the size of pieces</source>
@@ -1950,7 +2519,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Oddness:</source>
-        <translation>Irrégularité :</translation>
+        <translation>Irrégularité&#xa0;:</translation>
     </message>
     <message>
         <source>|Set the amount of shape irregularity</source>
@@ -1958,7 +2527,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Fun pieces:</source>
-        <translation>Pièces fantaisie :</translation>
+        <translation>Pièces fantaisie&#xa0;:</translation>
     </message>
     <message>
         <source>|Set the percentage of custom pieces in jigsaw</source>
@@ -2125,7 +2694,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Hint!</source>
-        <translation>Indice !</translation>
+        <translation>Indice&#xa0;!</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -2137,19 +2706,19 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Mouse click over a piece:</source>
-        <translation>Clic sur une pièce :</translation>
+        <translation>Clic sur une pièce&#xa0;:</translation>
     </message>
     <message>
         <source>Mouse click over background:</source>
-        <translation>Clic sur le fond :</translation>
+        <translation>Clic sur le fond&#xa0;:</translation>
     </message>
     <message>
         <source>Mouse click over ghost:</source>
-        <translation>Clic sur le fantôme :</translation>
+        <translation>Clic sur le fantôme&#xa0;:</translation>
     </message>
     <message>
         <source>Keyboard:</source>
-        <translation>Clavier :</translation>
+        <translation>Clavier&#xa0;:</translation>
     </message>
     <message>
         <source>Quick help - shortcuts</source>
@@ -2168,7 +2737,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <name>quill::TLoupeForm</name>
     <message>
         <source>Loupe: %1x</source>
-        <translation>Loupe : %1x</translation>
+        <translation>Loupe&#xa0;: %1x</translation>
     </message>
 </context>
 <context>
@@ -2186,7 +2755,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Enter a name or short description for tray:</source>
-        <translation>Saisissez un nom ou une courte description pour le bac :</translation>
+        <translation>Saisissez un nom ou une courte description pour le bac&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>

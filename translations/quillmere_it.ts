@@ -1738,7 +1738,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --outline S             none, foil, paper, card, wood, o 0..4
   --rotation on|off       le tessere possono essere ruotate
   --mystery on|off        inizia in modalità Mistero
-  --fun N                 impostazione delle tessere divertenti 0..10
+  --fun N                 impostazione delle tessere sagomate 0..10
   --board-colour C        colore del tavolo: un nome come clTeal, un numero o $BBGGRR
   --title T  --creator T  --description T
   --opening T  --closing T            i messaggi del mittente (&quot;\n&quot; va a capo)
@@ -1904,10 +1904,579 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Apri un&apos;immagine per vedere come viene tagliata</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>Ho fatto un puzzle per te! Per aprirlo:
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Salva %1 ed estrailo (clic destro sul file, «Estrai qui»).
+2. Fai doppio clic su %2 per avviare il puzzle.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Salva %1.
+2. Fai doppio clic sul file per avviare il puzzle.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Se il doppio clic non fa nulla, fai clic destro su %1, scegli «Proprietà» e spunta «Consentire l&apos;esecuzione del file come programma» (oppure digita chmod +x %1 in un terminale), poi fai di nuovo doppio clic. Funziona su Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Regalo creato</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>Il regalo è salvato come &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> L&apos;archivio zip contiene il regalo %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Lingua del regalo: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Invia questo testo con il regalo:</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Come il destinatario apre il regalo; puoi modificare il testo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>&amp;Copia testo</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Copia il testo per incollarlo in un&apos;e-mail o in un messaggio</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>&amp;Mostra cartella</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Apre la cartella in cui è stato salvato il regalo</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Questo desktop non permette ai programmi di leggere lo schermo, quindi la lente non può ingrandirlo qui.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Immagini (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Adatta a schermi fino a 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Adatta a schermi fino a 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Adatta a schermi fino a 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Mantieni le dimensioni originali</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>quella del destinatario</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Immagine</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Tessere</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>Me&amp;ssaggi</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Musica e s&amp;kin</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>Le parti del regalo</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>L&apos;immagine con le tessere come il regalo la taglierà</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>L&apos;avanzamento della scrittura del regalo</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>Ap&amp;ri immagine...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Sceglie l&apos;immagine del puzzle (Ctrl+O; puoi anche trascinare un&apos;immagine sulla finestra)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Nessuna immagine per ora</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>Il file dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>Le dimensioni dell&apos;immagine e quelle salvate nel regalo</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>Le dimensioni con cui il regalo salva l&apos;immagine: un&apos;immagine più piccola dà un regalo più leggero e sta su schermi più piccoli</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>&amp;Dimensioni salvate:</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>Informazioni sul regalo</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>Il titolo del puzzle</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Il tuo nome, come lo vedrà il destinatario</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Qualche parola sull&apos;immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>Tit&amp;olo:</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>Cr&amp;eatore:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>Descri&amp;zione:</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>La lingua di menu, pulsanti e guida del regalo; quella del destinatario è quella impostata sul suo computer</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>&amp;Lingua del regalo:</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Quante tessere chiedi; la griglia si avvicina il più possibile</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>La griglia in cui viene tagliata l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>Numero &amp;di tessere:</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>La forma delle tessere</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>Sti&amp;le:</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>Quanto sono irregolari le tessere, da 0 a 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>I&amp;rregolarità:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>La quota di tessere sagomate tagliate dai modelli, a passi del 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Un file di modelli di tessere per le tessere sagomate</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Scegli un file di modelli</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Quanti modelli contiene il file</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>&amp;Modelli:</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>R&amp;otazione</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>Le tessere partono ruotate e vanno raddrizzate</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Come vengono disegnati i bordi delle tessere</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>&amp;Contorni:</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Modalità &amp;mistero</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>L&apos;immagine non viene mostrata durante la soluzione</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>Colore del ta&amp;volo...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>Il colore del tavolo su cui stanno le tessere</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Taglia l&apos;immagine con altre forme dello stesso stile</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>Il testo del messaggio</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>Il carattere del messaggio</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>La dimensione del carattere</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Lettere in grassetto</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Corsivo</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Lettere inclinate</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sottolineato</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Lettere sottolineate</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Colore del testo...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>Il colore delle lettere</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Sfondo...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>Il colore dietro il messaggio</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>A sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>A destra</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Centrato</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>Come sono allineate le righe</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Musica suonata durante la soluzione</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Scegli la musica</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Musica (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Riproduce o ferma la musica</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Un&apos;immagine per la barra degli strumenti e i pannelli</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Scegli una skin</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>La skin su un pannello</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>Includi tutto il &amp;necessario per funzionare (file più grande)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>Il regalo porta con sé le librerie che gli servono e così funziona su qualsiasi computer Linux; serve alla maggior parte dei destinatari</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>Quanto sarà grande il regalo</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>&amp;Prova</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Avvia il regalo come lo vedrà il destinatario</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>&amp;Crea il regalo...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Salva il regalo (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>&amp;Immagini recenti</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(nessuna per ora)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>&amp;Testo da inviare con il regalo...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Testo da inviare</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Crea prima un regalo.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Come creare un regalo</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Come creare un regalo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n tessera</numerusform>
+            <numerusform>%1 × %2 = %n tessere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 pixel; il regalo salva %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Apri immagine</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Scegli un&apos;immagine per vedere quanto sarà grande il regalo.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>Il regalo: circa %1 (funziona dove è installato Qt 6).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>Il regalo: circa %1 con tutto il necessario per funzionare su qualsiasi computer Linux; %2 senza.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>Il regalo: circa %1; %2 con tutto il necessario per funzionare su qualsiasi computer Linux.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>F&amp;erma</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Scegli prima un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Accanto al creatore di regali non è stato trovato alcun lettore da copiare</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Salva il regalo</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Archivio zip, pronto da inviare (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Solo il programma del regalo (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>Il regalo è salvato come %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Messaggio di benvenuto</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Mostrato all&apos;avvio del regalo.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Messaggio di congedo</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Il tuo saluto, mostrato ogni volta che il regalo si chiude.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>T&amp;essere divertenti:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>N&amp;uove forme</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Musica:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>S&amp;kin:</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Immagine&lt;/b&gt;: apri una foto (File, Apri immagine, oppure trascinala sulla finestra). Le immagini JPEG, PNG, HEIC, AVIF, WebP e TIFF vengono raddrizzate e salvate alle dimensioni scelte; le accompagnano un titolo, il tuo nome, qualche parola e la lingua del regalo (quella del destinatario se non ne scegli una).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Tessere&lt;/b&gt;: quante, la loro forma e il loro stile; l&apos;anteprima mostra il taglio.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messaggi&lt;/b&gt;: il messaggio di benvenuto accoglie il destinatario all&apos;avvio del regalo; il messaggio di congedo è il tuo saluto, mostrato ogni volta che il regalo si chiude.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musica e skin&lt;/b&gt;: musica facoltativa durante la soluzione e un&apos;immagine per la barra degli strumenti.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Prova&lt;/b&gt; avvia il regalo come lo vedrà il destinatario.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Crea il regalo&lt;/b&gt; lo salva, meglio come archivio .zip: inviato come semplice file, un regalo perde per strada il permesso di esecuzione. La finestra ti dà poi un breve testo da inviare insieme, che spiega al destinatario come aprirlo: estrarre lo .zip, fare doppio clic sul regalo e, se non succede nulla, Proprietà, Consentire l&apos;esecuzione come programma.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Includi tutto il necessario per funzionare, a meno che tu non sappia che il destinatario ha Qt 6 installato.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>Il messaggio come lo mostra la schermata iniziale del regalo</translation>
     </message>
 </context>
 <context>

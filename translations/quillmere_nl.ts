@@ -1904,10 +1904,579 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Open een afbeelding om te zien hoe hij wordt versneden</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>Ik heb een puzzel voor je gemaakt! Zo open je hem:
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Sla %1 op en pak het uit (klik er met rechts op, &apos;Hier uitpakken&apos;).
+2. Dubbelklik op %2 om de puzzel te starten.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Sla %1 op.
+2. Dubbelklik erop om de puzzel te starten.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Gebeurt er niets bij dubbelklikken, klik dan met rechts op %1, kies &apos;Eigenschappen&apos; en vink &apos;Uitvoeren van bestand als programma toestaan&apos; aan (of typ chmod +x %1 in een terminal) en dubbelklik er opnieuw op. Hij werkt op Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Cadeau gemaakt</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>Het cadeau is opgeslagen als &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> Het zip-archief bevat het cadeau %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Taal van het cadeau: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Stuur deze tekst mee met het cadeau:</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Hoe de ontvanger het cadeau opent; je kunt de tekst aanpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>Tekst &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Kopieert de tekst om hem in een e-mail of bericht te plakken</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>&amp;Map tonen</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Opent de map waarin het cadeau is opgeslagen</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Dit bureaublad laat programma&apos;s het scherm niet lezen, dus de loep kan het hier niet vergroten.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Afbeeldingen (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Passend voor schermen tot 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Passend voor schermen tot 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Passend voor schermen tot 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Eigen formaat behouden</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>die van de ontvanger</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Afbeelding</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Stukjes</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>&amp;Berichten</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Muziek en s&amp;kin</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>De onderdelen van het cadeau</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>De afbeelding met de stukjes zoals het cadeau hem versnijdt</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>Hoe ver het schrijven van het cadeau is</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Kiezen...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>Afbeelding &amp;openen...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Kiest de afbeelding van de puzzel (Ctrl+O; je kunt ook een afbeelding op het venster slepen)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Nog geen afbeelding</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>Het afbeeldingsbestand</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>Het formaat van de afbeelding en het formaat dat het cadeau opslaat</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>Het formaat waarin het cadeau de afbeelding opslaat: een kleinere afbeelding geeft een kleiner cadeau dat op kleinere schermen past</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>Opgeslagen &amp;formaat:</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>Over het cadeau</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>De titel van de puzzel</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Je naam, zoals de ontvanger hem ziet</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Een paar woorden over de afbeelding</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>Make&amp;r:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>Beschr&amp;ijving:</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>De taal van de menu&apos;s, knoppen en hulp van het cadeau; die van de ontvanger is de taal waarop zijn computer staat</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>Taa&amp;l van het cadeau:</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Hoeveel stukjes je wilt; het raster komt er zo dicht mogelijk bij</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>Het raster waarin de afbeelding wordt versneden</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>Aa&amp;ntal stukjes:</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>De vorm van de stukjes</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>S&amp;tijl:</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>Hoe grillig de stukjes zijn, 0 tot 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>&amp;Grilligheid:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>Het aandeel fantasiestukjes dat volgens de sjablonen wordt gesneden, in stappen van 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Een bestand met stukjessjablonen voor de fantasiestukjes</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Een sjabloonbestand kiezen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Hoeveel sjablonen het bestand bevat</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>S&amp;jablonen:</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>&amp;Draaien</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>De stukjes liggen eerst gedraaid en moeten rechtop worden gedraaid</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Hoe de randen van de stukjes worden getekend</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>&amp;Randen:</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>M&amp;ysteriemodus</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>De afbeelding wordt tijdens het leggen niet getoond</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>Kleur &amp;van het speelveld...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>De kleur van het speelveld waarop de stukjes liggen</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Versnijdt de afbeelding met andere vormen in dezelfde stijl</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>De tekst van het bericht</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>Het lettertype van het bericht</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>De tekengrootte</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Vet</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Vette letters</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursief</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Schuine letters</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Onderstrepen</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Onderstreepte letters</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Tekstkleur...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>De kleur van de letters</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Achtergrond...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>De kleur achter het bericht</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Gecentreerd</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>Hoe de regels worden uitgelijnd</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Muziek die speelt tijdens het leggen</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Muziek kiezen</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Muziek (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Speelt de muziek af of stopt hem</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Een afbeelding voor de werkbalk en de panelen</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Een skin kiezen</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>De skin op een paneel</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>Alles &amp;meegeven wat nodig is om te draaien (groter bestand)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>Het cadeau neemt de bibliotheken mee die het nodig heeft en draait zo op elke Linux-computer; de meeste ontvangers hebben dit nodig</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>Hoe groot het cadeau wordt</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>&amp;Uitproberen</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Start het cadeau zoals de ontvanger het zal zien</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>&amp;Cadeau maken...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Slaat het cadeau op (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>B&amp;estand</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>&amp;Recente afbeeldingen</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(nog geen)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>&amp;Tekst om mee te sturen...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Tekst om mee te sturen</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Maak eerst een cadeau.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Zo maak je een cadeau</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Zo maak je een cadeau</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n stukje</numerusform>
+            <numerusform>%1 × %2 = %n stukjes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 pixels; het cadeau slaat %3 op</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Afbeelding openen</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Kies een afbeelding om te zien hoe groot het cadeau wordt.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>Het cadeau: ongeveer %1 (draait waar Qt 6 is geïnstalleerd).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>Het cadeau: ongeveer %1 met alles wat nodig is om op elke Linux-computer te draaien; %2 zonder.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>Het cadeau: ongeveer %1; %2 met alles wat nodig is om op elke Linux-computer te draaien.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;toppen</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Kies eerst een afbeelding</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Naast de cadeaumaker is geen speler gevonden om te kopiëren</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Cadeau opslaan</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Zip-archief, klaar om te versturen (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Alleen het cadeauprogramma (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>Het cadeau is opgeslagen als %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Welkomstbericht</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Verschijnt als het cadeau start.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Afscheidsbericht</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Je afscheidsgroet, die verschijnt telkens als het cadeau wordt gesloten.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>&amp;Fantasiestukjes:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>N&amp;ieuwe vormen</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>A&amp;fspelen</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>Mu&amp;ziek:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>Sk&amp;in:</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Afbeelding&lt;/b&gt;: open een foto (Bestand, Afbeelding openen, of sleep hem op het venster). JPEG-, PNG-, HEIC-, AVIF-, WebP- en TIFF-afbeeldingen worden rechtop gezet en opgeslagen in het gekozen formaat; een titel, je naam, een paar woorden en de taal van het cadeau (die van de ontvanger als je er geen kiest) gaan mee.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Stukjes&lt;/b&gt;: hoeveel, hun vorm en stijl; het voorbeeld toont de snede.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Berichten&lt;/b&gt;: het welkomstbericht begroet de ontvanger als het cadeau start; het afscheidsbericht is je groet, die verschijnt telkens als het cadeau wordt gesloten.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muziek en skin&lt;/b&gt;: muziek tijdens het leggen als je wilt en een afbeelding voor de werkbalk.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Uitproberen&lt;/b&gt; start het cadeau zoals de ontvanger het zal zien.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cadeau maken&lt;/b&gt; slaat het op, het liefst als .zip-archief: als los bestand verstuurd verliest een cadeau onderweg het recht om te draaien. Het venster geeft je daarna een korte tekst om mee te sturen die de ontvanger vertelt hoe hij het opent: de .zip uitpakken, op het cadeau dubbelklikken en, als dat niets doet, Eigenschappen, Uitvoeren als programma toestaan.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geef alles mee wat nodig is om te draaien, tenzij je weet dat de ontvanger Qt 6 heeft geïnstalleerd.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>Het bericht zoals het startscherm van het cadeau het toont</translation>
     </message>
 </context>
 <context>

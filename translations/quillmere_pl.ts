@@ -1908,10 +1908,580 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Otwórz obraz, aby zobaczyć, jak zostanie pocięty</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>Mam dla Ciebie puzzle! Jak je otworzyć:
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Zapisz %1 i rozpakuj (kliknij prawym przyciskiem, „Rozpakuj tutaj”).
+2. Kliknij dwukrotnie %2, aby uruchomić puzzle.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Zapisz %1.
+2. Kliknij go dwukrotnie, aby uruchomić puzzle.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Jeśli dwukrotne kliknięcie nic nie daje, kliknij %1 prawym przyciskiem, wybierz „Właściwości” i zaznacz „Zezwolenie na uruchamianie pliku jako programu” (albo wpisz w terminalu chmod +x %1), a potem znów kliknij dwukrotnie. Działa w Linuksie.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Prezent gotowy</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>Prezent zapisano jako &lt;b&gt;%1&lt;/b&gt; (%2) w %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> Archiwum zip zawiera prezent %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Język prezentu: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Wyślij ten tekst razem z prezentem:</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Jak odbiorca otwiera prezent; tekst można zmienić</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>&amp;Kopiuj tekst</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Kopiuje tekst, aby wkleić go do e-maila lub wiadomości</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>Pokaż &amp;folder</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Otwiera folder, w którym zapisano prezent</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Ten pulpit nie pozwala programom odczytywać ekranu, więc lupa nie może go tu powiększyć.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Obrazy (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Dopasuj do ekranów do 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Dopasuj do ekranów do 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Dopasuj do ekranów do 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Zachowaj oryginalny rozmiar</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>język odbiorcy</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Obraz</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Elementy</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>&amp;Wiadomości</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Muzyka i &amp;skórka</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>Części prezentu</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>Obraz z elementami, tak jak pokroi go prezent</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>Postęp zapisywania prezentu</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wybierz...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>O&amp;twórz obraz...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Wybiera obraz puzzli (Ctrl+O; obraz można też upuścić na okno)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Jeszcze nie wybrano obrazu</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>Plik obrazu</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>Rozmiar obrazu i rozmiar zapisany w prezencie</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>Rozmiar, w jakim prezent zapisuje obraz: mniejszy obraz to mniejszy prezent, który zmieści się na mniejszych ekranach</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>&amp;Rozmiar zapisu:</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>O prezencie</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>Tytuł puzzli</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Twoje imię, tak jak zobaczy je odbiorca</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Kilka słów o obrazie</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Tytuł:</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>Op&amp;is:</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>Język menu, przycisków i pomocy prezentu; język odbiorcy to ten, który ustawiono na jego komputerze</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>&amp;Język prezentu:</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Ile elementów chcesz; siatka dobierze najbliższą liczbę</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>Siatka, na którą tnie się obraz</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>&amp;Liczba elementów:</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>Kształt elementów</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>S&amp;tyl:</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>Jak nieregularne są elementy, od 0 do 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>&amp;Nieregularność:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>Udział zabawnych elementów wycinanych według szablonów, co 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Plik szablonów elementów dla zabawnych elementów</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Wybierz plik szablonów</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Ile szablonów zawiera plik</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>Sza&amp;blony:</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>Ob&amp;racanie</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>Elementy są na początku obrócone i trzeba je obrócić prosto</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Jak rysowane są krawędzie elementów</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>O&amp;brysy:</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Tryb z&amp;agadki</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>Obraz nie jest pokazywany podczas układania</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>&amp;Kolor planszy...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>Kolor planszy, na której leżą elementy</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Tnie obraz na inne kształty w tym samym stylu</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>Tekst wiadomości</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>Czcionka wiadomości</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>Rozmiar czcionki</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Pogrubienie</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Pogrubione litery</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursywa</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Pochylone litery</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Podkreślenie</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Podkreślone litery</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Kolor tekstu...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>Kolor liter</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Tło...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>Kolor za wiadomością</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Do lewej</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Do prawej</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Wyśrodkowany</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>Jak wyrównane są wiersze</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Muzyka grana podczas układania</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Wybierz muzykę</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Muzyka (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Odtwarza lub zatrzymuje muzykę</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Obraz dla paska narzędzi i paneli</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Wybierz skórkę</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>Skórka na panelu</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>&amp;Dołącz wszystko, czego potrzebuje do działania (większy plik)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>Prezent zawiera potrzebne biblioteki, więc działa na każdym komputerze z Linuksem; większość odbiorców tego potrzebuje</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>Jak duży będzie prezent</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>W&amp;ypróbuj</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Uruchamia prezent tak, jak zobaczy go odbiorca</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>&amp;Utwórz prezent...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Zapisuje prezent (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>&amp;Ostatnie obrazy</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(jeszcze brak)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>Tekst &amp;do wysłania z prezentem...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Tekst do wysłania</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Najpierw utwórz prezent.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Jak utworzyć prezent</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Jak utworzyć prezent</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n element</numerusform>
+            <numerusform>%1 × %2 = %n elementy</numerusform>
+            <numerusform>%1 × %2 = %n elementów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 pikseli; prezent zapisuje %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Otwórz obraz</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Wybierz obraz, aby zobaczyć, jak duży będzie prezent.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>Prezent: około %1 (działa tam, gdzie zainstalowano Qt 6).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>Prezent: około %1 ze wszystkim, czego potrzebuje do działania na każdym komputerze z Linuksem; %2 bez tego.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>Prezent: około %1; %2 ze wszystkim, czego potrzebuje do działania na każdym komputerze z Linuksem.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Najpierw wybierz obraz</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Obok kreatora prezentów nie znaleziono odtwarzacza do skopiowania</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Zapisz prezent</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Archiwum zip, gotowe do wysłania (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Sam program prezentu (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>Prezent zapisano jako %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Wiadomość powitalna</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Pokazywana przy starcie prezentu.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Wiadomość pożegnalna</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Twoje pożegnanie, pokazywane przy każdym zamknięciu prezentu.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>&amp;Zabawne elementy:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>&amp;Nowe kształty</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Od&amp;twórz</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Muzyka:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>S&amp;kórka:</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Obraz&lt;/b&gt;: otwórz zdjęcie (Plik, Otwórz obraz albo upuść je na okno). Obrazy JPEG, PNG, HEIC, AVIF, WebP i TIFF są obracane prosto i zapisywane w wybranym rozmiarze; dołącza się do nich tytuł, Twoje imię, kilka słów i język prezentu (język odbiorcy, jeśli żadnego nie wybierzesz).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Elementy&lt;/b&gt;: ile ich jest, ich kształt i styl; podgląd pokazuje cięcie.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Wiadomości&lt;/b&gt;: wiadomość powitalna wita odbiorcę przy starcie prezentu; wiadomość pożegnalna to Twoje pożegnanie, pokazywane przy każdym zamknięciu prezentu.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muzyka i skórka&lt;/b&gt;: opcjonalna muzyka podczas układania i obraz dla paska narzędzi.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Wypróbuj&lt;/b&gt; uruchamia prezent tak, jak zobaczy go odbiorca.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Utwórz prezent&lt;/b&gt; zapisuje go, najlepiej jako archiwum .zip: wysłany jako goły plik prezent traci po drodze prawo do uruchamiania. Okno poda potem krótki tekst do wysłania razem z nim, który mówi odbiorcy, jak go otworzyć: rozpakować .zip, kliknąć dwukrotnie prezent, a jeśli nic się nie dzieje, Właściwości, Zezwolenie na uruchamianie jako programu.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Dołącz wszystko, czego potrzebuje do działania, chyba że wiesz, że odbiorca ma zainstalowane Qt 6.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>Wiadomość tak, jak pokaże ją ekran startowy prezentu</translation>
     </message>
 </context>
 <context>

@@ -1903,10 +1903,579 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Abra uma imagem para ver como ela é cortada</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>Fiz um quebra-cabeça para você! Para abri-lo:
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Salve %1 e extraia-o (clique com o botão direito nele, &quot;Extrair aqui&quot;).
+2. Clique duas vezes em %2 para começar o quebra-cabeça.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Salve %1.
+2. Clique duas vezes nele para começar o quebra-cabeça.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Se o clique duplo não fizer nada, clique com o botão direito em %1, escolha &quot;Propriedades&quot; e marque &quot;Permitir execução do arquivo como programa&quot; (ou digite chmod +x %1 em um terminal); depois clique duas vezes de novo. Ele roda no Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Presente criado</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>O presente foi salvo como &lt;b&gt;%1&lt;/b&gt; (%2) em %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> O arquivo zip contém o presente %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Idioma do presente: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Envie este texto com o presente:</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Como o destinatário abre o presente; você pode alterar o texto</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>&amp;Copiar texto</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Copia o texto para colá-lo em um e-mail ou uma mensagem</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>Mostrar &amp;pasta</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Abre a pasta onde o presente foi salvo</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Esta área de trabalho não permite que programas leiam a tela, então a lupa não pode ampliá-la aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Imagens (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Ajustar para telas de até 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Ajustar para telas de até 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Ajustar para telas de até 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Manter o tamanho original</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>o do destinatário</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagem</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Peças</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>Me&amp;nsagens</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>&amp;Música e aparência</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>As partes do presente</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>A imagem com as peças como o presente vai cortá-la</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>O andamento da gravação do presente</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>A&amp;brir imagem...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Escolhe a imagem do quebra-cabeça (Ctrl+O; você também pode soltar uma imagem na janela)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Nenhuma imagem ainda</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>O arquivo da imagem</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>O tamanho da imagem e o tamanho que o presente guarda</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>O tamanho em que o presente guarda a imagem: uma imagem menor gera um presente menor e cabe em telas menores</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>Tamanho &amp;guardado:</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>Sobre o presente</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>O título do quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Seu nome, como o destinatário vai vê-lo</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Algumas palavras sobre a imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>Tít&amp;ulo:</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>C&amp;riador:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descrição:</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>O idioma dos menus, botões e ajuda do presente; o do destinatário é o configurado no computador dele</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>Idi&amp;oma do presente:</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Quantas peças você pede; a grade chega o mais perto possível</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>A grade em que a imagem é cortada</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>Número &amp;de peças:</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>O formato das peças</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>E&amp;stilo:</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>O quanto as peças são irregulares, de 0 a 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>I&amp;rregularidade:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>A proporção de peças divertidas cortadas pelos modelos, em passos de 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Um arquivo de modelos de peças para as peças divertidas</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Escolher um arquivo de modelos</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Quantos modelos o arquivo contém</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>M&amp;odelos:</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>&amp;Rotação</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>As peças começam giradas e precisam ser endireitadas</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Como as bordas das peças são desenhadas</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>&amp;Contornos:</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Modo &amp;mistério</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>A imagem não é mostrada durante a montagem</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>Cor do ta&amp;buleiro...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>A cor do tabuleiro onde ficam as peças</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Corta a imagem com outros formatos do mesmo estilo</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>O texto da mensagem</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>A fonte da mensagem</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>O tamanho da fonte</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrito</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Letras em negrito</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Itálico</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Letras inclinadas</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sublinhado</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Letras sublinhadas</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Cor do texto...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>A cor das letras</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Fundo...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>A cor atrás da mensagem</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>À esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>À direita</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Centralizado</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>Como as linhas são alinhadas</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Música tocada durante a montagem</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Escolher música</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Música (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Toca ou para a música</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Uma imagem para a barra de ferramentas e os painéis</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Escolher uma aparência</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>A aparência em um painel</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>Incluir &amp;tudo o que precisa para rodar (arquivo maior)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>O presente leva as bibliotecas de que precisa e assim roda em qualquer computador Linux; a maioria dos destinatários precisa disso</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>O tamanho que o presente terá</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>T&amp;estar</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Inicia o presente como o destinatário vai vê-lo</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>&amp;Criar presente...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Salva o presente (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>Imagens &amp;recentes</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(nenhuma ainda)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>&amp;Texto para enviar com o presente...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Texto para enviar</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Crie um presente primeiro.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Como criar um presente</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Como criar um presente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n peça</numerusform>
+            <numerusform>%1 × %2 = %n peças</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 pixels; o presente guarda %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Abrir imagem</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Escolha uma imagem para ver o tamanho que o presente terá.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>O presente: cerca de %1 (roda onde o Qt 6 estiver instalado).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>O presente: cerca de %1 com tudo o que precisa para rodar em qualquer computador Linux; %2 sem.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>O presente: cerca de %1; %2 com tudo o que precisa para rodar em qualquer computador Linux.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Pa&amp;rar</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Escolha uma imagem primeiro</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Nenhum reprodutor para copiar foi encontrado junto ao criador de presentes</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Salvar presente</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Arquivo zip, pronto para enviar (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Só o programa do presente (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>O presente foi salvo como %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Mensagem de abertura</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Exibida quando o presente começa.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Mensagem de despedida</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Seu adeus, exibido sempre que o presente é fechado.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>Peças di&amp;vertidas:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Novos &amp;formatos</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>T&amp;ocar</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>Mú&amp;sica:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>A&amp;parência:</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Imagem&lt;/b&gt;: abra uma foto (Arquivo, Abrir imagem, ou solte-a na janela). Imagens JPEG, PNG, HEIC, AVIF, WebP e TIFF são endireitadas e guardadas no tamanho escolhido; um título, seu nome, algumas palavras e o idioma do presente (o do destinatário, se você não escolher um) vão junto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Peças&lt;/b&gt;: quantas, seu formato e estilo; a prévia mostra o corte.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mensagens&lt;/b&gt;: a mensagem de abertura cumprimenta o destinatário quando o presente começa; a mensagem de despedida é o seu adeus, exibido sempre que o presente é fechado.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Música e aparência&lt;/b&gt;: música opcional durante a montagem e uma imagem para a barra de ferramentas.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Testar&lt;/b&gt; inicia o presente como o destinatário vai vê-lo.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Criar presente&lt;/b&gt; salva-o, de preferência como arquivo .zip: enviado como arquivo solto, um presente perde no caminho a permissão de execução. A janela então dá um texto curto para enviar junto, que explica ao destinatário como abri-lo: extrair o .zip, clicar duas vezes no presente e, se nada acontecer, Propriedades, Permitir execução como programa.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Inclua tudo o que ele precisa para rodar, a menos que você saiba que o destinatário tem o Qt 6 instalado.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>A mensagem como a tela de abertura do presente a mostra</translation>
     </message>
 </context>
 <context>

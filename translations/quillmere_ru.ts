@@ -1908,10 +1908,580 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
 </context>
 <context>
+    <name>quill::CutPreview</name>
+    <message>
+        <source>Open a picture to see how it is cut</source>
+        <translation>Откройте картинку, чтобы увидеть, как она будет разрезана</translation>
+    </message>
+</context>
+<context>
+    <name>quill::GiftMadeDialog</name>
+    <message>
+        <source>I made you a jigsaw puzzle! To open it:
+</source>
+        <translation>У меня для вас пазл! Как его открыть:
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1 and extract it (right-click it, Extract Here).
+2. Double-click %2 to start the puzzle.
+</source>
+        <translation>1. Сохраните %1 и распакуйте его (щёлкните правой кнопкой, «Распаковать сюда»).
+2. Дважды щёлкните %2, чтобы запустить пазл.
+</translation>
+    </message>
+    <message>
+        <source>1. Save %1.
+2. Double-click it to start the puzzle.
+</source>
+        <translation>1. Сохраните %1.
+2. Дважды щёлкните его, чтобы запустить пазл.
+</translation>
+    </message>
+    <message>
+        <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
+        <translation>Если двойной щелчок ничего не делает, щёлкните %1 правой кнопкой, выберите «Свойства» и отметьте «Разрешить выполнение файла как программы» (или введите в терминале chmod +x %1), затем снова дважды щёлкните его. Он работает в Linux.</translation>
+    </message>
+    <message>
+        <source>Gift made</source>
+        <translation>Подарок готов</translation>
+    </message>
+    <message>
+        <source>The gift is saved as &lt;b&gt;%1&lt;/b&gt; (%2) in %3.</source>
+        <translation>Подарок сохранён как &lt;b&gt;%1&lt;/b&gt; (%2) в %3.</translation>
+    </message>
+    <message>
+        <source> The zip archive holds the gift %1 (%2).</source>
+        <translation> Zip-архив содержит подарок %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Language of the gift: %1</source>
+        <translation>Язык подарка: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Send this text with the gift:</source>
+        <translation>&amp;Отправьте этот текст вместе с подарком:</translation>
+    </message>
+    <message>
+        <source>How the recipient opens the gift; you can change it</source>
+        <translation>Как получатель откроет подарок; текст можно изменить</translation>
+    </message>
+    <message>
+        <source>&amp;Copy text</source>
+        <translation>&amp;Копировать текст</translation>
+    </message>
+    <message>
+        <source>Copies the text, to paste it into a mail or a message</source>
+        <translation>Копирует текст, чтобы вставить его в письмо или сообщение</translation>
+    </message>
+    <message>
+        <source>Show &amp;folder</source>
+        <translation>Показать &amp;папку</translation>
+    </message>
+    <message>
+        <source>Opens the folder the gift was saved in</source>
+        <translation>Открывает папку, в которую сохранён подарок</translation>
+    </message>
+</context>
+<context>
     <name>quill::Magnifier</name>
     <message>
         <source>This desktop does not let programs read the screen, so the loupe cannot magnify it here.</source>
         <translation>Этот рабочий стол не позволяет программам считывать экран, поэтому лупа не может его здесь увеличить.</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MakerWindow</name>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)</source>
+        <translation>Картинки (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1280 × 800</source>
+        <translation>Подогнать под экраны до 1280 × 800</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 1920 × 1080</source>
+        <translation>Подогнать под экраны до 1920 × 1080</translation>
+    </message>
+    <message>
+        <source>Fit for screens up to 2560 × 1440</source>
+        <translation>Подогнать под экраны до 2560 × 1440</translation>
+    </message>
+    <message>
+        <source>Keep its own size</source>
+        <translation>Сохранить исходный размер</translation>
+    </message>
+    <message>
+        <source>the recipient&apos;s own</source>
+        <translation>язык получателя</translation>
+    </message>
+    <message>
+        <source>Quillmere Gift Maker</source>
+        <translation>Quillmere Gift Maker</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Картинка</translation>
+    </message>
+    <message>
+        <source>P&amp;ieces</source>
+        <translation>&amp;Детали</translation>
+    </message>
+    <message>
+        <source>M&amp;essages</source>
+        <translation>&amp;Сообщения</translation>
+    </message>
+    <message>
+        <source>Music and s&amp;kin</source>
+        <translation>Музыка и &amp;обложка</translation>
+    </message>
+    <message>
+        <source>The parts of the gift</source>
+        <translation>Составные части подарка</translation>
+    </message>
+    <message>
+        <source>The picture with the pieces as the gift will cut them</source>
+        <translation>Картинка с деталями, как её разрежет подарок</translation>
+    </message>
+    <message>
+        <source>How far writing the gift has come</source>
+        <translation>Ход записи подарка</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Выбрать...</translation>
+    </message>
+    <message>
+        <source>&amp;Open picture...</source>
+        <translation>О&amp;ткрыть картинку...</translation>
+    </message>
+    <message>
+        <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
+        <translation>Выбирает картинку пазла (Ctrl+O; картинку можно и перетащить на окно)</translation>
+    </message>
+    <message>
+        <source>No picture yet</source>
+        <translation>Картинка ещё не выбрана</translation>
+    </message>
+    <message>
+        <source>The picture file</source>
+        <translation>Файл картинки</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s size and the size the gift stores</source>
+        <translation>Размер картинки и размер, в котором её хранит подарок</translation>
+    </message>
+    <message>
+        <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
+        <translation>Размер, в котором подарок хранит картинку: картинка меньше — подарок меньше, и она помещается на небольших экранах</translation>
+    </message>
+    <message>
+        <source>Stored si&amp;ze:</source>
+        <translation>Размер &amp;хранения:</translation>
+    </message>
+    <message>
+        <source>About the gift</source>
+        <translation>О подарке</translation>
+    </message>
+    <message>
+        <source>The puzzle&apos;s title</source>
+        <translation>Название пазла</translation>
+    </message>
+    <message>
+        <source>Your name, as the recipient sees it</source>
+        <translation>Ваше имя, каким его увидит получатель</translation>
+    </message>
+    <message>
+        <source>A few words about the picture</source>
+        <translation>Несколько слов о картинке</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Название:</translation>
+    </message>
+    <message>
+        <source>C&amp;reator:</source>
+        <translation>&amp;Автор:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>Оп&amp;исание:</translation>
+    </message>
+    <message>
+        <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
+        <translation>Язык меню, кнопок и справки подарка; язык получателя — тот, что настроен на его компьютере</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the gift:</source>
+        <translation>&amp;Язык подарка:</translation>
+    </message>
+    <message>
+        <source>How many pieces you ask for; the grid comes nearest to it</source>
+        <translation>Сколько деталей вы хотите; сетка подберёт ближайшее число</translation>
+    </message>
+    <message>
+        <source>The grid the picture is cut into</source>
+        <translation>Сетка, по которой режется картинка</translation>
+    </message>
+    <message>
+        <source>Piece &amp;count:</source>
+        <translation>&amp;Число деталей:</translation>
+    </message>
+    <message>
+        <source>The shape of the pieces</source>
+        <translation>Форма деталей</translation>
+    </message>
+    <message>
+        <source>&amp;Style:</source>
+        <translation>С&amp;тиль:</translation>
+    </message>
+    <message>
+        <source>How irregular the pieces are, 0 to 10</source>
+        <translation>Насколько неровны детали, от 0 до 10</translation>
+    </message>
+    <message>
+        <source>&amp;Oddness:</source>
+        <translation>&amp;Неровность:</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
+        <translation>Доля забавных деталей, вырезанных по шаблонам, с шагом 10 %</translation>
+    </message>
+    <message>
+        <source>A file of piece templates for the fun pieces</source>
+        <translation>Файл шаблонов деталей для забавных деталей</translation>
+    </message>
+    <message>
+        <source>Choose a template file</source>
+        <translation>Выбрать файл шаблонов</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>How many templates the file holds</source>
+        <translation>Сколько шаблонов в файле</translation>
+    </message>
+    <message>
+        <source>&amp;Templates:</source>
+        <translation>&amp;Шаблоны:</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation</source>
+        <translation>Вра&amp;щение</translation>
+    </message>
+    <message>
+        <source>Pieces start turned and must be turned upright</source>
+        <translation>Детали сначала повёрнуты, и их нужно повернуть прямо</translation>
+    </message>
+    <message>
+        <source>How the pieces&apos; edges are drawn</source>
+        <translation>Как рисуются края деталей</translation>
+    </message>
+    <message>
+        <source>O&amp;utlines:</source>
+        <translation>Конт&amp;уры:</translation>
+    </message>
+    <message>
+        <source>Mystery mo&amp;de</source>
+        <translation>Р&amp;ежим загадки</translation>
+    </message>
+    <message>
+        <source>The picture is not shown while solving</source>
+        <translation>Картинка не показывается во время сборки</translation>
+    </message>
+    <message>
+        <source>&amp;Board colour...</source>
+        <translation>&amp;Цвет поля...</translation>
+    </message>
+    <message>
+        <source>The colour of the board the pieces lie on</source>
+        <translation>Цвет поля, на котором лежат детали</translation>
+    </message>
+    <message>
+        <source>Cuts the picture with other shapes of the same style</source>
+        <translation>Разрезает картинку на другие формы того же стиля</translation>
+    </message>
+    <message>
+        <source>The message&apos;s text</source>
+        <translation>Текст сообщения</translation>
+    </message>
+    <message>
+        <source>The message&apos;s font</source>
+        <translation>Шрифт сообщения</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> пт</translation>
+    </message>
+    <message>
+        <source>The font&apos;s size</source>
+        <translation>Размер шрифта</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Жирный</translation>
+    </message>
+    <message>
+        <source>Bold letters</source>
+        <translation>Жирные буквы</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Курсив</translation>
+    </message>
+    <message>
+        <source>Slanted letters</source>
+        <translation>Наклонные буквы</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Подчёркнутый</translation>
+    </message>
+    <message>
+        <source>Underlined letters</source>
+        <translation>Подчёркнутые буквы</translation>
+    </message>
+    <message>
+        <source>Text colour...</source>
+        <translation>Цвет текста...</translation>
+    </message>
+    <message>
+        <source>The colour of the letters</source>
+        <translation>Цвет букв</translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation>Фон...</translation>
+    </message>
+    <message>
+        <source>The colour behind the message</source>
+        <translation>Цвет за сообщением</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>По левому краю</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>По правому краю</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>По центру</translation>
+    </message>
+    <message>
+        <source>How the lines are aligned</source>
+        <translation>Как выровнены строки</translation>
+    </message>
+    <message>
+        <source>Music played while solving</source>
+        <translation>Музыка во время сборки</translation>
+    </message>
+    <message>
+        <source>Choose music</source>
+        <translation>Выбрать музыку</translation>
+    </message>
+    <message>
+        <source>Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)</source>
+        <translation>Музыка (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Plays or stops the music</source>
+        <translation>Включает или останавливает музыку</translation>
+    </message>
+    <message>
+        <source>A picture for the tool bar and panels</source>
+        <translation>Картинка для панели инструментов и панелей</translation>
+    </message>
+    <message>
+        <source>Choose a skin</source>
+        <translation>Выбрать обложку</translation>
+    </message>
+    <message>
+        <source>The skin on a panel</source>
+        <translation>Обложка на панели</translation>
+    </message>
+    <message>
+        <source>Include e&amp;verything it needs to run (larger file)</source>
+        <translation>Включить &amp;всё нужное для запуска (файл больше)</translation>
+    </message>
+    <message>
+        <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
+        <translation>Подарок несёт с собой нужные библиотеки и работает на любом компьютере с Linux; большинству получателей это нужно</translation>
+    </message>
+    <message>
+        <source>How large the gift will be</source>
+        <translation>Каким будет размер подарка</translation>
+    </message>
+    <message>
+        <source>Tr&amp;y it</source>
+        <translation>Поп&amp;робовать</translation>
+    </message>
+    <message>
+        <source>Starts the gift as the recipient will see it</source>
+        <translation>Запускает подарок так, как его увидит получатель</translation>
+    </message>
+    <message>
+        <source>&amp;Make gift...</source>
+        <translation>Со&amp;здать подарок...</translation>
+    </message>
+    <message>
+        <source>Saves the gift (Ctrl+S)</source>
+        <translation>Сохраняет подарок (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Recent pictures</source>
+        <translation>&amp;Недавние картинки</translation>
+    </message>
+    <message>
+        <source>(none yet)</source>
+        <translation>(пока нет)</translation>
+    </message>
+    <message>
+        <source>&amp;Text to send with the gift...</source>
+        <translation>Текст &amp;к подарку...</translation>
+    </message>
+    <message>
+        <source>Text to send</source>
+        <translation>Текст для отправки</translation>
+    </message>
+    <message>
+        <source>Make a gift first.</source>
+        <translation>Сначала создайте подарок.</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>С&amp;правка</translation>
+    </message>
+    <message>
+        <source>&amp;How to make a gift</source>
+        <translation>&amp;Как создать подарок</translation>
+    </message>
+    <message>
+        <source>How to make a gift</source>
+        <translation>Как создать подарок</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %n pieces</source>
+        <translation>
+            <numerusform>%1 × %2 = %n деталь</numerusform>
+            <numerusform>%1 × %2 = %n детали</numerusform>
+            <numerusform>%1 × %2 = %n деталей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels; the gift stores %3</source>
+        <translation>%1 × %2 пикс.; подарок хранит %3</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Открыть картинку</translation>
+    </message>
+    <message>
+        <source>Choose a picture to see how large the gift will be.</source>
+        <translation>Выберите картинку, чтобы узнать размер подарка.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
+        <translation>Подарок: около %1 (работает там, где установлен Qt 6).</translation>
+    </message>
+    <message>
+        <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
+        <translation>Подарок: около %1 со всем нужным для запуска на любом компьютере с Linux; %2 без этого.</translation>
+    </message>
+    <message>
+        <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
+        <translation>Подарок: около %1; %2 со всем нужным для запуска на любом компьютере с Linux.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Ос&amp;тановить</translation>
+    </message>
+    <message>
+        <source>Choose a picture first</source>
+        <translation>Сначала выберите картинку</translation>
+    </message>
+    <message>
+        <source>No player to copy was found beside the gift maker</source>
+        <translation>Рядом с создателем подарков не найден проигрыватель для копирования</translation>
+    </message>
+    <message>
+        <source>Save gift</source>
+        <translation>Сохранить подарок</translation>
+    </message>
+    <message>
+        <source>Zip archive, ready to send (*.zip)</source>
+        <translation>Zip-архив, готовый к отправке (*.zip)</translation>
+    </message>
+    <message>
+        <source>The gift program alone (*)</source>
+        <translation>Только программа подарка (*)</translation>
+    </message>
+    <message>
+        <source>The gift is saved as %1 (%2)</source>
+        <translation>Подарок сохранён как %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opening message</source>
+        <translation>Приветствие</translation>
+    </message>
+    <message>
+        <source>Shown when the gift starts.</source>
+        <translation>Показывается при запуске подарка.</translation>
+    </message>
+    <message>
+        <source>Closing message</source>
+        <translation>Прощальное сообщение</translation>
+    </message>
+    <message>
+        <source>Your farewell, shown every time the gift is closed.</source>
+        <translation>Ваше прощание, которое показывается при каждом закрытии подарка.</translation>
+    </message>
+    <message>
+        <source>Fu&amp;n pieces:</source>
+        <translation>З&amp;абавные детали:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w shapes</source>
+        <translation>Нов&amp;ые формы</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Воспро&amp;извести</translation>
+    </message>
+    <message>
+        <source>M&amp;usic:</source>
+        <translation>&amp;Музыка:</translation>
+    </message>
+    <message>
+        <source>Ski&amp;n:</source>
+        <translation>О&amp;бложка:</translation>
+    </message>
+    <message>
+        <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Картинка&lt;/b&gt;: откройте фотографию (Файл, Открыть картинку, или перетащите её на окно). Картинки JPEG, PNG, HEIC, AVIF, WebP и TIFF поворачиваются прямо и сохраняются в выбранном размере; к ним прилагаются название, ваше имя, несколько слов и язык подарка (язык получателя, если вы его не выберете).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Детали&lt;/b&gt;: сколько их, их форма и стиль; предпросмотр показывает разрезку.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Сообщения&lt;/b&gt;: приветствие встречает получателя при запуске подарка; прощальное сообщение — ваше прощание, оно показывается при каждом закрытии подарка.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Музыка и обложка&lt;/b&gt;: музыка во время сборки, если хотите, и картинка для панели инструментов.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Попробовать&lt;/b&gt; запускает подарок так, как его увидит получатель.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Создать подарок&lt;/b&gt; сохраняет его, лучше всего как архив .zip: отправленный простым файлом, подарок теряет в пути право на запуск. Затем окно даст короткий текст, который нужно отправить вместе с подарком: он объясняет получателю, как его открыть — распаковать .zip, дважды щёлкнуть подарок, а если ничего не происходит, Свойства, Разрешить выполнение как программы.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Включайте всё нужное для запуска, если только вы не знаете, что у получателя установлен Qt 6.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>quill::MessagePreview</name>
+    <message>
+        <source>The message as the gift&apos;s splash screen shows it</source>
+        <translation>Сообщение так, как его покажет заставка подарка</translation>
     </message>
 </context>
 <context>

@@ -82,11 +82,11 @@ constexpr StyleButton kStyleButtons[] = {
 }  // namespace
 
 std::string PieceStyleName(int style) {
-  return ShortHint(kStyleButtons[std::clamp(style, 1, kMixStyle) - 1].Hint);
+  return ShortHint(Shown("quill::PieceSizeDialog", kStyleButtons[std::clamp(style, 1, kMixStyle) - 1].Hint));
 }
 
 std::string PieceStyleHint(int style) {
-  return LongHint(kStyleButtons[std::clamp(style, 1, kMixStyle) - 1].Hint);
+  return LongHint(Shown("quill::PieceSizeDialog", kStyleButtons[std::clamp(style, 1, kMixStyle) - 1].Hint));
 }
 
 namespace {

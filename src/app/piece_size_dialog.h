@@ -21,7 +21,8 @@ class IndicatorLamp;
 class QtHost;
 class ShapePreviewBox;
 
-// The name the dialog gives piece style 1 (Classic) .. 6 (Mix), and its hint.
+// The name the dialog gives piece style 1 (Classic) .. 6 (Mix), and its hint, in the
+// interface's language.
 std::string PieceStyleName(int style);
 std::string PieceStyleHint(int style);
 

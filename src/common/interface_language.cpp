@@ -15,7 +15,7 @@ bool IsCLocale(std::string_view locale) {
 std::string LanguageOfLocale(std::string_view locale) {
   const size_t end = locale.find_first_of(".@");
   const std::string_view name = locale.substr(0, end);
-  const std::string_view language = name.substr(0, name.find('_'));
+  const std::string_view language = name.substr(0, name.find_first_of("_-"));
   if (language == "pt") return "pt_BR";
   const auto found = std::find(kInterfaceLanguages.begin(), kInterfaceLanguages.end(), language);
   return found == kInterfaceLanguages.end() ? std::string() : std::string(*found);

@@ -14,8 +14,9 @@ namespace quill {
 inline constexpr std::array<std::string_view, 8> kInterfaceLanguages = {"de", "fr", "es", "it",
                                                                          "pt_BR", "pl", "nl", "ru"};
 
-// The interface language of a locale name ("de_DE.UTF-8", "pt_BR", "pl"): one of
-// kInterfaceLanguages, or "" when the locale names none (C, POSIX, en_GB, ja_JP).
+// The interface language of a locale name ("de_DE.UTF-8", "pt_BR", "pl") or a
+// language tag ("pt-BR", as a gift may name it): one of kInterfaceLanguages, or ""
+// when the locale names none (C, POSIX, en_GB, ja_JP).
 // Portuguese of any country reads the Brazilian catalogue.
 std::string LanguageOfLocale(std::string_view locale);
 

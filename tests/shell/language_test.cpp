@@ -88,6 +88,7 @@ TEST(LanguageChoice, TheSendersFixedLanguageWinsWhereTheProgramSpeaksIt) {
       {"de_DE.UTF-8", "", "de"},    // left to the recipient
       {"de_DE.UTF-8", "en", ""},    // fixed to English
       {"de_DE.UTF-8", "ja", "de"},  // a language the program does not speak
+      {"C.UTF-8", "pt-BR", "pt_BR"}, {"de_DE.UTF-8", "nl-BE", "nl"},  // written as quillmere-wrap's help writes it
   };
   for (const auto& [locale, gift, expected] : cases) {
     SCOPED_TRACE(::testing::Message() << locale << " " << gift);

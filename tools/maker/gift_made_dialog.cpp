@@ -1,49 +1,85 @@
 #include "gift_made_dialog.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/language.h"
 #include "gift_request.h"
 #include "gift_zip.h"
 
 namespace quill {
 
-QString SendingText(const QString& fileName) {
+namespace {
+
+constexpr const char* kContext = "quill::GiftMadeDialog";
+
+// The sending text's parts in a language of their own, apart from the window's: the
+// catalogue of an interface language, English, or (for "") the window's own.
+class SendingLanguage {
+ public:
+  explicit SendingLanguage(const std::string& language) {
+    const bool english = language == "en" || language.starts_with("en_") || language.starts_with("en-");
+    const std::string own = LanguageOfLocale(language);
+    asWindow_ = !english && own.empty();
+    if (!own.empty()) loaded_ = catalogue_.load(QString::fromStdString("quillmere_" + own), ":/translations");
+  }
+  QString operator()(const char* text) const {
+    if (asWindow_) return QCoreApplication::translate(kContext, text);
+    const QString translated = loaded_ ? catalogue_.translate(kContext, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+  }
+
+ private:
+  QTranslator catalogue_;
+  bool loaded_ = false;
+  bool asWindow_ = false;
+};
+
+}  // namespace
+
+QString SendingText(const QString& fileName, const std::string& language) {
+  static const char* const kGreeting =
+      QT_TRANSLATE_NOOP("quill::GiftMadeDialog", "I made you a jigsaw puzzle! To open it:\n");
+  static const char* const kZipSteps =
+      QT_TRANSLATE_NOOP("quill::GiftMadeDialog",
+                        "1. Save %1 and extract it (right-click it, Extract Here).\n"
+                        "2. Double-click %2 to start the puzzle.\n");
+  static const char* const kSteps =
+      QT_TRANSLATE_NOOP("quill::GiftMadeDialog", "1. Save %1.\n2. Double-click it to start the puzzle.\n");
+  static const char* const kIfNothing =
+      QT_TRANSLATE_NOOP("quill::GiftMadeDialog",
+                        "If double-clicking does nothing, right-click %1, choose Properties and tick "
+                        "\"Allow executing as program\" (or type chmod +x %1 in a terminal), then "
+                        "double-click it again. It runs on Linux.");
+  const SendingLanguage translated(language);
   const bool zip = IsZipPath(fileName.toStdString());
   const QString gift = zip ? QString::fromStdString(ZipEntryName(fileName.toStdString())) : fileName;
-  QString text = QObject::tr("I made you a jigsaw puzzle! To open it:\n");
-  if (zip)
-    text += QObject::tr("1. Save %1 and extract it (right-click it, Extract Here).\n"
-                        "2. Double-click %2 to start the puzzle.\n")
-                .arg(fileName, gift);
-  else
-    text += QObject::tr("1. Save %1.\n2. Double-click it to start the puzzle.\n").arg(fileName);
-  text += QObject::tr("If double-clicking does nothing, right-click %1, choose Properties and tick "
-                      "\"Allow executing as program\" (or type chmod +x %1 in a terminal), then double-click "
-                      "it again. It runs on Linux.")
-              .arg(gift);
+  QString text = translated(kGreeting);
+  text += zip ? translated(kZipSteps).arg(fileName, gift) : translated(kSteps).arg(fileName);
+  text += translated(kIfNothing).arg(gift);
   return text;
 }
 
-GiftMadeDialog::GiftMadeDialog(const QString& path, int64_t fileSize, int64_t giftSize, const QString& text,
-                               QWidget* parent)
-    : QDialog(parent) {
+GiftMadeDialog::GiftMadeDialog(const SavedGift& gift, const QString& text, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Gift made"));
-  const QFileInfo file(path);
+  const QFileInfo file(gift.Path);
   auto* layout = new QVBoxLayout(this);
   QString saved = tr("The gift is saved as <b>%1</b> (%2) in %3.")
-                      .arg(file.fileName().toHtmlEscaped(), QString::fromStdString(ReadableSize(fileSize)),
+                      .arg(file.fileName().toHtmlEscaped(), QString::fromStdString(ReadableSize(gift.FileSize)),
                            file.absolutePath().toHtmlEscaped());
-  if (giftSize != fileSize)
+  if (gift.GiftSize != gift.FileSize)
     saved += tr(" The zip archive holds the gift %1 (%2).")
-                 .arg(QString::fromStdString(ZipEntryName(path.toStdString())).toHtmlEscaped(),
-                      QString::fromStdString(ReadableSize(giftSize)));
+                 .arg(QString::fromStdString(ZipEntryName(gift.Path.toStdString())).toHtmlEscaped(),
+                      QString::fromStdString(ReadableSize(gift.GiftSize)));
+  if (!gift.Language.isEmpty()) saved += "<br>" + tr("Language of the gift: %1").arg(gift.Language.toHtmlEscaped());
   auto* savedLabel = new QLabel(saved, this);
   savedLabel->setWordWrap(true);
   layout->addWidget(savedLabel);

@@ -34,6 +34,7 @@
 #include "app/piece_size_dialog.h"
 #include "app/qt_colours.h"
 #include "app/sounds.h"
+#include "app/state_mirror.h"
 #include "common/byte_stream.h"
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
@@ -48,8 +49,9 @@ constexpr int kRecentPictures = 8;
 // Texts are checked and the gift's size told this long after the last change, so
 // typing stays smooth.
 constexpr int kSettleMs = 400;
-const char* const kPictureFilter =
-    "Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)";
+const char* const kPictureFilter = QT_TRANSLATE_NOOP(
+    "quill::MakerWindow",
+    "Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)");
 constexpr double kScreenDpi = 96;  // font heights in a gift are pixels at 96 dpi
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
@@ -58,13 +60,14 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The outline styles as the player's Outlines menu names them.
+// The outline styles as the player's Outlines menu names them, in the interface's
+// language.
 QStringList OutlineNames() {
   UiState menus;
   DefineMainForm(menus);
   QStringList names;
   for (const std::string& item : menus.Children("Outlines"))
-    if (menus.Get(item).RadioItem) names << ToQString(menus.Get(item).Caption).remove('&');
+    if (menus.Get(item).RadioItem) names << ToQString(Shown(kMainFormName, menus.Get(item).Caption)).remove('&');
   return names;
 }
 
@@ -114,12 +117,36 @@ const std::vector<FittingChoice>& FittingChoices() {
     };
     PictureFitting own;
     own.KeepSize = true;
-    return std::vector<FittingChoice>{{"Fit for screens up to 1280 \u00D7 800", bound(1280, 800)},
-                                      {"Fit for screens up to 1920 \u00D7 1080", bound(1920, 1080)},
-                                      {"Fit for screens up to 2560 \u00D7 1440", bound(2560, 1440)},
-                                      {"Keep its own size", own}};
+    return std::vector<FittingChoice>{
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Fit for screens up to 1280 \u00D7 800"), bound(1280, 800)},
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Fit for screens up to 1920 \u00D7 1080"), bound(1920, 1080)},
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Fit for screens up to 2560 \u00D7 1440"), bound(2560, 1440)},
+        {QT_TRANSLATE_NOOP("quill::MakerWindow", "Keep its own size"), own}};
   }();
   return choices;
+}
+
+const std::vector<GiftLanguageChoice>& GiftLanguageChoices() {
+  static const std::vector<GiftLanguageChoice> choices = {
+      {"", QT_TRANSLATE_NOOP("quill::MakerWindow", "the recipient's own")},
+      {"de", "Deutsch"},
+      {"fr", "Fran\u00E7ais"},
+      {"es", "Espa\u00F1ol"},
+      {"it", "Italiano"},
+      {"pt_BR", "Portugu\u00EAs (Brasil)"},
+      {"pl", "Polski"},
+      {"nl", "Nederlands"},
+      {"ru", "\u0420\u0443\u0441\u0441\u043A\u0438\u0439"},
+      {"en", "English"},
+  };
+  return choices;
+}
+
+QString LanguageName(const std::string& code) {
+  if (code.empty()) return {};
+  for (const GiftLanguageChoice& choice : GiftLanguageChoices())
+    if (choice.Code == code) return QString::fromUtf8(choice.Name);
+  return QString::fromStdString(code);
 }
 
 // ---- Colour button ----------------------------------------------------------------
@@ -308,6 +335,12 @@ QWidget* MakerWindow::BuildPictureTab() {
   form->addRow(ErrorLabel("Settings.CreatorName"));
   form->addRow(tr("&Description:"), description_);
   form->addRow(ErrorLabel("Settings.Description"));
+  language_ = new QComboBox(info);
+  for (const GiftLanguageChoice& choice : GiftLanguageChoices())
+    language_->addItem(choice.Code.empty() ? tr(choice.Name) : QString::fromUtf8(choice.Name));
+  language_->setToolTip(tr("The language of the gift's menus, buttons and help; the recipient's own is the one "
+                           "their computer is set to"));
+  form->addRow(tr("&Language of the gift:"), language_);
   layout->addWidget(info);
   layout->addStretch();
   return tab;
@@ -344,7 +377,7 @@ QWidget* MakerWindow::BuildPiecesTab() {
   funPieces_->setSingleStep(10);
   funPieces_->setSuffix(tr(" %"));
   funPieces_->setToolTip(tr("The share of fun pieces cut from the templates, in steps of 10 %"));
-  form->addRow(tr("&Fun pieces:"), funPieces_);
+  form->addRow(tr("Fu&n pieces:"), funPieces_);
   auto* templateRow = new QHBoxLayout;
   templates_ = FileField(tr("A file of piece templates for the fun pieces"), tr("Choose a template file"),
                          tr("All files (*)"), templateRow);
@@ -368,7 +401,7 @@ QWidget* MakerWindow::BuildPiecesTab() {
   boardColour_->setToolTip(tr("The colour of the board the pieces lie on"));
   boardColour_->SetValue(GiftRequest().Settings.BoardColour);
   form->addRow(boardColour_);
-  auto* newShapes = new QPushButton(tr("&New shapes"), tab);
+  auto* newShapes = new QPushButton(tr("Ne&w shapes"), tab);
   newShapes->setToolTip(tr("Cuts the picture with other shapes of the same style"));
   connect(newShapes, &QPushButton::clicked, this, &MakerWindow::NewShapes);
   form->addRow(newShapes);
@@ -382,9 +415,14 @@ QWidget* MakerWindow::BuildPiecesTab() {
   return tab;
 }
 
-QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) {
+// The group's title names the message and a line under it says when it shows, so
+// the title stays short and the line wraps in languages with longer words.
+QWidget* MakerWindow::BuildMessageBox(const QString& title, const QString& when, MessageControls& c) {
   auto* box = new QGroupBox(title, this);
   auto* layout = new QVBoxLayout(box);
+  auto* whenLabel = new QLabel(when, box);
+  whenLabel->setWordWrap(true);
+  layout->addWidget(whenLabel);
   c.Text = new QPlainTextEdit(box);
   c.Text->setToolTip(tr("The message's text"));
   c.Text->setTabChangesFocus(true);
@@ -406,8 +444,13 @@ QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) 
   c.Italic->setToolTip(tr("Slanted letters"));
   c.Underline = new QCheckBox(tr("Underline"), box);
   c.Underline->setToolTip(tr("Underlined letters"));
-  for (QWidget* w : std::initializer_list<QWidget*>{c.Font, c.Size, c.Bold, c.Italic, c.Underline}) fontRow->addWidget(w);
+  fontRow->addWidget(c.Font, 1);
+  fontRow->addWidget(c.Size);
   layout->addLayout(fontRow);
+  auto* styleRow = new QHBoxLayout;
+  for (QCheckBox* b : {c.Bold, c.Italic, c.Underline}) styleRow->addWidget(b);
+  styleRow->addStretch();
+  layout->addLayout(styleRow);
   auto* colourRow = new QHBoxLayout;
   c.TextColour = new ColourButton(tr("Text colour..."), box);
   c.TextColour->setToolTip(tr("The colour of the letters"));
@@ -435,10 +478,10 @@ QWidget* MakerWindow::BuildMessageBox(const QString& title, MessageControls& c) 
 QWidget* MakerWindow::BuildMessagesTab() {
   auto* tab = new QWidget(this);
   auto* layout = new QVBoxLayout(tab);
-  layout->addWidget(BuildMessageBox(tr("Opening message: shown when the gift starts"), opening_));
+  layout->addWidget(BuildMessageBox(tr("Opening message"), tr("Shown when the gift starts."), opening_));
   layout->addWidget(ErrorLabel("Settings.OpeningMessage"));
-  layout->addWidget(
-      BuildMessageBox(tr("Closing message: your farewell, shown every time the gift is closed"), closing_));
+  layout->addWidget(BuildMessageBox(tr("Closing message"),
+                                    tr("Your farewell, shown every time the gift is closed."), closing_));
   layout->addWidget(ErrorLabel("Settings.ClosingMessage"));
   fieldWidgets_["Settings.OpeningMessage"] = opening_.Text;
   fieldWidgets_["Settings.ClosingMessage"] = closing_.Text;
@@ -452,17 +495,17 @@ QWidget* MakerWindow::BuildMusicTab() {
   auto* musicRow = new QHBoxLayout;
   music_ = FileField(tr("Music played while solving"), tr("Choose music"),
                      tr("Music (*.mp3 *.ogg *.opus *.wav *.flac *.mid *.midi);;All files (*)"), musicRow);
-  playMusic_ = new QPushButton(tr("&Play"), tab);
+  playMusic_ = new QPushButton(tr("P&lay"), tab);
   playMusic_->setToolTip(tr("Plays or stops the music"));
   connect(playMusic_, &QPushButton::clicked, this, &MakerWindow::PlayMusic);
   musicRow->addWidget(playMusic_);
-  form->addRow(BuddyLabel(tr("&Music:"), music_), musicRow);
+  form->addRow(BuddyLabel(tr("M&usic:"), music_), musicRow);
   form->addRow(ErrorLabel("MusicPath"));
   auto* skinRow = new QHBoxLayout;
   skin_ = FileField(tr("A picture for the tool bar and panels"), tr("Choose a skin"),
                     tr(kPictureFilter), skinRow);
   connect(skin_, &QLineEdit::editingFinished, this, &MakerWindow::ShowSkin);
-  form->addRow(BuddyLabel(tr("S&kin:"), skin_), skinRow);
+  form->addRow(BuddyLabel(tr("Ski&n:"), skin_), skinRow);
   form->addRow(ErrorLabel("SkinPath"));
   skinPreview_ = new QLabel(tab);
   skinPreview_->setFrameShape(QFrame::Panel);
@@ -537,8 +580,8 @@ void MakerWindow::ShowHelp() {
       this, tr("How to make a gift"),
       tr("<ol>"
          "<li><b>Picture</b>: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, "
-         "AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name "
-         "and a few words go with it.</li>"
+         "AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, "
+         "a few words and the language of the gift (the recipient's own unless you choose one) go with it.</li>"
          "<li><b>Pieces</b>: how many, their shape and style; the preview shows the cut.</li>"
          "<li><b>Messages</b>: the opening message greets the recipient when the gift starts; the closing "
          "message is your farewell, shown every time the gift is closed.</li>"
@@ -555,7 +598,7 @@ void MakerWindow::ShowHelp() {
 // ---- Picture and previews ------------------------------------------------------------
 
 QString MakerWindow::GridText(const GridSize& grid) {
-  return QStringLiteral("%1 × %2 = %3 pieces").arg(grid.Columns).arg(grid.Rows).arg(grid.Pieces());
+  return tr("%1 \u00D7 %2 = %n pieces", nullptr, grid.Pieces()).arg(grid.Columns).arg(grid.Rows);
 }
 
 bool MakerWindow::OpenPicture(const QString& path) {
@@ -612,6 +655,11 @@ void MakerWindow::AddRecentPicture(const QString& path) {
   recent.prepend(absolute);
   while (recent.size() > kRecentPictures) recent.removeLast();
   settings.setValue("recentPictures", recent);
+}
+
+const GiftLanguageChoice& MakerWindow::ChosenLanguage() const {
+  const int chosen = std::clamp(language_->currentIndex(), 0, static_cast<int>(GiftLanguageChoices().size()) - 1);
+  return GiftLanguageChoices()[static_cast<size_t>(chosen)];
 }
 
 PictureFitting MakerWindow::ChosenFitting() const {
@@ -698,14 +746,14 @@ void MakerWindow::ShowSkin() {
 void MakerWindow::PlayMusic() {
   if (!player_) {
     player_ = MakeMusicOutput();
-    player_->OnEnded = [this] { playMusic_->setText(tr("&Play")); };
+    player_->OnEnded = [this] { playMusic_->setText(tr("P&lay")); };
   }
   if (player_->IsPlaying()) {
     player_->Stop();
   } else {
     player_->Play(ToStd(music_->text()));
   }
-  playMusic_->setText(player_->IsPlaying() ? tr("S&top") : tr("&Play"));
+  playMusic_->setText(player_->IsPlaying() ? tr("S&top") : tr("P&lay"));
 }
 
 // ---- Errors ---------------------------------------------------------------------------
@@ -776,6 +824,7 @@ GiftRequest MakerWindow::Request(const std::string& outputPath) const {
   r.Fitting = ChosenFitting();
   r.MusicPath = ToStd(music_->text());
   r.SkinPath = ToStd(skin_->text());
+  r.Language = ChosenLanguage().Code;
   if (templateCount_->value() > 0) {
     r.TemplatesPath = ToStd(templates_->text());
     r.TemplateCount = templateCount_->value();
@@ -840,6 +889,7 @@ bool MakerWindow::WriteGift(const QString& outputPath) {
   }
   progress_->setVisible(false);
   madePath_ = outputPath;
+  madeLanguage_ = request.Language;
   Remember();
   return true;
 }
@@ -848,9 +898,9 @@ QString MakerWindow::LastSendingText() const { return QSettings().value("lastGif
 
 GiftMadeDialog* MakerWindow::ShowGiftMade() {
   if (!made_) return nullptr;
-  const QString text = SendingText(QFileInfo(madePath_).fileName());
+  const QString text = SendingText(QFileInfo(madePath_).fileName(), madeLanguage_);
   QSettings().setValue("lastGift/sendingText", text);
-  auto* dialog = new GiftMadeDialog(madePath_, made_->FileSize, made_->GiftSize, text, this);
+  auto* dialog = new GiftMadeDialog({madePath_, made_->FileSize, made_->GiftSize, LanguageName(madeLanguage_)}, text, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   connect(dialog, &GiftMadeDialog::TextEdited, this,
           [](const QString& edited) { QSettings().setValue("lastGift/sendingText", edited); });
@@ -956,6 +1006,7 @@ void MakerWindow::Remember() const {
   settings.setValue("creator", creator_->text());
   settings.setValue("music", music_->text());
   settings.setValue("skin", skin_->text());
+  settings.setValue("language", QString::fromStdString(ChosenLanguage().Code));
   if (portable_->isEnabled()) settings.setValue("portable", portable_->isChecked());
   for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
     settings.beginGroup(key);
@@ -990,6 +1041,11 @@ void MakerWindow::Recall() {
   creator_->setText(settings.value("creator").toString());
   music_->setText(settings.value("music").toString());
   skin_->setText(settings.value("skin").toString());
+  const std::string language = settings.value("language").toString().toStdString();
+  const auto& languages = GiftLanguageChoices();
+  const auto found = std::find_if(languages.begin(), languages.end(),
+                                  [&](const GiftLanguageChoice& choice) { return choice.Code == language; });
+  language_->setCurrentIndex(found == languages.end() ? 0 : static_cast<int>(found - languages.begin()));
   portable_->setChecked(portable_->isEnabled() && settings.value("portable", true).toBool());
   for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
     settings.beginGroup(key);

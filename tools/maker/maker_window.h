@@ -73,6 +73,18 @@ struct FittingChoice {
 };
 const std::vector<FittingChoice>& FittingChoices();
 
+// The languages a gift can fix for its player, each named in its own language, as
+// quillmere-wrap's --language takes them; the first (no code) leaves the language to
+// the recipient's computer.
+struct GiftLanguageChoice {
+  std::string Code;
+  const char* Name;  // UTF-8; translated only for the first
+};
+const std::vector<GiftLanguageChoice>& GiftLanguageChoices();
+// A language code's own name as the choices show it ("" for none; an unknown code as
+// it is).
+QString LanguageName(const std::string& code);
+
 // The kinds of player a gift can carry.
 struct MakerPlayers {
   std::string Plain;     // empty: none found
@@ -137,6 +149,7 @@ class MakerWindow : public QMainWindow {
   QLabel& PictureSize() const { return *pictureSize_; }
   QLabel& SizeText() const { return *sizeText_; }
   QCheckBox& Portable() const { return *portable_; }
+  QComboBox& Language() const { return *language_; }
   QTimer& TextCheckTimer() { return textCheck_; }
   // The error shown beside a request field ("" when none).
   QString ErrorOf(const std::string& field) const;
@@ -151,7 +164,7 @@ class MakerWindow : public QMainWindow {
   QWidget* BuildPictureTab();
   QWidget* BuildPiecesTab();
   QWidget* BuildMessagesTab();
-  QWidget* BuildMessageBox(const QString& title, MessageControls& controls);
+  QWidget* BuildMessageBox(const QString& title, const QString& when, MessageControls& controls);
   QWidget* BuildMusicTab();
   QWidget* BuildButtons();
   QLabel* ErrorLabel(const std::string& field);
@@ -179,6 +192,7 @@ class MakerWindow : public QMainWindow {
   void Remember() const;
   void Recall();
   PictureFitting ChosenFitting() const;
+  const GiftLanguageChoice& ChosenLanguage() const;
 
   MakerPlayers players_;
   int32_t seed_ = 1;
@@ -196,6 +210,7 @@ class MakerWindow : public QMainWindow {
   bool recalled_ = false;  // changes are remembered only after the remembered settings are shown
   std::optional<MadeGift> made_;
   QString madePath_;
+  std::string madeLanguage_;  // the language code the last gift fixed; "" for none
   std::map<std::string, QWidget*> fieldWidgets_;
   QSpinBox* pieceCount_ = nullptr;
   QLabel* gridText_ = nullptr;
@@ -214,6 +229,7 @@ class MakerWindow : public QMainWindow {
   QLineEdit* title_ = nullptr;
   QLineEdit* creator_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
+  QComboBox* language_ = nullptr;
   QLineEdit* music_ = nullptr;
   QPushButton* playMusic_ = nullptr;
   QLineEdit* skin_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -16,7 +17,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../../shell/language_support.h"
 #include "../../shell/shell_support.h"
+#include "../../shell/text_fit.h"
 #include "app/qt_host.h"
 #include "app/splash_form.h"
 #include "common/colour_names.h"
@@ -26,6 +29,7 @@
 #include "game/program_file.h"
 #include "common/text_codec.h"
 #include "game/gift_scan.h"
+#include "game/gift_texts.h"
 #include "headless_host.h"
 #include "gift_maker.h"
 #include "maker_window.h"
@@ -105,7 +109,7 @@ TEST_F(MakerWindowTest, NewShapesAndStylesChangeTheCut) {
   EXPECT_EQ(window.Preview().Image(), classic) << "the same seed gives the same cut";
   const int32_t seed = window.Seed();
   for (QPushButton* button : window.findChildren<QPushButton*>())
-    if (button->text() == "&New shapes") button->click();
+    if (button->text() == "Ne&w shapes") button->click();
   EXPECT_NE(window.Seed(), seed);
   EXPECT_NE(window.Preview().Image(), classic);
 }
@@ -382,7 +386,9 @@ TEST_F(MakerWindowTest, SettingsAreKeptAsTheyChange) {
   window.Opening().Text->setPlainText("Happy birthday");
   window.Fitting().setCurrentIndex(2);
   window.PieceCount().setValue(250);
+  window.Language().setCurrentIndex(window.Language().findText("Nederlands"));
   const MakerWindow next({player.string(), ""});
+  EXPECT_EQ(next.Language().currentText(), "Nederlands");
   EXPECT_EQ(next.Title().text(), "Garden");
   EXPECT_EQ(next.Opening().Text->toPlainText(), "Happy birthday");
   EXPECT_EQ(next.Fitting().currentIndex(), 2);
@@ -390,6 +396,74 @@ TEST_F(MakerWindowTest, SettingsAreKeptAsTheyChange) {
   MakerWindow third({player.string(), ""});
   third.OpenLastPicture();
   EXPECT_EQ(third.Request("unused").PicturePath, (dir / "picture.png").string());
+}
+
+// The sender may fix the language the gift speaks; by default it fixes none and the
+// recipient's computer chooses. The choice is kept for the next window, and the
+// dialog of the gift made names it.
+TEST_F(MakerWindowTest, TheGiftSpeaksTheLanguageChosen) {
+  ASSERT_TRUE(window.OpenPicture(QString::fromStdString(Picture(320, 240))));
+  EXPECT_EQ(window.Language().currentIndex(), 0) << "the recipient's own by default";
+  struct Case {
+    const char* Shown;  // as the choice names it; null: the default
+    const char* Stored;
+  };
+  for (const Case& c : {Case{"Polski", "pl"}, Case{"Portugu\u00EAs (Brasil)", "pt_BR"}, Case{"English", "en"},
+                        Case{nullptr, ""}}) {
+    SCOPED_TRACE(c.Stored);
+    const int index = c.Shown ? window.Language().findText(QString::fromUtf8(c.Shown)) : 0;
+    ASSERT_GE(index, 0);
+    window.Language().setCurrentIndex(index);
+    const std::string gift = (dir / "gift").string();
+    ASSERT_TRUE(window.WriteGift(QString::fromStdString(gift)));
+    EXPECT_EQ(ReadGiftLanguage(gift), c.Stored);
+    const MakerWindow next({player.string(), ""});
+    EXPECT_EQ(next.Language().currentIndex(), index);
+    GiftMadeDialog* made = window.ShowGiftMade();
+    ASSERT_NE(made, nullptr);
+    const QString saved = made->findChild<QLabel*>()->text();
+    if (c.Shown) {
+      EXPECT_TRUE(saved.contains(QString::fromUtf8(c.Shown))) << saved.toStdString();
+    } else {
+      EXPECT_FALSE(saved.contains("Language")) << saved.toStdString();
+    }
+    EXPECT_EQ(made->Text().toPlainText(), SendingText("gift", c.Stored)) << "the text to send speaks as the gift";
+    made->close();
+  }
+}
+
+// The window and the dialog of the gift made speak every language of the interface,
+// and at 96, 120 and 144 dots per inch every label, button and group title in them
+// can be read whole, even on a 1366 × 768 screen: the tabs may scroll down, never
+// across.
+TEST_F(MakerWindowTest, EveryTextFitsInEveryLanguageAt96120And144DotsPerInch) {
+  const QString zip = QString::fromStdString((dir / "Garden.zip").string());
+  for (const auto& [language, dpi] : LanguagesAndDpis()) {
+    SCOPED_TRACE(::testing::Message() << dpi << " dpi in \"" << language << "\"");
+    const LanguageScope scope(language);
+    const FontDpi font(dpi);
+    MakerWindow shown({player.string(), player.string()});
+    if (*language) {
+      EXPECT_NE(shown.Tabs().tabText(0), "&Picture") << "the window is translated";
+    }
+    ASSERT_TRUE(shown.OpenPicture(QString::fromStdString(Picture(640, 480))));
+    shown.FitTo(QRect(0, 0, 1366, 740));
+    shown.show();
+    for (int i = 0; i < shown.Tabs().count(); ++i) {
+      shown.Tabs().setCurrentIndex(i);
+      QCoreApplication::processEvents();
+      EXPECT_EQ(CutTexts(shown), std::vector<std::string>{}) << shown.Tabs().tabText(i).toStdString();
+    }
+    shown.hide();
+    GiftMadeDialog made({zip, 17 << 20, 40 << 20, "Polski"}, SendingText("Garden.zip"));
+    made.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(CutTexts(made), std::vector<std::string>{}) << "the gift made";
+    if (*language) {
+      EXPECT_NE(made.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->text(), "&Close")
+          << "Qt's own buttons are translated too";
+    }
+  }
 }
 
 // The text to send says how to open the gift; it is copied whole and kept for the
@@ -408,6 +482,24 @@ TEST_F(MakerWindowTest, TheTextToSendIsCopiedAndKept) {
   EXPECT_TRUE(next.LastSendingText().contains("extract")) << next.LastSendingText().toStdString();
 }
 
+// The text to send speaks the language the gift fixes, whatever the window speaks;
+// without one, the window's.
+TEST(SendingText, SpeaksTheGiftsLanguage) {
+  TestApplication();
+  struct Case {
+    const char* Window;
+    std::string Gift;
+    const char* Says;
+  };
+  for (const Case& c : {Case{"", "pl", "Zapisz Garden.zip"}, Case{"de", "pt_BR", "Salve Garden.zip"},
+                        Case{"de", "en", "Save Garden.zip"}, Case{"de", "", "Speichern Sie Garden.zip"},
+                        Case{"ru", "ja", "Сохраните Garden.zip"}}) {
+    const LanguageScope scope(c.Window);
+    const QString text = SendingText("Garden.zip", c.Gift);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.Says))) << c.Window << " " << c.Gift << ": " << text.toStdString();
+  }
+}
+
 TEST(SendingText, TellsHowToOpenTheGift) {
   struct Case {
     const char* File;
@@ -418,7 +510,9 @@ TEST(SendingText, TellsHowToOpenTheGift) {
                         Case{"Garden", {"Save Garden.", "Double-click it", "Allow executing as program"}, "extract"}}) {
     const QString text = SendingText(c.File);
     for (const char* part : c.Says) EXPECT_TRUE(text.contains(part)) << c.File << ": " << part;
-    if (c.NeverSays) EXPECT_FALSE(text.contains(c.NeverSays)) << c.File;
+    if (c.NeverSays) {
+      EXPECT_FALSE(text.contains(c.NeverSays)) << c.File;
+    }
   }
 }
 

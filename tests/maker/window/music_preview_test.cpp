@@ -32,9 +32,9 @@ class MusicPreviewTest : public ::testing::Test {
                        QString::fromStdString((folder.Path() / "settings").string()));
     window = std::make_unique<MakerWindow>(MakerPlayers{(folder.Path() / "player").string(), ""});
     for (QLabel* label : window->findChildren<QLabel*>())
-      if (label->text() == "&Music:") music = qobject_cast<QLineEdit*>(label->buddy());
+      if (label->text() == "M&usic:") music = qobject_cast<QLineEdit*>(label->buddy());
     for (QPushButton* button : window->findChildren<QPushButton*>())
-      if (button->text() == "&Play") play = button;
+      if (button->text() == "P&lay") play = button;
   }
 
   QuillApplication& app = TestApplication();
@@ -58,16 +58,16 @@ TEST_F(MusicPreviewTest, PlayTurnsIntoStopWhileTheMusicPlays) {
 
   music->setText(QString::fromStdString(midi.string()));
   play->click();
-  EXPECT_EQ(play->text(), "&Play") << "the player cannot decode MIDI";
+  EXPECT_EQ(play->text(), "P&lay") << "the player cannot decode MIDI";
 
   music->setText(QString::fromStdString(tune.string()));
   play->click();
-  EXPECT_EQ(play->text(), server ? "S&top" : "&Play");
+  EXPECT_EQ(play->text(), server ? "S&top" : "P&lay");
   play->click();
-  EXPECT_EQ(play->text(), "&Play");
+  EXPECT_EQ(play->text(), "P&lay");
 
   play->click();
-  EXPECT_TRUE(WaitUntil([&] { return play->text() == "&Play"; }, 30000)) << "the tune has ended";
+  EXPECT_TRUE(WaitUntil([&] { return play->text() == "P&lay"; }, 30000)) << "the tune has ended";
   window.reset();  // closing the window while the music plays
 }
 
