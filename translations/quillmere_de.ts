@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
-        <translation>Ein Text des Geschenks enthält „%1“, was den Kopf des Geschenks markiert</translation>
+        <translation>Ein Text des Geschenks enthält „%1“, das Kennzeichen für den Kopfteil des Geschenks</translation>
     </message>
     <message>
         <source>A jigsaw needs at least %1 pieces</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
-        <translation>darf „%1“ nicht enthalten: Es markiert den Anfang der Einstellungen des Geschenks</translation>
+        <translation>darf „%1“ nicht enthalten: Diese Zeichenfolge kennzeichnet den Beginn der Einstellungen des Geschenks</translation>
     </message>
     <message>
         <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
-        <translation>würde „%1“ überschreiben, aus dem das Geschenk gemacht wird</translation>
+        <translation>würde „%1“ überschreiben, woraus das Geschenk erstellt wird</translation>
     </message>
     <message>
         <source>a template block needs its number of templates, and a number needs the block</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
-        <translation>die Endung der Musik „%1“ muss aus einem Punkt und ein bis drei Buchstaben oder Ziffern bestehen, etwa .ogg</translation>
+        <translation>die Endung „%1“ der Musik muss aus einem Punkt und ein bis drei Buchstaben oder Ziffern bestehen, etwa .ogg</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The MIDI music gave no sound.</source>
-        <translation>Die MIDI-Musik ergab keinen Ton.</translation>
+        <translation>Die MIDI-Musik erzeugte keinen Klang.</translation>
     </message>
     <message>
         <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Turning the picture upright</source>
-        <translation>Bild wird aufgerichtet</translation>
+        <translation>Bild wird richtig herum gedreht</translation>
     </message>
     <message>
         <source>Scaling the picture</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>turned upright from %1 (EXIF orientation %2)</source>
-        <translation>aus %1 aufgerichtet (EXIF-Ausrichtung %2)</translation>
+        <translation>von %1 richtig herum gedreht (EXIF-Ausrichtung %2)</translation>
     </message>
     <message>
         <source>scaled from %1 to %2 to fit %3</source>
@@ -1723,7 +1723,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --player PLAYER         das zu kopierende Spielprogramm (Vorgabe: das mit quillmere-wrap installierte)
   --picture DATEI         das Bild des Puzzles: JPEG (auch CMYK), PNG, HEIC/HEIF, AVIF,
                           WebP, TIFF, BMP, GIF oder jede andere Bilddatei, die das Qt
-                          dieses Systems liest; nach seiner Ausrichtung aufgerichtet
+                          dieses Systems liest; nach seiner Ausrichtung richtig herum gedreht
                           und als JPEG gespeichert
   --max-size BxH          ein größeres Bild wird auf BxH verkleinert (Vorgabe 1280x800:
                           Ein Bildschirm mit 1920 x 1080 lässt abzüglich Titel, Menüs,
@@ -1737,7 +1737,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --oddness N             Unregelmäßigkeit der Formen 0..10 (Vorgabe 5)
   --outline S             none, foil, paper, card, wood oder 0..4
   --rotation on|off       Teile dürfen gedreht werden
-  --mystery on|off        im Mystery-Modus beginnen
+  --mystery on|off        im Rätselmodus beginnen
   --fun N                 Einstellung der Motivteile 0..10
   --board-colour C        Farbe der Spielfläche: ein Name wie clTeal, eine Zahl oder $BBGGRR
   --title T  --creator T  --description T
@@ -1790,15 +1790,15 @@ The recipient double-clicks it. Sent as it is, it arrives without its execute bi
 send %3.zip (-o NAME.zip) to keep it.
 </source>
         <translation>%1 geschrieben (%2).
-Der Empfänger doppelklickt darauf. Unverändert verschickt, kommt es ohne sein Ausführungsrecht an:
-Schicken Sie %3.zip (-o NAME.zip), um es zu erhalten.
+Der Empfänger doppelklickt darauf. Unverändert verschickt, verliert es unterwegs das Recht, ausgeführt zu werden:
+Schicken Sie %3.zip (-o NAME.zip), damit es erhalten bleibt.
 </translation>
     </message>
     <message>
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Wo ein Desktop es nicht startet, hilft Eigenschaften &gt; Als Programm ausführen erlauben
+        <translation>Wo ein Desktop es nicht startet, hilft Eigenschaften &gt; Ausführen der Datei als Programm erlauben
 (oder chmod +x in einem Terminal).
 </translation>
     </message>
@@ -1816,7 +1816,7 @@ Schicken Sie %3.zip (-o NAME.zip), um es zu erhalten.
     </message>
     <message>
         <source>Picture stored at %1</source>
-        <translation>Bild gespeichert mit %1</translation>
+        <translation>Bild gespeichert in %1</translation>
     </message>
 </context>
 <context>
@@ -1935,7 +1935,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
-        <translation>Wenn ein Doppelklick nichts bewirkt, klicken Sie mit der rechten Maustaste auf %1, wählen Sie „Eigenschaften“ und setzen Sie das Häkchen bei „Datei als Programm ausführen“ (oder geben Sie im Terminal chmod +x %1 ein); doppelklicken Sie dann erneut darauf. Es läuft unter Linux.</translation>
+        <translation>Wenn ein Doppelklick nichts bewirkt, klicken Sie mit der rechten Maustaste auf %1, wählen Sie „Eigenschaften“ und setzen Sie das Häkchen bei „Ausführen der Datei als Programm erlauben“ (oder geben Sie im Terminal chmod +x %1 ein); doppelklicken Sie dann erneut darauf. Es läuft unter Linux.</translation>
     </message>
     <message>
         <source>Gift made</source>
@@ -1971,7 +1971,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Show &amp;folder</source>
-        <translation>&amp;Ordner zeigen</translation>
+        <translation>&amp;Ordner anzeigen</translation>
     </message>
     <message>
         <source>Opens the folder the gift was saved in</source>
@@ -2005,7 +2005,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Keep its own size</source>
-        <translation>Eigene Größe behalten</translation>
+        <translation>Originalgröße behalten</translation>
     </message>
     <message>
         <source>the recipient&apos;s own</source>
@@ -2033,7 +2033,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>The parts of the gift</source>
-        <translation>Die Teile des Geschenks</translation>
+        <translation>Die Bestandteile des Geschenks</translation>
     </message>
     <message>
         <source>The picture with the pieces as the gift will cut them</source>
@@ -2041,15 +2041,15 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>How far writing the gift has come</source>
-        <translation>Wie weit das Schreiben des Geschenks ist</translation>
+        <translation>Der Fortschritt beim Schreiben des Geschenks</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Auswählen...</translation>
+        <translation>Auswählen…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>Bild ö&amp;ffnen...</translation>
+        <translation>Bild ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -2113,7 +2113,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
-        <translation>Wie viele Teile Sie wünschen; das Raster kommt dem am nächsten</translation>
+        <translation>Wie viele Teile Sie wünschen; das Raster kommt dieser Zahl möglichst nahe</translation>
     </message>
     <message>
         <source>The grid the picture is cut into</source>
@@ -2169,15 +2169,15 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
-        <translation>&amp;Drehen</translation>
+        <translation>Drehun&amp;g</translation>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
-        <translation>Die Teile liegen anfangs gedreht und müssen aufrecht gedreht werden</translation>
+        <translation>Die Teile liegen anfangs gedreht und müssen richtig herum gedreht werden</translation>
     </message>
     <message>
         <source>How the pieces&apos; edges are drawn</source>
-        <translation>Wie die Kanten der Teile gezeichnet werden</translation>
+        <translation>Wie die Umrisse der Teile gezeichnet werden</translation>
     </message>
     <message>
         <source>O&amp;utlines:</source>
@@ -2193,7 +2193,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>&amp;Farbe der Spielfläche...</translation>
+        <translation>&amp;Farbe der Spielfläche…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2245,7 +2245,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Textfarbe...</translation>
+        <translation>Textfarbe…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2253,7 +2253,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation>Hintergrund...</translation>
+        <translation>Hintergrund…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
@@ -2325,7 +2325,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>Geschenk &amp;erstellen...</translation>
+        <translation>Geschenk &amp;erstellen…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2345,7 +2345,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Text zum Geschenk...</translation>
+        <translation>&amp;Text zum Mitschicken…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2412,7 +2412,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>Neben dem Geschenkersteller wurde kein Player zum Kopieren gefunden</translation>
+        <translation>Neben dem Geschenk-Ersteller wurde kein Spielprogramm zum Kopieren gefunden</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2444,11 +2444,11 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
-        <translation>Ihr letzter Gruß, der jedes Mal erscheint, wenn das Geschenk geschlossen wird.</translation>
+        <translation>Ihr Abschiedsgruß, der jedes Mal erscheint, wenn das Geschenk geschlossen wird.</translation>
     </message>
     <message>
         <source>Fu&amp;n pieces:</source>
-        <translation>S&amp;paßteile:</translation>
+        <translation>Mot&amp;ivteile:</translation>
     </message>
     <message>
         <source>Ne&amp;w shapes</source>
@@ -2468,7 +2468,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Bild&lt;/b&gt;: Öffnen Sie ein Foto (Datei, Bild öffnen, oder ziehen Sie es auf das Fenster). JPEG-, PNG-, HEIC-, AVIF-, WebP- und TIFF-Bilder werden aufrecht gedreht und in der gewählten Größe gespeichert; dazu kommen ein Titel, Ihr Name, ein paar Worte und die Sprache des Geschenks (die des Empfängers, wenn Sie keine wählen).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Teile&lt;/b&gt;: wie viele, ihre Form und ihr Stil; die Vorschau zeigt den Schnitt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Nachrichten&lt;/b&gt;: Die Begrüßung empfängt den Empfänger, wenn das Geschenk startet; der Abschiedsgruß erscheint jedes Mal, wenn das Geschenk geschlossen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musik und Skin&lt;/b&gt;: auf Wunsch Musik beim Legen und ein Bild für die Werkzeugleiste.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ausprobieren&lt;/b&gt; startet das Geschenk so, wie der Empfänger es sehen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Geschenk erstellen&lt;/b&gt; speichert es, am besten als .zip-Archiv: Als bloße Datei verschickt, verliert ein Geschenk unterwegs das Recht, ausgeführt zu werden. Das Fenster gibt Ihnen dann einen kurzen Text zum Mitschicken, der dem Empfänger erklärt, wie er es öffnet: die .zip-Datei entpacken, das Geschenk doppelklicken und, wo das nichts bewirkt, Eigenschaften, Ausführen als Programm erlauben.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geben Sie alles Nötige zum Ausführen mit, außer Sie wissen, dass beim Empfänger Qt 6 installiert ist.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Bild&lt;/b&gt;: Öffnen Sie ein Foto (Datei, Bild öffnen, oder ziehen Sie es auf das Fenster). JPEG-, PNG-, HEIC-, AVIF-, WebP- und TIFF-Bilder werden richtig herum gedreht und in der gewählten Größe gespeichert; dazu kommen ein Titel, Ihr Name, ein paar Worte und die Sprache des Geschenks (die des Empfängers, wenn Sie keine wählen).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Teile&lt;/b&gt;: wie viele, ihre Form und ihr Stil; die Vorschau zeigt den Schnitt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Nachrichten&lt;/b&gt;: Die Begrüßung heißt den Empfänger willkommen, wenn das Geschenk startet; der Abschiedsgruß erscheint jedes Mal, wenn das Geschenk geschlossen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musik und Skin&lt;/b&gt;: auf Wunsch Musik beim Legen und ein Bild für die Werkzeugleiste.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ausprobieren&lt;/b&gt; startet das Geschenk so, wie der Empfänger es sehen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Geschenk erstellen&lt;/b&gt; speichert es, am besten als .zip-Archiv: Als bloße Datei verschickt, verliert ein Geschenk unterwegs das Recht, ausgeführt zu werden. Das Fenster gibt Ihnen dann einen kurzen Text zum Mitschicken, der dem Empfänger erklärt, wie er es öffnet: die .zip-Datei entpacken, auf das Geschenk doppelklicken und, wo das nichts bewirkt, Eigenschaften, Ausführen der Datei als Programm erlauben.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geben Sie alles Nötige zum Ausführen mit, außer Sie wissen, dass beim Empfänger Qt 6 installiert ist.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
