@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
-        <translation>Un texte du cadeau contient « %1 », qui marque l&apos;en-tête du cadeau</translation>
+        <translation>Un texte du cadeau contient «&#xa0;%1&#xa0;», qui marque l&apos;en-tête du cadeau</translation>
     </message>
     <message>
         <source>A jigsaw needs at least %1 pieces</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
-        <translation>L&apos;image de %1x%2 pixels découpée en %3 pièces ne donne qu&apos;une seule pièce, alors qu&apos;un puzzle en demande au moins %4 : prenez une image plus grande ou demandez plus de pièces</translation>
+        <translation>L&apos;image de %1x%2 pixels découpée en %3 pièces ne donne qu&apos;une seule pièce, alors qu&apos;un puzzle en demande au moins %4&#xa0;: prenez une image plus grande ou demandez plus de pièces</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 »</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>File %1 could not be written</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
-        <translation>contient des caractères qu&apos;un cadeau ne peut pas contenir (ses textes sont en Windows-1252) : %1</translation>
+        <translation>contient des caractères qu&apos;un cadeau ne peut pas contenir (ses textes sont en Windows-1252)&#xa0;: %1</translation>
     </message>
     <message>
         <source>is %1 characters long, %2 more than the %3 a gift holds</source>
@@ -61,35 +61,35 @@
     </message>
     <message>
         <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
-        <translation>ne doit pas contenir « %1 » : cette suite marque le début des réglages du cadeau</translation>
+        <translation>ne doit pas contenir «&#xa0;%1&#xa0;»&#xa0;: cette suite marque le début des réglages du cadeau</translation>
     </message>
     <message>
         <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
-        <translation>est trop long : %1 octets d&apos;UTF-8, %2 de plus que les %3 que peut contenir un cadeau (une lettre prend un octet en anglais, deux en polonais ou en russe, trois en japonais, quatre pour un émoji)</translation>
+        <translation>est trop long&#xa0;: %1 octets d&apos;UTF-8, %2 de plus que les %3 que peut contenir un cadeau (une lettre prend un octet en anglais, deux en polonais ou en russe, trois en japonais, quatre pour un émoji)</translation>
     </message>
     <message>
         <source>is %1; it must be from %2 to %3</source>
-        <translation>vaut %1 ; la valeur doit être comprise entre %2 et %3</translation>
+        <translation>vaut %1&#xa0;; la valeur doit être comprise entre %2 et %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
-        <translation>« %1 » n&apos;est ni un nom de couleur comme clCream, ni un nombre</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est ni un nom de couleur comme clCream, ni un nombre</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file</source>
-        <translation>« %1 » n&apos;est pas un fichier</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read</source>
-        <translation>« %1 » ne peut pas être lu</translation>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation>le dossier « %1 » n&apos;existe pas</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
         <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
-        <translation>écraserait « %1 », à partir duquel le cadeau est fait</translation>
+        <translation>écraserait «&#xa0;%1&#xa0;», à partir duquel le cadeau est créé</translation>
     </message>
     <message>
         <source>a template block needs its number of templates, and a number needs the block</source>
@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
-        <translation>l&apos;extension de la musique « %1 » doit être un point suivi d&apos;une à trois lettres ou chiffres, comme .ogg</translation>
+        <translation>l&apos;extension de la musique «&#xa0;%1&#xa0;» doit être un point suivi d&apos;une à trois lettres ou chiffres, comme .ogg</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
-        <translation>« %1 » n&apos;est pas un code de langue comme de, pl ou pt-BR</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un code de langue comme de, pl ou pt-BR</translation>
     </message>
     <message>
         <source>Reading the skin</source>
@@ -133,19 +133,19 @@
     </message>
     <message>
         <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
-        <translation>L&apos;image HEIF n&apos;a pas pu être lue (%1 : %2) : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+        <translation>L&apos;image HEIF n&apos;a pas pu être lue (%1&#xa0;: %2)&#xa0;: enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
     </message>
     <message>
         <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
-        <translation>L&apos;image HEIF n&apos;a aucun pixel : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+        <translation>L&apos;image HEIF n&apos;a aucun pixel&#xa0;: enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
     </message>
     <message>
         <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>Aucun programme de jeu portable trouvé dans %1 ; indiquez le programme de jeu à copier avec --player PLAYER</translation>
+        <translation>Aucun programme de jeu portable trouvé à l&apos;emplacement %1&#xa0;; indiquez le programme de jeu à copier avec --player PLAYER</translation>
     </message>
     <message>
         <source>No player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>Aucun programme de jeu trouvé dans %1 ; indiquez le programme de jeu à copier avec --player PLAYER</translation>
+        <translation>Aucun programme de jeu trouvé à l&apos;emplacement %1&#xa0;; indiquez le programme de jeu à copier avec --player PLAYER</translation>
     </message>
     <message>
         <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>FluidSynth could not play the MIDI music: %1</source>
-        <translation>FluidSynth n&apos;a pas pu jouer la musique MIDI : %1</translation>
+        <translation>FluidSynth n&apos;a pas pu jouer la musique MIDI&#xa0;: %1</translation>
     </message>
     <message>
         <source>Picture ready</source>
@@ -185,19 +185,19 @@
     </message>
     <message>
         <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
-        <translation>L&apos;image fait %1 pixels : plus que les %2 millions de pixels que lit le créateur de cadeaux</translation>
+        <translation>L&apos;image fait %1 pixels&#xa0;: plus que les %2 millions de pixels que lit le créateur de cadeaux</translation>
     </message>
     <message>
         <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
-        <translation>Le créateur de cadeaux ne sait pas lire cette image (il lit %1) : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+        <translation>Le créateur de cadeaux ne sait pas lire cette image (il lit %1)&#xa0;: enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
     </message>
     <message>
         <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
-        <translation>L&apos;image n&apos;a pas pu être lue (%1) : enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
+        <translation>L&apos;image n&apos;a pas pu être lue (%1)&#xa0;: enregistrez-la d&apos;abord en JPEG ou en PNG</translation>
     </message>
     <message>
         <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
-        <translation>L&apos;image serait enregistrée en %1 pixels ; le programme de jeu découpe des images d&apos;au plus %2 pixels de côté, laissez-la donc réduire à une taille plus petite</translation>
+        <translation>L&apos;image serait enregistrée en %1 pixels&#xa0;; le programme de jeu découpe des images d&apos;au plus %2 pixels de côté, acceptez donc qu&apos;elle soit ajustée à une taille plus petite</translation>
     </message>
     <message>
         <source>The picture file is empty</source>
@@ -1509,7 +1509,7 @@ Choisissez «&#xa0;Non&#xa0;» pour revenir à la partie.</translation>
     </message>
     <message>
         <source>The picture could not be read: %1</source>
-        <translation>L&apos;image n&apos;a pas pu être lue : %1</translation>
+        <translation>L&apos;image n&apos;a pas pu être lue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -1517,22 +1517,22 @@ Choisissez «&#xa0;Non&#xa0;» pour revenir à la partie.</translation>
     </message>
     <message>
         <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
-        <translation>L&apos;image de ce puzzle est trop grande : seules les images d&apos;au plus %1 pixels de large et de haut peuvent être découpées en pièces</translation>
+        <translation>L&apos;image de ce puzzle est trop grande&#xa0;: seules les images d&apos;au plus %1 pixels de large et de haut peuvent être découpées en pièces</translation>
     </message>
     <message>
         <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
-        <translation>Les pièces ne peuvent pas être découpées à %1 % : l&apos;image dépasserait %2 pixels de large ou de haut</translation>
+        <translation>Les pièces ne peuvent pas être découpées à %1&#xa0;%&#xa0;: l&apos;image dépasserait %2 pixels de large ou de haut</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message numerus="yes">
         <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
         <comment>colours of the desktop</comment>
         <translation>
-            <numerusform>Ce programme a besoin du mode HiColor (64K couleurs) ou mieux et ne peut donc pas continuer tant que votre bureau est réglé sur %n couleur. Voulez-vous modifier vos réglages maintenant ?</numerusform>
-            <numerusform>Ce programme a besoin du mode HiColor (64K couleurs) ou mieux et ne peut donc pas continuer tant que votre bureau est réglé sur %n couleurs. Voulez-vous modifier vos réglages maintenant ?</numerusform>
+            <numerusform>Ce programme a besoin du mode HiColor (64K couleurs) ou mieux et ne peut donc pas continuer tant que votre bureau est réglé sur %n couleur. Voulez-vous modifier vos réglages maintenant&#xa0;?</numerusform>
+            <numerusform>Ce programme a besoin du mode HiColor (64K couleurs) ou mieux et ne peut donc pas continuer tant que votre bureau est réglé sur %n couleurs. Voulez-vous modifier vos réglages maintenant&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -1545,23 +1545,23 @@ Choisissez «&#xa0;Non&#xa0;» pour revenir à la partie.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
-        <translation>La partie enregistrée « %1 » est endommagée et ne peut pas être reprise.</translation>
+        <translation>La partie enregistrée «&#xa0;%1&#xa0;» est endommagée et ne peut pas être reprise.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
-        <translation>La partie enregistrée « %1 » ne peut pas être lue : %2.</translation>
+        <translation>La partie enregistrée «&#xa0;%1&#xa0;» ne peut pas être lue&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be read.</source>
-        <translation>La partie enregistrée « %1 » ne peut pas être lue.</translation>
+        <translation>La partie enregistrée «&#xa0;%1&#xa0;» ne peut pas être lue.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
-        <translation>La partie enregistrée « %1 » a été créée par une version plus récente de ce programme et ne peut pas être reprise.</translation>
+        <translation>La partie enregistrée «&#xa0;%1&#xa0;» a été créée par une version plus récente de ce programme et ne peut pas être reprise.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
-        <translation>La partie enregistrée « %1 » appartient à un autre puzzle et ne peut pas être reprise.</translation>
+        <translation>La partie enregistrée «&#xa0;%1&#xa0;» appartient à un autre puzzle et ne peut pas être reprise.</translation>
     </message>
     <message>
         <source>the file is not a JPEG picture</source>
@@ -1576,11 +1576,11 @@ Choisissez «&#xa0;Non&#xa0;» pour revenir à la partie.</translation>
     <name>PortableStart</name>
     <message>
         <source>This gift could not be opened: there is no folder where its player can be unpacked (it needs about 60 MB). Free some disk space in your home folder and open the gift again.</source>
-        <translation>Ce cadeau n&apos;a pas pu être ouvert : il n&apos;y a aucun dossier où décompresser son programme de jeu (il lui faut environ 60 Mo). Libérez de l&apos;espace disque dans votre dossier personnel et ouvrez à nouveau le cadeau.</translation>
+        <translation>Ce cadeau n&apos;a pas pu être ouvert&#xa0;: il n&apos;y a aucun dossier où décompresser son programme de jeu (il lui faut environ 60 Mo). Libérez de l&apos;espace disque dans votre dossier personnel et ouvrez à nouveau le cadeau.</translation>
     </message>
     <message>
         <source>This gift could not be opened: the file is damaged or incomplete. Download it again, or ask the sender to send it once more.</source>
-        <translation>Ce cadeau n&apos;a pas pu être ouvert : le fichier est endommagé ou incomplet. Téléchargez-le à nouveau, ou demandez à l&apos;expéditeur de le renvoyer.</translation>
+        <translation>Ce cadeau n&apos;a pas pu être ouvert&#xa0;: le fichier est endommagé ou incomplet. Téléchargez-le à nouveau, ou demandez à l&apos;expéditeur de le renvoyer.</translation>
     </message>
     <message>
         <source>This gift could not be opened.</source>
@@ -1588,7 +1588,7 @@ Choisissez «&#xa0;Non&#xa0;» pour revenir à la partie.</translation>
     </message>
     <message>
         <source>Details:</source>
-        <translation>Détails :</translation>
+        <translation>Détails&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1716,17 +1716,17 @@ their closest Windows-1252 form. Font and colour names must be Windows-1252. Tex
 that do not fit are refused with the field named. Prints the size the picture
 was stored at and why, the gift&apos;s size and what its recipient does to open it.
 </source>
-        <translation>usage : quillmere-wrap --picture IMAGE -o CADEAU [--portable | --player PLAYER] [options]
-  -o CADEAU               le cadeau à écrire ; -o NOM.zip écrit une archive zip contenant
+        <translation>utilisation&#xa0;: quillmere-wrap --picture IMAGE -o CADEAU [--portable | --player PLAYER] [options]
+  -o CADEAU               le cadeau à écrire&#xa0;; -o NOM.zip écrit une archive zip contenant
                           le cadeau NOM, que les gestionnaires de fichiers extraient prêt à lancer
-  --portable              copier le programme de jeu portable : le cadeau tourne aussi sans Qt
-  --player PLAYER         le programme de jeu à copier (par défaut : celui installé avec quillmere-wrap)
-  --picture FICHIER       l&apos;image du puzzle : JPEG (CMJN aussi), PNG, HEIC/HEIF, AVIF,
+  --portable              copier le programme de jeu portable&#xa0;: le cadeau fonctionne aussi sans Qt
+  --player PLAYER         le programme de jeu à copier (par défaut&#xa0;: celui installé avec quillmere-wrap)
+  --picture FICHIER       l&apos;image du puzzle&#xa0;: JPEG (CMJN aussi), PNG, HEIC/HEIF, AVIF,
                           WebP, TIFF, BMP, GIF ou tout autre fichier image que lit le Qt
-                          de ce système ; redressée selon son orientation et
+                          de ce système&#xa0;; redressée selon son orientation et
                           enregistrée en JPEG
   --max-size LxH          une image plus grande est réduite pour tenir dans LxH (par défaut
-                          1280x800 : un écran de 1920 x 1080, moins le titre de la fenêtre,
+                          1280x800&#xa0;: un écran de 1920 x 1080, moins le titre de la fenêtre,
                           les menus, la barre d&apos;outils, la barre des bacs et la barre d&apos;état,
                           laisse un plateau d&apos;environ 1700 x 850, où tiennent une image de
                           1280 x 800 et ses pièces éparpillées)
@@ -1737,24 +1737,24 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --oddness N             irrégularité des formes 0..10 (par défaut 5)
   --outline S             none, foil, paper, card, wood, ou 0..4
   --rotation on|off       les pièces peuvent être tournées
-  --mystery on|off        commencer en mode Mystère
+  --mystery on|off        commencer en mode mystère
   --fun N                 réglage des pièces fantaisie 0..10
-  --board-colour C        couleur du plateau : un nom comme clTeal, un nombre, ou $BBGGRR
+  --board-colour C        couleur du plateau&#xa0;: un nom comme clTeal, un nombre, ou $BBGGRR
   --title T  --creator T  --description T
   --opening T  --closing T            les messages de l&apos;expéditeur (&quot;\n&quot; passe à la ligne)
   --language CODE         la langue du programme de jeu, comme de ou pl
-                          (par défaut : celle du destinataire)
+                          (par défaut&#xa0;: celle du destinataire)
   --opening-colour C  --closing-colour C   fonds des messages (noms de couleur tels qu&apos;enregistrés)
   --opening-align A  --closing-align A     left, right ou centre
   --opening-font-name F  --opening-font-height H  --opening-font-style BITS  --opening-font-colour C
   --closing-font-name F  --closing-font-height H  --closing-font-style BITS  --closing-font-colour C
   --creator-version V     (par défaut v6.13)
   --created JOURS         jours depuis le 30 décembre 1899
-  --music FICHIER  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3 ; MIDI via FluidSynth
+  --music FICHIER  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3&#xa0;; MIDI via FluidSynth
   --skin FICHIER          l&apos;image de la barre d&apos;outils, tout fichier image (enregistré en JPEG)
   --templates FICHIER --template-count N
-Les textes sont en UTF-8, dans toute écriture. Titre, créateur, description et messages
-contiennent jusqu&apos;à 256, 256, 4096, 4096 et 4096 octets d&apos;UTF-8 ; les programmes de jeu
+Les textes sont en UTF-8, dans toute écriture. Titre, auteur, description et messages
+contiennent jusqu&apos;à 256, 256, 4096, 4096 et 4096 octets d&apos;UTF-8&#xa0;; les programmes de jeu
 antérieurs au bloc de texte en montrent la forme Windows-1252 la plus proche. Les noms de
 police et de couleur doivent être en Windows-1252. Les textes trop longs sont refusés avec le
 nom du champ. Affiche la taille à laquelle l&apos;image a été enregistrée et pourquoi, la taille
@@ -1771,7 +1771,7 @@ du cadeau et ce que fait son destinataire pour l&apos;ouvrir.
     </message>
     <message>
         <source>%1: unknown colour &quot;%2&quot;</source>
-        <translation>%1 : couleur inconnue « %2 »</translation>
+        <translation>%1&#xa0;: couleur inconnue «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes WxH, such as 1280x800</source>
@@ -1791,7 +1791,7 @@ The recipient double-clicks it. Sent as it is, it arrives without its execute bi
 send %3.zip (-o NAME.zip) to keep it.
 </source>
         <translation>%1 écrit (%2).
-Le destinataire double-clique dessus. Envoyé tel quel, il arrive sans son droit d&apos;exécution :
+Le destinataire double-clique dessus. Envoyé tel quel, il arrive sans son droit d&apos;exécution&#xa0;:
 envoyez %3.zip (-o NAME.zip) pour le conserver.
 </translation>
     </message>
@@ -1799,7 +1799,7 @@ envoyez %3.zip (-o NAME.zip) pour le conserver.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Si un bureau ne le lance pas, Propriétés &gt; Autoriser l&apos;exécution comme programme
+        <translation>Si un bureau ne le lance pas, Propriétés &gt; Autoriser l&apos;exécution du fichier comme un programme
 (ou chmod +x dans un terminal) permet de le lancer.
 </translation>
     </message>
@@ -1915,14 +1915,14 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     <message>
         <source>I made you a jigsaw puzzle! To open it:
 </source>
-        <translation>Je vous ai fait un puzzle ! Pour l&apos;ouvrir :
+        <translation>Je vous ai fait un puzzle&#xa0;! Pour l&apos;ouvrir&#xa0;:
 </translation>
     </message>
     <message>
         <source>1. Save %1 and extract it (right-click it, Extract Here).
 2. Double-click %2 to start the puzzle.
 </source>
-        <translation>1. Enregistrez %1 et extrayez-le (clic droit dessus, « Extraire ici »).
+        <translation>1. Enregistrez %1 et extrayez-le (clic droit dessus, «&#xa0;Extraire ici&#xa0;»).
 2. Double-cliquez sur %2 pour lancer le puzzle.
 </translation>
     </message>
@@ -1936,7 +1936,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
-        <translation>Si le double-clic ne fait rien, faites un clic droit sur %1, choisissez « Propriétés » et cochez « Autoriser l&apos;exécution du fichier comme un programme » (ou tapez chmod +x %1 dans un terminal), puis double-cliquez à nouveau. Il fonctionne sous Linux.</translation>
+        <translation>Si le double-clic ne fait rien, faites un clic droit sur %1, choisissez «&#xa0;Propriétés&#xa0;» et cochez «&#xa0;Autoriser l&apos;exécution du fichier comme un programme&#xa0;» (ou tapez chmod +x %1 dans un terminal), puis double-cliquez à nouveau. Il fonctionne sous Linux.</translation>
     </message>
     <message>
         <source>Gift made</source>
@@ -1952,15 +1952,15 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Language of the gift: %1</source>
-        <translation>Langue du cadeau : %1</translation>
+        <translation>Langue du cadeau&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Send this text with the gift:</source>
-        <translation>&amp;Envoyez ce texte avec le cadeau :</translation>
+        <translation>&amp;Envoyez ce texte avec le cadeau&#xa0;:</translation>
     </message>
     <message>
         <source>How the recipient opens the gift; you can change it</source>
-        <translation>Comment le destinataire ouvre le cadeau ; vous pouvez modifier ce texte</translation>
+        <translation>Comment le destinataire ouvre le cadeau&#xa0;; vous pouvez modifier ce texte</translation>
     </message>
     <message>
         <source>&amp;Copy text</source>
@@ -2006,7 +2006,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Keep its own size</source>
-        <translation>Garder sa propre taille</translation>
+        <translation>Garder la taille d&apos;origine</translation>
     </message>
     <message>
         <source>the recipient&apos;s own</source>
@@ -2046,15 +2046,15 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Choisir...</translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>&amp;Ouvrir une image...</translation>
+        <translation>&amp;Ouvrir une image…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
-        <translation>Choisit l&apos;image du puzzle (Ctrl+O ; vous pouvez aussi déposer une image sur la fenêtre)</translation>
+        <translation>Choisit l&apos;image du puzzle (Ctrl+O&#xa0;; vous pouvez aussi déposer une image sur la fenêtre)</translation>
     </message>
     <message>
         <source>No picture yet</source>
@@ -2062,7 +2062,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>The picture file</source>
-        <translation>Le fichier de l&apos;image</translation>
+        <translation>Le fichier image</translation>
     </message>
     <message>
         <source>The picture&apos;s size and the size the gift stores</source>
@@ -2070,11 +2070,11 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
-        <translation>La taille à laquelle le cadeau enregistre l&apos;image : une image plus petite donne un cadeau plus léger et tient sur de plus petits écrans</translation>
+        <translation>La taille à laquelle le cadeau enregistre l&apos;image&#xa0;: une image plus petite donne un cadeau plus léger et tient sur de plus petits écrans</translation>
     </message>
     <message>
         <source>Stored si&amp;ze:</source>
-        <translation>Tai&amp;lle enregistrée :</translation>
+        <translation>Tai&amp;lle enregistrée&#xa0;:</translation>
     </message>
     <message>
         <source>About the gift</source>
@@ -2094,27 +2094,27 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation>Tit&amp;re :</translation>
+        <translation>Tit&amp;re&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>Créate&amp;ur :</translation>
+        <translation>A&amp;uteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation>&amp;Description :</translation>
+        <translation>&amp;Description&#xa0;:</translation>
     </message>
     <message>
         <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
-        <translation>La langue des menus, boutons et de l&apos;aide du cadeau ; celle du destinataire est celle de son ordinateur</translation>
+        <translation>La langue des menus, boutons et de l&apos;aide du cadeau&#xa0;; celle du destinataire est celle de son ordinateur</translation>
     </message>
     <message>
         <source>&amp;Language of the gift:</source>
-        <translation>La&amp;ngue du cadeau :</translation>
+        <translation>La&amp;ngue du cadeau&#xa0;:</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
-        <translation>Le nombre de pièces voulu ; la grille s&apos;en approche au plus près</translation>
+        <translation>Le nombre de pièces voulu&#xa0;; la grille s&apos;en approche au plus près</translation>
     </message>
     <message>
         <source>The grid the picture is cut into</source>
@@ -2122,7 +2122,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Piece &amp;count:</source>
-        <translation>&amp;Nombre de pièces :</translation>
+        <translation>Nom&amp;bre de pièces&#xa0;:</translation>
     </message>
     <message>
         <source>The shape of the pieces</source>
@@ -2130,7 +2130,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Style:</source>
-        <translation>St&amp;yle :</translation>
+        <translation>St&amp;yle&#xa0;:</translation>
     </message>
     <message>
         <source>How irregular the pieces are, 0 to 10</source>
@@ -2138,15 +2138,15 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>I&amp;rrégularité :</translation>
+        <translation>I&amp;rrégularité&#xa0;:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation> %</translation>
+        <translation>&#xa0;%</translation>
     </message>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
-        <translation>La part des pièces fantaisie découpées d&apos;après les modèles, par pas de 10 %</translation>
+        <translation>La part des pièces fantaisie découpées d&apos;après les modèles, par pas de 10&#xa0;%</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -2166,7 +2166,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Templates:</source>
-        <translation>&amp;Modèles :</translation>
+        <translation>&amp;Modèles&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
@@ -2174,15 +2174,15 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
-        <translation>Les pièces commencent tournées et doivent être remises droites</translation>
+        <translation>Les pièces sont tournées au départ et doivent être remises à l&apos;endroit</translation>
     </message>
     <message>
         <source>How the pieces&apos; edges are drawn</source>
-        <translation>Comment les bords des pièces sont dessinés</translation>
+        <translation>Comment les contours des pièces sont dessinés</translation>
     </message>
     <message>
         <source>O&amp;utlines:</source>
-        <translation>Conto&amp;urs :</translation>
+        <translation>Conto&amp;urs&#xa0;:</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
@@ -2190,11 +2190,11 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>The picture is not shown while solving</source>
-        <translation>L&apos;image n&apos;est pas montrée pendant la résolution</translation>
+        <translation>L&apos;image n&apos;est pas affichée pendant la partie</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Cou&amp;leur du plateau...</translation>
+        <translation>Cou&amp;leur du plateau…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2246,7 +2246,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Couleur du texte...</translation>
+        <translation>Couleur du texte…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2254,7 +2254,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Background...</source>
-        <translation>Fond...</translation>
+        <translation>Fond…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
@@ -2278,7 +2278,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Music played while solving</source>
-        <translation>Musique jouée pendant la résolution</translation>
+        <translation>Musique jouée pendant la partie</translation>
     </message>
     <message>
         <source>Choose music</source>
@@ -2310,7 +2310,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
-        <translation>Le cadeau apporte les bibliothèques dont il a besoin et fonctionne ainsi sur tout ordinateur Linux ; la plupart des destinataires en ont besoin</translation>
+        <translation>Le cadeau emporte les bibliothèques dont il a besoin et fonctionne ainsi sur tout ordinateur Linux&#xa0;; la plupart des destinataires en ont besoin</translation>
     </message>
     <message>
         <source>How large the gift will be</source>
@@ -2326,7 +2326,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>&amp;Créer le cadeau...</translation>
+        <translation>&amp;Créer le cadeau…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2346,7 +2346,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Texte à envoyer avec le cadeau...</translation>
+        <translation>&amp;Texte à envoyer avec le cadeau…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2381,7 +2381,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>%1 × %2 pixels; the gift stores %3</source>
-        <translation>%1 × %2 pixels ; le cadeau enregistre %3</translation>
+        <translation>%1 × %2 pixels&#xa0;; le cadeau enregistre %3</translation>
     </message>
     <message>
         <source>Open picture</source>
@@ -2393,15 +2393,15 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>The gift: about %1 (it runs where Qt 6 is installed).</source>
-        <translation>Le cadeau : environ %1 (il fonctionne là où Qt 6 est installé).</translation>
+        <translation>Le cadeau&#xa0;: environ %1 (il fonctionne là où Qt 6 est installé).</translation>
     </message>
     <message>
         <source>The gift: about %1 with everything it needs to run on any Linux computer; %2 without.</source>
-        <translation>Le cadeau : environ %1 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux ; %2 sans.</translation>
+        <translation>Le cadeau&#xa0;: environ %1 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux&#xa0;; %2 sans.</translation>
     </message>
     <message>
         <source>The gift: about %1; %2 with everything it needs to run on any Linux computer.</source>
-        <translation>Le cadeau : environ %1 ; %2 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux.</translation>
+        <translation>Le cadeau&#xa0;: environ %1&#xa0;; %2 avec tout le nécessaire pour fonctionner sur tout ordinateur Linux.</translation>
     </message>
     <message>
         <source>S&amp;top</source>
@@ -2413,7 +2413,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>Aucun lecteur à copier n&apos;a été trouvé à côté du créateur de cadeaux</translation>
+        <translation>Aucun programme de jeu à copier n&apos;a été trouvé à côté du créateur de cadeaux</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2445,11 +2445,11 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Your farewell, shown every time the gift is closed.</source>
-        <translation>Votre au revoir, affiché à chaque fermeture du cadeau.</translation>
+        <translation>Votre message d&apos;adieu, affiché à chaque fermeture du cadeau.</translation>
     </message>
     <message>
         <source>Fu&amp;n pieces:</source>
-        <translation>Pièces &amp;fantaisie :</translation>
+        <translation>Pièces fa&amp;ntaisie&#xa0;:</translation>
     </message>
     <message>
         <source>Ne&amp;w shapes</source>
@@ -2461,15 +2461,15 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>M&amp;usic:</source>
-        <translation>&amp;Musique :</translation>
+        <translation>&amp;Musique&#xa0;:</translation>
     </message>
     <message>
         <source>Ski&amp;n:</source>
-        <translation>Ha&amp;billage :</translation>
+        <translation>Ha&amp;billage&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Image&lt;/b&gt; : ouvrez une photo (Fichier, Ouvrir une image, ou déposez-la sur la fenêtre). Les images JPEG, PNG, HEIC, AVIF, WebP et TIFF sont redressées et enregistrées à la taille choisie ; un titre, votre nom, quelques mots et la langue du cadeau (celle du destinataire si vous n&apos;en choisissez pas) les accompagnent.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pièces&lt;/b&gt; : leur nombre, leur forme et leur style ; l&apos;aperçu montre le découpage.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt; : le message d&apos;accueil salue le destinataire au lancement du cadeau ; le message d&apos;adieu est votre au revoir, affiché à chaque fermeture du cadeau.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musique et habillage&lt;/b&gt; : une musique facultative pendant la résolution et une image pour la barre d&apos;outils.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Essayer&lt;/b&gt; lance le cadeau tel que le destinataire le verra.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Créer le cadeau&lt;/b&gt; l&apos;enregistre, de préférence en archive .zip : envoyé comme simple fichier, un cadeau perd en chemin le droit de s&apos;exécuter. La fenêtre vous donne ensuite un court texte à envoyer avec, qui explique au destinataire comment l&apos;ouvrir : extraire le .zip, double-cliquer sur le cadeau et, si rien ne se passe, Propriétés, Autoriser l&apos;exécution comme programme.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Incluez tout le nécessaire pour fonctionner, sauf si vous savez que le destinataire a installé Qt 6.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Image&lt;/b&gt;&#xa0;: ouvrez une photo (Fichier, Ouvrir une image, ou déposez-la sur la fenêtre). Les images JPEG, PNG, HEIC, AVIF, WebP et TIFF sont redressées et enregistrées à la taille choisie&#xa0;; un titre, votre nom, quelques mots et la langue du cadeau (celle du destinataire si vous n&apos;en choisissez pas) les accompagnent.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pièces&lt;/b&gt;&#xa0;: leur nombre, leur forme et leur style&#xa0;; l&apos;aperçu montre le découpage.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;&#xa0;: le message d&apos;accueil salue le destinataire au lancement du cadeau&#xa0;; le message d&apos;adieu est votre au revoir, affiché à chaque fermeture du cadeau.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musique et habillage&lt;/b&gt;&#xa0;: une musique facultative pendant la partie et une image pour la barre d&apos;outils.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Essayer&lt;/b&gt; lance le cadeau tel que le destinataire le verra.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Créer le cadeau&lt;/b&gt; l&apos;enregistre, de préférence en archive .zip&#xa0;: envoyé comme simple fichier, un cadeau perd en chemin le droit de s&apos;exécuter. La fenêtre vous donne ensuite un court texte à envoyer avec, qui explique au destinataire comment l&apos;ouvrir&#xa0;: extraire le .zip, double-cliquer sur le cadeau et, si rien ne se passe, Propriétés, Autoriser l&apos;exécution du fichier comme un programme.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Incluez tout le nécessaire pour fonctionner, sauf si vous savez que le destinataire a installé Qt 6.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
