@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The skin picture is not a JPEG file</source>
-        <translation>La imagen de la apariencia no es un archivo JPEG</translation>
+        <translation>La imagen del aspecto no es un archivo JPEG</translation>
     </message>
     <message>
         <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
-        <translation>sobrescribiría «%1», con el que se hace el regalo</translation>
+        <translation>sobrescribiría «%1», a partir del cual se crea el regalo</translation>
     </message>
     <message>
         <source>a template block needs its number of templates, and a number needs the block</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
-        <translation>la extensión de la música «%1» debe ser un punto y de una a tres letras o cifras, como .ogg</translation>
+        <translation>la extensión «%1» de la música debe ser un punto seguido de una a tres letras o cifras, como .ogg</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Reading the skin</source>
-        <translation>Leyendo la apariencia</translation>
+        <translation>Leyendo el aspecto</translation>
     </message>
     <message>
         <source>Reading the music and templates</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Hecho</translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>The zip archive could not be made (zlib did not start)</source>
@@ -141,11 +141,11 @@
     </message>
     <message>
         <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>No se encontró ningún programa de juego portátil en %1; indique el programa de juego que se copiará con --player PLAYER</translation>
+        <translation>No se encontró ningún programa de juego portátil en %1; indique el programa de juego que hay que copiar con --player PLAYER</translation>
     </message>
     <message>
         <source>No player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>No se encontró ningún programa de juego en %1; indique el programa de juego que se copiará con --player PLAYER</translation>
+        <translation>No se encontró ningún programa de juego en %1; indique el programa de juego que hay que copiar con --player PLAYER</translation>
     </message>
     <message>
         <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
-        <translation>La imagen se guardaría a %1 píxeles; el programa de juego corta imágenes de como mucho %2 píxeles por lado, así que deje que se ajuste a un tamaño menor</translation>
+        <translation>La imagen se guardaría con %1 píxeles; el programa de juego corta imágenes de %2 píxeles por lado como máximo, así que deje que se ajuste a un tamaño menor</translation>
     </message>
     <message>
         <source>The picture file is empty</source>
@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>kept at its own size as asked</source>
-        <translation>con su tamaño original, como se pidió</translation>
+        <translation>mantenida en su tamaño original, como se pidió</translation>
     </message>
     <message>
         <source>kept at its own size, within %1</source>
-        <translation>con su tamaño original, dentro de %1</translation>
+        <translation>mantenida en su tamaño original, dentro de %1</translation>
     </message>
     <message>
         <source>the file stored as it is</source>
@@ -1517,11 +1517,11 @@ Pulse «No» para volver a la partida.</translation>
     </message>
     <message>
         <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
-        <translation>La imagen de este puzle es demasiado grande: solo se pueden cortar en piezas imágenes de como mucho %1 píxeles de ancho y de alto</translation>
+        <translation>La imagen de este puzle es demasiado grande: solo se pueden cortar en piezas imágenes de %1 píxeles de ancho y de alto como máximo</translation>
     </message>
     <message>
         <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
-        <translation>Las piezas no se pueden cortar al %1 %: la imagen superaría los %2 píxeles de ancho o de alto</translation>
+        <translation>Las piezas no se pueden cortar al %1&#xa0;%: la imagen superaría los %2 píxeles de ancho o de alto</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
@@ -1730,14 +1730,14 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
                           los menús, la barra de herramientas, la barra de bandejas y la barra
                           de estado, deja un tablero de unos 1700 x 850, donde caben una imagen
                           de 1280 x 800 y sus piezas esparcidas)
-  --keep-size             guardar la imagen con su tamaño original (como mucho 8191 por lado)
+  --keep-size             guardar la imagen con su tamaño original (8191 por lado como máximo)
   --pieces N              piezas pedidas, al menos 2 (por defecto 100)
   --seed N                semilla aleatoria de las formas y de la primera disposición (por defecto 1)
   --style S               classic, blip, square, star, round, mix, o 1..6
   --oddness N             irregularidad de las formas 0..10 (por defecto 5)
   --outline S             none, foil, paper, card, wood, o 0..4
   --rotation on|off       las piezas se pueden girar
-  --mystery on|off        empezar en el modo Misterio
+  --mystery on|off        empezar en modo misterio
   --fun N                 ajuste de piezas de fantasía 0..10
   --board-colour C        color del tablero: un nombre como clTeal, un número o $BBGGRR
   --title T  --creator T  --description T
@@ -1753,7 +1753,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --music ARCHIVO  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI mediante FluidSynth
   --skin ARCHIVO          la imagen de la barra de herramientas, cualquier archivo de imagen (guardado como JPEG)
   --templates ARCHIVO --template-count N
-Los textos son UTF-8 en cualquier escritura. Título, creador, descripción y mensajes admiten
+Los textos son UTF-8 en cualquier escritura. Título, autor, descripción y mensajes admiten
 hasta 256, 256, 4096, 4096 y 4096 bytes de UTF-8; los programas de juego anteriores al bloque
 de texto muestran su forma Windows-1252 más parecida. Los nombres de fuente y de color deben
 ser Windows-1252. Los textos que no caben se rechazan indicando el campo. Muestra el tamaño con
@@ -1780,7 +1780,7 @@ que se guardó la imagen y por qué, el tamaño del regalo y qué hace el destin
         <source>Wrote %1 (%2), holding the gift %3 (%4).
 The recipient extracts it and double-clicks %3.
 </source>
-        <translation>Escrito %1 (%2), que contiene el regalo %3 (%4).
+        <translation>Se ha escrito %1 (%2), que contiene el regalo %3 (%4).
 El destinatario lo extrae y hace doble clic en %3.
 </translation>
     </message>
@@ -1789,7 +1789,7 @@ El destinatario lo extrae y hace doble clic en %3.
 The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
 send %3.zip (-o NAME.zip) to keep it.
 </source>
-        <translation>Escrito %1 (%2).
+        <translation>Se ha escrito %1 (%2).
 El destinatario hace doble clic en él. Si se envía tal cual, llega sin su permiso de ejecución:
 envíe %3.zip (-o NAME.zip) para conservarlo.
 </translation>
@@ -1798,7 +1798,7 @@ envíe %3.zip (-o NAME.zip) para conservarlo.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Si un escritorio no lo inicia, Propiedades &gt; Permitir ejecutar como programa
+        <translation>Si un escritorio no lo inicia, Propiedades &gt; Permitir ejecutar el archivo como un programa
 (o chmod +x en una terminal) permite ejecutarlo.
 </translation>
     </message>
@@ -1816,7 +1816,7 @@ envíe %3.zip (-o NAME.zip) para conservarlo.
     </message>
     <message>
         <source>Picture stored at %1</source>
-        <translation>Imagen guardada a %1</translation>
+        <translation>Imagen guardada en %1</translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2005,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Keep its own size</source>
-        <translation>Mantener su tamaño original</translation>
+        <translation>Mantener el tamaño original</translation>
     </message>
     <message>
         <source>the recipient&apos;s own</source>
@@ -2045,11 +2045,11 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Elegir...</translation>
+        <translation>Elegir…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>A&amp;brir imagen...</translation>
+        <translation>A&amp;brir imagen…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -2093,11 +2093,11 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation>Tít&amp;ulo:</translation>
+        <translation>Títu&amp;lo:</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>Cr&amp;eador:</translation>
+        <translation>A&amp;utor:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
@@ -2113,7 +2113,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
-        <translation>Cuántas piezas pide; la cuadrícula se acerca lo más posible</translation>
+        <translation>Cuántas piezas pide; la cuadrícula se acerca a ese número lo más posible</translation>
     </message>
     <message>
         <source>The grid the picture is cut into</source>
@@ -2137,15 +2137,15 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>Irre&amp;gularidad:</translation>
+        <translation>Irreg&amp;ularidad:</translation>
     </message>
     <message>
         <source> %</source>
-        <translation> %</translation>
+        <translation>&#xa0;%</translation>
     </message>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
-        <translation>La proporción de piezas de fantasía cortadas según las plantillas, en pasos del 10 %</translation>
+        <translation>La proporción de piezas de fantasía cortadas según las plantillas, en pasos del 10&#xa0;%</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -2169,15 +2169,15 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
-        <translation>&amp;Rotación</translation>
+        <translation>&amp;Girar piezas</translation>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
-        <translation>Las piezas empiezan giradas y hay que ponerlas derechas</translation>
+        <translation>Las piezas empiezan giradas y hay que ponerlas del derecho</translation>
     </message>
     <message>
         <source>How the pieces&apos; edges are drawn</source>
-        <translation>Cómo se dibujan los bordes de las piezas</translation>
+        <translation>Cómo se dibujan los contornos de las piezas</translation>
     </message>
     <message>
         <source>O&amp;utlines:</source>
@@ -2189,11 +2189,11 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
-        <translation>La imagen no se muestra mientras se resuelve</translation>
+        <translation>La imagen no se muestra durante la partida</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Color del ta&amp;blero...</translation>
+        <translation>Color del ta&amp;blero…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2245,7 +2245,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Color del texto...</translation>
+        <translation>Color del texto…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2253,7 +2253,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation>Fondo...</translation>
+        <translation>Fondo…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
@@ -2277,7 +2277,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Music played while solving</source>
-        <translation>Música que suena mientras se resuelve</translation>
+        <translation>Música que suena durante la partida</translation>
     </message>
     <message>
         <source>Choose music</source>
@@ -2325,7 +2325,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>&amp;Crear regalo...</translation>
+        <translation>&amp;Crear regalo…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2345,7 +2345,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Texto para enviar con el regalo...</translation>
+        <translation>&amp;Texto para enviar con el regalo…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2412,7 +2412,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>No se encontró ningún reproductor que copiar junto al creador de regalos</translation>
+        <translation>No se encontró ningún programa de juego que copiar junto al creador de regalos</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2448,7 +2448,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Fu&amp;n pieces:</source>
-        <translation>Pie&amp;zas divertidas:</translation>
+        <translation>Pie&amp;zas de fantasía:</translation>
     </message>
     <message>
         <source>Ne&amp;w shapes</source>
@@ -2468,7 +2468,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Imagen&lt;/b&gt;: abra una foto (Archivo, Abrir imagen, o suéltela sobre la ventana). Las imágenes JPEG, PNG, HEIC, AVIF, WebP y TIFF se enderezan y se guardan al tamaño elegido; las acompañan un título, su nombre, unas palabras y el idioma del regalo (el del destinatario si no elige ninguno).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Piezas&lt;/b&gt;: cuántas, su forma y su estilo; la vista previa muestra el corte.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mensajes&lt;/b&gt;: el mensaje de bienvenida saluda al destinatario al abrir el regalo; el mensaje de despedida es su adiós, que se muestra cada vez que se cierra el regalo.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Música y aspecto&lt;/b&gt;: música opcional mientras se resuelve y una imagen para la barra de herramientas.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Probar&lt;/b&gt; abre el regalo tal como lo verá el destinatario.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Crear regalo&lt;/b&gt; lo guarda, mejor como archivo .zip: enviado como archivo suelto, un regalo pierde por el camino el permiso de ejecución. La ventana le da luego un texto breve para enviar con él que explica al destinatario cómo abrirlo: descomprimir el .zip, hacer doble clic en el regalo y, si no pasa nada, Propiedades, Permitir ejecutar como programa.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Incluya todo lo necesario para funcionar, salvo que sepa que el destinatario tiene Qt 6 instalado.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Imagen&lt;/b&gt;: abra una foto (Archivo, Abrir imagen, o suéltela sobre la ventana). Las imágenes JPEG, PNG, HEIC, AVIF, WebP y TIFF se enderezan y se guardan al tamaño elegido; las acompañan un título, su nombre, unas palabras y el idioma del regalo (el del destinatario si no elige ninguno).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Piezas&lt;/b&gt;: cuántas, su forma y su estilo; la vista previa muestra el corte.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mensajes&lt;/b&gt;: el mensaje de bienvenida saluda al destinatario al abrir el regalo; el mensaje de despedida es su adiós, que se muestra cada vez que se cierra el regalo.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Música y aspecto&lt;/b&gt;: música opcional durante la partida y una imagen para la barra de herramientas.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Probar&lt;/b&gt; abre el regalo tal como lo verá el destinatario.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Crear regalo&lt;/b&gt; lo guarda, mejor como archivo .zip: enviado como archivo suelto, un regalo pierde por el camino el permiso de ejecución. La ventana le da luego un texto breve para enviar con él que explica al destinatario cómo abrirlo: descomprimir el .zip, hacer doble clic en el regalo y, si no pasa nada, Propiedades, Permitir ejecutar el archivo como un programa.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Incluya todo lo necesario para funcionar, salvo que sepa que el destinatario tiene Qt 6 instalado.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
