@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
-        <translation>sovrascriverebbe «%1», da cui è fatto il regalo</translation>
+        <translation>sovrascriverebbe «%1», da cui viene creato il regalo</translation>
     </message>
     <message>
         <source>a template block needs its number of templates, and a number needs the block</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
-        <translation>l&apos;estensione della musica «%1» deve essere un punto seguito da una a tre lettere o cifre, come .ogg</translation>
+        <translation>l&apos;estensione «%1» della musica deve essere un punto seguito da una a tre lettere o cifre, come .ogg</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>Nessun programma di gioco portatile trovato in %1; indica il programma di gioco da copiare con --player PLAYER</translation>
+        <translation>Nessun programma di gioco portabile trovato in %1; indica il programma di gioco da copiare con --player PLAYER</translation>
     </message>
     <message>
         <source>No player found at %1; give the player to copy with --player PLAYER</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
-        <translation>L&apos;immagine ha %1 pixel: più dei %2 milioni di pixel che il creatore di regali legge</translation>
+        <translation>L&apos;immagine ha %1 pixel: più dei %2 milioni di pixel che il creatore di regali può leggere</translation>
     </message>
     <message>
         <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
-        <translation>L&apos;immagine verrebbe salvata a %1 pixel; il programma di gioco taglia immagini di al massimo %2 pixel per lato, quindi lascia che venga adattata a una dimensione più piccola</translation>
+        <translation>L&apos;immagine verrebbe salvata a %1 pixel; il programma di gioco taglia immagini di %2 pixel per lato al massimo, quindi lascia che venga adattata a dimensioni più piccole</translation>
     </message>
     <message>
         <source>The picture file is empty</source>
@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>kept at its own size as asked</source>
-        <translation>lasciata alla sua dimensione, come richiesto</translation>
+        <translation>mantenuta alle dimensioni originali, come richiesto</translation>
     </message>
     <message>
         <source>kept at its own size, within %1</source>
-        <translation>lasciata alla sua dimensione, entro %1</translation>
+        <translation>mantenuta alle dimensioni originali, entro %1</translation>
     </message>
     <message>
         <source>the file stored as it is</source>
@@ -1517,7 +1517,7 @@ Premi «No» per tornare alla partita.</translation>
     </message>
     <message>
         <source>The picture of this jigsaw is too large: at most %1 pixels wide and high can be cut into pieces</source>
-        <translation>L&apos;immagine di questo puzzle è troppo grande: si possono tagliare in tessere solo immagini di al massimo %1 pixel di larghezza e di altezza</translation>
+        <translation>L&apos;immagine di questo puzzle è troppo grande: si possono tagliare in tessere solo immagini larghe e alte %1 pixel al massimo</translation>
     </message>
     <message>
         <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
@@ -1719,7 +1719,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
         <translation>uso: quillmere-wrap --picture IMMAGINE -o REGALO [--portable | --player PLAYER] [opzioni]
   -o REGALO               il regalo da scrivere; -o NOME.zip scrive un archivio zip con il
                           regalo NOME, che i gestori di file estraggono pronto da avviare
-  --portable              copia il programma di gioco portatile: il regalo funziona anche senza Qt
+  --portable              copia il programma di gioco portabile: il regalo funziona anche senza Qt
   --player PLAYER         il programma di gioco da copiare (predefinito: quello installato con quillmere-wrap)
   --picture FILE          l&apos;immagine del puzzle: JPEG (anche CMYK), PNG, HEIC/HEIF, AVIF,
                           WebP, TIFF, BMP, GIF o qualsiasi altro file di immagine che il Qt
@@ -1730,14 +1730,14 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
                           i menu, la barra degli strumenti, la barra dei vassoi e la barra di
                           stato, lascia un tavolo di circa 1700 x 850, dove stanno un&apos;immagine
                           di 1280 x 800 e le sue tessere sparse)
-  --keep-size             salva l&apos;immagine alla sua dimensione (al massimo 8191 per lato)
+  --keep-size             salva l&apos;immagine alle dimensioni originali (al massimo 8191 per lato)
   --pieces N              tessere richieste, almeno 2 (predefinito 100)
   --seed N                seme casuale delle forme e della prima disposizione (predefinito 1)
   --style S               classic, blip, square, star, round, mix, o 1..6
   --oddness N             irregolarità delle forme 0..10 (predefinito 5)
   --outline S             none, foil, paper, card, wood, o 0..4
   --rotation on|off       le tessere possono essere ruotate
-  --mystery on|off        inizia in modalità Mistero
+  --mystery on|off        inizia in modalità mistero
   --fun N                 impostazione delle tessere sagomate 0..10
   --board-colour C        colore del tavolo: un nome come clTeal, un numero o $BBGGRR
   --title T  --creator T  --description T
@@ -1781,7 +1781,7 @@ destinatario per aprirlo.
         <source>Wrote %1 (%2), holding the gift %3 (%4).
 The recipient extracts it and double-clicks %3.
 </source>
-        <translation>Scritto %1 (%2), che contiene il regalo %3 (%4).
+        <translation>Creato %1 (%2), che contiene il regalo %3 (%4).
 Il destinatario lo estrae e fa doppio clic su %3.
 </translation>
     </message>
@@ -1790,8 +1790,8 @@ Il destinatario lo estrae e fa doppio clic su %3.
 The recipient double-clicks it. Sent as it is, it arrives without its execute bit:
 send %3.zip (-o NAME.zip) to keep it.
 </source>
-        <translation>Scritto %1 (%2).
-Il destinatario ci fa doppio clic. Inviato così com&apos;è, arriva senza il permesso di esecuzione:
+        <translation>Creato %1 (%2).
+Il destinatario ci fa doppio clic sopra. Inviato così com&apos;è, arriva senza il permesso di esecuzione:
 invia %3.zip (-o NAME.zip) per conservarlo.
 </translation>
     </message>
@@ -1799,7 +1799,7 @@ invia %3.zip (-o NAME.zip) per conservarlo.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Se un desktop non lo avvia, Proprietà &gt; Consenti l&apos;esecuzione come programma
+        <translation>Se un desktop non lo avvia, Proprietà &gt; Consentire l&apos;esecuzione del file come programma
 (o chmod +x in un terminale) permette di avviarlo.
 </translation>
     </message>
@@ -2030,7 +2030,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Music and s&amp;kin</source>
-        <translation>Musica e s&amp;kin</translation>
+        <translation>M&amp;usica e skin</translation>
     </message>
     <message>
         <source>The parts of the gift</source>
@@ -2046,11 +2046,11 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Scegli...</translation>
+        <translation>Scegli…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>Ap&amp;ri immagine...</translation>
+        <translation>Ap&amp;ri immagine…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -2098,7 +2098,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>Cr&amp;eatore:</translation>
+        <translation>Autor&amp;e:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
@@ -2142,11 +2142,11 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source> %</source>
-        <translation> %</translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
-        <translation>La quota di tessere sagomate tagliate dai modelli, a passi del 10 %</translation>
+        <translation>La quota di tessere sagomate tagliate dai modelli, a passi del 10%</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -2170,7 +2170,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
-        <translation>R&amp;otazione</translation>
+        <translation>Rota&amp;zione</translation>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
@@ -2178,23 +2178,23 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>How the pieces&apos; edges are drawn</source>
-        <translation>Come vengono disegnati i bordi delle tessere</translation>
+        <translation>Come vengono disegnati i contorni delle tessere</translation>
     </message>
     <message>
         <source>O&amp;utlines:</source>
-        <translation>&amp;Contorni:</translation>
+        <translation>C&amp;ontorni:</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>Modalità &amp;mistero</translation>
+        <translation>Modalità mist&amp;ero</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
-        <translation>L&apos;immagine non viene mostrata durante la soluzione</translation>
+        <translation>L&apos;immagine non viene mostrata durante la partita</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Colore del ta&amp;volo...</translation>
+        <translation>Colore del ta&amp;volo…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2246,7 +2246,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Colore del testo...</translation>
+        <translation>Colore del testo…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2254,7 +2254,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation>Sfondo...</translation>
+        <translation>Sfondo…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
@@ -2278,7 +2278,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Music played while solving</source>
-        <translation>Musica suonata durante la soluzione</translation>
+        <translation>Musica suonata durante la partita</translation>
     </message>
     <message>
         <source>Choose music</source>
@@ -2326,7 +2326,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>&amp;Crea il regalo...</translation>
+        <translation>&amp;Crea il regalo…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2346,7 +2346,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Testo da inviare con il regalo...</translation>
+        <translation>&amp;Testo da inviare con il regalo…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2413,7 +2413,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>Accanto al creatore di regali non è stato trovato alcun lettore da copiare</translation>
+        <translation>Accanto al creatore di regali non è stato trovato alcun programma di gioco da copiare</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2449,11 +2449,11 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Fu&amp;n pieces:</source>
-        <translation>T&amp;essere divertenti:</translation>
+        <translation>Tessere sa&amp;gomate:</translation>
     </message>
     <message>
         <source>Ne&amp;w shapes</source>
-        <translation>N&amp;uove forme</translation>
+        <translation>Cam&amp;bia forme</translation>
     </message>
     <message>
         <source>P&amp;lay</source>
@@ -2469,7 +2469,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Immagine&lt;/b&gt;: apri una foto (File, Apri immagine, oppure trascinala sulla finestra). Le immagini JPEG, PNG, HEIC, AVIF, WebP e TIFF vengono raddrizzate e salvate alle dimensioni scelte; le accompagnano un titolo, il tuo nome, qualche parola e la lingua del regalo (quella del destinatario se non ne scegli una).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Tessere&lt;/b&gt;: quante, la loro forma e il loro stile; l&apos;anteprima mostra il taglio.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messaggi&lt;/b&gt;: il messaggio di benvenuto accoglie il destinatario all&apos;avvio del regalo; il messaggio di congedo è il tuo saluto, mostrato ogni volta che il regalo si chiude.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musica e skin&lt;/b&gt;: musica facoltativa durante la soluzione e un&apos;immagine per la barra degli strumenti.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Prova&lt;/b&gt; avvia il regalo come lo vedrà il destinatario.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Crea il regalo&lt;/b&gt; lo salva, meglio come archivio .zip: inviato come semplice file, un regalo perde per strada il permesso di esecuzione. La finestra ti dà poi un breve testo da inviare insieme, che spiega al destinatario come aprirlo: estrarre lo .zip, fare doppio clic sul regalo e, se non succede nulla, Proprietà, Consentire l&apos;esecuzione come programma.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Includi tutto il necessario per funzionare, a meno che tu non sappia che il destinatario ha Qt 6 installato.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Immagine&lt;/b&gt;: apri una foto (File, Apri immagine, oppure trascinala sulla finestra). Le immagini JPEG, PNG, HEIC, AVIF, WebP e TIFF vengono raddrizzate e salvate alle dimensioni scelte; le accompagnano un titolo, il tuo nome, qualche parola e la lingua del regalo (quella del destinatario se non ne scegli una).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Tessere&lt;/b&gt;: quante, la loro forma e il loro stile; l&apos;anteprima mostra il taglio.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messaggi&lt;/b&gt;: il messaggio di benvenuto accoglie il destinatario all&apos;avvio del regalo; il messaggio di congedo è il tuo saluto, mostrato ogni volta che il regalo si chiude.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musica e skin&lt;/b&gt;: musica facoltativa durante la partita e un&apos;immagine per la barra degli strumenti.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Prova&lt;/b&gt; avvia il regalo come lo vedrà il destinatario.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Crea il regalo&lt;/b&gt; lo salva, meglio come archivio .zip: inviato come semplice file, un regalo perde per strada il permesso di esecuzione. La finestra ti dà poi un breve testo da inviare insieme, che spiega al destinatario come aprirlo: estrarre lo .zip, fare doppio clic sul regalo e, se non succede nulla, Proprietà, Consentire l&apos;esecuzione del file come programma.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Includi tutto il necessario per funzionare, a meno che tu non sappia che il destinatario ha Qt 6 installato.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
