@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
-        <translation>ne doit pas contenir «&#xa0;%1&#xa0;»&#xa0;: cette suite marque le début des réglages du cadeau</translation>
+        <translation>ne doit pas contenir «&#xa0;%1&#xa0;»&#xa0;: cette suite de caractères marque le début des réglages du cadeau</translation>
     </message>
     <message>
         <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
-        <translation>La musique MIDI a besoin de FluidSynth et d&apos;une banque de sons General MIDI pour devenir un son que tout ordinateur peut jouer.</translation>
+        <translation>La musique MIDI a besoin de FluidSynth et d&apos;une banque de sons General MIDI pour être convertie en un son que tout ordinateur peut lire.</translation>
     </message>
     <message>
         <source>There is no room for the MIDI music&apos;s sound.</source>
@@ -1763,11 +1763,11 @@ du cadeau et ce que fait son destinataire pour l&apos;ouvrir.
     </message>
     <message>
         <source>%1 needs a whole number from %2 to %3</source>
-        <translation>%1 demande un nombre entier de %2 à %3</translation>
+        <translation>%1 attend un nombre entier de %2 à %3</translation>
     </message>
     <message>
         <source>%1 takes on or off</source>
-        <translation>%1 accepte on ou off</translation>
+        <translation>%1 attend on ou off</translation>
     </message>
     <message>
         <source>%1: unknown colour &quot;%2&quot;</source>
@@ -1775,7 +1775,7 @@ du cadeau et ce que fait son destinataire pour l&apos;ouvrir.
     </message>
     <message>
         <source>%1 takes WxH, such as 1280x800</source>
-        <translation>%1 accepte LxH, par exemple 1280x800</translation>
+        <translation>%1 attend LxH, par exemple 1280x800</translation>
     </message>
     <message>
         <source>Wrote %1 (%2), holding the gift %3 (%4).
@@ -1809,7 +1809,7 @@ envoyez %3.zip (-o NAME.zip) pour le conserver.
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation>%1 demande une valeur</translation>
+        <translation>%1 attend une valeur</translation>
     </message>
     <message>
         <source>Give either --portable or --player, not both</source>
@@ -2234,7 +2234,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Slanted letters</source>
-        <translation>Lettres penchées</translation>
+        <translation>Lettres en italique</translation>
     </message>
     <message>
         <source>Underline</source>
@@ -2290,7 +2290,7 @@ Toutes les images et tous les sons ont été créés pour Quillmere Gift.</trans
     </message>
     <message>
         <source>Plays or stops the music</source>
-        <translation>Joue ou arrête la musique</translation>
+        <translation>Lance ou arrête la musique</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
