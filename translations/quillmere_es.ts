@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
-        <translation>La imagen de %1x%2 píxeles cortada en %3 piezas da una sola pieza, y un puzle necesita al menos %4: use una imagen más grande o pida más piezas</translation>
+        <translation>La imagen de %1x%2 píxeles cortada en %3 piezas da una sola pieza, pero un puzle necesita al menos %4: use una imagen más grande o pida más piezas</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>The zip archive could not be made (zlib did not start)</source>
-        <translation>No se pudo crear el archivo zip (zlib no arrancó)</translation>
+        <translation>No se pudo crear el archivo zip (zlib no se pudo iniciar)</translation>
     </message>
     <message>
         <source>The gift is too large for a zip archive (4 GB and more)</source>
@@ -2041,7 +2041,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>How far writing the gift has come</source>
-        <translation>El avance de la escritura del regalo</translation>
+        <translation>El progreso de la escritura del regalo</translation>
     </message>
     <message>
         <source>Choose...</source>
@@ -2233,7 +2233,7 @@ Todas las imágenes y sonidos se crearon para Quillmere Gift.</translation>
     </message>
     <message>
         <source>Slanted letters</source>
-        <translation>Letras inclinadas</translation>
+        <translation>Letras en cursiva</translation>
     </message>
     <message>
         <source>Underline</source>
