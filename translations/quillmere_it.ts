@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Fatto</translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>The zip archive could not be made (zlib did not start)</source>
@@ -2114,7 +2114,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
-        <translation>Quante tessere chiedi; la griglia si avvicina il più possibile</translation>
+        <translation>Quante tessere chiedi; la griglia ci si avvicina il più possibile</translation>
     </message>
     <message>
         <source>The grid the picture is cut into</source>
@@ -2234,7 +2234,7 @@ Tutte le immagini e i suoni sono stati creati per Quillmere Gift.</translation>
     </message>
     <message>
         <source>Slanted letters</source>
-        <translation>Lettere inclinate</translation>
+        <translation>Lettere in corsivo</translation>
     </message>
     <message>
         <source>Underline</source>
