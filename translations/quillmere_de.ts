@@ -1798,7 +1798,7 @@ Schicken Sie %3.zip (-o NAME.zip), damit es erhalten bleibt.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Wo ein Desktop es nicht startet, hilft Eigenschaften &gt; Ausführen der Datei als Programm erlauben
+        <translation>Wo ein Desktop es nicht startet, hilft Eigenschaften &gt; Als Programm ausführen erlauben
 (oder chmod +x in einem Terminal).
 </translation>
     </message>
@@ -1816,7 +1816,7 @@ Schicken Sie %3.zip (-o NAME.zip), damit es erhalten bleibt.
     </message>
     <message>
         <source>Picture stored at %1</source>
-        <translation>Bild gespeichert in %1</translation>
+        <translation>Bild gespeichert mit %1</translation>
     </message>
 </context>
 <context>
@@ -1935,7 +1935,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
-        <translation>Wenn ein Doppelklick nichts bewirkt, klicken Sie mit der rechten Maustaste auf %1, wählen Sie „Eigenschaften“ und setzen Sie das Häkchen bei „Ausführen der Datei als Programm erlauben“ (oder geben Sie im Terminal chmod +x %1 ein); doppelklicken Sie dann erneut darauf. Es läuft unter Linux.</translation>
+        <translation>Wenn ein Doppelklick nichts bewirkt, klicken Sie mit der rechten Maustaste auf %1, wählen Sie „Eigenschaften“ und setzen Sie das Häkchen bei „Als Programm ausführen erlauben“ (oder geben Sie im Terminal chmod +x %1 ein); doppelklicken Sie dann erneut darauf. Es läuft unter Linux.</translation>
     </message>
     <message>
         <source>Gift made</source>
@@ -2468,7 +2468,7 @@ Alle Bilder und Klänge wurden für Quillmere Gift erstellt.</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Bild&lt;/b&gt;: Öffnen Sie ein Foto (Datei, Bild öffnen, oder ziehen Sie es auf das Fenster). JPEG-, PNG-, HEIC-, AVIF-, WebP- und TIFF-Bilder werden richtig herum gedreht und in der gewählten Größe gespeichert; dazu kommen ein Titel, Ihr Name, ein paar Worte und die Sprache des Geschenks (die des Empfängers, wenn Sie keine wählen).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Teile&lt;/b&gt;: wie viele, ihre Form und ihr Stil; die Vorschau zeigt den Schnitt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Nachrichten&lt;/b&gt;: Die Begrüßung heißt den Empfänger willkommen, wenn das Geschenk startet; der Abschiedsgruß erscheint jedes Mal, wenn das Geschenk geschlossen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musik und Skin&lt;/b&gt;: auf Wunsch Musik beim Legen und ein Bild für die Werkzeugleiste.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ausprobieren&lt;/b&gt; startet das Geschenk so, wie der Empfänger es sehen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Geschenk erstellen&lt;/b&gt; speichert es, am besten als .zip-Archiv: Als bloße Datei verschickt, verliert ein Geschenk unterwegs das Recht, ausgeführt zu werden. Das Fenster gibt Ihnen dann einen kurzen Text zum Mitschicken, der dem Empfänger erklärt, wie er es öffnet: die .zip-Datei entpacken, auf das Geschenk doppelklicken und, wo das nichts bewirkt, Eigenschaften, Ausführen der Datei als Programm erlauben.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geben Sie alles Nötige zum Ausführen mit, außer Sie wissen, dass beim Empfänger Qt 6 installiert ist.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Bild&lt;/b&gt;: Öffnen Sie ein Foto (Datei, Bild öffnen, oder ziehen Sie es auf das Fenster). JPEG-, PNG-, HEIC-, AVIF-, WebP- und TIFF-Bilder werden richtig herum gedreht und in der gewählten Größe gespeichert; dazu kommen ein Titel, Ihr Name, ein paar Worte und die Sprache des Geschenks (die des Empfängers, wenn Sie keine wählen).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Teile&lt;/b&gt;: wie viele, ihre Form und ihr Stil; die Vorschau zeigt den Schnitt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Nachrichten&lt;/b&gt;: Die Begrüßung heißt den Empfänger willkommen, wenn das Geschenk startet; der Abschiedsgruß erscheint jedes Mal, wenn das Geschenk geschlossen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Musik und Skin&lt;/b&gt;: auf Wunsch Musik beim Legen und ein Bild für die Werkzeugleiste.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ausprobieren&lt;/b&gt; startet das Geschenk so, wie der Empfänger es sehen wird.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Geschenk erstellen&lt;/b&gt; speichert es, am besten als .zip-Archiv: Als bloße Datei verschickt, verliert ein Geschenk unterwegs das Recht, ausgeführt zu werden. Das Fenster gibt Ihnen dann einen kurzen Text zum Mitschicken, der dem Empfänger erklärt, wie er es öffnet: die .zip-Datei entpacken, auf das Geschenk doppelklicken und, wo das nichts bewirkt, Eigenschaften, Als Programm ausführen erlauben.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geben Sie alles Nötige zum Ausführen mit, außer Sie wissen, dass beim Empfänger Qt 6 installiert ist.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
