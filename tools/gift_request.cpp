@@ -280,15 +280,18 @@ int64_t EstimateGiftSize(const GiftRequest& request, const std::vector<uint8_t>&
 }
 
 std::string ReadableSize(int64_t bytes) {
-  char text[32];
+  // The number is written in the locale's decimal mark; the units are translated
+  // ("Mo" in French, "МБ" in Russian).
+  char number[32];
   if (bytes < 1000000) {
-    std::snprintf(text, sizeof text, "%lld KB", static_cast<long long>((bytes + 999) / 1000));
-  } else if (bytes < 10000000) {
-    std::snprintf(text, sizeof text, "%.1f MB", double(bytes) / 1e6);
-  } else {
-    std::snprintf(text, sizeof text, "%lld MB", static_cast<long long>((bytes + 500000) / 1000000));
+    std::snprintf(number, sizeof number, "%lld", static_cast<long long>((bytes + 999) / 1000));
+    return FillArgs(Tr("GiftMaking", "%1 KB"), {number});
   }
-  return text;
+  if (bytes < 10000000)
+    std::snprintf(number, sizeof number, "%.1f", double(bytes) / 1e6);
+  else
+    std::snprintf(number, sizeof number, "%lld", static_cast<long long>((bytes + 500000) / 1000000));
+  return FillArgs(Tr("GiftMaking", "%1 MB"), {number});
 }
 
 GiftRequest::GiftRequest() : Settings(DefaultGiftHeader()) {}

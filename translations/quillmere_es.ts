@@ -247,6 +247,14 @@
         <source>the file stored as it is</source>
         <translation>el archivo guardado tal cual</translation>
     </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>

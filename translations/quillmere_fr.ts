@@ -247,6 +247,14 @@
         <source>the file stored as it is</source>
         <translation>le fichier enregistré tel quel</translation>
     </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1&#xa0;ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;Mo</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>

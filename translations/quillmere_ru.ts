@@ -247,6 +247,14 @@
         <source>the file stored as it is</source>
         <translation>файл сохранён как есть</translation>
     </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1&#xa0;КБ</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1&#xa0;МБ</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>

@@ -33,4 +33,8 @@ for words in "Bild gespeichert mit 640 × 480" "Garten.zip geschrieben (" "enth�
              "doppelklickt auf Garten" "Als Programm ausführen erlauben"; do
   grep -qF -- "$words" <<<"$said" || { echo "quillmere-wrap does not say \"$words\" in German:"; echo "$said"; exit 1; }
 done
+# Sizes carry the language's units: French writes megabytes "Mo".
+said=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=fr_FR.UTF-8 \
+       "$wrap" --player "$player" --picture "$work/picture.jpg" -o "$work/Jardin.zip")
+grep -qF -- "Mo)" <<<"$said" || { echo "quillmere-wrap does not give sizes in Mo in French:"; echo "$said"; exit 1; }
 echo "quillmere-wrap speaks the locale's language"

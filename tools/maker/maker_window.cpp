@@ -28,8 +28,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 #include "app/piece_size_dialog.h"
 #include "app/qt_colours.h"
@@ -38,6 +36,7 @@
 #include "common/byte_stream.h"
 #include "common/errors.h"
 #include "common/jpeg_decode.h"
+#include "gift_maker.h"
 #include "gift_zip.h"
 #include "ui/form_layouts.h"
 
@@ -53,12 +52,6 @@ const char* const kPictureFilter = QT_TRANSLATE_NOOP(
     "quill::MakerWindow",
     "Pictures (*.jpg *.jpeg *.png *.heic *.heif *.avif *.webp *.tif *.tiff *.bmp *.gif);;All files (*)");
 constexpr double kScreenDpi = 96;  // font heights in a gift are pixels at 96 dpi
-
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw UserError("cannot read " + path);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The outline styles as the player's Outlines menu names them, in the interface's
 // language.
