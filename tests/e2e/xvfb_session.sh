@@ -100,6 +100,11 @@ largest_window() {  # largest_window NAME INNER(0|1)
 }
 window_geometry() { largest_window "$1" 0; }
 board_geometry() { largest_window quillmere-gift 1; }
+# window_region ID: the window as a REGION.
+window_region() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w "x" h "+" x "+" y }'
+}
 # board_region: the board as a REGION for screen_sum and the waits above.
 board_region() { local w h x y; read -r w h x y < <(board_geometry); echo "${w}x${h}+${x}+${y}"; }
 
