@@ -124,20 +124,18 @@ replay_drags() {
   done
 }
 
-# leave_play_screen: clicks Play on the "Play..." screen once it waits for the
-# user, and waits until it has closed.
-leave_play_screen() {
-  click_widget SplashForm OkBtn || { echo "no Play button"; cat "$work/out.log"; exit 1; }
-  wait_for_no_widgets SplashForm || { echo "the Play screen stays"; exit 1; }
-}
-
-# play_gift GIFT: starts the gift, waits for its main window (its id in $main) and
-# leaves the "Play..." screen.
+# play_gift GIFT [LOG]: starts the gift (its output in LOG, out.log unless named),
+# waits for its main window (its id in $main, its pid in $player_pid) and leaves the
+# "Play..." screen. The widget map starts afresh for it.
 play_gift() {
-  "$1" >"$work/out.log" 2>&1 &
-  pids+=($!)
-  main=$(wait_for_window "Quillmere Gift") || { echo "no main window"; cat "$work/out.log"; exit 1; }
-  leave_play_screen
+  local log=${2:-$work/out.log}
+  rm -f "$QUILLMERE_WIDGET_MAP"
+  "$1" >"$log" 2>&1 &
+  player_pid=$!
+  pids+=("$player_pid")
+  main=$(wait_for_window "Quillmere Gift") || { echo "no main window"; cat "$log"; exit 1; }
+  click_widget SplashForm OkBtn || { echo "no Play button"; cat "$log"; exit 1; }
+  wait_for_no_widgets SplashForm || { echo "the Play screen stays"; exit 1; }
 }
 
 make_gift() {  # make_gift OUTPUT [wrap options...]
