@@ -134,8 +134,13 @@ play_gift() {
   player_pid=$!
   pids+=("$player_pid")
   main=$(wait_for_window "Quillmere Gift") || { echo "no main window"; cat "$log"; exit 1; }
-  click_widget SplashForm OkBtn || { echo "no Play button"; cat "$log"; exit 1; }
-  wait_for_no_widgets SplashForm || { echo "the Play screen stays"; exit 1; }
+  leave_play_screen || { cat "$log"; exit 1; }
+}
+# leave_play_screen: clicks Play on the "Play..." screen once the puzzle is ready,
+# and waits until the screen has closed.
+leave_play_screen() {
+  click_widget SplashForm OkBtn || { echo "no Play button"; return 1; }
+  wait_for_no_widgets SplashForm || { echo "the Play screen stays"; return 1; }
 }
 
 make_gift() {  # make_gift OUTPUT [wrap options...]
