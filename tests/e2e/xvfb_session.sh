@@ -1,25 +1,12 @@
 # Shared by the end-to-end tests: a private X display, a work folder, and waiting for
 # what can be seen: a window, a button, a file, a change on the screen, a process
-# ending. Source it with: PLAYER WRAP PICTURE_TOOL WORKDIR as $1..$4. The screen is
-# 1280 x 800 unless XVFB_SCREEN says otherwise (WxHxDEPTH); the players run at
-# QT_SCALE_FACTOR when the caller sets it.
-#
-# Every wait polls its condition and gives up after a generous time (a loaded
-# machine only makes it slower), saying on standard error what it waited for.
+# ending (with the waits of waits.sh). Source it with: PLAYER WRAP PICTURE_TOOL
+# WORKDIR as $1..$4. The screen is 1280 x 800 unless XVFB_SCREEN says otherwise
+# (WxHxDEPTH); the players run at QT_SCALE_FACTOR when the caller sets it.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/waits.sh"
 player=$1 wrap=$2 picture_tool=$3 work=$4
 rm -rf "$work" && mkdir -p "$work"
-
-# wait_until SECONDS WHAT COMMAND...: runs COMMAND until it succeeds; after SECONDS
-# says it waited for WHAT in vain and fails.
-wait_until() {
-  local deadline=$((SECONDS + $1)) what=$2
-  shift 2
-  until "$@"; do
-    ((SECONDS < deadline)) || { echo "waited in vain for $what" >&2; return 1; }
-    sleep 0.1  # the polling interval
-  done
-}
 
 # The server picks a free display itself and writes its number to descriptor 3
 # once it takes connections.
@@ -40,15 +27,16 @@ unset LANGUAGE LC_ALL LC_MESSAGES
 # The players list their buttons' places here (see src/app/widget_map.h).
 export QUILLMERE_WIDGET_MAP=$work/widgets
 
-# wait_for_file FILE [SECONDS]: until FILE exists and is not empty.
-wait_for_file() { wait_until "${2:-60}" "$1 to be written" test -s "$1"; }
-
-# wait_for_exit PID [SECONDS]: until the process has ended.
-process_gone() { ! kill -0 "$1" 2>/dev/null; }
-wait_for_exit() { wait_until "${2:-60}" "process $1 to end" process_gone "$1"; }
-
-# wait_for_window NAME [SECONDS]: prints the window id once a visible window has NAME.
-visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
+# wait_for_window NAME [SECONDS]: prints the window id once a visible window has NAME,
+# the largest when several have it (the main window and the "Play..." screen share
+# their name).
+visible_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF }
+      END { if (w) print w * h, id }'
+  done | sort -n | tail -n1 | cut -d' ' -f2 | grep .
+}
 wait_for_window() {
   wait_until "${2:-60}" "a window \"$1\"" visible_window "$1" >/dev/null && visible_window "$1"
 }
@@ -83,8 +71,7 @@ region_changed() { [[ $(screen_sum "$1") != "$2" ]]; }
 wait_for_change() { wait_until "${3:-60}" "the screen at $1 to change" region_changed "$1" "$2"; }
 # wait_for_still REGION [SECONDS]: until REGION shows the same in two grabs a moment
 # apart: whatever moved there has come to rest.
-region_still() { local first; first=$(screen_sum "$1"); sleep 0.2; [[ $(screen_sum "$1") == "$first" ]]; }
-wait_for_still() { wait_until "${2:-60}" "the screen at $1 to come to rest" region_still "$1"; }
+wait_for_still() { wait_until "${2:-60}" "the screen at $1 to come to rest" still screen_sum "$1"; }
 
 # window_geometry NAME: prints "width height left top" of the largest window of that
 # name; board_geometry the same of the largest window at the left edge of its parent
