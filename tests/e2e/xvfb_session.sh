@@ -37,9 +37,7 @@ visible_window() {
       END { if (w) print w * h, id }'
   done | sort -n | tail -n1 | cut -d' ' -f2 | grep .
 }
-wait_for_window() {
-  wait_until "${2:-60}" "a window \"$1\"" visible_window "$1" >/dev/null && visible_window "$1"
-}
+wait_for_window() { wait_until "${2:-60}" "a window \"$1\"" visible_window "$1"; }
 # wait_for_unmapped ID [SECONDS]: until the window ID is off the screen or gone.
 window_unmapped() { ! xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
 wait_for_unmapped() { wait_until "${2:-60}" "the window $1 to close" window_unmapped "$1"; }
