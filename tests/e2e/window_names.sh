@@ -11,7 +11,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 make_gift "$work/gift" --pieces 12 --rotation off
 (exec -a started-as-birthday "$work/gift") >"$work/out.log" 2>&1 &
 pids+=($!)
-main=$(wait_for_window "Quillmere Gift") || { echo "no main window"; cat "$work/out.log"; exit 1; }
+wait_for_window "Quillmere Gift" >/dev/null || { echo "no main window"; cat "$work/out.log"; exit 1; }
 leave_play_screen || exit 1
 
 check_names() {  # check_names WINDOW CAPTION
@@ -22,7 +22,7 @@ check_names() {  # check_names WINDOW CAPTION
   [[ "$title" == "$2" ]] || { echo "the title is not \"$2\""; exit 1; }
   [[ "$class" == quillmere-gift ]] || { echo "the class is not quillmere-gift"; exit 1; }
 }
-main=$(xdotool search --onlyvisible --name "^Quillmere Gift\$" | head -n1)
+main=$(wait_for_window "Quillmere Gift")  # the Play screen has gone
 check_names "$main" "Quillmere Gift"
 
 xdotool windowfocus --sync "$main" key F3

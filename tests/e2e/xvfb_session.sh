@@ -118,8 +118,11 @@ play_gift() {
   "$1" >"$log" 2>&1 &
   player_pid=$!
   pids+=("$player_pid")
-  main=$(wait_for_window "Quillmere Gift") || { echo "no main window"; cat "$log"; exit 1; }
+  wait_for_window "Quillmere Gift" >/dev/null || { echo "no window"; cat "$log"; exit 1; }
   leave_play_screen || { cat "$log"; exit 1; }
+  # The "Play..." screen may be shown before the main window: the main window is
+  # the one left now (or the larger while the screen closes).
+  main=$(wait_for_window "Quillmere Gift") || { echo "no main window"; cat "$log"; exit 1; }
 }
 # leave_play_screen: clicks Play on the "Play..." screen once the puzzle is ready,
 # and waits until the screen has closed.
