@@ -21,6 +21,8 @@ wait_for_file() { wait_until "${2:-60}" "$1 to be written" test -s "$1"; }
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 wait_for_exit() { wait_until "${2:-60}" "process $1 to end" process_gone "$1"; }
 
-# still SUM_COMMAND...: true when the command (a checksum of something on the
-# screen) gives the same twice a moment apart, so whatever moved there has come to rest.
-still() { local first; first=$("$@"); sleep 0.2; [[ $("$@") == "$first" ]]; }
+# still COMMAND...: true when the command (a checksum of something on the screen)
+# gives the same twice a moment apart, so whatever moved there has come to rest; the
+# second answer is left in still_seen. The pause is the moment itself: nothing else
+# tells that a thing has stopped moving.
+still() { local first; first=$("$@"); sleep 0.2; still_seen=$("$@"); [[ $still_seen == "$first" ]]; }

@@ -93,8 +93,8 @@ docked_box() {
 }
 # box_settles: waits until docked_box gives the same box twice running, one wider
 # than a sliver, and prints it.
-box_at_rest() { still docked_box && (($(docked_box | cut -dx -f1) > 40)); }
-box_settles() { wait_until 30 "the docked picture window at rest" box_at_rest && docked_box; }
+box_at_rest() { still docked_box && ((${still_seen%%x*} > 40)); }
+box_settles() { wait_until 30 "the docked picture window at rest" box_at_rest && echo "$still_seen"; }
 
 # The picture window and the loupe open docked: no window of their own.
 # The board's first frame once the Play screen has gone: the top half at rest.
