@@ -26,15 +26,18 @@ hidden=(unshare --mount --propagation private "$here/run_hidden.sh")
 if "${hidden[@]}" "$player" >"$work/plain.log" 2>&1; then fail "the plain player started with Qt hidden"; fi
 grep -m1 "error while loading shared libraries" "$work/plain.log" || fail "the plain player failed otherwise"
 
-# start_hidden_gift: starts the gift with the libraries hidden and waits for its
-# main window; sets gift_pid (unshare, the hiding script, the start-up program and
-# the player follow one another in one process).
+# start_hidden_gift: starts the gift with the libraries hidden and waits until its
+# "Play..." screen waits for the user, the puzzle ready; sets gift_pid (unshare, the
+# hiding script, the start-up program and the player follow one another in one
+# process).
 start_hidden_gift() {
+  wait_for_no_window "Quillmere Gift" || fail "the last start's windows stay"
+  rm -f "$QUILLMERE_WIDGET_MAP"
   XDG_CACHE_HOME="$work/cache" "${hidden[@]}" "$work/gift" >"$work/gift.log" 2>&1 &
   gift_pid=$!
   pids+=("$gift_pid")
-  wait_for_window "Quillmere Gift" 60 >/dev/null || fail "no main window"
-  sleep 2
+  wait_for_window "Quillmere Gift" >/dev/null || fail "no main window"
+  wait_for_widget SplashForm OkBtn || fail "no Play button"
 }
 
 start_hidden_gift
@@ -51,13 +54,12 @@ QT_PLUGIN_PATH="$folder/plugins" "${hidden[@]}" "$folder/lib/ld-linux-x86-64.so.
   "$text_probe" >"$work/text.log" 2>&1 || { cat "$work/text.log"; fail "texts on the copy's libraries"; }
 grep -v "^hidden:" "$work/text.log"
 
-xdotool key Return  # leaves the "Play..." screen
-sleep 2
+leave_play_screen || fail "cannot leave the Play screen"
 read -r width height left top < <(board_geometry "Quillmere Gift")
 [[ -n "$width" ]] || fail "no board window"
 "$inspect" --solving-script --board-size "${width}x${height}" "$work/gift" >"$work/solve.txt"
 replay_drags "$left" "$top" <"$work/solve.txt"
-wait_for_window "You solved it!" 10 >/dev/null || fail "the drags did not solve the puzzle"
+wait_for_window "You solved it!" >/dev/null || fail "the drags did not solve the puzzle"
 import -window root "$work/solved.png" 2>/dev/null || true
 echo "solved by dragging"
 kill "$gift_pid"
@@ -77,13 +79,10 @@ size=$(stat -c %s "$widgets")
 start_hidden_gift
 [[ $(stat -c %s "$widgets") == "$size" ]] || fail "the emptied library was not unpacked again"
 echo "after $widgets was emptied the gift opened again"
-xdotool key Return  # leaves the "Play..." screen
-sleep 1
-xdotool windowfocus --sync "$(wait_for_window "Quillmere Gift" 5)"
+leave_play_screen || fail "cannot leave the Play screen"
+xdotool windowfocus --sync "$(wait_for_window "Quillmere Gift")"
 xdotool key alt+f x  # File, Exit: the closing screen with "Save game..." ticked
-sleep 2
-xdotool key Return
-for _ in $(seq 50); do [[ -f "$work/gift.sav" ]] && break; sleep 0.2; done
-[[ -f "$work/gift.sav" ]] || fail "no saved game beside the gift"
+click_widget SplashForm OkBtn || fail "no closing screen"
+wait_for_file "$work/gift.sav" || fail "no saved game beside the gift"
 [[ -z $(find "$work/cache" -name '*.sav') ]] || fail "a saved game went into the cache"
 echo "the game was saved beside the gift: $work/gift.sav"

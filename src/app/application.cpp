@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/qt_host.h"
 #include "app/single_gift.h"
+#include "app/widget_map.h"
 #include "app/window_placement.h"
 #include "common/start_marks.h"
 #include "common/translate.h"
@@ -153,6 +154,7 @@ int RunPlayer(int argc, char** argv) {
   QuillApplication app(argc, argv);
   NameApplication();
   ChooseLanguage(ReadGiftLanguage(giftFile));
+  const std::unique_ptr<WidgetMap> widgetMap = WidgetMapIfAsked();
   MarkStartStep("qt-started");
   QtHost host;
   app.SetErrorHandler([&host](const std::string& text) { host.ReportError(text); });

@@ -332,6 +332,9 @@ void MainWindow::HideUnofferedCommands() {
 SplashForm& MainWindow::CreateSplashForm() {
   delete splash_;
   splash_ = new SplashForm(host_, this);
+  // Play and the web link wait for the puzzle: the loading screen shows them greyed,
+  // and a click there, which the busy start would drop, cannot look taken.
+  SetSplashButtonsEnabled(false);
   splash_->show();
   return *splash_;
 }

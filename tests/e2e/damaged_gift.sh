@@ -9,11 +9,15 @@ printf '\x86\x0d' | dd of="$work/gift" bs=1 seek=$((size - 20 - 3463 + 17)) conv
 "$work/gift" >"$work/out.log" 2>&1 &
 player_pid=$!
 pids+=("$player_pid")
-for _ in $(seq 100); do grep -q "damaged" "$work/out.log" && break; sleep 0.2; done
+wait_until 60 "a message on standard error" grep -q "damaged" "$work/out.log" || { cat "$work/out.log"; exit 1; }
 grep -q "This jigsaw gift file is damaged and cannot be opened" "$work/out.log" || { echo "no message"; cat "$work/out.log"; exit 1; }
-# Dismiss the message box, then the main window must still be there.
-xdotool key --clearmodifiers Return || true
-sleep 1
+# The message box comes before the main window; both are named "Quillmere Gift".
+box=$(wait_for_window "Quillmere Gift") || { echo "no message box"; exit 1; }
+# Dismissed, it closes, and the main window must be there.
+xdotool windowfocus --sync "$box" key --clearmodifiers Return
+wait_for_unmapped "$box" || { echo "the message box stays"; exit 1; }
 kill -0 "$player_pid" || { echo "player ended"; exit 1; }
-wait_for_window "Quillmere Gift" 10 >/dev/null || { echo "main window gone"; exit 1; }
+main=$(wait_for_window "Quillmere Gift") || { echo "no main window"; exit 1; }
+[[ $main != "$box" ]] || { echo "the message box is back"; exit 1; }
+kill -0 "$player_pid" || { echo "player ended"; exit 1; }
 echo "damaged message shown, window open"

@@ -12,30 +12,17 @@ pids+=($!)
 recorder=$!
 export TMPDIR=$work/tmp  # the player's private folder goes in here
 mkdir -p "$TMPDIR"
-"$work/gift" >"$work/out.log" 2>&1 &
-player=$!
-pids+=("$player")
-window=$(wait_for_window "Quillmere Gift" 20) || { echo "no main window"; cat "$work/out.log"; exit 1; }
-sleep 2
-xdotool key Return  # leaves the "Play..." screen; the music starts
+play_gift "$work/gift"  # the music starts once the "Play..." screen is left
+player=$player_pid
 # Three passes of the 0.8 s tune heard, however busy the machine.
-for _ in $(seq 300); do
-  (($("$sound_check" bursts "$work/heard.raw") >= 4)) && break
-  sleep 0.2
-done
+heard_passes() { (($("$sound_check" bursts "$work/heard.raw") >= $1)); }
+wait_until 60 "four passes of the tune" heard_passes 4 || true
 import -window root "$work/playing.png" 2>/dev/null || true
 
-xdotool windowfocus --sync "$window" key alt+f
-sleep 0.5
-xdotool key x        # File > Exit
-sleep 1.5
-xdotool key Return   # leaves the exit screen
+xdotool windowfocus --sync "$main" key alt+f x  # File > Exit
+click_widget SplashForm OkBtn || { echo "no exit screen"; exit 1; }  # leaves the exit screen
+wait_for_exit "$player" || { echo "the player did not end"; exit 1; }
 status=0
-for _ in $(seq 100); do kill -0 "$player" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$player" 2>/dev/null; then
-  echo "the player did not end"
-  exit 1
-fi
 wait "$player" || status=$?
 kill "$recorder"
 cat "$work/out.log"

@@ -13,13 +13,7 @@ grep -q "scaled from 4000 .* 3000 to 1067 .* 800 to fit 1280 .* 800" "$work/wrap
 
 check_gift() {  # check_gift NAME GIFT
   local name=$1 gift=$2
-  "$gift" >"$work/$name.log" 2>&1 &
-  local pid=$!
-  pids+=("$pid")
-  wait_for_window "Quillmere Gift" 20 >/dev/null || { echo "$name: no main window"; cat "$work/$name.log"; exit 1; }
-  sleep 2
-  xdotool key Return  # leaves the "Play..." screen
-  sleep 2
+  play_gift "$gift" "$work/$name.log"
   read -r window_width window_height _ _ < <(window_geometry "Quillmere Gift")
   read -r width height _ _ < <(board_geometry "Quillmere Gift")
   echo "$name: window ${window_width}x${window_height}, board ${width}x${height}"
@@ -31,9 +25,9 @@ check_gift() {  # check_gift NAME GIFT
     { x = ($2 + $4) / 2; y = ($3 + $5) / 2
       if (x < 0 || x >= w || y < 0 || y >= h) { print name ": piece " $1 " off the board at " x "," y; bad = 1 } }
     END { if (NR == 0) { print name ": no pieces"; exit 1 } exit bad }' "$work/$name-layout.txt"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  sleep 1
+  kill "$player_pid"
+  wait "$player_pid" 2>/dev/null || true
+  wait_for_no_window "Quillmere Gift" || exit 1
 }
 
 check_gift photo "$work/photo-gift"

@@ -16,10 +16,11 @@ mkdir -p "$HOME"
 "$maker" "$work/picture.jpg" >"$work/maker.log" 2>&1 &
 maker_pid=$!
 pids+=($maker_pid)
-window=$(wait_for_window "Quillmere Gift Maker" 20) || { echo "no maker window"; cat "$work/maker.log"; exit 1; }
+window=$(wait_for_window "Quillmere Gift Maker") || { echo "no maker window"; cat "$work/maker.log"; exit 1; }
 xdotool windowfocus --sync "$window"
-sleep 1
-import -window root "$work/maker-classic.png"
+# shot NAME: the screen once the maker's window has come to rest.
+shot() { wait_for_still "$(window_region "$window")" && import -window root "$work/$1.png"; }
+shot maker-classic
 read -r width height _ < <(window_geometry "Quillmere Gift Maker")
 ((width <= 1366 && height <= 768)) || { echo "the window ($width x $height) is larger than the screen"; exit 1; }
 
@@ -28,25 +29,20 @@ xdotool key alt+p alt+t
 xdotool type "Garden"
 
 # The Pieces tab, its piece count, then the style: two down from Classic is Squares.
-xdotool key alt+i
-sleep 0.3
-xdotool key alt+c ctrl+a
+xdotool key alt+i alt+c ctrl+a
 xdotool type "300"
 xdotool key Tab alt+s Down Down
-sleep 1
-import -window root "$work/maker-squares.png"
+shot maker-squares
 
 xdotool key ctrl+s
-dialog=$(wait_for_window "Save gift" 10) || { echo "no save dialog"; cat "$work/maker.log"; exit 1; }
+dialog=$(wait_for_window "Save gift") || { echo "no save dialog"; cat "$work/maker.log"; exit 1; }
 xdotool windowfocus --sync "$dialog"
 xdotool key ctrl+a
 xdotool type "$work/made-gift"
 xdotool key Return
-for _ in $(seq 100); do [[ -f "$work/made-gift.zip" ]] && break; sleep 0.1; done
-[[ -f "$work/made-gift.zip" ]] || { echo "no zip archive written"; ls "$work"; cat "$work/maker.log"; exit 1; }
-wait_for_window "Gift made" 10 >/dev/null || { echo "no word that the gift is made"; exit 1; }
-sleep 0.5
-import -window root "$work/maker-saved.png"
+wait_for_file "$work/made-gift.zip" || { echo "no zip archive written"; ls "$work"; cat "$work/maker.log"; exit 1; }
+made=$(wait_for_window "Gift made") || { echo "no word that the gift is made"; exit 1; }
+wait_for_still "$(window_region "$made")" && import -window root "$work/maker-saved.png"
 
 listing=$(zipinfo "$work/made-gift.zip")
 grep -q -- "^-rwxr-xr-x .* unx .* made-gift$" <<<"$listing" || { echo "the gift is not executable in the zip"; echo "$listing"; exit 1; }
@@ -62,19 +58,19 @@ xdotool key Escape
 xdotool windowfocus --sync "$window"
 xdotool key alt+p alt+t ctrl+a
 xdotool type "Garden at dusk"
-sleep 0.5
+settings=$XDG_CONFIG_HOME/Quillmere/quillmere-maker.conf
+wait_until 30 "the title in the maker's settings" grep -q "^title=Garden at dusk$" "$settings" ||
+  { echo "the title typed was not kept"; cat "$settings"; exit 1; }
 kill -9 "$maker_pid"
 wait "$maker_pid" 2>/dev/null || true
 "$maker" >"$work/maker-again.log" 2>&1 &
 pids+=($!)
-window=$(wait_for_window "Quillmere Gift Maker" 20) || { echo "the maker does not start again"; exit 1; }
-sleep 1
-import -window root "$work/maker-again.png"
-grep -q "^title=Garden at dusk$" "$XDG_CONFIG_HOME/Quillmere/quillmere-maker.conf" || {
-  echo "the title typed was not kept"; cat "$XDG_CONFIG_HOME/Quillmere/quillmere-maker.conf"; exit 1; }
+window=$(wait_for_window "Quillmere Gift Maker") || { echo "the maker does not start again"; exit 1; }
+shot maker-again
+grep -q "^title=Garden at dusk$" "$settings" || { echo "the title typed was lost at the start"; cat "$settings"; exit 1; }
 grep -q "QFSFileEngine" "$work/maker.log" "$work/maker-again.log" && { echo "noise at start"; exit 1; }
 
 "$work/made-gift" >"$work/gift.log" 2>&1 &
 pids+=($!)
-wait_for_window "Quillmere Gift" 20 >/dev/null || { echo "the gift does not play"; cat "$work/gift.log"; exit 1; }
+wait_for_window "Quillmere Gift" >/dev/null || { echo "the gift does not play"; cat "$work/gift.log"; exit 1; }
 echo "gift made in the window plays"

@@ -15,34 +15,29 @@ start() {  # start NAME: starts a gift in the background; its pid in $started
   pids+=("$started")
 }
 # wait_for_pid_window PID: waits until the process shows a window.
-wait_for_pid_window() {
-  local deadline=$((SECONDS + 20))
-  until xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || { echo "process $1 shows no window"; cat "$work"/*.log; exit 1; }
-    sleep 0.2
-  done
-}
+shows_window() { xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; }
+wait_for_pid_window() { wait_until 60 "a window of process $1" shows_window "$1" || { cat "$work"/*.log; exit 1; }; }
 # main_windows NAME: how many main windows the gift NAME has (instance name = file name).
 main_windows() { xwininfo -root -children | grep -c "\"Quillmere Gift\": (\"$1\" \"quillmere-gift\")  1152x" || true; }
 # topmost: the file name of the gift whose window is on top of the screen.
 topmost() { xwininfo -root -children | sed -n 's/.*: ("\([^"]*\)" "quillmere-gift").*/\1/p' | head -n1; }
+on_top() { [[ $(topmost) == "$1" ]]; }
 
 start gift
 first=$started
 wait_for_pid_window "$first"
 start other
 wait_for_pid_window "$started"
-sleep 1
-[[ $(topmost) == other ]] || { echo "the other gift, started last, is not on top"; exit 1; }
-[[ $(main_windows gift) == 1 && $(main_windows other) == 1 ]] || { echo "two gifts do not play side by side"; exit 1; }
+wait_until 30 "the other gift on top" on_top other || { echo "the other gift, started last, is not on top"; exit 1; }
+side_by_side() { [[ $(main_windows gift) == 1 && $(main_windows other) == 1 ]]; }
+wait_until 30 "a main window of each gift" side_by_side || { echo "two gifts do not play side by side"; exit 1; }
 echo "two gifts play side by side"
 
 began=$(date +%s%N)
 timeout 10 "$work/gift" >"$work/second.log" 2>&1 || { echo "the second start did not end well ($?)"; exit 1; }
 echo "the second start ended after $((($(date +%s%N) - began) / 1000000)) ms"
 [[ ! -s "$work/second.log" ]] || { echo "the second start printed:"; cat "$work/second.log"; exit 1; }
-for _ in $(seq 50); do [[ $(topmost) == gift ]] && break; sleep 0.1; done
-[[ $(topmost) == gift ]] || { echo "the open gift did not come to the top"; xwininfo -root -children; exit 1; }
+wait_until 30 "the open gift on top" on_top gift || { echo "the open gift did not come to the top"; xwininfo -root -children; exit 1; }
 [[ $(main_windows gift) == 1 ]] || { echo "the gift has $(main_windows gift) main windows"; exit 1; }
 kill -0 "$first" || { echo "the open copy ended"; exit 1; }
 echo "the second start brought the open copy to the top"

@@ -7,6 +7,7 @@
 #
 #   wayland_names.sh PORTABLE_PLAYER WRAP PICTURE_TOOL WORKDIR
 set -euo pipefail
+source "$(dirname "$0")/waits.sh"
 player=$1 wrap=$2 picture_tool=$3 work=$4
 command -v sway >/dev/null || { echo "sway is not installed"; exit 77; }
 rm -rf "$work" && mkdir -p "$work"
@@ -33,7 +34,8 @@ cleanup() {
   rm -rf "$shared"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do compgen -G "$work/runtime/sway-ipc.*.sock" >/dev/null && break; sleep 0.1; done
+sway_socket() { compgen -G "$work/runtime/sway-ipc.*.sock" >/dev/null; }
+wait_until 60 "sway's socket" sway_socket || true
 socket=$(compgen -G "$work/runtime/sway-ipc.*.sock" | head -n1) || { echo "sway did not start"; cat "$work/sway.log"; exit 1; }
 display=$(basename "$(compgen -G "$work/runtime/wayland-[0-9]" | head -n1)")
 app_ids() { run swaymsg -s "$socket" -t get_tree | sed -n 's/.*"app_id": "\(.*\)".*/\1/p'; }
@@ -43,12 +45,9 @@ app_ids() { run swaymsg -s "$socket" -t get_tree | sed -n 's/.*"app_id": "\(.*\)
 chmod 755 "$work/gift"
 run WAYLAND_DISPLAY="$display" QT_QPA_PLATFORM=wayland "$work/gift" >"$work/out.log" 2>&1 &
 pids+=($!)
-deadline=$((SECONDS + 60))
-until [[ -n "$(app_ids)" ]]; do
-  ((SECONDS < deadline)) || { echo "no window"; cat "$work/out.log"; exit 1; }
-  sleep 0.2
-done
-sleep 1
+# Both windows of a start: the main window and the "Play..." screen.
+both_windows() { (($(app_ids | wc -l) >= 2)); }
+wait_until 60 "the main window and the Play screen" both_windows || { echo "no windows"; cat "$work/out.log"; exit 1; }
 echo "app ids: $(app_ids | sort | uniq -c | tr '\n' ' ')"
 [[ -z "$(app_ids | grep -vx quillmere-gift)" ]] || { echo "a window's app id is not quillmere-gift"; exit 1; }
 

@@ -9,6 +9,7 @@
 # saves the game. Skips (exit 77) where sway cannot run.
 # Arguments: PLAYER WRAP PICTURE_TOOL WORKDIR.
 set -euo pipefail
+source "$(dirname "$0")/waits.sh"
 player=$1 wrap=$2 picture_tool=$3 work=$4
 skip() { echo "SKIPPED: $*"; exit 77; }
 for tool in sway swaymsg grim wtype jq; do
@@ -40,11 +41,12 @@ cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
 }
 trap cleanup EXIT
-for _ in $(seq 100); do
-  [[ -S "$work/runtime/wayland-1" ]] && in_session swaymsg -t get_version >/dev/null 2>&1 && break
-  kill -0 "$sway_pid" 2>/dev/null || break
-  sleep 0.1
-done
+# sway_settled: sway answers, or has ended (and the test skips below).
+sway_settled() {
+  [[ -S "$work/runtime/wayland-1" ]] && in_session swaymsg -t get_version >/dev/null 2>&1 && return 0
+  ! kill -0 "$sway_pid" 2>/dev/null
+}
+wait_until 60 "sway to start" sway_settled || true
 in_session swaymsg -t get_version >/dev/null 2>&1 || { cat "$work/sway.log"; skip "sway did not start here"; }
 
 # windows: one line "width height focused name" per window, sizes of the clients.
@@ -52,20 +54,21 @@ windows() {
   in_session swaymsg -t get_tree | jq -r '.. | objects | select(.type == "con" or .type == "floating_con")
     | select(.name != null) | "\(.window_rect.width) \(.window_rect.height) \(.focused) \(.name)"'
 }
-# wait_for CONDITION SECONDS: polls a shell condition.
-wait_for() {
-  local deadline=$((SECONDS + $2))
-  until eval "$1"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.2
-  done
-}
 has_window() { windows | grep -q " $1"; }
+no_window() { ! has_window "$1"; }
 focused_is() { windows | grep -q "^[0-9]* [0-9]* true $1"; }
+not_focused() { ! focused_is "$1"; }
+# windows_named NAME OPERATOR COUNT: compares how many windows have NAME with COUNT.
+windows_named() { test "$(windows | grep -c "$1")" "$2" "$3"; }
+# zoom_shown: a window of the screen's size, the full-screen zoom.
+zoom_shown() { windows | grep -q '^1280 800 .* Quillmere Gift'; }
+zoom_gone() { ! zoom_shown; }
+# screen_sum [GEOMETRY]: a checksum of the screen, or of "X,Y WxH" of it.
+screen_sum() { in_session grim ${1:+-g "$1"} - | md5sum; }
 # Keys through a virtual keyboard; a short pause first lets the client take its keymap.
 key() { in_session wtype -s 200 "$@"; }
 press() { key -P "$1" -s 60 -p "$1"; }
-focus() { in_session swaymsg "[title=\"$1\"] focus" >/dev/null; wait_for "focused_is '$2'" 5; }
+focus() { in_session swaymsg "[title=\"$1\"] focus" >/dev/null; wait_until 30 "$2 to take the focus" focused_is "$2"; }
 fail() { echo "FAILED: $*"; windows; cat "$work/out.log"; exit 1; }
 
 "$picture_tool" "$work/picture.jpg" --width 400 --height 300 >/dev/null
@@ -74,10 +77,10 @@ fail() { echo "FAILED: $*"; windows; cat "$work/out.log"; exit 1; }
 "${as_user[@]}" test -x "$work/gift" || skip "the session's user cannot reach $work"
 in_session env QT_QPA_PLATFORM=wayland "$work/gift" >"$work/out.log" 2>&1 &
 pids+=($!)
-wait_for "has_window 'Quillmere Gift'" 20 || fail "no main window"
-wait_for "[[ \$(windows | grep -c 'Quillmere Gift') -ge 2 ]]" 20 || fail "no Play screen"
+wait_until 60 "the main window" has_window 'Quillmere Gift' || fail "no main window"
+wait_until 60 "the Play screen" windows_named 'Quillmere Gift' -ge 2 || fail "no Play screen"
 press Return
-wait_for "[[ \$(windows | grep -c 'Quillmere Gift') -eq 1 ]]" 10 || fail "the Play screen stays"
+wait_until 60 "the Play screen to close" windows_named 'Quillmere Gift' -eq 1 || fail "the Play screen stays"
 in_session swaymsg -t get_tree | jq -r '.. | objects | select(.name? == "Quillmere Gift") | .shell' | grep -q xdg_shell ||
   fail "the gift is no native Wayland client"
 
@@ -88,20 +91,15 @@ docked_box() {
   convert "$work/board.png" "$work/now.png" -compose difference -composite -crop 1280x400+0+0 +repage \
     -fuzz 3% -format '%@' info:
 }
-# box_settles: waits until docked_box gives the same, non-empty box twice running.
-box_settles() {
-  local last="" box
-  for _ in $(seq 40); do
-    box=$(docked_box)
-    [[ $box == "$last" && ${box%%x*} -gt 40 ]] && { echo "$box"; return 0; }
-    last=$box
-    sleep 0.2
-  done
-  return 1
-}
+# box_settles: waits until docked_box gives the same box twice running, one wider
+# than a sliver, and prints it.
+box_at_rest() { still docked_box && ((${still_seen%%x*} > 40)); }
+box_settles() { wait_until 30 "the docked picture window at rest" box_at_rest && echo "$still_seen"; }
 
 # The picture window and the loupe open docked: no window of their own.
-sleep 0.5  # the board's first frame
+# The board's first frame once the Play screen has gone: the top half at rest.
+top_half="0,0 1280x400" lower_part="0,400 1280x360"
+wait_until 60 "the board at rest" still screen_sum "$top_half" || fail "the board does not come to rest"
 in_session grim "$work/board.png"
 press F3
 given=$(box_settles) || fail "no docked picture window"
@@ -109,8 +107,11 @@ echo "docked picture window at $given"
 has_window Picture && fail "the picture window opened as a window of its own"
 x=${given#*+} && x=${x%+*}
 ((x >= 640)) || fail "the docked picture window is not over the board's right side: $given"
+below_picture=$(screen_sum "$lower_part")
 press F4
-sleep 0.5
+# The loupe shows below the picture window, or as a window of its own.
+loupe_shown() { has_window Loupe || [[ $(screen_sum "$lower_part") != "$below_picture" ]]; }
+wait_until 30 "the loupe" loupe_shown || fail "no loupe"
 has_window Loupe && fail "the loupe opened as a window of its own"
 [[ $(docked_box) == "$given" ]] || fail "the loupe covers the picture window: $(docked_box)"
 in_session grim "$work/docked.png"
@@ -118,9 +119,9 @@ in_session grim "$work/docked.png"
 # Quick Help takes the focus from the main window and gives it back.
 for round in 1 2 3; do
   key -M alt -k h -m alt -s 300 -k q
-  wait_for "! focused_is 'Quillmere Gift'" 5 || fail "round $round: Quick Help takes no focus"
+  wait_until 30 "Quick Help to take the focus" not_focused 'Quillmere Gift' || fail "round $round: Quick Help takes no focus"
   press Escape
-  wait_for "focused_is 'Quillmere Gift'" 5 || fail "round $round: the main window takes no focus back"
+  wait_until 30 "the main window to take the focus" focused_is 'Quillmere Gift' || fail "round $round: the main window takes no focus back"
   box=$(box_settles) || fail "round $round: the docked picture window is gone"
   [[ $box == "$given" ]] || fail "round $round: the focus moved the docked picture window to $box"
 done
@@ -129,11 +130,11 @@ echo "the docked picture window kept $given as the focus moved"
 # Auto-solve from the Cheat menu; the speed window takes the focus while it runs.
 focus '^Quillmere Gift' "Quillmere Gift"
 key -M alt -k c -m alt -s 300 -k a
-wait_for "has_window 'You solved it!'" 30 || fail "no congratulation"
+wait_until 60 "the congratulation" has_window 'You solved it!' || fail "no congratulation"
 in_session grim "$work/solved.png"
 press Return
-wait_for "windows | grep -q '^1280 800 .* Quillmere Gift'" 10 || fail "no full-screen zoom after the congratulation"
-sleep 0.5  # its first frame
+wait_until 60 "the full-screen zoom" zoom_shown || fail "no full-screen zoom after the congratulation"
+wait_until 60 "the zoom's first frame" still screen_sum || fail "the zoom does not come to rest"
 in_session grim "$work/zoom.png"
 
 # The desktop closes the main window (as a task bar's close does).
@@ -141,10 +142,10 @@ in_session grim "$work/zoom.png"
 main_id=$(in_session swaymsg -t get_tree |
   jq -r '.. | objects | select(.type == "con" and .name == "Quillmere Gift" and .fullscreen_mode == 0) | .id' | head -n1)
 in_session swaymsg "[con_id=$main_id] kill" >/dev/null
-wait_for "! windows | grep -q '^1280 800 .* Quillmere Gift'" 10 || fail "the zoom stays over the exit screen"
-wait_for "[[ \$(windows | grep -c 'Quillmere Gift') -ge 2 ]]" 10 || fail "no exit screen"
+wait_until 60 "the zoom to give way" zoom_gone || fail "the zoom stays over the exit screen"
+wait_until 60 "the exit screen" windows_named 'Quillmere Gift' -ge 2 || fail "no exit screen"
 in_session grim "$work/exit.png"
 press Return
-wait_for "! has_window 'Quillmere Gift'" 10 || fail "the gift does not end"
+wait_until 60 "the gift to end" no_window 'Quillmere Gift' || fail "the gift does not end"
 [[ -s "$work/gift.sav" ]] || fail "the game was not saved"
 echo "exit screen on top of the zoom, game saved"

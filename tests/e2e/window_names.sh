@@ -11,10 +11,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 make_gift "$work/gift" --pieces 12 --rotation off
 (exec -a started-as-birthday "$work/gift") >"$work/out.log" 2>&1 &
 pids+=($!)
-main=$(wait_for_window "Quillmere Gift" 20) || { echo "no main window"; cat "$work/out.log"; exit 1; }
-sleep 2
-xdotool key Return
-sleep 1
+wait_for_window "Quillmere Gift" >/dev/null || { echo "no main window"; cat "$work/out.log"; exit 1; }
+leave_play_screen || exit 1
 
 check_names() {  # check_names WINDOW CAPTION
   local title class
@@ -24,20 +22,19 @@ check_names() {  # check_names WINDOW CAPTION
   [[ "$title" == "$2" ]] || { echo "the title is not \"$2\""; exit 1; }
   [[ "$class" == quillmere-gift ]] || { echo "the class is not quillmere-gift"; exit 1; }
 }
-main=$(xdotool search --onlyvisible --name "^Quillmere Gift\$" | head -n1)
+main=$(wait_for_window "Quillmere Gift")  # the Play screen has gone
 check_names "$main" "Quillmere Gift"
 
 xdotool windowfocus --sync "$main" key F3
-picture=$(wait_for_window "Picture" 10) || { echo "no picture window"; exit 1; }
+picture=$(wait_for_window "Picture") || { echo "no picture window"; exit 1; }
 check_names "$picture" "Picture"
 xdotool windowfocus --sync "$main" key F4
-loupe=$(wait_for_window "Loupe: 3x" 10) || { echo "no loupe"; exit 1; }
+loupe=$(wait_for_window "Loupe: 3x") || { echo "no loupe"; exit 1; }
 check_names "$loupe" "Loupe: 3x"
 
 # The tool button "Piece size and shape" (see piece_size_dialog.sh).
-read -r _ _ left top < <(board_geometry "Quillmere Gift")
-xdotool mousemove $((left + 13 + 205 + 17)) $((top - 25)) click 1
-dialog=$(wait_for_window "Set Piece Size and Shape" 10) || { echo "no piece size dialog"; import -window root "$work/no-dialog.png"; exit 1; }
+click_widget MainForm SpeedSize || { echo "no piece size button"; exit 1; }
+dialog=$(wait_for_window "Set Piece Size and Shape") || { echo "no piece size dialog"; import -window root "$work/no-dialog.png"; exit 1; }
 check_names "$dialog" "Set Piece Size and Shape"
 import -window root "$work/windows.png"
 

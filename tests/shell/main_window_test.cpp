@@ -245,6 +245,14 @@ TEST(BoardRatio, TheScaleFactorAskedForReachesTheBoard) {
   EXPECT_EQ(board.BoardSize(), QSize(100, 80) * expected);
 }
 
+// The loading screen's Play button and web link stay greyed until the puzzle is ready.
+TEST_F(MainWindowTest, ThePlayScreensButtonsWaitForThePuzzle) {
+  auto window = OpenGift(DefaultGiftHeader());
+  for (const char* name : {"OkBtn", "WebBtn"}) EXPECT_FALSE(window->Splash()->Component(name)->isEnabled()) << name;
+  StartPlaying(*window);
+  for (const char* name : {"OkBtn", "WebBtn"}) EXPECT_TRUE(window->Splash()->Component(name)->isEnabled()) << name;
+}
+
 TEST_F(MainWindowTest, MysteryModeStartsWithoutPreviewPictures) {
   GiftHeader header = DefaultGiftHeader();
   header.MysteryMode = 1;
