@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
-        <translation>bevat tekens die een cadeau niet kan bevatten (de teksten zijn Windows-1252): %1</translation>
+        <translation>bevat tekens die een cadeau niet kan opslaan (de teksten zijn Windows-1252): %1</translation>
     </message>
     <message>
         <source>is %1 characters long, %2 more than the %3 a gift holds</source>
-        <translation>is %1 tekens lang, %2 meer dan de %3 die een cadeau bevat</translation>
+        <translation>is %1 tekens lang, %2 meer dan de %3 die in een cadeau passen</translation>
     </message>
     <message>
         <source>has bytes that are not UTF-8 text</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
-        <translation>is te lang: %1 bytes UTF-8, %2 meer dan de %3 die een cadeau bevat (een letter neemt één byte in het Engels, twee in het Pools of Russisch, drie in het Japans en vier voor een emoji)</translation>
+        <translation>is te lang: %1 bytes UTF-8, %2 meer dan de %3 die in een cadeau passen (een letter neemt in het Engels één byte in beslag, in het Pools of Russisch twee, in het Japans drie en een emoji vier)</translation>
     </message>
     <message>
         <source>is %1; it must be from %2 to %3</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
-        <translation>zou ‘%1’ overschrijven, waarvan het cadeau gemaakt wordt</translation>
+        <translation>zou ‘%1’ overschrijven, waaruit het cadeau wordt gemaakt</translation>
     </message>
     <message>
         <source>a template block needs its number of templates, and a number needs the block</source>
@@ -133,11 +133,11 @@
     </message>
     <message>
         <source>The HEIF picture could not be read (%1: %2): save it as JPEG or PNG first</source>
-        <translation>De HEIF-afbeelding kon niet worden gelezen (%1: %2): sla haar eerst op als JPEG of PNG</translation>
+        <translation>De HEIF-afbeelding kon niet worden gelezen (%1: %2): sla deze eerst op als JPEG of PNG</translation>
     </message>
     <message>
         <source>The HEIF picture has no pixels: save it as JPEG or PNG first</source>
-        <translation>De HEIF-afbeelding heeft geen pixels: sla haar eerst op als JPEG of PNG</translation>
+        <translation>De HEIF-afbeelding heeft geen pixels: sla deze eerst op als JPEG of PNG</translation>
     </message>
     <message>
         <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The MIDI music gave no sound.</source>
-        <translation>De MIDI-muziek gaf geen geluid.</translation>
+        <translation>De MIDI-muziek leverde geen geluid op.</translation>
     </message>
     <message>
         <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
@@ -185,19 +185,19 @@
     </message>
     <message>
         <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
-        <translation>De afbeelding is %1 pixels: meer dan de %2 miljoen pixels die de cadeaumaker leest</translation>
+        <translation>De afbeelding heeft %1 pixels: meer dan de %2 miljoen pixels die de cadeaumaker kan lezen</translation>
     </message>
     <message>
         <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
-        <translation>Dit is geen afbeelding die de cadeaumaker kan lezen (hij leest %1): sla haar eerst op als JPEG of PNG</translation>
+        <translation>Dit is geen afbeelding die de cadeaumaker kan lezen (hij leest %1): sla deze eerst op als JPEG of PNG</translation>
     </message>
     <message>
         <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
-        <translation>De afbeelding kon niet worden gelezen (%1): sla haar eerst op als JPEG of PNG</translation>
+        <translation>De afbeelding kon niet worden gelezen (%1): sla deze eerst op als JPEG of PNG</translation>
     </message>
     <message>
         <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
-        <translation>De afbeelding zou worden opgeslagen op %1 pixels; het speelprogramma snijdt afbeeldingen van hoogstens %2 pixels per zijde, laat haar dus passend maken op een kleiner formaat</translation>
+        <translation>De afbeelding zou worden opgeslagen op %1 pixels; het speelprogramma snijdt afbeeldingen van hoogstens %2 pixels per zijde, laat deze dus inpassen in een kleiner formaat</translation>
     </message>
     <message>
         <source>The picture file is empty</source>
@@ -1745,8 +1745,8 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --oddness N             onregelmatigheid van de vormen 0..10 (standaard 5)
   --outline S             none, foil, paper, card, wood, of 0..4
   --rotation on|off       stukjes mogen gedraaid worden
-  --mystery on|off        begin in Mysteriemodus
-  --fun N                 instelling van de grappige stukjes 0..10
+  --mystery on|off        begin in de mysteriemodus
+  --fun N                 instelling van de fantasiestukjes 0..10
   --board-colour C        kleur van het speelveld: een naam zoals clTeal, een getal of $BBGGRR
   --title T  --creator T  --description T
   --opening T  --closing T            de berichten van de afzender (&quot;\n&quot; begint een nieuwe regel)
@@ -1771,11 +1771,11 @@ te openen.
     </message>
     <message>
         <source>%1 needs a whole number from %2 to %3</source>
-        <translation>%1 vraagt een geheel getal van %2 tot %3</translation>
+        <translation>%1 vraagt om een geheel getal van %2 tot %3</translation>
     </message>
     <message>
         <source>%1 takes on or off</source>
-        <translation>%1 neemt on of off</translation>
+        <translation>%1 verwacht on of off</translation>
     </message>
     <message>
         <source>%1: unknown colour &quot;%2&quot;</source>
@@ -1783,7 +1783,7 @@ te openen.
     </message>
     <message>
         <source>%1 takes WxH, such as 1280x800</source>
-        <translation>%1 neemt BxH, zoals 1280x800</translation>
+        <translation>%1 verwacht BxH, zoals 1280x800</translation>
     </message>
     <message>
         <source>Wrote %1 (%2), holding the gift %3 (%4).
@@ -1799,7 +1799,7 @@ The recipient double-clicks it. Sent as it is, it arrives without its execute bi
 send %3.zip (-o NAME.zip) to keep it.
 </source>
         <translation>%1 geschreven (%2).
-De ontvanger dubbelklikt erop. Zo verstuurd komt het aan zonder uitvoerrecht:
+De ontvanger dubbelklikt erop. Los verstuurd komt het aan zonder uitvoerrecht:
 stuur %3.zip (-o NAME.zip) om dat te behouden.
 </translation>
     </message>
@@ -1807,7 +1807,7 @@ stuur %3.zip (-o NAME.zip) om dat te behouden.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Waar een bureaublad het niet start, laat Eigenschappen &gt; Uitvoeren als programma toestaan
+        <translation>Start een bureaublad het niet, dan laat Eigenschappen &gt; Uitvoeren van bestand als programma toestaan
 (of chmod +x in een terminal) het draaien.
 </translation>
     </message>
@@ -1915,7 +1915,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     <name>quill::CutPreview</name>
     <message>
         <source>Open a picture to see how it is cut</source>
-        <translation>Open een afbeelding om te zien hoe hij wordt versneden</translation>
+        <translation>Open een afbeelding om te zien hoe deze wordt gesneden</translation>
     </message>
 </context>
 <context>
@@ -1930,7 +1930,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
         <source>1. Save %1 and extract it (right-click it, Extract Here).
 2. Double-click %2 to start the puzzle.
 </source>
-        <translation>1. Sla %1 op en pak het uit (klik er met rechts op, &apos;Hier uitpakken&apos;).
+        <translation>1. Sla %1 op en pak het uit (klik er met rechts op, ‘Hier uitpakken’).
 2. Dubbelklik op %2 om de puzzel te starten.
 </translation>
     </message>
@@ -1944,7 +1944,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
-        <translation>Gebeurt er niets bij dubbelklikken, klik dan met rechts op %1, kies &apos;Eigenschappen&apos; en vink &apos;Uitvoeren van bestand als programma toestaan&apos; aan (of typ chmod +x %1 in een terminal) en dubbelklik er opnieuw op. Hij werkt op Linux.</translation>
+        <translation>Gebeurt er niets bij dubbelklikken, klik dan met rechts op %1, kies ‘Eigenschappen’ en vink ‘Uitvoeren van bestand als programma toestaan’ aan (of typ chmod +x %1 in een terminal) en dubbelklik er opnieuw op. Het werkt op Linux.</translation>
     </message>
     <message>
         <source>Gift made</source>
@@ -2046,19 +2046,19 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>The picture with the pieces as the gift will cut them</source>
-        <translation>De afbeelding met de stukjes zoals het cadeau hem versnijdt</translation>
+        <translation>De afbeelding met de stukjes zoals het cadeau deze zal snijden</translation>
     </message>
     <message>
         <source>How far writing the gift has come</source>
-        <translation>Hoe ver het schrijven van het cadeau is</translation>
+        <translation>Voortgang van het schrijven van het cadeau</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Kiezen...</translation>
+        <translation>Kiezen…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>Afbeelding &amp;openen...</translation>
+        <translation>Afbeelding &amp;openen…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -2114,7 +2114,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>The language of the gift&apos;s menus, buttons and help; the recipient&apos;s own is the one their computer is set to</source>
-        <translation>De taal van de menu&apos;s, knoppen en hulp van het cadeau; die van de ontvanger is de taal waarop zijn computer staat</translation>
+        <translation>De taal van de menu&apos;s, knoppen en hulp van het cadeau; die van de ontvanger is de taal waarop diens computer is ingesteld</translation>
     </message>
     <message>
         <source>&amp;Language of the gift:</source>
@@ -2126,7 +2126,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>The grid the picture is cut into</source>
-        <translation>Het raster waarin de afbeelding wordt versneden</translation>
+        <translation>Het raster waarin de afbeelding wordt gesneden</translation>
     </message>
     <message>
         <source>Piece &amp;count:</source>
@@ -2158,7 +2158,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
-        <translation>Een bestand met stukjessjablonen voor de fantasiestukjes</translation>
+        <translation>Een sjabloonbestand voor de fantasiestukjes</translation>
     </message>
     <message>
         <source>Choose a template file</source>
@@ -2190,7 +2190,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>O&amp;utlines:</source>
-        <translation>&amp;Randen:</translation>
+        <translation>C&amp;ontouren:</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
@@ -2202,7 +2202,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Kleur &amp;van het speelveld...</translation>
+        <translation>Kleur van het s&amp;peelveld…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2210,7 +2210,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
-        <translation>Versnijdt de afbeelding met andere vormen in dezelfde stijl</translation>
+        <translation>Snijdt de afbeelding opnieuw, met andere vormen in dezelfde stijl</translation>
     </message>
     <message>
         <source>The message&apos;s text</source>
@@ -2246,7 +2246,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation>Onderstrepen</translation>
+        <translation>Onderstreept</translation>
     </message>
     <message>
         <source>Underlined letters</source>
@@ -2254,7 +2254,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Tekstkleur...</translation>
+        <translation>Tekstkleur…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2262,7 +2262,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation>Achtergrond...</translation>
+        <translation>Achtergrond…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
@@ -2298,7 +2298,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>Plays or stops the music</source>
-        <translation>Speelt de muziek af of stopt hem</translation>
+        <translation>Speelt de muziek af of stopt ermee</translation>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
@@ -2334,7 +2334,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>&amp;Cadeau maken...</translation>
+        <translation>&amp;Cadeau maken…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2354,7 +2354,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Tekst om mee te sturen...</translation>
+        <translation>&amp;Tekst om mee te sturen…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2421,7 +2421,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>Naast de cadeaumaker is geen speler gevonden om te kopiëren</translation>
+        <translation>Naast de cadeaumaker is geen speelprogramma gevonden om te kopiëren</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2477,7 +2477,7 @@ Alle afbeeldingen en geluiden zijn gemaakt voor Quillmere Gift.</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Afbeelding&lt;/b&gt;: open een foto (Bestand, Afbeelding openen, of sleep hem op het venster). JPEG-, PNG-, HEIC-, AVIF-, WebP- en TIFF-afbeeldingen worden rechtop gezet en opgeslagen in het gekozen formaat; een titel, je naam, een paar woorden en de taal van het cadeau (die van de ontvanger als je er geen kiest) gaan mee.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Stukjes&lt;/b&gt;: hoeveel, hun vorm en stijl; het voorbeeld toont de snede.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Berichten&lt;/b&gt;: het welkomstbericht begroet de ontvanger als het cadeau start; het afscheidsbericht is je groet, die verschijnt telkens als het cadeau wordt gesloten.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muziek en skin&lt;/b&gt;: muziek tijdens het leggen als je wilt en een afbeelding voor de werkbalk.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Uitproberen&lt;/b&gt; start het cadeau zoals de ontvanger het zal zien.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cadeau maken&lt;/b&gt; slaat het op, het liefst als .zip-archief: als los bestand verstuurd verliest een cadeau onderweg het recht om te draaien. Het venster geeft je daarna een korte tekst om mee te sturen die de ontvanger vertelt hoe hij het opent: de .zip uitpakken, op het cadeau dubbelklikken en, als dat niets doet, Eigenschappen, Uitvoeren als programma toestaan.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geef alles mee wat nodig is om te draaien, tenzij je weet dat de ontvanger Qt 6 heeft geïnstalleerd.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Afbeelding&lt;/b&gt;: open een foto (Bestand, Afbeelding openen, of sleep hem op het venster). JPEG-, PNG-, HEIC-, AVIF-, WebP- en TIFF-afbeeldingen worden rechtop gezet en opgeslagen in het gekozen formaat; een titel, je naam, een paar woorden en de taal van het cadeau (die van de ontvanger als je er geen kiest) gaan mee.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Stukjes&lt;/b&gt;: hoeveel, hun vorm en stijl; het voorbeeld toont hoe ze worden gesneden.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Berichten&lt;/b&gt;: het welkomstbericht begroet de ontvanger als het cadeau start; het afscheidsbericht is je groet, die verschijnt telkens als het cadeau wordt gesloten.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muziek en skin&lt;/b&gt;: muziek tijdens het leggen als je wilt en een afbeelding voor de werkbalk.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Uitproberen&lt;/b&gt; start het cadeau zoals de ontvanger het zal zien.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cadeau maken&lt;/b&gt; slaat het op, het liefst als .zip-archief: als los bestand verstuurd verliest een cadeau onderweg het recht om te draaien. Het venster geeft je daarna een korte tekst om mee te sturen die de ontvanger vertelt hoe hij het opent: de .zip uitpakken, op het cadeau dubbelklikken en, als dat niets doet, Eigenschappen, Uitvoeren van bestand als programma toestaan.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Geef alles mee wat nodig is om te draaien, tenzij je weet dat de ontvanger Qt 6 heeft geïnstalleerd.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

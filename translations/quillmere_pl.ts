@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>%1 (bytes that are not UTF-8)</source>
-        <translation>%1 (bajty, które nie są UTF-8)</translation>
+        <translation>%1 (bajty spoza UTF-8)</translation>
     </message>
     <message>
         <source>has characters a gift cannot hold (its texts are Windows-1252): %1</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>is %1; it must be from %2 to %3</source>
-        <translation>wynosi %1; musi być od %2 do %3</translation>
+        <translation>wynosi %1; musi wynosić od %2 do %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
@@ -141,11 +141,11 @@
     </message>
     <message>
         <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>Nie znaleziono przenośnego programu gry w %1; podaj program gry do skopiowania przez --player PLAYER</translation>
+        <translation>Nie znaleziono przenośnego programu gry w %1; podaj program gry do skopiowania opcją --player PLAYER</translation>
     </message>
     <message>
         <source>No player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>Nie znaleziono programu gry w %1; podaj program gry do skopiowania przez --player PLAYER</translation>
+        <translation>Nie znaleziono programu gry w %1; podaj program gry do skopiowania opcją --player PLAYER</translation>
     </message>
     <message>
         <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The MIDI music gave no sound.</source>
-        <translation>Muzyka MIDI nie dała żadnego dźwięku.</translation>
+        <translation>Z muzyki MIDI nie powstał żaden dźwięk.</translation>
     </message>
     <message>
         <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
-        <translation>Muzyka MIDI wymaga FluidSynth i banku brzmień General MIDI, aby zamienić ją w dźwięk, który odtworzy każdy komputer.</translation>
+        <translation>Aby zamienić muzykę MIDI w dźwięk, który odtworzy każdy komputer, potrzebne są FluidSynth i bank brzmień General MIDI.</translation>
     </message>
     <message>
         <source>There is no room for the MIDI music&apos;s sound.</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
-        <translation>Obraz ma %1 pikseli: więcej niż %2 mln pikseli, które odczytuje kreator prezentów</translation>
+        <translation>Obraz ma %1 pikseli: więcej niż %2 mln pikseli, które potrafi odczytać kreator prezentów</translation>
     </message>
     <message>
         <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
@@ -1534,7 +1534,7 @@ Wybierz „Nie”, aby wrócić do gry.</translation>
     </message>
     <message>
         <source>The pieces cannot be cut at %1%: the picture would be larger than %2 pixels wide or high</source>
-        <translation>Nie można pociąć elementów przy %1%: obraz miałby ponad %2 pikseli szerokości lub wysokości</translation>
+        <translation>Nie można pociąć obrazu na elementy przy %1%: obraz miałby ponad %2 pikseli szerokości lub wysokości</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
@@ -1750,7 +1750,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --oddness N             nieregularność kształtów 0..10 (domyślnie 5)
   --outline S             none, foil, paper, card, wood lub 0..4
   --rotation on|off       elementy można obracać
-  --mystery on|off        zacznij w trybie Tajemnicy
+  --mystery on|off        zacznij w trybie zagadki
   --fun N                 ustawienie zabawnych elementów 0..10
   --board-colour C        kolor planszy: nazwa, np. clTeal, liczba lub $BBGGRR
   --title T  --creator T  --description T
@@ -1811,8 +1811,8 @@ wyślij %3.zip (-o NAME.zip), aby je zachować.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Jeśli pulpit go nie uruchamia, pomoże Właściwości &gt; Zezwól na uruchamianie jako programu
-(albo chmod +x w terminalu).
+        <translation>Jeśli pulpit go nie uruchamia, zaznacz Właściwości &gt; Zezwolenie na uruchamianie pliku jako programu
+(albo wpisz chmod +x w terminalu).
 </translation>
     </message>
     <message>
@@ -2006,19 +2006,19 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Fit for screens up to 1280 × 800</source>
-        <translation>Dopasuj do ekranów do 1280 × 800</translation>
+        <translation>Dla ekranów do 1280 × 800</translation>
     </message>
     <message>
         <source>Fit for screens up to 1920 × 1080</source>
-        <translation>Dopasuj do ekranów do 1920 × 1080</translation>
+        <translation>Dla ekranów do 1920 × 1080</translation>
     </message>
     <message>
         <source>Fit for screens up to 2560 × 1440</source>
-        <translation>Dopasuj do ekranów do 2560 × 1440</translation>
+        <translation>Dla ekranów do 2560 × 1440</translation>
     </message>
     <message>
         <source>Keep its own size</source>
-        <translation>Zachowaj oryginalny rozmiar</translation>
+        <translation>Bez zmiany rozmiaru</translation>
     </message>
     <message>
         <source>the recipient&apos;s own</source>
@@ -2050,7 +2050,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>The picture with the pieces as the gift will cut them</source>
-        <translation>Obraz z elementami, tak jak pokroi go prezent</translation>
+        <translation>Obraz z elementami, tak jak potnie go prezent</translation>
     </message>
     <message>
         <source>How far writing the gift has come</source>
@@ -2058,11 +2058,11 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Wybierz...</translation>
+        <translation>Wybierz…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>O&amp;twórz obraz...</translation>
+        <translation>Otwórz o&amp;braz…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -2082,7 +2082,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>The size the gift stores the picture at: a smaller picture makes a smaller gift and fits smaller screens</source>
-        <translation>Rozmiar, w jakim prezent zapisuje obraz: mniejszy obraz to mniejszy prezent, który zmieści się na mniejszych ekranach</translation>
+        <translation>Rozmiar, w jakim prezent zapisuje obraz: mniejszy obraz daje mniejszy prezent i mieści się na mniejszych ekranach</translation>
     </message>
     <message>
         <source>Stored si&amp;ze:</source>
@@ -2126,7 +2126,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
-        <translation>Ile elementów chcesz; siatka dobierze najbliższą liczbę</translation>
+        <translation>Żądana liczba elementów; siatka dobierze najbliższą możliwą</translation>
     </message>
     <message>
         <source>The grid the picture is cut into</source>
@@ -2150,7 +2150,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>&amp;Nieregularność:</translation>
+        <translation>N&amp;ieregularność:</translation>
     </message>
     <message>
         <source> %</source>
@@ -2162,7 +2162,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
-        <translation>Plik szablonów elementów dla zabawnych elementów</translation>
+        <translation>Plik z szablonami zabawnych elementów</translation>
     </message>
     <message>
         <source>Choose a template file</source>
@@ -2178,7 +2178,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Templates:</source>
-        <translation>Sza&amp;blony:</translation>
+        <translation>Sz&amp;ablony:</translation>
     </message>
     <message>
         <source>&amp;Rotation</source>
@@ -2198,7 +2198,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>Tryb z&amp;agadki</translation>
+        <translation>Tryb za&amp;gadki</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
@@ -2206,7 +2206,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>&amp;Kolor planszy...</translation>
+        <translation>&amp;Kolor planszy…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2258,7 +2258,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Kolor tekstu...</translation>
+        <translation>Kolor tekstu…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2266,7 +2266,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation>Tło...</translation>
+        <translation>Tło…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
@@ -2282,7 +2282,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>Centred</source>
-        <translation>Wyśrodkowany</translation>
+        <translation>Do środka</translation>
     </message>
     <message>
         <source>How the lines are aligned</source>
@@ -2338,7 +2338,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>&amp;Utwórz prezent...</translation>
+        <translation>&amp;Utwórz prezent…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2358,7 +2358,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>Tekst &amp;do wysłania z prezentem...</translation>
+        <translation>Tekst &amp;do wysłania z prezentem…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2426,7 +2426,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>Obok kreatora prezentów nie znaleziono odtwarzacza do skopiowania</translation>
+        <translation>Obok kreatora prezentów nie znaleziono programu gry do skopiowania</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2482,7 +2482,7 @@ Wszystkie obrazy i dźwięki powstały dla Quillmere Gift.</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Obraz&lt;/b&gt;: otwórz zdjęcie (Plik, Otwórz obraz albo upuść je na okno). Obrazy JPEG, PNG, HEIC, AVIF, WebP i TIFF są obracane prosto i zapisywane w wybranym rozmiarze; dołącza się do nich tytuł, Twoje imię, kilka słów i język prezentu (język odbiorcy, jeśli żadnego nie wybierzesz).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Elementy&lt;/b&gt;: ile ich jest, ich kształt i styl; podgląd pokazuje cięcie.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Wiadomości&lt;/b&gt;: wiadomość powitalna wita odbiorcę przy starcie prezentu; wiadomość pożegnalna to Twoje pożegnanie, pokazywane przy każdym zamknięciu prezentu.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muzyka i skórka&lt;/b&gt;: opcjonalna muzyka podczas układania i obraz dla paska narzędzi.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Wypróbuj&lt;/b&gt; uruchamia prezent tak, jak zobaczy go odbiorca.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Utwórz prezent&lt;/b&gt; zapisuje go, najlepiej jako archiwum .zip: wysłany jako goły plik prezent traci po drodze prawo do uruchamiania. Okno poda potem krótki tekst do wysłania razem z nim, który mówi odbiorcy, jak go otworzyć: rozpakować .zip, kliknąć dwukrotnie prezent, a jeśli nic się nie dzieje, Właściwości, Zezwolenie na uruchamianie jako programu.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Dołącz wszystko, czego potrzebuje do działania, chyba że wiesz, że odbiorca ma zainstalowane Qt 6.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Obraz&lt;/b&gt;: otwórz zdjęcie (Plik, Otwórz obraz albo upuść je na okno). Obrazy JPEG, PNG, HEIC, AVIF, WebP i TIFF są obracane prosto i zapisywane w wybranym rozmiarze; dołącza się do nich tytuł, twoje imię, kilka słów i język prezentu (język odbiorcy, jeśli żadnego nie wybierzesz).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Elementy&lt;/b&gt;: ile ich jest, ich kształt i styl; podgląd pokazuje cięcie.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Wiadomości&lt;/b&gt;: wiadomość powitalna wita odbiorcę przy starcie prezentu; wiadomość pożegnalna to twoje pożegnanie, pokazywane przy każdym zamknięciu prezentu.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Muzyka i skórka&lt;/b&gt;: opcjonalna muzyka podczas układania i obraz dla paska narzędzi.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Wypróbuj&lt;/b&gt; uruchamia prezent tak, jak zobaczy go odbiorca.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Utwórz prezent&lt;/b&gt; zapisuje go, najlepiej jako archiwum .zip: wysłany jako goły plik prezent traci po drodze prawo do uruchamiania. Okno poda potem krótki tekst do wysłania razem z nim, który mówi odbiorcy, jak go otworzyć: rozpakować .zip, kliknąć dwukrotnie prezent, a jeśli nic się nie dzieje, Właściwości, Zezwolenie na uruchamianie pliku jako programu.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Dołącz wszystko, czego potrzebuje do działania, chyba że wiesz, że odbiorca ma zainstalowane Qt 6.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

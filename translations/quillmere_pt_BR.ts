@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>The skin picture is not a JPEG file</source>
-        <translation>A imagem do visual não é um arquivo JPEG</translation>
+        <translation>A imagem da aparência não é um arquivo JPEG</translation>
     </message>
     <message>
         <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
-        <translation>Um texto do presente contém &quot;%1&quot;, que marca o cabeçalho do presente</translation>
+        <translation>Um texto do presente contém “%1”, que marca o cabeçalho do presente</translation>
     </message>
     <message>
         <source>A jigsaw needs at least %1 pieces</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>The picture of %1x%2 pixels cut into %3 pieces gives a single piece, and a jigsaw needs at least %4: use a larger picture or ask for more pieces</source>
-        <translation>A imagem de %1x%2 pixels cortada em %3 peças resulta em uma única peça, e um quebra-cabeça precisa de pelo menos %4: use uma imagem maior ou peça mais peças</translation>
+        <translation>A imagem de %1x%2 pixels cortada em %3 peças resulta em uma única peça, e um quebra-cabeça precisa de pelo menos %4: use uma imagem maior ou aumente o número de peças</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;</source>
-        <translation>Não é possível abrir o arquivo &quot;%1&quot;</translation>
+        <translation>Não é possível abrir o arquivo “%1”</translation>
     </message>
     <message>
         <source>File %1 could not be written</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
-        <translation>não pode conter &quot;%1&quot;: isso marca onde começam as configurações do presente</translation>
+        <translation>não pode conter “%1”: isso marca onde começam as configurações do presente</translation>
     </message>
     <message>
         <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
@@ -73,23 +73,23 @@
     </message>
     <message>
         <source>&quot;%1&quot; is neither a colour name such as clCream nor a number</source>
-        <translation>&quot;%1&quot; não é nem um nome de cor como clCream nem um número</translation>
+        <translation>“%1” não é nem um nome de cor como clCream nem um número</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a file</source>
-        <translation>&quot;%1&quot; não é um arquivo</translation>
+        <translation>“%1” não é um arquivo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read</source>
-        <translation>não é possível ler &quot;%1&quot;</translation>
+        <translation>não é possível ler “%1”</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation>a pasta &quot;%1&quot; não existe</translation>
+        <translation>a pasta “%1” não existe</translation>
     </message>
     <message>
         <source>would overwrite &quot;%1&quot;, which the gift is made from</source>
-        <translation>sobrescreveria &quot;%1&quot;, a partir do qual o presente é feito</translation>
+        <translation>sobrescreveria “%1”, a partir do qual o presente é feito</translation>
     </message>
     <message>
         <source>a template block needs its number of templates, and a number needs the block</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>the music&apos;s extension &quot;%1&quot; must be a dot and one to three letters or digits, such as .ogg</source>
-        <translation>a extensão da música &quot;%1&quot; deve ser um ponto e de uma a três letras ou algarismos, como .ogg</translation>
+        <translation>a extensão da música “%1” deve ser um ponto e de uma a três letras ou algarismos, como .ogg</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as de, pl or pt-BR</source>
-        <translation>&quot;%1&quot; não é um código de idioma como de, pl ou pt-BR</translation>
+        <translation>“%1” não é um código de idioma como de, pl ou pt-BR</translation>
     </message>
     <message>
         <source>Reading the skin</source>
-        <translation>Lendo o visual</translation>
+        <translation>Lendo a aparência</translation>
     </message>
     <message>
         <source>Reading the music and templates</source>
@@ -1505,7 +1505,7 @@ Escolha “Não” para voltar ao jogo.</translation>
     </message>
     <message>
         <source>No music was included in this jigsaw gift file.</source>
-        <translation>Nenhuma música foi incluída neste arquivo de quebra-cabeça de presente.</translation>
+        <translation>Nenhuma música foi incluída neste arquivo de presente.</translation>
     </message>
     <message>
         <source>Cannot create file %1. %2.</source>
@@ -1533,7 +1533,7 @@ Escolha “Não” para voltar ao jogo.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Não é possível abrir o arquivo &quot;%1&quot;. %2</translation>
+        <translation>Não é possível abrir o arquivo “%1”. %2</translation>
     </message>
     <message numerus="yes">
         <source>This program needs HiColor mode (64K colors) or better and so is unable to continue while your desktop is set to %n colors. Would you like to change your settings now?</source>
@@ -1553,23 +1553,23 @@ Escolha “Não” para voltar ao jogo.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; is damaged and cannot be resumed.</source>
-        <translation>O jogo salvo &quot;%1&quot; está danificado e não pode ser retomado.</translation>
+        <translation>O jogo salvo “%1” está danificado e não pode ser retomado.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Não é possível ler o jogo salvo &quot;%1&quot;: %2.</translation>
+        <translation>Não é possível ler o jogo salvo “%1”: %2.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be read.</source>
-        <translation>Não é possível ler o jogo salvo &quot;%1&quot;.</translation>
+        <translation>Não é possível ler o jogo salvo “%1”.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; was made by a newer version of this program and cannot be resumed.</source>
-        <translation>O jogo salvo &quot;%1&quot; foi feito por uma versão mais nova deste programa e não pode ser retomado.</translation>
+        <translation>O jogo salvo “%1” foi feito por uma versão mais nova deste programa e não pode ser retomado.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; belongs to another jigsaw and cannot be resumed.</source>
-        <translation>O jogo salvo &quot;%1&quot; pertence a outro quebra-cabeça e não pode ser retomado.</translation>
+        <translation>O jogo salvo “%1” pertence a outro quebra-cabeça e não pode ser retomado.</translation>
     </message>
     <message>
         <source>the file is not a JPEG picture</source>
@@ -1745,7 +1745,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --oddness N             irregularidade das formas 0..10 (padrão 5)
   --outline S             none, foil, paper, card, wood, ou 0..4
   --rotation on|off       as peças podem ser giradas
-  --mystery on|off        começar no modo Mistério
+  --mystery on|off        começar no modo mistério
   --fun N                 ajuste das peças divertidas 0..10
   --board-colour C        cor do tabuleiro: um nome como clTeal, um número ou $BBGGRR
   --title T  --creator T  --description T
@@ -1761,7 +1761,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --music ARQUIVO  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI pelo FluidSynth
   --skin ARQUIVO          a imagem da barra de ferramentas, qualquer arquivo de imagem (salvo como JPEG)
   --templates ARQUIVO --template-count N
-Os textos são UTF-8 em qualquer escrita. Título, criador, descrição e mensagens comportam até
+Os textos são UTF-8 em qualquer escrita. Título, autor, descrição e mensagens comportam até
 256, 256, 4096, 4096 e 4096 bytes de UTF-8; programas do jogo anteriores ao bloco de texto
 mostram sua forma Windows-1252 mais próxima. Nomes de fonte e de cor devem ser Windows-1252.
 Textos que não cabem são recusados com o nome do campo. Mostra o tamanho em que a imagem foi
@@ -1778,7 +1778,7 @@ salva e por quê, o tamanho do presente e o que o destinatário faz para abri-lo
     </message>
     <message>
         <source>%1: unknown colour &quot;%2&quot;</source>
-        <translation>%1: cor desconhecida &quot;%2&quot;</translation>
+        <translation>%1: cor desconhecida “%2”</translation>
     </message>
     <message>
         <source>%1 takes WxH, such as 1280x800</source>
@@ -1806,7 +1806,7 @@ envie %3.zip (-o NAME.zip) para mantê-la.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Onde uma área de trabalho não o iniciar, Propriedades &gt; Permitir execução como programa
+        <translation>Se a área de trabalho não o iniciar, Propriedades &gt; Permitir execução do arquivo como programa
 (ou chmod +x em um terminal) permite executá-lo.
 </translation>
     </message>
@@ -1929,7 +1929,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
         <source>1. Save %1 and extract it (right-click it, Extract Here).
 2. Double-click %2 to start the puzzle.
 </source>
-        <translation>1. Salve %1 e extraia-o (clique com o botão direito nele, &quot;Extrair aqui&quot;).
+        <translation>1. Salve %1 e extraia-o (clique com o botão direito nele, “Extrair aqui”).
 2. Clique duas vezes em %2 para começar o quebra-cabeça.
 </translation>
     </message>
@@ -1943,7 +1943,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>If double-clicking does nothing, right-click %1, choose Properties and tick &quot;Allow executing as program&quot; (or type chmod +x %1 in a terminal), then double-click it again. It runs on Linux.</source>
-        <translation>Se o clique duplo não fizer nada, clique com o botão direito em %1, escolha &quot;Propriedades&quot; e marque &quot;Permitir execução do arquivo como programa&quot; (ou digite chmod +x %1 em um terminal); depois clique duas vezes de novo. Ele roda no Linux.</translation>
+        <translation>Se o clique duplo não fizer nada, clique com o botão direito em %1, escolha “Propriedades” e marque “Permitir execução do arquivo como programa” (ou digite chmod +x %1 em um terminal); depois clique duas vezes de novo. Ele roda no Linux.</translation>
     </message>
     <message>
         <source>Gift made</source>
@@ -2033,7 +2033,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>M&amp;essages</source>
-        <translation>Me&amp;nsagens</translation>
+        <translation>Mensa&amp;gens</translation>
     </message>
     <message>
         <source>Music and s&amp;kin</source>
@@ -2045,7 +2045,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>The picture with the pieces as the gift will cut them</source>
-        <translation>A imagem com as peças como o presente vai cortá-la</translation>
+        <translation>A imagem com as peças, do jeito que o presente vai cortá-la</translation>
     </message>
     <message>
         <source>How far writing the gift has come</source>
@@ -2053,11 +2053,11 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Escolher...</translation>
+        <translation>Escolher…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>A&amp;brir imagem...</translation>
+        <translation>A&amp;brir imagem…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -2081,7 +2081,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Stored si&amp;ze:</source>
-        <translation>Tamanho &amp;guardado:</translation>
+        <translation>&amp;Tamanho guardado:</translation>
     </message>
     <message>
         <source>About the gift</source>
@@ -2105,7 +2105,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>C&amp;reator:</source>
-        <translation>C&amp;riador:</translation>
+        <translation>Auto&amp;r:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
@@ -2121,7 +2121,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>How many pieces you ask for; the grid comes nearest to it</source>
-        <translation>Quantas peças você pede; a grade chega o mais perto possível</translation>
+        <translation>Quantas peças você quer; a grade chega o mais perto possível disso</translation>
     </message>
     <message>
         <source>The grid the picture is cut into</source>
@@ -2133,7 +2133,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>The shape of the pieces</source>
-        <translation>O formato das peças</translation>
+        <translation>A forma das peças</translation>
     </message>
     <message>
         <source>&amp;Style:</source>
@@ -2145,7 +2145,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Oddness:</source>
-        <translation>I&amp;rregularidade:</translation>
+        <translation>Irreg&amp;ularidade:</translation>
     </message>
     <message>
         <source> %</source>
@@ -2153,7 +2153,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>The share of fun pieces cut from the templates, in steps of 10 %</source>
-        <translation>A proporção de peças divertidas cortadas pelos modelos, em passos de 10 %</translation>
+        <translation>A proporção de peças divertidas cortadas segundo os modelos, em passos de 10 %</translation>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
@@ -2189,11 +2189,11 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>O&amp;utlines:</source>
-        <translation>&amp;Contornos:</translation>
+        <translation>Co&amp;ntornos:</translation>
     </message>
     <message>
         <source>Mystery mo&amp;de</source>
-        <translation>Modo &amp;mistério</translation>
+        <translation>Modo mis&amp;tério</translation>
     </message>
     <message>
         <source>The picture is not shown while solving</source>
@@ -2201,7 +2201,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>Cor do ta&amp;buleiro...</translation>
+        <translation>Cor do ta&amp;buleiro…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2209,7 +2209,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Cuts the picture with other shapes of the same style</source>
-        <translation>Corta a imagem com outros formatos do mesmo estilo</translation>
+        <translation>Corta a imagem com outras formas do mesmo estilo</translation>
     </message>
     <message>
         <source>The message&apos;s text</source>
@@ -2253,7 +2253,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Cor do texto...</translation>
+        <translation>Cor do texto…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2261,7 +2261,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation>Fundo...</translation>
+        <translation>Fundo…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
@@ -2313,7 +2313,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Include e&amp;verything it needs to run (larger file)</source>
-        <translation>Incluir &amp;tudo o que precisa para rodar (arquivo maior)</translation>
+        <translation>Incluir tudo o &amp;que precisa para rodar (arquivo maior)</translation>
     </message>
     <message>
         <source>The gift brings the libraries it needs, so it runs on any Linux computer; most recipients need this</source>
@@ -2333,7 +2333,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>&amp;Criar presente...</translation>
+        <translation>&amp;Criar presente…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2353,7 +2353,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>&amp;Texto para enviar com o presente...</translation>
+        <translation>&amp;Texto para enviar com o presente…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2420,7 +2420,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>Nenhum reprodutor para copiar foi encontrado junto ao criador de presentes</translation>
+        <translation>Nenhum programa do jogo para copiar foi encontrado junto ao criador de presentes</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2460,7 +2460,7 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Ne&amp;w shapes</source>
-        <translation>Novos &amp;formatos</translation>
+        <translation>Novas &amp;formas</translation>
     </message>
     <message>
         <source>P&amp;lay</source>
@@ -2472,18 +2472,18 @@ Todas as imagens e sons foram feitos para o Quillmere Gift.</translation>
     </message>
     <message>
         <source>Ski&amp;n:</source>
-        <translation>A&amp;parência:</translation>
+        <translation>Aparê&amp;ncia:</translation>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Imagem&lt;/b&gt;: abra uma foto (Arquivo, Abrir imagem, ou solte-a na janela). Imagens JPEG, PNG, HEIC, AVIF, WebP e TIFF são endireitadas e guardadas no tamanho escolhido; um título, seu nome, algumas palavras e o idioma do presente (o do destinatário, se você não escolher um) vão junto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Peças&lt;/b&gt;: quantas, seu formato e estilo; a prévia mostra o corte.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mensagens&lt;/b&gt;: a mensagem de abertura cumprimenta o destinatário quando o presente começa; a mensagem de despedida é o seu adeus, exibido sempre que o presente é fechado.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Música e aparência&lt;/b&gt;: música opcional durante a montagem e uma imagem para a barra de ferramentas.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Testar&lt;/b&gt; inicia o presente como o destinatário vai vê-lo.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Criar presente&lt;/b&gt; salva-o, de preferência como arquivo .zip: enviado como arquivo solto, um presente perde no caminho a permissão de execução. A janela então dá um texto curto para enviar junto, que explica ao destinatário como abri-lo: extrair o .zip, clicar duas vezes no presente e, se nada acontecer, Propriedades, Permitir execução como programa.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Inclua tudo o que ele precisa para rodar, a menos que você saiba que o destinatário tem o Qt 6 instalado.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Imagem&lt;/b&gt;: abra uma foto (Arquivo, Abrir imagem, ou solte-a na janela). Imagens JPEG, PNG, HEIC, AVIF, WebP e TIFF são endireitadas e guardadas no tamanho escolhido; um título, seu nome, algumas palavras e o idioma do presente (o do destinatário, se você não escolher um) vão junto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Peças&lt;/b&gt;: quantas, sua forma e estilo; a prévia mostra o corte.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mensagens&lt;/b&gt;: a mensagem de abertura cumprimenta o destinatário quando o presente começa; a mensagem de despedida é o seu adeus, exibido sempre que o presente é fechado.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Música e aparência&lt;/b&gt;: música opcional durante a montagem e uma imagem para a barra de ferramentas.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Testar&lt;/b&gt; inicia o presente como o destinatário vai vê-lo.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Criar presente&lt;/b&gt; salva-o, de preferência como arquivo .zip: enviado como arquivo solto, um presente perde no caminho a permissão de execução. A janela então dá um texto curto para enviar junto, que explica ao destinatário como abri-lo: extrair o .zip, clicar duas vezes no presente e, se nada acontecer, Propriedades, Permitir execução do arquivo como programa.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Inclua tudo o que ele precisa para rodar, a menos que você saiba que o destinatário tem o Qt 6 instalado.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>quill::MessagePreview</name>
     <message>
         <source>The message as the gift&apos;s splash screen shows it</source>
-        <translation>A mensagem como a tela de abertura do presente a mostra</translation>
+        <translation>A mensagem como aparece na tela de abertura do presente</translation>
     </message>
 </context>
 <context>

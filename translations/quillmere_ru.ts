@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>The picture is not a JPEG file</source>
-        <translation>Картинка не является файлом JPEG</translation>
+        <translation>Картинка — не файл JPEG</translation>
     </message>
     <message>
         <source>The skin picture is not a JPEG file</source>
-        <translation>Картинка оформления не является файлом JPEG</translation>
+        <translation>Картинка обложки — не файл JPEG</translation>
     </message>
     <message>
         <source>A text of the gift holds &quot;%1&quot;, which marks the gift&apos;s header</source>
-        <translation>Текст подарка содержит «%1», что отмечает заголовок подарка</translation>
+        <translation>Текст подарка содержит «%1», а это метка заголовка подарка</translation>
     </message>
     <message>
         <source>A jigsaw needs at least %1 pieces</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>is needed</source>
-        <translation>обязательно</translation>
+        <translation>нужно указать</translation>
     </message>
     <message>
         <source>%1 (bytes that are not UTF-8)</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>may not hold &quot;%1&quot;: it marks where the gift&apos;s settings start</source>
-        <translation>не может содержать «%1»: это отмечает начало настроек подарка</translation>
+        <translation>не может содержать «%1»: это метка начала настроек подарка</translation>
     </message>
     <message>
         <source>is too long: %1 bytes of UTF-8, %2 more than the %3 a gift holds (a letter takes one byte in English, two in Polish or Russian, three in Japanese, four for an emoji)</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a file</source>
-        <translation>«%1» не является файлом</translation>
+        <translation>«%1» — не файл</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Reading the skin</source>
-        <translation>Чтение оформления</translation>
+        <translation>Чтение обложки</translation>
     </message>
     <message>
         <source>Reading the music and templates</source>
@@ -141,11 +141,11 @@
     </message>
     <message>
         <source>No portable player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>Переносная программа игры не найдена в %1; укажите программу игры для копирования через --player PLAYER</translation>
+        <translation>Переносная программа игры не найдена в %1; укажите программу игры для копирования параметром --player PLAYER</translation>
     </message>
     <message>
         <source>No player found at %1; give the player to copy with --player PLAYER</source>
-        <translation>Программа игры не найдена в %1; укажите программу игры для копирования через --player PLAYER</translation>
+        <translation>Программа игры не найдена в %1; укажите программу игры для копирования параметром --player PLAYER</translation>
     </message>
     <message>
         <source>Install FluidSynth and a General MIDI sound font (the Debian packages fluidsynth and fluid-soundfont-gm), or save the music as Ogg Vorbis, MP3, FLAC or WAV.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>The MIDI music gave no sound.</source>
-        <translation>Музыка MIDI не дала звука.</translation>
+        <translation>Из музыки MIDI не получилось звука.</translation>
     </message>
     <message>
         <source>The MIDI music cannot be stored as Ogg Vorbis.</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>MIDI music needs FluidSynth and a General MIDI sound font to be turned into sound every computer can play.</source>
-        <translation>Музыке MIDI нужны FluidSynth и банк звуков General MIDI, чтобы превратиться в звук, который сыграет любой компьютер.</translation>
+        <translation>Чтобы превратить музыку MIDI в звук, который сыграет любой компьютер, нужны FluidSynth и банк звуков General MIDI.</translation>
     </message>
     <message>
         <source>There is no room for the MIDI music&apos;s sound.</source>
@@ -185,11 +185,11 @@
     </message>
     <message>
         <source>The picture is %1 pixels: more than the %2 million pixels the gift maker reads</source>
-        <translation>Размер картинки %1 пикселей: больше %2 млн пикселей, которые читает создатель подарков</translation>
+        <translation>Размер картинки — %1 пикселей: больше %2 млн пикселей, которые читает программа создания подарков</translation>
     </message>
     <message>
         <source>This is not a picture the gift maker can read (it reads %1): save it as JPEG or PNG first</source>
-        <translation>Создатель подарков не умеет читать эту картинку (он читает %1): сначала сохраните её как JPEG или PNG</translation>
+        <translation>Программа создания подарков не умеет читать эту картинку (она читает %1): сначала сохраните её как JPEG или PNG</translation>
     </message>
     <message>
         <source>The picture could not be read (%1): save it as JPEG or PNG first</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>The picture would be stored at %1 pixels; the player cuts pictures of at most %2 pixels a side, so let it be fitted to a smaller size</source>
-        <translation>Картинка была бы сохранена размером %1 пикселей; программа игры режет картинки не больше %2 пикселей по стороне, так что позвольте уменьшить её</translation>
+        <translation>Картинка была бы сохранена размером %1 пикселей; программа игры режет картинки не больше %2 пикселей по стороне, поэтому позвольте подогнать её под меньший размер</translation>
     </message>
     <message>
         <source>The picture file is empty</source>
@@ -237,11 +237,11 @@
     </message>
     <message>
         <source>kept at its own size as asked</source>
-        <translation>оставлена в своём размере, как просили</translation>
+        <translation>оставлена в исходном размере, как задано</translation>
     </message>
     <message>
         <source>kept at its own size, within %1</source>
-        <translation>оставлена в своём размере, в пределах %1</translation>
+        <translation>оставлена в исходном размере, в пределах %1</translation>
     </message>
     <message>
         <source>the file stored as it is</source>
@@ -1579,7 +1579,7 @@ Choose No to go back to the game.</source>
     </message>
     <message>
         <source>the file is not a JPEG picture</source>
-        <translation>файл не является картинкой JPEG</translation>
+        <translation>файл — не картинка JPEG</translation>
     </message>
     <message>
         <source>the picture is cut short</source>
@@ -1739,18 +1739,18 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
                           WebP, TIFF, BMP, GIF или любой другой файл картинки, который читает
                           Qt этой системы; повёрнута согласно своей ориентации и
                           сохранена как JPEG
-  --max-size ШxВ          картинка побольше уменьшается до ШxВ (по умолчанию 1280x800:
+  --max-size ШxВ          картинка крупнее уменьшается до ШxВ (по умолчанию 1280x800:
                           экран 1920 x 1080 без заголовка окна, меню, панели инструментов,
                           панели лотков и строки состояния оставляет поле около 1700 x 850,
                           где помещаются картинка 1280 x 800 и её разбросанные детали)
-  --keep-size             сохранить картинку в её размере (не больше 8191 по стороне)
+  --keep-size             сохранить картинку в исходном размере (не больше 8191 по стороне)
   --pieces N              сколько деталей нужно, не меньше 2 (по умолчанию 100)
   --seed N                случайное зерно форм и первой раскладки (по умолчанию 1)
   --style S               classic, blip, square, star, round, mix или 1..6
   --oddness N             неправильность форм 0..10 (по умолчанию 5)
   --outline S             none, foil, paper, card, wood или 0..4
   --rotation on|off       детали можно поворачивать
-  --mystery on|off        начать в режиме «Загадка»
+  --mystery on|off        начать в режиме загадки
   --fun N                 настройка забавных деталей 0..10
   --board-colour C        цвет поля: название вроде clTeal, число или $BBGGRR
   --title T  --creator T  --description T
@@ -1766,7 +1766,7 @@ was stored at and why, the gift&apos;s size and what its recipient does to open 
   --music ФАЙЛ  [--music-extension .EXT]   WAV, FLAC, Ogg Vorbis, Opus, MP3; MIDI через FluidSynth
   --skin ФАЙЛ             картинка панели инструментов, любой файл картинки (сохраняется как JPEG)
   --templates ФАЙЛ --template-count N
-Тексты в UTF-8 на любой письменности. Название, автор, описание и сообщения вмещают до 256,
+Тексты — в UTF-8, на любой письменности. Название, автор, описание и сообщения вмещают до 256,
 256, 4096, 4096 и 4096 байт UTF-8; программы игры старше текстового блока показывают их
 ближайшую форму в Windows-1252. Названия шрифтов и цветов должны быть в Windows-1252. Тексты,
 которые не помещаются, отклоняются с указанием поля. Выводит, в каком размере сохранена
@@ -1811,8 +1811,8 @@ send %3.zip (-o NAME.zip) to keep it.
         <source>Where a desktop does not start it, Properties &gt; Allow executing as program
 (or chmod +x in a terminal) lets it run.
 </source>
-        <translation>Если рабочий стол его не запускает, поможет Свойства &gt; Разрешить выполнение как программы
-(или chmod +x в терминале).
+        <translation>Если рабочий стол его не запускает, включите Свойства &gt; Разрешить выполнение файла как программы
+(или выполните chmod +x в терминале).
 </translation>
     </message>
     <message>
@@ -1934,7 +1934,7 @@ All pictures and sounds made for Quillmere Gift.</source>
         <source>1. Save %1 and extract it (right-click it, Extract Here).
 2. Double-click %2 to start the puzzle.
 </source>
-        <translation>1. Сохраните %1 и распакуйте его (щёлкните правой кнопкой, «Распаковать сюда»).
+        <translation>1. Сохраните %1 и распакуйте его (щёлкните правой кнопкой, «Извлечь сюда»).
 2. Дважды щёлкните %2, чтобы запустить пазл.
 </translation>
     </message>
@@ -2058,11 +2058,11 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Выбрать...</translation>
+        <translation>Выбрать…</translation>
     </message>
     <message>
         <source>&amp;Open picture...</source>
-        <translation>О&amp;ткрыть картинку...</translation>
+        <translation>О&amp;ткрыть картинку…</translation>
     </message>
     <message>
         <source>Chooses the picture of the puzzle (Ctrl+O; you can also drop a picture on the window)</source>
@@ -2162,7 +2162,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>A file of piece templates for the fun pieces</source>
-        <translation>Файл шаблонов деталей для забавных деталей</translation>
+        <translation>Файл шаблонов для забавных деталей</translation>
     </message>
     <message>
         <source>Choose a template file</source>
@@ -2186,7 +2186,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Pieces start turned and must be turned upright</source>
-        <translation>Детали сначала повёрнуты, и их нужно повернуть прямо</translation>
+        <translation>Детали сначала повёрнуты, и их нужно повернуть как надо</translation>
     </message>
     <message>
         <source>How the pieces&apos; edges are drawn</source>
@@ -2206,7 +2206,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Board colour...</source>
-        <translation>&amp;Цвет поля...</translation>
+        <translation>&amp;Цвет поля…</translation>
     </message>
     <message>
         <source>The colour of the board the pieces lie on</source>
@@ -2258,7 +2258,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Text colour...</source>
-        <translation>Цвет текста...</translation>
+        <translation>Цвет текста…</translation>
     </message>
     <message>
         <source>The colour of the letters</source>
@@ -2266,11 +2266,11 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>Background...</source>
-        <translation>Фон...</translation>
+        <translation>Фон…</translation>
     </message>
     <message>
         <source>The colour behind the message</source>
-        <translation>Цвет за сообщением</translation>
+        <translation>Цвет фона сообщения</translation>
     </message>
     <message>
         <source>Left</source>
@@ -2306,7 +2306,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>A picture for the tool bar and panels</source>
-        <translation>Картинка для панели инструментов и панелей</translation>
+        <translation>Картинка для панели инструментов и других панелей</translation>
     </message>
     <message>
         <source>Choose a skin</source>
@@ -2338,7 +2338,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Make gift...</source>
-        <translation>Со&amp;здать подарок...</translation>
+        <translation>Со&amp;здать подарок…</translation>
     </message>
     <message>
         <source>Saves the gift (Ctrl+S)</source>
@@ -2358,7 +2358,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&amp;Text to send with the gift...</source>
-        <translation>Текст &amp;к подарку...</translation>
+        <translation>Текст &amp;к подарку…</translation>
     </message>
     <message>
         <source>Text to send</source>
@@ -2426,7 +2426,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>No player to copy was found beside the gift maker</source>
-        <translation>Рядом с создателем подарков не найден проигрыватель для копирования</translation>
+        <translation>Рядом с программой создания подарков не найдена программа игры для копирования</translation>
     </message>
     <message>
         <source>Save gift</source>
@@ -2482,7 +2482,7 @@ All pictures and sounds made for Quillmere Gift.</source>
     </message>
     <message>
         <source>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Picture&lt;/b&gt;: open a photo (File, Open picture, or drop it on the window). JPEG, PNG, HEIC, AVIF, WebP and TIFF pictures are turned upright and stored at the size chosen; a title, your name, a few words and the language of the gift (the recipient&apos;s own unless you choose one) go with it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Pieces&lt;/b&gt;: how many, their shape and style; the preview shows the cut.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Messages&lt;/b&gt;: the opening message greets the recipient when the gift starts; the closing message is your farewell, shown every time the gift is closed.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Music and skin&lt;/b&gt;: optional music while solving and a picture for the tool bar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Try it&lt;/b&gt; starts the gift as the recipient will see it.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Make gift&lt;/b&gt; saves it, best as a .zip archive: sent as a bare file, a gift loses the right to run on its way. The window then gives a short text to send with it that tells the recipient how to open it: extract the .zip, double-click the gift, and where that does nothing, Properties, Allow executing as program.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Include everything it needs to run, unless you know the recipient has Qt 6 installed.&lt;/p&gt;</source>
-        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Картинка&lt;/b&gt;: откройте фотографию (Файл, Открыть картинку, или перетащите её на окно). Картинки JPEG, PNG, HEIC, AVIF, WebP и TIFF поворачиваются прямо и сохраняются в выбранном размере; к ним прилагаются название, ваше имя, несколько слов и язык подарка (язык получателя, если вы его не выберете).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Детали&lt;/b&gt;: сколько их, их форма и стиль; предпросмотр показывает разрезку.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Сообщения&lt;/b&gt;: приветствие встречает получателя при запуске подарка; прощальное сообщение — ваше прощание, оно показывается при каждом закрытии подарка.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Музыка и обложка&lt;/b&gt;: музыка во время сборки, если хотите, и картинка для панели инструментов.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Попробовать&lt;/b&gt; запускает подарок так, как его увидит получатель.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Создать подарок&lt;/b&gt; сохраняет его, лучше всего как архив .zip: отправленный простым файлом, подарок теряет в пути право на запуск. Затем окно даст короткий текст, который нужно отправить вместе с подарком: он объясняет получателю, как его открыть — распаковать .zip, дважды щёлкнуть подарок, а если ничего не происходит, Свойства, Разрешить выполнение как программы.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Включайте всё нужное для запуска, если только вы не знаете, что у получателя установлен Qt 6.&lt;/p&gt;</translation>
+        <translation>&lt;ol&gt;&lt;li&gt;&lt;b&gt;Картинка&lt;/b&gt;: откройте фотографию (Файл, Открыть картинку, или перетащите её на окно). Картинки JPEG, PNG, HEIC, AVIF, WebP и TIFF поворачиваются как надо и сохраняются в выбранном размере; к ним прилагаются название, ваше имя, несколько слов и язык подарка (язык получателя, если вы его не выберете).&lt;/li&gt;&lt;li&gt;&lt;b&gt;Детали&lt;/b&gt;: сколько их, их форма и стиль; предпросмотр показывает разрезку.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Сообщения&lt;/b&gt;: приветствие встречает получателя при запуске подарка; прощальное сообщение — ваше прощание, оно показывается при каждом закрытии подарка.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Музыка и обложка&lt;/b&gt;: музыка во время сборки, если хотите, и картинка для панели инструментов.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Попробовать&lt;/b&gt; запускает подарок так, как его увидит получатель.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Создать подарок&lt;/b&gt; сохраняет его, лучше всего как архив .zip: отправленный простым файлом, подарок теряет в пути право на запуск. Затем окно даст короткий текст, который нужно отправить вместе с подарком: он объясняет получателю, как его открыть — распаковать .zip, дважды щёлкнуть подарок, а если ничего не происходит, Свойства, Разрешить выполнение файла как программы.&lt;/li&gt;&lt;/ol&gt;&lt;p&gt;Включайте всё нужное для запуска, если только вы не знаете, что у получателя установлен Qt 6.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
