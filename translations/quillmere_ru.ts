@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a file</source>
-        <translation>«%1» — не файл</translation>
+        <translation>«%1» не является файлом</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read</source>

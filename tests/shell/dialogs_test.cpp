@@ -29,6 +29,7 @@
 #include "main_window_fixture.h"
 #include "modal_helpers.h"
 #include "language_support.h"
+#include "accelerator_clashes.h"
 #include "text_fit.h"
 
 namespace quill::testing {
@@ -437,6 +438,32 @@ TEST(DialogTexts, EveryTextFitsAt96120And144DotsPerInch) {
         EXPECT_EQ(CutTexts(*dialog), std::vector<std::string>{});
         dialog->hide();
       }
+    }
+  }
+}
+
+// In every language each button, check box and field label of a dialog has an Alt
+// letter of its own.
+TEST(DialogTexts, EveryControlHasAnAltLetterOfItsOwnInEveryLanguage) {
+  TestApplication();
+  QtHost host;
+  const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> dialogs[] = {
+      {"about box", [&] { return std::make_unique<AboutBox>(host); }},
+      {"quick help", [] { return std::make_unique<QuickHelpDialog>(nullptr); }},
+      {"tray description", [] { return std::make_unique<TrayDialog>("Edges", nullptr); }},
+      {"about this jigsaw", [] { return std::make_unique<AboutJigDialog>(SampleAboutTexts(), nullptr); }},
+      {"congratulation", [&] { return std::make_unique<CongratsDialog>("Solved", nullptr); }},
+      {"splash", [&] { return std::make_unique<SplashForm>(host); }},
+  };
+  for (const char* language : kEveryLanguage) {
+    const LanguageScope scope(language);
+    for (const auto& [name, make] : dialogs) {
+      SCOPED_TRACE(::testing::Message() << name << " in \"" << language << "\"");
+      const std::unique_ptr<QWidget> dialog = make();
+      dialog->show();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(ClashingAccelerators(*dialog), std::vector<std::string>{});
+      dialog->hide();
     }
   }
 }

@@ -20,6 +20,7 @@
 #include "language_support.h"
 #include "main_window_fixture.h"
 #include "modal_helpers.h"
+#include "accelerator_clashes.h"
 #include "text_fit.h"
 #include "pieces/lattice.h"
 
@@ -266,6 +267,20 @@ TEST_F(PieceSizeDialogTest, EveryTextFitsAt96120And144DotsPerInch) {
     dialog.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(CutTexts(dialog), std::vector<std::string>{});
+  }
+}
+
+// In every language each scroll bar's label, check box and button has an Alt letter
+// of its own.
+TEST_F(PieceSizeDialogTest, EveryControlHasAnAltLetterOfItsOwnInEveryLanguage) {
+  for (const char* language : kEveryLanguage) {
+    SCOPED_TRACE(::testing::Message() << "in \"" << language << "\"");
+    const LanguageScope scope(language);
+    PieceSizeDialog dialog;
+    dialog.Prepare(Game(), nullptr);
+    dialog.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ClashingAccelerators(dialog), std::vector<std::string>{});
   }
 }
 

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../../shell/accelerator_clashes.h"
 #include "../../shell/language_support.h"
 #include "../../shell/shell_support.h"
 #include "../../shell/text_fit.h"
@@ -463,6 +464,30 @@ TEST_F(MakerWindowTest, EveryTextFitsInEveryLanguageAt96120And144DotsPerInch) {
       EXPECT_NE(made.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->text(), "&Close")
           << "Qt's own buttons are translated too";
     }
+  }
+}
+
+// In every language each control of the shown tab, the tab titles, the buttons below
+// them and the menu bar have Alt letters of their own, and so has the dialog of the
+// gift made.
+TEST_F(MakerWindowTest, EveryControlHasAnAltLetterOfItsOwnInEveryLanguage) {
+  const QString zip = QString::fromStdString((dir / "Garden.zip").string());
+  for (const char* language : kEveryLanguage) {
+    SCOPED_TRACE(::testing::Message() << "in \"" << language << "\"");
+    const LanguageScope scope(language);
+    MakerWindow shown({player.string(), player.string()});
+    ASSERT_TRUE(shown.OpenPicture(QString::fromStdString(Picture(640, 480))));
+    shown.show();
+    for (int i = 0; i < shown.Tabs().count(); ++i) {
+      shown.Tabs().setCurrentIndex(i);
+      QCoreApplication::processEvents();
+      EXPECT_EQ(ClashingAccelerators(shown), std::vector<std::string>{}) << shown.Tabs().tabText(i).toStdString();
+    }
+    shown.hide();
+    GiftMadeDialog made({zip, 17 << 20, 40 << 20, "Polski"}, SendingText("Garden.zip"));
+    made.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ClashingAccelerators(made), std::vector<std::string>{}) << "the gift made";
   }
 }
 
