@@ -145,11 +145,15 @@ TBox* TBoxes::TrayOfButton(const std::string& name) const {
 
 void TBoxes::BarClicked(const std::string& name, ClickButton button) {
   if (button == ClickButton::Left) {
-    if (name == "SpeedBoxLeft" || name == "SpeedBoxUp") return ScrollBarBack();
-    if (name == "SpeedBoxRight" || name == "SpeedBoxDown") return ScrollBarForward();
+    const bool back = name == "SpeedBoxLeft" || name == "SpeedBoxUp";
+    const bool forward = name == "SpeedBoxRight" || name == "SpeedBoxDown";
+    if (back || forward) BeforeBarCommand();
+    if (back) return ScrollBarBack();
+    if (forward) return ScrollBarForward();
   }
   TBox* tray = TrayOfButton(name);
   if (!tray) return;
+  BeforeBarCommand();
   if (button == ClickButton::Left) {
     tray->ToggleOpen();
   } else if (OnTrayButtonMenu) {

@@ -278,10 +278,10 @@ class TJigsaw : public TMove {
   // while one runs the game asks the host for ticks (Host::WantAnimationTicks) and
   // the host calls AnimationTick every few milliseconds; between ticks the window
   // is the user's. One rule holds for the user's input meanwhile:
-  // - a command calls CompleteAnimation first: a glide jumps to its end and is put
-  //   down, a flash leaves the board as it was; an auto-solve goes on with its next
-  //   pass unless the command stops it (the commands that change the position or
-  //   the cheats do);
+  // - a command (a menu item, a tool button, a tray bar button) calls
+  //   CompleteAnimation first: a glide jumps to its end and is put down, a flash
+  //   leaves the board as it was; an auto-solve goes on with its next pass unless
+  //   the command stops it (the commands that change the position or the cheats do);
   // - a press on the board ends a glide that may be ended (the auto-solve's) where
   //   it is, and completes any other animation as a command does; pointer moves,
   //   releases and the wheel are left alone while a glide or flash runs.
@@ -294,6 +294,12 @@ class TJigsaw : public TMove {
   void CompleteAnimation();
   // A press on the board while a glide or flash runs (see above).
   void PressDuringAnimation();
+
+ protected:
+  // Tray bar clicks are commands: they complete the running animation first.
+  void BeforeBarCommand() override { CompleteAnimation(); }
+
+ public:
 
   // ---- Solving aids (solving_aids.cpp) ----
   // Every aid counts as a cheat in the puzzle record, and does nothing while cheating

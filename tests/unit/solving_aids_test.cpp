@@ -68,8 +68,8 @@ class SolvingAidsTest : public PlayFixture {
 
  public:
   // Input that reaches the game between ticks: a plain left press on an empty spot
-  // of the board, a command that changes nothing of the position ("&New Tray"), and
-  // the hint asked for again.
+  // of the board, a command that changes nothing of the position ("&New Tray"), a
+  // click on the tray bar's first tray button, and the hint asked for again.
   void Press() {
     game->BoardMouseDown(MouseButton::Left, 2, 2);
     game->BoardMouseUp(MouseButton::Left, 2, 2);
@@ -78,6 +78,7 @@ class SolvingAidsTest : public PlayFixture {
     game->CompleteAnimation();
     game->AddTray();
   }
+  void TrayButtonClick() { host.MainForm().Click(game->TrayNo(1).ButtonName()); }
   void Again() { game->Hint(); }
 
  protected:
@@ -749,6 +750,18 @@ TEST_F(AutoSolveTest, InputWhileAnAnimationRuns) {
        [](CountingGame& g) { g.AutoSolve([] { return 1; }); }, &SolvingAidsTest::Press, true, true},
       {"a command other than a cheat lets the solve go on",
        [](CountingGame& g) { g.AutoSolve([] { return 1; }); }, &SolvingAidsTest::Command, true, true},
+      {"a tray button is a command: it ends the flash",
+       [](CountingGame& g) {
+         g.AddTray();
+         g.ShowNeighbour();
+       },
+       &SolvingAidsTest::TrayButtonClick, true, false},
+      {"a tray button completes the solve's glide; the solve goes on",
+       [](CountingGame& g) {
+         g.AddTray();
+         g.AutoSolve([] { return 1; });
+       },
+       &SolvingAidsTest::TrayButtonClick, true, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
