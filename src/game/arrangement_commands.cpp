@@ -240,7 +240,7 @@ void TJigsaw::SendPieceToBack() {
   if (!PickAt(*FTray, FMouse.X, FMouse.Y)) return;
   SendGroupToBack(*FSelection.front());
   DropSelection(FTray, false);
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
 }
 
 // The pieces stay where they lie, but the unlocked piece now comes first among them

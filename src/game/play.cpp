@@ -34,7 +34,7 @@ constexpr int kSnapLevel = 2;
 
 void TJigsaw::SetGameState(GameState state) {
   FState = state;
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
   if (state != GameState::Playing) return;
   UiState& form = MainForm();
   for (const char* name : kPlayCommands)
@@ -113,12 +113,12 @@ void TJigsaw::TickColourKind(const ColourMenus& menus, int32_t kind) {
 // A hidden ghost is shown first: it is ticked as the board is drawn with it from
 // the drop on.
 void TJigsaw::MoveGhost() {
-  if (!IsPlaying() || FDragState != kDragIdle) return;
+  if (!IsPlaying() || FDragState != DragState::Idle) return;
   if (!Config().Ghost) {
     MainForm().SetChecked("Ghostpicture", true);
     Config().Ghost = true;
   }
-  FDragState = kDragGhost;
+  FDragState = DragState::Ghost;
   LiftGhost();
   const Point pointer = TheHost().PointerOnBoard();
   TrackPointer(pointer.X, pointer.Y);
@@ -238,7 +238,7 @@ void TJigsaw::Tick() {
   });
   if (outcome.PickUpGhost) {
     FBand.Finish();
-    FDragState = kDragGhost;
+    FDragState = DragState::Ghost;
     LiftGhost();
     // The ghost keeps the point held under the pointer from now on: the first move
     // after the pick-up already moves it.

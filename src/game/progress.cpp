@@ -214,7 +214,7 @@ TickOutcome TProgressTicker::Tick(const TickContext& context) {
 // Pressing on the ghost and holding still picks it up: the band must have been
 // drawn at the last tick already and must still be tiny.
 bool TProgressTicker::StepGhostHold(const TickContext& context) {
-  if (context.DragState != kDragStateBand) {
+  if (context.DragState != DragState::BandDrawing) {
     holdTicks_ = 0;
     return false;
   }

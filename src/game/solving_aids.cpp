@@ -99,7 +99,7 @@ void TJigsaw::TurnGroup(TFormPiece& piece, int quarterTurns) {
 // A hint asked for again while one flashes is let be.
 void TJigsaw::Hint() {
   if (Flashing() || !MayCheat()) return;
-  if (FDragState != kDragIdle || PuzzleWhole()) return;
+  if (FDragState != DragState::Idle || PuzzleWhole()) return;
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
   if (piece == nullptr) return;

@@ -30,7 +30,7 @@ void TJigsaw::MovePiecesWithoutJoining(const TPieceList& list, int filter, TBox&
   ReleaseSelection();
   if (!LiftFromList(list, filter)) return;
   DropSelection(&target, false);
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
 }
 
 void TJigsaw::AddTray() {
@@ -63,7 +63,7 @@ void TJigsaw::EmptyTrayOntoBoard(TBox& tray) {
 void TJigsaw::SelectTrayPieces() {
   if (FTray == nullptr || FTray->PieceCount() == 0) return;
   ReleaseSelection();
-  if (LiftFromList(TPieceList(FTray->FPieces), kLiftEvery)) FDragState = kBandSelected;
+  if (LiftFromList(TPieceList(FTray->FPieces), kLiftEvery)) FDragState = DragState::BandSelected;
 }
 
 void TJigsaw::SendTrayToBack() {

@@ -138,12 +138,12 @@ void TJigsaw::RecordUndoPoint(int32_t kind) {
 // a pointer resting on a tray's border forgets the tray, which may be gone.
 void TJigsaw::UndoRedo(bool undo) {
   if (!IsPlaying() || FCarrying) return;
-  if (FDragState == kBandSelected) ReleaseSelection();
-  if (FDragState == kOverTrayBorder) {
-    FDragState = kDragIdle;
+  if (FDragState == DragState::BandSelected) ReleaseSelection();
+  if (FDragState == DragState::OverTrayBorder) {
+    FDragState = DragState::Idle;
     TheHost().SetCursor(CursorShape::Default);
   }
-  if (FDragState != kDragIdle) return;
+  if (FDragState != DragState::Idle) return;
   // A running auto-solve would go on from the position undone, and its cheats with it.
   StopAutoSolve();
   GameUndoTarget target(*this);

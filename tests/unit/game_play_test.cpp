@@ -111,11 +111,11 @@ TEST_F(GamePlayTest, PlayingEnablesThePlayCommandsAndStatusPanels) {
     form.SetChecked("ShowTimer", c.showTimer);
     form.SetChecked("ShowNum", c.showNumber);
     game->Config().SnapDivisor = 10;
-    game->FDragState = kBandDrawing;
+    game->FDragState = DragState::BandDrawing;
 
     game->SetGameState(GameState::Playing);
     EXPECT_TRUE(game->IsPlaying());
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     for (const char* name : kSomePlayCommands)
       EXPECT_TRUE(form.Get(name).Enabled) << name;
     EXPECT_TRUE(form.Get("HelpAboutJigItem").Visible);
@@ -394,7 +394,7 @@ TEST_F(GamePlayTest, SolvingScriptSolvesThePuzzleAndTheTickCongratulatesOnce) {
   EXPECT_TRUE(SameGroup(*game));
   EXPECT_EQ(PuzzleRecord.JoinedCount, 12);
   EXPECT_TRUE(game->AllJoined);
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0) << "no trails of the drags";
 
   game->Tick();
@@ -498,7 +498,7 @@ TEST_F(GamePlayTest, GhostHeldStillIsPickedUpAndMoved) {
   ASSERT_TRUE(game->BoardTray().PieceAt(held.X, held.Y, true) == nullptr);
 
   Run("press " + std::to_string(held.X) + " " + std::to_string(held.Y) + "\ntick\ntick\n");
-  ASSERT_EQ(game->FDragState, kDragGhost);
+  ASSERT_EQ(game->FDragState, DragState::Ghost);
   EXPECT_EQ(host.cursor, CursorShape::SizeAll);
   const Point to{held.X + 60, held.Y + 30};
   Run("move " + std::to_string(to.X) + " " + std::to_string(to.Y) + "\nrelease " + std::to_string(to.X) + " " +
@@ -506,7 +506,7 @@ TEST_F(GamePlayTest, GhostHeldStillIsPickedUpAndMoved) {
 
   EXPECT_EQ(game->FMural.GhostRect(), ghost.Offset(60, 30));
   EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoGhostMoved});
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(host.cursor, CursorShape::Default);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
@@ -522,7 +522,7 @@ TEST_F(GamePlayTest, MoveGhostCommandMovesTheGhostShowingItWhenHidden) {
     const Rect ghost = game->FMural.GhostRect();
     host.pointer = {ghost.Left + 10, ghost.Top + 10};
     game->MoveGhost();
-    ASSERT_EQ(game->FDragState, kDragGhost);
+    ASSERT_EQ(game->FDragState, DragState::Ghost);
     EXPECT_TRUE(host.MainForm().Checked("Ghostpicture"));
     const Point to{host.pointer.X + 60, host.pointer.Y + 30};
     const std::string at = std::to_string(to.X) + " " + std::to_string(to.Y);
@@ -582,7 +582,7 @@ TEST_F(TrayCommandTest, DeletingATrayWithPiecesAsksAndLeavesThemWhereTheyLay) {
     EXPECT_EQ(At(P(1)), at1);
     EXPECT_EQ(At(P(7)), at7);
     EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_EQ(game->CurrentTray(), ok ? &game->BoardTray() : &game->TrayNo(1));
     EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
   }
@@ -635,7 +635,7 @@ TEST_F(TrayCommandTest, GetPiecesTakesLoosePiecesOfTheKind) {
     }
     EXPECT_TRUE(P(6).Joined);
     EXPECT_EQ(P(6).Group, P(11).Group);
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
   }
 }
@@ -663,7 +663,7 @@ TEST_F(TrayCommandTest, SelectAllPiecesLiftsEveryPieceOfTheTrayReadyToDrag) {
   Rect dirty;
   game->JoinPieces(P(2), P(3), dirty);
   game->SelectTrayPieces();
-  EXPECT_EQ(game->FDragState, kBandSelected);
+  EXPECT_EQ(game->FDragState, DragState::BandSelected);
   EXPECT_EQ(IndexesOf(game->FSelection), (std::set<int>{2, 3, 8})) << "joined pieces too";
   EXPECT_TRUE(game->SelectionActive());
 
@@ -676,11 +676,11 @@ TEST_F(TrayCommandTest, SelectAllPiecesLiftsEveryPieceOfTheTrayReadyToDrag) {
   EXPECT_EQ(tray.PieceCount(), 0);
   EXPECT_EQ(P(8).Tray, 0);
   EXPECT_EQ(At(P(8)), (Point{at8.X - 250, at8.Y}));
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
 
   game->SetCurrentTray(&tray);
   game->SelectTrayPieces();
-  EXPECT_EQ(game->FDragState, kDragIdle) << "nothing to select in an empty tray";
+  EXPECT_EQ(game->FDragState, DragState::Idle) << "nothing to select in an empty tray";
 }
 
 // The Trays menu's delete items record one undo step and leave the pieces of the

@@ -130,11 +130,11 @@ TEST_F(SolvingAidsTest, HintPicksARimPieceOfTheLargestGroupAndItsNeighbourOutsid
 TEST_F(SolvingAidsTest, HintCountsOnlyWhenItCanLook) {
   StartSpread();
   // A drag in progress: nothing.
-  game->FDragState = kDragPicked;
+  game->FDragState = DragState::Picked;
   game->Hint();
   Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 0);
-  game->FDragState = kDragIdle;
+  game->FDragState = DragState::Idle;
 
   // Every piece on the board in one group: solved, nothing counts.
   FormGroup(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
@@ -250,7 +250,7 @@ TEST_F(SolvingAidsTest, SolveOnePieceGlidesItOntoItsGhostPlaceAndJoinsWhatFits) 
   EXPECT_EQ(P(5).Group, P(4).Group);
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   EXPECT_TRUE(game->FSelection.empty());
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   ExpectBoardClean();
 }
 
