@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kMinScale = 10;   // the piece size dialog's range
 constexpr int kMaxScale = 300;
-constexpr int kMaxStyle = 6;
 constexpr int kMaxOddness = 10;
 constexpr int kMaxFunPieces = 10;
 constexpr uint32_t kMaxOutlineStyle = 4;
@@ -72,7 +71,7 @@ bool PlausibleShape(const TPuzzleRecord& r) {
   if (!InRange(r.Scale, kMinScale, kMaxScale)) return false;
   const int64_t scaledWidth = int64_t{r.Scale} * r.PictureWidth / 100;
   const int64_t scaledHeight = int64_t{r.Scale} * r.PictureHeight / 100;
-  return scaledWidth <= kMaxPictureSide && scaledHeight <= kMaxPictureSide && InRange(r.PieceStyle, 1, kMaxStyle) &&
+  return scaledWidth <= kMaxPictureSide && scaledHeight <= kMaxPictureSide && InRange(r.PieceStyle, 1, kMixStyle) &&
          r.Oddness <= kMaxOddness && r.FunPieces <= kMaxFunPieces;
 }
 
