@@ -201,7 +201,8 @@ void MainWindow::ConnectTrayCommands() {
   const char* colourItems[][4] = {{"Custom2", "Matching2", "Contrasting2", "Default2"},
                                   {"Custom3", "Matching3", "Contrasting3", "Default3"}};
   for (const auto& items : colourItems)
-    for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetTrayColour(kind); });
+    for (int k = 0; k < kColourKinds; ++k)
+      onPlaying(items[k], [this, kind = static_cast<ColourKind>(k)] { game_->SetTrayColour(kind); });
   for (const char* name : {"TrayDelete", "TrayDelete1"})
     onPlaying(name, [this] {
       game_->RecordUndoPoint(kUndoTrayOperation);
@@ -210,7 +211,8 @@ void MainWindow::ConnectTrayCommands() {
   const char* boardColourItems[][4] = {{"Custom", "Matching", "Contrasting", "DefaultColor"},
                                        {"Custom1", "Matching1", "Contrasting1", "Default1"}};
   for (const auto& items : boardColourItems)
-    for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetBoardColour(kind); });
+    for (int k = 0; k < kColourKinds; ++k)
+      onPlaying(items[k], [this, kind = static_cast<ColourKind>(k)] { game_->SetBoardColour(kind); });
   onPlaying("MoveGhost", [this] {
     if (LeaveMysteryToPreview()) game_->MoveGhost();  // it shows a hidden ghost
   });

@@ -33,11 +33,11 @@ bool PassesFilter(const TFormPiece& piece, int filter) {
     case kLiftLoose:
       return IsLoose(piece);
     case kLiftLooseEdge:
-      return IsLoose(piece) && piece.ShapeClass < kFunPiece;
+      return IsLoose(piece) && piece.IsEdgePiece();
     case kLiftLooseMiddle:
-      return IsLoose(piece) && piece.ShapeClass >= kFunPiece;
+      return IsLoose(piece) && piece.ShapeClass >= ShapeKind::Fun;
     case kLiftLooseFun:
-      return IsLoose(piece) && piece.ShapeClass == kFunPiece;
+      return IsLoose(piece) && piece.IsFunPiece();
     default:
       return false;
   }

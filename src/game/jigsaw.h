@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "board/move.h"
+#include "common/average_colour.h"
 #include "game/board_mouse.h"
 #include "game/gift_header.h"
 #include "game/gift_texts.h"
@@ -157,13 +158,11 @@ class TJigsaw : public TMove {
   void RedrawBoard();
   // Trays in the old board colour take the new one.
   void ReplaceTrayColour(Colour oldColour, Colour newColour);
-  // The board colour by kind (0 the colour dialog, 1 matching, 2 contrasting, 3 the
-  // gift's): the window's colour, trays of the old colour, the board refitted and the
-  // kind ticked in both colour menus. False when nothing changed.
-  bool SetBoardColour(int32_t kind);
-  // The two colour menus of a board or a tray, each with its items by colour kind
-  // (custom, matching, contrasting, default).
-  using ColourMenus = std::array<std::array<const char*, 4>, 2>;
+  // The board colour by kind: the window's colour, trays of the old colour, the board
+  // refitted and the kind ticked in both colour menus. False when nothing changed.
+  bool SetBoardColour(ColourKind kind);
+  // The two colour menus of a board or a tray, each with its items by colour kind.
+  using ColourMenus = std::array<std::array<const char*, kColourKinds>, 2>;
   // "&Move ghost": the ghost picture follows the pointer until the next release; a
   // hidden ghost is shown (and ticked) first.
   void MoveGhost();
@@ -225,8 +224,8 @@ class TJigsaw : public TMove {
   void SendTrayToBack();
   std::string TrayDescription() const;
   void RenameTray(const std::string& description);
-  // Kind 0 custom (the colour dialog), 1 matching, 2 contrasting, 3 the default.
-  void SetTrayColour(int32_t kind);
+  // Default: the tray takes the board's colour.
+  void SetTrayColour(ColourKind kind);
   void EmptyTray();
   // Kind 1 all, 2 edge, 3 middle, 4 fun: loose board pieces into the tray.
   void GetPieces(int32_t kind);
@@ -510,11 +509,11 @@ class TJigsaw : public TMove {
   // fails, the fallbacks of ApplyPieceShape, with `before` as the shape put back.
   void CutAtShape(const PieceShape& shape, const PieceShape& before);
 
-  // The colour of a kind (0 the colour dialog, preset to `colour`; 1 matching;
-  // 2 contrasting; 3 the gift's board colour); false when the dialog was cancelled.
-  bool ColourOfKind(int32_t kind, Colour& colour);
+  // The colour of a kind (the colour dialog preset to `colour` for Custom); false
+  // when the dialog was cancelled.
+  bool ColourOfKind(ColourKind kind, Colour& colour);
   // Ticks the item of `kind` in both menus and unticks the others.
-  void TickColourKind(const ColourMenus& menus, int32_t kind);
+  void TickColourKind(const ColourMenus& menus, ColourKind kind);
 
   // ---- Tray commands ----
   // Lifts the pieces of list and puts them down in target without joining.

@@ -72,8 +72,8 @@ void TJigsaw::FitBoard(int32_t width, int32_t height, const BoardLook* before) {
 
 void TJigsaw::ReplaceTrayColour(Colour oldColour, Colour newColour) { ReplaceColour(oldColour, newColour); }
 
-bool TJigsaw::SetBoardColour(int32_t kind) {
-  if (!IsPlaying() || kind < 0 || kind > 3) return false;
+bool TJigsaw::SetBoardColour(ColourKind kind) {
+  if (!IsPlaying() || !IsColourKind(kind)) return false;
   UiState& form = MainForm();
   const Colour old = form.Get(kMainFormName).Color;
   Colour colour = old;
@@ -87,27 +87,28 @@ bool TJigsaw::SetBoardColour(int32_t kind) {
   return true;
 }
 
-bool TJigsaw::ColourOfKind(int32_t kind, Colour& colour) {
+bool TJigsaw::ColourOfKind(ColourKind kind, Colour& colour) {
   switch (kind) {
-    case 0:
+    case ColourKind::Custom:
       return TheHost().ChooseColour(colour);
-    case 1:
+    case ColourKind::Matching:
       colour = MatchingColour(&Picture);
       return true;
-    case 2:
+    case ColourKind::Contrasting:
       colour = ContrastingColour(&Picture);
       return true;
-    default:
-      colour = GiftBoardColour();
-      return true;
+    case ColourKind::Default:
+      break;
   }
+  colour = GiftBoardColour();
+  return true;
 }
 
-void TJigsaw::TickColourKind(const ColourMenus& menus, int32_t kind) {
+void TJigsaw::TickColourKind(const ColourMenus& menus, ColourKind kind) {
   UiState& form = MainForm();
   for (const auto& items : menus)
-    for (int k = 0; k < 4; ++k)
-      if (form.Has(items[k])) form.SetChecked(items[k], k == kind);
+    for (int k = 0; k < kColourKinds; ++k)
+      if (form.Has(items[k])) form.SetChecked(items[k], static_cast<ColourKind>(k) == kind);
 }
 
 // A hidden ghost is shown first: it is ticked as the board is drawn with it from

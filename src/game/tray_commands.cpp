@@ -78,8 +78,8 @@ void TJigsaw::RenameTray(const std::string& description) {
   RepaintRect(FTray->BoxRect());
 }
 
-void TJigsaw::SetTrayColour(int32_t kind) {
-  if (FTray == nullptr || kind < 0 || kind > 3) return;
+void TJigsaw::SetTrayColour(ColourKind kind) {
+  if (FTray == nullptr || !IsColourKind(kind)) return;
   Colour colour = 0;  // the colour dialog is not preset to the tray's colour
   if (!ColourOfKind(kind, colour)) return;
   TickColourKind(kTrayColourItems, kind);

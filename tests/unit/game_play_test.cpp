@@ -25,7 +25,8 @@ using testing::DifferingPixels;
 struct PieceSnapshot {
   int32_t HomeX, HomeY, X, Y, Group;
   uint16_t Width, Height;
-  uint8_t Rotation, TabCode, ShapeClass;
+  uint8_t Rotation, TabCode;
+  ShapeKind ShapeClass;
   std::vector<uint8_t> Shade, Edge;
   friend bool operator==(const PieceSnapshot&, const PieceSnapshot&) = default;
 };
@@ -191,7 +192,7 @@ TEST_F(GamePlayTest, BoardColourChangesTheWindowAndTraysOfTheOldColour) {
   kept.FColour = 0x00010203;
   ASSERT_EQ(game->TrayByNumber(1).FColour, old);
 
-  ASSERT_TRUE(game->SetBoardColour(1));
+  ASSERT_TRUE(game->SetBoardColour(ColourKind::Matching));
   const Colour matching = MatchingColour(&game->Picture);
   EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
   EXPECT_EQ(game->FMural.GetColour(), matching);
@@ -201,7 +202,7 @@ TEST_F(GamePlayTest, BoardColourChangesTheWindowAndTraysOfTheOldColour) {
   for (const char* item : {"Default1", "DefaultColor", "Custom1"}) EXPECT_FALSE(host.MainForm().Checked(item)) << item;
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 
-  EXPECT_FALSE(game->SetBoardColour(0)) << "the colour dialog was cancelled";
+  EXPECT_FALSE(game->SetBoardColour(ColourKind::Custom)) << "the colour dialog was cancelled";
   EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
 }
 
@@ -618,8 +619,8 @@ TEST_F(TrayCommandTest, GetPiecesTakesLoosePiecesOfTheKind) {
     Start({.Pieces = 20});
     ASSERT_EQ(PuzzleRecord.Columns, 5);
     ASSERT_EQ(PuzzleRecord.Rows, 4);
-    P(7).ShapeClass = kFunPiece;
-    P(12).ShapeClass = kFunPiece;
+    P(7).ShapeClass = ShapeKind::Fun;
+    P(12).ShapeClass = ShapeKind::Fun;
     Rect dirty;
     game->JoinPieces(P(6), P(11), dirty);
     P(0).AtHome = true;
@@ -756,14 +757,16 @@ TEST_F(TrayCommandTest, TrayCommandsPutAWaitingSelectionBackFirst) {
 TEST_F(TrayCommandTest, TrayColourByKindTicksItsItems) {
   const Colour custom = 0x00123456;
   const struct {
-    int kind;
+    ColourKind kind;
     bool dialogAnswers;
     const char* ticked;  // nullptr: nothing changes
   } cases[] = {
-      {0, true, "Custom"}, {0, false, nullptr}, {1, true, "Matching"}, {2, true, "Contrasting"}, {3, true, "Default"},
+      {ColourKind::Custom, true, "Custom"},           {ColourKind::Custom, false, nullptr},
+      {ColourKind::Matching, true, "Matching"},       {ColourKind::Contrasting, true, "Contrasting"},
+      {ColourKind::Default, true, "Default"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.kind);
+    SCOPED_TRACE(static_cast<int>(c.kind));
     Start();
     TBox& tray = TrayWith({});
     UiState& form = host.MainForm();
@@ -774,9 +777,9 @@ TEST_F(TrayCommandTest, TrayColourByKindTicksItsItems) {
       ticksBefore.push_back(form.Checked(item));
     host.chosenColour = c.dialogAnswers ? std::optional<Colour>(custom) : std::nullopt;
     game->SetTrayColour(c.kind);
-    const Colour expected = c.kind == 0   ? (c.dialogAnswers ? custom : before)
-                            : c.kind == 1 ? MatchingColour(&game->Picture)
-                            : c.kind == 2 ? ContrastingColour(&game->Picture)
+    const Colour expected = c.kind == ColourKind::Custom        ? (c.dialogAnswers ? custom : before)
+                            : c.kind == ColourKind::Matching    ? MatchingColour(&game->Picture)
+                            : c.kind == ColourKind::Contrasting ? ContrastingColour(&game->Picture)
                                           : Colour{0x00805030};
     EXPECT_EQ(tray.FColour, expected);
     size_t k = 0;
