@@ -13,6 +13,7 @@
 #include "audio/sound_server.h"
 #include "common/errors.h"
 #include "common/resources.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -230,14 +231,14 @@ void MusicPlayer::SetOutput(std::unique_ptr<MusicOutput> output) {
 
 void MusicPlayer::StartMusic() {
   UiState& form = host_.MainForm();
-  if (!form.Checked("Music")) return;
+  if (!form.Checked(component::kMusic)) return;
   if (HasMusic()) {
     if (output_) output_->Play(musicFile_());
-    form.SetDown("SpeedMusic", true);
-    form.SetChecked("Music", true);
+    form.SetDown(component::kSpeedMusic, true);
+    form.SetChecked(component::kMusic, true);
   } else {
-    form.SetChecked("Music", false);
-    form.SetDown("SpeedMusic", false);
+    form.SetChecked(component::kMusic, false);
+    form.SetDown(component::kSpeedMusic, false);
     host_.ShowMessage(kNoMusicMessage, MessageKind::Information);
   }
 }

@@ -6,12 +6,13 @@
 
 #include "common/records.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
 
 // The tray pop-up's own items; the other arranging items act on the board.
-constexpr const char* kTrayArrangeItems[] = {"ArrangeInGridT", "ArrangeAtEdgeT", "DisarrangeTray"};
+constexpr const char* kTrayArrangeItems[] = {component::kArrangeInGridT, component::kArrangeAtEdgeT, component::kDisarrangeTray};
 
 // Margins of the arranged pieces inside the area.
 constexpr int32_t kArrangeMargin = 5;

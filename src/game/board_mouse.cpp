@@ -8,6 +8,7 @@
 
 #include "common/records.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -42,7 +43,7 @@ void TJigsaw::ReleaseSelection() {
   TheHost().SetCursor(CursorShape::Default);
 }
 
-void TJigsaw::SetStatusLine(const std::string& text) { MainForm().SetCaption("StatusLine", text); }
+void TJigsaw::SetStatusLine(const std::string& text) { MainForm().SetCaption(component::kStatusLine, text); }
 
 // ---- Presses ----
 
@@ -124,12 +125,12 @@ void TJigsaw::RightPress() {
     return;
   }
   LiftPiece(*FPiece);
-  ShowBoardMenu("PopupPiece");
+  ShowBoardMenu(component::kPopupPiece);
   CancelLift();
 }
 
 void TJigsaw::ShowTrayMenu() {
-  ShowBoardMenu(FTray->IsBoard() ? "PopupPlay" : "PopupTray");
+  ShowBoardMenu(FTray->IsBoard() ? component::kPopupPlay : component::kPopupTray);
 }
 
 // The animations hold still while the menu is open: the window's events run in it,

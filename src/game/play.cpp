@@ -18,12 +18,12 @@ namespace {
 // Menu items and tool buttons that only make sense while a puzzle is played. The
 // pop-ups' "&Piece Size..." items go with the Tools menu's.
 constexpr const char* kPlayCommands[] = {
-    "Loupe",       "Ghostpicture", "NewTray",    "ShowTrays",   "HideTrays",    "DeleteTrays",  "PieceSize",
-    "ArrangeAtEdge", "ArrangeInGrid", "Disarrange", "Picture",   "Zoompicture",  "SpeedLoupe",   "SpeedHint",
-    "SpeedZoom",   "SpeedColor",   "SpeedGhost", "SpeedNewBox", "SpeedSize",    "SpeedEdge",    "SpeedGrid",
-    "SpeedPicture", "PieceSize1",  "PieceSize2",
+    component::kLoupe,       component::kGhostpicture, component::kNewTray,    component::kShowTrays,   component::kHideTrays,    component::kDeleteTrays,  component::kPieceSize,
+    component::kArrangeAtEdge, component::kArrangeInGrid, component::kDisarrange, component::kPicture,   component::kZoompicture,  component::kSpeedLoupe,   component::kSpeedHint,
+    component::kSpeedZoom,   component::kSpeedColor,   component::kSpeedGhost, component::kSpeedNewBox, component::kSpeedSize,    component::kSpeedEdge,    component::kSpeedGrid,
+    component::kSpeedPicture, component::kPieceSize1,  component::kPieceSize2,
     // The arranging items of the board's and a tray's pop-up menus.
-    "ArrangeAtEdge2", "ArrangeInGrid2", "Disarrange2", "ArrangeAtEdgeT", "ArrangeInGridT", "DisarrangeTray",
+    component::kArrangeAtEdge2, component::kArrangeInGrid2, component::kDisarrange2, component::kArrangeAtEdgeT, component::kArrangeInGridT, component::kDisarrangeTray,
 };
 
 // The snap divisors of the snap levels 0 to 4; this edition plays at level 2.
@@ -42,9 +42,9 @@ void TJigsaw::SetGameState(GameState state) {
   Config().SnapDivisor = kSnapDivisors[kSnapLevel];
   // The cheat commands follow the option as the game starts.
   SetCheating(Config().Cheating, false);
-  form.SetVisible("HelpAboutJigItem", true);
-  form.SetVisible("TimerStatus", form.Checked("ShowTimer"));
-  form.SetVisible("SolvedStatus", form.Checked("ShowNum"));
+  form.SetVisible(component::kHelpAboutJigItem, true);
+  form.SetVisible(component::kTimerStatus, form.Checked(component::kShowTimer));
+  form.SetVisible(component::kSolvedStatus, form.Checked(component::kShowNum));
 }
 
 void TJigsaw::FitBoard(int32_t width, int32_t height, const BoardLook* before) {
@@ -81,8 +81,8 @@ bool TJigsaw::SetBoardColour(ColourKind kind) {
   form.SetColour(kMainFormName, colour);
   ReplaceTrayColour(old, colour);
   FitBoard(Config().BoardWidth, Config().BoardHeight);
-  TickColourKind({{{"Custom", "Matching", "Contrasting", "DefaultColor"},
-                   {"Custom1", "Matching1", "Contrasting1", "Default1"}}},
+  TickColourKind({{{component::kCustom, component::kMatching, component::kContrasting, component::kDefaultColor},
+                   {component::kCustom1, component::kMatching1, component::kContrasting1, component::kDefault1}}},
                  kind);
   return true;
 }
@@ -116,7 +116,7 @@ void TJigsaw::TickColourKind(const ColourMenus& menus, ColourKind kind) {
 void TJigsaw::MoveGhost() {
   if (!IsPlaying() || FDragState != DragState::Idle) return;
   if (!Config().Ghost) {
-    MainForm().SetChecked("Ghostpicture", true);
+    MainForm().SetChecked(component::kGhostpicture, true);
     Config().Ghost = true;
   }
   FDragState = DragState::Ghost;
@@ -160,7 +160,7 @@ const Bitmap& TJigsaw::Unscaled() const { return FUnscaled.Width() == 0 ? Pictur
 
 bool TJigsaw::TakeUpGhostSettings() {
   TJigConfig& config = Config();
-  const bool ghost = MainForm().Checked("Ghostpicture");
+  const bool ghost = MainForm().Checked(component::kGhostpicture);
   if (ghost == config.Ghost && GhostLevel == config.DrawnGhostLevel) return false;
   config.Ghost = ghost;
   config.DrawnGhostLevel = GhostLevel;
@@ -174,7 +174,7 @@ void TJigsaw::Paint() {
     FMural.Render(config.Ghost);
     RedrawBoard();
   }
-  const auto style = static_cast<uint32_t>(form.Get("Outlines").Tag);
+  const auto style = static_cast<uint32_t>(form.Get(component::kOutlines).Tag);
   if (style != config.OutlineStyle) {
     const bool wasWood = config.IsWoodStyle();
     config.OutlineStyle = style;
@@ -211,9 +211,9 @@ void TJigsaw::TakeUpOptions() {
   const TJigConfig& config = Config();
   Sprite.SetSmooth(config.Smooth);
   UiState& menus = MainForm();
-  menus.SetEnabled("RotateRight", config.Rotating);
-  menus.SetEnabled("RotateLeft", config.Rotating);
-  menus.SetDown("SpeedSound", config.Sound);
+  menus.SetEnabled(component::kRotateRight, config.Rotating);
+  menus.SetEnabled(component::kRotateLeft, config.Rotating);
+  menus.SetDown(component::kSpeedSound, config.Sound);
 }
 
 // ---- The tick ----

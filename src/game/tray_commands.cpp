@@ -4,6 +4,7 @@
 
 #include "common/translate.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -12,8 +13,8 @@ constexpr int32_t kUndoTrays = 5;
 
 // The items of the two tray colour submenus, by colour kind, ticked together.
 constexpr TJigsaw::ColourMenus kTrayColourItems = {{
-    {"Custom2", "Matching2", "Contrasting2", "Default2"},
-    {"Custom3", "Matching3", "Contrasting3", "Default3"},
+    {component::kCustom2, component::kMatching2, component::kContrasting2, component::kDefault2},
+    {component::kCustom3, component::kMatching3, component::kContrasting3, component::kDefault3},
 }};
 
 std::string DeleteQuestion(int32_t trayNumber) {
