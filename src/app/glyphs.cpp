@@ -1,11 +1,12 @@
 #include "app/glyphs.h"
-#include "ui/component_names.h"
 
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <functional>
+
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {

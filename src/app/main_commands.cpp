@@ -5,26 +5,26 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-#include <QEvent>
-#include <QMenu>
 #include <QToolButton>
 #include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
 
+#include "app/about_box.h"
+#include "app/about_jig_dialog.h"
 #include "app/bar_docking.h"
 #include "app/main_window.h"
+#include "app/quick_help_dialog.h"
 #include "app/sounds.h"
 #include "app/tray_dialog.h"
-#include "app/about_jig_dialog.h"
-#include "app/quick_help_dialog.h"
-#include "app/about_box.h"
 #include "app/window_placement.h"
 #include "app/zoom_form.h"
 #include "common/translate.h"
@@ -168,7 +168,8 @@ void MainWindow::ConnectOptionCommands() {
   UiState& form = host_.MainForm();
   OnItem(component::kSound, [this, &form] { SoundClick(form.Checked(component::kSound)); });
   OnItem(component::kMusic, [this, &form] { MusicClick(form.Checked(component::kMusic)); });
-  for (const auto& [item, panel] : {std::pair{component::kShowTimer, component::kTimerStatus}, std::pair{component::kShowNum, component::kSolvedStatus}})
+  for (const auto& [item, panel] : {std::pair{component::kShowTimer, component::kTimerStatus},
+                                    std::pair{component::kShowNum, component::kSolvedStatus}})
     OnItem(item, [this, &form, item, panel] {
       if (game_->IsPlaying()) form.SetVisible(panel, form.Checked(item));
     });
@@ -185,8 +186,10 @@ void MainWindow::ConnectCheatCommands() {
     });
   };
   // The piece under the pointer at the press that opened the menu is the game's FPiece.
-  for (const char* name : {component::kFindPiece, component::kShowSolution}) onPlaying(name, [this] { game_->FlashSolution(); });
-  for (const char* name : {component::kFetchPiece, component::kSolvePiece}) onPlaying(name, [this] { game_->SolveOnePiece(); });
+  for (const char* name : {component::kFindPiece, component::kShowSolution})
+    onPlaying(name, [this] { game_->FlashSolution(); });
+  for (const char* name : {component::kFetchPiece, component::kSolvePiece})
+    onPlaying(name, [this] { game_->SolveOnePiece(); });
   onPlaying(component::kShowNeighbor, [this] { game_->ShowNeighbour(); });
   onPlaying(component::kFetchNeighbor, [this] { game_->FetchNeighbour(); });
   ConnectSolvingAids(onPlaying);
@@ -251,11 +254,13 @@ void MainWindow::ConnectArrangeCommands() {
       OnItem(name, std::move(guarded));
     }
   };
-  for (const char* name : {component::kArrangeAtEdge, component::kArrangeAtEdge2, component::kArrangeAtEdgeT, component::kSpeedEdge})
+  for (const char* name :
+       {component::kArrangeAtEdge, component::kArrangeAtEdge2, component::kArrangeAtEdgeT, component::kSpeedEdge})
     onPlaying(name, [this, &form, name] {
       game_->EdgeLayout(name, form.Checked(component::kSortByShape), form.Checked(component::kSortByColor));
     });
-  for (const char* name : {component::kArrangeInGrid, component::kArrangeInGrid2, component::kArrangeInGridT, component::kSpeedGrid})
+  for (const char* name :
+       {component::kArrangeInGrid, component::kArrangeInGrid2, component::kArrangeInGridT, component::kSpeedGrid})
     onPlaying(name, [this, &form, name] {
       game_->GridLayout(name, form.Checked(component::kSortByShape), form.Checked(component::kSortByColor));
     });
@@ -279,7 +284,8 @@ void MainWindow::ConnectDialogCommands() {
   OnItem(component::kHelpQuickItem, [this] { ShowQuickHelpDialog(host_, this); });
   OnButton(component::kSpeedHelp, [this] { ShowQuickHelpDialog(host_, this); });
   OnItem(component::kHelpAboutItem, [this] { ShowAboutBox(host_, this); });
-  for (const char* name : {component::kPieceSize, component::kPieceSize1, component::kPieceSize2}) OnItem(name, [this] { PieceSizeClick(); });
+  for (const char* name : {component::kPieceSize, component::kPieceSize1, component::kPieceSize2})
+    OnItem(name, [this] { PieceSizeClick(); });
   OnButton(component::kSpeedSize, [this] { PieceSizeClick(); });
 }
 
@@ -308,7 +314,8 @@ bool MainWindow::LeaveMysteryToPreview() {
 void MainWindow::PictureClick() {
   if (!LeaveMysteryToPreview()) return;
   FlipTick(component::kPicture);
-  if (game_->IsPlaying() && auxForms_) auxForms_->OverlayForm().setVisible(host_.MainForm().Checked(component::kPicture));
+  if (game_->IsPlaying() && auxForms_)
+    auxForms_->OverlayForm().setVisible(host_.MainForm().Checked(component::kPicture));
 }
 
 // The loupe is no preview of the whole picture: Mystery mode does not ask.
@@ -384,7 +391,8 @@ void MainWindow::MusicClick(bool on) {
     StartMusic();
   else if (MusicPlayer* player = MusicPlayer::Of(*this))
     player->Stop();
-  form.SetDown(component::kSpeedMusic, form.Checked(component::kMusic));  // StartMusic unticks it for a gift without music
+  form.SetDown(component::kSpeedMusic,
+               form.Checked(component::kMusic));  // StartMusic unticks it for a gift without music
 }
 
 // The game asks what to do with turned pieces and says whether rotation is on now.
@@ -440,11 +448,13 @@ void MainWindow::SyncBarDock(QToolBar& bar, const std::string& name, bool swapSi
 
 void MainWindow::ShowStatusHintsOfPopups() {
   // Pop-up menus are windows of their own, so their items' hints are passed on here.
-  for (const char* name : {component::kPopupPlay, component::kPopupPiece, component::kPopupTray, component::kPopupTrayIcon, component::kColorPopup}) {
+  for (const char* name : {component::kPopupPlay, component::kPopupPiece, component::kPopupTray,
+                           component::kPopupTrayIcon, component::kColorPopup}) {
     QAction* popup = menus_->Action(name);
     if (!popup || !popup->menu()) continue;
-    connect(popup->menu(), &QMenu::hovered, this,
-            [this](QAction* item) { host_.MainForm().SetCaption(component::kStatusLine, item->statusTip().toStdString()); });
+    connect(popup->menu(), &QMenu::hovered, this, [this](QAction* item) {
+      host_.MainForm().SetCaption(component::kStatusLine, item->statusTip().toStdString());
+    });
   }
 }
 

@@ -29,11 +29,15 @@ namespace {
 
 // Commands of the full game that this edition does not offer; hidden at start.
 constexpr std::array kUnofferedCommands = {
-    component::kAdvOptions,  component::kFileOpenItem,     component::kFileSaveItem,  component::kFileSaveAsItem, component::kFilePrintItem,  component::kFilePrintSetupItem,
-    component::kFileSaveGiftItem, component::kFileDelete,  component::kTimelimit,     component::kDemoItem,       component::kMoreTips,       component::kScreensaver,
-    component::kWallpaper,   component::kHelpContentsItem, component::kHelpOrderItem, component::kHelpFAQ,        component::kHelpSearchItem, component::kWhatsNewItem,
+    component::kAdvOptions,       component::kFileOpenItem,     component::kFileSaveItem,
+    component::kFileSaveAsItem,   component::kFilePrintItem,    component::kFilePrintSetupItem,
+    component::kFileSaveGiftItem, component::kFileDelete,       component::kTimelimit,
+    component::kDemoItem,         component::kMoreTips,         component::kScreensaver,
+    component::kWallpaper,        component::kHelpContentsItem, component::kHelpOrderItem,
+    component::kHelpFAQ,          component::kHelpSearchItem,   component::kWhatsNewItem,
 };
-constexpr std::array kPopupMenus = {component::kPopupPlay, component::kPopupPiece, component::kPopupTray, component::kPopupTrayIcon, component::kColorPopup};
+constexpr std::array kPopupMenus = {component::kPopupPlay, component::kPopupPiece, component::kPopupTray,
+                                    component::kPopupTrayIcon, component::kColorPopup};
 // Follows the reason a save at exit failed.
 constexpr const char* kCloseUnsavedQuestion = TextMark("Messages",
                                                       "\n\nThe game has not been saved. Close the jigsaw without "
@@ -160,7 +164,8 @@ void MainWindow::ConnectCommands() {
   ConnectToolButtons();
   ShowStatusHintsOfPopups();
   // Options that change the picture of the board take effect at its next paint.
-  const char* outlineItems[] = {component::kOutlinesNone, component::kOutlineFoil, component::kOutlinesPaper, component::kOutlinesCard, component::kOutlinesWood};
+  const char* outlineItems[] = {component::kOutlinesNone, component::kOutlineFoil, component::kOutlinesPaper,
+                                component::kOutlinesCard, component::kOutlinesWood};
   for (int style = 0; style < 5; ++style)
     OnItem(outlineItems[style], [this, style] {
       TickOutlineRadioItem(host_.MainForm(), style);
@@ -183,8 +188,10 @@ void MainWindow::ConnectTrayCommands() {
   OnButton(component::kSpeedNewBox, [this] {
     if (FPlaying) game_->AddTray();
   });
-  const char* trayMenuItems[] = {component::kShowAllTrays,  component::kShowUsedTrays,   component::kShowUnusedTrays,  component::kHideAllTrays,     component::kHideUsedTrays,
-                                 component::kHideUnusedTrays, component::kDeleteAllTrays, component::kDeleteUsedTrays, component::kDeleteUnusedTrays};
+  const char* trayMenuItems[] = {
+      component::kShowAllTrays,   component::kShowUsedTrays,   component::kShowUnusedTrays,
+      component::kHideAllTrays,   component::kHideUsedTrays,   component::kHideUnusedTrays,
+      component::kDeleteAllTrays, component::kDeleteUsedTrays, component::kDeleteUnusedTrays};
   for (int tag = 0; tag < 9; ++tag) onPlaying(trayMenuItems[tag], [this, tag] { game_->TraysCommand(tag); });
   onPlaying(component::kTraySelectAll, [this] { game_->SelectTrayPieces(); });
   onPlaying(component::kTrayToBack, [this] { game_->SendTrayToBack(); });
@@ -192,15 +199,14 @@ void MainWindow::ConnectTrayCommands() {
     game_->RecordUndoPoint(kUndoTrayOperation);
     game_->EmptyTray();
   });
-  const char* getItems[] = {component::kTrayGetAll, component::kTrayGetEdge, component::kTrayGetMiddle, component::kTrayGetFun};
+  const char* getItems[] = {component::kTrayGetAll, component::kTrayGetEdge, component::kTrayGetMiddle,
+                            component::kTrayGetFun};
   for (int kind = 1; kind <= 4; ++kind)
     onPlaying(getItems[kind - 1], [this, kind] {
       game_->RecordUndoPoint(kUndoTrayOperation);
       game_->GetPieces(kind);
     });
-  const char* colourItems[][4] = {{component::kCustom2, component::kMatching2, component::kContrasting2, component::kDefault2},
-                                  {component::kCustom3, component::kMatching3, component::kContrasting3, component::kDefault3}};
-  for (const auto& items : colourItems)
+  for (const auto& items : TJigsaw::kTrayColourItems)
     for (int k = 0; k < kColourKinds; ++k)
       onPlaying(items[k], [this, kind = static_cast<ColourKind>(k)] { game_->SetTrayColour(kind); });
   for (const char* name : {component::kTrayDelete, component::kTrayDelete1})
@@ -208,9 +214,7 @@ void MainWindow::ConnectTrayCommands() {
       game_->RecordUndoPoint(kUndoTrayOperation);
       game_->RemoveTray();
     });
-  const char* boardColourItems[][4] = {{component::kCustom, component::kMatching, component::kContrasting, component::kDefaultColor},
-                                       {component::kCustom1, component::kMatching1, component::kContrasting1, component::kDefault1}};
-  for (const auto& items : boardColourItems)
+  for (const auto& items : TJigsaw::kBoardColourItems)
     for (int k = 0; k < kColourKinds; ++k)
       onPlaying(items[k], [this, kind = static_cast<ColourKind>(k)] { game_->SetBoardColour(kind); });
   onPlaying(component::kMoveGhost, [this] {

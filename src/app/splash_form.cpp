@@ -156,7 +156,8 @@ void SplashForm::BuildComponents() {
 }
 
 QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
-  if (name == component::kPanel1 || name == component::kPanel2 || name == component::kPanel3 || name == component::kPlayPanel) {
+  if (name == component::kPanel1 || name == component::kPanel2 || name == component::kPanel3 ||
+      name == component::kPlayPanel) {
     auto* panel = new BevelPanel(parent);
     if (name == component::kPanel1) panel->SetBevel(BevelPanel::Bevel::Raised, kPanelBevel);
     if (name == component::kPanel2) panel->SetBevel(BevelPanel::Bevel::Lowered, 2);
@@ -171,7 +172,8 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
   if (name == component::kWebBtn || name == component::kOrderBtn) {
     QToolButton* button = NewLinkButton(parent);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const std::string address = name == component::kWebBtn ? kProductWebSite : std::string(kProductWebSite) + kStorePage;
+    const std::string address =
+        name == component::kWebBtn ? kProductWebSite : std::string(kProductWebSite) + kStorePage;
     connect(button, &QToolButton::clicked, this, [this, address] { OpenLink(address); });
     mirror_.Watch(name, [button](const ComponentState& c) {
       QFont font = ToQFont(c.Font);

@@ -1,11 +1,11 @@
 // The tray bar (one button per tray, scrolled when they do not all fit), the clicks
 // the shell reports on it, and the Trays menu's show, hide and delete commands.
-#include "common/translate.h"
 #include <algorithm>
 #include <cstdio>
 
 #include "board/boxes.h"
 #include "common/records.h"
+#include "common/translate.h"
 #include "ui/component_names.h"
 
 namespace quill {
@@ -64,7 +64,8 @@ void TBoxes::LayoutBar(bool relayout) {
     if (relayout) FBarCapacity = (bar.Width - 2 * template_.Left) / pitch;
   }
   if (!relayout) {
-    for (const char* name : {component::kSpeedBoxLeft, component::kSpeedBoxRight, component::kSpeedBoxUp, component::kSpeedBoxDown})
+    for (const char* name :
+         {component::kSpeedBoxLeft, component::kSpeedBoxRight, component::kSpeedBoxUp, component::kSpeedBoxDown})
       form.SetEnabled(name, false);
     return;
   }

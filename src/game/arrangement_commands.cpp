@@ -12,7 +12,8 @@ namespace quill {
 namespace {
 
 // The tray pop-up's own items; the other arranging items act on the board.
-constexpr const char* kTrayArrangeItems[] = {component::kArrangeInGridT, component::kArrangeAtEdgeT, component::kDisarrangeTray};
+constexpr const char* kTrayArrangeItems[] = {component::kArrangeInGridT, component::kArrangeAtEdgeT,
+                                             component::kDisarrangeTray};
 
 // Margins of the arranged pieces inside the area.
 constexpr int32_t kArrangeMargin = 5;

@@ -129,9 +129,7 @@ void TJigsaw::RightPress() {
   CancelLift();
 }
 
-void TJigsaw::ShowTrayMenu() {
-  ShowBoardMenu(FTray->IsBoard() ? component::kPopupPlay : component::kPopupTray);
-}
+void TJigsaw::ShowTrayMenu() { ShowBoardMenu(FTray->IsBoard() ? component::kPopupPlay : component::kPopupTray); }
 
 // The animations hold still while the menu is open: the window's events run in it,
 // the ticks among them.

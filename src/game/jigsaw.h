@@ -25,6 +25,7 @@
 #include "pieces/side_points.h"
 #include "raster/bitmap.h"
 #include "raster/canvas.h"
+#include "ui/component_names.h"
 #include "ui/host.h"
 
 namespace quill {
@@ -161,8 +162,17 @@ class TJigsaw : public TMove {
   // The board colour by kind: the window's colour, trays of the old colour, the board
   // refitted and the kind ticked in both colour menus. False when nothing changed.
   bool SetBoardColour(ColourKind kind);
-  // The two colour menus of a board or a tray, each with its items by colour kind.
+  // The two colour menus of a board or a tray, each with its items by colour kind;
+  // the items of a kind are ticked together.
   using ColourMenus = std::array<std::array<const char*, kColourKinds>, 2>;
+  static constexpr ColourMenus kBoardColourItems = {{
+      {component::kCustom, component::kMatching, component::kContrasting, component::kDefaultColor},
+      {component::kCustom1, component::kMatching1, component::kContrasting1, component::kDefault1},
+  }};
+  static constexpr ColourMenus kTrayColourItems = {{
+      {component::kCustom2, component::kMatching2, component::kContrasting2, component::kDefault2},
+      {component::kCustom3, component::kMatching3, component::kContrasting3, component::kDefault3},
+  }};
   // "&Move ghost": the ghost picture follows the pointer until the next release; a
   // hidden ghost is shown (and ticked) first.
   void MoveGhost();

@@ -3,8 +3,8 @@
 // the pieces' turns).
 #include <algorithm>
 
-#include "game/jigsaw.h"
 #include "common/translate.h"
+#include "game/jigsaw.h"
 #include "ui/component_names.h"
 
 namespace quill {
@@ -12,9 +12,11 @@ namespace {
 
 // Every command that counts as a cheat: the hint, turning right way up, the
 // auto-solve, and the menus' flashing, solving and neighbour items.
-constexpr const char* kCheatCommands[] = {component::kHint1,        component::kHint2,      component::kSpeedHint,    component::kRightWayUp1, component::kRightWayUp2,
-                                          component::kSolve1,       component::kSolve2,     component::kShowSolution, component::kSolvePiece,  component::kFindPiece,
-                                          component::kFetchPiece,   component::kShowNeighbor, component::kFetchNeighbor};
+constexpr const char* kCheatCommands[] = {component::kHint1,        component::kHint2,        component::kSpeedHint,
+                                          component::kRightWayUp1,  component::kRightWayUp2,  component::kSolve1,
+                                          component::kSolve2,       component::kShowSolution, component::kSolvePiece,
+                                          component::kFindPiece,    component::kFetchPiece,   component::kShowNeighbor,
+                                          component::kFetchNeighbor};
 constexpr const char* kRotateSomeQuestion = TextMark("Messages", "Would you like some pieces randomly rotated now?");
 
 }  // namespace

@@ -18,12 +18,37 @@ namespace {
 // Menu items and tool buttons that only make sense while a puzzle is played. The
 // pop-ups' "&Piece Size..." items go with the Tools menu's.
 constexpr const char* kPlayCommands[] = {
-    component::kLoupe,       component::kGhostpicture, component::kNewTray,    component::kShowTrays,   component::kHideTrays,    component::kDeleteTrays,  component::kPieceSize,
-    component::kArrangeAtEdge, component::kArrangeInGrid, component::kDisarrange, component::kPicture,   component::kZoompicture,  component::kSpeedLoupe,   component::kSpeedHint,
-    component::kSpeedZoom,   component::kSpeedColor,   component::kSpeedGhost, component::kSpeedNewBox, component::kSpeedSize,    component::kSpeedEdge,    component::kSpeedGrid,
-    component::kSpeedPicture, component::kPieceSize1,  component::kPieceSize2,
+    component::kLoupe,
+    component::kGhostpicture,
+    component::kNewTray,
+    component::kShowTrays,
+    component::kHideTrays,
+    component::kDeleteTrays,
+    component::kPieceSize,
+    component::kArrangeAtEdge,
+    component::kArrangeInGrid,
+    component::kDisarrange,
+    component::kPicture,
+    component::kZoompicture,
+    component::kSpeedLoupe,
+    component::kSpeedHint,
+    component::kSpeedZoom,
+    component::kSpeedColor,
+    component::kSpeedGhost,
+    component::kSpeedNewBox,
+    component::kSpeedSize,
+    component::kSpeedEdge,
+    component::kSpeedGrid,
+    component::kSpeedPicture,
+    component::kPieceSize1,
+    component::kPieceSize2,
     // The arranging items of the board's and a tray's pop-up menus.
-    component::kArrangeAtEdge2, component::kArrangeInGrid2, component::kDisarrange2, component::kArrangeAtEdgeT, component::kArrangeInGridT, component::kDisarrangeTray,
+    component::kArrangeAtEdge2,
+    component::kArrangeInGrid2,
+    component::kDisarrange2,
+    component::kArrangeAtEdgeT,
+    component::kArrangeInGridT,
+    component::kDisarrangeTray,
 };
 
 // The snap divisors of the snap levels 0 to 4; this edition plays at level 2.
@@ -81,9 +106,7 @@ bool TJigsaw::SetBoardColour(ColourKind kind) {
   form.SetColour(kMainFormName, colour);
   ReplaceTrayColour(old, colour);
   FitBoard(Config().BoardWidth, Config().BoardHeight);
-  TickColourKind({{{component::kCustom, component::kMatching, component::kContrasting, component::kDefaultColor},
-                   {component::kCustom1, component::kMatching1, component::kContrasting1, component::kDefault1}}},
-                 kind);
+  TickColourKind(kBoardColourItems, kind);
   return true;
 }
 

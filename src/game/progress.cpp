@@ -227,7 +227,8 @@ void TProgressTicker::ShowSolvedCount(const TickContext& context, const LocaleTe
   const TPuzzleRecord& puzzle = context.Puzzle;
   context.MainForm.SetText(component::kSolvedStatus, SolvedText(puzzle));
   // The rate is worked out again only when the count has changed.
-  if (puzzle.JoinedCount != lastJoined_) context.MainForm.SetHint(component::kSolvedStatus, SolvedHintText(puzzle, locale));
+  if (puzzle.JoinedCount != lastJoined_)
+    context.MainForm.SetHint(component::kSolvedStatus, SolvedHintText(puzzle, locale));
   lastJoined_ = puzzle.JoinedCount;
 }
 

@@ -205,7 +205,8 @@ void TJigsaw::PreparePiecePopup() {
     if (form.Has(name)) form.SetEnabled(name, cheating);
   for (const char* name : {component::kShowNeighbor, component::kFetchNeighbor})
     if (form.Has(name)) form.SetEnabled(name, neighbour);
-  if (form.Has(component::kRightWayUp2)) form.SetEnabled(component::kRightWayUp2, cheating && FPiece != nullptr && FPiece->Rotation != 0);
+  if (form.Has(component::kRightWayUp2))
+    form.SetEnabled(component::kRightWayUp2, cheating && FPiece != nullptr && FPiece->Rotation != 0);
 }
 
 // ---- Auto-solve ----

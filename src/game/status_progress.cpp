@@ -1,4 +1,5 @@
 #include "game/status_progress.h"
+
 #include "ui/component_names.h"
 
 namespace quill {

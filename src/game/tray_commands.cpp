@@ -11,12 +11,6 @@ namespace {
 
 constexpr int32_t kUndoTrays = 5;
 
-// The items of the two tray colour submenus, by colour kind, ticked together.
-constexpr TJigsaw::ColourMenus kTrayColourItems = {{
-    {component::kCustom2, component::kMatching2, component::kContrasting2, component::kDefault2},
-    {component::kCustom3, component::kMatching3, component::kContrasting3, component::kDefault3},
-}};
-
 std::string DeleteQuestion(int32_t trayNumber) {
   return FillArgs(Tr("Messages", "Tray %1 contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?"),
                   {std::to_string(trayNumber)});

@@ -1,11 +1,11 @@
 // Undo and redo: the history of ten steps with the menu items that offer them, and
 // the game object's snapshots of the position and their restoring.
-#include "common/translate.h"
 #include "game/undo.h"
 
 #include "board/tray_records.h"
 #include "common/byte_stream.h"
 #include "common/records.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
 #include "ui/component_names.h"
 

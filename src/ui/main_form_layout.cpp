@@ -7,6 +7,9 @@
 #include "ui/form_layouts.h"
 
 namespace quill {
+
+using namespace component;
+
 namespace {
 
 // Flags of a component in the table below.
@@ -31,199 +34,199 @@ struct Item {
 // Menus and their items in menu order. Hints: short part, "|", long part shown in the
 // status line.
 const Item kMenuItems[] = {
-    {component::kMainMenu, "", "", ""},
+    {kMainMenu, "", "", ""},
 
-    {component::kFileMenu, component::kMainMenu, "&File", ""},
-    {component::kFileNewItem, component::kFileMenu, "&Create...", "|Create a new jigsaw"},
-    {component::kFileOpenItem, component::kFileMenu, "&Open...", "|Open or create a jigsaw", 0, "Ctrl+O"},
-    {component::kFileSaveItem, component::kFileMenu, "&Save", "|Save the jigsaw in progress", 0, "Ctrl+S"},
-    {component::kFileSaveAsItem, component::kFileMenu, "Save &As...", "|Save the jigsaw under a new name"},
-    {component::kFileSaveGiftItem, component::kFileMenu, "Save as &Gift...", "|Save the jigsaw as a gift"},
-    {component::kFileSaveSaverItem, component::kFileMenu, "Save as Screen Sa&ver...", "|Save the jigsaw as a screensaver", kHidden},
-    {component::kFileDelete, component::kFileMenu, "&Delete...", "|Delete a jigsaw"},
-    {component::kFileSep1, component::kFileMenu, "-", "", kSeparator},
-    {component::kFilePrintItem, component::kFileMenu, "&Print...", "|Print the picture", 0, "Ctrl+P"},
-    {component::kFilePrintSetupItem, component::kFileMenu, "P&rint Setup...", "|Set up the printer"},
-    {component::kFileSep2, component::kFileMenu, "-", "", kSeparator},
-    {component::kRestart1, component::kFileMenu, "Re&start...", "|Restart the jigsaw from scratch", kHidden},
-    {component::kFileSep3, component::kFileMenu, "-", "", kSeparator},
-    {component::kMRU1, component::kFileMenu, "&1", "|Open this recent jigsaw", kHidden},
-    {component::kMRU2, component::kFileMenu, "&2", "|Open this recent jigsaw", kHidden},
-    {component::kMRU3, component::kFileMenu, "&3", "|Open this recent jigsaw", kHidden},
-    {component::kMRU4, component::kFileMenu, "&4", "|Open this recent jigsaw", kHidden},
-    {component::kMRU5, component::kFileMenu, "&5", "|Open this recent jigsaw", kHidden},
-    {component::kMRU6, component::kFileMenu, "&6", "|Open this recent jigsaw", kHidden},
-    {component::kMRU7, component::kFileMenu, "&7", "|Open this recent jigsaw", kHidden},
-    {component::kMRU8, component::kFileMenu, "&8", "|Open this recent jigsaw", kHidden},
-    {component::kFileExitItem, component::kFileMenu, "E&xit", "|Close the jigsaw"},
+    {kFileMenu, kMainMenu, "&File", ""},
+    {kFileNewItem, kFileMenu, "&Create...", "|Create a new jigsaw"},
+    {kFileOpenItem, kFileMenu, "&Open...", "|Open or create a jigsaw", 0, "Ctrl+O"},
+    {kFileSaveItem, kFileMenu, "&Save", "|Save the jigsaw in progress", 0, "Ctrl+S"},
+    {kFileSaveAsItem, kFileMenu, "Save &As...", "|Save the jigsaw under a new name"},
+    {kFileSaveGiftItem, kFileMenu, "Save as &Gift...", "|Save the jigsaw as a gift"},
+    {kFileSaveSaverItem, kFileMenu, "Save as Screen Sa&ver...", "|Save the jigsaw as a screensaver", kHidden},
+    {kFileDelete, kFileMenu, "&Delete...", "|Delete a jigsaw"},
+    {kFileSep1, kFileMenu, "-", "", kSeparator},
+    {kFilePrintItem, kFileMenu, "&Print...", "|Print the picture", 0, "Ctrl+P"},
+    {kFilePrintSetupItem, kFileMenu, "P&rint Setup...", "|Set up the printer"},
+    {kFileSep2, kFileMenu, "-", "", kSeparator},
+    {kRestart1, kFileMenu, "Re&start...", "|Restart the jigsaw from scratch", kHidden},
+    {kFileSep3, kFileMenu, "-", "", kSeparator},
+    {kMRU1, kFileMenu, "&1", "|Open this recent jigsaw", kHidden},
+    {kMRU2, kFileMenu, "&2", "|Open this recent jigsaw", kHidden},
+    {kMRU3, kFileMenu, "&3", "|Open this recent jigsaw", kHidden},
+    {kMRU4, kFileMenu, "&4", "|Open this recent jigsaw", kHidden},
+    {kMRU5, kFileMenu, "&5", "|Open this recent jigsaw", kHidden},
+    {kMRU6, kFileMenu, "&6", "|Open this recent jigsaw", kHidden},
+    {kMRU7, kFileMenu, "&7", "|Open this recent jigsaw", kHidden},
+    {kMRU8, kFileMenu, "&8", "|Open this recent jigsaw", kHidden},
+    {kFileExitItem, kFileMenu, "E&xit", "|Close the jigsaw"},
 
-    {component::kViewMenu, component::kMainMenu, "&View", ""},
-    {component::kToolbar, component::kViewMenu, "&Tool bar", "|Show or hide the tool bar", kTicked},
-    {component::kStatusbar, component::kViewMenu, "&Status bar", "|Show or hide the status bar", kTicked},
-    {component::kTraybar, component::kViewMenu, "T&ray bar", "|Show or hide the tray bar", kTicked},
-    {component::kViewSep1, component::kViewMenu, "-", "", kSeparator},
-    {component::kPicture, component::kViewMenu, "&Picture", "|Show the picture window", 0, "F3"},
-    {component::kLoupe, component::kViewMenu, "&Loupe", "|Show the magnifying glass", 0, "F4"},
-    {component::kGhostpicture, component::kViewMenu, "&Ghost picture", "|Show a faded picture on the board", kTicked, "F5"},
-    {component::kZoompicture, component::kViewMenu, "&Zoom picture", "|Display the picture full-screen", kDisabled, "F2"},
-    {component::kViewSep2, component::kViewMenu, "-", "", kSeparator},
-    {component::kBoardColor, component::kViewMenu, "&Board Color", "|Choose the colour of the board"},
-    {component::kCustom1, component::kBoardColor, "Custom...", "|Pick any colour for the board", kRadio},
-    {component::kMatching1, component::kBoardColor, "Matching", "|A board colour that matches the picture", kRadio},
-    {component::kContrasting1, component::kBoardColor, "Contrasting", "|A board colour that contrasts with the picture", kRadio},
-    {component::kDefault1, component::kBoardColor, "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
+    {kViewMenu, kMainMenu, "&View", ""},
+    {kToolbar, kViewMenu, "&Tool bar", "|Show or hide the tool bar", kTicked},
+    {kStatusbar, kViewMenu, "&Status bar", "|Show or hide the status bar", kTicked},
+    {kTraybar, kViewMenu, "T&ray bar", "|Show or hide the tray bar", kTicked},
+    {kViewSep1, kViewMenu, "-", "", kSeparator},
+    {kPicture, kViewMenu, "&Picture", "|Show the picture window", 0, "F3"},
+    {kLoupe, kViewMenu, "&Loupe", "|Show the magnifying glass", 0, "F4"},
+    {kGhostpicture, kViewMenu, "&Ghost picture", "|Show a faded picture on the board", kTicked, "F5"},
+    {kZoompicture, kViewMenu, "&Zoom picture", "|Display the picture full-screen", kDisabled, "F2"},
+    {kViewSep2, kViewMenu, "-", "", kSeparator},
+    {kBoardColor, kViewMenu, "&Board Color", "|Choose the colour of the board"},
+    {kCustom1, kBoardColor, "Custom...", "|Pick any colour for the board", kRadio},
+    {kMatching1, kBoardColor, "Matching", "|A board colour that matches the picture", kRadio},
+    {kContrasting1, kBoardColor, "Contrasting", "|A board colour that contrasts with the picture", kRadio},
+    {kDefault1, kBoardColor, "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
 
-    {component::kToolsMenu, component::kMainMenu, "&Tools", ""},
-    {component::kArrangeAtEdge, component::kToolsMenu, "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
-    {component::kArrangeInGrid, component::kToolsMenu, "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
-    {component::kDisarrange, component::kToolsMenu, "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
-    {component::kToolsSep1, component::kToolsMenu, "-", "", kSeparator},
-    {component::kPieceSize, component::kToolsMenu, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
-    {component::kToolsSep2, component::kToolsMenu, "-", "", kSeparator},
-    {component::kUndoItem, component::kToolsMenu, "&Undo", "|Undo the last step", kDisabled, "Ctrl+Z"},
-    {component::kRedoItem, component::kToolsMenu, "&Redo", "|Redo the step just undone", kDisabled, "Shift+Ctrl+Z"},
-    {component::kToolsSep3, component::kToolsMenu, "-", "", kSeparator},
-    {component::kDemoItem, component::kToolsMenu, "&Demo", "|Watch the jigsaw solve itself"},
-    {component::kMoreTips, component::kToolsMenu, "More &Tips...", "|Read tips on playing"},
-    {component::kScreensaver, component::kToolsMenu, "&Screensaver...", "|Use the picture as a screensaver"},
-    {component::kWallpaper, component::kToolsMenu, "&Wallpaper", "|Use the picture as the desktop wallpaper"},
+    {kToolsMenu, kMainMenu, "&Tools", ""},
+    {kArrangeAtEdge, kToolsMenu, "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
+    {kArrangeInGrid, kToolsMenu, "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
+    {kDisarrange, kToolsMenu, "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
+    {kToolsSep1, kToolsMenu, "-", "", kSeparator},
+    {kPieceSize, kToolsMenu, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
+    {kToolsSep2, kToolsMenu, "-", "", kSeparator},
+    {kUndoItem, kToolsMenu, "&Undo", "|Undo the last step", kDisabled, "Ctrl+Z"},
+    {kRedoItem, kToolsMenu, "&Redo", "|Redo the step just undone", kDisabled, "Shift+Ctrl+Z"},
+    {kToolsSep3, kToolsMenu, "-", "", kSeparator},
+    {kDemoItem, kToolsMenu, "&Demo", "|Watch the jigsaw solve itself"},
+    {kMoreTips, kToolsMenu, "More &Tips...", "|Read tips on playing"},
+    {kScreensaver, kToolsMenu, "&Screensaver...", "|Use the picture as a screensaver"},
+    {kWallpaper, kToolsMenu, "&Wallpaper", "|Use the picture as the desktop wallpaper"},
 
-    {component::kTraysMenu, component::kMainMenu, "T&rays", ""},
-    {component::kNewTray, component::kTraysMenu, "&New Tray", "|Create a new tray for storing pieces", kDisabled},
-    {component::kTraysSep1, component::kTraysMenu, "-", "", kSeparator},
-    {component::kShowTrays, component::kTraysMenu, "&Show", "|Open trays", kDisabled},
-    {component::kShowAllTrays, component::kShowTrays, "Show &All Trays", "|Open every tray", 0, "", 0},
-    {component::kShowUsedTrays, component::kShowTrays, "Show &Used Trays", "|Open the trays that hold pieces", 0, "", 1},
-    {component::kShowUnusedTrays, component::kShowTrays, "Show &Empty Trays", "|Open the empty trays", 0, "", 2},
-    {component::kHideTrays, component::kTraysMenu, "&Hide", "|Minimise trays", kDisabled},
-    {component::kHideAllTrays, component::kHideTrays, "Hide &All Trays", "|Minimise every tray", 0, "", 3},
-    {component::kHideUsedTrays, component::kHideTrays, "Hide &Used Trays", "|Minimise the trays that hold pieces", 0, "", 4},
-    {component::kHideUnusedTrays, component::kHideTrays, "Hide &Empty Trays", "|Minimise the empty trays", 0, "", 5},
-    {component::kDeleteTrays, component::kTraysMenu, "&Delete", "|Delete trays", kDisabled},
-    {component::kDeleteAllTrays, component::kDeleteTrays, "Delete &All Trays", "|Delete every tray; its pieces go to the board", 0, "", 6},
-    {component::kDeleteUsedTrays, component::kDeleteTrays, "Delete &Used Trays", "|Delete the trays that hold pieces", 0, "", 7},
-    {component::kDeleteUnusedTrays, component::kDeleteTrays, "Delete &Empty Trays", "|Delete the empty trays", 0, "", 8},
+    {kTraysMenu, kMainMenu, "T&rays", ""},
+    {kNewTray, kTraysMenu, "&New Tray", "|Create a new tray for storing pieces", kDisabled},
+    {kTraysSep1, kTraysMenu, "-", "", kSeparator},
+    {kShowTrays, kTraysMenu, "&Show", "|Open trays", kDisabled},
+    {kShowAllTrays, kShowTrays, "Show &All Trays", "|Open every tray", 0, "", 0},
+    {kShowUsedTrays, kShowTrays, "Show &Used Trays", "|Open the trays that hold pieces", 0, "", 1},
+    {kShowUnusedTrays, kShowTrays, "Show &Empty Trays", "|Open the empty trays", 0, "", 2},
+    {kHideTrays, kTraysMenu, "&Hide", "|Minimise trays", kDisabled},
+    {kHideAllTrays, kHideTrays, "Hide &All Trays", "|Minimise every tray", 0, "", 3},
+    {kHideUsedTrays, kHideTrays, "Hide &Used Trays", "|Minimise the trays that hold pieces", 0, "", 4},
+    {kHideUnusedTrays, kHideTrays, "Hide &Empty Trays", "|Minimise the empty trays", 0, "", 5},
+    {kDeleteTrays, kTraysMenu, "&Delete", "|Delete trays", kDisabled},
+    {kDeleteAllTrays, kDeleteTrays, "Delete &All Trays", "|Delete every tray; its pieces go to the board", 0, "", 6},
+    {kDeleteUsedTrays, kDeleteTrays, "Delete &Used Trays", "|Delete the trays that hold pieces", 0, "", 7},
+    {kDeleteUnusedTrays, kDeleteTrays, "Delete &Empty Trays", "|Delete the empty trays", 0, "", 8},
 
-    {component::kOptionsMenu, component::kMainMenu, "&Options", ""},
-    {component::kSound, component::kOptionsMenu, "&Sound", "|Turn sound effects on or off", kTicked},
-    {component::kMusic, component::kOptionsMenu, "&Music", "|Turn background music on or off", kTicked},
-    {component::kOptionsSep1, component::kOptionsMenu, "-", "", kSeparator},
-    {component::kShadows, component::kOptionsMenu, "Sha&dows", "|Moving pieces cast a shadow", kTicked},
-    {component::kOutlines, component::kOptionsMenu, "&Outlines", "|Choose the look of the piece edges"},
-    {component::kOutlinesNone, component::kOutlines, "&None", "|Pieces have no outline", kTicked | kRadio},
-    {component::kOutlineFoil, component::kOutlines, "&Foil", "|Pieces are made out of thin foil", kRadio},
-    {component::kOutlinesPaper, component::kOutlines, "&Paper", "|Pieces are made out of paper", kRadio},
-    {component::kOutlinesCard, component::kOutlines, "&Card", "|Pieces are made out of thick card", kRadio},
-    {component::kOutlinesWood, component::kOutlines, "&Wood", "|Pieces are made out of chunky wood", kRadio},
-    {component::kOutlinesSep, component::kOutlines, "-", "", kSeparator},
-    {component::kAntiAlias, component::kOutlines, "&Smooth", "|Remove jaggies from piece outlines using smoothing", kTicked},
-    {component::kAutoOutline, component::kOutlines, "&Auto hide", "|Remove outlines from solved pieces"},
-    {component::kOptionsSep2, component::kOptionsMenu, "-", "", kSeparator},
-    {component::kSortByShape, component::kOptionsMenu, "Sort by S&hape", "|Put edge pieces first when arranging", kTicked},
-    {component::kSortByColor, component::kOptionsMenu, "Sort by &Color", "|Put similar colors together when arranging", kTicked},
-    {component::kOptionsSep3, component::kOptionsMenu, "-", "", kSeparator},
-    {component::kShowTimer, component::kOptionsMenu, "&Timer display", "|Show the time taken", kTicked},
-    {component::kShowNum, component::kOptionsMenu, "&Number display", "|Show the number of pieces solved", kTicked},
-    {component::kOptionsSep4, component::kOptionsMenu, "-", "", kSeparator},
-    {component::kRotation, component::kOptionsMenu, "&Rotating Pieces", "|Pieces can be turned"},
-    {component::kMystery, component::kOptionsMenu, "M&ystery Mode", "|Hide the jigsaw preview pictures"},
-    {component::kOptionsSep5, component::kOptionsMenu, "-", "", kSeparator},
-    {component::kTimelimit, component::kOptionsMenu, "Time &Limit...", "|Set a time limit for the jigsaw"},
-    {component::kAdvOptions, component::kOptionsMenu, "&Advanced...", "|Change the advanced options", 0, "F8"},
+    {kOptionsMenu, kMainMenu, "&Options", ""},
+    {kSound, kOptionsMenu, "&Sound", "|Turn sound effects on or off", kTicked},
+    {kMusic, kOptionsMenu, "&Music", "|Turn background music on or off", kTicked},
+    {kOptionsSep1, kOptionsMenu, "-", "", kSeparator},
+    {kShadows, kOptionsMenu, "Sha&dows", "|Moving pieces cast a shadow", kTicked},
+    {kOutlines, kOptionsMenu, "&Outlines", "|Choose the look of the piece edges"},
+    {kOutlinesNone, kOutlines, "&None", "|Pieces have no outline", kTicked | kRadio},
+    {kOutlineFoil, kOutlines, "&Foil", "|Pieces are made out of thin foil", kRadio},
+    {kOutlinesPaper, kOutlines, "&Paper", "|Pieces are made out of paper", kRadio},
+    {kOutlinesCard, kOutlines, "&Card", "|Pieces are made out of thick card", kRadio},
+    {kOutlinesWood, kOutlines, "&Wood", "|Pieces are made out of chunky wood", kRadio},
+    {kOutlinesSep, kOutlines, "-", "", kSeparator},
+    {kAntiAlias, kOutlines, "&Smooth", "|Remove jaggies from piece outlines using smoothing", kTicked},
+    {kAutoOutline, kOutlines, "&Auto hide", "|Remove outlines from solved pieces"},
+    {kOptionsSep2, kOptionsMenu, "-", "", kSeparator},
+    {kSortByShape, kOptionsMenu, "Sort by S&hape", "|Put edge pieces first when arranging", kTicked},
+    {kSortByColor, kOptionsMenu, "Sort by &Color", "|Put similar colors together when arranging", kTicked},
+    {kOptionsSep3, kOptionsMenu, "-", "", kSeparator},
+    {kShowTimer, kOptionsMenu, "&Timer display", "|Show the time taken", kTicked},
+    {kShowNum, kOptionsMenu, "&Number display", "|Show the number of pieces solved", kTicked},
+    {kOptionsSep4, kOptionsMenu, "-", "", kSeparator},
+    {kRotation, kOptionsMenu, "&Rotating Pieces", "|Pieces can be turned"},
+    {kMystery, kOptionsMenu, "M&ystery Mode", "|Hide the jigsaw preview pictures"},
+    {kOptionsSep5, kOptionsMenu, "-", "", kSeparator},
+    {kTimelimit, kOptionsMenu, "Time &Limit...", "|Set a time limit for the jigsaw"},
+    {kAdvOptions, kOptionsMenu, "&Advanced...", "|Change the advanced options", 0, "F8"},
 
-    {component::kCheatMenu, component::kMainMenu, "&Cheat", ""},
-    {component::kAllowCheating, component::kCheatMenu, "Allow &Cheating", "|Allow the cheat commands", kTicked},
-    {component::kCheatSep1, component::kCheatMenu, "-", "", kSeparator},
-    {component::kHint1, component::kCheatMenu, "&Hint!", "|Flash the next two pieces to solve", kDisabled, "Ctrl+F1"},
-    {component::kRightWayUp1, component::kCheatMenu, "&Right Way Up!", "|Turn every piece the right way up", kDisabled},
-    {component::kSolve2, component::kCheatMenu, "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
+    {kCheatMenu, kMainMenu, "&Cheat", ""},
+    {kAllowCheating, kCheatMenu, "Allow &Cheating", "|Allow the cheat commands", kTicked},
+    {kCheatSep1, kCheatMenu, "-", "", kSeparator},
+    {kHint1, kCheatMenu, "&Hint!", "|Flash the next two pieces to solve", kDisabled, "Ctrl+F1"},
+    {kRightWayUp1, kCheatMenu, "&Right Way Up!", "|Turn every piece the right way up", kDisabled},
+    {kSolve2, kCheatMenu, "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
 
-    {component::kInternetMenu, component::kMainMenu, "&Internet", ""},
-    {component::kWebLink, component::kInternetMenu, "", "Visit the Quillmere web site"},
-    {component::kPurchaseFull, component::kInternetMenu, "&Purchase the full version...", "|Visit our online store"},
-    {component::kJigSearch, component::kInternetMenu, "Jigsaw &Search...", "|Search the web for jigsaws", kHidden},
-    {component::kChkUpdate, component::kInternetMenu, "Check for &Updates...", "|Look for a newer version", kHidden},
+    {kInternetMenu, kMainMenu, "&Internet", ""},
+    {kWebLink, kInternetMenu, "", "Visit the Quillmere web site"},
+    {kPurchaseFull, kInternetMenu, "&Purchase the full version...", "|Visit our online store"},
+    {kJigSearch, kInternetMenu, "Jigsaw &Search...", "|Search the web for jigsaws", kHidden},
+    {kChkUpdate, kInternetMenu, "Check for &Updates...", "|Look for a newer version", kHidden},
 
-    {component::kHelpMenu, component::kMainMenu, "&Help", ""},
-    {component::kHelpContentsItem, component::kHelpMenu, "&Contents", "|Show the help contents", 0, "F1"},
-    {component::kHelpSearchItem, component::kHelpMenu, "&Search for Help On...", "|Search the help"},
-    {component::kWhatsNewItem, component::kHelpMenu, "&What's New", "|What is new in this version"},
-    {component::kHelpFAQ, component::kHelpMenu, "&FAQ", "|Frequently asked questions"},
-    {component::kHelpOrderItem, component::kHelpMenu, "How to &Order", "|How to order the full version"},
-    {component::kHelpQuickItem, component::kHelpMenu, "&Quick Help!", "|Display mouse and keyboard controls"},
-    {component::kHelpSep1, component::kHelpMenu, "-", "", kSeparator},
-    {component::kHelpAboutJigItem, component::kHelpMenu, "About this &Jigsaw...", "|Show the jigsaw's title, creator and progress",
+    {kHelpMenu, kMainMenu, "&Help", ""},
+    {kHelpContentsItem, kHelpMenu, "&Contents", "|Show the help contents", 0, "F1"},
+    {kHelpSearchItem, kHelpMenu, "&Search for Help On...", "|Search the help"},
+    {kWhatsNewItem, kHelpMenu, "&What's New", "|What is new in this version"},
+    {kHelpFAQ, kHelpMenu, "&FAQ", "|Frequently asked questions"},
+    {kHelpOrderItem, kHelpMenu, "How to &Order", "|How to order the full version"},
+    {kHelpQuickItem, kHelpMenu, "&Quick Help!", "|Display mouse and keyboard controls"},
+    {kHelpSep1, kHelpMenu, "-", "", kSeparator},
+    {kHelpAboutJigItem, kHelpMenu, "About this &Jigsaw...", "|Show the jigsaw's title, creator and progress",
      kHidden},
-    {component::kHelpAboutItem, component::kHelpMenu, "&About...", "|About this program"},
+    {kHelpAboutItem, kHelpMenu, "&About...", "|About this program"},
 
-    {component::kPopupPlay, "", "", ""},
-    {component::kMoveGhost, component::kPopupPlay, "&Move ghost", "|Move the ghost picture to another place"},
-    {component::kFindPiece, component::kPopupPlay, "&Find piece!", "|Flash the piece that belongs here"},
-    {component::kFetchPiece, component::kPopupPlay, "Fe&tch piece!", "|Bring the piece that belongs here"},
-    {component::kPlaySep1, component::kPopupPlay, "-", "", kSeparator},
-    {component::kArrangeAtEdge2, component::kPopupPlay, "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
-    {component::kArrangeInGrid2, component::kPopupPlay, "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
-    {component::kDisarrange2, component::kPopupPlay, "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
-    {component::kPlaySep2, component::kPopupPlay, "-", "", kSeparator},
-    {component::kPieceSize1, component::kPopupPlay, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
-    {component::kHint2, component::kPopupPlay, "&Hint!", "|Flash the next two pieces to solve", kDisabled},
-    {component::kSolve1, component::kPopupPlay, "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
+    {kPopupPlay, "", "", ""},
+    {kMoveGhost, kPopupPlay, "&Move ghost", "|Move the ghost picture to another place"},
+    {kFindPiece, kPopupPlay, "&Find piece!", "|Flash the piece that belongs here"},
+    {kFetchPiece, kPopupPlay, "Fe&tch piece!", "|Bring the piece that belongs here"},
+    {kPlaySep1, kPopupPlay, "-", "", kSeparator},
+    {kArrangeAtEdge2, kPopupPlay, "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
+    {kArrangeInGrid2, kPopupPlay, "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
+    {kDisarrange2, kPopupPlay, "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
+    {kPlaySep2, kPopupPlay, "-", "", kSeparator},
+    {kPieceSize1, kPopupPlay, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
+    {kHint2, kPopupPlay, "&Hint!", "|Flash the next two pieces to solve", kDisabled},
+    {kSolve1, kPopupPlay, "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
 
-    {component::kPopupPiece, "", "", ""},
-    {component::kShowSolution, component::kPopupPiece, "S&how Solution!", "|Flash where this piece belongs"},
-    {component::kSolvePiece, component::kPopupPiece, "S&olve Piece!", "|Put this piece where it belongs"},
-    {component::kPieceSep1, component::kPopupPiece, "-", "", kSeparator},
-    {component::kRotateRight, component::kPopupPiece, "Rotate &Right", "|Turn the piece a quarter turn clockwise", kDisabled},
-    {component::kRotateLeft, component::kPopupPiece, "Rotate &Left", "|Turn the piece a quarter turn anticlockwise", kDisabled},
-    {component::kRightWayUp2, component::kPopupPiece, "Right &Way Up!", "|Turn this piece the right way up"},
-    {component::kPieceSep2, component::kPopupPiece, "-", "", kSeparator},
-    {component::kUnlock, component::kPopupPiece, "&Unlock", "|Disconnect the piece from its neighbours"},
-    {component::kSendToBack, component::kPopupPiece, "Send To &Back", "|Put the piece behind all others"},
-    {component::kPieceSep3, component::kPopupPiece, "-", "", kSeparator},
-    {component::kShowNeighbor, component::kPopupPiece, "&Show Neighbor!", "|Flash a piece that fits this one"},
-    {component::kFetchNeighbor, component::kPopupPiece, "&Fetch Neighbor!", "|Bring a piece that fits this one"},
-    {component::kPieceSep4, component::kPopupPiece, "-", "", kSeparator},
-    {component::kPieceSize2, component::kPopupPiece, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
+    {kPopupPiece, "", "", ""},
+    {kShowSolution, kPopupPiece, "S&how Solution!", "|Flash where this piece belongs"},
+    {kSolvePiece, kPopupPiece, "S&olve Piece!", "|Put this piece where it belongs"},
+    {kPieceSep1, kPopupPiece, "-", "", kSeparator},
+    {kRotateRight, kPopupPiece, "Rotate &Right", "|Turn the piece a quarter turn clockwise", kDisabled},
+    {kRotateLeft, kPopupPiece, "Rotate &Left", "|Turn the piece a quarter turn anticlockwise", kDisabled},
+    {kRightWayUp2, kPopupPiece, "Right &Way Up!", "|Turn this piece the right way up"},
+    {kPieceSep2, kPopupPiece, "-", "", kSeparator},
+    {kUnlock, kPopupPiece, "&Unlock", "|Disconnect the piece from its neighbours"},
+    {kSendToBack, kPopupPiece, "Send To &Back", "|Put the piece behind all others"},
+    {kPieceSep3, kPopupPiece, "-", "", kSeparator},
+    {kShowNeighbor, kPopupPiece, "&Show Neighbor!", "|Flash a piece that fits this one"},
+    {kFetchNeighbor, kPopupPiece, "&Fetch Neighbor!", "|Bring a piece that fits this one"},
+    {kPieceSep4, kPopupPiece, "-", "", kSeparator},
+    {kPieceSize2, kPopupPiece, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
 
-    {component::kPopupTray, "", "", ""},
-    {component::kTraySelectAll, component::kPopupTray, "Se&lect all pieces", "|Pick up every piece in this tray"},
-    {component::kTrayToBack, component::kPopupTray, "&Send Tray to Back", "|Put this tray behind the others"},
-    {component::kTrayDrop, component::kPopupTray, "D&rop all pieces", "|Empty this tray onto the board"},
-    {component::kTrayGet, component::kPopupTray, "&Get pieces", "|Gather single pieces into this tray"},
-    {component::kTrayGetAll, component::kTrayGet, "&All pieces", "|Gather every single piece", 0, "", 1},
-    {component::kTrayGetEdge, component::kTrayGet, "&Edge pieces", "|Gather the single edge pieces", 0, "", 2},
-    {component::kTrayGetMiddle, component::kTrayGet, "&Middle pieces", "|Gather the single middle pieces", 0, "", 3},
-    {component::kTrayGetFun, component::kTrayGet, "&Fun pieces", "|Gather the single fun pieces", 0, "", 4},
-    {component::kTraySep1, component::kPopupTray, "-", "", kSeparator},
-    {component::kArrangeAtEdgeT, component::kPopupTray, "Arrange at &Edge", "|Arrange this tray's pieces around its edge",
+    {kPopupTray, "", "", ""},
+    {kTraySelectAll, kPopupTray, "Se&lect all pieces", "|Pick up every piece in this tray"},
+    {kTrayToBack, kPopupTray, "&Send Tray to Back", "|Put this tray behind the others"},
+    {kTrayDrop, kPopupTray, "D&rop all pieces", "|Empty this tray onto the board"},
+    {kTrayGet, kPopupTray, "&Get pieces", "|Gather single pieces into this tray"},
+    {kTrayGetAll, kTrayGet, "&All pieces", "|Gather every single piece", 0, "", 1},
+    {kTrayGetEdge, kTrayGet, "&Edge pieces", "|Gather the single edge pieces", 0, "", 2},
+    {kTrayGetMiddle, kTrayGet, "&Middle pieces", "|Gather the single middle pieces", 0, "", 3},
+    {kTrayGetFun, kTrayGet, "&Fun pieces", "|Gather the single fun pieces", 0, "", 4},
+    {kTraySep1, kPopupTray, "-", "", kSeparator},
+    {kArrangeAtEdgeT, kPopupTray, "Arrange at &Edge", "|Arrange this tray's pieces around its edge",
      kDisabled},
-    {component::kArrangeInGridT, component::kPopupTray, "Arrange in &Grid", "|Arrange this tray's pieces in a grid", kDisabled},
-    {component::kDisarrangeTray, component::kPopupTray, "D&isarrange Tray", "|Scatter this tray's pieces at random", kDisabled},
-    {component::kTraySep2, component::kPopupTray, "-", "", kSeparator},
-    {component::kTrayColor, component::kPopupTray, "Tray &Color", "|Choose the colour of this tray"},
-    {component::kCustom2, component::kTrayColor, "Custom...", "|Pick any colour for the tray", kRadio},
-    {component::kMatching2, component::kTrayColor, "Matching", "|A tray colour that matches the picture", kRadio},
-    {component::kContrasting2, component::kTrayColor, "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
-    {component::kDefault2, component::kTrayColor, "Default", "|The tray takes the board colour", kRadio},
-    {component::kTrayRename, component::kPopupTray, "&Tray Description...", "|Give this tray a name"},
-    {component::kTraySep3, component::kPopupTray, "-", "", kSeparator},
-    {component::kTrayDelete, component::kPopupTray, "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
+    {kArrangeInGridT, kPopupTray, "Arrange in &Grid", "|Arrange this tray's pieces in a grid", kDisabled},
+    {kDisarrangeTray, kPopupTray, "D&isarrange Tray", "|Scatter this tray's pieces at random", kDisabled},
+    {kTraySep2, kPopupTray, "-", "", kSeparator},
+    {kTrayColor, kPopupTray, "Tray &Color", "|Choose the colour of this tray"},
+    {kCustom2, kTrayColor, "Custom...", "|Pick any colour for the tray", kRadio},
+    {kMatching2, kTrayColor, "Matching", "|A tray colour that matches the picture", kRadio},
+    {kContrasting2, kTrayColor, "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
+    {kDefault2, kTrayColor, "Default", "|The tray takes the board colour", kRadio},
+    {kTrayRename, kPopupTray, "&Tray Description...", "|Give this tray a name"},
+    {kTraySep3, kPopupTray, "-", "", kSeparator},
+    {kTrayDelete, kPopupTray, "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
 
-    {component::kPopupTrayIcon, "", "", ""},
-    {component::kTrayRename1, component::kPopupTrayIcon, "&Tray Description...", "|Give this tray a name"},
-    {component::kTrayColor1, component::kPopupTrayIcon, "Tray &Color", "|Choose the colour of this tray"},
-    {component::kCustom3, component::kTrayColor1, "Custom...", "|Pick any colour for the tray", kRadio},
-    {component::kMatching3, component::kTrayColor1, "Matching", "|A tray colour that matches the picture", kRadio},
-    {component::kContrasting3, component::kTrayColor1, "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
-    {component::kDefault3, component::kTrayColor1, "Default", "|The tray takes the board colour", kRadio},
-    {component::kTrayIconSep1, component::kPopupTrayIcon, "-", "", kSeparator},
-    {component::kTrayDelete1, component::kPopupTrayIcon, "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
+    {kPopupTrayIcon, "", "", ""},
+    {kTrayRename1, kPopupTrayIcon, "&Tray Description...", "|Give this tray a name"},
+    {kTrayColor1, kPopupTrayIcon, "Tray &Color", "|Choose the colour of this tray"},
+    {kCustom3, kTrayColor1, "Custom...", "|Pick any colour for the tray", kRadio},
+    {kMatching3, kTrayColor1, "Matching", "|A tray colour that matches the picture", kRadio},
+    {kContrasting3, kTrayColor1, "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
+    {kDefault3, kTrayColor1, "Default", "|The tray takes the board colour", kRadio},
+    {kTrayIconSep1, kPopupTrayIcon, "-", "", kSeparator},
+    {kTrayDelete1, kPopupTrayIcon, "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
 
-    {component::kColorPopup, "", "", ""},
-    {component::kCustom, component::kColorPopup, "Custom...", "|Pick any colour for the board", kRadio},
-    {component::kMatching, component::kColorPopup, "Matching", "|A board colour that matches the picture", kRadio},
-    {component::kContrasting, component::kColorPopup, "Contrasting", "|A board colour that contrasts with the picture", kRadio},
-    {component::kDefaultColor, component::kColorPopup, "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
+    {kColorPopup, "", "", ""},
+    {kCustom, kColorPopup, "Custom...", "|Pick any colour for the board", kRadio},
+    {kMatching, kColorPopup, "Matching", "|A board colour that matches the picture", kRadio},
+    {kContrasting, kColorPopup, "Contrasting", "|A board colour that contrasts with the picture", kRadio},
+    {kDefaultColor, kColorPopup, "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
 };
 
 ComponentState FromItem(const Item& item) {
@@ -250,21 +253,21 @@ struct Button {
 
 // Tool bar buttons, left to right, 34 × 34 unless said otherwise.
 const Button kSpeedButtons[] = {
-    {component::kSpeedOpen, 4, "Open|Open or create a jigsaw"},
-    {component::kSpeedSave, 38, "Save|Save the jigsaw in progress"},
-    {component::kSpeedPicture, 82, "Picture|Toggle the picture overlay (F3)", kDisabled},
-    {component::kSpeedLoupe, 116, "Loupe|Toggle the magnifying glass (F4)", kDisabled},
-    {component::kSpeedGhost, 150, "Ghost Picture|Toggle the ghost picture backdrop", kDisabled},
-    {component::kSpeedZoom, 205, "Zoom|Display the jigsaw image full-screen (F2)", kDisabled},
-    {component::kSpeedColor, 239, "Board color|Choose a new background board color", kDisabled},
-    {component::kSpeedSize, 283, "Piece size and shape|Change the size and shape of pieces", kDisabled},
-    {component::kSpeedEdge, 317, "Arrange at edge|Arrange pieces around edge", kDisabled},
-    {component::kSpeedGrid, 351, "Arrange in grid|Arrange pieces in a grid", kDisabled},
-    {component::kSpeedNewBox, 385, "New tray|Create a new tray for storing pieces", kDisabled},
-    {component::kSpeedSound, 429, "Sound|Turn sound effects on/off", kTicked},
-    {component::kSpeedMusic, 463, "Music|Turn background music on/off", kTicked},
-    {component::kSpeedHint, 507, "Hint|Flash the next two pieces to solve", kDisabled},
-    {component::kSpeedHelp, 541, "Quick Help|Display mouse and keyboard controls"},
+    {kSpeedOpen, 4, "Open|Open or create a jigsaw"},
+    {kSpeedSave, 38, "Save|Save the jigsaw in progress"},
+    {kSpeedPicture, 82, "Picture|Toggle the picture overlay (F3)", kDisabled},
+    {kSpeedLoupe, 116, "Loupe|Toggle the magnifying glass (F4)", kDisabled},
+    {kSpeedGhost, 150, "Ghost Picture|Toggle the ghost picture backdrop", kDisabled},
+    {kSpeedZoom, 205, "Zoom|Display the jigsaw image full-screen (F2)", kDisabled},
+    {kSpeedColor, 239, "Board color|Choose a new background board color", kDisabled},
+    {kSpeedSize, 283, "Piece size and shape|Change the size and shape of pieces", kDisabled},
+    {kSpeedEdge, 317, "Arrange at edge|Arrange pieces around edge", kDisabled},
+    {kSpeedGrid, 351, "Arrange in grid|Arrange pieces in a grid", kDisabled},
+    {kSpeedNewBox, 385, "New tray|Create a new tray for storing pieces", kDisabled},
+    {kSpeedSound, 429, "Sound|Turn sound effects on/off", kTicked},
+    {kSpeedMusic, 463, "Music|Turn background music on/off", kTicked},
+    {kSpeedHint, 507, "Hint|Flash the next two pieces to solve", kDisabled},
+    {kSpeedHelp, 541, "Quick Help|Display mouse and keyboard controls"},
 };
 
 }  // namespace
@@ -282,10 +285,10 @@ void DefineMainForm(UiState& form) {
   ComponentState speedBar;
   speedBar.Parent = kMainFormName;
   speedBar.Height = 41;
-  form.Define(component::kSpeedBar, speedBar);
+  form.Define(kSpeedBar, speedBar);
   for (const Button& b : kSpeedButtons) {
     ComponentState c;
-    c.Parent = component::kSpeedBar;
+    c.Parent = kSpeedBar;
     c.Left = b.left;
     c.Top = 3;
     c.Width = 34;
@@ -296,10 +299,10 @@ void DefineMainForm(UiState& form) {
     form.Define(b.name, c);
   }
   for (const auto& [name, caption, hint, top] :
-       {std::tuple{component::kSpeedGhostOn, "+", "Brighten ghost|Increase the ghost picture brightness", 3},
-        std::tuple{component::kSpeedGhostOff, "~", "Fade ghost|Decrease the ghost picture brightness", 20}}) {
+       {std::tuple{kSpeedGhostOn, "+", "Brighten ghost|Increase the ghost picture brightness", 3},
+        std::tuple{kSpeedGhostOff, "~", "Fade ghost|Decrease the ghost picture brightness", 20}}) {
     ComponentState c;
-    c.Parent = component::kSpeedBar;
+    c.Parent = kSpeedBar;
     c.Left = 184;
     c.Top = top;
     c.Width = 15;
@@ -313,15 +316,15 @@ void DefineMainForm(UiState& form) {
   ComponentState statusLine;
   statusLine.Parent = kMainFormName;
   statusLine.Height = 22;
-  form.Define(component::kStatusLine, statusLine);
+  form.Define(kStatusLine, statusLine);
   // The status line's panels and progress bar, hidden until play starts or a long
   // operation runs.
   for (const auto& [name, hint, width] :
-       {std::tuple{component::kTimerStatus, "|Time in hours and minutes since jigsaw started", 90},
-        std::tuple{component::kSolvedStatus, "|Number of pieces solved out of total", 140},
-        std::tuple{component::kProgBar, "", 150}}) {
+       {std::tuple{kTimerStatus, "|Time in hours and minutes since jigsaw started", 90},
+        std::tuple{kSolvedStatus, "|Number of pieces solved out of total", 140},
+        std::tuple{kProgBar, "", 150}}) {
     ComponentState c;
-    c.Parent = component::kStatusLine;
+    c.Parent = kStatusLine;
     c.Width = width;
     c.Height = 18;
     c.Hint = hint;
@@ -338,14 +341,14 @@ void DefineMainForm(UiState& form) {
   boxBar.Height = 41;
   boxBar.Width = 596;
   boxBar.Align = ControlAlign::Bottom;
-  form.Define(component::kBoxBar, boxBar);
+  form.Define(kBoxBar, boxBar);
   for (const auto& [name, caption, hint] :
-       {std::tuple{component::kSpeedBoxLeft, "<", "Scroll left|Show the trays further left"},
-        std::tuple{component::kSpeedBoxRight, ">", "Scroll right|Show the trays further right"},
-        std::tuple{component::kSpeedBoxUp, "^", "Scroll up|Show the trays further up"},
-        std::tuple{component::kSpeedBoxDown, "v", "Scroll down|Show the trays further down"}}) {
+       {std::tuple{kSpeedBoxLeft, "<", "Scroll left|Show the trays further left"},
+        std::tuple{kSpeedBoxRight, ">", "Scroll right|Show the trays further right"},
+        std::tuple{kSpeedBoxUp, "^", "Scroll up|Show the trays further up"},
+        std::tuple{kSpeedBoxDown, "v", "Scroll down|Show the trays further down"}}) {
     ComponentState c;
-    c.Parent = component::kBoxBar;
+    c.Parent = kBoxBar;
     c.Left = 2;
     c.Top = 4;
     c.Width = 16;
@@ -356,19 +359,19 @@ void DefineMainForm(UiState& form) {
     form.Define(name, c);
   }
   ComponentState boxBtn;
-  boxBtn.Parent = component::kBoxBar;
+  boxBtn.Parent = kBoxBar;
   boxBtn.Visible = false;
   boxBtn.Left = 22;
   boxBtn.Top = 4;
   boxBtn.Width = 46;
   boxBtn.Height = 33;
-  form.Define(component::kBoxBtn, boxBtn);
+  form.Define(kBoxBtn, boxBtn);
 
   ComponentState paintBox;
   paintBox.Parent = kMainFormName;
   paintBox.Width = 800;
   paintBox.Height = 500;
-  form.Define(component::kPaintBox1, paintBox);
+  form.Define(kPaintBox1, paintBox);
 }
 
 }  // namespace quill
