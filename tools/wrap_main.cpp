@@ -74,6 +74,7 @@ T ParseNumber(const std::string& option, const std::string& text, long long low,
 constexpr const char* kStyleNames[] = {"classic", "blip", "square", "star", "round", "mix"};
 static_assert(std::size(kStyleNames) == kMixStyle, "one name for each piece style");
 constexpr const char* kOutlineNames[] = {"none", "foil", "paper", "card", "wood"};
+static_assert(std::size(kOutlineNames) == kOutlineWood + 1, "one name for each outline style");
 constexpr const char* kAlignmentNames[] = {"left", "right", "centre"};
 
 int ParseChoice(const std::string& option, const std::string& text, std::span<const char* const> names, int first) {

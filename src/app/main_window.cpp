@@ -166,7 +166,7 @@ void MainWindow::ConnectCommands() {
   // Options that change the picture of the board take effect at its next paint.
   const char* outlineItems[] = {component::kOutlinesNone, component::kOutlineFoil, component::kOutlinesPaper,
                                 component::kOutlinesCard, component::kOutlinesWood};
-  for (int style = 0; style < 5; ++style)
+  for (int style = 0; style <= kOutlineWood; ++style)
     OnItem(outlineItems[style], [this, style] {
       TickOutlineRadioItem(host_.MainForm(), style);
       host_.MainForm().SetTag(component::kOutlines, style);
