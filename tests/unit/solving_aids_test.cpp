@@ -68,8 +68,9 @@ class SolvingAidsTest : public PlayFixture {
 
  public:
   // Input that reaches the game between ticks: a plain left press on an empty spot
-  // of the board, a command that changes nothing of the position ("&New Tray"), a
-  // click on the tray bar's first tray button, and the hint asked for again.
+  // of the board, a command that changes nothing of the position ("&New Tray"),
+  // clicks on the tray bar's first tray button and on its scroll button, and the
+  // hint asked for again.
   void Press() {
     game->BoardMouseDown(MouseButton::Left, 2, 2);
     game->BoardMouseUp(MouseButton::Left, 2, 2);
@@ -79,6 +80,7 @@ class SolvingAidsTest : public PlayFixture {
     game->AddTray();
   }
   void TrayButtonClick() { host.MainForm().Click(game->TrayNo(1).ButtonName()); }
+  void ScrollButtonClick() { host.MainForm().Click("SpeedBoxRight"); }
   void Again() { game->Hint(); }
 
  protected:
@@ -756,6 +758,8 @@ TEST_F(AutoSolveTest, InputWhileAnAnimationRuns) {
          g.ShowNeighbour();
        },
        &SolvingAidsTest::TrayButtonClick, true, false},
+      {"a scroll button of the tray bar is a command too", [](CountingGame& g) { g.ShowNeighbour(); },
+       &SolvingAidsTest::ScrollButtonClick, true, false},
       {"a tray button completes the solve's glide; the solve goes on",
        [](CountingGame& g) {
          g.AddTray();
