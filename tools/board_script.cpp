@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "common/errors.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -93,7 +94,7 @@ void StartNewGame(TJigsaw& game, int32_t width, int32_t height) {
 }
 
 void UseOutlineStyle(TJigsaw& game, int style) {
-  game.MainForm().SetTag("Outlines", style);
+  game.MainForm().SetTag(component::kOutlines, style);
   game.Config().OutlineStyle = static_cast<uint32_t>(style);
 }
 

@@ -213,8 +213,8 @@ void CheckSettings(const GiftHeader& s, Checker& check) {
   }
   check.Range("Settings.RequestedCount", s.RequestedCount, kFewestPieces, 65535);
   check.Range("Settings.Oddness", s.Oddness, 0, 10);
-  check.Range("Settings.PieceStyle", s.PieceStyle, 1, 6);
-  check.Range("Settings.OutlineIndex", s.OutlineIndex, 0, 4);
+  check.Range("Settings.PieceStyle", s.PieceStyle, 1, kMixStyle);
+  check.Range("Settings.OutlineIndex", s.OutlineIndex, 0, kOutlineWood);
   check.Range("Settings.FunPieces", s.FunPieces, 0, 10);
   check.Range("Settings.OpeningAlignment", s.OpeningAlignment, 0, 2);
   check.Range("Settings.ClosingAlignment", s.ClosingAlignment, 0, 2);

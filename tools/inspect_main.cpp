@@ -103,7 +103,7 @@ int Play(const Request& request, TJigsaw& game, ScriptHost& host) {
   if (!script) throw UserError("cannot read " + request.scriptPath);
   if (!request.framesDir.empty()) std::filesystem::create_directories(request.framesDir);
   RunBoardScript(game, host, script, [&](int step, const std::string& line) {
-    std::cout << step << ": " << line << "  [state " << int{game.FDragState} << ", joined "
+    std::cout << step << ": " << line << "  [state " << static_cast<int>(game.FDragState) << ", joined "
               << PuzzleRecord.JoinedCount << "]\n";
     if (request.framesDir.empty()) return;
     char name[32];

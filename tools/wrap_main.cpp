@@ -5,6 +5,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <span>
 #include <string>
 
 #include "app/language.h"
@@ -75,8 +76,14 @@ T ParseNumber(const std::string& option, const std::string& text, long long low,
   return static_cast<T>(value);
 }
 
-int ParseChoice(const std::string& option, const std::string& text, std::initializer_list<const char*> names,
-                int first) {
+// The names --style, --outline and the alignments take, in the order of their numbers.
+constexpr const char* kStyleNames[] = {"classic", "blip", "square", "star", "round", "mix"};
+static_assert(std::size(kStyleNames) == kMixStyle, "one name for each piece style");
+constexpr const char* kOutlineNames[] = {"none", "foil", "paper", "card", "wood"};
+static_assert(std::size(kOutlineNames) == kOutlineWood + 1, "one name for each outline style");
+constexpr const char* kAlignmentNames[] = {"left", "right", "centre"};
+
+int ParseChoice(const std::string& option, const std::string& text, std::span<const char* const> names, int first) {
   int value = first;
   for (const char* name : names) {
     if (text == name) return value;
@@ -155,12 +162,12 @@ void AddPuzzleOptions(std::map<std::string, Option>& o) {
                    r.Settings.Seed = ParseNumber<int32_t>(k, v, INT32_MIN, INT32_MAX);
                  }};
   o["--style"] = {"Settings.PieceStyle", [](GiftRequest& r, auto& k, auto& v) {
-                    r.Settings.PieceStyle = ParseChoice(k, v, {"classic", "blip", "square", "star", "round", "mix"}, 1);
+                    r.Settings.PieceStyle = ParseChoice(k, v, kStyleNames, 1);
                   }};
   o["--oddness"] = {"Settings.Oddness",
                     [](GiftRequest& r, auto& k, auto& v) { r.Settings.Oddness = ParseNumber<uint16_t>(k, v, 0, 10); }};
   o["--outline"] = {"Settings.OutlineIndex", [](GiftRequest& r, auto& k, auto& v) {
-                      r.Settings.OutlineIndex = ParseChoice(k, v, {"none", "foil", "paper", "card", "wood"}, 0);
+                      r.Settings.OutlineIndex = ParseChoice(k, v, kOutlineNames, 0);
                     }};
   o["--rotation"] = {"Settings.RotationOn",
                      [](GiftRequest& r, auto& k, auto& v) { r.Settings.RotationOn = ParseSwitch(k, v); }};
@@ -193,11 +200,11 @@ void AddTextOptions(std::map<std::string, Option>& o) {
   o["--language"] = {"Language", [](GiftRequest& r, auto&, auto& v) { r.Language = v; }};
   o["--opening-align"] = {
       "Settings.OpeningAlignment", [](GiftRequest& r, auto& k, auto& v) {
-        r.Settings.OpeningAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
+        r.Settings.OpeningAlignment = static_cast<uint8_t>(ParseChoice(k, v, kAlignmentNames, 0));
       }};
   o["--closing-align"] = {
       "Settings.ClosingAlignment", [](GiftRequest& r, auto& k, auto& v) {
-        r.Settings.ClosingAlignment = static_cast<uint8_t>(ParseChoice(k, v, {"left", "right", "centre"}, 0));
+        r.Settings.ClosingAlignment = static_cast<uint8_t>(ParseChoice(k, v, kAlignmentNames, 0));
       }};
 }
 

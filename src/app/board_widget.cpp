@@ -34,7 +34,7 @@ std::optional<MouseButton> ButtonOf(Qt::MouseButton button) {
 }  // namespace
 
 BoardWidget::BoardWidget(UiState& mainForm, QWidget* parent) : QWidget(parent), mirror_(mainForm) {
-  setObjectName("PaintBox1");
+  setObjectName(component::kPaintBox1);
   // The board paints every pixel itself; nothing is erased before painting. As a
   // window of its own it can be found and driven by end-to-end tests.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -51,7 +51,7 @@ BoardWidget::BoardWidget(UiState& mainForm, QWidget* parent) : QWidget(parent), 
 void BoardWidget::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   const QPoint place = window() ? mapTo(window(), QPoint(0, 0)) : pos();
-  mirror_.State().Update("PaintBox1", [&](ComponentState& c) {
+  mirror_.State().Update(component::kPaintBox1, [&](ComponentState& c) {
     c.Left = place.x();
     c.Top = place.y();
   });

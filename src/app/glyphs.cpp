@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <functional>
 
+#include "ui/component_names.h"
+
 namespace quill {
 namespace {
 
@@ -180,14 +182,14 @@ void PaintSquares(QPainter& p, const std::function<bool(int, int)>& filled) {
 }  // namespace
 
 QIcon ToolGlyph(const std::string& name) {
-  if (name == "SpeedOpen")
+  if (name == component::kSpeedOpen)
     return DrawTool([](QPainter& p) {
       p.setPen(QPen(QColor(150, 110, 20), 1));
       p.setBrush(QColor(250, 210, 90));
       p.drawRect(QRectF(3.5, 7.5, 17, 12));
       p.drawRect(QRectF(3.5, 5.5, 7, 2));
     });
-  if (name == "SpeedSave")
+  if (name == component::kSpeedSave)
     return DrawTool([](QPainter& p) {
       p.setPen(QPen(kInk, 1));
       p.setBrush(QColor(60, 90, 170));
@@ -195,9 +197,9 @@ QIcon ToolGlyph(const std::string& name) {
       p.setBrush(Qt::white);
       p.drawRect(QRectF(7.5, 4.5, 9, 6));
     });
-  if (name == "SpeedPicture")
+  if (name == component::kSpeedPicture)
     return DrawTool([](QPainter& p) { PaintPicture(p, QRectF(3.5, 5.5, 17, 13), 255); });
-  if (name == "SpeedLoupe")
+  if (name == component::kSpeedLoupe)
     return DrawTool([](QPainter& p) {
       p.setPen(QPen(QColor(90, 60, 30), 3, Qt::SolidLine, Qt::RoundCap));
       p.drawLine(QPointF(14, 14), QPointF(20, 20));
@@ -205,12 +207,12 @@ QIcon ToolGlyph(const std::string& name) {
       p.setBrush(QColor(200, 230, 255, 200));
       p.drawEllipse(QPointF(10, 10), 6, 6);
     });
-  if (name == "SpeedGhost")
+  if (name == component::kSpeedGhost)
     return DrawTool([](QPainter& p) {
       PaintPicture(p, QRectF(3.5, 5.5, 17, 13), 90);
       PaintPieceOutline(p, QRectF(6.5, 8.5, 7, 7), QColor(255, 255, 255, 160));
     });
-  if (name == "SpeedZoom")
+  if (name == component::kSpeedZoom)
     return DrawTool([](QPainter& p) {
       p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap));
       for (const auto& [corner, inward] : {std::pair{QPointF(4, 4), QPointF(1, 1)}, std::pair{QPointF(20, 4), QPointF(-1, 1)},
@@ -220,7 +222,7 @@ QIcon ToolGlyph(const std::string& name) {
         p.drawLine(corner, corner + QPointF(0, inward.y() * 4));
       }
     });
-  if (name == "SpeedColor")
+  if (name == component::kSpeedColor)
     return DrawTool([](QPainter& p) {
       const QColor colours[] = {QColor(230, 60, 50), QColor(250, 200, 40), QColor(60, 170, 70), QColor(50, 110, 220)};
       for (int i = 0; i < 4; ++i) {
@@ -229,7 +231,7 @@ QIcon ToolGlyph(const std::string& name) {
         p.drawRect(QRectF(3.5 + (i % 2) * 9, 3.5 + (i / 2) * 9, 8, 8));
       }
     });
-  if (name == "SpeedSize")
+  if (name == component::kSpeedSize)
     return DrawTool([](QPainter& p) {
       PaintPieceOutline(p, QRectF(4.5, 8.5, 11, 11), QColor(240, 170, 70));
       p.setPen(QPen(kInk, 1.2, Qt::SolidLine, Qt::RoundCap));
@@ -237,11 +239,11 @@ QIcon ToolGlyph(const std::string& name) {
       p.drawLine(QPointF(21, 3), QPointF(21, 11));
       p.drawLine(QPointF(21, 3), QPointF(15, 9));
     });
-  if (name == "SpeedEdge")
+  if (name == component::kSpeedEdge)
     return DrawTool([](QPainter& p) { PaintSquares(p, [](int r, int c) { return r == 0 || r == 3 || c == 0 || c == 3; }); });
-  if (name == "SpeedGrid")
+  if (name == component::kSpeedGrid)
     return DrawTool([](QPainter& p) { PaintSquares(p, [](int, int) { return true; }); });
-  if (name == "SpeedNewBox")
+  if (name == component::kSpeedNewBox)
     return DrawTool([](QPainter& p) {
       p.setPen(QPen(QColor(90, 60, 30), 1));
       p.setBrush(QColor(200, 150, 90));
@@ -252,7 +254,7 @@ QIcon ToolGlyph(const std::string& name) {
       p.drawLine(QPointF(18, 2.5), QPointF(18, 9.5));
       p.drawLine(QPointF(14.5, 6), QPointF(21.5, 6));
     });
-  if (name == "SpeedSound")
+  if (name == component::kSpeedSound)
     return DrawTool([](QPainter& p) {
       QPainterPath speaker;
       speaker.moveTo(3.5, 9.5);
@@ -270,7 +272,7 @@ QIcon ToolGlyph(const std::string& name) {
       p.drawArc(QRectF(9, 8, 8, 8), -50 * 16, 100 * 16);
       p.drawArc(QRectF(8, 5, 13, 14), -50 * 16, 100 * 16);
     });
-  if (name == "SpeedMusic")
+  if (name == component::kSpeedMusic)
     return DrawTool([](QPainter& p) {
       p.setPen(QPen(kInk, 1.5));
       p.drawLine(QPointF(9.5, 17), QPointF(9.5, 5));
@@ -282,7 +284,7 @@ QIcon ToolGlyph(const std::string& name) {
       p.drawEllipse(QPointF(7, 17.5), 3, 2.4);
       p.drawEllipse(QPointF(16, 15.5), 3, 2.4);
     });
-  if (name == "SpeedHint")
+  if (name == component::kSpeedHint)
     return DrawTool([](QPainter& p) {
       QRadialGradient glow(QPointF(11, 8), 8);
       glow.setColorAt(0, QColor(255, 255, 200));
@@ -293,7 +295,7 @@ QIcon ToolGlyph(const std::string& name) {
       p.setBrush(QColor(150, 150, 160));
       p.drawRect(QRectF(9.5, 15.5, 5, 5));
     });
-  if (name == "SpeedHelp")
+  if (name == component::kSpeedHelp)
     return DrawTool([](QPainter& p) {
       p.setPen(QPen(QColor(20, 70, 160), 1));
       p.setBrush(QColor(70, 130, 220));

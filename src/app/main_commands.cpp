@@ -5,29 +5,30 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-#include <QEvent>
-#include <QMenu>
 #include <QToolButton>
 #include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
 
+#include "app/about_box.h"
+#include "app/about_jig_dialog.h"
 #include "app/bar_docking.h"
 #include "app/main_window.h"
+#include "app/quick_help_dialog.h"
 #include "app/sounds.h"
 #include "app/tray_dialog.h"
-#include "app/about_jig_dialog.h"
-#include "app/quick_help_dialog.h"
-#include "app/about_box.h"
 #include "app/window_placement.h"
 #include "app/zoom_form.h"
 #include "common/translate.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -116,7 +117,7 @@ void MainWindow::OnItem(const char* name, std::function<void()> handler) {
 }
 
 void MainWindow::CompleteGameAnimation(const std::string& command) {
-  static const std::set<std::string> kLetBe{"Hint1", "Hint2", "SpeedHint"};
+  static const std::set<std::string> kLetBe{component::kHint1, component::kHint2, component::kSpeedHint};
   if (game_ && !kLetBe.contains(command)) game_->CompleteAnimation();
 }
 
@@ -135,26 +136,26 @@ void MainWindow::FlipTick(const char* name) { host_.MainForm().SetChecked(name, 
 
 void MainWindow::ConnectToolButtons() {
   UiState& form = host_.MainForm();
-  OnButton("SpeedPicture", [this] { PictureClick(); });
-  OnButton("SpeedLoupe", [this] { LoupeClick(); });
-  OnButton("SpeedGhost", [this] { GhostClick(); });
-  OnButton("SpeedGhostOn", [this] { GhostBtnChange(+1); });
-  OnButton("SpeedGhostOff", [this] { GhostBtnChange(-1); });
-  OnButton("SpeedZoom", [this] { ZoomClick(); });
-  OnButton("SpeedColor", [this] { ShowColorPopup(); });
+  OnButton(component::kSpeedPicture, [this] { PictureClick(); });
+  OnButton(component::kSpeedLoupe, [this] { LoupeClick(); });
+  OnButton(component::kSpeedGhost, [this] { GhostClick(); });
+  OnButton(component::kSpeedGhostOn, [this] { GhostBtnChange(+1); });
+  OnButton(component::kSpeedGhostOff, [this] { GhostBtnChange(-1); });
+  OnButton(component::kSpeedZoom, [this] { ZoomClick(); });
+  OnButton(component::kSpeedColor, [this] { ShowColorPopup(); });
   // These two stay down while on; the click has already moved them.
-  OnButton("SpeedSound", [this, &form] { SoundClick(form.Get("SpeedSound").Down); });
-  OnButton("SpeedMusic", [this, &form] { MusicClick(form.Get("SpeedMusic").Down); });
+  OnButton(component::kSpeedSound, [this, &form] { SoundClick(form.Get(component::kSpeedSound).Down); });
+  OnButton(component::kSpeedMusic, [this, &form] { MusicClick(form.Get(component::kSpeedMusic).Down); });
 }
 
 void MainWindow::ConnectViewCommands() {
-  BarsToggle("Toolbar", "SpeedBar");
-  BarsToggle("Statusbar", "StatusLine");
-  BarsToggle("Traybar", "BoxBar");
-  OnTickItem("Picture", [this] { PictureClick(); });
-  OnTickItem("Loupe", [this] { LoupeClick(); });
-  OnTickItem("Ghostpicture", [this] { GhostClick(); });
-  OnItem("Zoompicture", [this] { ZoomClick(); });
+  BarsToggle(component::kToolbar, component::kSpeedBar);
+  BarsToggle(component::kStatusbar, component::kStatusLine);
+  BarsToggle(component::kTraybar, component::kBoxBar);
+  OnTickItem(component::kPicture, [this] { PictureClick(); });
+  OnTickItem(component::kLoupe, [this] { LoupeClick(); });
+  OnTickItem(component::kGhostpicture, [this] { GhostClick(); });
+  OnItem(component::kZoompicture, [this] { ZoomClick(); });
 }
 
 // The bar shows as long as its item is ticked; the board takes the room that is left
@@ -165,29 +166,32 @@ void MainWindow::BarsToggle(const char* item, const char* bar) {
 
 void MainWindow::ConnectOptionCommands() {
   UiState& form = host_.MainForm();
-  OnItem("Sound", [this, &form] { SoundClick(form.Checked("Sound")); });
-  OnItem("Music", [this, &form] { MusicClick(form.Checked("Music")); });
-  for (const auto& [item, panel] : {std::pair{"ShowTimer", "TimerStatus"}, std::pair{"ShowNum", "SolvedStatus"}})
+  OnItem(component::kSound, [this, &form] { SoundClick(form.Checked(component::kSound)); });
+  OnItem(component::kMusic, [this, &form] { MusicClick(form.Checked(component::kMusic)); });
+  for (const auto& [item, panel] : {std::pair{component::kShowTimer, component::kTimerStatus},
+                                    std::pair{component::kShowNum, component::kSolvedStatus}})
     OnItem(item, [this, &form, item, panel] {
       if (game_->IsPlaying()) form.SetVisible(panel, form.Checked(item));
     });
-  OnTickItem("Rotation", [this] { RotationClick(); });
-  OnTickItem("Mystery", [this] { MysteryClick(); });
+  OnTickItem(component::kRotation, [this] { RotationClick(); });
+  OnTickItem(component::kMystery, [this] { MysteryClick(); });
   // SortByShape and SortByColor only carry their ticks, which the arrange commands read.
 }
 
 void MainWindow::ConnectCheatCommands() {
-  OnItem("AllowCheating", [this] { CheatingClick(); });
+  OnItem(component::kAllowCheating, [this] { CheatingClick(); });
   auto onPlaying = [this](const char* name, std::function<void()> step) {
     OnItem(name, [this, step = std::move(step)] {
       if (FPlaying) step();
     });
   };
   // The piece under the pointer at the press that opened the menu is the game's FPiece.
-  for (const char* name : {"FindPiece", "ShowSolution"}) onPlaying(name, [this] { game_->FlashSolution(); });
-  for (const char* name : {"FetchPiece", "SolvePiece"}) onPlaying(name, [this] { game_->SolveOnePiece(); });
-  onPlaying("ShowNeighbor", [this] { game_->ShowNeighbour(); });
-  onPlaying("FetchNeighbor", [this] { game_->FetchNeighbour(); });
+  for (const char* name : {component::kFindPiece, component::kShowSolution})
+    onPlaying(name, [this] { game_->FlashSolution(); });
+  for (const char* name : {component::kFetchPiece, component::kSolvePiece})
+    onPlaying(name, [this] { game_->SolveOnePiece(); });
+  onPlaying(component::kShowNeighbor, [this] { game_->ShowNeighbour(); });
+  onPlaying(component::kFetchNeighbor, [this] { game_->FetchNeighbour(); });
   ConnectSolvingAids(onPlaying);
 }
 
@@ -197,10 +201,10 @@ void MainWindow::ConnectSolvingAids(const std::function<void(const char*, std::f
   auto hint = [this] {
     if (FPlaying) game_->Hint();
   };
-  for (const char* name : {"Hint1", "Hint2"}) onPlaying(name, hint);
-  OnButton("SpeedHint", hint);
-  onPlaying("RightWayUp1", [this] { game_->AllRightWayUp(); });
-  onPlaying("RightWayUp2", [this] { game_->RightWayUp(); });
+  for (const char* name : {component::kHint1, component::kHint2}) onPlaying(name, hint);
+  OnButton(component::kSpeedHint, hint);
+  onPlaying(component::kRightWayUp1, [this] { game_->AllRightWayUp(); });
+  onPlaying(component::kRightWayUp2, [this] { game_->RightWayUp(); });
   auto solve = [this] {
     if (FSolving || !auxForms_) return;
     QWidget& dialog = auxForms_->SolveDlg();
@@ -218,8 +222,8 @@ void MainWindow::ConnectSolvingAids(const std::function<void(const char*, std::f
       dialog.hide();
     }
   };
-  for (const char* name : {"Solve1", "Solve2"}) onPlaying(name, solve);
-  if (QAction* popup = menus_->Action("PopupPiece"); popup && popup->menu())
+  for (const char* name : {component::kSolve1, component::kSolve2}) onPlaying(name, solve);
+  if (QAction* popup = menus_->Action(component::kPopupPiece); popup && popup->menu())
     connect(popup->menu(), &QMenu::aboutToShow, this, [this] {
       if (game_) game_->PreparePiecePopup();
     });
@@ -227,10 +231,10 @@ void MainWindow::ConnectSolvingAids(const std::function<void(const char*, std::f
 
 // "&Undo" and "&Redo": the game enables them and names their steps in their hints.
 void MainWindow::ConnectUndoCommands() {
-  OnItem("UndoItem", [this] {
+  OnItem(component::kUndoItem, [this] {
     if (FPlaying) game_->UndoRedo(true);
   });
-  OnItem("RedoItem", [this] {
+  OnItem(component::kRedoItem, [this] {
     if (FPlaying) game_->UndoRedo(false);
   });
 }
@@ -250,36 +254,39 @@ void MainWindow::ConnectArrangeCommands() {
       OnItem(name, std::move(guarded));
     }
   };
-  for (const char* name : {"ArrangeAtEdge", "ArrangeAtEdge2", "ArrangeAtEdgeT", "SpeedEdge"})
+  for (const char* name :
+       {component::kArrangeAtEdge, component::kArrangeAtEdge2, component::kArrangeAtEdgeT, component::kSpeedEdge})
     onPlaying(name, [this, &form, name] {
-      game_->EdgeLayout(name, form.Checked("SortByShape"), form.Checked("SortByColor"));
+      game_->EdgeLayout(name, form.Checked(component::kSortByShape), form.Checked(component::kSortByColor));
     });
-  for (const char* name : {"ArrangeInGrid", "ArrangeInGrid2", "ArrangeInGridT", "SpeedGrid"})
+  for (const char* name :
+       {component::kArrangeInGrid, component::kArrangeInGrid2, component::kArrangeInGridT, component::kSpeedGrid})
     onPlaying(name, [this, &form, name] {
-      game_->GridLayout(name, form.Checked("SortByShape"), form.Checked("SortByColor"));
+      game_->GridLayout(name, form.Checked(component::kSortByShape), form.Checked(component::kSortByColor));
     });
-  for (const char* name : {"Disarrange", "Disarrange2", "DisarrangeTray"})
+  for (const char* name : {component::kDisarrange, component::kDisarrange2, component::kDisarrangeTray})
     onPlaying(name, [this, name] { game_->DisarrangePieces(name, false); });
-  onPlaying("RotateRight", [this] { game_->RotatePiece(1); });
-  onPlaying("RotateLeft", [this] { game_->RotatePiece(3); });
-  onPlaying("Unlock", [this] { game_->UnlockPiece(); });
-  onPlaying("SendToBack", [this] { game_->SendPieceToBack(); });
+  onPlaying(component::kRotateRight, [this] { game_->RotatePiece(1); });
+  onPlaying(component::kRotateLeft, [this] { game_->RotatePiece(3); });
+  onPlaying(component::kUnlock, [this] { game_->UnlockPiece(); });
+  onPlaying(component::kSendToBack, [this] { game_->SendPieceToBack(); });
 }
 
 // ---- Dialogs ------------------------------------------------------------------------
 
 void MainWindow::ConnectDialogCommands() {
-  for (const char* name : {"TrayRename", "TrayRename1"})
+  for (const char* name : {component::kTrayRename, component::kTrayRename1})
     OnItem(name, [this] {
       if (FPlaying) TrayRenameClick();
     });
   // Hidden until the game plays.
-  OnItem("HelpAboutJigItem", [this] { ShowAboutJigDialog(host_, this, PuzzleRecord, game_->Texts()); });
-  OnItem("HelpQuickItem", [this] { ShowQuickHelpDialog(host_, this); });
-  OnButton("SpeedHelp", [this] { ShowQuickHelpDialog(host_, this); });
-  OnItem("HelpAboutItem", [this] { ShowAboutBox(host_, this); });
-  for (const char* name : {"PieceSize", "PieceSize1", "PieceSize2"}) OnItem(name, [this] { PieceSizeClick(); });
-  OnButton("SpeedSize", [this] { PieceSizeClick(); });
+  OnItem(component::kHelpAboutJigItem, [this] { ShowAboutJigDialog(host_, this, PuzzleRecord, game_->Texts()); });
+  OnItem(component::kHelpQuickItem, [this] { ShowQuickHelpDialog(host_, this); });
+  OnButton(component::kSpeedHelp, [this] { ShowQuickHelpDialog(host_, this); });
+  OnItem(component::kHelpAboutItem, [this] { ShowAboutBox(host_, this); });
+  for (const char* name : {component::kPieceSize, component::kPieceSize1, component::kPieceSize2})
+    OnItem(name, [this] { PieceSizeClick(); });
+  OnButton(component::kSpeedSize, [this] { PieceSizeClick(); });
 }
 
 void MainWindow::PieceSizeClick() {
@@ -298,29 +305,30 @@ void MainWindow::TrayRenameClick() {
 
 bool MainWindow::LeaveMysteryToPreview() {
   UiState& form = host_.MainForm();
-  if (!form.Checked("Mystery")) return true;
+  if (!form.Checked(component::kMystery)) return true;
   if (!host_.AskYesNo(kPreviewInMysteryQuestion)) return false;
-  form.SetChecked("Mystery", false);
+  form.SetChecked(component::kMystery, false);
   return true;
 }
 
 void MainWindow::PictureClick() {
   if (!LeaveMysteryToPreview()) return;
-  FlipTick("Picture");
-  if (game_->IsPlaying() && auxForms_) auxForms_->OverlayForm().setVisible(host_.MainForm().Checked("Picture"));
+  FlipTick(component::kPicture);
+  if (game_->IsPlaying() && auxForms_)
+    auxForms_->OverlayForm().setVisible(host_.MainForm().Checked(component::kPicture));
 }
 
 // The loupe is no preview of the whole picture: Mystery mode does not ask.
 void MainWindow::LoupeClick() {
-  FlipTick("Loupe");
-  if (game_->IsPlaying() && auxForms_) auxForms_->LoupeForm().setVisible(host_.MainForm().Checked("Loupe"));
+  FlipTick(component::kLoupe);
+  if (game_->IsPlaying() && auxForms_) auxForms_->LoupeForm().setVisible(host_.MainForm().Checked(component::kLoupe));
 }
 
 // The game redraws the backdrop at the next paint when the tick differs from the
 // one it drew.
 void MainWindow::GhostClick() {
   if (!LeaveMysteryToPreview()) return;
-  FlipTick("Ghostpicture");
+  FlipTick(component::kGhostpicture);
   board_->update();
 }
 
@@ -331,13 +339,13 @@ void MainWindow::ZoomClick() {
 
 void MainWindow::MysteryClick() {
   UiState& form = host_.MainForm();
-  const bool wasOn = form.Checked("Mystery");
+  const bool wasOn = form.Checked(component::kMystery);
   if (!host_.AskYesNo(wasOn ? kLeaveMysteryQuestion : kEnterMysteryQuestion)) return;
-  form.SetChecked("Mystery", !wasOn);
+  form.SetChecked(component::kMystery, !wasOn);
   if (wasOn) return;
   // The overlay hides but keeps its tick; the ghost goes until the user asks for it.
   if (auxForms_) auxForms_->OverlayForm().hide();
-  form.SetChecked("Ghostpicture", false);
+  form.SetChecked(component::kGhostpicture, false);
   board_->update();
 }
 
@@ -346,9 +354,9 @@ void MainWindow::MysteryClick() {
 // "+" (step 1) and "~" (step -1). A hidden ghost is shown first at the level it had.
 void MainWindow::GhostBtnChange(int step) {
   UiState& form = host_.MainForm();
-  if (form.Checked("Mystery")) return;
-  if (!form.Checked("Ghostpicture")) {
-    form.SetChecked("Ghostpicture", true);
+  if (form.Checked(component::kMystery)) return;
+  if (!form.Checked(component::kGhostpicture)) {
+    form.SetChecked(component::kGhostpicture, true);
   } else {
     const int level = std::clamp(FGhostLevel + step, kDimmestGhost, kBrightestGhost);
     UpdateGhostButtons(level);
@@ -362,41 +370,42 @@ void MainWindow::GhostBtnChange(int step) {
 void MainWindow::UpdateGhostButtons(int level) {
   UiState& form = host_.MainForm();
   level = std::clamp(level, kDimmestGhost, kBrightestGhost);
-  const bool ghostOffered = form.Get("SpeedGhost").Enabled;
-  form.SetEnabled("SpeedGhostOff", ghostOffered && level > kDimmestGhost);
-  form.SetEnabled("SpeedGhostOn", ghostOffered && level < kBrightestGhost);
+  const bool ghostOffered = form.Get(component::kSpeedGhost).Enabled;
+  form.SetEnabled(component::kSpeedGhostOff, ghostOffered && level > kDimmestGhost);
+  form.SetEnabled(component::kSpeedGhostOn, ghostOffered && level < kBrightestGhost);
 }
 
 // ---- Options -------------------------------------------------------------------
 
 void MainWindow::SoundClick(bool on) {
   UiState& form = host_.MainForm();
-  form.SetChecked("Sound", on);
-  form.SetDown("SpeedSound", on);
+  form.SetChecked(component::kSound, on);
+  form.SetDown(component::kSpeedSound, on);
   game_->SetSound(on);
 }
 
 void MainWindow::MusicClick(bool on) {
   UiState& form = host_.MainForm();
-  form.SetChecked("Music", on);
+  form.SetChecked(component::kMusic, on);
   if (on)
     StartMusic();
   else if (MusicPlayer* player = MusicPlayer::Of(*this))
     player->Stop();
-  form.SetDown("SpeedMusic", form.Checked("Music"));  // StartMusic unticks it for a gift without music
+  form.SetDown(component::kSpeedMusic,
+               form.Checked(component::kMusic));  // StartMusic unticks it for a gift without music
 }
 
 // The game asks what to do with turned pieces and says whether rotation is on now.
 void MainWindow::RotationClick() {
   UiState& form = host_.MainForm();
-  form.SetChecked("Rotation", game_->SetRotating(!form.Checked("Rotation"), kRightWayUpQuestion));
+  form.SetChecked(component::kRotation, game_->SetRotating(!form.Checked(component::kRotation), kRightWayUpQuestion));
 }
 
-void MainWindow::CheatingClick() { game_->SetCheating(host_.MainForm().Checked("AllowCheating"), true); }
+void MainWindow::CheatingClick() { game_->SetCheating(host_.MainForm().Checked(component::kAllowCheating), true); }
 
 void MainWindow::ShowColorPopup() {
-  QAction* popup = menus_->Action("ColorPopup");
-  QToolButton* button = speedBar_->Row().Button("SpeedColor");
+  QAction* popup = menus_->Action(component::kColorPopup);
+  QToolButton* button = speedBar_->Row().Button(component::kSpeedColor);
   if (popup && popup->menu() && button) popup->menu()->popup(button->mapToGlobal(button->rect().center()));
 }
 
@@ -426,8 +435,8 @@ void MainWindow::DeleteSavedGame() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) {
-    if (watched == speedBar_) SyncBarDock(*speedBar_, "SpeedBar", false);
-    if (watched == boxBar_) SyncBarDock(*boxBar_, "BoxBar", true);
+    if (watched == speedBar_) SyncBarDock(*speedBar_, component::kSpeedBar, false);
+    if (watched == boxBar_) SyncBarDock(*boxBar_, component::kBoxBar, true);
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -439,11 +448,13 @@ void MainWindow::SyncBarDock(QToolBar& bar, const std::string& name, bool swapSi
 
 void MainWindow::ShowStatusHintsOfPopups() {
   // Pop-up menus are windows of their own, so their items' hints are passed on here.
-  for (const char* name : {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"}) {
+  for (const char* name : {component::kPopupPlay, component::kPopupPiece, component::kPopupTray,
+                           component::kPopupTrayIcon, component::kColorPopup}) {
     QAction* popup = menus_->Action(name);
     if (!popup || !popup->menu()) continue;
-    connect(popup->menu(), &QMenu::hovered, this,
-            [this](QAction* item) { host_.MainForm().SetCaption("StatusLine", item->statusTip().toStdString()); });
+    connect(popup->menu(), &QMenu::hovered, this, [this](QAction* item) {
+      host_.MainForm().SetCaption(component::kStatusLine, item->statusTip().toStdString());
+    });
   }
 }
 

@@ -29,11 +29,15 @@ namespace {
 
 // Commands of the full game that this edition does not offer; hidden at start.
 constexpr std::array kUnofferedCommands = {
-    "AdvOptions",  "FileOpenItem",     "FileSaveItem",  "FileSaveAsItem", "FilePrintItem",  "FilePrintSetupItem",
-    "FileSaveGiftItem", "FileDelete",  "Timelimit",     "DemoItem",       "MoreTips",       "Screensaver",
-    "Wallpaper",   "HelpContentsItem", "HelpOrderItem", "HelpFAQ",        "HelpSearchItem", "WhatsNewItem",
+    component::kAdvOptions,       component::kFileOpenItem,     component::kFileSaveItem,
+    component::kFileSaveAsItem,   component::kFilePrintItem,    component::kFilePrintSetupItem,
+    component::kFileSaveGiftItem, component::kFileDelete,       component::kTimelimit,
+    component::kDemoItem,         component::kMoreTips,         component::kScreensaver,
+    component::kWallpaper,        component::kHelpContentsItem, component::kHelpOrderItem,
+    component::kHelpFAQ,          component::kHelpSearchItem,   component::kWhatsNewItem,
 };
-constexpr std::array kPopupMenus = {"PopupPlay", "PopupPiece", "PopupTray", "PopupTrayIcon", "ColorPopup"};
+constexpr std::array kPopupMenus = {component::kPopupPlay, component::kPopupPiece, component::kPopupTray,
+                                    component::kPopupTrayIcon, component::kColorPopup};
 // Follows the reason a save at exit failed.
 constexpr const char* kCloseUnsavedQuestion = TextMark("Messages",
                                                       "\n\nThe game has not been saved. Close the jigsaw without "
@@ -72,16 +76,16 @@ MainWindow::MainWindow(QtHost& host, std::string programPath, QWidget* parent)
   resize(self.Width, self.Height);
 
   BuildMenus();
-  speedBar_ = new SpeedBarWidget(form, "SpeedBar", this);
+  speedBar_ = new SpeedBarWidget(form, component::kSpeedBar, this);
   addToolBar(Qt::TopToolBarArea, speedBar_);
-  form.Update("SpeedBar", [](ComponentState& c) { c.Align = ControlAlign::Top; });
+  form.Update(component::kSpeedBar, [](ComponentState& c) { c.Align = ControlAlign::Top; });
   board_ = new BoardWidget(form, this);
   setCentralWidget(board_);
   host_.SetBoardWidget(board_);
   boxBar_ = new TrayBarWidget(form, this);
   addToolBar(Qt::BottomToolBarArea, boxBar_);
   boxBar_->Row().SetMenuRequest([this](const QPoint& point) {
-    if (QAction* popup = menus_->Action("PopupTrayIcon"); popup && popup->menu()) popup->menu()->popup(point);
+    if (QAction* popup = menus_->Action(component::kPopupTrayIcon); popup && popup->menu()) popup->menu()->popup(point);
   });
   speedBar_->installEventFilter(this);
   boxBar_->installEventFilter(this);
@@ -96,7 +100,7 @@ MainWindow::~MainWindow() { FormDestroy(); }
 
 void MainWindow::BuildMenus() {
   menus_ = std::make_unique<MenuBinding>(host_.MainForm());
-  menus_->BuildMenuBar(*menuBar(), "MainMenu");
+  menus_->BuildMenuBar(*menuBar(), component::kMainMenu);
   for (const char* popup : kPopupMenus)
     if (host_.MainForm().Has(popup)) menus_->BuildPopup(popup, this);
 }
@@ -105,13 +109,13 @@ void MainWindow::BuildStatusLine() {
   UiState& form = host_.MainForm();
   statusMirror_ = std::make_unique<StateMirror>(form);
   statusLine_ = new QLabel(this);
-  statusLine_->setObjectName("StatusLine");
+  statusLine_->setObjectName(component::kStatusLine);
   statusBar()->addWidget(statusLine_, 1);
-  statusMirror_->Watch("StatusLine", [this](const ComponentState& c) {
+  statusMirror_->Watch(component::kStatusLine, [this](const ComponentState& c) {
     statusLine_->setText(ToQString(Shown(kMessagesContext, c.Caption)));
     statusBar()->setVisible(c.Visible);
   });
-  for (const char* name : {"TimerStatus", "SolvedStatus"}) {
+  for (const char* name : {component::kTimerStatus, component::kSolvedStatus}) {
     if (!form.Has(name)) continue;
     auto* panel = new QLabel(this);
     panel->setObjectName(name);
@@ -126,11 +130,11 @@ void MainWindow::BuildStatusLine() {
       panel->setVisible(c.Visible);
     });
   }
-  if (form.Has("ProgBar")) {
+  if (form.Has(component::kProgBar)) {
     auto* bar = new QProgressBar(this);
-    bar->setObjectName("ProgBar");
+    bar->setObjectName(component::kProgBar);
     statusBar()->addPermanentWidget(bar);
-    statusMirror_->Watch("ProgBar", [bar](const ComponentState& c) {
+    statusMirror_->Watch(component::kProgBar, [bar](const ComponentState& c) {
       bar->setValue(c.Tag);
       bar->setFixedWidth(c.Width);
       bar->setVisible(c.Visible);
@@ -146,10 +150,10 @@ void MainWindow::ConnectCommands() {
         it->second();
       });
   });
-  OnItem("FileExitItem", [this] { close(); });
-  OnItem("Restart1", [this] { Restart1Click(); });
-  OnItem("WebLink", [this] { OpenWebPage(kProductWebSite, host_); });
-  OnItem("PurchaseFull", [this] { OpenWebPage(std::string(kProductWebSite) + kStorePage, host_); });
+  OnItem(component::kFileExitItem, [this] { close(); });
+  OnItem(component::kRestart1, [this] { Restart1Click(); });
+  OnItem(component::kWebLink, [this] { OpenWebPage(kProductWebSite, host_); });
+  OnItem(component::kPurchaseFull, [this] { OpenWebPage(std::string(kProductWebSite) + kStorePage, host_); });
   ConnectTrayCommands();
   ConnectViewCommands();
   ConnectOptionCommands();
@@ -160,16 +164,17 @@ void MainWindow::ConnectCommands() {
   ConnectToolButtons();
   ShowStatusHintsOfPopups();
   // Options that change the picture of the board take effect at its next paint.
-  const char* outlineItems[] = {"OutlinesNone", "OutlineFoil", "OutlinesPaper", "OutlinesCard", "OutlinesWood"};
-  for (int style = 0; style < 5; ++style)
+  const char* outlineItems[] = {component::kOutlinesNone, component::kOutlineFoil, component::kOutlinesPaper,
+                                component::kOutlinesCard, component::kOutlinesWood};
+  for (int style = 0; style <= kOutlineWood; ++style)
     OnItem(outlineItems[style], [this, style] {
       TickOutlineRadioItem(host_.MainForm(), style);
-      host_.MainForm().SetTag("Outlines", style);
+      host_.MainForm().SetTag(component::kOutlines, style);
       board_->update();
     });
-  OnItem("Shadows", [this] { game_->SetShadows(host_.MainForm().Checked("Shadows")); });
-  OnItem("AntiAlias", [this] { game_->SetSmooth(host_.MainForm().Checked("AntiAlias")); });
-  OnItem("AutoOutline", [this] { game_->SetAutoHide(host_.MainForm().Checked("AutoOutline")); });
+  OnItem(component::kShadows, [this] { game_->SetShadows(host_.MainForm().Checked(component::kShadows)); });
+  OnItem(component::kAntiAlias, [this] { game_->SetSmooth(host_.MainForm().Checked(component::kAntiAlias)); });
+  OnItem(component::kAutoOutline, [this] { game_->SetAutoHide(host_.MainForm().Checked(component::kAutoOutline)); });
 }
 
 void MainWindow::ConnectTrayCommands() {
@@ -179,39 +184,40 @@ void MainWindow::ConnectTrayCommands() {
         if (FPlaying) Guarded(handler);
       });
   };
-  onPlaying("NewTray", [this] { game_->AddTray(); });
-  OnButton("SpeedNewBox", [this] {
+  onPlaying(component::kNewTray, [this] { game_->AddTray(); });
+  OnButton(component::kSpeedNewBox, [this] {
     if (FPlaying) game_->AddTray();
   });
-  const char* trayMenuItems[] = {"ShowAllTrays",  "ShowUsedTrays",   "ShowUnusedTrays",  "HideAllTrays",     "HideUsedTrays",
-                                 "HideUnusedTrays", "DeleteAllTrays", "DeleteUsedTrays", "DeleteUnusedTrays"};
+  const char* trayMenuItems[] = {
+      component::kShowAllTrays,   component::kShowUsedTrays,   component::kShowUnusedTrays,
+      component::kHideAllTrays,   component::kHideUsedTrays,   component::kHideUnusedTrays,
+      component::kDeleteAllTrays, component::kDeleteUsedTrays, component::kDeleteUnusedTrays};
   for (int tag = 0; tag < 9; ++tag) onPlaying(trayMenuItems[tag], [this, tag] { game_->TraysCommand(tag); });
-  onPlaying("TraySelectAll", [this] { game_->SelectTrayPieces(); });
-  onPlaying("TrayToBack", [this] { game_->SendTrayToBack(); });
-  onPlaying("TrayDrop", [this] {
+  onPlaying(component::kTraySelectAll, [this] { game_->SelectTrayPieces(); });
+  onPlaying(component::kTrayToBack, [this] { game_->SendTrayToBack(); });
+  onPlaying(component::kTrayDrop, [this] {
     game_->RecordUndoPoint(kUndoTrayOperation);
     game_->EmptyTray();
   });
-  const char* getItems[] = {"TrayGetAll", "TrayGetEdge", "TrayGetMiddle", "TrayGetFun"};
+  const char* getItems[] = {component::kTrayGetAll, component::kTrayGetEdge, component::kTrayGetMiddle,
+                            component::kTrayGetFun};
   for (int kind = 1; kind <= 4; ++kind)
     onPlaying(getItems[kind - 1], [this, kind] {
       game_->RecordUndoPoint(kUndoTrayOperation);
       game_->GetPieces(kind);
     });
-  const char* colourItems[][4] = {{"Custom2", "Matching2", "Contrasting2", "Default2"},
-                                  {"Custom3", "Matching3", "Contrasting3", "Default3"}};
-  for (const auto& items : colourItems)
-    for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetTrayColour(kind); });
-  for (const char* name : {"TrayDelete", "TrayDelete1"})
+  for (const auto& items : TJigsaw::kTrayColourItems)
+    for (int k = 0; k < kColourKinds; ++k)
+      onPlaying(items[k], [this, kind = static_cast<ColourKind>(k)] { game_->SetTrayColour(kind); });
+  for (const char* name : {component::kTrayDelete, component::kTrayDelete1})
     onPlaying(name, [this] {
       game_->RecordUndoPoint(kUndoTrayOperation);
       game_->RemoveTray();
     });
-  const char* boardColourItems[][4] = {{"Custom", "Matching", "Contrasting", "DefaultColor"},
-                                       {"Custom1", "Matching1", "Contrasting1", "Default1"}};
-  for (const auto& items : boardColourItems)
-    for (int kind = 0; kind < 4; ++kind) onPlaying(items[kind], [this, kind] { game_->SetBoardColour(kind); });
-  onPlaying("MoveGhost", [this] {
+  for (const auto& items : TJigsaw::kBoardColourItems)
+    for (int k = 0; k < kColourKinds; ++k)
+      onPlaying(items[k], [this, kind = static_cast<ColourKind>(k)] { game_->SetBoardColour(kind); });
+  onPlaying(component::kMoveGhost, [this] {
     if (LeaveMysteryToPreview()) game_->MoveGhost();  // it shows a hidden ghost
   });
 }
@@ -274,13 +280,13 @@ void MainWindow::FormCreate() {
   // The sounds object and the music player are the window's children, found by name.
   new TSounds(MakeWaveOutput(), this);
   new MusicPlayer(host_, [this] { return host_.MusicFile(); }, MakeMusicOutput(), this);
-  FDockSize = form.Get("SpeedBar").Height;
+  FDockSize = form.Get(component::kSpeedBar).Height;
   form.SetCaption(kMainFormName, "Quillmere Gift");
   setWindowTitle(ToQString(form.Get(kMainFormName).Caption));
   FGhostLevel = 5;
   CreateGame();
-  form.SetCaption("WebLink", kProductWebSite);
-  form.SetHint("WebLink", "Visit the Quillmere web site");
+  form.SetCaption(component::kWebLink, kProductWebSite);
+  form.SetHint(component::kWebLink, "Visit the Quillmere web site");
   FTimer.setInterval(100);
   connect(&FTimer, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
   // The game's glides, flashes and auto-solve advance on the host's ticks; a modal
@@ -319,13 +325,13 @@ void MainWindow::CreateGame() {
 
 void MainWindow::HideUnofferedCommands() {
   UiState& form = host_.MainForm();
-  form.SetVisible("Restart1", true);
+  form.SetVisible(component::kRestart1, true);
   for (const char* name : kUnofferedCommands) form.SetVisible(name, false);
   // SpeedPicture takes the place of SpeedOpen; the row keeps its spacing.
-  const int shift = form.Get("SpeedPicture").Left - form.Get("SpeedOpen").Left;
-  form.SetVisible("SpeedOpen", false);
-  form.SetVisible("SpeedSave", false);
-  for (const std::string& button : form.Children("SpeedBar"))
+  const int shift = form.Get(component::kSpeedPicture).Left - form.Get(component::kSpeedOpen).Left;
+  form.SetVisible(component::kSpeedOpen, false);
+  form.SetVisible(component::kSpeedSave, false);
+  for (const std::string& button : form.Children(component::kSpeedBar))
     form.Update(button, [shift](ComponentState& c) { c.Left -= shift; });
 }
 
@@ -381,15 +387,15 @@ void MainWindow::CheckMusicDevice() {
     // Music this player cannot decode (an older gift's MIDI file) counts as none: off
     // without a word, and the message comes only when the user ticks Music.
     if (const MusicPlayer* player = MusicPlayer::Of(*this); player && !player->HasMusic()) {
-      form.SetChecked("Music", false);
-      form.SetDown("SpeedMusic", false);
+      form.SetChecked(component::kMusic, false);
+      form.SetDown(component::kSpeedMusic, false);
     }
     return;
   }
-  form.SetChecked("Music", false);
-  form.SetEnabled("Music", false);
-  form.SetEnabled("SpeedMusic", false);
-  form.SetDown("SpeedMusic", false);
+  form.SetChecked(component::kMusic, false);
+  form.SetEnabled(component::kMusic, false);
+  form.SetEnabled(component::kSpeedMusic, false);
+  form.SetDown(component::kSpeedMusic, false);
 }
 
 void MainWindow::Timer1Timer() {
@@ -422,7 +428,7 @@ void MainWindow::RunStartSequence() {
   }
   // The welcome screen waits for the user, so the hourglass is lifted meanwhile.
   ShowSplashAsWelcome(resumed);
-  if (splash_ && !splash_->State().Checked("SaveResumeBox")) {
+  if (splash_ && !splash_->State().Checked(component::kSaveResumeBox)) {
     WaitCursor hourglass;
     RestartFromScratch();
   }
@@ -435,9 +441,9 @@ void MainWindow::RunStartSequence() {
 
 bool MainWindow::StartGame(bool resume) {
   UiState& form = host_.MainForm();
-  if (form.Checked("Mystery")) {
-    form.SetChecked("Picture", false);
-    form.SetChecked("Ghostpicture", false);
+  if (form.Checked(component::kMystery)) {
+    form.SetChecked(component::kPicture, false);
+    form.SetChecked(component::kGhostpicture, false);
   }
   game_->BuildPuzzle();
   const QSize board = board_->BoardSize();
@@ -455,7 +461,7 @@ bool MainWindow::StartGame(bool resume) {
   MarkStartStep("board-drawn");
   UpdateGhostButtons(FGhostLevel);
   if (auxForms_) auxForms_->OverlayForm().FitHeightToPicture();
-  if (form.Checked("Picture") && auxForms_) {
+  if (form.Checked(component::kPicture) && auxForms_) {
     auxForms_->OverlayForm().show();
     auxForms_->OverlayForm().update();
   }
@@ -486,17 +492,17 @@ void MainWindow::StartMusic() {
 
 void MainWindow::SetSplashButtonsEnabled(bool enabled) {
   if (!splash_) return;
-  splash_->State().SetEnabled("OkBtn", enabled);
-  splash_->State().SetEnabled("WebBtn", enabled);
+  splash_->State().SetEnabled(component::kOkBtn, enabled);
+  splash_->State().SetEnabled(component::kWebBtn, enabled);
 }
 
 // OkBtn shrinks to four sixths of its height, its glyph moves right of the caption,
 // and the check box shows below it with the caption given.
 void MainWindow::ArrangeSplashWithCheckBox(const std::string& caption) {
   UiState& splash = splash_->State();
-  splash.SetHeight("OkBtn", splash.Get("OkBtn").Height * 4 / 6);
-  splash.SetCaption("SaveResumeBox", caption);
-  splash.SetVisible("SaveResumeBox", true);
+  splash.SetHeight(component::kOkBtn, splash.Get(component::kOkBtn).Height * 4 / 6);
+  splash.SetCaption(component::kSaveResumeBox, caption);
+  splash.SetVisible(component::kSaveResumeBox, true);
 }
 
 // ---- Shut-down ------------------------------------------------------------------
@@ -517,7 +523,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::FormClose() {
   if (game_) game_->StopAutoSolve();
   MusicPlayer* player = MusicPlayer::Of(*this);
-  const bool musicPlayed = player && host_.MainForm().Checked("Music") && player->IsPlaying();
+  const bool musicPlayed = player && host_.MainForm().Checked(component::kMusic) && player->IsPlaying();
   if (musicPlayed) player->Stop();
   if (AskToSaveOnExit() && !SaveBeforeClosing()) {
     // Back to the game as it was.
@@ -537,10 +543,10 @@ bool MainWindow::AskToSaveOnExit() {
   splash_->BorrowExitButton();
   ArrangeSplashWithCheckBox(QT_TRANSLATE_NOOP("SplashForm", "Save game..."));
   game_->ShowClosingMessage();
-  if (!FPlaying) splash_->State().SetCaption("GiftLab", GiftLabelText(""));
+  if (!FPlaying) splash_->State().SetCaption(component::kGiftLab, GiftLabelText(""));
   host_.RunModal(*splash_);
   // A gift whose game never started has no position to keep.
-  return splash_->State().Checked("SaveResumeBox") && game_->IsPlaying();
+  return splash_->State().Checked(component::kSaveResumeBox) && game_->IsPlaying();
 }
 
 bool MainWindow::SaveBeforeClosing() {
@@ -564,7 +570,7 @@ void MainWindow::FormDestroy() {
 
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
-    host_.MainForm().SetCaption("StatusLine", static_cast<QStatusTipEvent*>(event)->tip().toStdString());
+    host_.MainForm().SetCaption(component::kStatusLine, static_cast<QStatusTipEvent*>(event)->tip().toStdString());
     return true;
   }
   return QMainWindow::event(event);

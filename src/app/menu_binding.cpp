@@ -15,8 +15,8 @@ namespace quill {
 namespace {
 
 // Option items whose tick starts off; every other tick item starts ticked.
-constexpr std::array<std::string_view, 5> kUntickedOptions = {"Picture", "Loupe", "AutoOutline", "Rotation",
-                                                              "Mystery"};
+constexpr std::array<std::string_view, 5> kUntickedOptions = {
+    component::kPicture, component::kLoupe, component::kAutoOutline, component::kRotation, component::kMystery};
 
 }  // namespace
 

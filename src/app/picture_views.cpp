@@ -19,6 +19,7 @@
 #include "app/qt_colours.h"
 #include "app/skin.h"
 #include "app/window_placement.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -207,7 +208,7 @@ void TOverlayForm::showEvent(QShowEvent* event) {
 }
 
 void TOverlayForm::closeEvent(QCloseEvent* event) {
-  mainForm_.SetChecked("Picture", false);
+  mainForm_.SetChecked(component::kPicture, false);
   QWidget::closeEvent(event);
 }
 
@@ -397,7 +398,7 @@ void TLoupeForm::hideEvent(QHideEvent* event) {
 }
 
 void TLoupeForm::closeEvent(QCloseEvent* event) {
-  mainForm_.SetChecked("Loupe", false);
+  mainForm_.SetChecked(component::kLoupe, false);
   QWidget::closeEvent(event);
 }
 

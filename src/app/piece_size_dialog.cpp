@@ -63,7 +63,7 @@ struct StyleButton {
   const char* Lamp;
   const char* Hint;
 };
-// Styles 1 to 6 in order.
+// Styles 1 to kMixStyle in order.
 constexpr StyleButton kStyleButtons[] = {
     {"BtnClassic", "LEDClassic",
      QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Classic|The traditional jigsaw piece style")},
@@ -78,6 +78,7 @@ constexpr StyleButton kStyleButtons[] = {
     {"BtnMix", "LEDMix",
      QT_TRANSLATE_NOOP("quill::PieceSizeDialog", "Mixture|A random mixture of all the different styles")},
 };
+static_assert(std::size(kStyleButtons) == kMixStyle, "one button for each piece style");
 
 }  // namespace
 
@@ -207,7 +208,7 @@ QWidget* PieceSizeDialog::BuildStyleButtons() {
   grid->setContentsMargins(0, 6, 0, 0);
   grid->setHorizontalSpacing(2);
   grid->setVerticalSpacing(2);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < kMixStyle; ++i) {
     const StyleButton& style = kStyleButtons[i];
     auto* lamp = new IndicatorLamp(holder);
     lamp->setObjectName(style.Lamp);

@@ -71,8 +71,8 @@ class PieceSizeDialog : public SkinnedDialog {
   QLabel* labelScale_ = nullptr;
   QLabel* labelOdd_ = nullptr;
   QLabel* labelCust_ = nullptr;
-  std::array<QToolButton*, 6> styleButtons_{};
-  std::array<IndicatorLamp*, 6> lamps_{};
+  std::array<QToolButton*, kMixStyle> styleButtons_{};
+  std::array<IndicatorLamp*, kMixStyle> lamps_{};
   ShapePreviewBox* paintBox_ = nullptr;
   QPushButton* helpBtn_ = nullptr;
   int style_ = 1;

@@ -169,7 +169,7 @@ void QtHost::WantAnimationTicks(bool on) {
 // straight away.
 void QtHost::RepaintStatus() {
   if (!dialogParent_) return;
-  for (const char* name : {"StatusLine", "ProgBar"})
+  for (const char* name : {component::kStatusLine, component::kProgBar})
     if (auto* widget = dialogParent_->findChild<QWidget*>(name)) widget->repaint();
 }
 

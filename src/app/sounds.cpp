@@ -14,6 +14,7 @@
 #include "common/errors.h"
 #include "common/resources.h"
 #include "common/translate.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -234,14 +235,14 @@ void MusicPlayer::SetOutput(std::unique_ptr<MusicOutput> output) {
 
 void MusicPlayer::StartMusic() {
   UiState& form = host_.MainForm();
-  if (!form.Checked("Music")) return;
+  if (!form.Checked(component::kMusic)) return;
   if (HasMusic()) {
     if (output_) output_->Play(musicFile_());
-    form.SetDown("SpeedMusic", true);
-    form.SetChecked("Music", true);
+    form.SetDown(component::kSpeedMusic, true);
+    form.SetChecked(component::kMusic, true);
   } else {
-    form.SetChecked("Music", false);
-    form.SetDown("SpeedMusic", false);
+    form.SetChecked(component::kMusic, false);
+    form.SetDown(component::kSpeedMusic, false);
     host_.ShowMessage(kNoMusicMessage, MessageKind::Information);
   }
 }

@@ -67,10 +67,10 @@ SplashForm::SplashForm(QtHost& host, QWidget* parent)
   DefineSplashForm(design_);
   setAutoFillBackground(true);
   UiState& state = State();
-  state.SetCaption("Product", "Quillmere Gift");
-  state.SetCaption("ProductShad", "Quillmere Gift");
-  state.SetCaption("Copyrite", VersionText(kProgramVersion) + ".  " + Shown(kSplashFormName, kNoticeText));
-  state.SetCaption("WebBtn", kProductWebSite);
+  state.SetCaption(component::kProduct, "Quillmere Gift");
+  state.SetCaption(component::kProductShad, "Quillmere Gift");
+  state.SetCaption(component::kCopyrite, VersionText(kProgramVersion) + ".  " + Shown(kSplashFormName, kNoticeText));
+  state.SetCaption(component::kWebBtn, kProductWebSite);
   BuildComponents();
   ApplySkin(host_.SkinPicture());
   mirror_.Watch(kSplashFormName, [this](const ComponentState& c) {
@@ -89,20 +89,20 @@ void SplashForm::SetStayOnTop(bool onTop) {
 
 void SplashForm::BorrowExitButton() {
   okGlyph_ = ExitGlyph();
-  State().SetCaption("OkBtn", State().Get("ExitBtn").Caption);
+  State().SetCaption(component::kOkBtn, State().Get(component::kExitBtn).Caption);
 }
 
 void SplashForm::ApplySkin(const Bitmap* skin) {
   const QImage tile = skin ? ToQImage(*skin) : QImage();
-  for (const std::string& name : State().Children("Panel1")) {
+  for (const std::string& name : State().Children(component::kPanel1)) {
     auto* panel = qobject_cast<BevelPanel*>(Component(name));
-    if (!panel || name == "Panel2") continue;
+    if (!panel || name == component::kPanel2) continue;
     // Panels kept out of the skin (tag -1) stay plain over it, so their buttons
     // read well; without a skin they let Panel1's shading through.
     panel->SetSeeThrough(!skin);
     panel->SetBevel(BevelPanel::Bevel::Raised, 1);
   }
-  static_cast<BevelPanel*>(Component("Panel1"))->SetTile(tile);
+  static_cast<BevelPanel*>(Component(component::kPanel1))->SetTile(tile);
 }
 
 QWidget* SplashForm::Component(const std::string& name) const {
@@ -113,7 +113,7 @@ QWidget* SplashForm::Component(const std::string& name) const {
 void SplashForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (QWindow* window = windowHandle()) window->installEventFilter(this);
-  widgets_.at("OkBtn")->setFocus();
+  widgets_.at(component::kOkBtn)->setFocus();
   if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
     move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
@@ -129,7 +129,7 @@ bool SplashForm::eventFilter(QObject* watched, QEvent* event) {
 void SplashForm::keyPressEvent(QKeyEvent* event) {
   // Enter plays (or exits) like a click on OkBtn; Esc closes with Cancel.
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  auto* ok = static_cast<GlyphButton*>(widgets_.at("OkBtn"));
+  auto* ok = static_cast<GlyphButton*>(widgets_.at(component::kOkBtn));
   if (enter && ok->isEnabled() && ok->isVisible()) {
     ok->click();
     return;
@@ -152,26 +152,28 @@ void SplashForm::BuildComponents() {
     }
   }
   for (const auto& [name, widget] : widgets_) WatchGeometry(name, widget);
-  widgets_.at("Product")->raise();
+  widgets_.at(component::kProduct)->raise();
 }
 
 QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
-  if (name == "Panel1" || name == "Panel2" || name == "Panel3" || name == "PlayPanel") {
+  if (name == component::kPanel1 || name == component::kPanel2 || name == component::kPanel3 ||
+      name == component::kPlayPanel) {
     auto* panel = new BevelPanel(parent);
-    if (name == "Panel1") panel->SetBevel(BevelPanel::Bevel::Raised, kPanelBevel);
-    if (name == "Panel2") panel->SetBevel(BevelPanel::Bevel::Lowered, 2);
-    panel->SetFill(SystemQColor(15), name == "Panel1");
+    if (name == component::kPanel1) panel->SetBevel(BevelPanel::Bevel::Raised, kPanelBevel);
+    if (name == component::kPanel2) panel->SetBevel(BevelPanel::Bevel::Lowered, 2);
+    panel->SetFill(SystemQColor(15), name == component::kPanel1);
     return panel;
   }
-  if (name == "Memo1") {
+  if (name == component::kMemo1) {
     QTextEdit* memo = NewSplashMemo(parent);
     WatchMemo(memo);
     return memo;
   }
-  if (name == "WebBtn" || name == "OrderBtn") {
+  if (name == component::kWebBtn || name == component::kOrderBtn) {
     QToolButton* button = NewLinkButton(parent);
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const std::string address = name == "WebBtn" ? kProductWebSite : std::string(kProductWebSite) + kStorePage;
+    const std::string address =
+        name == component::kWebBtn ? kProductWebSite : std::string(kProductWebSite) + kStorePage;
     connect(button, &QToolButton::clicked, this, [this, address] { OpenLink(address); });
     mirror_.Watch(name, [button](const ComponentState& c) {
       QFont font = ToQFont(c.Font);
@@ -182,10 +184,10 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
     });
     return button;
   }
-  if (name == "OkBtn" || name == "ExitBtn") {
+  if (name == component::kOkBtn || name == component::kExitBtn) {
     auto* button = new GlyphButton(parent);
     button->setIconSize(QSize(kButtonGlyphSize, kButtonGlyphSize));
-    if (name == "OkBtn") {
+    if (name == component::kOkBtn) {
       connect(button, &QAbstractButton::clicked, this, &QDialog::accept);
       WatchOkButton(button);
     } else {
@@ -193,7 +195,7 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
     }
     return button;
   }
-  if (name == "SaveResumeBox") {
+  if (name == component::kSaveResumeBox) {
     auto* box = new QCheckBox(parent);
     UiState& state = State();
     mirror_.Watch(name, [box](const ComponentState& c) {
@@ -208,7 +210,7 @@ QWidget* SplashForm::CreateWidget(const std::string& name, QWidget* parent) {
   }
   auto* label = new QLabel(parent);  // Product, ProductShad, Copyrite, GiftLab
   label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(name == "GiftLab");
+  label->setWordWrap(name == component::kGiftLab);
   WatchLabel(name, label);
   return label;
 }
@@ -237,12 +239,12 @@ void SplashForm::WatchLabel(const std::string& name, QLabel* label) {
 }
 
 void SplashForm::WatchMemo(QTextEdit* memo) {
-  mirror_.Watch("Memo1", [memo](const ComponentState& c) { ShowSplashMemo(*memo, c); });
+  mirror_.Watch(component::kMemo1, [memo](const ComponentState& c) { ShowSplashMemo(*memo, c); });
 }
 
 void SplashForm::WatchOkButton(GlyphButton* button) {
-  const int designHeight = design_.Get("OkBtn").Height;
-  mirror_.Watch("OkBtn", [this, button, designHeight](const ComponentState& c) {
+  const int designHeight = design_.Get(component::kOkBtn).Height;
+  mirror_.Watch(component::kOkBtn, [this, button, designHeight](const ComponentState& c) {
     button->setText(ToQString(Shown(kSplashFormName, c.Caption)));
     button->setFont(ToQFont(c.Font));
     button->setIcon(okGlyph_);
@@ -264,10 +266,10 @@ void SplashForm::PlaceComponent(const std::string& name) {
 // edge, so they move up when the panel is shortened.
 int SplashForm::BottomShift(const std::string& name) {
   const ComponentState& designed = design_.Get(name);
-  if (designed.Parent != "Panel1") return 0;
-  const ComponentState& memo = design_.Get("Memo1");
+  if (designed.Parent != component::kPanel1) return 0;
+  const ComponentState& memo = design_.Get(component::kMemo1);
   if (designed.Top < memo.Top + memo.Height) return 0;
-  return State().Get("Panel1").Height - design_.Get("Panel1").Height;
+  return State().Get(component::kPanel1).Height - design_.Get(component::kPanel1).Height;
 }
 
 void SplashForm::OpenLink(const std::string& address) { OpenWebPage(address, host_); }

@@ -9,28 +9,21 @@
 #include "ui/form_layouts.h"
 
 namespace quill {
-namespace {
-
-constexpr const char* kBarName = "BoxBar";
-constexpr const char* kTemplateButton = "BoxBtn";  // never shown; trays copy it
-constexpr std::string_view kTrayButtonPrefix = "TrayButton";
-
-}  // namespace
 
 bool IsTrayButtonName(std::string_view name) { return name.starts_with(kTrayButtonPrefix); }
 
 TrayBarRow::TrayBarRow(UiState& state, QWidget* parent) : QWidget(parent), mirror_(state) {
-  setObjectName(kBarName);
-  thickness_ = state.Get(kBarName).Height;
+  setObjectName(component::kBoxBar);
+  thickness_ = state.Get(component::kBoxBar).Height;
   SetVertical(false);
-  for (const std::string& name : state.Children(kBarName)) AddButton(name);
-  mirror_.Watch(kBarName, [this](const ComponentState& c) {
+  for (const std::string& name : state.Children(component::kBoxBar)) AddButton(name);
+  mirror_.Watch(component::kBoxBar, [this](const ComponentState& c) {
     if (IsVerticalAlign(c.Align) != vertical_) SetVertical(!vertical_);
   });
   membershipListener_ = state.AddMembershipListener([this, &state](const std::string& name, bool added) {
     if (!added) {
       RemoveButton(name);
-    } else if (state.Get(name).Parent == kBarName) {
+    } else if (state.Get(name).Parent == component::kBoxBar) {
       AddButton(name);
     }
   });
@@ -44,7 +37,8 @@ QToolButton* TrayBarRow::Button(std::string_view name) const {
 }
 
 void TrayBarRow::AddButton(const std::string& name) {
-  if (name == kTemplateButton || buttons_.count(name)) return;
+  // The template button is never shown; trays copy it.
+  if (name == component::kBoxBtn || buttons_.count(name)) return;
   UiState& state = mirror_.State();
   const bool tray = IsTrayButtonName(name);
   auto* button = new QToolButton(this);
@@ -119,9 +113,9 @@ void TrayBarRow::RemoveButton(const std::string& name) {
 void TrayBarRow::ReportGeometry() {
   UiState& state = mirror_.State();
   const QPoint place = window() ? mapTo(window(), QPoint(0, 0)) : pos();
-  const ComponentState& bar = state.Get(kBarName);
+  const ComponentState& bar = state.Get(component::kBoxBar);
   if (bar.Left == place.x() && bar.Top == place.y() && bar.Width == width() && bar.Height == height()) return;
-  state.Update(kBarName, [&](ComponentState& c) {
+  state.Update(component::kBoxBar, [&](ComponentState& c) {
     c.Left = place.x();
     c.Top = place.y();
     c.Width = width();
@@ -141,11 +135,11 @@ void TrayBarRow::moveEvent(QMoveEvent* event) {
 
 TrayBarWidget::TrayBarWidget(UiState& state, QWidget* parent)
     : SkinnedToolBar(parent), row_(new TrayBarRow(state, this)), mirror_(state) {
-  setObjectName(kBarName);
+  setObjectName(component::kBoxBar);
   setMovable(true);
   setFloatable(false);
   addWidget(row_);
-  mirror_.Watch(kBarName, [this](const ComponentState& c) { setVisible(c.Visible); });
+  mirror_.Watch(component::kBoxBar, [this](const ComponentState& c) { setVisible(c.Visible); });
 }
 
 void TrayBarWidget::moveEvent(QMoveEvent* event) {

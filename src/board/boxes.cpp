@@ -10,6 +10,7 @@
 #include "common/tray_frame.h"
 #include "common/util.h"
 #include "raster/canvas.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -38,8 +39,6 @@ constexpr int kTopZone = 4;
 
 // New trays cascade this far apart.
 constexpr int kCascade = 20;
-
-constexpr const char* kTrayButtonPrefix = "TrayButton";
 
 // The text cut to at most `count` characters (UTF-8 code points).
 std::string FirstCharacters(const std::string& text, size_t count) {
@@ -142,7 +141,7 @@ TBox::~TBox() {
 
 // A copy of the template button BoxBtn: its bounds, font and parent; pushed down.
 void TBox::DefineButton() {
-  ComponentState button = owner_.MainForm().Get("BoxBtn");
+  ComponentState button = owner_.MainForm().Get(component::kBoxBtn);
   button.Caption = std::to_string(FNumber);
   button.Font.Color = kBtnTextSystemColour;
   button.Down = true;
@@ -168,8 +167,8 @@ Rect TBox::ButtonRect() const {
   const UiState& form = owner_.MainForm();
   if (IsBoard() || !form.Has(ButtonName())) return {};
   const ComponentState& button = form.Get(ButtonName());
-  const ComponentState& bar = form.Get("BoxBar");
-  const ComponentState& board = form.Get("PaintBox1");
+  const ComponentState& bar = form.Get(component::kBoxBar);
+  const ComponentState& board = form.Get(component::kPaintBox1);
   const int32_t left = bar.Left - board.Left + button.Left, top = bar.Top - board.Top + button.Top;
   return owner_.TheHost().FormRectOnBoard({left, top, left + button.Width, top + button.Height});
 }

@@ -210,6 +210,11 @@ class TBoxes : public TPieces {
   int32_t FBarCapacity = 0;
   std::vector<std::unique_ptr<TBox>> FTrays;  // board first, then by FZOrder
 
+ protected:
+  // A click on a button of the tray bar is a command like any other: the game
+  // completes its running animation here before the click acts.
+  virtual void BeforeBarCommand() {}
+
  private:
   // Clicks on the tray bar: tray buttons open and minimise, scroll buttons scroll.
   void BarClicked(const std::string& name, ClickButton button);

@@ -33,11 +33,11 @@ bool PassesFilter(const TFormPiece& piece, int filter) {
     case kLiftLoose:
       return IsLoose(piece);
     case kLiftLooseEdge:
-      return IsLoose(piece) && piece.ShapeClass < kFunPiece;
+      return IsLoose(piece) && piece.IsEdgePiece();
     case kLiftLooseMiddle:
-      return IsLoose(piece) && piece.ShapeClass >= kFunPiece;
+      return IsLoose(piece) && piece.ShapeClass >= ShapeKind::Fun;
     case kLiftLooseFun:
-      return IsLoose(piece) && piece.ShapeClass == kFunPiece;
+      return IsLoose(piece) && piece.IsFunPiece();
     default:
       return false;
   }
@@ -253,7 +253,7 @@ void TMove::CancelLift() {
   const Rect home = FDragRect.Offset(FDragOrigin.X - FDragRect.Left, FDragOrigin.Y - FDragRect.Top);
   if (home != FDragRect) RepaintRect(home);
   FSelection.clear();
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
   FCarrying = false;
 }
 
@@ -315,17 +315,17 @@ void TMove::TrackPointer(int32_t x, int32_t y) {
   FLastMouse = {x, y};
 }
 
-void TMove::FollowPointer(int32_t x, int32_t y, uint8_t state) {
+void TMove::FollowPointer(int32_t x, int32_t y, DragState state) {
   TrackPointer(x, y);
   FDragRect = FDragRect.Offset(x - FGrabOffset.X - FDragRect.Left, y - FGrabOffset.Y - FDragRect.Top);
   switch (state) {
-    case kDragPicked:
+    case DragState::Picked:
       HoldGroupOnBoard();
       break;
-    case kDragBandSelection:
+    case DragState::BandSelection:
       KeepOnBoard(FDragRect);
       break;
-    case kDragTray: {
+    case DragState::Tray: {
       const Rect body{FDragRect.Left, FDragRect.Top, FDragRect.Right - FDragShadow, FDragRect.Bottom - FDragShadow};
       Rect held = body;
       HoldOnBoard(held, BoardBounds());
@@ -333,7 +333,7 @@ void TMove::FollowPointer(int32_t x, int32_t y, uint8_t state) {
       MoveTraySpriteTo(FDragRect.Left, FDragRect.Top);
       return;
     }
-    case kDragGhost:
+    case DragState::Ghost:
       FMural.KeepGhostVisible(FDragRect);
       MoveGhostSpriteTo(FDragRect.Left, FDragRect.Top);
       return;

@@ -9,6 +9,7 @@
 
 #include "board/board_look.h"
 #include "board/boxes.h"
+#include "board/drag_state.h"
 #include "board/mural.h"
 #include "pieces/dirty.h"
 #include "pieces/sprite.h"
@@ -16,20 +17,6 @@
 #include "raster/rect.h"
 
 namespace quill {
-
-// States of the board's mouse control (`FDragState`).
-enum DragStateValue : uint8_t {
-  kDragIdle = 0,
-  kBandSelected = 1,     // band selection made: pieces lifted and shown, waiting
-  kBandDrawing = 2,      // rubber band being drawn
-  kDragPicked = 3,       // dragging a piece or group picked by a press
-  kDragBandSelection = 4,
-  kDragTray = 5,
-  kDragGhost = 6,
-  kOverTrayBorder = 7,   // resize cursor shown
-  kResizingTray = 8,
-  kTrayButtonHeld = 9,   // a tray's minimise button held down
-};
 
 // Which pieces of a list `LiftFromList` takes. Loose pieces are neither joined nor
 // at home.
@@ -105,7 +92,7 @@ class TMove : public TBoxes {
   bool SelectionActive() const { return !FSelection.empty(); }
   // The selection follows the pointer: carried, or dragged with a button held.
   bool SelectionOnPointer() const {
-    return FCarrying || FDragState == kDragPicked || FDragState == kDragBandSelection;
+    return FCarrying || FDragState == DragState::Picked || FDragState == DragState::BandSelection;
   }
 
   // Drag image parts, rebuilt at every lift (the selection's pieces are offset by
@@ -116,8 +103,8 @@ class TMove : public TBoxes {
   // ---- Following the pointer (move.cpp) ----
   Point SelectionOrigin() const { return {FDragRect.Left, FDragRect.Top}; }
   void TrackPointer(int32_t x, int32_t y);
-  // Moves what is dragged in state 3 to 6 (a DragStateValue) to the pointer.
-  void FollowPointer(int32_t x, int32_t y, uint8_t state);
+  // Moves what is dragged (a state for which IsDragging holds) to the pointer.
+  void FollowPointer(int32_t x, int32_t y, DragState state);
   // One frame of the selection sprite with FDragRect's top-left at (x, y).
   void MoveSpriteTo(int32_t x, int32_t y);
   // The front piece of the selection seen at (x, y), or none.
@@ -185,7 +172,7 @@ class TMove : public TBoxes {
   SpriteBlock FDragSprite;
   RowRuns FDragBackdrop;  // where a frame of the selection reads the board beneath it
   TMural FMural;
-  uint8_t FDragState = kDragIdle;
+  DragState FDragState = DragState::Idle;
   bool FAutoSolving = false;
   bool FCarrying = false;
 

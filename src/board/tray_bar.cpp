@@ -1,17 +1,17 @@
 // The tray bar (one button per tray, scrolled when they do not all fit), the clicks
 // the shell reports on it, and the Trays menu's show, hide and delete commands.
-#include "common/translate.h"
 #include <algorithm>
 #include <cstdio>
 
 #include "board/boxes.h"
 #include "common/records.h"
+#include "common/translate.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
 
 constexpr int32_t kButtonGap = 6;
-constexpr const char* kTrayButtonPrefix = "TrayButton";
 
 bool IsVerticalBar(const ComponentState& bar) {
   return bar.Align != ControlAlign::Top && bar.Align != ControlAlign::Bottom;
@@ -43,28 +43,29 @@ std::string DeleteQuestion(const TBox& tray) {
 
 void TBoxes::LayoutBar(bool relayout) {
   UiState& form = mainForm_;
-  const ComponentState& bar = form.Get("BoxBar");
-  const ComponentState& template_ = form.Get("BoxBtn");
+  const ComponentState& bar = form.Get(component::kBoxBar);
+  const ComponentState& template_ = form.Get(component::kBoxBtn);
   const bool vertical = IsVerticalBar(bar);
   int32_t pitch;
-  form.SetVisible("SpeedBoxUp", vertical);
-  form.SetVisible("SpeedBoxDown", vertical);
-  form.SetVisible("SpeedBoxLeft", !vertical);
-  form.SetVisible("SpeedBoxRight", !vertical);
+  form.SetVisible(component::kSpeedBoxUp, vertical);
+  form.SetVisible(component::kSpeedBoxDown, vertical);
+  form.SetVisible(component::kSpeedBoxLeft, !vertical);
+  form.SetVisible(component::kSpeedBoxRight, !vertical);
   if (vertical) {
-    const int32_t top = form.Get("SpeedBoxLeft").Top;
-    form.Update("SpeedBoxUp", [&](ComponentState& c) { c.Top = top; });
-    form.Update("SpeedBoxDown", [&](ComponentState& c) { c.Top = bar.Height - c.Height - top; });
+    const int32_t top = form.Get(component::kSpeedBoxLeft).Top;
+    form.Update(component::kSpeedBoxUp, [&](ComponentState& c) { c.Top = top; });
+    form.Update(component::kSpeedBoxDown, [&](ComponentState& c) { c.Top = bar.Height - c.Height - top; });
     pitch = template_.Height + kButtonGap;
     if (relayout) FBarCapacity = (bar.Height - 2 * template_.Top) / pitch;
   } else {
-    const int32_t left = form.Get("SpeedBoxLeft").Left;
-    form.Update("SpeedBoxRight", [&](ComponentState& c) { c.Left = bar.Width - c.Width - left; });
+    const int32_t left = form.Get(component::kSpeedBoxLeft).Left;
+    form.Update(component::kSpeedBoxRight, [&](ComponentState& c) { c.Left = bar.Width - c.Width - left; });
     pitch = template_.Width + kButtonGap;
     if (relayout) FBarCapacity = (bar.Width - 2 * template_.Left) / pitch;
   }
   if (!relayout) {
-    for (const char* name : {"SpeedBoxLeft", "SpeedBoxRight", "SpeedBoxUp", "SpeedBoxDown"})
+    for (const char* name :
+         {component::kSpeedBoxLeft, component::kSpeedBoxRight, component::kSpeedBoxUp, component::kSpeedBoxDown})
       form.SetEnabled(name, false);
     return;
   }
@@ -87,10 +88,10 @@ void TBoxes::LayoutBar(bool relayout) {
   SortTrays(false);
   const bool back = overflow && scroll > 1;
   const bool forward = overflow && trays - FBarCapacity >= scroll;
-  form.SetEnabled("SpeedBoxLeft", back);
-  form.SetEnabled("SpeedBoxUp", back);
-  form.SetEnabled("SpeedBoxRight", forward);
-  form.SetEnabled("SpeedBoxDown", forward);
+  form.SetEnabled(component::kSpeedBoxLeft, back);
+  form.SetEnabled(component::kSpeedBoxUp, back);
+  form.SetEnabled(component::kSpeedBoxRight, forward);
+  form.SetEnabled(component::kSpeedBoxDown, forward);
 }
 
 void TBoxes::ScrollBarBack() {
@@ -145,11 +146,15 @@ TBox* TBoxes::TrayOfButton(const std::string& name) const {
 
 void TBoxes::BarClicked(const std::string& name, ClickButton button) {
   if (button == ClickButton::Left) {
-    if (name == "SpeedBoxLeft" || name == "SpeedBoxUp") return ScrollBarBack();
-    if (name == "SpeedBoxRight" || name == "SpeedBoxDown") return ScrollBarForward();
+    const bool back = name == component::kSpeedBoxLeft || name == component::kSpeedBoxUp;
+    const bool forward = name == component::kSpeedBoxRight || name == component::kSpeedBoxDown;
+    if (back || forward) BeforeBarCommand();
+    if (back) return ScrollBarBack();
+    if (forward) return ScrollBarForward();
   }
   TBox* tray = TrayOfButton(name);
   if (!tray) return;
+  BeforeBarCommand();
   if (button == ClickButton::Left) {
     tray->ToggleOpen();
   } else if (OnTrayButtonMenu) {
@@ -160,8 +165,8 @@ void TBoxes::BarClicked(const std::string& name, ClickButton button) {
 // The shell writes the bar's size into BoxBar when it changes; the buttons are then
 // laid out again for it.
 void TBoxes::BarChanged(const std::string& name) {
-  if (name != "BoxBar" || FTrays.empty()) return;
-  const ComponentState& bar = mainForm_.Get("BoxBar");
+  if (name != component::kBoxBar || FTrays.empty()) return;
+  const ComponentState& bar = mainForm_.Get(component::kBoxBar);
   const Rect geometry{static_cast<int32_t>(bar.Align), 0, bar.Width, bar.Height};
   if (geometry == barGeometry_) return;
   barGeometry_ = geometry;

@@ -18,4 +18,11 @@ Colour AverageColor(const Bitmap* picture, bool invert, int32_t rows = 0);
 Colour MatchingColour(const Bitmap* picture);
 Colour ContrastingColour(const Bitmap* picture);
 
+// How the board or a tray takes its colour: from the colour dialog, matching or
+// contrasting with the picture, or the default (the gift's board colour; for a tray,
+// the board's). The values are the order of the items in the colour menus.
+enum class ColourKind : int32_t { Custom = 0, Matching = 1, Contrasting = 2, Default = 3 };
+constexpr int kColourKinds = 4;
+constexpr bool IsColourKind(ColourKind kind) { return kind >= ColourKind::Custom && kind <= ColourKind::Default; }
+
 }  // namespace quill

@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "common/packed.h"
+#include "ui/component_names.h"
 
 namespace quill {
 
@@ -19,16 +20,16 @@ constexpr size_t Shadows = 0, AutoHide = 1, Smooth = 2, Rotating = 3, Cheating =
 TJigConfig::TJigConfig(UiState& mainForm) : menus_(mainForm) { TakeFromMenus(); }
 
 void TJigConfig::TakeFromMenus() {
-  OutlineStyle = static_cast<uint32_t>(menus_.Get("Outlines").Tag);
-  AutoHide = menus_.Checked("AutoOutline");
-  Smooth = menus_.Checked("AntiAlias");
-  Shadows = menus_.Checked("Shadows");
-  Rotating = menus_.Checked("Rotation");
-  Cheating = menus_.Checked("AllowCheating");
-  Sound = menus_.Checked("Sound");
-  Ghost = menus_.Checked("Ghostpicture");
-  BoardWidth = menus_.Get("PaintBox1").Width;
-  BoardHeight = menus_.Get("PaintBox1").Height;
+  OutlineStyle = static_cast<uint32_t>(menus_.Get(component::kOutlines).Tag);
+  AutoHide = menus_.Checked(component::kAutoOutline);
+  Smooth = menus_.Checked(component::kAntiAlias);
+  Shadows = menus_.Checked(component::kShadows);
+  Rotating = menus_.Checked(component::kRotation);
+  Cheating = menus_.Checked(component::kAllowCheating);
+  Sound = menus_.Checked(component::kSound);
+  Ghost = menus_.Checked(component::kGhostpicture);
+  BoardWidth = menus_.Get(component::kPaintBox1).Width;
+  BoardHeight = menus_.Get(component::kPaintBox1).Height;
 }
 
 std::vector<uint8_t> TJigConfig::WriteSection() const {
@@ -41,13 +42,13 @@ std::vector<uint8_t> TJigConfig::WriteSection() const {
   Put<uint8_t>(b, off::Rotating, Rotating);
   Put<uint8_t>(b, off::Cheating, Cheating);
   Put<uint8_t>(b, off::Sound, Sound);
-  Put<uint8_t>(b, off::Music, menus_.Checked("Music"));
+  Put<uint8_t>(b, off::Music, menus_.Checked(component::kMusic));
   Put<uint32_t>(b, off::OutlineStyle, OutlineStyle);
   Put<uint8_t>(b, off::Ghost, Ghost);
   Put<int32_t>(b, off::SnapDivisor, SnapDivisor);
   Put<int32_t>(b, off::BoardWidth, BoardWidth);
   Put<int32_t>(b, off::BoardHeight, BoardHeight);
-  Put<uint8_t>(b, off::Mystery, menus_.Checked("Mystery"));
+  Put<uint8_t>(b, off::Mystery, menus_.Checked(component::kMystery));
   Put<int32_t>(b, off::Version, kSettingsSectionVersion);
   return out;
 }
@@ -93,26 +94,26 @@ void TJigConfig::ReadSection(const uint8_t* data, size_t size) {
 }
 
 void TJigConfig::ApplyToMenus(bool music, bool mystery) {
-  menus_.SetTag("Outlines", static_cast<int32_t>(OutlineStyle));
-  menus_.SetChecked("AutoOutline", AutoHide);
-  menus_.SetChecked("AntiAlias", Smooth);
-  menus_.SetChecked("Shadows", Shadows);
-  menus_.SetChecked("Rotation", Rotating);
-  menus_.SetChecked("AllowCheating", Cheating);
-  menus_.SetChecked("Sound", Sound);
-  menus_.SetChecked("Music", music);
-  menus_.SetChecked("Ghostpicture", Ghost);
-  menus_.SetWidth("PaintBox1", BoardWidth);
-  menus_.SetHeight("PaintBox1", BoardHeight);
-  menus_.SetChecked("Mystery", mystery);
-  menus_.SetDown("SpeedSound", menus_.Checked("Sound"));
-  menus_.SetDown("SpeedMusic", menus_.Checked("Music"));
+  menus_.SetTag(component::kOutlines, static_cast<int32_t>(OutlineStyle));
+  menus_.SetChecked(component::kAutoOutline, AutoHide);
+  menus_.SetChecked(component::kAntiAlias, Smooth);
+  menus_.SetChecked(component::kShadows, Shadows);
+  menus_.SetChecked(component::kRotation, Rotating);
+  menus_.SetChecked(component::kAllowCheating, Cheating);
+  menus_.SetChecked(component::kSound, Sound);
+  menus_.SetChecked(component::kMusic, music);
+  menus_.SetChecked(component::kGhostpicture, Ghost);
+  menus_.SetWidth(component::kPaintBox1, BoardWidth);
+  menus_.SetHeight(component::kPaintBox1, BoardHeight);
+  menus_.SetChecked(component::kMystery, mystery);
+  menus_.SetDown(component::kSpeedSound, menus_.Checked(component::kSound));
+  menus_.SetDown(component::kSpeedMusic, menus_.Checked(component::kMusic));
   TickOutlineRadioItem(menus_, static_cast<int32_t>(OutlineStyle));
 }
 
 void TickOutlineRadioItem(UiState& mainForm, int32_t index) {
   int32_t position = 0;
-  for (const auto& item : mainForm.Children("Outlines")) {
+  for (const auto& item : mainForm.Children(component::kOutlines)) {
     if (mainForm.Get(item).RadioItem) mainForm.SetChecked(item, position == index);
     ++position;
   }

@@ -13,6 +13,12 @@ namespace quill {
 
 constexpr size_t kSettingsSectionSize = 29;
 constexpr int32_t kSettingsSectionVersion = 4;
+// Outline styles (`OutlineStyle`, the Outlines menu's tag, the gift's outline index),
+// in the order of the Outlines menu; Wood is the last and largest.
+constexpr int kOutlineNone = 0;
+constexpr int kOutlineFoil = 1;
+constexpr int kOutlinePaper = 2;
+constexpr int kOutlineCard = 3;
 constexpr int kOutlineWood = 4;
 
 // The sound effects of the game; the numbers are the waves' numbers.

@@ -132,7 +132,7 @@ void TJigsaw::LandGlide() {
   const GlideLanding landing = *FLanding;
   FLanding.reset();
   DropSelection(landing.Tray, landing.Connect);
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
   if (FSolve && FSolve->Stage == SolveStage::PassEnd) EndSolvePass();
 }
 

@@ -6,12 +6,14 @@
 
 #include "common/records.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
 
 // The tray pop-up's own items; the other arranging items act on the board.
-constexpr const char* kTrayArrangeItems[] = {"ArrangeInGridT", "ArrangeAtEdgeT", "DisarrangeTray"};
+constexpr const char* kTrayArrangeItems[] = {component::kArrangeInGridT, component::kArrangeAtEdgeT,
+                                             component::kDisarrangeTray};
 
 // Margins of the arranged pieces inside the area.
 constexpr int32_t kArrangeMargin = 5;
@@ -240,7 +242,7 @@ void TJigsaw::SendPieceToBack() {
   if (!PickAt(*FTray, FMouse.X, FMouse.Y)) return;
   SendGroupToBack(*FSelection.front());
   DropSelection(FTray, false);
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
 }
 
 // The pieces stay where they lie, but the unlocked piece now comes first among them

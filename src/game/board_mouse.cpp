@@ -8,6 +8,7 @@
 
 #include "common/records.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -33,7 +34,7 @@ const char* MouseHelpText(const ShiftState& held, bool cheating, bool rotating, 
 }
 
 bool TJigsaw::SelectionActive() const {
-  return FCarrying || FDragState == kBandSelected || FDragState == kDragBandSelection;
+  return FCarrying || FDragState == DragState::BandSelected || FDragState == DragState::BandSelection;
 }
 
 void TJigsaw::ReleaseSelection() {
@@ -42,7 +43,7 @@ void TJigsaw::ReleaseSelection() {
   TheHost().SetCursor(CursorShape::Default);
 }
 
-void TJigsaw::SetStatusLine(const std::string& text) { MainForm().SetCaption("StatusLine", text); }
+void TJigsaw::SetStatusLine(const std::string& text) { MainForm().SetCaption(component::kStatusLine, text); }
 
 // ---- Presses ----
 
@@ -63,8 +64,8 @@ void TJigsaw::BoardMouseDown(MouseButton button, int32_t x, int32_t y) {
   const bool turnClick = ctrl && !shift && config.Rotating;
   const bool onGhost = FMural.OnGhost(x, y);
 
-  if ((neighbourCheat || ghostCheat || turnClick || button == MouseButton::Right) && FDragState != kDragTray) {
-    if (FDragState == kBandSelected && !turnClick) CancelLift();
+  if ((neighbourCheat || ghostCheat || turnClick || button == MouseButton::Right) && FDragState != DragState::Tray) {
+    if (FDragState == DragState::BandSelected && !turnClick) CancelLift();
     FMouse = {x, y};
     FTray = &TrayAt(x, y);
   }
@@ -119,18 +120,16 @@ void TJigsaw::TurnClickPress(MouseButton button) {
 void TJigsaw::RightPress() {
   FPiece = FTray->PieceAt(FMouse.X, FMouse.Y, true);
   if (FCarrying) return;
-  if (FDragState != kDragIdle || FPiece == nullptr) {
+  if (FDragState != DragState::Idle || FPiece == nullptr) {
     ShowTrayMenu();
     return;
   }
   LiftPiece(*FPiece);
-  ShowBoardMenu("PopupPiece");
+  ShowBoardMenu(component::kPopupPiece);
   CancelLift();
 }
 
-void TJigsaw::ShowTrayMenu() {
-  ShowBoardMenu(FTray->IsBoard() ? "PopupPlay" : "PopupTray");
-}
+void TJigsaw::ShowTrayMenu() { ShowBoardMenu(FTray->IsBoard() ? component::kPopupPlay : component::kPopupTray); }
 
 // The animations hold still while the menu is open: the window's events run in it,
 // the ticks among them.
@@ -150,35 +149,35 @@ void TJigsaw::ShowBoardMenu(const char* menu) {
 void TJigsaw::PlainPress(int32_t x, int32_t y) {
   Host& host = TheHost();
   switch (FDragState) {
-    case kDragIdle: {
+    case DragState::Idle: {
       FTray = &TrayAt(x, y);
       if (!FTray->IsBoard() && FTray->OnMinimise(x, y)) {
         FTray->FButtonDown = true;
         RepaintRect(FTray->MinimiseRect());
-        FDragState = kTrayButtonHeld;
+        FDragState = DragState::TrayButtonHeld;
       } else if (PickAt(*FTray, x, y)) {
         TrackPointer(x, y);
-        FDragState = kDragPicked;
+        FDragState = DragState::Picked;
         host.SetCursor(CursorShape::Grab);
         RecordUndoPoint(kUndoDrag);
       } else if (FTray->InnerRect().Contains(x, y)) {
         RaiseTray(*FTray);
         StartBand(FBand, FBoardCanvas, host, x, y);
-        FDragState = kBandDrawing;
+        FDragState = DragState::BandDrawing;
       } else if (!FTray->IsBoard()) {
         FTray->BringToFront();
         SortTrays(false);
         LiftTray(*FTray);
         TrackPointer(x, y);
-        FDragState = kDragTray;
+        FDragState = DragState::Tray;
         host.SetCursor(CursorShape::SizeAll);
       }
       break;
     }
-    case kBandSelected:
+    case DragState::BandSelected:
       if (HitSelection(x, y) != nullptr) {
         TrackPointer(x, y);
-        FDragState = kDragBandSelection;
+        FDragState = DragState::BandSelection;
         host.SetCursor(CursorShape::Grab);
         RecordUndoPoint(kUndoDrag);
       } else {
@@ -186,8 +185,8 @@ void TJigsaw::PlainPress(int32_t x, int32_t y) {
         host.SetCursor(CursorShape::Default);
       }
       break;
-    case kOverTrayBorder: {
-      FDragState = kResizingTray;
+    case DragState::OverTrayBorder: {
+      FDragState = DragState::ResizingTray;
       int32_t ax = x, ay = y;
       FResizeCursor = FTray->BorderCursor(x, y);
       FTray->StartResize(ax, ay, FResizeCursor);
@@ -206,40 +205,40 @@ void TJigsaw::BoardMouseMove(int32_t x, int32_t y) {
   if (!IsPlaying() || MovingOrFlashing()) return;
   Host& host = TheHost();
   switch (FDragState) {
-    case kDragIdle: {
+    case DragState::Idle: {
       FTray = &TrayAt(x, y);
       if (FTray->IsBoard()) break;
       const CursorShape cursor = FTray->BorderCursor(x, y);
       host.SetCursor(cursor);
-      if (cursor != CursorShape::Default) FDragState = kOverTrayBorder;
+      if (cursor != CursorShape::Default) FDragState = DragState::OverTrayBorder;
       break;
     }
-    case kBandDrawing:
+    case DragState::BandDrawing:
       FBand.DragTo(x, y);
       break;
-    case kDragPicked:
-    case kDragBandSelection:
-    case kDragTray:
-    case kDragGhost:
+    case DragState::Picked:
+    case DragState::BandSelection:
+    case DragState::Tray:
+    case DragState::Ghost:
       FollowPointer(x, y, FDragState);
       break;
-    case kOverTrayBorder: {
+    case DragState::OverTrayBorder: {
       const CursorShape cursor = FTray->BorderCursor(x, y);
       host.SetCursor(cursor);
-      if (cursor == CursorShape::Default) FDragState = kDragIdle;
+      if (cursor == CursorShape::Default) FDragState = DragState::Idle;
       break;
     }
-    case kResizingTray: {
+    case DragState::ResizingTray: {
       int32_t cx = x, cy = y;
       FTray->ResizeCorner(cx, cy, FResizeCursor);
       FBand.DragTo(cx, cy);
       break;
     }
-    case kTrayButtonHeld:
+    case DragState::TrayButtonHeld:
       if (!FTray->OnMinimise(x, y)) {
         FTray->FButtonDown = false;
         RepaintRect(FTray->MinimiseRect());
-        FDragState = kDragIdle;
+        FDragState = DragState::Idle;
       }
       break;
     default:
@@ -251,7 +250,7 @@ void TJigsaw::BoardMouseMove(int32_t x, int32_t y) {
 
 void TJigsaw::BoardMouseUp(MouseButton button, int32_t x, int32_t y) {
   if (!IsPlaying() || MovingOrFlashing() || button == MouseButton::Right) return;
-  const bool dragging = FDragState >= kDragPicked && FDragState <= kDragGhost;
+  const bool dragging = IsDragging(FDragState);
   if (button == MouseButton::Middle) {
     if (dragging) FCarrying = !FCarrying;
   } else {
@@ -259,41 +258,41 @@ void TJigsaw::BoardMouseUp(MouseButton button, int32_t x, int32_t y) {
   }
   bool finished = false;
   switch (FDragState) {
-    case kBandDrawing:
+    case DragState::BandDrawing:
       ReleaseBand();
       break;
-    case kDragPicked:
-    case kDragBandSelection:
+    case DragState::Picked:
+    case DragState::BandSelection:
       if (FCarrying) break;
       TrackPointer(x, y);
-      DropSelection(nullptr, FDragState == kDragPicked);
+      DropSelection(nullptr, FDragState == DragState::Picked);
       finished = true;
       break;
-    case kDragTray:
+    case DragState::Tray:
       if (FCarrying) break;
       DropTray(*FTray);
       finished = true;
       break;
-    case kDragGhost:
+    case DragState::Ghost:
       if (FCarrying) break;
       RecordUndoPoint(kUndoGhostMoved);
       DropGhost();
       finished = true;
       break;
-    case kResizingTray:
+    case DragState::ResizingTray:
       FinishResize();
       finished = true;
       break;
-    case kTrayButtonHeld:
+    case DragState::TrayButtonHeld:
       FTray->FButtonDown = false;
       FTray->ToggleOpen();
-      FDragState = kDragIdle;
+      FDragState = DragState::Idle;
       break;
     default:
       break;
   }
   if (finished) {
-    FDragState = kDragIdle;
+    FDragState = DragState::Idle;
     TheHost().SetCursor(CursorShape::Default);
   }
 }
@@ -304,7 +303,7 @@ void TJigsaw::ReleaseBand() {
     const int32_t dx = PuzzleRecord.CellWidth / 3, dy = PuzzleRecord.CellHeight / 3;
     rect = {rect.Left - dx, rect.Top - dy, rect.Right + dx, rect.Bottom + dy};
   }
-  FDragState = SelectInRect(FTray->Number(), rect) ? kBandSelected : kDragIdle;
+  FDragState = SelectInRect(FTray->Number(), rect) ? DragState::BandSelected : DragState::Idle;
 }
 
 void TJigsaw::FinishResize() {
@@ -325,8 +324,8 @@ void TJigsaw::FinishResize() {
 // once. Movement the other way drops what was gathered.
 void TJigsaw::BoardMouseWheel(int32_t delta) {
   if (!IsPlaying() || MovingOrFlashing()) return;
-  if (FDragState != kDragIdle && FDragState != kBandSelected && FDragState != kDragPicked &&
-      FDragState != kDragBandSelection)
+  if (FDragState != DragState::Idle && FDragState != DragState::BandSelected && FDragState != DragState::Picked &&
+      FDragState != DragState::BandSelection)
     return;
   if (!MouseOpts.WheelRotates) {
     SetStatusLine(kWheelDisabledText);

@@ -78,9 +78,9 @@ std::string GiftLabelText(const std::string& creatorVersion) {
 }
 
 void ApplyGiftMessage(UiState& splash, const GiftMessage& message) {
-  splash.SetText("Memo1", CrLfToLf(message.Text));
+  splash.SetText(component::kMemo1, CrLfToLf(message.Text));
   const auto colour = StringToColour(message.ColourName);
-  splash.Update("Memo1", [&](ComponentState& memo) {
+  splash.Update(component::kMemo1, [&](ComponentState& memo) {
     if (colour) {
       memo.Color = *colour;
       if (message.Alignment <= static_cast<uint8_t>(TextAlignment::Centre))
@@ -90,11 +90,11 @@ void ApplyGiftMessage(UiState& splash, const GiftMessage& message) {
     }
     memo.Font = ToFontState(message.Font);
   });
-  if (!splash.Get("Memo1").Text.empty()) return;
+  if (!splash.Get(component::kMemo1).Text.empty()) return;
   // No lines: hide the memo and close the gap it leaves.
-  const int32_t shrink = splash.Get("Memo1").Height + splash.Get("Product").Top;
-  splash.SetVisible("Memo1", false);
-  splash.SetHeight("Panel1", splash.Get("Panel1").Height - shrink);
+  const int32_t shrink = splash.Get(component::kMemo1).Height + splash.Get(component::kProduct).Top;
+  splash.SetVisible(component::kMemo1, false);
+  splash.SetHeight(component::kPanel1, splash.Get(component::kPanel1).Height - shrink);
   splash.SetHeight(kSplashFormName, splash.Get(kSplashFormName).Height - shrink);
 }
 
@@ -106,15 +106,15 @@ void TJigsaw::LoadGift() {
   UiState& splash = host_.SplashForm();
   UiState& menus = host_.MainForm();
 
-  splash.SetCaption("GiftLab", GiftLabelText(FHeader.CreatorVersion));
+  splash.SetCaption(component::kGiftLab, GiftLabelText(FHeader.CreatorVersion));
   ApplyGiftMessage(splash, {FTexts.OpeningMessage, FHeader.OpeningColourName, FHeader.OpeningAlignment,
                             FHeader.OpeningFont});
 
   const std::string music = ExtractMusic(file);
   host_.SetMusicFile(music);
   if (music.empty()) {
-    menus.SetChecked("Music", false);
-    menus.SetDown("SpeedMusic", false);
+    menus.SetChecked(component::kMusic, false);
+    menus.SetDown(component::kSpeedMusic, false);
   }
   ApplySkin(file);
   LoadTemplates(file, found.Position);
@@ -129,7 +129,7 @@ void TJigsaw::ApplySkin(const ProgramFile& file) {
     auto picture = std::make_unique<Bitmap>();
     LoadJpegBlock(*picture, FHeader.SkinOffset, FHeader.SkinSize);
     // Tray frames and title bars take the average colour of the band the tool bar shows.
-    const int bandHeight = host_.MainForm().Get("SpeedBar").Height;
+    const int bandHeight = host_.MainForm().Get(component::kSpeedBar).Height;
     const Colour colour = AverageColor(picture.get(), false, bandHeight);
     host_.SetSkin(std::move(picture), bandHeight);
     SkinColour = colour;
@@ -190,12 +190,12 @@ void TJigsaw::CopySettingsToPuzzleRecord() { CopyGiftSettings(FHeader, PuzzleRec
 void TJigsaw::ApplyOptionsToMenus() {
   UiState& menus = host_.MainForm();
   menus.SetColour(kMainFormName, FHeader.BoardColour);
-  menus.SetTag("Outlines", FHeader.OutlineIndex);
+  menus.SetTag(component::kOutlines, FHeader.OutlineIndex);
   const bool rotation = FHeader.RotationOn != 0;
-  menus.SetChecked("Rotation", rotation);
-  menus.SetEnabled("RotateRight", rotation);
-  menus.SetEnabled("RotateLeft", rotation);
-  menus.SetChecked("Mystery", FHeader.MysteryMode != 0);
+  menus.SetChecked(component::kRotation, rotation);
+  menus.SetEnabled(component::kRotateRight, rotation);
+  menus.SetEnabled(component::kRotateLeft, rotation);
+  menus.SetChecked(component::kMystery, FHeader.MysteryMode != 0);
   TickOutlineRadioItem(menus, FHeader.OutlineIndex);
 }
 
@@ -228,7 +228,7 @@ std::string TJigsaw::ExtractMusic(const ProgramFile& source) {
 
 void TJigsaw::ShowClosingMessage() {
   UiState& splash = host_.SplashForm();
-  splash.SetCaption("GiftLab", GiftLabelText(FHeader.CreatorVersion));
+  splash.SetCaption(component::kGiftLab, GiftLabelText(FHeader.CreatorVersion));
   ApplyGiftMessage(splash, {FTexts.ClosingMessage, FHeader.ClosingColourName, FHeader.ClosingAlignment,
                             FHeader.ClosingFont});
 }

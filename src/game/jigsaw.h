@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "board/move.h"
+#include "common/average_colour.h"
 #include "game/board_mouse.h"
 #include "game/gift_header.h"
 #include "game/gift_texts.h"
@@ -24,6 +25,7 @@
 #include "pieces/side_points.h"
 #include "raster/bitmap.h"
 #include "raster/canvas.h"
+#include "ui/component_names.h"
 #include "ui/host.h"
 
 namespace quill {
@@ -157,13 +159,20 @@ class TJigsaw : public TMove {
   void RedrawBoard();
   // Trays in the old board colour take the new one.
   void ReplaceTrayColour(Colour oldColour, Colour newColour);
-  // The board colour by kind (0 the colour dialog, 1 matching, 2 contrasting, 3 the
-  // gift's): the window's colour, trays of the old colour, the board refitted and the
-  // kind ticked in both colour menus. False when nothing changed.
-  bool SetBoardColour(int32_t kind);
-  // The two colour menus of a board or a tray, each with its items by colour kind
-  // (custom, matching, contrasting, default).
-  using ColourMenus = std::array<std::array<const char*, 4>, 2>;
+  // The board colour by kind: the window's colour, trays of the old colour, the board
+  // refitted and the kind ticked in both colour menus. False when nothing changed.
+  bool SetBoardColour(ColourKind kind);
+  // The two colour menus of a board or a tray, each with its items by colour kind;
+  // the items of a kind are ticked together.
+  using ColourMenus = std::array<std::array<const char*, kColourKinds>, 2>;
+  static constexpr ColourMenus kBoardColourItems = {{
+      {component::kCustom, component::kMatching, component::kContrasting, component::kDefaultColor},
+      {component::kCustom1, component::kMatching1, component::kContrasting1, component::kDefault1},
+  }};
+  static constexpr ColourMenus kTrayColourItems = {{
+      {component::kCustom2, component::kMatching2, component::kContrasting2, component::kDefault2},
+      {component::kCustom3, component::kMatching3, component::kContrasting3, component::kDefault3},
+  }};
   // "&Move ghost": the ghost picture follows the pointer until the next release; a
   // hidden ghost is shown (and ticked) first.
   void MoveGhost();
@@ -225,8 +234,8 @@ class TJigsaw : public TMove {
   void SendTrayToBack();
   std::string TrayDescription() const;
   void RenameTray(const std::string& description);
-  // Kind 0 custom (the colour dialog), 1 matching, 2 contrasting, 3 the default.
-  void SetTrayColour(int32_t kind);
+  // Default: the tray takes the board's colour.
+  void SetTrayColour(ColourKind kind);
   void EmptyTray();
   // Kind 1 all, 2 edge, 3 middle, 4 fun: loose board pieces into the tray.
   void GetPieces(int32_t kind);
@@ -278,10 +287,10 @@ class TJigsaw : public TMove {
   // while one runs the game asks the host for ticks (Host::WantAnimationTicks) and
   // the host calls AnimationTick every few milliseconds; between ticks the window
   // is the user's. One rule holds for the user's input meanwhile:
-  // - a command calls CompleteAnimation first: a glide jumps to its end and is put
-  //   down, a flash leaves the board as it was; an auto-solve goes on with its next
-  //   pass unless the command stops it (the commands that change the position or
-  //   the cheats do);
+  // - a command (a menu item, a tool button, a tray bar button) calls
+  //   CompleteAnimation first: a glide jumps to its end and is put down, a flash
+  //   leaves the board as it was; an auto-solve goes on with its next pass unless
+  //   the command stops it (the commands that change the position or the cheats do);
   // - a press on the board ends a glide that may be ended (the auto-solve's) where
   //   it is, and completes any other animation as a command does; pointer moves,
   //   releases and the wheel are left alone while a glide or flash runs.
@@ -294,6 +303,12 @@ class TJigsaw : public TMove {
   void CompleteAnimation();
   // A press on the board while a glide or flash runs (see above).
   void PressDuringAnimation();
+
+ protected:
+  // Tray bar clicks are commands: they complete the running animation first.
+  void BeforeBarCommand() override { CompleteAnimation(); }
+
+ public:
 
   // ---- Solving aids (solving_aids.cpp) ----
   // Every aid counts as a cheat in the puzzle record, and does nothing while cheating
@@ -504,11 +519,11 @@ class TJigsaw : public TMove {
   // fails, the fallbacks of ApplyPieceShape, with `before` as the shape put back.
   void CutAtShape(const PieceShape& shape, const PieceShape& before);
 
-  // The colour of a kind (0 the colour dialog, preset to `colour`; 1 matching;
-  // 2 contrasting; 3 the gift's board colour); false when the dialog was cancelled.
-  bool ColourOfKind(int32_t kind, Colour& colour);
+  // The colour of a kind (the colour dialog preset to `colour` for Custom); false
+  // when the dialog was cancelled.
+  bool ColourOfKind(ColourKind kind, Colour& colour);
   // Ticks the item of `kind` in both menus and unticks the others.
-  void TickColourKind(const ColourMenus& menus, int32_t kind);
+  void TickColourKind(const ColourMenus& menus, ColourKind kind);
 
   // ---- Tray commands ----
   // Lifts the pieces of list and puts them down in target without joining.

@@ -52,7 +52,8 @@ void TJigsaw::RestoreLayout(int32_t boardWidth, int32_t boardHeight) {
   FitBoard(boardWidth, boardHeight);
   // Turned pieces cannot be turned back while rotation is off: the user chooses to
   // turn them all the right way up or to have rotation on again.
-  if (!MainForm().Checked("Rotation")) MainForm().SetChecked("Rotation", SetRotating(false, kTurnedPiecesQuestion));
+  if (!MainForm().Checked(component::kRotation))
+    MainForm().SetChecked(component::kRotation, SetRotating(false, kTurnedPiecesQuestion));
   if (FitOverlayToPicture) FitOverlayToPicture(Picture.Width(), Picture.Height());
 }
 

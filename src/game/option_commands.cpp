@@ -3,17 +3,20 @@
 // the pieces' turns).
 #include <algorithm>
 
-#include "game/jigsaw.h"
 #include "common/translate.h"
+#include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
 
 // Every command that counts as a cheat: the hint, turning right way up, the
 // auto-solve, and the menus' flashing, solving and neighbour items.
-constexpr const char* kCheatCommands[] = {"Hint1",        "Hint2",      "SpeedHint",    "RightWayUp1", "RightWayUp2",
-                                          "Solve1",       "Solve2",     "ShowSolution", "SolvePiece",  "FindPiece",
-                                          "FetchPiece",   "ShowNeighbor", "FetchNeighbor"};
+constexpr const char* kCheatCommands[] = {component::kHint1,        component::kHint2,        component::kSpeedHint,
+                                          component::kRightWayUp1,  component::kRightWayUp2,  component::kSolve1,
+                                          component::kSolve2,       component::kShowSolution, component::kSolvePiece,
+                                          component::kFindPiece,    component::kFetchPiece,   component::kShowNeighbor,
+                                          component::kFetchNeighbor};
 constexpr const char* kRotateSomeQuestion = TextMark("Messages", "Would you like some pieces randomly rotated now?");
 
 }  // namespace
@@ -63,8 +66,8 @@ bool TJigsaw::SetRotating(bool on, const std::string& question) {
     }
   }
   UiState& form = MainForm();
-  form.SetEnabled("RotateRight", result);
-  form.SetEnabled("RotateLeft", result);
+  form.SetEnabled(component::kRotateRight, result);
+  form.SetEnabled(component::kRotateLeft, result);
   Config().Rotating = result;
   return result;
 }

@@ -19,12 +19,37 @@ namespace {
 // Menu items and tool buttons that only make sense while a puzzle is played. The
 // pop-ups' "&Piece Size..." items go with the Tools menu's.
 constexpr const char* kPlayCommands[] = {
-    "Loupe",       "Ghostpicture", "NewTray",    "ShowTrays",   "HideTrays",    "DeleteTrays",  "PieceSize",
-    "ArrangeAtEdge", "ArrangeInGrid", "Disarrange", "Picture",   "Zoompicture",  "SpeedLoupe",   "SpeedHint",
-    "SpeedZoom",   "SpeedColor",   "SpeedGhost", "SpeedNewBox", "SpeedSize",    "SpeedEdge",    "SpeedGrid",
-    "SpeedPicture", "PieceSize1",  "PieceSize2",
+    component::kLoupe,
+    component::kGhostpicture,
+    component::kNewTray,
+    component::kShowTrays,
+    component::kHideTrays,
+    component::kDeleteTrays,
+    component::kPieceSize,
+    component::kArrangeAtEdge,
+    component::kArrangeInGrid,
+    component::kDisarrange,
+    component::kPicture,
+    component::kZoompicture,
+    component::kSpeedLoupe,
+    component::kSpeedHint,
+    component::kSpeedZoom,
+    component::kSpeedColor,
+    component::kSpeedGhost,
+    component::kSpeedNewBox,
+    component::kSpeedSize,
+    component::kSpeedEdge,
+    component::kSpeedGrid,
+    component::kSpeedPicture,
+    component::kPieceSize1,
+    component::kPieceSize2,
     // The arranging items of the board's and a tray's pop-up menus.
-    "ArrangeAtEdge2", "ArrangeInGrid2", "Disarrange2", "ArrangeAtEdgeT", "ArrangeInGridT", "DisarrangeTray",
+    component::kArrangeAtEdge2,
+    component::kArrangeInGrid2,
+    component::kDisarrange2,
+    component::kArrangeAtEdgeT,
+    component::kArrangeInGridT,
+    component::kDisarrangeTray,
 };
 
 // The snap divisors of the snap levels 0 to 4; this edition plays at level 2.
@@ -35,7 +60,7 @@ constexpr int kSnapLevel = 2;
 
 void TJigsaw::SetGameState(GameState state) {
   FState = state;
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
   if (state != GameState::Playing) return;
   UiState& form = MainForm();
   for (const char* name : kPlayCommands)
@@ -43,9 +68,9 @@ void TJigsaw::SetGameState(GameState state) {
   Config().SnapDivisor = kSnapDivisors[kSnapLevel];
   // The cheat commands follow the option as the game starts.
   SetCheating(Config().Cheating, false);
-  form.SetVisible("HelpAboutJigItem", true);
-  form.SetVisible("TimerStatus", form.Checked("ShowTimer"));
-  form.SetVisible("SolvedStatus", form.Checked("ShowNum"));
+  form.SetVisible(component::kHelpAboutJigItem, true);
+  form.SetVisible(component::kTimerStatus, form.Checked(component::kShowTimer));
+  form.SetVisible(component::kSolvedStatus, form.Checked(component::kShowNum));
 }
 
 void TJigsaw::FitBoard(int32_t width, int32_t height, const BoardLook* before) {
@@ -73,8 +98,8 @@ void TJigsaw::FitBoard(int32_t width, int32_t height, const BoardLook* before) {
 
 void TJigsaw::ReplaceTrayColour(Colour oldColour, Colour newColour) { ReplaceColour(oldColour, newColour); }
 
-bool TJigsaw::SetBoardColour(int32_t kind) {
-  if (!IsPlaying() || kind < 0 || kind > 3) return false;
+bool TJigsaw::SetBoardColour(ColourKind kind) {
+  if (!IsPlaying() || !IsColourKind(kind)) return false;
   UiState& form = MainForm();
   const Colour old = form.Get(kMainFormName).Color;
   Colour colour = old;
@@ -82,44 +107,43 @@ bool TJigsaw::SetBoardColour(int32_t kind) {
   form.SetColour(kMainFormName, colour);
   ReplaceTrayColour(old, colour);
   FitBoard(Config().BoardWidth, Config().BoardHeight);
-  TickColourKind({{{"Custom", "Matching", "Contrasting", "DefaultColor"},
-                   {"Custom1", "Matching1", "Contrasting1", "Default1"}}},
-                 kind);
+  TickColourKind(kBoardColourItems, kind);
   return true;
 }
 
-bool TJigsaw::ColourOfKind(int32_t kind, Colour& colour) {
+bool TJigsaw::ColourOfKind(ColourKind kind, Colour& colour) {
   switch (kind) {
-    case 0:
+    case ColourKind::Custom:
       return TheHost().ChooseColour(colour);
-    case 1:
+    case ColourKind::Matching:
       colour = MatchingColour(&Picture);
       return true;
-    case 2:
+    case ColourKind::Contrasting:
       colour = ContrastingColour(&Picture);
       return true;
-    default:
-      colour = GiftBoardColour();
-      return true;
+    case ColourKind::Default:
+      break;
   }
+  colour = GiftBoardColour();
+  return true;
 }
 
-void TJigsaw::TickColourKind(const ColourMenus& menus, int32_t kind) {
+void TJigsaw::TickColourKind(const ColourMenus& menus, ColourKind kind) {
   UiState& form = MainForm();
   for (const auto& items : menus)
-    for (int k = 0; k < 4; ++k)
-      if (form.Has(items[k])) form.SetChecked(items[k], k == kind);
+    for (int k = 0; k < kColourKinds; ++k)
+      if (form.Has(items[k])) form.SetChecked(items[k], static_cast<ColourKind>(k) == kind);
 }
 
 // A hidden ghost is shown first: it is ticked as the board is drawn with it from
 // the drop on.
 void TJigsaw::MoveGhost() {
-  if (!IsPlaying() || FDragState != kDragIdle) return;
+  if (!IsPlaying() || FDragState != DragState::Idle) return;
   if (!Config().Ghost) {
-    MainForm().SetChecked("Ghostpicture", true);
+    MainForm().SetChecked(component::kGhostpicture, true);
     Config().Ghost = true;
   }
-  FDragState = kDragGhost;
+  FDragState = DragState::Ghost;
   LiftGhost();
   const Point pointer = TheHost().PointerOnBoard();
   TrackPointer(pointer.X, pointer.Y);
@@ -161,7 +185,7 @@ const Bitmap& TJigsaw::Unscaled() const { return FUnscaled.Width() == 0 ? Pictur
 
 bool TJigsaw::TakeUpGhostSettings() {
   TJigConfig& config = Config();
-  const bool ghost = MainForm().Checked("Ghostpicture");
+  const bool ghost = MainForm().Checked(component::kGhostpicture);
   if (ghost == config.Ghost && GhostLevel == config.DrawnGhostLevel) return false;
   config.Ghost = ghost;
   config.DrawnGhostLevel = GhostLevel;
@@ -175,7 +199,7 @@ void TJigsaw::Paint() {
     FMural.Render(config.Ghost);
     RedrawBoard();
   }
-  const auto style = static_cast<uint32_t>(form.Get("Outlines").Tag);
+  const auto style = static_cast<uint32_t>(form.Get(component::kOutlines).Tag);
   if (style != config.OutlineStyle) {
     const bool wasWood = config.IsWoodStyle();
     config.OutlineStyle = style;
@@ -212,9 +236,9 @@ void TJigsaw::TakeUpOptions() {
   const TJigConfig& config = Config();
   Sprite.SetSmooth(config.Smooth);
   UiState& menus = MainForm();
-  menus.SetEnabled("RotateRight", config.Rotating);
-  menus.SetEnabled("RotateLeft", config.Rotating);
-  menus.SetDown("SpeedSound", config.Sound);
+  menus.SetEnabled(component::kRotateRight, config.Rotating);
+  menus.SetEnabled(component::kRotateLeft, config.Rotating);
+  menus.SetDown(component::kSpeedSound, config.Sound);
 }
 
 // ---- The tick ----
@@ -240,7 +264,7 @@ void TJigsaw::Tick() {
   });
   if (outcome.PickUpGhost) {
     FBand.Finish();
-    FDragState = kDragGhost;
+    FDragState = DragState::Ghost;
     LiftGhost();
     // The ghost keeps the point held under the pointer from now on: the first move
     // after the pick-up already moves it.

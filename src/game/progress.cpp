@@ -12,6 +12,7 @@
 #include "common/text_codec.h"
 #include "common/translate.h"
 #include "common/util.h"
+#include "ui/component_names.h"
 
 namespace quill {
 
@@ -200,8 +201,8 @@ TickOutcome TProgressTicker::Tick(const TickContext& context) {
   TickOutcome outcome;
   outcome.PickUpGhost = StepGhostHold(context);
   const LocaleTexts locale = SystemLocaleTexts();
-  if (context.MainForm.Checked("ShowNum")) ShowSolvedCount(context, locale);
-  if (context.MainForm.Checked("ShowTimer")) ShowClock(context, locale);
+  if (context.MainForm.Checked(component::kShowNum)) ShowSolvedCount(context, locale);
+  if (context.MainForm.Checked(component::kShowTimer)) ShowClock(context, locale);
   TPuzzleRecord& puzzle = context.Puzzle;
   if (!puzzle.Completed && context.Attended && puzzle.Elapsed < std::numeric_limits<int32_t>::max()) {
     ++puzzle.Elapsed;
@@ -214,7 +215,7 @@ TickOutcome TProgressTicker::Tick(const TickContext& context) {
 // Pressing on the ghost and holding still picks it up: the band must have been
 // drawn at the last tick already and must still be tiny.
 bool TProgressTicker::StepGhostHold(const TickContext& context) {
-  if (context.DragState != kDragStateBand) {
+  if (context.DragState != DragState::BandDrawing) {
     holdTicks_ = 0;
     return false;
   }
@@ -224,9 +225,10 @@ bool TProgressTicker::StepGhostHold(const TickContext& context) {
 
 void TProgressTicker::ShowSolvedCount(const TickContext& context, const LocaleTexts& locale) {
   const TPuzzleRecord& puzzle = context.Puzzle;
-  context.MainForm.SetText("SolvedStatus", SolvedText(puzzle));
+  context.MainForm.SetText(component::kSolvedStatus, SolvedText(puzzle));
   // The rate is worked out again only when the count has changed.
-  if (puzzle.JoinedCount != lastJoined_) context.MainForm.SetHint("SolvedStatus", SolvedHintText(puzzle, locale));
+  if (puzzle.JoinedCount != lastJoined_)
+    context.MainForm.SetHint(component::kSolvedStatus, SolvedHintText(puzzle, locale));
   lastJoined_ = puzzle.JoinedCount;
 }
 
@@ -236,10 +238,10 @@ void TProgressTicker::ShowClock(const TickContext& context, const LocaleTexts& l
   UiState& form = context.MainForm;
   if (context.TextWidth) {
     const int width = context.TextWidth(text);
-    if (width != form.Get("TimerStatus").Width) form.SetWidth("TimerStatus", width);
+    if (width != form.Get(component::kTimerStatus).Width) form.SetWidth(component::kTimerStatus, width);
   }
   const TextAlignment alignment = context.Board.LimitOn ? TextAlignment::Right : TextAlignment::Centre;
-  form.Update("TimerStatus", [&](ComponentState& panel) {
+  form.Update(component::kTimerStatus, [&](ComponentState& panel) {
     panel.Alignment = alignment;
     panel.Text = text;
   });

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "board/drag_state.h"
 #include "common/records.h"
 #include "game/gift_texts.h"
 #include "ui/ui_state.h"
@@ -103,15 +104,12 @@ bool IsAttended(const ActiveWindows& windows);
 
 // ---- The one-second tick ----
 
-// Drag states of the board that the tick looks at.
-constexpr int kDragStateBand = 2;  // a rubber band is being drawn
-
 // What the game object knows at a tick.
 struct TickContext {
   TPuzzleRecord& Puzzle;
   const TBoardRecord& Board;
   UiState& MainForm;  // reads ShowNum and ShowTimer, sets SolvedStatus and TimerStatus
-  int DragState = 0;  // FDragState
+  quill::DragState DragState = quill::DragState::Idle;  // FDragState
   // The rubber band is narrower and lower than 5 pixels and its top-left corner lies
   // on the ghost picture.
   bool BandSmallOnGhost = false;

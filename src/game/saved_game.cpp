@@ -24,10 +24,8 @@ namespace {
 
 constexpr int kMinScale = 10;   // the piece size dialog's range
 constexpr int kMaxScale = 300;
-constexpr int kMaxStyle = 6;
 constexpr int kMaxOddness = 10;
 constexpr int kMaxFunPieces = 10;
-constexpr uint32_t kMaxOutlineStyle = 4;
 constexpr int32_t kMaxBoardSide = 16384;
 constexpr int32_t kMaxCounter = 1 << 30;  // groups and tray ranks count up from here on
 // The ghost's centre as a fraction of the board; it may be dragged partly off it.
@@ -72,7 +70,7 @@ bool PlausibleShape(const TPuzzleRecord& r) {
   if (!InRange(r.Scale, kMinScale, kMaxScale)) return false;
   const int64_t scaledWidth = int64_t{r.Scale} * r.PictureWidth / 100;
   const int64_t scaledHeight = int64_t{r.Scale} * r.PictureHeight / 100;
-  return scaledWidth <= kMaxPictureSide && scaledHeight <= kMaxPictureSide && InRange(r.PieceStyle, 1, kMaxStyle) &&
+  return scaledWidth <= kMaxPictureSide && scaledHeight <= kMaxPictureSide && InRange(r.PieceStyle, 1, kMixStyle) &&
          r.Oddness <= kMaxOddness && r.FunPieces <= kMaxFunPieces;
 }
 
@@ -168,7 +166,7 @@ bool PlausibleSettings(std::span<const uint8_t> section) {
   if (Get<int32_t>(section.data(), settings::Version) != kSettingsSectionVersion) return true;
   const int32_t width = Get<int32_t>(section.data(), settings::BoardWidth);
   const int32_t height = Get<int32_t>(section.data(), settings::BoardHeight);
-  return Get<uint32_t>(section.data(), settings::OutlineStyle) <= kMaxOutlineStyle &&
+  return Get<uint32_t>(section.data(), settings::OutlineStyle) <= kOutlineWood &&
          InRange(width, 0, kMaxBoardSide) && InRange(height, 0, kMaxBoardSide);
 }
 

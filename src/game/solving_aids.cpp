@@ -7,6 +7,7 @@
 #include "common/random.h"
 #include "common/records.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -99,7 +100,7 @@ void TJigsaw::TurnGroup(TFormPiece& piece, int quarterTurns) {
 // A hint asked for again while one flashes is let be.
 void TJigsaw::Hint() {
   if (Flashing() || !MayCheat()) return;
-  if (FDragState != kDragIdle || PuzzleWhole()) return;
+  if (FDragState != DragState::Idle || PuzzleWhole()) return;
   CountCheat();
   TFormPiece* piece = RandomRimPiece();
   if (piece == nullptr) return;
@@ -200,11 +201,12 @@ void TJigsaw::PreparePiecePopup() {
   const bool cheating = Config().Cheating;
   const bool neighbour = cheating && FNeighbour != nullptr && FNeighbour->Group != FPiece->Group;
   UiState& form = MainForm();
-  for (const char* name : {"ShowSolution", "SolvePiece"})
+  for (const char* name : {component::kShowSolution, component::kSolvePiece})
     if (form.Has(name)) form.SetEnabled(name, cheating);
-  for (const char* name : {"ShowNeighbor", "FetchNeighbor"})
+  for (const char* name : {component::kShowNeighbor, component::kFetchNeighbor})
     if (form.Has(name)) form.SetEnabled(name, neighbour);
-  if (form.Has("RightWayUp2")) form.SetEnabled("RightWayUp2", cheating && FPiece != nullptr && FPiece->Rotation != 0);
+  if (form.Has(component::kRightWayUp2))
+    form.SetEnabled(component::kRightWayUp2, cheating && FPiece != nullptr && FPiece->Rotation != 0);
 }
 
 // ---- Auto-solve ----

@@ -1,5 +1,7 @@
 #include "game/status_progress.h"
 
+#include "ui/component_names.h"
+
 namespace quill {
 
 void TStatusProgress::ShowProgress(int done, int total, const std::string& text) {
@@ -9,20 +11,20 @@ void TStatusProgress::ShowProgress(int done, int total, const std::string& text)
   lastPercent_ = percent;
   if (percent % 5 != 0) return;
   if (percent == 0) {
-    form_.SetCaption("StatusLine", text);
-    form_.SetVisible("ProgBar", true);
+    form_.SetCaption(component::kStatusLine, text);
+    form_.SetVisible(component::kProgBar, true);
   }
-  form_.SetTag("ProgBar", percent);
-  if (percent == 100) form_.SetVisible("ProgBar", false);
+  form_.SetTag(component::kProgBar, percent);
+  if (percent == 100) form_.SetVisible(component::kProgBar, false);
   host_.RepaintStatus();
 }
 
-void TStatusProgress::ClearStatus() { form_.SetCaption("StatusLine", ""); }
+void TStatusProgress::ClearStatus() { form_.SetCaption(component::kStatusLine, ""); }
 
 ProgressReport TStatusProgress::Report() {
   return [this](int done, int total, const char* caption) {
     if (caption == nullptr) {  // the end, also of a failed operation
-      form_.SetVisible("ProgBar", false);
+      form_.SetVisible(component::kProgBar, false);
       ClearStatus();
       host_.SetCursor(CursorShape::Default);
       return;

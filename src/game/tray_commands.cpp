@@ -4,17 +4,12 @@
 
 #include "common/translate.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
 
 constexpr int32_t kUndoTrays = 5;
-
-// The items of the two tray colour submenus, by colour kind, ticked together.
-constexpr TJigsaw::ColourMenus kTrayColourItems = {{
-    {"Custom2", "Matching2", "Contrasting2", "Default2"},
-    {"Custom3", "Matching3", "Contrasting3", "Default3"},
-}};
 
 std::string DeleteQuestion(int32_t trayNumber) {
   return FillArgs(Tr("Messages", "Tray %1 contains pieces which will be\nplaced on the background.\n\nOk to delete this tray?"),
@@ -30,7 +25,7 @@ void TJigsaw::MovePiecesWithoutJoining(const TPieceList& list, int filter, TBox&
   ReleaseSelection();
   if (!LiftFromList(list, filter)) return;
   DropSelection(&target, false);
-  FDragState = kDragIdle;
+  FDragState = DragState::Idle;
 }
 
 void TJigsaw::AddTray() {
@@ -63,7 +58,7 @@ void TJigsaw::EmptyTrayOntoBoard(TBox& tray) {
 void TJigsaw::SelectTrayPieces() {
   if (FTray == nullptr || FTray->PieceCount() == 0) return;
   ReleaseSelection();
-  if (LiftFromList(TPieceList(FTray->FPieces), kLiftEvery)) FDragState = kBandSelected;
+  if (LiftFromList(TPieceList(FTray->FPieces), kLiftEvery)) FDragState = DragState::BandSelected;
 }
 
 void TJigsaw::SendTrayToBack() {
@@ -78,8 +73,8 @@ void TJigsaw::RenameTray(const std::string& description) {
   RepaintRect(FTray->BoxRect());
 }
 
-void TJigsaw::SetTrayColour(int32_t kind) {
-  if (FTray == nullptr || kind < 0 || kind > 3) return;
+void TJigsaw::SetTrayColour(ColourKind kind) {
+  if (FTray == nullptr || !IsColourKind(kind)) return;
   Colour colour = 0;  // the colour dialog is not preset to the tray's colour
   if (!ColourOfKind(kind, colour)) return;
   TickColourKind(kTrayColourItems, kind);

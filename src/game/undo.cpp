@@ -1,12 +1,13 @@
 // Undo and redo: the history of ten steps with the menu items that offer them, and
 // the game object's snapshots of the position and their restoring.
-#include "common/translate.h"
 #include "game/undo.h"
 
 #include "board/tray_records.h"
 #include "common/byte_stream.h"
 #include "common/records.h"
+#include "common/translate.h"
 #include "game/jigsaw.h"
+#include "ui/component_names.h"
 
 namespace quill {
 namespace {
@@ -20,8 +21,6 @@ constexpr const char* kStepNames[] = {
     TextMark("Messages", "right way up"),  TextMark("Messages", "cheat"),
 };
 
-constexpr const char* kUndoItem = "UndoItem";
-constexpr const char* kRedoItem = "RedoItem";
 // The items' hints: the verb and the name of the step.
 constexpr const char* kUndoHint = TextMark("Messages", "Undo %1");
 constexpr const char* kRedoHint = TextMark("Messages", "Redo %1");
@@ -73,7 +72,7 @@ void TUndo::Record(TUndoTarget& game, int32_t kind) {
     FHead = FCursor;
     FCount -= FUndone;
     FUndone = 0;
-    ShowItem(menus, kRedoItem, kRedoHint, nullptr);
+    ShowItem(menus, component::kRedoItem, kRedoHint, nullptr);
   }
   TUndoEvent& step = FSlots[FHead];
   step.Kind = static_cast<uint8_t>(kind);
@@ -81,7 +80,7 @@ void TUndo::Record(TUndoTarget& game, int32_t kind) {
   if (FCount < kUndoSteps) ++FCount;
   FHead = Next(FHead);
   FCursor = FHead;
-  ShowItem(menus, kUndoItem, kUndoHint, &step);
+  ShowItem(menus, component::kUndoItem, kUndoHint, &step);
 }
 
 void TUndo::Undo(TUndoTarget& game) {
@@ -92,9 +91,9 @@ void TUndo::Undo(TUndoTarget& game) {
     ++FUndone;
     const TUndoEvent& step = FSlots[FCursor];
     game.ApplySnapshot(step);
-    ShowItem(menus, kRedoItem, kRedoHint, &step);
+    ShowItem(menus, component::kRedoItem, kRedoHint, &step);
   }
-  ShowItem(menus, kUndoItem, kUndoHint, FUndone < FCount ? &FSlots[Prev(FCursor)] : nullptr);
+  ShowItem(menus, component::kUndoItem, kUndoHint, FUndone < FCount ? &FSlots[Prev(FCursor)] : nullptr);
 }
 
 void TUndo::Redo(TUndoTarget& game) {
@@ -104,8 +103,8 @@ void TUndo::Redo(TUndoTarget& game) {
   const int32_t wasUndone = FUndone--;
   // The last redo returns to the position before the first undo.
   game.ApplySnapshot(wasUndone == 1 ? FSpare : FSlots[FCursor]);
-  ShowItem(menus, kRedoItem, kRedoHint, FUndone > 0 ? &FSlots[FCursor] : nullptr);
-  ShowItem(menus, kUndoItem, kUndoHint, &FSlots[Prev(FCursor)]);
+  ShowItem(menus, component::kRedoItem, kRedoHint, FUndone > 0 ? &FSlots[FCursor] : nullptr);
+  ShowItem(menus, component::kUndoItem, kUndoHint, &FSlots[Prev(FCursor)]);
 }
 
 void TUndo::Bind(const std::string& puzzle) {
@@ -138,12 +137,12 @@ void TJigsaw::RecordUndoPoint(int32_t kind) {
 // a pointer resting on a tray's border forgets the tray, which may be gone.
 void TJigsaw::UndoRedo(bool undo) {
   if (!IsPlaying() || FCarrying) return;
-  if (FDragState == kBandSelected) ReleaseSelection();
-  if (FDragState == kOverTrayBorder) {
-    FDragState = kDragIdle;
+  if (FDragState == DragState::BandSelected) ReleaseSelection();
+  if (FDragState == DragState::OverTrayBorder) {
+    FDragState = DragState::Idle;
     TheHost().SetCursor(CursorShape::Default);
   }
-  if (FDragState != kDragIdle) return;
+  if (FDragState != DragState::Idle) return;
   // A running auto-solve would go on from the position undone, and its cheats with it.
   StopAutoSolve();
   GameUndoTarget target(*this);
@@ -157,7 +156,7 @@ void TJigsaw::UndoRedo(bool undo) {
 void TJigsaw::TakeSnapshot(TUndoEvent& event) {
   std::vector<uint8_t> buffer = std::move(event.Stream);
   buffer.reserve(SaveSize(*this));
-  event.Rotating = MainForm().Checked("Rotation");
+  event.Rotating = MainForm().Checked(component::kRotation);
   event.Scale = PuzzleRecord.Scale;
   event.Oddness = PuzzleRecord.Oddness;
   event.Style = PuzzleRecord.PieceStyle;
@@ -188,9 +187,9 @@ void TJigsaw::ApplySnapshot(const TUndoEvent& event) {
   UpdateAllJoinedSides();
 
   UiState& form = MainForm();
-  form.SetChecked("Rotation", event.Rotating);
-  form.SetEnabled("RotateRight", event.Rotating);
-  form.SetEnabled("RotateLeft", event.Rotating);
+  form.SetChecked(component::kRotation, event.Rotating);
+  form.SetEnabled(component::kRotateRight, event.Rotating);
+  form.SetEnabled(component::kRotateLeft, event.Rotating);
   Config().Rotating = event.Rotating;
   FWheelPiece = -1;
 

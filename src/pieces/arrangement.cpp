@@ -66,7 +66,7 @@ int CompareByGroup(const TFormPiece* a, const TFormPiece* b) {
 }
 
 int CompareByShape(const TFormPiece* a, const TFormPiece* b) {
-  const int byClass = Compare(a->ShapeClass, b->ShapeClass);
+  const int byClass = Compare(static_cast<int64_t>(a->ShapeClass), static_cast<int64_t>(b->ShapeClass));
   return byClass != 0 ? byClass : Compare(a->TabCode, b->TabCode);
 }
 

@@ -11,18 +11,13 @@
 #include <span>
 #include <vector>
 
+#include "common/config.h"
 #include "pieces/bezier.h"
 #include "pieces/polyfill.h"
 #include "pieces/side_points.h"
 #include "pieces/sprite.h"
 
 namespace quill {
-
-// Outline styles (the configuration's OutlineStyle); 4 is Wood (kOutlineWood).
-constexpr uint32_t kOutlineNone = 0;
-constexpr uint32_t kOutlineFoil = 1;
-constexpr uint32_t kOutlinePaper = 2;
-constexpr uint32_t kOutlineCard = 3;
 
 // Outlines are drawn at this many sub-pixels per picture pixel on each axis.
 constexpr int kSupersampling = 4;

@@ -18,6 +18,8 @@ struct TPuzzleRecord;
 
 // Edge types; piece styles 1..5 draw edges of the same number, style 6 mixes them.
 enum EdgeType : uint8_t { kNoEdge = 0, kClassicEdge = 1, kBlipEdge = 2, kSquareEdge = 3, kStarEdge = 4, kRoundEdge = 5 };
+// The mixed style is the last and largest piece style: styles run from 1 to it in
+// gifts, saved games, the size dialog and the gift maker.
 constexpr int kMixStyle = 6;
 
 // One lattice point (column c, row r) and the knob values of the two edges that end

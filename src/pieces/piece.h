@@ -16,15 +16,16 @@ constexpr int kBottom = 2;
 constexpr int kLeft = 3;
 constexpr int OppositeDirection(int direction) { return (direction + 2) % 4; }
 
-// Values of `ShapeClass`.
-enum ShapeClassValue : uint8_t {
-  kCornerPiece = 0,
-  kTopSidePiece = 1,
-  kRightSidePiece = 2,
-  kBottomSidePiece = 3,
-  kLeftSidePiece = 4,
-  kFunPiece = 5,      // middle piece cut from a custom template
-  kMiddlePiece = 6,
+// What a piece is by its place in the grid (`ShapeClass`). Sorting by shape takes
+// this order: corners, the sides clockwise from the top, fun pieces, the middle.
+enum class ShapeKind : uint8_t {
+  Corner = 0,
+  TopSide = 1,
+  RightSide = 2,
+  BottomSide = 3,
+  LeftSide = 4,
+  Fun = 5,  // middle piece cut from a custom template
+  Middle = 6,
 };
 
 // The solved place and current size of a piece, as the mask assembly takes it.
@@ -58,7 +59,7 @@ struct TFormPiece {
   bool Hidden = false;       // drawn as a sprite while dragged, not by the collection
   bool Placed = false;       // dropped on the board by the user
   bool AtHome = false;       // on its solved place relative to the picture frame
-  uint8_t ShapeClass = 0;    // ShapeClassValue
+  ShapeKind ShapeClass = ShapeKind::Corner;
   uint8_t JoinedSides = 0;   // bit d: the neighbour in direction d is in the group
   uint8_t TabCode = 0;       // see tab_codes.h
   int16_t TemplateNo = 0;    // custom template number from 1, 0 for none
@@ -66,8 +67,8 @@ struct TFormPiece {
   std::vector<uint8_t> EdgeSprite;
   std::vector<uint8_t> SolidSprite;  // only with the Wood outline style
 
-  bool IsEdgePiece() const { return ShapeClass < kFunPiece; }
-  bool IsFunPiece() const { return ShapeClass == kFunPiece; }
+  bool IsEdgePiece() const { return ShapeClass < ShapeKind::Fun; }
+  bool IsFunPiece() const { return ShapeClass == ShapeKind::Fun; }
   bool IsFixed() const { return Joined || Placed; }
   Rect BoardRect() const { return {X, Y, X + Width, Y + Height}; }
   PieceBox HomeBox() const { return {HomeX, HomeY, Width, Height}; }

@@ -176,17 +176,17 @@ void TPieces::ClassifyPieces(const TPieceList& list) const {
   for (TFormPiece* piece : list) {
     const int32_t i = piece->Index;
     if (i == 0 || i == c - 1 || i == n - 1 || i == n - c) {
-      piece->ShapeClass = kCornerPiece;
+      piece->ShapeClass = ShapeKind::Corner;
     } else if (i < c) {
-      piece->ShapeClass = kTopSidePiece;
+      piece->ShapeClass = ShapeKind::TopSide;
     } else if (i % c == c - 1) {
-      piece->ShapeClass = kRightSidePiece;
+      piece->ShapeClass = ShapeKind::RightSide;
     } else if (i > n - c - 1) {
-      piece->ShapeClass = kBottomSidePiece;
+      piece->ShapeClass = ShapeKind::BottomSide;
     } else if (i % c == 0) {
-      piece->ShapeClass = kLeftSidePiece;
+      piece->ShapeClass = ShapeKind::LeftSide;
     } else {
-      piece->ShapeClass = piece->TemplateNo != 0 ? kFunPiece : kMiddlePiece;
+      piece->ShapeClass = piece->TemplateNo != 0 ? ShapeKind::Fun : ShapeKind::Middle;
     }
   }
 }

@@ -2,6 +2,7 @@
 // caption, hint, initial ticks and geometry, as a form resource would give them.
 // The core starts from these, the Qt shell builds its widgets from them.
 #pragma once
+#include "ui/component_names.h"
 #include "ui/ui_state.h"
 
 namespace quill {
@@ -15,9 +16,5 @@ void DefineSplashForm(UiState& form);
 // Geometry of the splash form fixed by its design.
 constexpr int kSplashClientWidth = 434;
 constexpr int kSplashClientHeight = 414;
-
-// Names of forms themselves inside their UiState (the form's own size and colour).
-inline constexpr const char* kMainFormName = "MainForm";
-inline constexpr const char* kSplashFormName = "SplashForm";
 
 }  // namespace quill

@@ -7,6 +7,9 @@
 #include "ui/form_layouts.h"
 
 namespace quill {
+
+using namespace component;
+
 namespace {
 
 // Flags of a component in the table below.
@@ -31,199 +34,199 @@ struct Item {
 // Menus and their items in menu order. Hints: short part, "|", long part shown in the
 // status line.
 const Item kMenuItems[] = {
-    {"MainMenu", "", "", ""},
+    {kMainMenu, "", "", ""},
 
-    {"FileMenu", "MainMenu", "&File", ""},
-    {"FileNewItem", "FileMenu", "&Create...", "|Create a new jigsaw"},
-    {"FileOpenItem", "FileMenu", "&Open...", "|Open or create a jigsaw", 0, "Ctrl+O"},
-    {"FileSaveItem", "FileMenu", "&Save", "|Save the jigsaw in progress", 0, "Ctrl+S"},
-    {"FileSaveAsItem", "FileMenu", "Save &As...", "|Save the jigsaw under a new name"},
-    {"FileSaveGiftItem", "FileMenu", "Save as &Gift...", "|Save the jigsaw as a gift"},
-    {"FileSaveSaverItem", "FileMenu", "Save as Screen Sa&ver...", "|Save the jigsaw as a screensaver", kHidden},
-    {"FileDelete", "FileMenu", "&Delete...", "|Delete a jigsaw"},
-    {"FileSep1", "FileMenu", "-", "", kSeparator},
-    {"FilePrintItem", "FileMenu", "&Print...", "|Print the picture", 0, "Ctrl+P"},
-    {"FilePrintSetupItem", "FileMenu", "P&rint Setup...", "|Set up the printer"},
-    {"FileSep2", "FileMenu", "-", "", kSeparator},
-    {"Restart1", "FileMenu", "Re&start...", "|Restart the jigsaw from scratch", kHidden},
-    {"FileSep3", "FileMenu", "-", "", kSeparator},
-    {"MRU1", "FileMenu", "&1", "|Open this recent jigsaw", kHidden},
-    {"MRU2", "FileMenu", "&2", "|Open this recent jigsaw", kHidden},
-    {"MRU3", "FileMenu", "&3", "|Open this recent jigsaw", kHidden},
-    {"MRU4", "FileMenu", "&4", "|Open this recent jigsaw", kHidden},
-    {"MRU5", "FileMenu", "&5", "|Open this recent jigsaw", kHidden},
-    {"MRU6", "FileMenu", "&6", "|Open this recent jigsaw", kHidden},
-    {"MRU7", "FileMenu", "&7", "|Open this recent jigsaw", kHidden},
-    {"MRU8", "FileMenu", "&8", "|Open this recent jigsaw", kHidden},
-    {"FileExitItem", "FileMenu", "E&xit", "|Close the jigsaw"},
+    {kFileMenu, kMainMenu, "&File", ""},
+    {kFileNewItem, kFileMenu, "&Create...", "|Create a new jigsaw"},
+    {kFileOpenItem, kFileMenu, "&Open...", "|Open or create a jigsaw", 0, "Ctrl+O"},
+    {kFileSaveItem, kFileMenu, "&Save", "|Save the jigsaw in progress", 0, "Ctrl+S"},
+    {kFileSaveAsItem, kFileMenu, "Save &As...", "|Save the jigsaw under a new name"},
+    {kFileSaveGiftItem, kFileMenu, "Save as &Gift...", "|Save the jigsaw as a gift"},
+    {kFileSaveSaverItem, kFileMenu, "Save as Screen Sa&ver...", "|Save the jigsaw as a screensaver", kHidden},
+    {kFileDelete, kFileMenu, "&Delete...", "|Delete a jigsaw"},
+    {kFileSep1, kFileMenu, "-", "", kSeparator},
+    {kFilePrintItem, kFileMenu, "&Print...", "|Print the picture", 0, "Ctrl+P"},
+    {kFilePrintSetupItem, kFileMenu, "P&rint Setup...", "|Set up the printer"},
+    {kFileSep2, kFileMenu, "-", "", kSeparator},
+    {kRestart1, kFileMenu, "Re&start...", "|Restart the jigsaw from scratch", kHidden},
+    {kFileSep3, kFileMenu, "-", "", kSeparator},
+    {kMRU1, kFileMenu, "&1", "|Open this recent jigsaw", kHidden},
+    {kMRU2, kFileMenu, "&2", "|Open this recent jigsaw", kHidden},
+    {kMRU3, kFileMenu, "&3", "|Open this recent jigsaw", kHidden},
+    {kMRU4, kFileMenu, "&4", "|Open this recent jigsaw", kHidden},
+    {kMRU5, kFileMenu, "&5", "|Open this recent jigsaw", kHidden},
+    {kMRU6, kFileMenu, "&6", "|Open this recent jigsaw", kHidden},
+    {kMRU7, kFileMenu, "&7", "|Open this recent jigsaw", kHidden},
+    {kMRU8, kFileMenu, "&8", "|Open this recent jigsaw", kHidden},
+    {kFileExitItem, kFileMenu, "E&xit", "|Close the jigsaw"},
 
-    {"ViewMenu", "MainMenu", "&View", ""},
-    {"Toolbar", "ViewMenu", "&Tool bar", "|Show or hide the tool bar", kTicked},
-    {"Statusbar", "ViewMenu", "&Status bar", "|Show or hide the status bar", kTicked},
-    {"Traybar", "ViewMenu", "T&ray bar", "|Show or hide the tray bar", kTicked},
-    {"ViewSep1", "ViewMenu", "-", "", kSeparator},
-    {"Picture", "ViewMenu", "&Picture", "|Show the picture window", 0, "F3"},
-    {"Loupe", "ViewMenu", "&Loupe", "|Show the magnifying glass", 0, "F4"},
-    {"Ghostpicture", "ViewMenu", "&Ghost picture", "|Show a faded picture on the board", kTicked, "F5"},
-    {"Zoompicture", "ViewMenu", "&Zoom picture", "|Display the picture full-screen", kDisabled, "F2"},
-    {"ViewSep2", "ViewMenu", "-", "", kSeparator},
-    {"BoardColor", "ViewMenu", "&Board Color", "|Choose the colour of the board"},
-    {"Custom1", "BoardColor", "Custom...", "|Pick any colour for the board", kRadio},
-    {"Matching1", "BoardColor", "Matching", "|A board colour that matches the picture", kRadio},
-    {"Contrasting1", "BoardColor", "Contrasting", "|A board colour that contrasts with the picture", kRadio},
-    {"Default1", "BoardColor", "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
+    {kViewMenu, kMainMenu, "&View", ""},
+    {kToolbar, kViewMenu, "&Tool bar", "|Show or hide the tool bar", kTicked},
+    {kStatusbar, kViewMenu, "&Status bar", "|Show or hide the status bar", kTicked},
+    {kTraybar, kViewMenu, "T&ray bar", "|Show or hide the tray bar", kTicked},
+    {kViewSep1, kViewMenu, "-", "", kSeparator},
+    {kPicture, kViewMenu, "&Picture", "|Show the picture window", 0, "F3"},
+    {kLoupe, kViewMenu, "&Loupe", "|Show the magnifying glass", 0, "F4"},
+    {kGhostpicture, kViewMenu, "&Ghost picture", "|Show a faded picture on the board", kTicked, "F5"},
+    {kZoompicture, kViewMenu, "&Zoom picture", "|Display the picture full-screen", kDisabled, "F2"},
+    {kViewSep2, kViewMenu, "-", "", kSeparator},
+    {kBoardColor, kViewMenu, "&Board Color", "|Choose the colour of the board"},
+    {kCustom1, kBoardColor, "Custom...", "|Pick any colour for the board", kRadio},
+    {kMatching1, kBoardColor, "Matching", "|A board colour that matches the picture", kRadio},
+    {kContrasting1, kBoardColor, "Contrasting", "|A board colour that contrasts with the picture", kRadio},
+    {kDefault1, kBoardColor, "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
 
-    {"ToolsMenu", "MainMenu", "&Tools", ""},
-    {"ArrangeAtEdge", "ToolsMenu", "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
-    {"ArrangeInGrid", "ToolsMenu", "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
-    {"Disarrange", "ToolsMenu", "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
-    {"ToolsSep1", "ToolsMenu", "-", "", kSeparator},
-    {"PieceSize", "ToolsMenu", "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
-    {"ToolsSep2", "ToolsMenu", "-", "", kSeparator},
-    {"UndoItem", "ToolsMenu", "&Undo", "|Undo the last step", kDisabled, "Ctrl+Z"},
-    {"RedoItem", "ToolsMenu", "&Redo", "|Redo the step just undone", kDisabled, "Shift+Ctrl+Z"},
-    {"ToolsSep3", "ToolsMenu", "-", "", kSeparator},
-    {"DemoItem", "ToolsMenu", "&Demo", "|Watch the jigsaw solve itself"},
-    {"MoreTips", "ToolsMenu", "More &Tips...", "|Read tips on playing"},
-    {"Screensaver", "ToolsMenu", "&Screensaver...", "|Use the picture as a screensaver"},
-    {"Wallpaper", "ToolsMenu", "&Wallpaper", "|Use the picture as the desktop wallpaper"},
+    {kToolsMenu, kMainMenu, "&Tools", ""},
+    {kArrangeAtEdge, kToolsMenu, "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
+    {kArrangeInGrid, kToolsMenu, "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
+    {kDisarrange, kToolsMenu, "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
+    {kToolsSep1, kToolsMenu, "-", "", kSeparator},
+    {kPieceSize, kToolsMenu, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
+    {kToolsSep2, kToolsMenu, "-", "", kSeparator},
+    {kUndoItem, kToolsMenu, "&Undo", "|Undo the last step", kDisabled, "Ctrl+Z"},
+    {kRedoItem, kToolsMenu, "&Redo", "|Redo the step just undone", kDisabled, "Shift+Ctrl+Z"},
+    {kToolsSep3, kToolsMenu, "-", "", kSeparator},
+    {kDemoItem, kToolsMenu, "&Demo", "|Watch the jigsaw solve itself"},
+    {kMoreTips, kToolsMenu, "More &Tips...", "|Read tips on playing"},
+    {kScreensaver, kToolsMenu, "&Screensaver...", "|Use the picture as a screensaver"},
+    {kWallpaper, kToolsMenu, "&Wallpaper", "|Use the picture as the desktop wallpaper"},
 
-    {"TraysMenu", "MainMenu", "T&rays", ""},
-    {"NewTray", "TraysMenu", "&New Tray", "|Create a new tray for storing pieces", kDisabled},
-    {"TraysSep1", "TraysMenu", "-", "", kSeparator},
-    {"ShowTrays", "TraysMenu", "&Show", "|Open trays", kDisabled},
-    {"ShowAllTrays", "ShowTrays", "Show &All Trays", "|Open every tray", 0, "", 0},
-    {"ShowUsedTrays", "ShowTrays", "Show &Used Trays", "|Open the trays that hold pieces", 0, "", 1},
-    {"ShowUnusedTrays", "ShowTrays", "Show &Empty Trays", "|Open the empty trays", 0, "", 2},
-    {"HideTrays", "TraysMenu", "&Hide", "|Minimise trays", kDisabled},
-    {"HideAllTrays", "HideTrays", "Hide &All Trays", "|Minimise every tray", 0, "", 3},
-    {"HideUsedTrays", "HideTrays", "Hide &Used Trays", "|Minimise the trays that hold pieces", 0, "", 4},
-    {"HideUnusedTrays", "HideTrays", "Hide &Empty Trays", "|Minimise the empty trays", 0, "", 5},
-    {"DeleteTrays", "TraysMenu", "&Delete", "|Delete trays", kDisabled},
-    {"DeleteAllTrays", "DeleteTrays", "Delete &All Trays", "|Delete every tray; its pieces go to the board", 0, "", 6},
-    {"DeleteUsedTrays", "DeleteTrays", "Delete &Used Trays", "|Delete the trays that hold pieces", 0, "", 7},
-    {"DeleteUnusedTrays", "DeleteTrays", "Delete &Empty Trays", "|Delete the empty trays", 0, "", 8},
+    {kTraysMenu, kMainMenu, "T&rays", ""},
+    {kNewTray, kTraysMenu, "&New Tray", "|Create a new tray for storing pieces", kDisabled},
+    {kTraysSep1, kTraysMenu, "-", "", kSeparator},
+    {kShowTrays, kTraysMenu, "&Show", "|Open trays", kDisabled},
+    {kShowAllTrays, kShowTrays, "Show &All Trays", "|Open every tray", 0, "", 0},
+    {kShowUsedTrays, kShowTrays, "Show &Used Trays", "|Open the trays that hold pieces", 0, "", 1},
+    {kShowUnusedTrays, kShowTrays, "Show &Empty Trays", "|Open the empty trays", 0, "", 2},
+    {kHideTrays, kTraysMenu, "&Hide", "|Minimise trays", kDisabled},
+    {kHideAllTrays, kHideTrays, "Hide &All Trays", "|Minimise every tray", 0, "", 3},
+    {kHideUsedTrays, kHideTrays, "Hide &Used Trays", "|Minimise the trays that hold pieces", 0, "", 4},
+    {kHideUnusedTrays, kHideTrays, "Hide &Empty Trays", "|Minimise the empty trays", 0, "", 5},
+    {kDeleteTrays, kTraysMenu, "&Delete", "|Delete trays", kDisabled},
+    {kDeleteAllTrays, kDeleteTrays, "Delete &All Trays", "|Delete every tray; its pieces go to the board", 0, "", 6},
+    {kDeleteUsedTrays, kDeleteTrays, "Delete &Used Trays", "|Delete the trays that hold pieces", 0, "", 7},
+    {kDeleteUnusedTrays, kDeleteTrays, "Delete &Empty Trays", "|Delete the empty trays", 0, "", 8},
 
-    {"OptionsMenu", "MainMenu", "&Options", ""},
-    {"Sound", "OptionsMenu", "&Sound", "|Turn sound effects on or off", kTicked},
-    {"Music", "OptionsMenu", "&Music", "|Turn background music on or off", kTicked},
-    {"OptionsSep1", "OptionsMenu", "-", "", kSeparator},
-    {"Shadows", "OptionsMenu", "Sha&dows", "|Moving pieces cast a shadow", kTicked},
-    {"Outlines", "OptionsMenu", "&Outlines", "|Choose the look of the piece edges"},
-    {"OutlinesNone", "Outlines", "&None", "|Pieces have no outline", kTicked | kRadio},
-    {"OutlineFoil", "Outlines", "&Foil", "|Pieces are made out of thin foil", kRadio},
-    {"OutlinesPaper", "Outlines", "&Paper", "|Pieces are made out of paper", kRadio},
-    {"OutlinesCard", "Outlines", "&Card", "|Pieces are made out of thick card", kRadio},
-    {"OutlinesWood", "Outlines", "&Wood", "|Pieces are made out of chunky wood", kRadio},
-    {"OutlinesSep", "Outlines", "-", "", kSeparator},
-    {"AntiAlias", "Outlines", "&Smooth", "|Remove jaggies from piece outlines using smoothing", kTicked},
-    {"AutoOutline", "Outlines", "&Auto hide", "|Remove outlines from solved pieces"},
-    {"OptionsSep2", "OptionsMenu", "-", "", kSeparator},
-    {"SortByShape", "OptionsMenu", "Sort by S&hape", "|Put edge pieces first when arranging", kTicked},
-    {"SortByColor", "OptionsMenu", "Sort by &Color", "|Put similar colors together when arranging", kTicked},
-    {"OptionsSep3", "OptionsMenu", "-", "", kSeparator},
-    {"ShowTimer", "OptionsMenu", "&Timer display", "|Show the time taken", kTicked},
-    {"ShowNum", "OptionsMenu", "&Number display", "|Show the number of pieces solved", kTicked},
-    {"OptionsSep4", "OptionsMenu", "-", "", kSeparator},
-    {"Rotation", "OptionsMenu", "&Rotating Pieces", "|Pieces can be turned"},
-    {"Mystery", "OptionsMenu", "M&ystery Mode", "|Hide the jigsaw preview pictures"},
-    {"OptionsSep5", "OptionsMenu", "-", "", kSeparator},
-    {"Timelimit", "OptionsMenu", "Time &Limit...", "|Set a time limit for the jigsaw"},
-    {"AdvOptions", "OptionsMenu", "&Advanced...", "|Change the advanced options", 0, "F8"},
+    {kOptionsMenu, kMainMenu, "&Options", ""},
+    {kSound, kOptionsMenu, "&Sound", "|Turn sound effects on or off", kTicked},
+    {kMusic, kOptionsMenu, "&Music", "|Turn background music on or off", kTicked},
+    {kOptionsSep1, kOptionsMenu, "-", "", kSeparator},
+    {kShadows, kOptionsMenu, "Sha&dows", "|Moving pieces cast a shadow", kTicked},
+    {kOutlines, kOptionsMenu, "&Outlines", "|Choose the look of the piece edges"},
+    {kOutlinesNone, kOutlines, "&None", "|Pieces have no outline", kTicked | kRadio},
+    {kOutlineFoil, kOutlines, "&Foil", "|Pieces are made out of thin foil", kRadio},
+    {kOutlinesPaper, kOutlines, "&Paper", "|Pieces are made out of paper", kRadio},
+    {kOutlinesCard, kOutlines, "&Card", "|Pieces are made out of thick card", kRadio},
+    {kOutlinesWood, kOutlines, "&Wood", "|Pieces are made out of chunky wood", kRadio},
+    {kOutlinesSep, kOutlines, "-", "", kSeparator},
+    {kAntiAlias, kOutlines, "&Smooth", "|Remove jaggies from piece outlines using smoothing", kTicked},
+    {kAutoOutline, kOutlines, "&Auto hide", "|Remove outlines from solved pieces"},
+    {kOptionsSep2, kOptionsMenu, "-", "", kSeparator},
+    {kSortByShape, kOptionsMenu, "Sort by S&hape", "|Put edge pieces first when arranging", kTicked},
+    {kSortByColor, kOptionsMenu, "Sort by &Color", "|Put similar colors together when arranging", kTicked},
+    {kOptionsSep3, kOptionsMenu, "-", "", kSeparator},
+    {kShowTimer, kOptionsMenu, "&Timer display", "|Show the time taken", kTicked},
+    {kShowNum, kOptionsMenu, "&Number display", "|Show the number of pieces solved", kTicked},
+    {kOptionsSep4, kOptionsMenu, "-", "", kSeparator},
+    {kRotation, kOptionsMenu, "&Rotating Pieces", "|Pieces can be turned"},
+    {kMystery, kOptionsMenu, "M&ystery Mode", "|Hide the jigsaw preview pictures"},
+    {kOptionsSep5, kOptionsMenu, "-", "", kSeparator},
+    {kTimelimit, kOptionsMenu, "Time &Limit...", "|Set a time limit for the jigsaw"},
+    {kAdvOptions, kOptionsMenu, "&Advanced...", "|Change the advanced options", 0, "F8"},
 
-    {"CheatMenu", "MainMenu", "&Cheat", ""},
-    {"AllowCheating", "CheatMenu", "Allow &Cheating", "|Allow the cheat commands", kTicked},
-    {"CheatSep1", "CheatMenu", "-", "", kSeparator},
-    {"Hint1", "CheatMenu", "&Hint!", "|Flash the next two pieces to solve", kDisabled, "Ctrl+F1"},
-    {"RightWayUp1", "CheatMenu", "&Right Way Up!", "|Turn every piece the right way up", kDisabled},
-    {"Solve2", "CheatMenu", "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
+    {kCheatMenu, kMainMenu, "&Cheat", ""},
+    {kAllowCheating, kCheatMenu, "Allow &Cheating", "|Allow the cheat commands", kTicked},
+    {kCheatSep1, kCheatMenu, "-", "", kSeparator},
+    {kHint1, kCheatMenu, "&Hint!", "|Flash the next two pieces to solve", kDisabled, "Ctrl+F1"},
+    {kRightWayUp1, kCheatMenu, "&Right Way Up!", "|Turn every piece the right way up", kDisabled},
+    {kSolve2, kCheatMenu, "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
 
-    {"InternetMenu", "MainMenu", "&Internet", ""},
-    {"WebLink", "InternetMenu", "", "Visit the Quillmere web site"},
-    {"PurchaseFull", "InternetMenu", "&Purchase the full version...", "|Visit our online store"},
-    {"JigSearch", "InternetMenu", "Jigsaw &Search...", "|Search the web for jigsaws", kHidden},
-    {"ChkUpdate", "InternetMenu", "Check for &Updates...", "|Look for a newer version", kHidden},
+    {kInternetMenu, kMainMenu, "&Internet", ""},
+    {kWebLink, kInternetMenu, "", "Visit the Quillmere web site"},
+    {kPurchaseFull, kInternetMenu, "&Purchase the full version...", "|Visit our online store"},
+    {kJigSearch, kInternetMenu, "Jigsaw &Search...", "|Search the web for jigsaws", kHidden},
+    {kChkUpdate, kInternetMenu, "Check for &Updates...", "|Look for a newer version", kHidden},
 
-    {"HelpMenu", "MainMenu", "&Help", ""},
-    {"HelpContentsItem", "HelpMenu", "&Contents", "|Show the help contents", 0, "F1"},
-    {"HelpSearchItem", "HelpMenu", "&Search for Help On...", "|Search the help"},
-    {"WhatsNewItem", "HelpMenu", "&What's New", "|What is new in this version"},
-    {"HelpFAQ", "HelpMenu", "&FAQ", "|Frequently asked questions"},
-    {"HelpOrderItem", "HelpMenu", "How to &Order", "|How to order the full version"},
-    {"HelpQuickItem", "HelpMenu", "&Quick Help!", "|Display mouse and keyboard controls"},
-    {"HelpSep1", "HelpMenu", "-", "", kSeparator},
-    {"HelpAboutJigItem", "HelpMenu", "About this &Jigsaw...", "|Show the jigsaw's title, creator and progress",
+    {kHelpMenu, kMainMenu, "&Help", ""},
+    {kHelpContentsItem, kHelpMenu, "&Contents", "|Show the help contents", 0, "F1"},
+    {kHelpSearchItem, kHelpMenu, "&Search for Help On...", "|Search the help"},
+    {kWhatsNewItem, kHelpMenu, "&What's New", "|What is new in this version"},
+    {kHelpFAQ, kHelpMenu, "&FAQ", "|Frequently asked questions"},
+    {kHelpOrderItem, kHelpMenu, "How to &Order", "|How to order the full version"},
+    {kHelpQuickItem, kHelpMenu, "&Quick Help!", "|Display mouse and keyboard controls"},
+    {kHelpSep1, kHelpMenu, "-", "", kSeparator},
+    {kHelpAboutJigItem, kHelpMenu, "About this &Jigsaw...", "|Show the jigsaw's title, creator and progress",
      kHidden},
-    {"HelpAboutItem", "HelpMenu", "&About...", "|About this program"},
+    {kHelpAboutItem, kHelpMenu, "&About...", "|About this program"},
 
-    {"PopupPlay", "", "", ""},
-    {"MoveGhost", "PopupPlay", "&Move ghost", "|Move the ghost picture to another place"},
-    {"FindPiece", "PopupPlay", "&Find piece!", "|Flash the piece that belongs here"},
-    {"FetchPiece", "PopupPlay", "Fe&tch piece!", "|Bring the piece that belongs here"},
-    {"PlaySep1", "PopupPlay", "-", "", kSeparator},
-    {"ArrangeAtEdge2", "PopupPlay", "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
-    {"ArrangeInGrid2", "PopupPlay", "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
-    {"Disarrange2", "PopupPlay", "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
-    {"PlaySep2", "PopupPlay", "-", "", kSeparator},
-    {"PieceSize1", "PopupPlay", "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
-    {"Hint2", "PopupPlay", "&Hint!", "|Flash the next two pieces to solve", kDisabled},
-    {"Solve1", "PopupPlay", "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
+    {kPopupPlay, "", "", ""},
+    {kMoveGhost, kPopupPlay, "&Move ghost", "|Move the ghost picture to another place"},
+    {kFindPiece, kPopupPlay, "&Find piece!", "|Flash the piece that belongs here"},
+    {kFetchPiece, kPopupPlay, "Fe&tch piece!", "|Bring the piece that belongs here"},
+    {kPlaySep1, kPopupPlay, "-", "", kSeparator},
+    {kArrangeAtEdge2, kPopupPlay, "Arrange at &Edge", "|Arrange the loose pieces around the edge", kDisabled},
+    {kArrangeInGrid2, kPopupPlay, "Arrange in &Grid", "|Arrange the loose pieces in a grid", kDisabled},
+    {kDisarrange2, kPopupPlay, "&Disarrange", "|Scatter the loose pieces at random", kDisabled},
+    {kPlaySep2, kPopupPlay, "-", "", kSeparator},
+    {kPieceSize1, kPopupPlay, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
+    {kHint2, kPopupPlay, "&Hint!", "|Flash the next two pieces to solve", kDisabled},
+    {kSolve1, kPopupPlay, "&Auto-Solve!", "|Let the jigsaw solve itself", kDisabled},
 
-    {"PopupPiece", "", "", ""},
-    {"ShowSolution", "PopupPiece", "S&how Solution!", "|Flash where this piece belongs"},
-    {"SolvePiece", "PopupPiece", "S&olve Piece!", "|Put this piece where it belongs"},
-    {"PieceSep1", "PopupPiece", "-", "", kSeparator},
-    {"RotateRight", "PopupPiece", "Rotate &Right", "|Turn the piece a quarter turn clockwise", kDisabled},
-    {"RotateLeft", "PopupPiece", "Rotate &Left", "|Turn the piece a quarter turn anticlockwise", kDisabled},
-    {"RightWayUp2", "PopupPiece", "Right &Way Up!", "|Turn this piece the right way up"},
-    {"PieceSep2", "PopupPiece", "-", "", kSeparator},
-    {"Unlock", "PopupPiece", "&Unlock", "|Disconnect the piece from its neighbours"},
-    {"SendToBack", "PopupPiece", "Send To &Back", "|Put the piece behind all others"},
-    {"PieceSep3", "PopupPiece", "-", "", kSeparator},
-    {"ShowNeighbor", "PopupPiece", "&Show Neighbor!", "|Flash a piece that fits this one"},
-    {"FetchNeighbor", "PopupPiece", "&Fetch Neighbor!", "|Bring a piece that fits this one"},
-    {"PieceSep4", "PopupPiece", "-", "", kSeparator},
-    {"PieceSize2", "PopupPiece", "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
+    {kPopupPiece, "", "", ""},
+    {kShowSolution, kPopupPiece, "S&how Solution!", "|Flash where this piece belongs"},
+    {kSolvePiece, kPopupPiece, "S&olve Piece!", "|Put this piece where it belongs"},
+    {kPieceSep1, kPopupPiece, "-", "", kSeparator},
+    {kRotateRight, kPopupPiece, "Rotate &Right", "|Turn the piece a quarter turn clockwise", kDisabled},
+    {kRotateLeft, kPopupPiece, "Rotate &Left", "|Turn the piece a quarter turn anticlockwise", kDisabled},
+    {kRightWayUp2, kPopupPiece, "Right &Way Up!", "|Turn this piece the right way up"},
+    {kPieceSep2, kPopupPiece, "-", "", kSeparator},
+    {kUnlock, kPopupPiece, "&Unlock", "|Disconnect the piece from its neighbours"},
+    {kSendToBack, kPopupPiece, "Send To &Back", "|Put the piece behind all others"},
+    {kPieceSep3, kPopupPiece, "-", "", kSeparator},
+    {kShowNeighbor, kPopupPiece, "&Show Neighbor!", "|Flash a piece that fits this one"},
+    {kFetchNeighbor, kPopupPiece, "&Fetch Neighbor!", "|Bring a piece that fits this one"},
+    {kPieceSep4, kPopupPiece, "-", "", kSeparator},
+    {kPieceSize2, kPopupPiece, "&Piece Size...", "|Change the size and shape of the pieces", kDisabled},
 
-    {"PopupTray", "", "", ""},
-    {"TraySelectAll", "PopupTray", "Se&lect all pieces", "|Pick up every piece in this tray"},
-    {"TrayToBack", "PopupTray", "&Send Tray to Back", "|Put this tray behind the others"},
-    {"TrayDrop", "PopupTray", "D&rop all pieces", "|Empty this tray onto the board"},
-    {"TrayGet", "PopupTray", "&Get pieces", "|Gather single pieces into this tray"},
-    {"TrayGetAll", "TrayGet", "&All pieces", "|Gather every single piece", 0, "", 1},
-    {"TrayGetEdge", "TrayGet", "&Edge pieces", "|Gather the single edge pieces", 0, "", 2},
-    {"TrayGetMiddle", "TrayGet", "&Middle pieces", "|Gather the single middle pieces", 0, "", 3},
-    {"TrayGetFun", "TrayGet", "&Fun pieces", "|Gather the single fun pieces", 0, "", 4},
-    {"TraySep1", "PopupTray", "-", "", kSeparator},
-    {"ArrangeAtEdgeT", "PopupTray", "Arrange at &Edge", "|Arrange this tray's pieces around its edge",
+    {kPopupTray, "", "", ""},
+    {kTraySelectAll, kPopupTray, "Se&lect all pieces", "|Pick up every piece in this tray"},
+    {kTrayToBack, kPopupTray, "&Send Tray to Back", "|Put this tray behind the others"},
+    {kTrayDrop, kPopupTray, "D&rop all pieces", "|Empty this tray onto the board"},
+    {kTrayGet, kPopupTray, "&Get pieces", "|Gather single pieces into this tray"},
+    {kTrayGetAll, kTrayGet, "&All pieces", "|Gather every single piece", 0, "", 1},
+    {kTrayGetEdge, kTrayGet, "&Edge pieces", "|Gather the single edge pieces", 0, "", 2},
+    {kTrayGetMiddle, kTrayGet, "&Middle pieces", "|Gather the single middle pieces", 0, "", 3},
+    {kTrayGetFun, kTrayGet, "&Fun pieces", "|Gather the single fun pieces", 0, "", 4},
+    {kTraySep1, kPopupTray, "-", "", kSeparator},
+    {kArrangeAtEdgeT, kPopupTray, "Arrange at &Edge", "|Arrange this tray's pieces around its edge",
      kDisabled},
-    {"ArrangeInGridT", "PopupTray", "Arrange in &Grid", "|Arrange this tray's pieces in a grid", kDisabled},
-    {"DisarrangeTray", "PopupTray", "D&isarrange Tray", "|Scatter this tray's pieces at random", kDisabled},
-    {"TraySep2", "PopupTray", "-", "", kSeparator},
-    {"TrayColor", "PopupTray", "Tray &Color", "|Choose the colour of this tray"},
-    {"Custom2", "TrayColor", "Custom...", "|Pick any colour for the tray", kRadio},
-    {"Matching2", "TrayColor", "Matching", "|A tray colour that matches the picture", kRadio},
-    {"Contrasting2", "TrayColor", "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
-    {"Default2", "TrayColor", "Default", "|The tray takes the board colour", kRadio},
-    {"TrayRename", "PopupTray", "&Tray Description...", "|Give this tray a name"},
-    {"TraySep3", "PopupTray", "-", "", kSeparator},
-    {"TrayDelete", "PopupTray", "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
+    {kArrangeInGridT, kPopupTray, "Arrange in &Grid", "|Arrange this tray's pieces in a grid", kDisabled},
+    {kDisarrangeTray, kPopupTray, "D&isarrange Tray", "|Scatter this tray's pieces at random", kDisabled},
+    {kTraySep2, kPopupTray, "-", "", kSeparator},
+    {kTrayColor, kPopupTray, "Tray &Color", "|Choose the colour of this tray"},
+    {kCustom2, kTrayColor, "Custom...", "|Pick any colour for the tray", kRadio},
+    {kMatching2, kTrayColor, "Matching", "|A tray colour that matches the picture", kRadio},
+    {kContrasting2, kTrayColor, "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
+    {kDefault2, kTrayColor, "Default", "|The tray takes the board colour", kRadio},
+    {kTrayRename, kPopupTray, "&Tray Description...", "|Give this tray a name"},
+    {kTraySep3, kPopupTray, "-", "", kSeparator},
+    {kTrayDelete, kPopupTray, "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
 
-    {"PopupTrayIcon", "", "", ""},
-    {"TrayRename1", "PopupTrayIcon", "&Tray Description...", "|Give this tray a name"},
-    {"TrayColor1", "PopupTrayIcon", "Tray &Color", "|Choose the colour of this tray"},
-    {"Custom3", "TrayColor1", "Custom...", "|Pick any colour for the tray", kRadio},
-    {"Matching3", "TrayColor1", "Matching", "|A tray colour that matches the picture", kRadio},
-    {"Contrasting3", "TrayColor1", "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
-    {"Default3", "TrayColor1", "Default", "|The tray takes the board colour", kRadio},
-    {"TrayIconSep1", "PopupTrayIcon", "-", "", kSeparator},
-    {"TrayDelete1", "PopupTrayIcon", "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
+    {kPopupTrayIcon, "", "", ""},
+    {kTrayRename1, kPopupTrayIcon, "&Tray Description...", "|Give this tray a name"},
+    {kTrayColor1, kPopupTrayIcon, "Tray &Color", "|Choose the colour of this tray"},
+    {kCustom3, kTrayColor1, "Custom...", "|Pick any colour for the tray", kRadio},
+    {kMatching3, kTrayColor1, "Matching", "|A tray colour that matches the picture", kRadio},
+    {kContrasting3, kTrayColor1, "Contrasting", "|A tray colour that contrasts with the picture", kRadio},
+    {kDefault3, kTrayColor1, "Default", "|The tray takes the board colour", kRadio},
+    {kTrayIconSep1, kPopupTrayIcon, "-", "", kSeparator},
+    {kTrayDelete1, kPopupTrayIcon, "&Delete Tray!", "|Delete this tray; its pieces go to the board"},
 
-    {"ColorPopup", "", "", ""},
-    {"Custom", "ColorPopup", "Custom...", "|Pick any colour for the board", kRadio},
-    {"Matching", "ColorPopup", "Matching", "|A board colour that matches the picture", kRadio},
-    {"Contrasting", "ColorPopup", "Contrasting", "|A board colour that contrasts with the picture", kRadio},
-    {"DefaultColor", "ColorPopup", "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
+    {kColorPopup, "", "", ""},
+    {kCustom, kColorPopup, "Custom...", "|Pick any colour for the board", kRadio},
+    {kMatching, kColorPopup, "Matching", "|A board colour that matches the picture", kRadio},
+    {kContrasting, kColorPopup, "Contrasting", "|A board colour that contrasts with the picture", kRadio},
+    {kDefaultColor, kColorPopup, "Default", "|The board colour the jigsaw came with", kTicked | kRadio},
 };
 
 ComponentState FromItem(const Item& item) {
@@ -250,21 +253,21 @@ struct Button {
 
 // Tool bar buttons, left to right, 34 × 34 unless said otherwise.
 const Button kSpeedButtons[] = {
-    {"SpeedOpen", 4, "Open|Open or create a jigsaw"},
-    {"SpeedSave", 38, "Save|Save the jigsaw in progress"},
-    {"SpeedPicture", 82, "Picture|Toggle the picture overlay (F3)", kDisabled},
-    {"SpeedLoupe", 116, "Loupe|Toggle the magnifying glass (F4)", kDisabled},
-    {"SpeedGhost", 150, "Ghost Picture|Toggle the ghost picture backdrop", kDisabled},
-    {"SpeedZoom", 205, "Zoom|Display the jigsaw image full-screen (F2)", kDisabled},
-    {"SpeedColor", 239, "Board color|Choose a new background board color", kDisabled},
-    {"SpeedSize", 283, "Piece size and shape|Change the size and shape of pieces", kDisabled},
-    {"SpeedEdge", 317, "Arrange at edge|Arrange pieces around edge", kDisabled},
-    {"SpeedGrid", 351, "Arrange in grid|Arrange pieces in a grid", kDisabled},
-    {"SpeedNewBox", 385, "New tray|Create a new tray for storing pieces", kDisabled},
-    {"SpeedSound", 429, "Sound|Turn sound effects on/off", kTicked},
-    {"SpeedMusic", 463, "Music|Turn background music on/off", kTicked},
-    {"SpeedHint", 507, "Hint|Flash the next two pieces to solve", kDisabled},
-    {"SpeedHelp", 541, "Quick Help|Display mouse and keyboard controls"},
+    {kSpeedOpen, 4, "Open|Open or create a jigsaw"},
+    {kSpeedSave, 38, "Save|Save the jigsaw in progress"},
+    {kSpeedPicture, 82, "Picture|Toggle the picture overlay (F3)", kDisabled},
+    {kSpeedLoupe, 116, "Loupe|Toggle the magnifying glass (F4)", kDisabled},
+    {kSpeedGhost, 150, "Ghost Picture|Toggle the ghost picture backdrop", kDisabled},
+    {kSpeedZoom, 205, "Zoom|Display the jigsaw image full-screen (F2)", kDisabled},
+    {kSpeedColor, 239, "Board color|Choose a new background board color", kDisabled},
+    {kSpeedSize, 283, "Piece size and shape|Change the size and shape of pieces", kDisabled},
+    {kSpeedEdge, 317, "Arrange at edge|Arrange pieces around edge", kDisabled},
+    {kSpeedGrid, 351, "Arrange in grid|Arrange pieces in a grid", kDisabled},
+    {kSpeedNewBox, 385, "New tray|Create a new tray for storing pieces", kDisabled},
+    {kSpeedSound, 429, "Sound|Turn sound effects on/off", kTicked},
+    {kSpeedMusic, 463, "Music|Turn background music on/off", kTicked},
+    {kSpeedHint, 507, "Hint|Flash the next two pieces to solve", kDisabled},
+    {kSpeedHelp, 541, "Quick Help|Display mouse and keyboard controls"},
 };
 
 }  // namespace
@@ -282,10 +285,10 @@ void DefineMainForm(UiState& form) {
   ComponentState speedBar;
   speedBar.Parent = kMainFormName;
   speedBar.Height = 41;
-  form.Define("SpeedBar", speedBar);
+  form.Define(kSpeedBar, speedBar);
   for (const Button& b : kSpeedButtons) {
     ComponentState c;
-    c.Parent = "SpeedBar";
+    c.Parent = kSpeedBar;
     c.Left = b.left;
     c.Top = 3;
     c.Width = 34;
@@ -296,10 +299,10 @@ void DefineMainForm(UiState& form) {
     form.Define(b.name, c);
   }
   for (const auto& [name, caption, hint, top] :
-       {std::tuple{"SpeedGhostOn", "+", "Brighten ghost|Increase the ghost picture brightness", 3},
-        std::tuple{"SpeedGhostOff", "~", "Fade ghost|Decrease the ghost picture brightness", 20}}) {
+       {std::tuple{kSpeedGhostOn, "+", "Brighten ghost|Increase the ghost picture brightness", 3},
+        std::tuple{kSpeedGhostOff, "~", "Fade ghost|Decrease the ghost picture brightness", 20}}) {
     ComponentState c;
-    c.Parent = "SpeedBar";
+    c.Parent = kSpeedBar;
     c.Left = 184;
     c.Top = top;
     c.Width = 15;
@@ -313,15 +316,15 @@ void DefineMainForm(UiState& form) {
   ComponentState statusLine;
   statusLine.Parent = kMainFormName;
   statusLine.Height = 22;
-  form.Define("StatusLine", statusLine);
+  form.Define(kStatusLine, statusLine);
   // The status line's panels and progress bar, hidden until play starts or a long
   // operation runs.
   for (const auto& [name, hint, width] :
-       {std::tuple{"TimerStatus", "|Time in hours and minutes since jigsaw started", 90},
-        std::tuple{"SolvedStatus", "|Number of pieces solved out of total", 140},
-        std::tuple{"ProgBar", "", 150}}) {
+       {std::tuple{kTimerStatus, "|Time in hours and minutes since jigsaw started", 90},
+        std::tuple{kSolvedStatus, "|Number of pieces solved out of total", 140},
+        std::tuple{kProgBar, "", 150}}) {
     ComponentState c;
-    c.Parent = "StatusLine";
+    c.Parent = kStatusLine;
     c.Width = width;
     c.Height = 18;
     c.Hint = hint;
@@ -338,14 +341,14 @@ void DefineMainForm(UiState& form) {
   boxBar.Height = 41;
   boxBar.Width = 596;
   boxBar.Align = ControlAlign::Bottom;
-  form.Define("BoxBar", boxBar);
+  form.Define(kBoxBar, boxBar);
   for (const auto& [name, caption, hint] :
-       {std::tuple{"SpeedBoxLeft", "<", "Scroll left|Show the trays further left"},
-        std::tuple{"SpeedBoxRight", ">", "Scroll right|Show the trays further right"},
-        std::tuple{"SpeedBoxUp", "^", "Scroll up|Show the trays further up"},
-        std::tuple{"SpeedBoxDown", "v", "Scroll down|Show the trays further down"}}) {
+       {std::tuple{kSpeedBoxLeft, "<", "Scroll left|Show the trays further left"},
+        std::tuple{kSpeedBoxRight, ">", "Scroll right|Show the trays further right"},
+        std::tuple{kSpeedBoxUp, "^", "Scroll up|Show the trays further up"},
+        std::tuple{kSpeedBoxDown, "v", "Scroll down|Show the trays further down"}}) {
     ComponentState c;
-    c.Parent = "BoxBar";
+    c.Parent = kBoxBar;
     c.Left = 2;
     c.Top = 4;
     c.Width = 16;
@@ -356,19 +359,19 @@ void DefineMainForm(UiState& form) {
     form.Define(name, c);
   }
   ComponentState boxBtn;
-  boxBtn.Parent = "BoxBar";
+  boxBtn.Parent = kBoxBar;
   boxBtn.Visible = false;
   boxBtn.Left = 22;
   boxBtn.Top = 4;
   boxBtn.Width = 46;
   boxBtn.Height = 33;
-  form.Define("BoxBtn", boxBtn);
+  form.Define(kBoxBtn, boxBtn);
 
   ComponentState paintBox;
   paintBox.Parent = kMainFormName;
   paintBox.Width = 800;
   paintBox.Height = 500;
-  form.Define("PaintBox1", paintBox);
+  form.Define(kPaintBox1, paintBox);
 }
 
 }  // namespace quill

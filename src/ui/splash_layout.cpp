@@ -1,6 +1,9 @@
 #include "ui/form_layouts.h"
 
 namespace quill {
+
+using namespace component;
+
 namespace {
 
 ComponentState Box(const char* parent, int left, int top, int width, int height) {
@@ -20,61 +23,61 @@ void DefineSplashForm(UiState& form) {
   self.Color = kBlack;
   form.Define(kSplashFormName, self);
 
-  form.Define("Panel1", Box(kSplashFormName, 0, 0, kSplashClientWidth, kSplashClientHeight));
+  form.Define(kPanel1, Box(kSplashFormName, 0, 0, kSplashClientWidth, kSplashClientHeight));
 
-  ComponentState product = Box("Panel1", 14, 10, 400, 40);
+  ComponentState product = Box(kPanel1, 14, 10, 400, 40);
   product.Caption = "Quillmere Gift";
   product.Font = FontState{0x0000FF, -33, 0, kFontBold | kFontItalic, "Times New Roman"};
   product.Alignment = TextAlignment::Centre;
-  form.Define("Product", product);
+  form.Define(kProduct, product);
   ComponentState shadow = product;
   shadow.Left += 2;
   shadow.Top += 2;
   shadow.Font.Color = 0x808080;
-  form.Define("ProductShad", shadow);
+  form.Define(kProductShad, shadow);
 
-  ComponentState copyrite = Box("Panel1", 12, 54, 410, 16);
+  ComponentState copyrite = Box(kPanel1, 12, 54, 410, 16);
   copyrite.Alignment = TextAlignment::Centre;
-  form.Define("Copyrite", copyrite);
+  form.Define(kCopyrite, copyrite);
 
-  ComponentState panel2 = Box("Panel1", 12, 74, 410, 82);
+  ComponentState panel2 = Box(kPanel1, 12, 74, 410, 82);
   panel2.Tag = -1;
-  form.Define("Panel2", panel2);
-  ComponentState giftLab = Box("Panel2", 6, 4, 398, 74);
+  form.Define(kPanel2, panel2);
+  ComponentState giftLab = Box(kPanel2, 6, 4, 398, 74);
   giftLab.Alignment = TextAlignment::Centre;
-  form.Define("GiftLab", giftLab);
+  form.Define(kGiftLab, giftLab);
 
-  ComponentState memo = Box("Panel1", 12, 164, 410, 150);
+  ComponentState memo = Box(kPanel1, 12, 164, 410, 150);
   memo.Color = kWhite;
-  form.Define("Memo1", memo);
+  form.Define(kMemo1, memo);
 
-  ComponentState panel3 = Box("Panel1", 12, 322, 410, 38);
+  ComponentState panel3 = Box(kPanel1, 12, 322, 410, 38);
   panel3.Tag = -1;
-  form.Define("Panel3", panel3);
-  ComponentState webBtn = Box("Panel3", 4, 3, 270, 32);
+  form.Define(kPanel3, panel3);
+  ComponentState webBtn = Box(kPanel3, 4, 3, 270, 32);
   webBtn.Hint = "Connect to our web site now!";
-  form.Define("WebBtn", webBtn);
-  ComponentState orderBtn = Box("Panel3", 280, 3, 126, 32);
+  form.Define(kWebBtn, webBtn);
+  ComponentState orderBtn = Box(kPanel3, 280, 3, 126, 32);
   orderBtn.Caption = "Order";
   orderBtn.Hint = "Connect to our Online Store now!";
-  form.Define("OrderBtn", orderBtn);
+  form.Define(kOrderBtn, orderBtn);
 
-  ComponentState playPanel = Box("Panel1", 12, 364, 410, 44);
+  ComponentState playPanel = Box(kPanel1, 12, 364, 410, 44);
   playPanel.Tag = -1;
-  form.Define("PlayPanel", playPanel);
-  ComponentState okBtn = Box("PlayPanel", 130, 3, 150, 38);
+  form.Define(kPlayPanel, playPanel);
+  ComponentState okBtn = Box(kPlayPanel, 130, 3, 150, 38);
   okBtn.Caption = "Play...";
   okBtn.Hint = "Play the jigsaw";
-  form.Define("OkBtn", okBtn);
-  ComponentState saveResume = Box("PlayPanel", 130, 28, 150, 14);
+  form.Define(kOkBtn, okBtn);
+  ComponentState saveResume = Box(kPlayPanel, 130, 28, 150, 14);
   saveResume.Checked = true;
   saveResume.Visible = false;
-  form.Define("SaveResumeBox", saveResume);
+  form.Define(kSaveResumeBox, saveResume);
 
-  ComponentState exitBtn = Box("Panel1", 0, 0, 150, 38);
+  ComponentState exitBtn = Box(kPanel1, 0, 0, 150, 38);
   exitBtn.Caption = "Exit...";
   exitBtn.Visible = false;
-  form.Define("ExitBtn", exitBtn);
+  form.Define(kExitBtn, exitBtn);
 }
 
 }  // namespace quill

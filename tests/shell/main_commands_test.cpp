@@ -146,7 +146,7 @@ TEST_F(MainCommandsTest, MysteryModeHidesThePreviewsAndAsksBeforeShowingThem) {
     EXPECT_TRUE(form.Checked("Mystery"));
     EXPECT_FALSE(form.Checked("Ghostpicture"));
     EXPECT_TRUE(form.Checked("Picture"));
-    EXPECT_EQ(window->Game().FDragState, kDragIdle) << "the hidden ghost is not picked up";
+    EXPECT_EQ(window->Game().FDragState, DragState::Idle) << "the hidden ghost is not picked up";
   }
   ASSERT_EQ(host.QuestionsAsked().size(), asked + 4);
   EXPECT_EQ(host.QuestionsAsked().back(),

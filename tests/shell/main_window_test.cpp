@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, BoardShowsTheGameAndRoutesTheMouse) {
   send(QEvent::MouseButtonPress, grab + travel, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
   EXPECT_TRUE(host.MainForm().Get("StatusLine").Caption.empty());
   send(QEvent::MouseButtonRelease, grab + travel, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(game.FDragState, kDragIdle);
+  EXPECT_EQ(game.FDragState, DragState::Idle);
   EXPECT_EQ(QPoint(piece.X, piece.Y) - start, travel);
 }
 

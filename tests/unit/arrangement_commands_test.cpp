@@ -310,10 +310,10 @@ TEST_F(ArrangementCommandsTest, ATrayOfFixedPiecesMovesNothingButRecordsAndSorts
 TEST_F(ArrangementCommandsTest, AWaitingSelectionIsPutBackFirst) {
   StartSpread();
   ASSERT_TRUE(game->LiftFromList({&P(3), &P(7)}, kLiftEvery));
-  game->FDragState = kBandSelected;
+  game->FDragState = DragState::BandSelected;
   game->GridLayout("SpeedGrid", false, false);
   EXPECT_TRUE(game->FSelection.empty());
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_FALSE(P(3).Hidden);
   EXPECT_FALSE(P(7).Hidden);
   ExpectNoTrails();

@@ -50,18 +50,18 @@ class ArrangementSort : public PiecesFixture {
     Build(6, 1);
     struct Fields {
       int32_t group;
-      uint8_t shapeClass;
+      ShapeKind shapeClass;
       uint8_t tabCode;
       int32_t colour;
       int16_t sortKey;
     };
     const Fields table[] = {
-        {5, kMiddlePiece, 3, 40, 100},    // piece 0
-        {2, kCornerPiece, 7, 10, -5},     // piece 1
-        {5, kMiddlePiece, 1, 30, 32767},  // piece 2
-        {9, kCornerPiece, 2, 50, -32768}, // piece 3
-        {2, kBottomSidePiece, 0, 20, 0},  // piece 4
-        {0, kMiddlePiece, 1, 5, 7},       // piece 5: same shape and tab code as piece 2
+        {5, ShapeKind::Middle, 3, 40, 100},    // piece 0
+        {2, ShapeKind::Corner, 7, 10, -5},     // piece 1
+        {5, ShapeKind::Middle, 1, 30, 32767},  // piece 2
+        {9, ShapeKind::Corner, 2, 50, -32768}, // piece 3
+        {2, ShapeKind::BottomSide, 0, 20, 0},  // piece 4
+        {0, ShapeKind::Middle, 1, 5, 7},       // piece 5: same shape and tab code as piece 2
     };
     for (int i = 0; i < 6; ++i) {
       P(i).Group = table[i].group;
@@ -386,7 +386,7 @@ TEST_F(ArrangementScatter, DrawsXThenYThenSortKeyForEachLoosePieceInListOrder) {
   for (TFormPiece* piece : pieces->AllPieces()) {
     piece->Placed = true;
     piece->AtHome = true;
-    piece->ShapeClass = 99;
+    piece->ShapeClass = static_cast<ShapeKind>(99);
   }
   const TPieceList list = List({11, 6, 3, 5, 0});
   SetRandSeed(77);
@@ -419,10 +419,10 @@ TEST_F(ArrangementScatter, DrawsXThenYThenSortKeyForEachLoosePieceInListOrder) {
     EXPECT_EQ(P(i).Group, 5) << i;
     EXPECT_TRUE(P(i).Placed) << i;
   }
-  EXPECT_EQ(P(5).ShapeClass, kMiddlePiece);
-  EXPECT_EQ(P(11).ShapeClass, kCornerPiece);
-  EXPECT_EQ(P(3).ShapeClass, kCornerPiece);
-  EXPECT_EQ(P(1).ShapeClass, 99) << "not in the list";
+  EXPECT_EQ(P(5).ShapeClass, ShapeKind::Middle);
+  EXPECT_EQ(P(11).ShapeClass, ShapeKind::Corner);
+  EXPECT_EQ(P(3).ShapeClass, ShapeKind::Corner);
+  EXPECT_EQ(P(1).ShapeClass, static_cast<ShapeKind>(99)) << "not in the list";
 }
 
 TEST_F(ArrangementScatter, KeepsPiecesInTheArea) {

@@ -71,7 +71,7 @@ TEST_F(BoardMouseTest, PieceDraggedNextToItsFittingNeighbourJoinsIt) {
   EXPECT_EQ(P(5).Group, P(6).Group);
   EXPECT_EQ(At(P(5)), TPieces::FitPosition(P(5), P(6))) << "the two lie where they fit";
   EXPECT_EQ(PuzzleRecord.JoinedCount, 2);
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_TRUE(game->FSelection.empty());
   EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoDrag});
   EXPECT_EQ(host.cursor, CursorShape::Default);
@@ -82,14 +82,14 @@ TEST_F(BoardMouseTest, BandSelectionDroppedNextToAFittingNeighbourIsNotJoined) {
   StartSpread();
   const Rect box = P(5).BoardRect();
   Run(DragLine({box.Left - 5, box.Top - 5}, {box.Right + 5, box.Bottom + 5}));
-  ASSERT_EQ(game->FDragState, kBandSelected);
+  ASSERT_EQ(game->FDragState, DragState::BandSelected);
   ASSERT_EQ(game->FSelection, TPieceList{&P(5)});
 
   const Point grab = OnPiece(P(5));
   const Point fit = TPieces::FitPosition(P(5), P(6));
   const Point dropped{fit.X + 3, fit.Y - 2};
   Run("press " + PointText(grab) + "\n");
-  EXPECT_EQ(game->FDragState, kDragBandSelection);
+  EXPECT_EQ(game->FDragState, DragState::BandSelection);
   EXPECT_EQ(host.cursor, CursorShape::Grab);
   const Point to = Carry(grab, P(5), dropped);
   Run("move " + PointText(to) + "\nrelease " + PointText(to) + "\n");
@@ -98,7 +98,7 @@ TEST_F(BoardMouseTest, BandSelectionDroppedNextToAFittingNeighbourIsNotJoined) {
   EXPECT_NE(P(5).Group, P(6).Group);
   EXPECT_EQ(At(P(5)), dropped) << "put down where it was let go";
   EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoDrag});
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
@@ -127,12 +127,12 @@ TEST_F(BoardMouseTest, BandTakesPiecesWhollyInsideItsEnlargedRectangle) {
     const Point to = c.endTopLeft ? Point{box.Left + insetX, box.Top + insetY}
                                   : Point{box.Right - insetX, box.Bottom - insetY};
     Run(DragLine(from, to));
-    EXPECT_EQ(game->FDragState, c.taken ? kBandSelected : kDragIdle);
+    EXPECT_EQ(game->FDragState, c.taken ? DragState::BandSelected : DragState::Idle);
     EXPECT_EQ(game->FSelection, c.taken ? TPieceList{&P(5)} : TPieceList{});
     EXPECT_EQ(P(5).Hidden, c.taken) << "taken pieces are lifted";
     game->ReleaseSelection();
     EXPECT_FALSE(P(5).Hidden);
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
   }
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0) << "the band leaves no lines";
 }
@@ -146,7 +146,7 @@ TEST_F(BoardMouseTest, RubberBandIsShownWhileDrawn) {
   const Bitmap before = game->BoardBitmap;
   host.shown.clear();
   Run("move " + PointText(to) + "\n");
-  ASSERT_EQ(game->FDragState, kBandDrawing);
+  ASSERT_EQ(game->FDragState, DragState::BandDrawing);
   const Rect band{to.X, to.Y, from.X + 1, from.Y + 1};
   for (int y = 0; y < before.Height(); ++y)
     for (int x = 0; x < before.Width(); ++x)
@@ -168,7 +168,7 @@ TEST_F(BoardMouseTest, BandLeavesJoinedPiecesInsideIt) {
   ASSERT_TRUE(game->BoardTray().PieceAt(from.X, from.Y, true) == nullptr);
   Run(DragLine(from, {around.Right, around.Bottom}));
 
-  ASSERT_EQ(game->FDragState, kBandSelected);
+  ASSERT_EQ(game->FDragState, DragState::BandSelected);
   EXPECT_NE(std::find(game->FSelection.begin(), game->FSelection.end(), &P(9)), game->FSelection.end());
   for (TFormPiece* piece : game->FSelection) EXPECT_FALSE(piece->Joined) << "piece " << piece->Index;
   EXPECT_FALSE(P(5).Hidden);
@@ -179,14 +179,14 @@ TEST_F(BoardMouseTest, PressOutsideABandSelectionPutsItBack) {
   StartSpread();
   const Rect box = P(5).BoardRect();
   Run(DragLine({box.Left - 5, box.Top - 5}, {box.Right + 5, box.Bottom + 5}));
-  ASSERT_EQ(game->FDragState, kBandSelected);
+  ASSERT_EQ(game->FDragState, DragState::BandSelected);
   const Point empty = EmptyBoardPoint();
   Run("press " + PointText(empty) + "\nrelease " + PointText(empty) + "\n");
 
   EXPECT_TRUE(game->FSelection.empty());
   EXPECT_FALSE(P(5).Hidden);
   EXPECT_EQ(At(P(5)), (Point{box.Left, box.Top}));
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_TRUE(game->undoKinds.empty());
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
@@ -206,7 +206,7 @@ TEST_F(BoardMouseTest, MiddleReleaseCarriesUntilALeftOrSecondMiddleRelease) {
     Run("press " + PointText(grab) + " middle\nmove " + PointText(away) + "\nrelease " + PointText(away) +
         " middle\n");
     EXPECT_TRUE(game->FCarrying);
-    EXPECT_EQ(game->FDragState, kDragPicked);
+    EXPECT_EQ(game->FDragState, DragState::Picked);
     EXPECT_EQ(game->FSelection, TPieceList{&P(5)});
 
     // Over piece 6 now, still carrying piece 5.
@@ -223,7 +223,7 @@ TEST_F(BoardMouseTest, MiddleReleaseCarriesUntilALeftOrSecondMiddleRelease) {
     EXPECT_TRUE(game->FCarrying) << "the press alone does not put it down";
     Run("release " + PointText(end) + " " + putDown + "\n");
     EXPECT_FALSE(game->FCarrying);
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_TRUE(game->FSelection.empty());
     EXPECT_FALSE(P(5).Hidden);
     EXPECT_TRUE(P(5).BoardRect().Contains(end.X, end.Y)) << "put down under the pointer";
@@ -237,7 +237,7 @@ TEST_F(BoardMouseTest, MiddleButtonSwitchedOffOnlyExplains) {
   game->MouseOpts.MiddleButton = false;
   const Point grab = OnPiece(P(5));
   Run("press " + PointText(grab) + " middle\n");
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_TRUE(game->FSelection.empty());
   EXPECT_EQ(StatusLine(), "To use the scroll wheel, enable it in the Advanced Mouse options screen");
 }
@@ -257,7 +257,7 @@ TEST_F(BoardMouseTest, WheelTurnsByDirectionAndSetting) {
     const uint8_t before = P(5).Rotation;
     WheelOn(P(5), c.notches);
     EXPECT_EQ(P(5).Rotation, Turned(before, c.turns));
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_TRUE(game->FSelection.empty());
   }
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
@@ -359,7 +359,7 @@ TEST_F(BoardMouseTest, WheelIsIgnoredWhileABandIsDrawn) {
   StartSpread({.Rotating = true});
   const Point empty = EmptyBoardPoint();
   Run("press " + PointText(empty) + "\n");
-  ASSERT_EQ(game->FDragState, kBandDrawing);
+  ASSERT_EQ(game->FDragState, DragState::BandDrawing);
   const uint8_t before = P(5).Rotation;
   WheelOn(P(5), 1);
   EXPECT_EQ(P(5).Rotation, before);
@@ -393,7 +393,7 @@ TEST_F(BoardMouseTest, WheelDuringADragTurnsThePiecesAndTheReleasePutsThemDown) 
     }
     if (c.bandSelection) {
       ASSERT_TRUE(game->SelectInRect(0, P(0).BoardRect()));
-      game->FDragState = kBandSelected;
+      game->FDragState = DragState::BandSelected;
     }
     TBox& target = c.intoTray ? tray : game->BoardTray();
     const Point to = c.intoTray ? Point{tray.FLeft + 150, tray.FTop + 100} : Point{650, 560};
@@ -407,7 +407,7 @@ TEST_F(BoardMouseTest, WheelDuringADragTurnsThePiecesAndTheReleasePutsThemDown) 
     EXPECT_FALSE(game->FSelection.empty()) << "still on the pointer";
     Run("move " + PointText(to) + "\nrelease " + PointText(to) + "\n");
 
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_TRUE(game->FSelection.empty());
     EXPECT_FALSE(P(0).Hidden);
     EXPECT_EQ(P(0).Tray, target.Number());
@@ -435,7 +435,7 @@ TEST_F(BoardMouseTest, CtrlClickTurnsThePieceUnderThePointer) {
         "\nkey ctrl up\n");
     EXPECT_EQ(P(5).Rotation, Turned(before, c.turns));
     EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoTurn});
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_TRUE(host.popups.empty());
   }
 }
@@ -454,12 +454,12 @@ TEST_F(BoardMouseTest, CtrlPressWithRotationOffIsAPlainPress) {
   enum Where { kOnPiece, kOnEmptyBoard, kOnTrayTitle };
   const struct {
     Where where;
-    uint8_t state;
+    DragState state;
     CursorShape cursor;
   } cases[] = {
-      {kOnPiece, kDragPicked, CursorShape::Grab},
-      {kOnEmptyBoard, kBandDrawing, CursorShape::Default},
-      {kOnTrayTitle, kDragTray, CursorShape::SizeAll},
+      {kOnPiece, DragState::Picked, CursorShape::Grab},
+      {kOnEmptyBoard, DragState::BandDrawing, CursorShape::Default},
+      {kOnTrayTitle, DragState::Tray, CursorShape::SizeAll},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.where));
@@ -476,7 +476,7 @@ TEST_F(BoardMouseTest, CtrlPressWithRotationOffIsAPlainPress) {
     EXPECT_EQ(host.cursor, c.cursor);
     EXPECT_EQ(P(5).Rotation, before);
     Run("release " + PointText(press) + "\n");
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
   }
 }
 
@@ -515,7 +515,7 @@ TEST_F(BoardMouseTest, ShiftPressFetchesOrShowsTheNeighbourTowardsThePointer) {
       EXPECT_TRUE(game->cheats.empty());
       EXPECT_EQ(std::count(game->undoKinds.begin(), game->undoKinds.end(), kUndoCheat), 0);
     }
-    EXPECT_EQ(game->FDragState, c.cheating ? kDragIdle : kDragPicked) << "without cheating a plain press";
+    EXPECT_EQ(game->FDragState, c.cheating ? DragState::Idle : DragState::Picked) << "without cheating a plain press";
   }
 }
 
@@ -600,7 +600,7 @@ TEST_F(BoardMouseTest, RightPressOpensTheMenuOfWhatIsUnderIt) {
     EXPECT_EQ(host.popups, std::vector<std::string>{c.menu});
     EXPECT_EQ(game->FTray, c.tray) << "the menu acts on this tray";
     EXPECT_EQ(game->FMouse, c.at);
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
   }
 }
 
@@ -648,13 +648,13 @@ TEST_F(BoardMouseTest, MinimiseButtonActsOnlyWhenReleasedOnIt) {
     const Rect button = tray.MinimiseRect();
     const Point on{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2};
     Run("press " + PointText(on) + "\n");
-    EXPECT_EQ(game->FDragState, kTrayButtonHeld);
+    EXPECT_EQ(game->FDragState, DragState::TrayButtonHeld);
     EXPECT_TRUE(tray.FButtonDown) << "drawn pressed";
     const Point release = c.moveOff ? Point{button.Left - 30, on.Y} : on;
     Run("move " + PointText(release) + "\nrelease " + PointText(release) + "\n");
     EXPECT_EQ(tray.IsOpen(), c.open);
     EXPECT_EQ(tray.FButtonDown, !c.open) << "the button shows the tray's state";
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
   }
 }
 
@@ -679,11 +679,11 @@ TEST_F(BoardMouseTest, TrayResizedByItsBorderKeepsItsMinimumSize) {
     const Rect old = tray.BoxRect();
     const Point press = c.corner == kBottomRight ? Point{old.Right - 3, old.Bottom - 3} : Point{old.Left + 3, old.Top + 2};
     Run("move " + PointText(press) + "\n");
-    EXPECT_EQ(game->FDragState, kOverTrayBorder);
+    EXPECT_EQ(game->FDragState, DragState::OverTrayBorder);
     EXPECT_EQ(host.cursor, CursorShape::SizeNorthWestSouthEast);
     Run(DragLine(press, {press.X + c.dx, press.Y + c.dy}));
     EXPECT_EQ(tray.BoxRect(), c.expected.Offset(old.Left, old.Top));
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_EQ(host.cursor, CursorShape::Default);
     EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
   }
@@ -694,10 +694,10 @@ TEST_F(BoardMouseTest, MovingOffATrayBorderGivesTheCursorBack) {
   TBox& tray = NewTrayAt({200, 200});
   const Rect box = tray.BoxRect();
   Run("move " + PointText({box.Right - 3, box.Top + 100}) + "\n");
-  EXPECT_EQ(game->FDragState, kOverTrayBorder);
+  EXPECT_EQ(game->FDragState, DragState::OverTrayBorder);
   EXPECT_EQ(host.cursor, CursorShape::SizeHorizontal);
   Run("move " + PointText({box.Right - 50, box.Top + 100}) + "\n");
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(host.cursor, CursorShape::Default);
 }
 
@@ -714,7 +714,7 @@ TEST_F(BoardMouseTest, TrayDraggedByItsTitleTakesItsPiecesAlong) {
 
   EXPECT_EQ(tray.BoxRect(), old.Offset(100, 50));
   EXPECT_EQ(At(P(0)), (Point{old.Left + 120, old.Top + 90}));
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(host.cursor, CursorShape::Default);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
@@ -769,7 +769,7 @@ TEST_F(BoardMouseTest, BandInATrayTakesOnlyThatTraysPieces) {
   const Rect inner = tray.InnerRect();
   ASSERT_EQ(Union(P(5).BoardRect(), inner), inner);
   Run(DragLine({inner.Left + 1, inner.Top + 1}, {inner.Right - 2, inner.Bottom - 2}));
-  EXPECT_EQ(game->FDragState, kBandSelected);
+  EXPECT_EQ(game->FDragState, DragState::BandSelected);
   EXPECT_EQ(game->FSelection, TPieceList{&P(2)});
   EXPECT_FALSE(P(5).Hidden);
 }
@@ -781,13 +781,13 @@ TEST_F(BoardMouseTest, TrayCarriedWithTheMiddleButtonIsPutDownByALeftRelease) {
   const Point title{old.Left + 40, old.Top + 10};
   Run("press " + PointText(title) + " middle\nrelease " + PointText(title) + " middle\n");
   EXPECT_TRUE(game->FCarrying);
-  EXPECT_EQ(game->FDragState, kDragTray);
+  EXPECT_EQ(game->FDragState, DragState::Tray);
   Run("move " + PointText({title.X + 30, title.Y + 20}) + "\nwheel 1\n");
-  EXPECT_EQ(game->FDragState, kDragTray) << "the wheel does nothing to a tray";
+  EXPECT_EQ(game->FDragState, DragState::Tray) << "the wheel does nothing to a tray";
   Run("press " + PointText({title.X + 30, title.Y + 20}) + "\nrelease " + PointText({title.X + 30, title.Y + 20}) +
       "\n");
   EXPECT_FALSE(game->FCarrying);
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(tray.BoxRect(), old.Offset(30, 20));
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }

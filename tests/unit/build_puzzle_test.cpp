@@ -43,8 +43,8 @@ TEST_F(BuildPuzzleTest, GridOfTheWorkedExample) {
   EXPECT_EQ(PuzzleRecord.PieceCount, 35);
   EXPECT_EQ(game->Count(), 35);
   EXPECT_EQ(game->Unscaled().Width(), 540);
-  EXPECT_EQ(game->Piece(0).ShapeClass, 0);
-  EXPECT_EQ(game->Piece(6).ShapeClass, 6);
+  EXPECT_EQ(game->Piece(0).ShapeClass, ShapeKind::Corner);
+  EXPECT_EQ(game->Piece(6).ShapeClass, ShapeKind::Middle);
 }
 
 TEST_F(BuildPuzzleTest, NeighboursShareTheirEdgesAndRebuildsAreIdentical) {

@@ -249,8 +249,8 @@ TEST_F(DropTest, CarriedSelectionTurnsUnderThePointer) {
   game->PickGroup(&P(5));
   game->FCarrying = true;
   const Point grab{P(5).X + 30, P(5).Y + 30};
-  game->FollowPointer(grab.X, grab.Y, kDragPicked);
-  game->FollowPointer(grab.X + 100, grab.Y + 50, kDragPicked);
+  game->FollowPointer(grab.X, grab.Y, DragState::Picked);
+  game->FollowPointer(grab.X + 100, grab.Y + 50, DragState::Picked);
   host.pointer = {grab.X + 100, grab.Y + 50};
   game->TurnSelection(nullptr, 1, true);
 
@@ -258,7 +258,7 @@ TEST_F(DropTest, CarriedSelectionTurnsUnderThePointer) {
   EXPECT_TRUE(P(5).Hidden) << "still carried";
   EXPECT_EQ(P(5).Rotation, 1);
   const Point before = game->SelectionOrigin();
-  game->FollowPointer(host.pointer.X, host.pointer.Y, kDragPicked);
+  game->FollowPointer(host.pointer.X, host.pointer.Y, DragState::Picked);
   EXPECT_EQ(game->SelectionOrigin(), before) << "the pointer did not move, nor does the selection";
 }
 

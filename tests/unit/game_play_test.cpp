@@ -25,7 +25,8 @@ using testing::DifferingPixels;
 struct PieceSnapshot {
   int32_t HomeX, HomeY, X, Y, Group;
   uint16_t Width, Height;
-  uint8_t Rotation, TabCode, ShapeClass;
+  uint8_t Rotation, TabCode;
+  ShapeKind ShapeClass;
   std::vector<uint8_t> Shade, Edge;
   friend bool operator==(const PieceSnapshot&, const PieceSnapshot&) = default;
 };
@@ -111,11 +112,11 @@ TEST_F(GamePlayTest, PlayingEnablesThePlayCommandsAndStatusPanels) {
     form.SetChecked("ShowTimer", c.showTimer);
     form.SetChecked("ShowNum", c.showNumber);
     game->Config().SnapDivisor = 10;
-    game->FDragState = kBandDrawing;
+    game->FDragState = DragState::BandDrawing;
 
     game->SetGameState(GameState::Playing);
     EXPECT_TRUE(game->IsPlaying());
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     for (const char* name : kSomePlayCommands)
       EXPECT_TRUE(form.Get(name).Enabled) << name;
     EXPECT_TRUE(form.Get("HelpAboutJigItem").Visible);
@@ -191,7 +192,7 @@ TEST_F(GamePlayTest, BoardColourChangesTheWindowAndTraysOfTheOldColour) {
   kept.FColour = 0x00010203;
   ASSERT_EQ(game->TrayByNumber(1).FColour, old);
 
-  ASSERT_TRUE(game->SetBoardColour(1));
+  ASSERT_TRUE(game->SetBoardColour(ColourKind::Matching));
   const Colour matching = MatchingColour(&game->Picture);
   EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
   EXPECT_EQ(game->FMural.GetColour(), matching);
@@ -201,7 +202,7 @@ TEST_F(GamePlayTest, BoardColourChangesTheWindowAndTraysOfTheOldColour) {
   for (const char* item : {"Default1", "DefaultColor", "Custom1"}) EXPECT_FALSE(host.MainForm().Checked(item)) << item;
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 
-  EXPECT_FALSE(game->SetBoardColour(0)) << "the colour dialog was cancelled";
+  EXPECT_FALSE(game->SetBoardColour(ColourKind::Custom)) << "the colour dialog was cancelled";
   EXPECT_EQ(host.MainForm().Get(kMainFormName).Color, matching);
 }
 
@@ -394,7 +395,7 @@ TEST_F(GamePlayTest, SolvingScriptSolvesThePuzzleAndTheTickCongratulatesOnce) {
   EXPECT_TRUE(SameGroup(*game));
   EXPECT_EQ(PuzzleRecord.JoinedCount, 12);
   EXPECT_TRUE(game->AllJoined);
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0) << "no trails of the drags";
 
   game->Tick();
@@ -498,7 +499,7 @@ TEST_F(GamePlayTest, GhostHeldStillIsPickedUpAndMoved) {
   ASSERT_TRUE(game->BoardTray().PieceAt(held.X, held.Y, true) == nullptr);
 
   Run("press " + std::to_string(held.X) + " " + std::to_string(held.Y) + "\ntick\ntick\n");
-  ASSERT_EQ(game->FDragState, kDragGhost);
+  ASSERT_EQ(game->FDragState, DragState::Ghost);
   EXPECT_EQ(host.cursor, CursorShape::SizeAll);
   const Point to{held.X + 60, held.Y + 30};
   Run("move " + std::to_string(to.X) + " " + std::to_string(to.Y) + "\nrelease " + std::to_string(to.X) + " " +
@@ -506,7 +507,7 @@ TEST_F(GamePlayTest, GhostHeldStillIsPickedUpAndMoved) {
 
   EXPECT_EQ(game->FMural.GhostRect(), ghost.Offset(60, 30));
   EXPECT_EQ(game->undoKinds, std::vector<int32_t>{kUndoGhostMoved});
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(host.cursor, CursorShape::Default);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
 }
@@ -522,7 +523,7 @@ TEST_F(GamePlayTest, MoveGhostCommandMovesTheGhostShowingItWhenHidden) {
     const Rect ghost = game->FMural.GhostRect();
     host.pointer = {ghost.Left + 10, ghost.Top + 10};
     game->MoveGhost();
-    ASSERT_EQ(game->FDragState, kDragGhost);
+    ASSERT_EQ(game->FDragState, DragState::Ghost);
     EXPECT_TRUE(host.MainForm().Checked("Ghostpicture"));
     const Point to{host.pointer.X + 60, host.pointer.Y + 30};
     const std::string at = std::to_string(to.X) + " " + std::to_string(to.Y);
@@ -582,7 +583,7 @@ TEST_F(TrayCommandTest, DeletingATrayWithPiecesAsksAndLeavesThemWhereTheyLay) {
     EXPECT_EQ(At(P(1)), at1);
     EXPECT_EQ(At(P(7)), at7);
     EXPECT_EQ(PuzzleRecord.JoinedCount, 0);
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_EQ(game->CurrentTray(), ok ? &game->BoardTray() : &game->TrayNo(1));
     EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
   }
@@ -618,8 +619,8 @@ TEST_F(TrayCommandTest, GetPiecesTakesLoosePiecesOfTheKind) {
     Start({.Pieces = 20});
     ASSERT_EQ(PuzzleRecord.Columns, 5);
     ASSERT_EQ(PuzzleRecord.Rows, 4);
-    P(7).ShapeClass = kFunPiece;
-    P(12).ShapeClass = kFunPiece;
+    P(7).ShapeClass = ShapeKind::Fun;
+    P(12).ShapeClass = ShapeKind::Fun;
     Rect dirty;
     game->JoinPieces(P(6), P(11), dirty);
     P(0).AtHome = true;
@@ -635,7 +636,7 @@ TEST_F(TrayCommandTest, GetPiecesTakesLoosePiecesOfTheKind) {
     }
     EXPECT_TRUE(P(6).Joined);
     EXPECT_EQ(P(6).Group, P(11).Group);
-    EXPECT_EQ(game->FDragState, kDragIdle);
+    EXPECT_EQ(game->FDragState, DragState::Idle);
     EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0);
   }
 }
@@ -663,7 +664,7 @@ TEST_F(TrayCommandTest, SelectAllPiecesLiftsEveryPieceOfTheTrayReadyToDrag) {
   Rect dirty;
   game->JoinPieces(P(2), P(3), dirty);
   game->SelectTrayPieces();
-  EXPECT_EQ(game->FDragState, kBandSelected);
+  EXPECT_EQ(game->FDragState, DragState::BandSelected);
   EXPECT_EQ(IndexesOf(game->FSelection), (std::set<int>{2, 3, 8})) << "joined pieces too";
   EXPECT_TRUE(game->SelectionActive());
 
@@ -676,11 +677,11 @@ TEST_F(TrayCommandTest, SelectAllPiecesLiftsEveryPieceOfTheTrayReadyToDrag) {
   EXPECT_EQ(tray.PieceCount(), 0);
   EXPECT_EQ(P(8).Tray, 0);
   EXPECT_EQ(At(P(8)), (Point{at8.X - 250, at8.Y}));
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
 
   game->SetCurrentTray(&tray);
   game->SelectTrayPieces();
-  EXPECT_EQ(game->FDragState, kDragIdle) << "nothing to select in an empty tray";
+  EXPECT_EQ(game->FDragState, DragState::Idle) << "nothing to select in an empty tray";
 }
 
 // The Trays menu's delete items record one undo step and leave the pieces of the
@@ -756,14 +757,16 @@ TEST_F(TrayCommandTest, TrayCommandsPutAWaitingSelectionBackFirst) {
 TEST_F(TrayCommandTest, TrayColourByKindTicksItsItems) {
   const Colour custom = 0x00123456;
   const struct {
-    int kind;
+    ColourKind kind;
     bool dialogAnswers;
     const char* ticked;  // nullptr: nothing changes
   } cases[] = {
-      {0, true, "Custom"}, {0, false, nullptr}, {1, true, "Matching"}, {2, true, "Contrasting"}, {3, true, "Default"},
+      {ColourKind::Custom, true, "Custom"},           {ColourKind::Custom, false, nullptr},
+      {ColourKind::Matching, true, "Matching"},       {ColourKind::Contrasting, true, "Contrasting"},
+      {ColourKind::Default, true, "Default"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.kind);
+    SCOPED_TRACE(static_cast<int>(c.kind));
     Start();
     TBox& tray = TrayWith({});
     UiState& form = host.MainForm();
@@ -774,9 +777,9 @@ TEST_F(TrayCommandTest, TrayColourByKindTicksItsItems) {
       ticksBefore.push_back(form.Checked(item));
     host.chosenColour = c.dialogAnswers ? std::optional<Colour>(custom) : std::nullopt;
     game->SetTrayColour(c.kind);
-    const Colour expected = c.kind == 0   ? (c.dialogAnswers ? custom : before)
-                            : c.kind == 1 ? MatchingColour(&game->Picture)
-                            : c.kind == 2 ? ContrastingColour(&game->Picture)
+    const Colour expected = c.kind == ColourKind::Custom        ? (c.dialogAnswers ? custom : before)
+                            : c.kind == ColourKind::Matching    ? MatchingColour(&game->Picture)
+                            : c.kind == ColourKind::Contrasting ? ContrastingColour(&game->Picture)
                                           : Colour{0x00805030};
     EXPECT_EQ(tray.FColour, expected);
     size_t k = 0;

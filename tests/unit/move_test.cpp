@@ -142,11 +142,11 @@ TEST_F(MoveTest, CancelledDragShowsThePiecesWhereTheyWere) {
   const Bitmap before = game->BoardBitmap;
   game->PickGroup(&P(5));
   DragBy(130, 40);
-  game->FDragState = kDragPicked;
+  game->FDragState = DragState::Picked;
   game->CancelLift();
   EXPECT_FALSE(P(5).Hidden);
   EXPECT_TRUE(game->FSelection.empty());
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, before), 0);
 }
 
@@ -171,8 +171,8 @@ TEST_F(MoveTest, DraggedGroupStaysOnTheBoard) {
   for (const Point& pull : pulls) {
     game->PickGroup(&P(5));
     const Point grab{P(5).X + 10, P(5).Y + 10};
-    game->FollowPointer(grab.X, grab.Y, kDragPicked);
-    game->FollowPointer(grab.X + pull.X, grab.Y + pull.Y, kDragPicked);
+    game->FollowPointer(grab.X, grab.Y, DragState::Picked);
+    game->FollowPointer(grab.X + pull.X, grab.Y + pull.Y, DragState::Picked);
     const int32_t dx = game->FDragRect.Left - game->FDragOrigin.X, dy = game->FDragRect.Top - game->FDragOrigin.Y;
     EXPECT_TRUE(dx != 0 || dy != 0);
     bool held = false;
@@ -312,9 +312,9 @@ TEST_F(MoveTest, DraggedTrayTakesItsPiecesAlong) {
   game->LiftTray(tray);
   EXPECT_TRUE(tray.FDragging);
   const Point grab{tray.FLeft + 50, tray.FTop + 10};
-  game->FollowPointer(grab.X, grab.Y, kDragTray);
-  game->FollowPointer(grab.X + 200, grab.Y + 150, kDragTray);
-  game->FollowPointer(grab.X + 300, grab.Y + 180, kDragTray);
+  game->FollowPointer(grab.X, grab.Y, DragState::Tray);
+  game->FollowPointer(grab.X + 200, grab.Y + 150, DragState::Tray);
+  game->FollowPointer(grab.X + 300, grab.Y + 180, DragState::Tray);
   game->DropTray(tray);
 
   EXPECT_FALSE(tray.FDragging);
@@ -327,8 +327,8 @@ TEST_F(MoveTest, DraggedTrayKeepsItsTitleOnTheBoard) {
   TBox& tray = game->NewTray(game->BoardBitmap);
   game->LiftTray(tray);
   const Point grab{tray.FLeft + 50, tray.FTop + 10};
-  game->FollowPointer(grab.X, grab.Y, kDragTray);
-  game->FollowPointer(grab.X - 2000, grab.Y - 2000, kDragTray);
+  game->FollowPointer(grab.X, grab.Y, DragState::Tray);
+  game->FollowPointer(grab.X - 2000, grab.Y - 2000, DragState::Tray);
   game->DropTray(tray);
   EXPECT_EQ(tray.FLeft + tray.FWidth, kTrayKeepVisible);
   EXPECT_EQ(tray.FTop, 0);
@@ -348,8 +348,8 @@ TEST_F(MoveTest, MovingTheGhostTakesTheSolvedPiecesAlong) {
   game->LiftGhost();
   EXPECT_EQ(game->FSelection, TPieceList{&piece});
   const Point grab{ghost.Left + 20, ghost.Top + 20};
-  game->FollowPointer(grab.X, grab.Y, kDragGhost);
-  game->FollowPointer(grab.X + 40, grab.Y - 30, kDragGhost);
+  game->FollowPointer(grab.X, grab.Y, DragState::Ghost);
+  game->FollowPointer(grab.X + 40, grab.Y - 30, DragState::Ghost);
   game->DropGhost();
 
   EXPECT_EQ(game->FMural.GhostRect(), ghost.Offset(40, -30));

@@ -249,13 +249,13 @@ TEST_F(PieceSizeTest, SelectionGoesDownFirstAndCarriedPiecesWait) {
   const Rect box = P(5).BoardRect();
   Run("drag " + PointText({box.Left - 5, box.Top - 5}) + " " + PointText({box.Right + 5, box.Bottom + 5}) +
       " left\n");
-  ASSERT_EQ(game->FDragState, kBandSelected);
+  ASSERT_EQ(game->FDragState, DragState::BandSelected);
   game->ChangePieceSize([&] {
     game->ApplyPieceShape({.Scale = 70, .Style = 1, .Oddness = 0, .Fun = 0});
     return true;
   });
   EXPECT_EQ(PuzzleRecord.Scale, 70);
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_TRUE(game->FSelection.empty());
   EXPECT_FALSE(P(5).Hidden);
   EXPECT_EQ(DifferingPixels(game->BoardBitmap, FreshBoard()), 0) << "no trails";

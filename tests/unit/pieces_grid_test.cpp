@@ -73,7 +73,7 @@ TEST_F(PiecesGrid, ClassifyPieces) {
     if (c.funPiece >= 0) P(c.funPiece).TemplateNo = 2;
     pieces->ClassifyPieces(pieces->AllPieces());
     std::vector<uint8_t> classes;
-    for (const TFormPiece* piece : pieces->AllPieces()) classes.push_back(piece->ShapeClass);
+    for (const TFormPiece* piece : pieces->AllPieces()) classes.push_back(static_cast<uint8_t>(piece->ShapeClass));
     EXPECT_EQ(classes, c.expected) << c.name;
   }
   EXPECT_TRUE(P(4).IsEdgePiece());

@@ -260,7 +260,7 @@ class ProgressTickTest : public ::testing::Test {
   TProgressTicker ticker;
   TPuzzleRecord puzzle = Puzzle35();
   TBoardRecord board;
-  int dragState = 0;
+  DragState dragState = DragState::Idle;
   bool bandSmallOnGhost = false;
   bool ghostShown = false;
   bool allJoined = false;
@@ -468,7 +468,7 @@ TEST(ProgressTicker, ClockWithoutSecondsShowsHoursAndMinutes) {
 TEST_F(ProgressTickTest, GhostHoldPicksUpTheGhostOnTheSecondTickOfAStillBand) {
   // Each tick's drag state and band; the ticks at which the ghost is picked up.
   struct Step {
-    int drag;
+    DragState drag;
     bool smallOnGhost;
   };
   struct Case {
@@ -477,7 +477,7 @@ TEST_F(ProgressTickTest, GhostHoldPicksUpTheGhostOnTheSecondTickOfAStillBand) {
     std::vector<Step> steps;
     std::vector<bool> pickUps;
   };
-  constexpr int kIdle = 0, kBand = kDragStateBand, kDragging = 1;
+  constexpr DragState kIdle = DragState::Idle, kBand = DragState::BandDrawing, kDragging = DragState::Picked;
   for (const Case& c : std::vector<Case>{
            {"held still on the ghost", true, {{kBand, true}, {kBand, true}}, {false, true}},
            {"band grown before the second tick", true, {{kBand, true}, {kBand, false}}, {false, false}},

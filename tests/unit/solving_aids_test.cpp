@@ -68,8 +68,9 @@ class SolvingAidsTest : public PlayFixture {
 
  public:
   // Input that reaches the game between ticks: a plain left press on an empty spot
-  // of the board, a command that changes nothing of the position ("&New Tray"), and
-  // the hint asked for again.
+  // of the board, a command that changes nothing of the position ("&New Tray"),
+  // clicks on the tray bar's first tray button and on its scroll button, and the
+  // hint asked for again.
   void Press() {
     game->BoardMouseDown(MouseButton::Left, 2, 2);
     game->BoardMouseUp(MouseButton::Left, 2, 2);
@@ -78,6 +79,8 @@ class SolvingAidsTest : public PlayFixture {
     game->CompleteAnimation();
     game->AddTray();
   }
+  void TrayButtonClick() { host.MainForm().Click(game->TrayNo(1).ButtonName()); }
+  void ScrollButtonClick() { host.MainForm().Click("SpeedBoxRight"); }
   void Again() { game->Hint(); }
 
  protected:
@@ -129,11 +132,11 @@ TEST_F(SolvingAidsTest, HintPicksARimPieceOfTheLargestGroupAndItsNeighbourOutsid
 TEST_F(SolvingAidsTest, HintCountsOnlyWhenItCanLook) {
   StartSpread();
   // A drag in progress: nothing.
-  game->FDragState = kDragPicked;
+  game->FDragState = DragState::Picked;
   game->Hint();
   Animate();
   EXPECT_EQ(PuzzleRecord.CheatCount, 0);
-  game->FDragState = kDragIdle;
+  game->FDragState = DragState::Idle;
 
   // Every piece on the board in one group: solved, nothing counts.
   FormGroup(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
@@ -249,7 +252,7 @@ TEST_F(SolvingAidsTest, SolveOnePieceGlidesItOntoItsGhostPlaceAndJoinsWhatFits) 
   EXPECT_EQ(P(5).Group, P(4).Group);
   EXPECT_EQ(PuzzleRecord.CheatCount, 1);
   EXPECT_TRUE(game->FSelection.empty());
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   ExpectBoardClean();
 }
 
@@ -749,6 +752,20 @@ TEST_F(AutoSolveTest, InputWhileAnAnimationRuns) {
        [](CountingGame& g) { g.AutoSolve([] { return 1; }); }, &SolvingAidsTest::Press, true, true},
       {"a command other than a cheat lets the solve go on",
        [](CountingGame& g) { g.AutoSolve([] { return 1; }); }, &SolvingAidsTest::Command, true, true},
+      {"a tray button is a command: it ends the flash",
+       [](CountingGame& g) {
+         g.AddTray();
+         g.ShowNeighbour();
+       },
+       &SolvingAidsTest::TrayButtonClick, true, false},
+      {"a scroll button of the tray bar is a command too", [](CountingGame& g) { g.ShowNeighbour(); },
+       &SolvingAidsTest::ScrollButtonClick, true, false},
+      {"a tray button completes the solve's glide; the solve goes on",
+       [](CountingGame& g) {
+         g.AddTray();
+         g.AutoSolve([] { return 1; });
+       },
+       &SolvingAidsTest::TrayButtonClick, true, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

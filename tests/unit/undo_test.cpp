@@ -445,17 +445,17 @@ TEST_F(UndoGameTest, UndoWaitsForAPressedDragButNotForAPointerOnATrayBorder) {
   ASSERT_NE(Places(*game), before);
 
   Run("press " + PointText(grab) + "\n");
-  ASSERT_EQ(game->FDragState, kDragPicked);
+  ASSERT_EQ(game->FDragState, DragState::Picked);
   Undo();
   EXPECT_EQ(UndoHistory().Undone(), 0);
   Run("release " + PointText(grab) + "\n");
 
   const Point border{tray.FLeft + tray.FWidth - 2, tray.FTop + tray.FHeight / 2};
   Run("move " + PointText(border) + "\n");
-  ASSERT_EQ(game->FDragState, kOverTrayBorder);
+  ASSERT_EQ(game->FDragState, DragState::OverTrayBorder);
   Undo();
   Undo();
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_EQ(host.cursor, CursorShape::Default);
   EXPECT_EQ(Places(*game), before);
   EXPECT_EQ(Trails(), 0);
@@ -469,9 +469,9 @@ TEST_F(UndoGameTest, WaitingBandSelectionIsPutBackBeforeUndo) {
   const Rect box = P(0).BoardRect();
   Run("drag " + PointText({box.Left - 5, box.Top - 5}) + " " + PointText({box.Right + 5, box.Bottom + 5}) +
       " left\n");
-  ASSERT_EQ(game->FDragState, kBandSelected);
+  ASSERT_EQ(game->FDragState, DragState::BandSelected);
   Undo();
-  EXPECT_EQ(game->FDragState, kDragIdle);
+  EXPECT_EQ(game->FDragState, DragState::Idle);
   EXPECT_TRUE(game->FSelection.empty());
   EXPECT_FALSE(P(0).Hidden);
   EXPECT_EQ(Places(*game), before);

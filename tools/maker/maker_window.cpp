@@ -59,7 +59,7 @@ QStringList OutlineNames() {
   UiState menus;
   DefineMainForm(menus);
   QStringList names;
-  for (const std::string& item : menus.Children("Outlines"))
+  for (const std::string& item : menus.Children(component::kOutlines))
     if (menus.Get(item).RadioItem) names << ToQString(Shown(kMainFormName, menus.Get(item).Caption)).remove('&');
   return names;
 }

@@ -29,7 +29,7 @@ void MessagePreview::Show(const std::string& text, const std::string& colourName
   splash_ = UiState();
   DefineSplashForm(splash_);
   // The box keeps its designed size: an empty message hides it on the splash.
-  const ComponentState& designed = splash_.Get("Memo1");
+  const ComponentState& designed = splash_.Get(component::kMemo1);
   memo_->setFixedSize(designed.Width, designed.Height);
   setFixedSize(designed.Width + 2 * kFrame, designed.Height + 2 * kFrame);
   // The player shows the text block's text, any script as typed; the font name is
@@ -45,7 +45,7 @@ void MessagePreview::Show(const std::string& text, const std::string& colourName
   form.setColor(QPalette::Window, ToQColor(splash_.Get(kSplashFormName).Color));
   setPalette(form);
   setAutoFillBackground(true);
-  ShowSplashMemo(*memo_, splash_.Get("Memo1"));
+  ShowSplashMemo(*memo_, splash_.Get(component::kMemo1));
 }
 
 }  // namespace quill
