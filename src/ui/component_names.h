@@ -1,8 +1,8 @@
 // The names of the forms' components: the menus and their items, the tool bar, the
-// status line, the tray bar, the board and the parts of the splash form. The design
-// tables define the components under these names, and the core and the shell find
-// them by these names alone. The names stay as they are: tests and the shell's
-// object names rely on them.
+// status line, the tray bar, the board and the parts of the splash form. The layout
+// tables (main_form_layout.cpp, splash_layout.cpp) define the components under these
+// names, and the core and the shell find them by these names alone. The names stay
+// as they are: tests and the shell's object names rely on them.
 #pragma once
 
 namespace quill {
