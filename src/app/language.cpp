@@ -65,7 +65,7 @@ void InstallTranslations(const std::string& language) {
 }
 
 void ChooseLanguage(const std::string& giftLanguage) {
-  const bool english = giftLanguage == "en" || giftLanguage.rfind("en_", 0) == 0 || giftLanguage.rfind("en-", 0) == 0;
+  const bool english = NamesEnglish(giftLanguage);
   const std::string fixed = english ? std::string() : LanguageOfLocale(giftLanguage);
   const std::string language = english || !fixed.empty() ? fixed : InterfaceLanguageFromEnvironment();
   if (language != CurrentLanguage()) InstallTranslations(language);

@@ -21,6 +21,10 @@ std::string LanguageOfLocale(std::string_view locale) {
   return found == kInterfaceLanguages.end() ? std::string() : std::string(*found);
 }
 
+bool NamesEnglish(std::string_view language) {
+  return language == "en" || language.starts_with("en_") || language.starts_with("en-");
+}
+
 std::string InterfaceLanguage(const std::function<std::string(const char* name)>& variable) {
   std::string locale;
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {

@@ -20,6 +20,10 @@ inline constexpr std::array<std::string_view, 8> kInterfaceLanguages = {"de", "f
 // Portuguese of any country reads the Brazilian catalogue.
 std::string LanguageOfLocale(std::string_view locale);
 
+// Whether a language a gift names is English ("en", "en_GB", "en-US"), which the
+// interface speaks without a catalogue.
+bool NamesEnglish(std::string_view language);
+
 // The interface language for the locale variables read through `variable` (which
 // gives "" for an unset one): LANGUAGE, a colon-separated list whose first
 // translated entry wins, counts only when the locale itself is not C or POSIX; the

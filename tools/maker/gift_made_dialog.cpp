@@ -26,7 +26,7 @@ constexpr const char* kContext = "quill::GiftMadeDialog";
 class SendingLanguage {
  public:
   explicit SendingLanguage(const std::string& language) {
-    const bool english = language == "en" || language.starts_with("en_") || language.starts_with("en-");
+    const bool english = NamesEnglish(language);
     const std::string own = LanguageOfLocale(language);
     asWindow_ = !english && own.empty();
     if (!own.empty()) loaded_ = catalogue_.load(QString::fromStdString("quillmere_" + own), ":/translations");

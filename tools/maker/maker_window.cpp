@@ -135,11 +135,23 @@ const std::vector<GiftLanguageChoice>& GiftLanguageChoices() {
   return choices;
 }
 
+namespace {
+
+// The place of a language's choice in GiftLanguageChoices(), or -1 for none.
+int LanguageChoiceIndex(const std::string& code) {
+  const auto& choices = GiftLanguageChoices();
+  const auto found = std::find_if(choices.begin(), choices.end(),
+                                  [&](const GiftLanguageChoice& choice) { return choice.Code == code; });
+  return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
+}
+
+}  // namespace
+
 QString LanguageName(const std::string& code) {
   if (code.empty()) return {};
-  for (const GiftLanguageChoice& choice : GiftLanguageChoices())
-    if (choice.Code == code) return QString::fromUtf8(choice.Name);
-  return QString::fromStdString(code);
+  const int index = LanguageChoiceIndex(code);
+  if (index < 0) return QString::fromStdString(code);
+  return QString::fromUtf8(GiftLanguageChoices()[static_cast<size_t>(index)].Name);
 }
 
 // ---- Colour button ----------------------------------------------------------------
@@ -1034,11 +1046,7 @@ void MakerWindow::Recall() {
   creator_->setText(settings.value("creator").toString());
   music_->setText(settings.value("music").toString());
   skin_->setText(settings.value("skin").toString());
-  const std::string language = settings.value("language").toString().toStdString();
-  const auto& languages = GiftLanguageChoices();
-  const auto found = std::find_if(languages.begin(), languages.end(),
-                                  [&](const GiftLanguageChoice& choice) { return choice.Code == language; });
-  language_->setCurrentIndex(found == languages.end() ? 0 : static_cast<int>(found - languages.begin()));
+  language_->setCurrentIndex(std::max(LanguageChoiceIndex(settings.value("language").toString().toStdString()), 0));
   portable_->setChecked(portable_->isEnabled() && settings.value("portable", true).toBool());
   for (const auto& [key, c] : {std::pair{"opening", &opening_}, std::pair{"closing", &closing_}}) {
     settings.beginGroup(key);
