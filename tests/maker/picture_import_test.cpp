@@ -103,6 +103,20 @@ struct OrientationCase {
 
 class OrientationTest : public ::testing::TestWithParam<OrientationCase> {};
 
+// Expects the stored picture upright: the case's size, each quadrant's colour in its
+// corner, within `tolerance` of it.
+void ExpectUpright(const ImportedPicture& picture, const OrientationCase& c, int tolerance) {
+  EXPECT_EQ(picture.StoredSize, c.upright);
+  const Bitmap stored = Decoded(picture.Jpeg);
+  ASSERT_EQ(stored.Width(), c.upright.Width);
+  ASSERT_EQ(stored.Height(), c.upright.Height);
+  const int right = stored.Width() - 10, bottom = stored.Height() - 10;
+  ExpectNear(static_cast<Colour>(stored.PixelAt(10, 10)), c.topLeft, tolerance, "top left");
+  ExpectNear(static_cast<Colour>(stored.PixelAt(right, 10)), c.topRight, tolerance, "top right");
+  ExpectNear(static_cast<Colour>(stored.PixelAt(10, bottom)), c.bottomLeft, tolerance, "bottom left");
+  ExpectNear(static_cast<Colour>(stored.PixelAt(right, bottom)), c.bottomRight, tolerance, "bottom right");
+}
+
 // A camera stores an 80 × 60 picture and says how to show it; the gift stores it as
 // it is to be seen. Orientation 6 is a phone held upright: a quarter turn clockwise.
 TEST_P(OrientationTest, TheStoredPictureIsUpright) {
@@ -110,15 +124,7 @@ TEST_P(OrientationTest, TheStoredPictureIsUpright) {
   const ImportedPicture picture =
       ImportPicture(WithExifOrientation(JpegOf(Quadrants(80, 60), 95), c.orientation), PictureFitting{});
   EXPECT_EQ(picture.Orientation, c.orientation);
-  EXPECT_EQ(picture.StoredSize, c.upright);
-  const Bitmap stored = Decoded(picture.Jpeg);
-  ASSERT_EQ(stored.Width(), c.upright.Width);
-  ASSERT_EQ(stored.Height(), c.upright.Height);
-  const int right = stored.Width() - 10, bottom = stored.Height() - 10;
-  ExpectNear(static_cast<Colour>(stored.PixelAt(10, 10)), c.topLeft, 16, "top left");
-  ExpectNear(static_cast<Colour>(stored.PixelAt(right, 10)), c.topRight, 16, "top right");
-  ExpectNear(static_cast<Colour>(stored.PixelAt(10, bottom)), c.bottomLeft, 16, "bottom left");
-  ExpectNear(static_cast<Colour>(stored.PixelAt(right, bottom)), c.bottomRight, 16, "bottom right");
+  ExpectUpright(picture, c, 16);
 }
 
 // A phone's HEIC picture is stored as the sensor saw it, with boxes that say how to
@@ -128,15 +134,7 @@ TEST_P(OrientationTest, AHeicPictureIsTurnedByItsBoxesOnce) {
   const ImportedPicture picture = ImportPicture(
       HeifOf(Quadrants(80, 60), heif_compression_HEVC, c.orientation, /*exifOrientationToo=*/true), PictureFitting{});
   EXPECT_EQ(picture.SourceFormat, "heic");
-  EXPECT_EQ(picture.StoredSize, c.upright);
-  const Bitmap stored = Decoded(picture.Jpeg);
-  ASSERT_EQ(stored.Width(), c.upright.Width);
-  ASSERT_EQ(stored.Height(), c.upright.Height);
-  const int right = stored.Width() - 10, bottom = stored.Height() - 10;
-  ExpectNear(static_cast<Colour>(stored.PixelAt(10, 10)), c.topLeft, 24, "top left");
-  ExpectNear(static_cast<Colour>(stored.PixelAt(right, 10)), c.topRight, 24, "top right");
-  ExpectNear(static_cast<Colour>(stored.PixelAt(10, bottom)), c.bottomLeft, 24, "bottom left");
-  ExpectNear(static_cast<Colour>(stored.PixelAt(right, bottom)), c.bottomRight, 24, "bottom right");
+  ExpectUpright(picture, c, 24);
 }
 
 INSTANTIATE_TEST_SUITE_P(Exif, OrientationTest,

@@ -23,6 +23,17 @@ class SolvingAidsTest : public PlayFixture {
     host.shown.clear();
   }
 
+  // Spreads the pieces with piece 4 on its place already, and solves piece 5, its
+  // right neighbour, which glides there and joins it.
+  void StartSolvingPieceFiveBesideFour() {
+    StartSpread();
+    P(4).X = HomeOnGhost(P(4)).X;
+    P(4).Y = HomeOnGhost(P(4)).Y;
+    Recompose();
+    game->FPiece = &P(5);
+    game->SolveOnePiece();
+  }
+
   // Top-left corners of the board rectangles shown since the last clear.
   std::set<std::pair<int, int>> ShownCorners() const {
     std::set<std::pair<int, int>> corners;
@@ -238,13 +249,7 @@ TEST_F(SolvingAidsTest, AidsOpenTheMinimisedTrayOfThePieceTheyShow) {
 }
 
 TEST_F(SolvingAidsTest, SolveOnePieceGlidesItOntoItsGhostPlaceAndJoinsWhatFits) {
-  StartSpread();
-  // Piece 4 lies on its place already; 5, its right neighbour, joins it there.
-  P(4).X = HomeOnGhost(P(4)).X;
-  P(4).Y = HomeOnGhost(P(4)).Y;
-  Recompose();
-  game->FPiece = &P(5);
-  game->SolveOnePiece();
+  StartSolvingPieceFiveBesideFour();
   EXPECT_TRUE(host.ticksWanted) << "the glide runs on the ticks";
   Animate();
   EXPECT_FALSE(host.ticksWanted) << "no ticks once it is over";
@@ -791,12 +796,7 @@ TEST_F(AutoSolveTest, InputWhileAnAnimationRuns) {
 // Pointer moves, releases and the wheel are left alone while a glide runs: the
 // gliding selection never follows the pointer.
 TEST_F(SolvingAidsTest, PointerMovesDuringAGlideLeaveItAlone) {
-  StartSpread();
-  P(4).X = HomeOnGhost(P(4)).X;
-  P(4).Y = HomeOnGhost(P(4)).Y;
-  Recompose();
-  game->FPiece = &P(5);
-  game->SolveOnePiece();
+  StartSolvingPieceFiveBesideFour();
   for (int i = 0; i < 10; ++i) game->AnimationTick();
   ASSERT_TRUE(game->Gliding());
   const Point midway = game->SelectionOrigin();
